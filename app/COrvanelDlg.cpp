@@ -1,0 +1,117 @@
+#include "app/COrvanelDlg.h"
+
+#include <QComboBox>
+
+#include "lang/CLanguage.h"
+#include "platform/ui/SettingsStore.h"
+#include "platform/ui/SystemInfo.h"
+#include "platform/ui/PaintArea.h"
+#include "platform/ui/TextToLong.h"
+#include "res/DialogTemplates.h"
+#include "res/Icon.h"
+#include "res/ResourceIds.h"
+#include "settings/OutputFolderDefault.h"
+#include "settings/SettingsKeys.h"
+
+using platform::Notification;
+using platform::SettingsStore;
+
+namespace {
+// Longest output path the edit takes from the keyboard.
+constexpr int kOutputFileEditChars = 256;
+}  // namespace
+
+COrvanelDlg::COrvanelDlg(QWidget* parent) : platform::CDialog(MainDialogTemplate(), parent)
+{
+    SetTemplateIcon(ApplicationIcon());
+    BuildMessageMap();
+}
+
+COrvanelDlg::~COrvanelDlg() = default;
+
+void COrvanelDlg::BuildMessageMap()
+{
+    const auto on = [this](int id, Notification n, void (COrvanelDlg::*handler)()) {
+        MapMessage(id, n, [this, handler] { (this->*handler)(); });
+    };
+    on(IDC_BUTTON_OPEN_PHOTO, Notification::Clicked, &COrvanelDlg::OnBnClickedButtonOpenPhoto);
+    on(IDC_BUTTON_CONVERT, Notification::Clicked, &COrvanelDlg::OnBnClickedButtonConvert);
+    on(IDC_BUTTON_OUTPUT_FILE_BROWSE, Notification::Clicked, &COrvanelDlg::OnBnClickedButtonOutputFileBrowse);
+    on(IDC_BUTTON_BASE_WIDTH, Notification::Clicked, &COrvanelDlg::OnBnClickedButtonBaseWidth);
+    on(IDC_BUTTON_BASE_HEIGHT, Notification::Clicked, &COrvanelDlg::OnBnClickedButtonBaseHeight);
+    on(IDC_RADIO_ROTATE_0, Notification::Clicked, &COrvanelDlg::OnBnClickedRadioRotate0);
+    on(IDC_RADIO_ROTATE_90, Notification::Clicked, &COrvanelDlg::OnBnClickedRadioRotate90);
+    on(IDC_RADIO_ROTATE_180, Notification::Clicked, &COrvanelDlg::OnBnClickedRadioRotate180);
+    on(IDC_RADIO_ROTATE_270, Notification::Clicked, &COrvanelDlg::OnBnClickedRadioRotate270);
+    on(IDC_RADIO_FLIP_NO, Notification::Clicked, &COrvanelDlg::OnBnClickedRadioFlipNo);
+    on(IDC_RADIO_FLIP_HORIZONTAL, Notification::Clicked, &COrvanelDlg::OnBnClickedRadioFlipHorizontal);
+    on(IDC_RADIO_FLIP_VERTICAL, Notification::Clicked, &COrvanelDlg::OnBnClickedRadioFlipVertical);
+    on(IDC_EDIT_FRAME_NUMBER, Notification::KillFocus, &COrvanelDlg::OnEnKillfocusFrameNumber);
+    on(IDC_COMBO_FRAME_DIMENSION, Notification::SelChange, &COrvanelDlg::OnCbnSelchangeFrameDimension);
+    on(IDC_EDIT_FRAME_NUMBER, Notification::Update, &COrvanelDlg::OnEnUpdateFrameNumber);
+}
+
+void COrvanelDlg::DoDataExchange(platform::DataExchange& dx)
+{
+    DDX_Text(dx, IDC_EDIT_OUTPUT_FILE, m_strOutputFile);
+    DDV_MaxChars(dx, IDC_EDIT_OUTPUT_FILE, m_strOutputFile, kOutputFileEditChars);
+    if (!m_comboDimension.IsAttached())
+        m_comboDimension.Attach(qobject_cast<QComboBox*>(GetDlgItem(IDC_COMBO_FRAME_DIMENSION)));
+}
+
+bool COrvanelDlg::OnInitDialog()
+{
+    UpdateData(false);
+    setWindowIcon(ApplicationIcon());
+    if (auto* preview = qobject_cast<platform::PaintArea*>(GetDlgItem(IDC_STATIC_PREVIEW)))
+        preview->SetPainter([this](QPainter& painter, const QRect& area) { PaintPreview(painter, area); });
+
+    m_osvi = platform::QueryOsMajorVersion();
+    if (!m_osvi)
+        Message(QStringLiteral("Can get Windows Version!"), QStringLiteral("Error"));
+
+    const QString folderDefault = OutputFolderDefault(
+        m_osvi, platform::QueryPicturesFolder, platform::FallbackOutputFolder(),
+        [this](const QString& text) { Message(text, QStringLiteral("Error")); });
+    m_strOutputFolder = SettingsStore::GetProfileString(keys::kOption, keys::kLastOutputFolder, folderDefault);
+    SetDlgItemText(IDC_EDIT_OUTPUT_FILE, m_strOutputFolder);
+    m_strOutputFile = m_strOutputFolder;
+    EnableDlgItem(IDC_EDIT_OUTPUT_FILE, false);
+    EnableDlgItem(IDC_EDIT_OUTPUT_WIDTH, false);
+    EnableDlgItem(IDC_EDIT_OUTPUT_HEIGHT, false);
+    UpdateData(false);
+
+    m_nRotateAngel = 0;
+    CheckDlgButton(IDC_RADIO_ROTATE_0, true);
+    m_nFlipType = 0;
+    CheckDlgButton(IDC_RADIO_FLIP_NO, true);
+
+    m_comboDimension.ShowWindow(false);
+    ShowDlgItem(IDC_EDIT_FRAME_NUMBER, false);
+    ShowDlgItem(IDC_STATIC_FRAME_RANGE, false);
+    SetDlgItemText(IDC_EDIT_TEXT_X, QStringLiteral("0"));
+    SetDlgItemText(IDC_EDIT_TEXT_Y, QStringLiteral("0"));
+    GotoDlgCtrl(IDC_BUTTON_OPEN_PHOTO);
+    return true;
+}
+
+void COrvanelDlg::PaintPreview(QPainter& painter, const QRect& area)
+{
+    if (m_pImage && !area.isEmpty())
+        m_pImage->DrawStretched(painter, area);
+}
+
+QString COrvanelDlg::Text(int id, const std::vector<FormatValue>& values) const
+{
+    return FormatText(theLanguage.GetString(id), values);
+}
+
+int COrvanelDlg::Message(const QString& text, const QString& caption, unsigned type)
+{
+    return platform::CurrentPrompts().MessageBox(this, text, caption, type);
+}
+
+int COrvanelDlg::ReadIntEdit(int id, int maxChars) const
+{
+    return platform::TextToLong(GetDlgItemText(id, maxChars));
+}

@@ -1,0 +1,80 @@
+#pragma once
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QString>
+
+#include "lang/FormatText.h"
+#include "platform/imaging/Guid.h"
+#include "platform/imaging/Image.h"
+#include "platform/ui/CComboBox.h"
+#include "platform/ui/CDialog.h"
+#include "platform/ui/Prompts.h"
+
+namespace platform {
+class Bitmap;
+}
+
+// The main window: the photo, its frames, the output and the conversion.
+class COrvanelDlg : public platform::CDialog {
+    Q_OBJECT
+public:
+    explicit COrvanelDlg(QWidget* parent = nullptr);
+    ~COrvanelDlg() override;
+
+    // Photo (opening and frames)
+    void OnBnClickedButtonOpenPhoto();
+    void OnCbnSelchangeFrameDimension();
+    void OnEnUpdateFrameNumber();
+    void OnEnKillfocusFrameNumber();
+    // Output size
+    void OnBnClickedButtonBaseWidth();
+    void OnBnClickedButtonBaseHeight();
+    // Conversion
+    void OnBnClickedButtonConvert();
+    int ConvertPhoto();
+    void OnBnClickedButtonOutputFileBrowse();
+    // Rotation and flip
+    void OnBnClickedRadioRotate0() { m_nRotateAngel = 0; }
+    void OnBnClickedRadioRotate90() { m_nRotateAngel = 90; }
+    void OnBnClickedRadioRotate180() { m_nRotateAngel = 180; }
+    void OnBnClickedRadioRotate270() { m_nRotateAngel = 270; }
+    void OnBnClickedRadioFlipNo() { m_nFlipType = 0; }
+    void OnBnClickedRadioFlipHorizontal() { m_nFlipType = 1; }
+    void OnBnClickedRadioFlipVertical() { m_nFlipType = 2; }
+
+    // State, readable by tests.
+    QString m_szPhotoFile;
+    QString m_szOutputFile;
+    QString m_strOutputFolder;
+    QString m_strOutputFile;
+    std::optional<int> m_osvi;  // major version of the operating system
+    int m_nPhotoWidth = 0;
+    int m_nPhotoHeight = 0;
+    int m_nOutputWidth = 0;
+    int m_nOutputHeight = 0;
+    int m_nRotateAngel = 0;
+    int m_nFlipType = 0;
+    std::unique_ptr<platform::Image> m_pImage;
+    std::vector<platform::Guid> m_pDimensionIDs;
+    unsigned m_nDimensionCount = 0;
+    std::array<int, 100> m_nFrameCount{};
+    platform::CComboBox m_comboDimension;
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(platform::DataExchange& dx) override;
+
+private:
+    void BuildMessageMap();
+    void PaintPreview(QPainter& painter, const QRect& area);
+    void ListFrameDimensions();
+    void CheckTextPositionAgainstPhoto();
+    // The overlay step of a conversion; draws the text line onto the bitmap before it turns.
+    void DrawOverlayText(platform::Bitmap& bitmap);
+    QString Text(int id, const std::vector<FormatValue>& values = {}) const;
+    int Message(const QString& text, const QString& caption, unsigned type = platform::MB_OK);
+    int ReadIntEdit(int id, int maxChars) const;
+};

@@ -1,0 +1,123 @@
+// The main window's conversion commands: Convert and Browse.
+#include <cstdio>
+
+#include <QApplication>
+
+#include "app/COrvanelDlg.h"
+#include "convert/EncoderLookup.h"
+#include "convert/PhotoPaths.h"
+#include "convert/RotateFlipChoice.h"
+#include "platform/imaging/Bitmap.h"
+#include "platform/ui/FileSystem.h"
+#include "platform/ui/SettingsStore.h"
+#include "platform/ui/TextToLong.h"
+#include "res/ResourceIds.h"
+#include "settings/SettingsKeys.h"
+
+namespace {
+constexpr int kSizeEditChars = 255;
+constexpr int kSaveNameCapacity = 512;
+
+// Shows the wait cursor for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+}  // namespace
+
+void COrvanelDlg::OnBnClickedButtonConvert()
+{
+    if (m_szPhotoFile.isEmpty()) {
+        Message(Text(IDS_STRING108), Text(IDS_MESSAGE_ERROR));
+        return;
+    }
+    UpdateData(true);
+    // The old file is kept until a complete new one replaces it, so a failed conversion loses nothing.
+    if (platform::FileExists(m_strOutputFile)) {
+        const int answer = Message(Text(IDS_STRING120, {m_strOutputFile}), Text(IDS_MESSAGE_WARNING),
+                                   platform::MB_YESNO | platform::MB_ICONEXCLAMATION);
+        if (answer != platform::IDYES)
+            return;
+    }
+    WaitCursor wait;
+    ConvertPhoto();
+}
+
+int COrvanelDlg::ConvertPhoto()
+{
+    m_nOutputWidth = ReadIntEdit(IDC_EDIT_OUTPUT_WIDTH, kSizeEditChars);
+    m_nOutputHeight = ReadIntEdit(IDC_EDIT_OUTPUT_HEIGHT, kSizeEditChars);
+    if (m_nOutputWidth <= 0) {
+        Message(Text(IDS_STRING111), Text(IDS_MESSAGE_ERROR));
+        return 0;
+    }
+    if (m_nOutputHeight <= 0) {
+        Message(Text(IDS_STRING112), Text(IDS_MESSAGE_ERROR));
+        return 0;
+    }
+
+    auto bitmap = platform::Bitmap::Create(m_nOutputWidth, m_nOutputHeight);
+    const float dpi = m_pImage ? m_pImage->HorizontalResolution() : 0.0f;
+    if (!platform::Succeeded(bitmap->SetResolution(dpi, dpi)))
+        Message(Text(IDS_STRING113), Text(IDS_MESSAGE_ERROR));
+    if (!platform::Succeeded(bitmap->SetInterpolationMode(platform::InterpolationMode::HighQualityBicubic)))
+        Message(Text(IDS_STRING114), Text(IDS_MESSAGE_ERROR));
+    if (!m_pImage || !platform::Succeeded(bitmap->DrawImage(*m_pImage))) {
+        Message(Text(IDS_STRING115), Text(IDS_MESSAGE_ERROR));
+        return 0;
+    }
+
+    DrawOverlayText(*bitmap);
+
+    const RotateFlipChoice choice = ChooseRotateFlip(m_nRotateAngel, m_nFlipType);
+    if (!choice.angleKnown)
+        Message(Text(IDS_STRING116), Text(IDS_MESSAGE_ERROR));
+    if (!platform::Succeeded(bitmap->RotateFlip(choice.type)))
+        Message(Text(IDS_STRING117), Text(IDS_MESSAGE_ERROR));
+
+    // Without a PNG encoder the empty identifier makes the save fail, and that is reported.
+    platform::Guid encoder{};
+    FindEncoderByMimeType(QStringLiteral("image/png"), encoder);
+
+    UpdateData(true);
+    const QString typed = GetDlgItemText(IDC_EDIT_OUTPUT_FILE);
+    m_szOutputFile = typed.left(kMaxPathChars);
+    // A path longer than the program keeps is refused rather than saved under a cut name.
+    const bool saved = typed.size() <= kMaxPathChars &&
+                       platform::Succeeded(bitmap->Save(m_szOutputFile, encoder));
+    if (!saved) {
+        Message(Text(IDS_STRING118), typed.size() <= kMaxPathChars ? m_szOutputFile : typed);
+    } else {
+        std::printf("%s saved successfully.\n", m_szOutputFile.toLocal8Bit().constData());
+        std::fflush(stdout);
+    }
+    return 1;
+}
+
+void COrvanelDlg::DrawOverlayText(platform::Bitmap&)
+{
+}
+
+void COrvanelDlg::OnBnClickedButtonOutputFileBrowse()
+{
+    const qsizetype slash = m_strOutputFile.lastIndexOf(u'/');
+    platform::FileDialogRequest r;
+    r.owner = this;
+    r.filters = {{QStringLiteral("PNG file"), QStringLiteral("*.png")}};
+    r.selectedFilter = 0;
+    r.initialName = QStringLiteral("*.*");
+    r.initialFolder = slash < 0 ? QStringLiteral(".") : m_strOutputFile.left(slash);
+    r.title = QStringLiteral("Select Output");
+    r.flags = platform::OFN_HIDEREADONLY;
+    r.nameCapacity = kSaveNameCapacity;
+    const auto chosen = platform::CurrentPrompts().SaveFile(r);
+    if (!chosen)
+        return;
+    m_strOutputFile = WithPngExtension(*chosen);
+    m_strOutputFolder = GetFolderOfPath(m_strOutputFile);
+    platform::SettingsStore::WriteProfileString(keys::kOption, keys::kLastOutputFolder, m_strOutputFolder);
+    SetDlgItemText(IDC_EDIT_OUTPUT_FILE, m_strOutputFile);
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+#include <QString>
+
+namespace platform {
+
+using ByteSink = std::function<bool(const std::uint8_t* data, std::size_t size)>;
+
+// Runs produce with a sink into a new file beside path and renames it over path only when
+// produce succeeded and every byte reached the disk. On any failure path is left as it was
+// and no temporary file remains.
+bool WriteFileAtomically(const QString& path, const std::function<bool(const ByteSink&)>& produce);
+
+}  // namespace platform

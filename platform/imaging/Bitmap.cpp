@@ -1,0 +1,156 @@
+#include "platform/imaging/Bitmap.h"
+
+#include <cmath>
+
+#include <glib.h>
+#include <vips/vips8>
+
+#include "platform/imaging/AtomicFileWriter.h"
+#include "platform/imaging/Encoders.h"
+#include "platform/imaging/Image.h"
+#include "platform/imaging/ImagingLimits.h"
+#include "platform/imaging/PngWriter.h"
+
+namespace platform {
+namespace {
+
+VipsKernel KernelFor(InterpolationMode mode)
+{
+    switch (mode) {
+    case InterpolationMode::NearestNeighbor: return VIPS_KERNEL_NEAREST;
+    case InterpolationMode::Bilinear:
+    case InterpolationMode::HighQualityBilinear: return VIPS_KERNEL_LINEAR;
+    default: return VIPS_KERNEL_CUBIC;
+    }
+}
+
+// Stretches pixels to exactly width x height with independent scales.
+vips::VImage StretchTo(const vips::VImage& in, int width, int height, VipsKernel kernel)
+{
+    vips::VImage out = in;
+    if (in.width() != width || in.height() != height) {
+        const double hs = double(width) / in.width();
+        const double vs = double(height) / in.height();
+        out = in.resize(hs, vips::VImage::option()->set("vscale", vs)->set("kernel", kernel));
+    }
+    // Rounding in the resampler can leave one pixel more or less.
+    if (out.width() != width || out.height() != height)
+        out = out.gravity(VIPS_COMPASS_DIRECTION_NORTH_WEST, width, height,
+                          vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
+    return out;
+}
+
+}  // namespace
+
+void Bitmap::GFree::operator()(std::uint8_t* p) const
+{
+    g_free(p);
+}
+
+std::unique_ptr<Bitmap> Bitmap::Create(int width, int height)
+{
+    std::unique_ptr<Bitmap> bitmap(new Bitmap);
+    if (!FitsImageLimit(width, height))
+        return bitmap;
+    const gsize bytes = static_cast<gsize>(width) * static_cast<gsize>(height) * 3;
+    auto* p = static_cast<std::uint8_t*>(g_try_malloc0(bytes));
+    if (!p)
+        return bitmap;
+    bitmap->pixels_.reset(p);
+    bitmap->width_ = width;
+    bitmap->height_ = height;
+    return bitmap;
+}
+
+Bitmap::~Bitmap() = default;
+
+Status Bitmap::SetResolution(float dpiX, float dpiY)
+{
+    if (IsEmpty())
+        return Status::WrongState;
+    if (!(dpiX > 0) || !(dpiY > 0) || !std::isfinite(dpiX) || !std::isfinite(dpiY))
+        return Status::InvalidParameter;
+    dpiX_ = dpiX;
+    dpiY_ = dpiY;
+    return Status::Ok;
+}
+
+Status Bitmap::SetInterpolationMode(InterpolationMode mode)
+{
+    if (IsEmpty())
+        return Status::WrongState;
+    interpolation_ = mode;
+    return Status::Ok;
+}
+
+Status Bitmap::DrawImage(const Image& source)
+{
+    const DecodedFrame* frame = source.ActiveFrame();
+    if (IsEmpty() || !frame)
+        return Status::WrongState;
+    try {
+        vips::VImage px = frame->pixels;
+        if (px.bands() == 4)
+            px = px.flatten(vips::VImage::option()->set("background", std::vector<double>{0, 0, 0}));
+        px = StretchTo(px, width_, height_, KernelFor(interpolation_)).cast(VIPS_FORMAT_UCHAR);
+        size_t bytes = 0;
+        auto* data = static_cast<std::uint8_t*>(px.write_to_memory(&bytes));
+        if (bytes != static_cast<size_t>(width_) * height_ * 3) {
+            g_free(data);
+            return Status::GenericError;
+        }
+        pixels_.reset(data);
+        return Status::Ok;
+    } catch (const vips::VError&) {
+        vips_error_clear();
+        return Status::OutOfMemory;
+    }
+}
+
+Status Bitmap::RotateFlip(RotateFlipType type)
+{
+    if (IsEmpty())
+        return Status::WrongState;
+    const int value = static_cast<int>(type);
+    if (value < 0 || value > 7)
+        return Status::InvalidParameter;
+    if (value == 0)
+        return Status::Ok;
+    static constexpr VipsAngle kAngles[] = {VIPS_ANGLE_D0, VIPS_ANGLE_D90, VIPS_ANGLE_D180, VIPS_ANGLE_D270};
+    try {
+        vips::VImage px = vips::VImage::new_from_memory(pixels_.get(), static_cast<size_t>(Stride()) * height_,
+                                                        width_, height_, 3, VIPS_FORMAT_UCHAR);
+        if (value % 4 != 0)
+            px = px.rot(kAngles[value % 4]);
+        if (value >= 4)
+            px = px.flip(VIPS_DIRECTION_HORIZONTAL);
+        size_t bytes = 0;
+        auto* data = static_cast<std::uint8_t*>(px.write_to_memory(&bytes));
+        const int w = px.width();
+        const int h = px.height();
+        px = vips::VImage();  // drop the view of the old pixels before freeing them
+        pixels_.reset(data);
+        width_ = w;
+        height_ = h;
+        return Status::Ok;
+    } catch (const vips::VError&) {
+        vips_error_clear();
+        return Status::OutOfMemory;
+    }
+}
+
+Status Bitmap::Save(const QString& path, const Guid& encoder) const
+{
+    if (IsEmpty())
+        return Status::WrongState;
+    if (!(encoder == kPngEncoderClsid))
+        return Status::FileNotFound;
+    const RgbRows rows{pixels_.get(), width_, height_, Stride()};
+    const double dpi = dpiX_;
+    const bool ok = WriteFileAtomically(path, [&](const ByteSink& sink) {
+        return WritePng(rows, dpi, sink);
+    });
+    return ok ? Status::Ok : Status::Win32Error;
+}
+
+}  // namespace platform

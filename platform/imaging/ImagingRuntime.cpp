@@ -1,0 +1,73 @@
+#include "platform/imaging/ImagingRuntime.h"
+
+#include <vips/vips8>
+
+namespace platform {
+namespace {
+
+struct LoaderClass {
+    const char* typeName;
+    const char* nickname;
+};
+
+// Loader class hierarchies kept open; every other loader stays blocked.
+constexpr LoaderClass kAllowed[] = {
+    {"VipsForeignLoadJpeg", "jpegload"}, {"VipsForeignLoadPng", "pngload"},
+    {"VipsForeignLoadNsgif", "gifload"}, {"VipsForeignLoadTiff", "tiffload"},
+    {"VipsForeignLoadWebp", "webpload"}, {"VipsForeignLoadHeif", "heifload"},
+    {"VipsForeignLoadJxl", "jxlload"},   {"VipsForeignLoadJp2k", "jp2kload"},
+};
+
+void* CollectFileLoader(GType type, void* a)
+{
+    auto* out = static_cast<std::set<std::string>*>(a);
+    if (G_TYPE_IS_ABSTRACT(type))
+        return nullptr;
+    auto* cls = static_cast<VipsOperationClass*>(g_type_class_ref(type));
+    const char* nick = VIPS_OBJECT_CLASS(cls)->nickname;
+    const bool blocked = (cls->flags & VIPS_OPERATION_BLOCKED) != 0;
+    const std::string name = nick ? nick : "";
+    // File loaders are the ones named "...load"; buffer and source variants share their decoder.
+    if (!blocked && name.size() > 4 && name.compare(name.size() - 4, 4, "load") == 0)
+        out->insert(name);
+    g_type_class_unref(cls);
+    return nullptr;
+}
+
+}  // namespace
+
+bool StartImaging(const char* argv0)
+{
+    if (VIPS_INIT(argv0))
+        return false;
+    vips_cache_set_max(0);
+    vips_operation_block_set("VipsForeignLoad", TRUE);
+    for (const auto& loader : kAllowed)
+        vips_operation_block_set(loader.typeName, FALSE);
+    return true;
+}
+
+void StopImaging()
+{
+    vips_shutdown();
+}
+
+std::set<std::string> ReachableFileLoaders()
+{
+    std::set<std::string> loaders;
+    vips_type_map_all(g_type_from_name("VipsForeignLoad"), CollectFileLoader, &loaders);
+    return loaders;
+}
+
+const std::set<std::string>& AllowedFileLoaders()
+{
+    static const std::set<std::string> names = [] {
+        std::set<std::string> s;
+        for (const auto& loader : kAllowed)
+            s.insert(loader.nickname);
+        return s;
+    }();
+    return names;
+}
+
+}  // namespace platform

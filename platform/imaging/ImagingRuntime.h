@@ -1,0 +1,21 @@
+#pragma once
+#include <set>
+#include <string>
+
+namespace platform {
+
+// Starts the imaging library for this process: call once before any imaging, with argv[0].
+// Turns the operation cache off (it would serve stale pixels after a file changes on disk) and
+// closes every file loader that is not on the allowlist. Returns false when it cannot start.
+bool StartImaging(const char* argv0);
+
+// Shuts the imaging library down; every image must have been released before.
+void StopImaging();
+
+// The file loaders (nicknames such as "jpegload") the imaging library will use on a path.
+std::set<std::string> ReachableFileLoaders();
+
+// The loaders we allow: those that are well kept and decode photos.
+const std::set<std::string>& AllowedFileLoaders();
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+// Per-row adaptive PNG filtering for 3-byte pixels. Keeps its candidate rows between calls so that
+// filtering a strip allocates nothing per row.
+class PngRowFilter {
+public:
+    explicit PngRowFilter(std::size_t rowBytes);
+
+    // Writes the filter type byte then the filtered row to out[0 .. rowBytes]. prev is the raw row
+    // above, or nullptr for the image's first row. Of the five filters, picks the one whose output has
+    // the least sum of absolute values read as signed bytes; ties go to the lower filter number.
+    void filter(const std::uint8_t* prev, const std::uint8_t* cur, std::uint8_t* out);
+
+private:
+    std::size_t rowBytes_;
+    std::vector<std::uint8_t> zeros_;          // stands in for the row above the first row
+    std::vector<std::uint8_t> candidates_[4];  // Sub, Up, Average, Paeth
+};
+
+}  // namespace platform

@@ -1,0 +1,90 @@
+#include "platform/imaging/ZlibStrips.h"
+
+#include <isa-l/crc.h>
+#include <isa-l/igzip_lib.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <new>
+
+namespace platform {
+namespace {
+
+// zlib counts in 32 bits, so hand it data in slices well below that.
+constexpr std::size_t kMaxSlice = std::size_t{1} << 30;
+
+// Run-length matching only. On filtered 24 MP photos it wrote 0.94x to 1.07x ImageMagick's size at
+// about 0.3-0.7 s a core; ISA-L was 3x faster but wrote 1.0x to 1.3x, as its short matches in
+// noisy residuals cost more than the literals they replace.
+constexpr int kStrategy = Z_RLE;
+// Largest symbol buffer: longer blocks, fewer Huffman tables, slightly smaller files.
+constexpr int kMemLevel = 9;
+
+}  // namespace
+
+StripDeflater::StripDeflater() : stream_(std::make_unique<z_stream>()) {
+    // Negative window bits: raw deflate; the caller writes the zlib header and Adler-32 once.
+    if (deflateInit2(stream_.get(), 1, Z_DEFLATED, -15, kMemLevel, kStrategy) != Z_OK) throw std::bad_alloc();
+}
+
+StripDeflater::~StripDeflater() { deflateEnd(stream_.get()); }
+
+bool StripDeflater::compress(const std::uint8_t* dict, std::size_t dictSize, const std::uint8_t* data,
+                             std::size_t size, bool last, std::vector<std::uint8_t>& out) {
+    z_stream& z = *stream_;
+    if (deflateReset(&z) != Z_OK) return false;
+    if (dictSize > 0) {
+        const std::size_t keep = std::min(dictSize, kDeflateWindow);
+        if (deflateSetDictionary(&z, dict + dictSize - keep, static_cast<uInt>(keep)) != Z_OK) return false;
+    }
+
+    // The bound covers incompressible input; a sync flush adds a few bytes more.
+    out.resize(size <= kMaxSlice ? deflateBound(&z, static_cast<uLong>(size)) + 64 : size / 2);
+    std::size_t produced = 0;
+    std::size_t consumed = 0;
+    do {
+        const std::size_t slice = std::min(size - consumed, kMaxSlice);
+        const bool finalSlice = consumed + slice == size;
+        const int flush = !finalSlice ? Z_NO_FLUSH : last ? Z_FINISH : Z_SYNC_FLUSH;
+        z.next_in = const_cast<Bytef*>(data + consumed);
+        z.avail_in = static_cast<uInt>(slice);
+        for (;;) {
+            if (out.size() - produced < 64) out.resize(out.size() + out.size() / 2 + 4096);
+            const std::size_t room = std::min(out.size() - produced, kMaxSlice);
+            z.next_out = out.data() + produced;
+            z.avail_out = static_cast<uInt>(room);
+            const int rc = deflate(&z, flush);
+            produced += room - z.avail_out;
+            if (rc == Z_STREAM_END) break;
+            if (rc != Z_OK && rc != Z_BUF_ERROR) return false;
+            // With room to spare zlib has flushed all it was given.
+            if (flush != Z_FINISH && z.avail_in == 0 && z.avail_out > 0) break;
+            if (rc == Z_BUF_ERROR && z.avail_out > 0) return false;  // no progress possible: never spin
+        }
+        consumed += slice;
+    } while (consumed < size);
+    out.resize(produced);
+    return true;
+}
+
+std::uint32_t Adler32(std::uint32_t adler, const std::uint8_t* data, std::size_t size) {
+    return isal_adler32(adler, data, size);
+}
+
+std::uint32_t Adler32Combine(std::uint32_t adlerA, std::uint32_t adlerB, std::uint64_t sizeB) {
+    constexpr std::uint64_t kBase = 65521;
+    const std::uint64_t rem = sizeB % kBase;
+    std::uint64_t sum1 = adlerA & 0xffff;
+    std::uint64_t sum2 = (rem * sum1) % kBase;
+    sum1 += (adlerB & 0xffff) + kBase - 1;
+    sum2 += (adlerA >> 16) + (adlerB >> 16) + kBase - rem;
+    sum1 %= kBase;
+    sum2 %= kBase;
+    return static_cast<std::uint32_t>(sum1 | (sum2 << 16));
+}
+
+std::uint32_t Crc32(std::uint32_t crc, const std::uint8_t* data, std::size_t size) {
+    return crc32_gzip_refl(crc, data, size);
+}
+
+}  // namespace platform

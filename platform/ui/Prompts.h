@@ -1,0 +1,60 @@
+#pragma once
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+
+// Message-box types and answers, with their conventional values.
+inline constexpr unsigned MB_OK = 0x0;
+inline constexpr unsigned MB_YESNO = 0x4;
+inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+// Open and save dialog flags that the program passes.
+inline constexpr unsigned OFN_READONLY = 0x1;
+inline constexpr unsigned OFN_HIDEREADONLY = 0x4;
+inline constexpr unsigned OFN_PATHMUSTEXIST = 0x800;
+inline constexpr unsigned OFN_FILEMUSTEXIST = 0x1000;
+inline constexpr unsigned OFN_EXPLORER = 0x80000;
+
+struct FileFilter {
+    QString description;
+    QString patterns;  // separated by ';'
+};
+
+struct FileDialogRequest {
+    QWidget* owner = nullptr;
+    std::vector<FileFilter> filters;
+    int selectedFilter = 0;
+    QString initialName;
+    QString initialFolder;
+    QString title;
+    unsigned flags = 0;
+    int nameCapacity = 0;  // characters the caller has room for, terminator included
+};
+
+// Every modal prompt of the program goes through this seam, so tests can script them.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // Returns the button pressed: IDOK, IDYES or IDNO.
+    virtual int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type) = 0;
+    // The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> OpenFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> SaveFile(const FileDialogRequest& request) = 0;
+};
+
+// The prompts in use; real Qt dialogs unless a test installed its own.
+Prompts& CurrentPrompts();
+// Installs prompts and returns the previous ones (null when the default was in use).
+std::unique_ptr<Prompts> InstallPrompts(std::unique_ptr<Prompts> prompts);
+
+}  // namespace platform

@@ -1,0 +1,83 @@
+#include "platform/ui/QtPrompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace platform {
+namespace {
+
+QString CaseInsensitivePattern(const QString& pattern)
+{
+    if (pattern == QLatin1String("*.*"))
+        return QStringLiteral("*");
+    QString out;
+    for (const QChar c : pattern) {
+        if (c.isLetter() && c.toLower() != c.toUpper())
+            out += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(request.owner, request.title, request.initialFolder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The program asks its own overwrite question when it converts.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen && (request.flags & OFN_FILEMUSTEXIST))
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    else
+        dialog.setFileMode(QFileDialog::AnyFile);
+    QStringList filters;
+    for (const auto& f : request.filters)
+        filters << QtNameFilter(f);
+    dialog.setNameFilters(filters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < filters.size())
+        dialog.selectNameFilter(filters.at(request.selectedFilter));
+    if (!request.initialName.isEmpty() && !request.initialName.contains(QLatin1Char('*')))
+        dialog.selectFile(request.initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+QString QtNameFilter(const FileFilter& filter)
+{
+    QStringList patterns;
+    for (const QString& p : filter.patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        patterns << CaseInsensitivePattern(p.trimmed());
+    return filter.description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+int QtPrompts::MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type)
+{
+    QMessageBox box(owner);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    if ((type & 0xF0) == MB_ICONEXCLAMATION)
+        box.setIcon(QMessageBox::Warning);
+    if ((type & 0xF) == MB_YESNO) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? IDYES : IDNO;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return IDOK;
+}
+
+std::optional<QString> QtPrompts::OpenFile(const FileDialogRequest& request)
+{
+    return RunFileDialog(request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPrompts::SaveFile(const FileDialogRequest& request)
+{
+    return RunFileDialog(request, QFileDialog::AcceptSave);
+}
+
+}  // namespace platform

@@ -1,0 +1,24 @@
+#pragma once
+#include <optional>
+
+#include <QString>
+
+namespace platform {
+
+// The per-user settings store: sections of named string and 32-bit integer values, kept in
+// an INI file under the company key and the application's name. Section and key names match
+// without regard to letter case. Reads give the default when a value is missing.
+class SettingsStore {
+public:
+    static void SetRegistryKey(const QString& company);
+    static QString GetProfileString(const QString& section, const QString& key, const QString& def);
+    static int GetProfileInt(const QString& section, const QString& key, int def);
+    static bool WriteProfileString(const QString& section, const QString& key, const QString& value);
+    static bool WriteProfileInt(const QString& section, const QString& key, int value);
+};
+
+// A stored integer text as a 32-bit value: decimal, wrapping like a 32-bit register
+// (4294967283 reads as -13); nothing when it is not a number.
+std::optional<int> ParseStoredInt(const QString& text);
+
+}  // namespace platform

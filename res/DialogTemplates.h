@@ -1,0 +1,6 @@
+#pragma once
+#include "platform/ui/DialogTemplate.h"
+
+// Dialog templates built into the program.
+const platform::DialogTemplate& MainDialogTemplate();   // template 102
+const platform::DialogTemplate& AboutDialogTemplate();  // template 100

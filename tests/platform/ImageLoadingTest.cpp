@@ -1,0 +1,202 @@
+// Loading photos: the allowed decoders, frames and pages, resolution, and files that must be refused.
+#include <chrono>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <vips/vips8>
+#include <zlib.h>
+
+#include "platform/imaging/Image.h"
+#include "platform/imaging/ImagingRuntime.h"
+#include "support/Fixtures.h"
+
+using platform::Image;
+
+namespace {
+
+Rgb PixelOfActiveFrame(const Image& image, int x, int y)
+{
+    const auto values = image.ActiveFrame()->pixels.getpoint(x, y);
+    return Rgb{static_cast<std::uint8_t>(values[0]), static_cast<std::uint8_t>(values[1]),
+               static_cast<std::uint8_t>(values[2])};
+}
+
+// GIF palettes may move a colour by a step or two.
+bool NearlyEqual(Rgb a, Rgb b)
+{
+    for (int i = 0; i < 3; ++i) {
+        if (std::abs(int(a[i]) - int(b[i])) > 3)
+            return false;
+    }
+    return true;
+}
+
+class ImageLoadingTest : public ::testing::Test {
+protected:
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    QTemporaryDir dir_;
+};
+
+TEST_F(ImageLoadingTest, OnlyAllowlistedLoadersAreReachable)
+{
+    const auto reachable = platform::ReachableFileLoaders();
+    for (const auto& loader : reachable)
+        EXPECT_TRUE(platform::AllowedFileLoaders().count(loader)) << loader << " is reachable but not allowed";
+    for (const char* core : {"jpegload", "pngload", "gifload", "tiffload", "webpload"})
+        EXPECT_TRUE(reachable.count(core)) << core << " should be reachable";
+    EXPECT_FALSE(reachable.count("magickload"));
+    EXPECT_FALSE(reachable.count("pdfload"));
+}
+
+TEST_F(ImageLoadingTest, FormatsOutsideTheAllowlistAreUndecodable)
+{
+    vips::VImage img = vips::VImage::black(8, 6, vips::VImage::option()->set("bands", 3));
+    img.write_to_file(Path("a.ppm").toLocal8Bit().constData());
+    img.write_to_file(Path("a.v").toLocal8Bit().constData());
+    WriteAll(Path("a.csv"), "1,2,3\n4,5,6\n");
+    WriteAll(Path("a.svg"), "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'/>");
+    WriteAll(Path("a.pdf"), "%PDF-1.4\n1 0 obj<<>>endobj\ntrailer<<>>\n%%EOF\n");
+    for (const char* name : {"a.ppm", "a.v", "a.csv", "a.svg", "a.pdf"}) {
+        auto image = Image::LoadFromFile(Path(name));
+        EXPECT_TRUE(image->IsEmpty()) << name;
+        EXPECT_EQ(image->Width(), 0u) << name;
+        EXPECT_EQ(image->Height(), 0u) << name;
+        EXPECT_EQ(image->FrameDimensionsCount(), 0u) << name;
+    }
+}
+
+TEST_F(ImageLoadingTest, StillPhotoHasOnePageWithOneFrame)
+{
+    auto image = Image::LoadFromFile(WriteSolid(Path("p.png"), 64, 48, {10, 20, 30}));
+    ASSERT_FALSE(image->IsEmpty());
+    EXPECT_EQ(image->Width(), 64u);
+    EXPECT_EQ(image->Height(), 48u);
+    ASSERT_EQ(image->FrameDimensionsCount(), 1u);
+    EXPECT_EQ(image->FrameDimensionsList()[0], platform::FrameDimensionPage);
+    EXPECT_EQ(image->FrameCount(platform::FrameDimensionPage), 1u);
+    EXPECT_EQ(image->FrameCount(platform::FrameDimensionTime), 0u);
+    EXPECT_EQ(PixelOfActiveFrame(*image, 5, 5), (Rgb{10, 20, 30}));
+}
+
+TEST_F(ImageLoadingTest, AnimatedGifFramesAreSelectedByTime)
+{
+    auto image = Image::LoadFromFile(WriteFramesGif(Path("anim.gif"), 24, 16, 10));
+    ASSERT_EQ(image->FrameDimensionsCount(), 1u);
+    const platform::Guid time = image->FrameDimensionsList()[0];
+    EXPECT_EQ(time, platform::FrameDimensionTime);
+    EXPECT_EQ(image->FrameCount(time), 10u);
+    for (int k : {0, 3, 9, 1}) {
+        ASSERT_EQ(image->SelectActiveFrame(time, k), platform::Status::Ok);
+        EXPECT_EQ(image->Width(), 24u);
+        EXPECT_EQ(image->Height(), 16u);
+        EXPECT_TRUE(NearlyEqual(PixelOfActiveFrame(*image, 12, 8), ColourOfFrame(k))) << "frame " << k;
+    }
+    EXPECT_NE(image->SelectActiveFrame(time, 10), platform::Status::Ok);
+    EXPECT_NE(image->SelectActiveFrame(platform::FrameDimensionPage, 0), platform::Status::Ok);
+}
+
+TEST_F(ImageLoadingTest, GifWithHundredsOfFramesReachesItsLastFrame)
+{
+    auto image = Image::LoadFromFile(WriteFramesGif(Path("long.gif"), 8, 6, 300));
+    EXPECT_EQ(image->FrameCount(platform::FrameDimensionTime), 300u);
+    ASSERT_EQ(image->SelectActiveFrame(platform::FrameDimensionTime, 299), platform::Status::Ok);
+    EXPECT_TRUE(NearlyEqual(PixelOfActiveFrame(*image, 4, 3), ColourOfFrame(299)));
+}
+
+TEST_F(ImageLoadingTest, TiffPagesMayDifferInSize)
+{
+    auto image = Image::LoadFromFile(DataFile("pages_3_sizes.tif"));
+    ASSERT_EQ(image->FrameDimensionsCount(), 1u);
+    const platform::Guid page = image->FrameDimensionsList()[0];
+    EXPECT_EQ(page, platform::FrameDimensionPage);
+    ASSERT_EQ(image->FrameCount(page), 3u);
+    const std::pair<unsigned, unsigned> sizes[] = {{40, 30}, {20, 50}, {64, 16}};
+    const Rgb colours[] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
+    for (int k = 0; k < 3; ++k) {
+        ASSERT_EQ(image->SelectActiveFrame(page, k), platform::Status::Ok);
+        EXPECT_EQ(image->Width(), sizes[k].first) << k;
+        EXPECT_EQ(image->Height(), sizes[k].second) << k;
+        EXPECT_EQ(PixelOfActiveFrame(*image, 1, 1), colours[k]) << k;
+    }
+}
+
+TEST_F(ImageLoadingTest, IconImagesAreSelectedByResolution)
+{
+    auto image = Image::LoadFromFile(DataFile("icon_3_sizes.ico"));
+    ASSERT_EQ(image->FrameDimensionsCount(), 1u);
+    const platform::Guid res = image->FrameDimensionsList()[0];
+    EXPECT_EQ(res, platform::FrameDimensionResolution);
+    ASSERT_EQ(image->FrameCount(res), 3u);
+    std::vector<unsigned> widths;
+    for (int k = 0; k < 3; ++k) {
+        ASSERT_EQ(image->SelectActiveFrame(res, k), platform::Status::Ok);
+        widths.push_back(image->Width());
+        EXPECT_EQ(image->Width(), image->Height());
+    }
+    std::sort(widths.begin(), widths.end());
+    EXPECT_EQ(widths, (std::vector<unsigned>{16, 32, 48}));
+}
+
+TEST_F(ImageLoadingTest, BmpIsReadByQt)
+{
+    auto image = Image::LoadFromFile(DataFile("photo_30x20.bmp"));
+    ASSERT_FALSE(image->IsEmpty());
+    EXPECT_EQ(image->Width(), 30u);
+    EXPECT_EQ(image->Height(), 20u);
+    EXPECT_EQ(PixelOfActiveFrame(*image, 3, 3), (Rgb{0x33, 0x66, 0x99}));
+}
+
+TEST_F(ImageLoadingTest, ResolutionIsTheFilesOwnOr96)
+{
+    auto jpeg = Image::LoadFromFile(WriteSolid(Path("r.jpg"), 30, 20, {1, 2, 3}, 300, 150));
+    EXPECT_NEAR(jpeg->HorizontalResolution(), 300.0, 0.01);
+    auto png72 = Image::LoadFromFile(WriteSolid(Path("r72.png"), 30, 20, {1, 2, 3}, 72, 96));
+    EXPECT_NEAR(png72->HorizontalResolution(), 72.0, 0.1);
+    auto plain = Image::LoadFromFile(WriteSolid(Path("plain.gif"), 30, 20, {1, 2, 3}));
+    EXPECT_NEAR(plain->HorizontalResolution(), 96.0, 0.001);
+    for (const char* name : {"bare.jpg", "bare.png"}) {
+        auto bare = Image::LoadFromFile(WriteSolid(Path(name), 30, 20, {1, 2, 3}));
+        EXPECT_NEAR(bare->HorizontalResolution(), 96.0, 0.001) << name;
+    }
+}
+
+TEST_F(ImageLoadingTest, BrokenFilesGiveAnEmptyImage)
+{
+    WriteAll(Path("empty.jpg"), {});
+    WriteAll(Path("text.jpg"), "this is not a photo\n");
+    WriteSolid(Path("whole.jpg"), 300, 200, {200, 100, 50});
+    WriteAll(Path("cut.jpg"), ReadAll(Path("whole.jpg")).left(300));
+    WriteCornerMarkers(Path("whole.png"), 300, 200);
+    // Noise so the compressed data is large enough to cut in the middle.
+    vips::VImage::gaussnoise(300, 200).cast(VIPS_FORMAT_UCHAR).write_to_file(Path("noise.png").toLocal8Bit().constData());
+    WriteAll(Path("cut.png"), ReadAll(Path("noise.png")).left(ReadAll(Path("noise.png")).size() / 2));
+    for (const char* name : {"empty.jpg", "text.jpg", "cut.jpg", "cut.png", "missing.png"}) {
+        auto image = Image::LoadFromFile(Path(name));
+        EXPECT_TRUE(image->IsEmpty()) << name;
+        EXPECT_EQ(image->Width(), 0u) << name;
+        EXPECT_EQ(image->HorizontalResolution(), 0.0f) << name;
+    }
+}
+
+TEST_F(ImageLoadingTest, HugeDeclaredSizeIsRefusedFromTheHeader)
+{
+    // A PNG whose header claims 100000 x 100000 pixels, with almost no data behind it.
+    vips::VImage::black(1, 1).cast(VIPS_FORMAT_UCHAR).write_to_file(Path("tiny.png").toLocal8Bit().constData());
+    QByteArray png = ReadAll(Path("tiny.png"));
+    const int ihdr = png.indexOf("IHDR");
+    ASSERT_GT(ihdr, 0);
+    const char size[8] = {0, 1, char(0x86), char(0xA0), 0, 1, char(0x86), char(0xA0)};  // 100000, 100000
+    png.replace(ihdr + 4, 8, QByteArray(size, 8));
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(png.constData() + ihdr), 17);
+    const char crcBytes[4] = {char(crc >> 24), char(crc >> 16), char(crc >> 8), char(crc)};
+    png.replace(ihdr + 17, 4, QByteArray(crcBytes, 4));
+    WriteAll(Path("huge.png"), png);
+    const auto start = std::chrono::steady_clock::now();
+    auto image = Image::LoadFromFile(Path("huge.png"));
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_TRUE(image->IsEmpty());
+    EXPECT_LT(seconds, 30.0) << "refusal must not decode";
+}
+
+}  // namespace

@@ -1,0 +1,153 @@
+#include "support/Fixtures.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <vips/vips8>
+
+QString DataFile(const QString& name)
+{
+    return QStringLiteral(PICTORELLE_TEST_DATA "/") + name;
+}
+
+Rgb ColourOfFrame(int k)
+{
+    return Rgb{static_cast<std::uint8_t>((k * 37 + 20) % 256), static_cast<std::uint8_t>((k * 91 + 200) % 256),
+               static_cast<std::uint8_t>((k * 53 + 90) % 256)};
+}
+
+namespace {
+vips::VImage Solid(int width, int height, Rgb c)
+{
+    return vips::VImage::black(width, height)
+        .new_from_image(std::vector<double>{double(c[0]), double(c[1]), double(c[2])})
+        .cast(VIPS_FORMAT_UCHAR)
+        .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+}
+
+vips::VImage Strip(int width, int height, int count)
+{
+    std::vector<vips::VImage> frames;
+    for (int k = 0; k < count; ++k)
+        frames.push_back(Solid(width, height, ColourOfFrame(k)));
+    vips::VImage all = vips::VImage::arrayjoin(frames, vips::VImage::option()->set("across", 1));
+    all = all.copy();
+    all.set(VIPS_META_PAGE_HEIGHT, height);
+    return all;
+}
+}  // namespace
+
+QString WriteSolid(const QString& path, int width, int height, Rgb colour, double dpiX, double dpiY)
+{
+    vips::VImage img = Solid(width, height, colour);
+    if (dpiX > 0) {
+        img = img.copy(vips::VImage::option()->set("xres", dpiX / 25.4)->set("yres", (dpiY > 0 ? dpiY : dpiX) / 25.4));
+        img.write_to_file(path.toLocal8Bit().constData());
+    } else {
+        // Without metadata the file says nothing about its resolution.
+        img.write_to_file((path + QStringLiteral("[strip]")).toLocal8Bit().constData());
+    }
+    return path;
+}
+
+QString WriteFramesGif(const QString& path, int width, int height, int frames)
+{
+    vips::VImage strip = Strip(width, height, frames);
+    strip.set("delay", std::vector<int>(frames, 100));
+    strip.set("loop", 0);
+    strip.gifsave(path.toLocal8Bit().constData(), vips::VImage::option()->set("effort", 1));
+    return path;
+}
+
+QString WritePagesTiff(const QString& path, int width, int height, int pages)
+{
+    Strip(width, height, pages).tiffsave(path.toLocal8Bit().constData());
+    return path;
+}
+
+Rgb CornerColour(Corner corner)
+{
+    switch (corner) {
+    case Corner::TopLeft: return {255, 0, 0};
+    case Corner::TopRight: return {0, 255, 0};
+    case Corner::BottomLeft: return {0, 0, 255};
+    case Corner::BottomRight: return {255, 255, 0};
+    }
+    return {};
+}
+
+QString WriteCornerMarkers(const QString& path, int width, int height)
+{
+    const int hw = width / 2;
+    const int hh = height / 2;
+    vips::VImage top = Solid(hw, hh, CornerColour(Corner::TopLeft)).join(Solid(width - hw, hh, CornerColour(Corner::TopRight)), VIPS_DIRECTION_HORIZONTAL);
+    vips::VImage bottom = Solid(hw, height - hh, CornerColour(Corner::BottomLeft)).join(Solid(width - hw, height - hh, CornerColour(Corner::BottomRight)), VIPS_DIRECTION_HORIZONTAL);
+    top.join(bottom, VIPS_DIRECTION_VERTICAL).write_to_file(path.toLocal8Bit().constData());
+    return path;
+}
+
+Rgb Decoded::At(int x, int y) const
+{
+    const std::size_t i = (static_cast<std::size_t>(y) * width + x) * bands;
+    return Rgb{pixels[i], pixels[i + 1], pixels[i + 2]};
+}
+
+Decoded DecodeFile(const QString& path)
+{
+    vips::VImage img = vips::VImage::new_from_file(path.toLocal8Bit().constData(),
+                                                   vips::VImage::option()->set("access", VIPS_ACCESS_RANDOM));
+    Decoded d;
+    d.width = img.width();
+    d.height = img.height();
+    d.bands = img.bands();
+    std::size_t size = 0;
+    void* mem = img.write_to_memory(&size);
+    d.pixels.assign(static_cast<std::uint8_t*>(mem), static_cast<std::uint8_t*>(mem) + size);
+    g_free(mem);
+    return d;
+}
+
+std::vector<PngChunk> ReadPngChunks(const QString& path)
+{
+    const QByteArray bytes = ReadAll(path);
+    std::vector<PngChunk> chunks;
+    qsizetype pos = 8;
+    while (pos + 12 <= bytes.size()) {
+        const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.constData() + pos);
+        const std::uint32_t length = (std::uint32_t(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3];
+        if (pos + 12 + qsizetype(length) > bytes.size())
+            break;
+        PngChunk chunk;
+        chunk.type.assign(reinterpret_cast<const char*>(p + 4), 4);
+        chunk.data.assign(p + 8, p + 8 + length);
+        chunks.push_back(std::move(chunk));
+        pos += 12 + length;
+    }
+    return chunks;
+}
+
+std::optional<bool> PngCheckAccepts(const QString& path)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pngcheck"));
+    if (tool.isEmpty())
+        return std::nullopt;
+    QProcess p;
+    p.start(tool, {QStringLiteral("-q"), path});
+    p.waitForFinished(60000);
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}

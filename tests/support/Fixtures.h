@@ -1,0 +1,49 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QString>
+#include <QTemporaryDir>
+
+// Paths of fixtures kept in tests/data.
+QString DataFile(const QString& name);
+
+using Rgb = std::array<std::uint8_t, 3>;
+
+// The colour of frame or page k of the pictures below: distinct for k up to 255.
+Rgb ColourOfFrame(int k);
+
+// Pictures written by the tests themselves, with libvips.
+QString WriteSolid(const QString& path, int width, int height, Rgb colour, double dpiX = 0, double dpiY = 0);
+QString WriteFramesGif(const QString& path, int width, int height, int frames);
+QString WritePagesTiff(const QString& path, int width, int height, int pages);
+// A picture with a distinct colour in each corner quadrant (see CornerColour).
+QString WriteCornerMarkers(const QString& path, int width, int height);
+enum class Corner { TopLeft, TopRight, BottomLeft, BottomRight };
+Rgb CornerColour(Corner corner);
+
+// A decoded picture, as 8-bit RGB.
+struct Decoded {
+    int width = 0;
+    int height = 0;
+    int bands = 0;
+    std::vector<std::uint8_t> pixels;
+    Rgb At(int x, int y) const;
+};
+Decoded DecodeFile(const QString& path);
+
+// The chunks of a PNG file, in order.
+struct PngChunk {
+    std::string type;
+    std::vector<std::uint8_t> data;
+};
+std::vector<PngChunk> ReadPngChunks(const QString& path);
+
+// Whether pngcheck accepts the file; nothing when pngcheck is not installed.
+std::optional<bool> PngCheckAccepts(const QString& path);
+
+QByteArray ReadAll(const QString& path);
+void WriteAll(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,56 @@
+#pragma once
+#include <deque>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "platform/ui/Prompts.h"
+
+// One prompt the program showed.
+struct PromptRecord {
+    enum class Kind { Message, OpenFile, SaveFile };
+    Kind kind;
+    QWidget* owner = nullptr;
+    QString text;
+    QString caption;
+    unsigned type = 0;
+    platform::FileDialogRequest request;
+};
+
+// Records every prompt and answers from a queue; a prompt without a queued answer of its kind
+// fails the test.
+class ScriptedPrompts final : public platform::Prompts {
+public:
+    void QueueAnswer(int button) { answers_.emplace_back(button); }
+    void QueueFile(std::optional<QString> path) { answers_.emplace_back(std::move(path)); }
+    std::size_t PendingAnswers() const { return answers_.size(); }
+
+    const std::vector<PromptRecord>& Records() const { return records_; }
+    std::vector<PromptRecord> Messages() const;
+    QStringList MessageTexts() const;
+    void Clear() { records_.clear(); }
+
+    int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type) override;
+    std::optional<QString> OpenFile(const platform::FileDialogRequest& request) override;
+    std::optional<QString> SaveFile(const platform::FileDialogRequest& request) override;
+
+private:
+    std::optional<QString> NextFile(PromptRecord::Kind kind, const platform::FileDialogRequest& request);
+    std::vector<PromptRecord> records_;
+    std::deque<std::variant<int, std::optional<QString>>> answers_;
+};
+
+// Installs scripted prompts for the life of the object.
+class ScopedScriptedPrompts {
+public:
+    ScopedScriptedPrompts();
+    ~ScopedScriptedPrompts();
+    ScriptedPrompts& operator*() { return *prompts_; }
+    ScriptedPrompts* operator->() { return prompts_; }
+
+private:
+    ScriptedPrompts* prompts_;
+};

@@ -23,25 +23,25 @@ QStringList ScriptedPrompts::MessageTexts() const
 int ScriptedPrompts::MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type)
 {
     records_.push_back(PromptRecord{PromptRecord::Kind::Message, owner, text, caption, type, {}});
-    if (answers_.empty() || !std::holds_alternative<int>(answers_.front())) {
+    if (buttons_.empty()) {
         ADD_FAILURE() << "unexpected message box: \"" << text.toStdString() << "\" caption \""
                       << caption.toStdString() << "\"";
         return (type & 0xF) == platform::MB_YESNO ? platform::IDNO : platform::IDOK;
     }
-    const int answer = std::get<int>(answers_.front());
-    answers_.pop_front();
+    const int answer = buttons_.front();
+    buttons_.pop_front();
     return answer;
 }
 
 std::optional<QString> ScriptedPrompts::NextFile(PromptRecord::Kind kind, const platform::FileDialogRequest& request)
 {
     records_.push_back(PromptRecord{kind, request.owner, {}, request.title, request.flags, request});
-    if (answers_.empty() || !std::holds_alternative<std::optional<QString>>(answers_.front())) {
+    if (files_.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << request.title.toStdString();
         return std::nullopt;
     }
-    auto answer = std::get<std::optional<QString>>(answers_.front());
-    answers_.pop_front();
+    auto answer = files_.front();
+    files_.pop_front();
     return answer;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 #include <deque>
 #include <optional>
-#include <variant>
 #include <vector>
 
 #include <QString>
@@ -20,13 +19,13 @@ struct PromptRecord {
     platform::FileDialogRequest request;
 };
 
-// Records every prompt and answers from a queue; a prompt without a queued answer of its kind
-// fails the test.
+// Records every prompt and answers it from the queue of its kind (buttons or file names);
+// a prompt without a queued answer fails the test.
 class ScriptedPrompts final : public platform::Prompts {
 public:
-    void QueueAnswer(int button) { answers_.emplace_back(button); }
-    void QueueFile(std::optional<QString> path) { answers_.emplace_back(std::move(path)); }
-    std::size_t PendingAnswers() const { return answers_.size(); }
+    void QueueAnswer(int button) { buttons_.push_back(button); }
+    void QueueFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
+    std::size_t PendingAnswers() const { return buttons_.size() + files_.size(); }
 
     const std::vector<PromptRecord>& Records() const { return records_; }
     std::vector<PromptRecord> Messages() const;
@@ -40,7 +39,8 @@ public:
 private:
     std::optional<QString> NextFile(PromptRecord::Kind kind, const platform::FileDialogRequest& request);
     std::vector<PromptRecord> records_;
-    std::deque<std::variant<int, std::optional<QString>>> answers_;
+    std::deque<int> buttons_;
+    std::deque<std::optional<QString>> files_;
 };
 
 // Installs scripted prompts for the life of the object.

@@ -1,0 +1,124 @@
+// The arithmetic and path rules of the conversion, called directly.
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "convert/AspectRatio.h"
+#include "convert/EncoderLookup.h"
+#include "convert/FrameDimensionNames.h"
+#include "convert/FrameNumber.h"
+#include "convert/PhotoPaths.h"
+#include "convert/RotateFlipChoice.h"
+#include "platform/imaging/Encoders.h"
+
+using platform::RotateFlipType;
+
+TEST(PhotoPaths, FolderOfPathKeepsItsTrailingSlash)
+{
+    EXPECT_EQ(GetFolderOfPath("/home/ann/Pics/holiday.jpg"), "/home/ann/Pics/");
+    EXPECT_EQ(GetFolderOfPath("/photo.jpg"), "/");
+    EXPECT_EQ(GetFolderOfPath("photo.jpg"), "");
+    EXPECT_EQ(GetFolderOfPath("C:\\Pics\\a.jpg"), "") << "a backslash is an ordinary character here";
+    EXPECT_EQ(GetFolderOfPath(""), "");
+}
+
+TEST(PhotoPaths, DisplayNameAndProposal)
+{
+    QString out = "untouched";
+    EXPECT_FALSE(GetDisplayFileName("", out));
+    EXPECT_EQ(out, "untouched");
+    ASSERT_TRUE(GetDisplayFileName("/pics/holiday.photo.jpg", out));
+    EXPECT_EQ(out, "holiday.photo.jpg");
+    ASSERT_TRUE(GetDisplayFileName("http://x/y.png", out));
+    EXPECT_EQ(out, "http://x/y.png") << "URL-like names are shown whole";
+    ASSERT_TRUE(GetDisplayFileName("ftp:/y.png", out));
+    EXPECT_EQ(out, "ftp:/y.png");
+
+    EXPECT_EQ(ProposeOutputFile("/out/", "holiday.photo.jpg"), "/out/holiday.photo_out.png");
+    EXPECT_EQ(ProposeOutputFile("/out/", "scan"), "/out/scan_out.png");
+    EXPECT_EQ(ProposeOutputFile("", ".hidden"), "_out.png");
+}
+
+TEST(PhotoPaths, PngExtensionReplacesOnlyTheFileNamesOwn)
+{
+    EXPECT_EQ(WithPngExtension("/out/result.jpg"), "/out/result.png");
+    EXPECT_EQ(WithPngExtension("/out/result"), "/out/result.png");
+    EXPECT_EQ(WithPngExtension("/my.folder/result"), "/my.folder/result.png");
+    EXPECT_EQ(WithPngExtension("/my.folder/a.b.tiff"), "/my.folder/a.b.png");
+    EXPECT_EQ(WithPngExtension("/out/result.PNG"), "/out/result.png");
+}
+
+TEST(FrameNumber, ClampsIntoTheFrames)
+{
+    EXPECT_EQ(ClampFrameNumber(12, 10), 9);
+    EXPECT_EQ(ClampFrameNumber(-3, 10), 0);
+    EXPECT_EQ(ClampFrameNumber(5, 10), 5);
+    EXPECT_EQ(ClampFrameNumber(0, 1), 0);
+    EXPECT_EQ(ClampFrameNumber(0, 0), std::nullopt) << "no frame: nothing to select or correct";
+    EXPECT_EQ(ClampFrameNumber(4, -1), std::nullopt);
+}
+
+TEST(FrameDimensionNames, PublishedNamesElsePosition)
+{
+    EXPECT_EQ(FrameDimensionName(platform::FrameDimensionTime, 0), "FrameDimensionTime");
+    EXPECT_EQ(FrameDimensionName(platform::FrameDimensionResolution, 1), "FrameDimensionResolution");
+    EXPECT_EQ(FrameDimensionName(platform::FrameDimensionPage, 2), "FrameDimensionPage");
+    EXPECT_EQ(FrameDimensionName(platform::Guid{1, 2, 3, {}}, 7), "Dimension7");
+    EXPECT_EQ(platform::GuidToString(platform::FrameDimensionPage), "{7462DC86-6180-4C7E-8E3F-EE7333A7A483}");
+    EXPECT_EQ(platform::GuidToString(platform::FrameDimensionTime), "{6AEDBD6D-3FB5-418A-83A6-7F45229DC872}");
+}
+
+struct AspectCase {
+    int photoW, photoH, given, expected;
+    bool byWidth;
+};
+
+class AspectRatioTest : public ::testing::TestWithParam<AspectCase> {};
+
+TEST_P(AspectRatioTest, QuotientFirstThenTruncate)
+{
+    const auto c = GetParam();
+    const int got = c.byWidth ? HeightForWidth(c.photoW, c.photoH, c.given) : WidthForHeight(c.photoW, c.photoH, c.given);
+    EXPECT_EQ(got, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, AspectRatioTest,
+                         ::testing::Values(AspectCase{1024, 768, 800, 600, true}, AspectCase{1024, 768, 600, 800, false},
+                                           AspectCase{600, 110, 600, 109, true}, AspectCase{176, 480, 300, 109, false},
+                                           AspectCase{3, 2, 100, 66, true}, AspectCase{3, 2, -50, -33, true},
+                                           AspectCase{400, 300, 0, 0, true},
+                                           // a photo that failed to decode has no ratio
+                                           AspectCase{0, 0, 800, 0, true}, AspectCase{0, 0, 800, 0, false},
+                                           // products beyond 32 bits are clamped, not overflowed
+                                           AspectCase{1, 1000, 2147483647, 2147483647, true},
+                                           AspectCase{1, 1000, -2147483647, -2147483647 - 1, true}));
+
+TEST(RotateFlipChoice, EveryAngleAndFlip)
+{
+    struct Row {
+        int angle, flip, type;
+    };
+    const Row rows[] = {{0, 0, 0},   {0, 1, 4},   {0, 2, 6},   {90, 0, 1},  {90, 1, 5},  {90, 2, 7},
+                        {180, 0, 2}, {180, 1, 6}, {180, 2, 4}, {270, 0, 3}, {270, 1, 7}, {270, 2, 5}};
+    for (const auto& r : rows) {
+        const auto choice = ChooseRotateFlip(r.angle, r.flip);
+        EXPECT_EQ(static_cast<int>(choice.type), r.type) << r.angle << "/" << r.flip;
+        EXPECT_TRUE(choice.angleKnown);
+    }
+    const auto odd = ChooseRotateFlip(45, 2);
+    EXPECT_FALSE(odd.angleKnown);
+    EXPECT_EQ(odd.type, RotateFlipType::RotateNoneFlipY) << "an unknown angle still flips";
+    EXPECT_EQ(ChooseRotateFlip(90, 3).type, RotateFlipType::Rotate90FlipNone) << "an unknown flip does not";
+    EXPECT_TRUE(ChooseRotateFlip(90, 3).angleKnown);
+}
+
+TEST(EncoderLookup, FindsPngByExactMimeType)
+{
+    platform::Guid clsid{};
+    EXPECT_EQ(FindEncoderByMimeType("image/png", clsid), 0);
+    EXPECT_EQ(clsid, platform::kPngEncoderClsid);
+    platform::Guid untouched{7, 7, 7, {}};
+    EXPECT_EQ(FindEncoderByMimeType("image/PNG", untouched), -1);
+    EXPECT_EQ(FindEncoderByMimeType("image/jpeg", untouched), -1);
+    EXPECT_EQ(untouched, (platform::Guid{7, 7, 7, {}}));
+}

@@ -1,0 +1,124 @@
+// The window services: number reading, settings store, file filters, dialog units and edits.
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/ui/CDialog.h"
+#include "platform/ui/DialogUnits.h"
+#include "platform/ui/FileSystem.h"
+#include "platform/ui/QtPrompts.h"
+#include "platform/ui/SettingsStore.h"
+#include "platform/ui/TextToLong.h"
+
+using platform::SettingsStore;
+
+TEST(TextToLong, ReadsLikeWcstolWith32BitLong)
+{
+    const std::pair<const char*, int> cases[] = {
+        {"123", 123},       {"  42abc", 42},    {"\t-7", -7},          {"+5", 5},
+        {"abc", 0},         {"", 0},            {"-", 0},              {"0x10", 0},
+        {"2147483647", 2147483647},             {"2147483648", 2147483647},
+        {"-2147483648", -2147483647 - 1},       {"-99999999999999999999", -2147483647 - 1},
+        {"007", 7},         {" 1 2", 1},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(platform::TextToLong(QString::fromUtf8(text)), value) << text;
+}
+
+TEST(SettingsStore, RoundTripsAndIgnoresLetterCase)
+{
+    EXPECT_EQ(SettingsStore::GetProfileString("Option", "LastPhotoFolder", "def"), "def");
+    EXPECT_EQ(SettingsStore::GetProfileInt("Option", "nRotateAngel", 7), 7);
+    SettingsStore::WriteProfileString("Option", "LastPhotoFolder", "/a b/");
+    SettingsStore::WriteProfileInt("CurrentFont", "lfHeight", -13);
+    EXPECT_EQ(SettingsStore::GetProfileString("option", "lastphotofolder", "def"), "/a b/");
+    EXPECT_EQ(SettingsStore::GetProfileInt("CURRENTFONT", "LFHEIGHT", 0), -13);
+    SettingsStore::WriteProfileString("OPTION", "LASTPHOTOFOLDER", "/c/");
+    EXPECT_EQ(SettingsStore::GetProfileString("Option", "LastPhotoFolder", "def"), "/c/") << "one value, not two";
+
+    EXPECT_EQ(platform::ParseStoredInt("4294967283"), -13);
+    EXPECT_EQ(platform::ParseStoredInt("-11"), -11);
+    EXPECT_EQ(platform::ParseStoredInt("x"), std::nullopt);
+    SettingsStore::WriteProfileString("Option", "nFlipType", "garbage");
+    EXPECT_EQ(SettingsStore::GetProfileInt("Option", "nFlipType", 3), 3);
+}
+
+TEST(FileFilters, MatchWithoutRegardToCase)
+{
+    const QString filter = platform::QtNameFilter({"Photo Files (*.jpg)", "*.jpg;*.png"});
+    EXPECT_TRUE(filter.startsWith("Photo Files (*.jpg) ("));
+    const QString patterns = filter.section('(', -1).chopped(1);
+    bool matched = false;
+    for (const QString& p : patterns.split(' ')) {
+        const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(p));
+        matched |= re.match("IMG_0001.JPG").hasMatch();
+        EXPECT_FALSE(re.match("notes.txt").hasMatch());
+    }
+    EXPECT_TRUE(matched);
+    EXPECT_EQ(platform::QtNameFilter({"Any Files (*.*)", "*.*;"}), "Any Files (*.*) (*)");
+}
+
+TEST(DialogUnits, ScaleByBaseUnits)
+{
+    const platform::BaseUnits units{6, 13};
+    EXPECT_EQ(platform::DialogUnitsToPixels(7, 7, 66, 14, units), QRect(11, 11, 99, 23));
+    EXPECT_EQ(platform::DialogUnitsToPixels(0, 0, 378, 273, units).size(), QSize(567, 444));
+}
+
+TEST(FileExists, OnlyReadableFiles)
+{
+    QTemporaryDir dir;
+    EXPECT_FALSE(platform::FileExists(""));
+    EXPECT_FALSE(platform::FileExists(dir.path()));
+    EXPECT_FALSE(platform::FileExists(dir.filePath("none")));
+    QFile f(dir.filePath("yes"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    EXPECT_TRUE(platform::FileExists(dir.filePath("yes")));
+}
+
+namespace {
+platform::DialogTemplate OneEditTemplate()
+{
+    return {1, "t", 100, 50, "Sans", 8, {{5, platform::ControlKind::Edit, "", 1, 1, 50, 12, platform::StyleTabStop}}};
+}
+
+class EditDialog : public platform::CDialog {
+public:
+    EditDialog() : CDialog(OneEditTemplate()) {}
+    QString value;
+    int updates = 0;
+
+protected:
+    bool OnInitDialog() override
+    {
+        MapMessage(5, platform::Notification::Update, [this] { ++updates; });
+        UpdateData(false);
+        return true;
+    }
+    void DoDataExchange(platform::DataExchange& dx) override
+    {
+        DDX_Text(dx, 5, value);
+        DDV_MaxChars(dx, 5, value, 4);
+    }
+};
+}  // namespace
+
+TEST(DialogEdits, LimitTypingButNotTheProgram)
+{
+    EditDialog dlg;
+    dlg.Create();
+    auto* edit = qobject_cast<QLineEdit*>(dlg.GetDlgItem(5));
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    QTest::keyClicks(edit, "abcdefg");
+    EXPECT_EQ(edit->text(), "abcd") << "typing stops at the limit";
+    dlg.SetDlgItemText(5, "a much longer text");
+    EXPECT_EQ(dlg.GetDlgItemText(5), "a much longer text");
+    EXPECT_EQ(dlg.GetDlgItemText(5, 6), "a much");
+    const int before = dlg.updates;
+    dlg.SetDlgItemText(5, "a much longer text");
+    EXPECT_EQ(dlg.updates, before + 1) << "setting the same text still notifies";
+}

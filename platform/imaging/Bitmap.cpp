@@ -68,10 +68,11 @@ Status Bitmap::SetResolution(float dpiX, float dpiY)
 {
     if (IsEmpty())
         return Status::WrongState;
-    if (!(dpiX > 0) || !(dpiY > 0) || !std::isfinite(dpiX) || !std::isfinite(dpiY))
-        return Status::InvalidParameter;
-    dpiX_ = dpiX;
-    dpiY_ = dpiY;
+    // A photo that reports no resolution (one that failed to decode) leaves the default.
+    if (dpiX > 0 && std::isfinite(dpiX))
+        dpiX_ = dpiX;
+    if (dpiY > 0 && std::isfinite(dpiY))
+        dpiY_ = dpiY;
     return Status::Ok;
 }
 

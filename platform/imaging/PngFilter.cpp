@@ -18,98 +18,67 @@ inline std::uint32_t SignedMagnitude(std::uint8_t v) {
     return v < 128 ? v : 256u - v;
 }
 
-// The loops below take no branches on pixel values so the compiler can vectorise them.
-std::uint64_t ScoreNone(const std::uint8_t* cur, std::size_t n) {
-    std::uint64_t sum = 0;
-    for (std::size_t i = 0; i < n; ++i) sum += SignedMagnitude(cur[i]);
-    return sum;
-}
-
-std::uint64_t FilterSub(const std::uint8_t* cur, std::size_t n, std::uint8_t* out) {
-    std::uint64_t sum = 0;
-    for (std::size_t i = 0; i < kBpp && i < n; ++i) {
-        out[i] = cur[i];
-        sum += SignedMagnitude(out[i]);
-    }
-    for (std::size_t i = kBpp; i < n; ++i) {
-        out[i] = static_cast<std::uint8_t>(cur[i] - cur[i - kBpp]);
-        sum += SignedMagnitude(out[i]);
-    }
-    return sum;
-}
-
-std::uint64_t FilterUp(const std::uint8_t* prev, const std::uint8_t* cur, std::size_t n, std::uint8_t* out) {
-    std::uint64_t sum = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        out[i] = static_cast<std::uint8_t>(cur[i] - prev[i]);
-        sum += SignedMagnitude(out[i]);
-    }
-    return sum;
-}
-
-std::uint64_t FilterAverage(const std::uint8_t* prev, const std::uint8_t* cur, std::size_t n, std::uint8_t* out) {
-    std::uint64_t sum = 0;
-    for (std::size_t i = 0; i < kBpp && i < n; ++i) {
-        out[i] = static_cast<std::uint8_t>(cur[i] - (prev[i] >> 1));
-        sum += SignedMagnitude(out[i]);
-    }
-    for (std::size_t i = kBpp; i < n; ++i) {
-        out[i] = static_cast<std::uint8_t>(cur[i] - ((cur[i - kBpp] + prev[i]) >> 1));
-        sum += SignedMagnitude(out[i]);
-    }
-    return sum;
-}
-
 inline int Abs(int v) { return v < 0 ? -v : v; }
 
-inline std::uint8_t Paeth(int a, int b, int c) {
-    const int pa = Abs(b - c);
-    const int pb = Abs(a - c);
-    const int pc = Abs(a + b - 2 * c);
-    const int bc = pb <= pc ? b : c;
-    return static_cast<std::uint8_t>(pa <= pb && pa <= pc ? a : bc);
+// Predictors from the left (a), upper (b) and upper-left (c) bytes. Written without branches on pixel
+// values so the loops over them vectorise.
+struct None { static int predict(int, int, int) { return 0; } };
+struct Sub { static int predict(int a, int, int) { return a; } };
+struct Up { static int predict(int, int b, int) { return b; } };
+struct Average { static int predict(int a, int b, int) { return (a + b) >> 1; } };
+struct Paeth {
+    static int predict(int a, int b, int c) {
+        const int pa = Abs(b - c);
+        const int pb = Abs(a - c);
+        const int pc = Abs(a + b - 2 * c);
+        const int bc = pb <= pc ? b : c;
+        return pa <= pb && pa <= pc ? a : bc;
+    }
+};
+
+// The first pixel has no left neighbour: a and c are 0 there.
+template <class F>
+std::uint64_t Score(const std::uint8_t* prev, const std::uint8_t* cur, std::size_t n) {
+    std::uint64_t sum = 0;
+    for (std::size_t i = 0; i < kBpp && i < n; ++i)
+        sum += SignedMagnitude(static_cast<std::uint8_t>(cur[i] - F::predict(0, prev[i], 0)));
+    for (std::size_t i = kBpp; i < n; ++i)
+        sum += SignedMagnitude(static_cast<std::uint8_t>(cur[i] - F::predict(cur[i - kBpp], prev[i], prev[i - kBpp])));
+    return sum;
 }
 
-std::uint64_t FilterPaeth(const std::uint8_t* prev, const std::uint8_t* cur, std::size_t n, std::uint8_t* out) {
-    std::uint64_t sum = 0;
-    // With no left neighbour the predictor is the byte above.
-    for (std::size_t i = 0; i < kBpp && i < n; ++i) {
-        out[i] = static_cast<std::uint8_t>(cur[i] - prev[i]);
-        sum += SignedMagnitude(out[i]);
-    }
-    for (std::size_t i = kBpp; i < n; ++i) {
-        out[i] = static_cast<std::uint8_t>(cur[i] - Paeth(cur[i - kBpp], prev[i], prev[i - kBpp]));
-        sum += SignedMagnitude(out[i]);
-    }
-    return sum;
+template <class F>
+void Apply(const std::uint8_t* prev, const std::uint8_t* cur, std::size_t n, std::uint8_t* out) {
+    for (std::size_t i = 0; i < kBpp && i < n; ++i)
+        out[i] = static_cast<std::uint8_t>(cur[i] - F::predict(0, prev[i], 0));
+    for (std::size_t i = kBpp; i < n; ++i)
+        out[i] = static_cast<std::uint8_t>(cur[i] - F::predict(cur[i - kBpp], prev[i], prev[i - kBpp]));
 }
 
 }  // namespace
 
-PngRowFilter::PngRowFilter(std::size_t rowBytes) : rowBytes_(rowBytes), zeros_(rowBytes, 0) {
-    for (auto& c : candidates_) c.resize(rowBytes);
-}
+PngRowFilter::PngRowFilter(std::size_t rowBytes) : rowBytes_(rowBytes), zeros_(rowBytes, 0) {}
 
 void PngRowFilter::filter(const std::uint8_t* prev, const std::uint8_t* cur, std::uint8_t* out) {
     const std::size_t n = rowBytes_;
     if (!prev) prev = zeros_.data();
 
-    std::uint64_t best = ScoreNone(cur, n);
-    int bestType = 0;
-    const std::uint64_t scores[4] = {
-        FilterSub(cur, n, candidates_[0].data()),
-        FilterUp(prev, cur, n, candidates_[1].data()),
-        FilterAverage(prev, cur, n, candidates_[2].data()),
-        FilterPaeth(prev, cur, n, candidates_[3].data()),
+    // Scoring reads only; the chosen filter is then written once, straight to out.
+    const std::uint64_t scores[5] = {
+        Score<None>(prev, cur, n), Score<Sub>(prev, cur, n), Score<Up>(prev, cur, n),
+        Score<Average>(prev, cur, n), Score<Paeth>(prev, cur, n),
     };
-    for (int t = 0; t < 4; ++t) {
-        if (scores[t] < best) {
-            best = scores[t];
-            bestType = t + 1;
-        }
+    int best = 0;
+    for (int t = 1; t < 5; ++t)
+        if (scores[t] < scores[best]) best = t;
+    out[0] = static_cast<std::uint8_t>(best);
+    switch (best) {
+    case 0: std::memcpy(out + 1, cur, n); break;
+    case 1: Apply<Sub>(prev, cur, n, out + 1); break;
+    case 2: Apply<Up>(prev, cur, n, out + 1); break;
+    case 3: Apply<Average>(prev, cur, n, out + 1); break;
+    default: Apply<Paeth>(prev, cur, n, out + 1); break;
     }
-    out[0] = static_cast<std::uint8_t>(bestType);
-    std::memcpy(out + 1, bestType == 0 ? cur : candidates_[bestType - 1].data(), n);
 }
 
 }  // namespace platform

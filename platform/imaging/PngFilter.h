@@ -6,8 +6,7 @@
 
 namespace platform {
 
-// Per-row adaptive PNG filtering for 3-byte pixels. Keeps its candidate rows between calls so that
-// filtering a strip allocates nothing per row.
+// Per-row adaptive PNG filtering for 3-byte pixels.
 class PngRowFilter {
 public:
     explicit PngRowFilter(std::size_t rowBytes);
@@ -19,8 +18,7 @@ public:
 
 private:
     std::size_t rowBytes_;
-    std::vector<std::uint8_t> zeros_;          // stands in for the row above the first row
-    std::vector<std::uint8_t> candidates_[4];  // Sub, Up, Average, Paeth
+    std::vector<std::uint8_t> zeros_;  // stands in for the row above the first row
 };
 
 }  // namespace platform

@@ -170,7 +170,7 @@ TEST_F(ConvertTest, AnsweringNoLeavesTheFileAndRendersNothing)
     (*prompts_)->QueueAnswer(IDNO);
     Click(1000);
     ASSERT_EQ((*prompts_)->Messages().size(), 1u);
-    const auto& q = (*prompts_)->Messages()[0];
+    const PromptRecord q = (*prompts_)->Messages()[0];
     EXPECT_EQ(q.text, out + " exists. Do you want to replace it?");
     EXPECT_EQ(q.caption, "Warning");
     EXPECT_EQ(q.type, 0x34u);

@@ -42,6 +42,7 @@ Run RunChild(const std::vector<std::string>& argv, const std::string& output)
     for (const auto& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
+    std::fflush(stdout);  // or the child would print our buffered lines again
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid == 0) {

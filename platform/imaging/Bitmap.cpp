@@ -24,22 +24,6 @@ VipsKernel KernelFor(InterpolationMode mode)
     }
 }
 
-// Stretches pixels to exactly width x height with independent scales.
-vips::VImage StretchTo(const vips::VImage& in, int width, int height, VipsKernel kernel)
-{
-    vips::VImage out = in;
-    if (in.width() != width || in.height() != height) {
-        const double hs = double(width) / in.width();
-        const double vs = double(height) / in.height();
-        out = in.resize(hs, vips::VImage::option()->set("vscale", vs)->set("kernel", kernel));
-    }
-    // Rounding in the resampler can leave one pixel more or less.
-    if (out.width() != width || out.height() != height)
-        out = out.gravity(VIPS_COMPASS_DIRECTION_NORTH_WEST, width, height,
-                          vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
-    return out;
-}
-
 }  // namespace
 
 void Bitmap::GFree::operator()(std::uint8_t* p) const
@@ -86,15 +70,14 @@ Status Bitmap::SetInterpolationMode(InterpolationMode mode)
 
 Status Bitmap::DrawImage(const Image& source)
 {
-    const DecodedFrame* frame = source.ActiveFrame();
-    if (IsEmpty() || !frame)
+    if (IsEmpty())
         return Status::WrongState;
     try {
-        vips::VImage px = frame->pixels;
-        if (px.bands() == 4)
-            px = px.flatten(vips::VImage::option()->set("background", std::vector<double>{0, 0, 0}));
-        px = StretchTo(px, width_, height_, KernelFor(interpolation_)).cast(VIPS_FORMAT_UCHAR);
+        const auto rendered = source.RenderActiveFrame(width_, height_, KernelFor(interpolation_));
+        if (!rendered)
+            return Status::WrongState;
         size_t bytes = 0;
+        const vips::VImage& px = *rendered;
         auto* data = static_cast<std::uint8_t*>(px.write_to_memory(&bytes));
         if (bytes != static_cast<size_t>(width_) * height_ * 3) {
             g_free(data);

@@ -9,21 +9,27 @@
 
 namespace platform {
 
-// One decoded frame: 8-bit sRGB pixels in memory (3 bands, or 4 with alpha) and its resolution.
-struct DecodedFrame {
-    vips::VImage pixels;
+// What opening a frame tells: its size and resolution, and a small copy for the preview.
+// Opening decodes the whole frame once (shrunk where the decoder can), so a file that cannot
+// be decoded completely is refused at once instead of showing partly grey or black.
+struct FrameInfo {
+    int width = 0;
+    int height = 0;
     double dpiX = 96.0;
+    vips::VImage preview;  // 8-bit sRGB, 3 bands or 4 with alpha, in memory
 };
 
-// Where the frames of one photo file come from. Frames are decoded whole, so a file that
-// cannot be decoded completely is refused instead of showing partly grey or black.
+// Where the frames of one photo file come from.
 class FrameSource {
 public:
     virtual ~FrameSource() = default;
     virtual Guid Dimension() const = 0;
     virtual int FrameCount() const = 0;
-    // Decodes frame index; nothing when it cannot be decoded whole or is too large.
-    virtual std::optional<DecodedFrame> Decode(int index) const = 0;
+    // Opens frame index; nothing when it cannot be decoded whole or is too large.
+    virtual std::optional<FrameInfo> Open(int index) const = 0;
+    // Frame index stretched to exactly width x height onto black, as 8-bit RGB. Decoding
+    // happens when the result's pixels are asked for; a failure then throws vips::VError.
+    virtual vips::VImage Render(int index, int width, int height, VipsKernel kernel) const = 0;
 };
 
 // A source for the file, or nothing when no allowed decoder takes it.
@@ -34,5 +40,9 @@ double ResolutionOrDefault(const vips::VImage& image);
 
 // Turns any decoded picture into 8-bit sRGB with 3 bands, or 4 when it has alpha.
 vips::VImage NormalisePixels(const vips::VImage& image);
+
+// pixels (3 or 4 bands) stretched to exactly width x height with independent scales,
+// composited onto black.
+vips::VImage StretchOntoBlack(const vips::VImage& pixels, int width, int height, VipsKernel kernel);
 
 }  // namespace platform

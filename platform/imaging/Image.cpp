@@ -6,14 +6,16 @@
 namespace platform {
 namespace {
 
-// The frame stretched to exactly size, as a QImage for painting.
-QImage StretchedCopy(const DecodedFrame& frame, const QSize& size)
+// The frame's preview copy stretched to exactly size, as a QImage for painting.
+QImage StretchedCopy(const FrameInfo& frame, const QSize& size)
 {
     try {
-        vips::VImage px = frame.pixels;
-        const double hs = double(size.width()) / px.width();
-        const double vs = double(size.height()) / px.height();
-        px = px.resize(hs, vips::VImage::option()->set("vscale", vs)->set("kernel", VIPS_KERNEL_LINEAR));
+        vips::VImage px = frame.preview;
+        if (px.width() != size.width() || px.height() != size.height()) {
+            const double hs = double(size.width()) / px.width();
+            const double vs = double(size.height()) / px.height();
+            px = px.resize(hs, vips::VImage::option()->set("vscale", vs)->set("kernel", VIPS_KERNEL_LINEAR));
+        }
         if (px.width() != size.width() || px.height() != size.height())
             px = px.gravity(VIPS_COMPASS_DIRECTION_NORTH_WEST, size.width(), size.height(),
                             vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
@@ -37,7 +39,7 @@ std::unique_ptr<Image> Image::LoadFromFile(const QString& path)
     std::unique_ptr<Image> image(new Image);
     image->source_ = OpenFrameSource(path);
     if (image->source_) {
-        image->active_ = image->source_->Decode(0);
+        image->active_ = image->source_->Open(0);
         image->activeIndex_ = 0;
         if (!image->active_)
             image->source_.reset();
@@ -49,12 +51,12 @@ Image::~Image() = default;
 
 unsigned Image::Width() const
 {
-    return active_ ? static_cast<unsigned>(active_->pixels.width()) : 0;
+    return active_ ? static_cast<unsigned>(active_->width) : 0;
 }
 
 unsigned Image::Height() const
 {
-    return active_ ? static_cast<unsigned>(active_->pixels.height()) : 0;
+    return active_ ? static_cast<unsigned>(active_->height) : 0;
 }
 
 float Image::HorizontalResolution() const
@@ -89,11 +91,18 @@ Status Image::SelectActiveFrame(const Guid& dimension, unsigned index)
         return Status::InvalidParameter;
     if (active_ && activeIndex_ == static_cast<int>(index))
         return Status::Ok;
-    active_ = source_->Decode(static_cast<int>(index));
+    active_ = source_->Open(static_cast<int>(index));
     activeIndex_ = static_cast<int>(index);
     previewCache_ = QImage();
     previewIndex_ = -1;
     return active_ ? Status::Ok : Status::GenericError;
+}
+
+std::optional<vips::VImage> Image::RenderActiveFrame(int width, int height, VipsKernel kernel) const
+{
+    if (!active_ || !source_)
+        return std::nullopt;
+    return source_->Render(activeIndex_, width, height, kernel);
 }
 
 Status Image::DrawStretched(QPainter& painter, const QRect& target) const

@@ -35,14 +35,16 @@ public:
     // Draws the whole active frame stretched over target (the preview).
     Status DrawStretched(QPainter& painter, const QRect& target) const;
 
-    // The active frame's pixels, for drawing onto an output bitmap; null when empty.
-    const DecodedFrame* ActiveFrame() const { return active_ ? &*active_ : nullptr; }
+    // The active frame stretched to exactly width x height onto black, as 8-bit RGB; nothing
+    // when the image is empty. Decoding runs when the result's pixels are read, and throws
+    // vips::VError if the file cannot be decoded then.
+    std::optional<vips::VImage> RenderActiveFrame(int width, int height, VipsKernel kernel) const;
 
 private:
     Image() = default;
 
     std::unique_ptr<FrameSource> source_;
-    std::optional<DecodedFrame> active_;
+    std::optional<FrameInfo> active_;
     int activeIndex_ = -1;
     // Preview-sized copy of the active frame, remade when the frame or the target size changes.
     mutable QImage previewCache_;

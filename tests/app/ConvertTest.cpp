@@ -285,12 +285,23 @@ TEST_F(ConvertTest, UnknownAngleIsReportedAndTheFileStillWritten)
     EXPECT_EQ(d.At(1, 1), CornerColour(Corner::TopRight)) << "the flip still applies";
 }
 
-TEST_F(ConvertTest, PhotoDeletedAfterOpeningStillConverts)
+TEST_F(ConvertTest, PhotoChangedOnDiskAfterOpeningFailsTheDrawing)
 {
     OpenWithOutput(WriteSolid(TempPath("gone.png"), 20, 10, {9, 8, 7}), TempPath("out.png"));
     QFile::remove(TempPath("gone.png"));
+    (*prompts_)->QueueAnswer(IDOK);
     Click(1000);
-    EXPECT_EQ(DecodeFile(TempPath("out.png")).At(3, 3), (Rgb{9, 8, 7}));
+    EXPECT_EQ(Texts(), QStringList{"Failed to convert photo!"});
+    EXPECT_FALSE(QFile::exists(TempPath("out.png")));
+
+    // Cut short after opening: the conversion notices, and writes nothing half-done.
+    WriteSolid(TempPath("cut.jpg"), 300, 200, {9, 8, 7});
+    OpenWithOutput(TempPath("cut.jpg"), TempPath("out.png"));
+    WriteAll(TempPath("cut.jpg"), ReadAll(TempPath("cut.jpg")).left(400));
+    (*prompts_)->QueueAnswer(IDOK);
+    Click(1000);
+    EXPECT_EQ(Texts().last(), "Failed to convert photo!");
+    EXPECT_FALSE(QFile::exists(TempPath("out.png")));
 }
 
 TEST_F(ConvertTest, BrowseMakesThePngNameAndRemembersTheFolder)

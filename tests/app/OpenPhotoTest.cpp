@@ -20,7 +20,8 @@ protected:
     }
     Rgb ActivePixel(int x, int y) const
     {
-        const auto v = dlg_->m_pImage->ActiveFrame()->pixels.getpoint(x, y);
+        const auto& image = *dlg_->m_pImage;
+        const auto v = image.RenderActiveFrame(image.Width(), image.Height(), VIPS_KERNEL_NEAREST)->getpoint(x, y);
         return Rgb{std::uint8_t(v[0]), std::uint8_t(v[1]), std::uint8_t(v[2])};
     }
 };

@@ -17,7 +17,7 @@ namespace {
 
 Rgb PixelOfActiveFrame(const Image& image, int x, int y)
 {
-    const auto values = image.ActiveFrame()->pixels.getpoint(x, y);
+    const auto values = image.RenderActiveFrame(image.Width(), image.Height(), VIPS_KERNEL_NEAREST)->getpoint(x, y);
     return Rgb{static_cast<std::uint8_t>(values[0]), static_cast<std::uint8_t>(values[1]),
                static_cast<std::uint8_t>(values[2])};
 }

@@ -111,8 +111,9 @@ TEST_F(ConvertTest, WritesRgbPngWithResolutionAndNothingElse)
         }
     }
     EXPECT_TRUE(phys);
-    if (const auto ok = PngCheckAccepts(out))
+    if (const auto ok = PngCheckAccepts(out)) {
         EXPECT_TRUE(*ok);
+    }
     const Decoded d = DecodeFile(out);
     EXPECT_EQ(d.bands, 3);
     EXPECT_EQ(d.At(10, 10), (Rgb{200, 100, 50}));

@@ -96,6 +96,17 @@ TEST_F(ImageLoadingTest, AnimatedGifFramesAreSelectedByTime)
     EXPECT_NE(image->SelectActiveFrame(platform::FrameDimensionPage, 0), platform::Status::Ok);
 }
 
+TEST_F(ImageLoadingTest, AnimatedWebpFramesAreSelectedByTime)
+{
+    WriteFramesWebp(Path("anim.webp"), 24, 16, 4);
+    auto image = Image::LoadFromFile(Path("anim.webp"));
+    ASSERT_EQ(image->FrameDimensionsCount(), 1u);
+    EXPECT_EQ(image->FrameDimensionsList()[0], platform::FrameDimensionTime);
+    ASSERT_EQ(image->FrameCount(platform::FrameDimensionTime), 4u);
+    ASSERT_EQ(image->SelectActiveFrame(platform::FrameDimensionTime, 2), platform::Status::Ok);
+    EXPECT_TRUE(NearlyEqual(PixelOfActiveFrame(*image, 12, 8), ColourOfFrame(2)));
+}
+
 TEST_F(ImageLoadingTest, GifWithHundredsOfFramesReachesItsLastFrame)
 {
     auto image = Image::LoadFromFile(WriteFramesGif(Path("long.gif"), 8, 6, 300));

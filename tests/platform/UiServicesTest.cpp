@@ -122,3 +122,43 @@ TEST(DialogEdits, LimitTypingButNotTheProgram)
     dlg.SetDlgItemText(5, "a much longer text");
     EXPECT_EQ(dlg.updates, before + 1) << "setting the same text still notifies";
 }
+
+namespace {
+platform::DialogTemplate KeyboardTemplate()
+{
+    return {2, "k", 100, 60, "Sans", 8,
+            {{7, platform::ControlKind::PushButton, "Go", 1, 1, 40, 12, platform::StyleTabStop},
+             {8, platform::ControlKind::Edit, "", 1, 20, 40, 12, platform::StyleTabStop}}};
+}
+
+class KeyboardDialog : public platform::CDialog {
+public:
+    KeyboardDialog() : CDialog(KeyboardTemplate()) { MapMessage(7, platform::Notification::Clicked, [this] { ++clicks; }); }
+    int clicks = 0;
+};
+}  // namespace
+
+TEST(DialogKeyboard, EnterAndEscape)
+{
+    {
+        KeyboardDialog dlg;
+        dlg.Create();
+        dlg.show();
+        dlg.GetDlgItem(7)->setFocus();
+        QTest::keyClick(dlg.GetDlgItem(7), Qt::Key_Return);
+        EXPECT_EQ(dlg.clicks, 1) << "Enter on a focused button clicks it";
+        EXPECT_TRUE(dlg.isVisible());
+        dlg.GetDlgItem(8)->setFocus();
+        QTest::keyClick(dlg.GetDlgItem(8), Qt::Key_Return);
+        EXPECT_EQ(dlg.clicks, 1) << "no default button";
+        EXPECT_EQ(dlg.result(), platform::IDOK) << "Enter elsewhere is the OK command";
+    }
+    {
+        KeyboardDialog dlg;
+        dlg.Create();
+        dlg.show();
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        EXPECT_EQ(dlg.result(), platform::IDCANCEL);
+        EXPECT_FALSE(dlg.isVisible());
+    }
+}

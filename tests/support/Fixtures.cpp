@@ -59,6 +59,14 @@ QString WriteFramesGif(const QString& path, int width, int height, int frames)
     return path;
 }
 
+QString WriteFramesWebp(const QString& path, int width, int height, int frames)
+{
+    vips::VImage strip = Strip(width, height, frames);
+    strip.set("delay", std::vector<int>(frames, 100));
+    strip.webpsave(path.toLocal8Bit().constData(), vips::VImage::option()->set("lossless", true));
+    return path;
+}
+
 QString WritePagesTiff(const QString& path, int width, int height, int pages)
 {
     Strip(width, height, pages).tiffsave(path.toLocal8Bit().constData());

@@ -19,6 +19,7 @@ Rgb ColourOfFrame(int k);
 // Pictures written by the tests themselves, with libvips.
 QString WriteSolid(const QString& path, int width, int height, Rgb colour, double dpiX = 0, double dpiY = 0);
 QString WriteFramesGif(const QString& path, int width, int height, int frames);
+QString WriteFramesWebp(const QString& path, int width, int height, int frames);
 QString WritePagesTiff(const QString& path, int width, int height, int pages);
 // A picture with a distinct colour in each corner quadrant (see CornerColour).
 QString WriteCornerMarkers(const QString& path, int width, int height);

@@ -1,0 +1,43 @@
+// Replacing a file only with a complete new one.
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "platform/imaging/AtomicFileWriter.h"
+#include "support/Fixtures.h"
+
+using platform::ByteSink;
+
+TEST(AtomicFileWriter, FailureMidwayKeepsTheOldFileAndLeavesNoTemporary)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out.png");
+    WriteAll(path, "old contents");
+    const std::uint8_t part[] = {1, 2, 3, 4};
+    // The producer writes some bytes, then fails as an encoder or a full disk would.
+    EXPECT_FALSE(platform::WriteFileAtomically(path, [&](const ByteSink& sink) {
+        return sink(part, sizeof part) && false;
+    }));
+    EXPECT_FALSE(platform::WriteFileAtomically(path, [&](const ByteSink& sink) -> bool {
+        sink(part, sizeof part);
+        throw std::bad_alloc();
+    }));
+    EXPECT_EQ(ReadAll(path), "old contents");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.png"});
+
+    EXPECT_TRUE(platform::WriteFileAtomically(path, [&](const ByteSink& sink) { return sink(part, sizeof part); }));
+    EXPECT_EQ(ReadAll(path), QByteArray("\x01\x02\x03\x04", 4));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.png"});
+}
+
+TEST(AtomicFileWriter, NoFolderOrNoNameFails)
+{
+    QTemporaryDir dir;
+    const auto produce = [](const ByteSink& sink) {
+        const std::uint8_t b = 0;
+        return sink(&b, 1);
+    };
+    EXPECT_FALSE(platform::WriteFileAtomically("", produce));
+    EXPECT_FALSE(platform::WriteFileAtomically(dir.filePath("missing/out.png"), produce));
+    EXPECT_FALSE(platform::WriteFileAtomically(dir.path(), produce));
+}

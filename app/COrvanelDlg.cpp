@@ -16,11 +16,6 @@
 using platform::Notification;
 using platform::SettingsStore;
 
-namespace {
-// Longest output path the edit takes from the keyboard.
-constexpr int kOutputFileEditChars = 256;
-}  // namespace
-
 COrvanelDlg::COrvanelDlg(QWidget* parent) : platform::CDialog(MainDialogTemplate(), parent)
 {
     SetTemplateIcon(ApplicationIcon());
@@ -109,6 +104,11 @@ QString COrvanelDlg::Text(int id, const std::vector<FormatValue>& values) const
 int COrvanelDlg::Message(const QString& text, const QString& caption, unsigned type)
 {
     return platform::CurrentPrompts().MessageBox(this, text, caption, type);
+}
+
+void COrvanelDlg::ErrorMessage(int id)
+{
+    Message(Text(id), Text(IDS_MESSAGE_ERROR));
 }
 
 int COrvanelDlg::ReadIntEdit(int id, int maxChars) const

@@ -76,5 +76,14 @@ private:
     void DrawOverlayText(platform::Bitmap& bitmap);
     QString Text(int id, const std::vector<FormatValue>& values = {}) const;
     int Message(const QString& text, const QString& caption, unsigned type = platform::MB_OK);
+    // Message id with the caption "Error", both in the current language.
+    void ErrorMessage(int id);
     int ReadIntEdit(int id, int maxChars) const;
+
+    // How many characters the handlers read from the edits.
+    static constexpr int kSizeEditChars = 255;
+    static constexpr int kPositionEditChars = 63;
+    static constexpr int kFrameEditChars = 127;
+    // Longest output path the edit takes from the keyboard.
+    static constexpr int kOutputFileEditChars = 256;
 };

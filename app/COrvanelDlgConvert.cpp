@@ -15,7 +15,6 @@
 #include "settings/SettingsKeys.h"
 
 namespace {
-constexpr int kSizeEditChars = 255;
 constexpr int kSaveNameCapacity = 512;
 
 // Shows the wait cursor for as long as it lives.
@@ -31,7 +30,7 @@ public:
 void COrvanelDlg::OnBnClickedButtonConvert()
 {
     if (m_szPhotoFile.isEmpty()) {
-        Message(Text(IDS_STRING108), Text(IDS_MESSAGE_ERROR));
+        ErrorMessage(IDS_STRING108);
         return;
     }
     UpdateData(true);
@@ -51,22 +50,22 @@ int COrvanelDlg::ConvertPhoto()
     m_nOutputWidth = ReadIntEdit(IDC_EDIT_OUTPUT_WIDTH, kSizeEditChars);
     m_nOutputHeight = ReadIntEdit(IDC_EDIT_OUTPUT_HEIGHT, kSizeEditChars);
     if (m_nOutputWidth <= 0) {
-        Message(Text(IDS_STRING111), Text(IDS_MESSAGE_ERROR));
+        ErrorMessage(IDS_STRING111);
         return 0;
     }
     if (m_nOutputHeight <= 0) {
-        Message(Text(IDS_STRING112), Text(IDS_MESSAGE_ERROR));
+        ErrorMessage(IDS_STRING112);
         return 0;
     }
 
     auto bitmap = platform::Bitmap::Create(m_nOutputWidth, m_nOutputHeight);
     const float dpi = m_pImage ? m_pImage->HorizontalResolution() : 0.0f;
     if (!platform::Succeeded(bitmap->SetResolution(dpi, dpi)))
-        Message(Text(IDS_STRING113), Text(IDS_MESSAGE_ERROR));
+        ErrorMessage(IDS_STRING113);
     if (!platform::Succeeded(bitmap->SetInterpolationMode(platform::InterpolationMode::HighQualityBicubic)))
-        Message(Text(IDS_STRING114), Text(IDS_MESSAGE_ERROR));
+        ErrorMessage(IDS_STRING114);
     if (!m_pImage || !platform::Succeeded(bitmap->DrawImage(*m_pImage))) {
-        Message(Text(IDS_STRING115), Text(IDS_MESSAGE_ERROR));
+        ErrorMessage(IDS_STRING115);
         return 0;
     }
 
@@ -74,9 +73,9 @@ int COrvanelDlg::ConvertPhoto()
 
     const RotateFlipChoice choice = ChooseRotateFlip(m_nRotateAngel, m_nFlipType);
     if (!choice.angleKnown)
-        Message(Text(IDS_STRING116), Text(IDS_MESSAGE_ERROR));
+        ErrorMessage(IDS_STRING116);
     if (!platform::Succeeded(bitmap->RotateFlip(choice.type)))
-        Message(Text(IDS_STRING117), Text(IDS_MESSAGE_ERROR));
+        ErrorMessage(IDS_STRING117);
 
     // Without a PNG encoder the empty identifier makes the save fail, and that is reported.
     platform::Guid encoder{};

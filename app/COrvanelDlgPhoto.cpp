@@ -15,9 +15,6 @@ using platform::SettingsStore;
 
 namespace {
 constexpr int kOpenNameCapacity = 520;
-constexpr int kSizeEditChars = 255;
-constexpr int kPositionEditChars = 63;
-constexpr int kFrameEditChars = 127;
 
 platform::FileDialogRequest PhotoOpenRequest(QWidget* owner, const QString& folder)
 {
@@ -168,13 +165,13 @@ void COrvanelDlg::OnEnKillfocusFrameNumber()
         InvalidateAndUpdate();
         return;
     }
-    Message(Text(IDS_STRING121), Text(IDS_MESSAGE_ERROR));
+    ErrorMessage(IDS_STRING121);
 }
 
 void COrvanelDlg::OnBnClickedButtonBaseWidth()
 {
     if (m_szPhotoFile.isEmpty()) {
-        Message(Text(IDS_STRING108), Text(IDS_MESSAGE_ERROR));
+        ErrorMessage(IDS_STRING108);
         return;
     }
     m_nOutputWidth = ReadIntEdit(IDC_EDIT_OUTPUT_WIDTH, kSizeEditChars);
@@ -185,7 +182,7 @@ void COrvanelDlg::OnBnClickedButtonBaseWidth()
 void COrvanelDlg::OnBnClickedButtonBaseHeight()
 {
     if (m_szPhotoFile.isEmpty()) {
-        Message(Text(IDS_STRING108), Text(IDS_MESSAGE_ERROR));
+        ErrorMessage(IDS_STRING108);
         return;
     }
     m_nOutputHeight = ReadIntEdit(IDC_EDIT_OUTPUT_HEIGHT, kSizeEditChars);

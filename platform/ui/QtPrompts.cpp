@@ -26,6 +26,8 @@ std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDial
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // The program asks its own overwrite question when it converts.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // The descriptions already list the patterns; the letter-case variants would only clutter them.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen && (request.flags & OFN_FILEMUSTEXIST))
         dialog.setFileMode(QFileDialog::ExistingFile);

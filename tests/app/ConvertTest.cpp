@@ -1,5 +1,7 @@
 // Converting through the real main window: checks and messages in order, orientation by pixels,
 // the PNG written, safe overwrite, Browse and the aspect-ratio calculator.
+#include <unistd.h>
+
 #include <chrono>
 
 #include <QDir>
@@ -284,6 +286,28 @@ TEST_F(ConvertTest, UnknownAngleIsReportedAndTheFileStillWritten)
     const Decoded d = DecodeFile(TempPath("odd.png"));
     EXPECT_EQ(d.width, 40);
     EXPECT_EQ(d.At(1, 1), CornerColour(Corner::TopRight)) << "the flip still applies";
+
+    // An unknown flip is not reported and does not flip.
+    dlg_->m_nRotateAngel = 0;
+    dlg_->m_nFlipType = 7;
+    SetText(1003, TempPath("oddflip.png"));
+    Click(1000);
+    EXPECT_EQ(DecodeFile(TempPath("oddflip.png")).At(1, 1), CornerColour(Corner::TopLeft));
+    EXPECT_EQ(Texts().size(), 1);
+}
+
+TEST_F(ConvertTest, ReadOnlyFolderReportsTheSave)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    QDir(dir_.path()).mkdir("ro");
+    QFile::setPermissions(TempPath("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    OpenWithOutput(WriteSolid(TempPath("p.png"), 20, 10, {1, 2, 3}), TempPath("ro/out.png"));
+    (*prompts_)->QueueAnswer(IDOK);
+    Click(1000);
+    EXPECT_EQ(Texts(), QStringList{"Failed to save the file!"});
+    EXPECT_TRUE(QDir(TempPath("ro")).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    QFile::setPermissions(TempPath("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST_F(ConvertTest, PhotoChangedOnDiskAfterOpeningFailsTheDrawing)

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "app/COrvanelDlg.h"
-#include "convert/AspectRatio.h"
+#include "convert/KeepRatio.h"
 #include "convert/FrameDimensionNames.h"
 #include "convert/FrameNumber.h"
 #include "convert/PhotoPaths.h"

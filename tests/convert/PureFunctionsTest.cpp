@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "convert/AspectRatio.h"
+#include "convert/KeepRatio.h"
 #include "convert/EncoderLookup.h"
 #include "convert/FrameDimensionNames.h"
 #include "convert/FrameNumber.h"

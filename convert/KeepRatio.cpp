@@ -1,4 +1,4 @@
-#include "convert/AspectRatio.h"
+#include "convert/KeepRatio.h"
 
 #include <cmath>
 #include <limits>

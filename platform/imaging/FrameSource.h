@@ -35,14 +35,4 @@ public:
 // A source for the file, or nothing when no allowed decoder takes it.
 std::unique_ptr<FrameSource> OpenFrameSource(const QString& path);
 
-// The resolution a loader reports, or 96 dpi where the photo carries none of its own.
-double ResolutionOrDefault(const vips::VImage& image);
-
-// Turns any decoded picture into 8-bit sRGB with 3 bands, or 4 when it has alpha.
-vips::VImage NormalisePixels(const vips::VImage& image);
-
-// pixels (3 or 4 bands) stretched to exactly width x height with independent scales,
-// composited onto black.
-vips::VImage StretchOntoBlack(const vips::VImage& pixels, int width, int height, VipsKernel kernel);
-
 }  // namespace platform

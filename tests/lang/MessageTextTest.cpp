@@ -3,7 +3,6 @@
 
 #include "lang/CLanguage.h"
 #include "lang/FormatText.h"
-#include "res/StringTable.h"
 
 TEST(GetString, BuiltInTextsBehindTheLanguage)
 {
@@ -15,14 +14,6 @@ TEST(GetString, BuiltInTextsBehindTheLanguage)
     EXPECT_EQ(language.GetString(108), "Please open a photo file first!") << "an empty text keeps the built-in one";
     EXPECT_EQ(language.GetString(105), "Fehler") << "the first entry wins";
     EXPECT_EQ(language.GetString(113), "Failed to SetResolution!");
-}
-
-TEST(StringTable, HoldsEveryMessage)
-{
-    for (int id : {101, 102, 105, 108, 109, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123, 124, 126,
-                   127, 128, 129, 130, 131})
-        EXPECT_FALSE(LoadResourceString(id).isEmpty()) << id;
-    EXPECT_TRUE(LoadResourceString(125).isEmpty());
 }
 
 TEST(FormatText, FillsOnlyKnownPlaceholdersInOrder)

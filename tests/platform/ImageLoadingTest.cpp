@@ -79,6 +79,26 @@ TEST_F(ImageLoadingTest, StillPhotoHasOnePageWithOneFrame)
     EXPECT_EQ(PixelOfActiveFrame(*image, 5, 5), (Rgb{10, 20, 30}));
 }
 
+TEST_F(ImageLoadingTest, GreyAndSixteenBitPhotosBecomeRgb)
+{
+    vips::VImage grey = vips::VImage::black(16, 8).new_from_image(std::vector<double>{128}).cast(VIPS_FORMAT_UCHAR);
+    grey.write_to_file(Path("grey.jpg").toLocal8Bit().constData());
+    grey.bandjoin(vips::VImage::black(16, 8).new_from_image(std::vector<double>{255}).cast(VIPS_FORMAT_UCHAR))
+        .write_to_file(Path("grey_alpha.png").toLocal8Bit().constData());
+    vips::VImage::black(16, 8, vips::VImage::option()->set("bands", 3))
+        .cast(VIPS_FORMAT_USHORT)
+        .new_from_image(std::vector<double>{65535, 0, 32896})
+        .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_RGB16))
+        .write_to_file(Path("deep.png").toLocal8Bit().constData());
+    for (const char* name : {"grey.jpg", "grey_alpha.png"}) {
+        auto image = Image::LoadFromFile(Path(name));
+        const Rgb px = PixelOfActiveFrame(*image, 4, 4);
+        EXPECT_TRUE(NearlyEqual(px, Rgb{128, 128, 128})) << name << " " << int(px[0]) << "," << int(px[1]) << "," << int(px[2]);
+    }
+    auto deep = Image::LoadFromFile(Path("deep.png"));
+    EXPECT_EQ(PixelOfActiveFrame(*deep, 4, 4), (Rgb{255, 0, 128}));
+}
+
 TEST_F(ImageLoadingTest, AnimatedGifFramesAreSelectedByTime)
 {
     auto image = Image::LoadFromFile(WriteFramesGif(Path("anim.gif"), 24, 16, 10));

@@ -1,0 +1,34 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+#include "platform/imaging/FrameSource.h"
+
+namespace platform {
+
+// BMP and ICO frames decoded with Qt's readers; libvips reaches them only through ImageMagick.
+// These files are small, so the last decoded frame is kept whole.
+class QtFrameSource final : public FrameSource {
+public:
+    QtFrameSource(QString path, QByteArray format, int count);
+
+    // A source when Qt reads the file's contents as BMP or ICO; nothing otherwise.
+    static std::unique_ptr<FrameSource> FromFile(const QString& path);
+
+    Guid Dimension() const override;
+    int FrameCount() const override { return count_; }
+    std::optional<FrameInfo> Open(int index) const override;
+    vips::VImage Render(int index, int width, int height, VipsKernel kernel) const override;
+
+private:
+    bool Decode(int index) const;
+
+    QString path_;
+    QByteArray format_;
+    int count_;
+    mutable int decodedIndex_ = -1;
+    mutable vips::VImage pixels_;
+    mutable double dpiX_ = 96.0;
+};
+
+}  // namespace platform

@@ -1,0 +1,32 @@
+#pragma once
+#include <string>
+
+#include "platform/imaging/FrameSource.h"
+
+namespace platform {
+
+// Frames decoded by libvips: JPEG, PNG, GIF, TIFF, WebP, HEIF/AVIF, JPEG XL, JPEG 2000.
+// Nothing is kept decoded: each use reads the file again, at the size it needs.
+class VipsFrameSource final : public FrameSource {
+public:
+    // loader is the libvips loader's nickname; pages the file's frame or page count.
+    VipsFrameSource(std::string path, std::string loader, int pages);
+
+    Guid Dimension() const override;
+    int FrameCount() const override { return pages_; }
+    std::optional<FrameInfo> Open(int index) const override;
+    vips::VImage Render(int index, int width, int height, VipsKernel kernel) const override;
+
+    // Whether the loader reads several frames or pages from one file.
+    static bool IsPaged(const std::string& loader);
+
+private:
+    bool IsJpeg() const { return loader_ == "jpegload"; }
+    vips::VImage Load(int index, int shrink) const;
+
+    std::string path_;
+    std::string loader_;
+    int pages_;
+};
+
+}  // namespace platform

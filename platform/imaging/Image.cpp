@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QRect>
 
+#include "platform/imaging/PixelPipeline.h"
+
 namespace platform {
 namespace {
 
@@ -10,15 +12,7 @@ namespace {
 QImage StretchedCopy(const FrameInfo& frame, const QSize& size)
 {
     try {
-        vips::VImage px = frame.preview;
-        if (px.width() != size.width() || px.height() != size.height()) {
-            const double hs = double(size.width()) / px.width();
-            const double vs = double(size.height()) / px.height();
-            px = px.resize(hs, vips::VImage::option()->set("vscale", vs)->set("kernel", VIPS_KERNEL_LINEAR));
-        }
-        if (px.width() != size.width() || px.height() != size.height())
-            px = px.gravity(VIPS_COMPASS_DIRECTION_NORTH_WEST, size.width(), size.height(),
-                            vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
+        vips::VImage px = StretchTo(frame.preview, size.width(), size.height(), VIPS_KERNEL_LINEAR);
         if (px.bands() == 3)
             px = px.bandjoin_const({255});
         size_t bytes = 0;

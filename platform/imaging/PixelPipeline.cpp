@@ -43,11 +43,9 @@ vips::VImage NormalisePixels(const vips::VImage& image)
     return img.copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
 }
 
-vips::VImage StretchOntoBlack(const vips::VImage& pixels, int width, int height, VipsKernel kernel)
+vips::VImage StretchTo(const vips::VImage& pixels, int width, int height, VipsKernel kernel)
 {
     vips::VImage out = pixels;
-    if (out.bands() == 4)
-        out = out.flatten(vips::VImage::option()->set("background", std::vector<double>{0, 0, 0}));
     if (out.width() != width || out.height() != height) {
         const double hs = double(width) / out.width();
         const double vs = double(height) / out.height();
@@ -58,6 +56,14 @@ vips::VImage StretchOntoBlack(const vips::VImage& pixels, int width, int height,
         out = out.gravity(VIPS_COMPASS_DIRECTION_NORTH_WEST, width, height,
                           vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
     return out.cast(VIPS_FORMAT_UCHAR);
+}
+
+vips::VImage StretchOntoBlack(const vips::VImage& pixels, int width, int height, VipsKernel kernel)
+{
+    vips::VImage out = pixels;
+    if (out.bands() == 4)
+        out = out.flatten(vips::VImage::option()->set("background", std::vector<double>{0, 0, 0}));
+    return StretchTo(out, width, height, kernel);
 }
 
 vips::VImage PreviewCopy(const vips::VImage& pixels)

@@ -14,6 +14,9 @@ double ResolutionOrDefault(const vips::VImage& image);
 // Turns any decoded picture into 8-bit sRGB with 3 bands, or 4 when it has alpha.
 vips::VImage NormalisePixels(const vips::VImage& image);
 
+// pixels stretched to exactly width x height with independent scales, keeping their bands.
+vips::VImage StretchTo(const vips::VImage& pixels, int width, int height, VipsKernel kernel);
+
 // pixels (3 or 4 bands) stretched to exactly width x height with independent scales,
 // composited onto black, as 8-bit RGB.
 vips::VImage StretchOntoBlack(const vips::VImage& pixels, int width, int height, VipsKernel kernel);

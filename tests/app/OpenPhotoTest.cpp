@@ -114,6 +114,27 @@ TEST_F(OpenPhotoTest, AnimatedGifFramesAreChosenByNumber)
     EXPECT_TRUE((*prompts_)->Messages().empty());
 }
 
+TEST_F(OpenPhotoTest, PreviewShowsTheWholeActiveFrameStretched)
+{
+    QWidget* preview = dlg_->GetDlgItem(1002);
+    const auto colourAt = [&](double fx, double fy) {
+        const QImage shot = preview->grab().toImage();
+        const QColor c = shot.pixelColor(int(fx * (shot.width() - 1)), int(fy * (shot.height() - 1)));
+        return Rgb{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+    };
+    EXPECT_EQ(colourAt(0.5, 0.5), (Rgb{0, 0, 0})) << "black before any photo";
+
+    OpenPhoto(WriteCornerMarkers(TempPath("c.png"), 800, 100));
+    EXPECT_EQ(colourAt(0.02, 0.04), CornerColour(Corner::TopLeft));
+    EXPECT_EQ(colourAt(0.98, 0.04), CornerColour(Corner::TopRight));
+    EXPECT_EQ(colourAt(0.02, 0.96), CornerColour(Corner::BottomLeft));
+    EXPECT_EQ(colourAt(0.98, 0.96), CornerColour(Corner::BottomRight));
+
+    OpenPhoto(WriteFramesGif(TempPath("anim.gif"), 30, 20, 5));
+    SetText(1041, "4");
+    EXPECT_NEAR(colourAt(0.5, 0.5)[1], ColourOfFrame(4)[1], 3);
+}
+
 TEST_F(OpenPhotoTest, LeavingFrameNumberOutOfRangeIsReported)
 {
     OpenPhoto(WriteFramesGif(TempPath("anim.gif"), 30, 20, 4));

@@ -143,8 +143,11 @@ void COrvanelDlg::OnEnUpdateFrameNumber()
     const auto frame = ClampFrameNumber(typed, m_nFrameCount[s]);
     if (!frame)
         return;
-    if (*frame != typed)
-        SetDlgItemInt(IDC_EDIT_FRAME_NUMBER, *frame);  // runs this handler once more, nested
+    if (*frame != typed) {
+        // The corrected text runs this handler once more, nested, and that pass shows the frame.
+        SetDlgItemInt(IDC_EDIT_FRAME_NUMBER, *frame);
+        return;
+    }
     m_pImage->SelectActiveFrame(m_pDimensionIDs[s], static_cast<unsigned>(*frame));
     InvalidateAndUpdate();
 }

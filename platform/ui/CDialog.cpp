@@ -272,11 +272,12 @@ void CDialog::MapMessage(int id, Notification notification, std::function<void()
 
 void CDialog::Dispatch(int id, Notification notification)
 {
-    // Copy first: a handler may add to the map while it runs.
-    const auto entries = messageMap_;
-    for (const auto& entry : entries) {
-        if (entry.id == id && entry.notification == notification)
-            entry.handler();
+    // By index: a handler may add to the map while it runs, and handlers nest.
+    for (std::size_t i = 0; i < messageMap_.size(); ++i) {
+        if (messageMap_[i].id == id && messageMap_[i].notification == notification) {
+            const auto handler = messageMap_[i].handler;
+            handler();
+        }
     }
 }
 

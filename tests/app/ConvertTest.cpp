@@ -185,20 +185,20 @@ TEST_F(ConvertTest, AnsweringYesThenFailingKeepsTheOldFile)
     const QString out = TempPath("exists.png");
     WriteAll(out, "precious");
     OpenWithOutput(WriteSolid(TempPath("p.png"), 20, 10, {1, 2, 3}), out);
-    SetText(1005, "0");
-    (*prompts_)->QueueAnswer(IDYES);
-    (*prompts_)->QueueAnswer(IDOK);
-    Click(1000);
-    EXPECT_EQ(Texts().last(), "The output width is invalid!");
-    EXPECT_EQ(ReadAll(out), "precious");
-
-    SetText(1005, "20");
-    SetText(1006, "-1");
-    (*prompts_)->QueueAnswer(IDYES);
-    (*prompts_)->QueueAnswer(IDOK);
-    Click(1000);
-    EXPECT_EQ(Texts().last(), "The output hight is invalid!");
-    EXPECT_EQ(ReadAll(out), "precious");
+    const struct {
+        const char* width;
+        const char* height;
+        const char* message;
+    } failures[] = {{"0", "10", "The output width is invalid!"}, {"20", "-1", "The output hight is invalid!"}};
+    for (const auto& f : failures) {
+        SetText(1005, f.width);
+        SetText(1006, f.height);
+        (*prompts_)->QueueAnswer(IDYES);
+        (*prompts_)->QueueAnswer(IDOK);
+        Click(1000);
+        EXPECT_EQ(Texts().last(), f.message);
+        EXPECT_EQ(ReadAll(out), "precious");
+    }
 
     SetText(1006, "10");
     (*prompts_)->QueueAnswer(IDYES);

@@ -1,5 +1,8 @@
 #include "app/COrvanelDlg.h"
 
+#include <algorithm>
+#include <span>
+
 #include <QComboBox>
 
 #include "lang/CLanguage.h"
@@ -15,6 +18,31 @@
 
 using platform::Notification;
 using platform::SettingsStore;
+
+namespace {
+struct RadioValue {
+    int id;
+    int value;
+};
+constexpr RadioValue kRotateRadios[] = {{IDC_RADIO_ROTATE_0, 0},
+                                        {IDC_RADIO_ROTATE_90, 90},
+                                        {IDC_RADIO_ROTATE_180, 180},
+                                        {IDC_RADIO_ROTATE_270, 270}};
+constexpr RadioValue kFlipRadios[] = {
+    {IDC_RADIO_FLIP_NO, 0}, {IDC_RADIO_FLIP_HORIZONTAL, 1}, {IDC_RADIO_FLIP_VERTICAL, 2}};
+
+// Checks the radio button of value and unchecks the rest of its group; false, touching none,
+// when no button stands for value.
+bool CheckRadioFor(platform::CDialog& dlg, std::span<const RadioValue> radios, int value)
+{
+    const bool known = std::any_of(radios.begin(), radios.end(), [value](const RadioValue& r) { return r.value == value; });
+    if (known) {
+        for (const RadioValue& r : radios)
+            dlg.CheckDlgButton(r.id, r.value == value);
+    }
+    return known;
+}
+}  // namespace
 
 COrvanelDlg::COrvanelDlg(QWidget* parent) : platform::CDialog(MainDialogTemplate(), parent)
 {
@@ -76,10 +104,13 @@ bool COrvanelDlg::OnInitDialog()
     EnableDlgItem(IDC_EDIT_OUTPUT_HEIGHT, false);
     UpdateData(false);
 
-    m_nRotateAngel = 0;
-    CheckDlgButton(IDC_RADIO_ROTATE_0, true);
-    m_nFlipType = 0;
-    CheckDlgButton(IDC_RADIO_FLIP_NO, true);
+    // A stored value that names no button is reported and kept as it is until the user picks one.
+    m_nRotateAngel = SettingsStore::GetProfileInt(keys::kOption, keys::kRotateAngle, 0);
+    if (!CheckRadioFor(*this, kRotateRadios, m_nRotateAngel))
+        Message(QStringLiteral("Unknown rotate angle!"), QStringLiteral("Error"));
+    m_nFlipType = SettingsStore::GetProfileInt(keys::kOption, keys::kFlipType, 0);
+    if (!CheckRadioFor(*this, kFlipRadios, m_nFlipType))
+        Message(QStringLiteral("Unknown flip type!"), QStringLiteral("Error"));
 
     m_comboDimension.ShowWindow(false);
     ShowDlgItem(IDC_EDIT_FRAME_NUMBER, false);
@@ -92,8 +123,8 @@ bool COrvanelDlg::OnInitDialog()
 
 void COrvanelDlg::PaintPreview(QPainter& painter, const QRect& area)
 {
-    if (m_pImage && !area.isEmpty())
-        m_pImage->DrawStretched(painter, area);
+    if (!area.isEmpty())
+        m_photo.DrawPreview(painter, area);
 }
 
 QString COrvanelDlg::Text(int id, const std::vector<FormatValue>& values) const

@@ -1,14 +1,11 @@
 #pragma once
-#include <array>
-#include <memory>
 #include <optional>
 #include <vector>
 
 #include <QString>
 
 #include "lang/FormatText.h"
-#include "platform/imaging/Guid.h"
-#include "platform/imaging/Image.h"
+#include "convert/PhotoDocument.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/Prompts.h"
@@ -45,8 +42,9 @@ public:
     void OnBnClickedRadioFlipHorizontal() { m_nFlipType = 1; }
     void OnBnClickedRadioFlipVertical() { m_nFlipType = 2; }
 
-    // State, readable by tests.
-    QString m_szPhotoFile;
+private:
+    // The photo: its path, image, frame dimensions and frame counts.
+    PhotoDocument m_photo;
     QString m_szOutputFile;
     QString m_strOutputFolder;
     QString m_strOutputFile;
@@ -57,10 +55,6 @@ public:
     int m_nOutputHeight = 0;
     int m_nRotateAngel = 0;
     int m_nFlipType = 0;
-    std::unique_ptr<platform::Image> m_pImage;
-    std::vector<platform::Guid> m_pDimensionIDs;
-    unsigned m_nDimensionCount = 0;
-    std::array<int, 100> m_nFrameCount{};
     platform::CComboBox m_comboDimension;
 
 protected:

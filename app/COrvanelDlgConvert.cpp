@@ -7,7 +7,7 @@
 #include "convert/EncoderLookup.h"
 #include "convert/PhotoPaths.h"
 #include "convert/RotateFlipChoice.h"
-#include "platform/imaging/Bitmap.h"
+#include "convert/PhotoConversion.h"
 #include "platform/ui/FileSystem.h"
 #include "platform/ui/SettingsStore.h"
 #include "platform/ui/TextToLong.h"
@@ -29,7 +29,7 @@ public:
 
 void COrvanelDlg::OnBnClickedButtonConvert()
 {
-    if (m_szPhotoFile.isEmpty()) {
+    if (!m_photo.IsChosen()) {
         ErrorMessage(IDS_STRING108);
         return;
     }
@@ -58,23 +58,22 @@ int COrvanelDlg::ConvertPhoto()
         return 0;
     }
 
-    auto bitmap = platform::Bitmap::Create(m_nOutputWidth, m_nOutputHeight);
-    const float dpi = m_pImage ? m_pImage->HorizontalResolution() : 0.0f;
-    if (!platform::Succeeded(bitmap->SetResolution(dpi, dpi)))
+    PhotoConversion conversion(m_photo, m_nOutputWidth, m_nOutputHeight);
+    if (!platform::Succeeded(conversion.SetResolution()))
         ErrorMessage(IDS_STRING113);
-    if (!platform::Succeeded(bitmap->SetInterpolationMode(platform::InterpolationMode::HighQualityBicubic)))
+    if (!platform::Succeeded(conversion.SetInterpolationMode()))
         ErrorMessage(IDS_STRING114);
-    if (!m_pImage || !platform::Succeeded(bitmap->DrawImage(*m_pImage))) {
+    if (!platform::Succeeded(conversion.DrawPhoto())) {
         ErrorMessage(IDS_STRING115);
         return 0;
     }
 
-    DrawOverlayText(*bitmap);
+    DrawOverlayText(conversion.Picture());
 
     const RotateFlipChoice choice = ChooseRotateFlip(m_nRotateAngel, m_nFlipType);
     if (!choice.angleKnown)
         ErrorMessage(IDS_STRING116);
-    if (!platform::Succeeded(bitmap->RotateFlip(choice.type)))
+    if (!platform::Succeeded(conversion.RotateFlip(choice.type)))
         ErrorMessage(IDS_STRING117);
 
     // Without a PNG encoder the empty identifier makes the save fail, and that is reported.
@@ -86,7 +85,7 @@ int COrvanelDlg::ConvertPhoto()
     m_szOutputFile = typed.left(kMaxPathChars);
     // A path longer than the program keeps is refused rather than saved under a cut name.
     const bool saved = typed.size() <= kMaxPathChars &&
-                       platform::Succeeded(bitmap->Save(m_szOutputFile, encoder));
+                       platform::Succeeded(conversion.Save(m_szOutputFile, encoder));
     if (!saved) {
         Message(Text(IDS_STRING118), typed.size() <= kMaxPathChars ? m_szOutputFile : typed);
     } else {

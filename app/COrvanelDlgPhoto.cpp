@@ -1,6 +1,4 @@
 // The main window's photo commands: opening a photo, its frames, and the output size calculator.
-#include <algorithm>
-
 #include "app/COrvanelDlg.h"
 #include "convert/KeepRatio.h"
 #include "convert/FrameDimensionNames.h"
@@ -46,28 +44,27 @@ void COrvanelDlg::OnBnClickedButtonOpenPhoto()
         Message(Text(IDS_STRING126), *chosen);
         return;
     }
-    m_szPhotoFile = *chosen;
-    SettingsStore::WriteProfileString(keys::kOption, keys::kLastPhotoFolder, GetFolderOfPath(m_szPhotoFile));
+    SettingsStore::WriteProfileString(keys::kOption, keys::kLastPhotoFolder, GetFolderOfPath(*chosen));
 
-    m_pImage.reset();
-    m_pImage = platform::Image::LoadFromFile(m_szPhotoFile);
+    m_photo.Open(*chosen);
     if (QWidget* preview = GetDlgItem(IDC_STATIC_PREVIEW))
         preview->repaint();  // drawn at once, before any message below
 
+    const QString& photoFile = m_photo.Path();
     QString displayName;
-    GetDisplayFileName(m_szPhotoFile, displayName);
+    GetDisplayFileName(photoFile, displayName);
     m_strOutputFile = ProposeOutputFile(m_strOutputFolder, displayName);
     SetDlgItemText(IDC_EDIT_OUTPUT_FILE, m_strOutputFile);
     EnableDlgItem(IDC_EDIT_OUTPUT_FILE, true);
 
-    m_nPhotoWidth = static_cast<int>(m_pImage->Width());
-    m_nPhotoHeight = static_cast<int>(m_pImage->Height());
+    m_nPhotoWidth = m_photo.Width();
+    m_nPhotoHeight = m_photo.Height();
     if (m_nPhotoWidth <= 0) {
-        Message(Text(IDS_STRING126), m_szPhotoFile);
+        Message(Text(IDS_STRING126), photoFile);
         return;
     }
     if (m_nPhotoHeight <= 0) {
-        Message(Text(IDS_STRING127), m_szPhotoFile);
+        Message(Text(IDS_STRING127), photoFile);
         return;
     }
     SetDlgItemInt(IDC_EDIT_OUTPUT_WIDTH, m_nPhotoWidth);
@@ -83,27 +80,18 @@ void COrvanelDlg::OnBnClickedButtonOpenPhoto()
 
 void COrvanelDlg::ListFrameDimensions()
 {
-    m_pDimensionIDs.clear();
-    m_nDimensionCount = 0;
-    m_nFrameCount.fill(0);
-
-    m_pDimensionIDs = m_pImage->FrameDimensionsList();
-    // Only as many dimensions as the frame counts can hold are listed.
-    if (m_pDimensionIDs.size() > kMaxFrameDimensions)
-        m_pDimensionIDs.resize(kMaxFrameDimensions);
-    m_nDimensionCount = static_cast<unsigned>(m_pDimensionIDs.size());
-
+    m_photo.ListFrameDimensions();
+    const int count = static_cast<int>(m_photo.DimensionCount());
     m_comboDimension.ResetContent();
-    for (unsigned i = 0; i < m_nDimensionCount; ++i) {
-        m_comboDimension.InsertString(static_cast<int>(i), FrameDimensionName(m_pDimensionIDs[i], static_cast<int>(i)));
-        m_nFrameCount[i] = static_cast<int>(std::min<unsigned>(m_pImage->FrameCount(m_pDimensionIDs[i]), INT32_MAX));
+    for (int i = 0; i < count; ++i) {
+        m_comboDimension.InsertString(i, FrameDimensionName(m_photo.Dimension(i), i));
         SetDlgItemText(IDC_STATIC_FRAME_RANGE,
-                       FormatText(QStringLiteral("Set frame from 0 to %d"), {m_nFrameCount[i] - 1}));
+                       FormatText(QStringLiteral("Set frame from 0 to %d"), {m_photo.FrameCount(i) - 1}));
     }
-    m_comboDimension.SetCurSel(m_nDimensionCount > 0 ? 0 : -1);
-    m_comboDimension.ShowWindow(m_nDimensionCount >= 2);
+    m_comboDimension.SetCurSel(count > 0 ? 0 : -1);
+    m_comboDimension.ShowWindow(count >= 2);
     SetDlgItemText(IDC_EDIT_FRAME_NUMBER, QStringLiteral("0"));
-    const bool severalFrames = m_nFrameCount[0] > 1;
+    const bool severalFrames = m_photo.FrameCount(0) > 1;
     ShowDlgItem(IDC_EDIT_FRAME_NUMBER, severalFrames);
     ShowDlgItem(IDC_STATIC_FRAME_RANGE, severalFrames);
 }
@@ -125,22 +113,22 @@ void COrvanelDlg::CheckTextPositionAgainstPhoto()
 void COrvanelDlg::OnCbnSelchangeFrameDimension()
 {
     const int s = m_comboDimension.GetCurSel();
-    if (s < 0 || static_cast<unsigned>(s) >= m_nDimensionCount)
+    if (s < 0 || static_cast<unsigned>(s) >= m_photo.DimensionCount())
         return;
-    SetDlgItemText(IDC_STATIC_FRAME_RANGE, Text(IDS_STRING122, {m_nFrameCount[s] - 1}));
+    SetDlgItemText(IDC_STATIC_FRAME_RANGE, Text(IDS_STRING122, {m_photo.FrameCount(s) - 1}));
 }
 
 void COrvanelDlg::OnEnUpdateFrameNumber()
 {
     const int s = m_comboDimension.GetCurSel();
     // Without a listed dimension there is no frame to choose, and nothing to correct.
-    if (!m_pImage || s < 0 || static_cast<unsigned>(s) >= m_nDimensionCount)
+    if (s < 0 || static_cast<unsigned>(s) >= m_photo.DimensionCount())
         return;
     const QString text = GetDlgItemText(IDC_EDIT_FRAME_NUMBER, kFrameEditChars);
     if (text.isEmpty())
         return;
     const int typed = platform::TextToLong(text);
-    const auto frame = ClampFrameNumber(typed, m_nFrameCount[s]);
+    const auto frame = ClampFrameNumber(typed, m_photo.FrameCount(s));
     if (!frame)
         return;
     if (*frame != typed) {
@@ -148,23 +136,21 @@ void COrvanelDlg::OnEnUpdateFrameNumber()
         SetDlgItemInt(IDC_EDIT_FRAME_NUMBER, *frame);
         return;
     }
-    m_pImage->SelectActiveFrame(m_pDimensionIDs[s], static_cast<unsigned>(*frame));
+    m_photo.SelectFrame(s, *frame);
     InvalidateAndUpdate();
 }
 
 void COrvanelDlg::OnEnKillfocusFrameNumber()
 {
-    if (!m_pImage || m_pDimensionIDs.empty())
-        return;
     const int s = m_comboDimension.GetCurSel();
-    if (s < 0 || static_cast<unsigned>(s) >= m_nDimensionCount)
+    if (s < 0 || static_cast<unsigned>(s) >= m_photo.DimensionCount())
         return;
     const QString text = GetDlgItemText(IDC_EDIT_FRAME_NUMBER, kFrameEditChars);
     if (text.isEmpty())
         return;
     const int n = platform::TextToLong(text);
-    if (n >= 0 && n < m_nFrameCount[s]) {
-        m_pImage->SelectActiveFrame(m_pDimensionIDs[s], static_cast<unsigned>(n));
+    if (n >= 0 && n < m_photo.FrameCount(s)) {
+        m_photo.SelectFrame(s, n);
         InvalidateAndUpdate();
         return;
     }
@@ -173,7 +159,7 @@ void COrvanelDlg::OnEnKillfocusFrameNumber()
 
 void COrvanelDlg::OnBnClickedButtonBaseWidth()
 {
-    if (m_szPhotoFile.isEmpty()) {
+    if (!m_photo.IsChosen()) {
         ErrorMessage(IDS_STRING108);
         return;
     }
@@ -184,7 +170,7 @@ void COrvanelDlg::OnBnClickedButtonBaseWidth()
 
 void COrvanelDlg::OnBnClickedButtonBaseHeight()
 {
-    if (m_szPhotoFile.isEmpty()) {
+    if (!m_photo.IsChosen()) {
         ErrorMessage(IDS_STRING108);
         return;
     }

@@ -1,5 +1,6 @@
 // Opening a photo through the real main window, with scripted prompts.
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -18,11 +19,16 @@ protected:
     {
         return platform::SettingsStore::GetProfileString("Option", "LastPhotoFolder", "<none>");
     }
-    Rgb ActivePixel(int x, int y) const
+    // The colour the preview shows at a fraction of its width and height.
+    Rgb PreviewAt(double fx = 0.5, double fy = 0.5) const
     {
-        const auto& image = *dlg_->m_pImage;
-        const auto v = image.RenderActiveFrame(image.Width(), image.Height(), VIPS_KERNEL_NEAREST)->getpoint(x, y);
-        return Rgb{std::uint8_t(v[0]), std::uint8_t(v[1]), std::uint8_t(v[2])};
+        const QImage shot = dlg_->GetDlgItem(1002)->grab().toImage();
+        const QColor c = shot.pixelColor(int(fx * (shot.width() - 1)), int(fy * (shot.height() - 1)));
+        return Rgb{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+    }
+    QString ComboItem(int index) const
+    {
+        return qobject_cast<QComboBox*>(dlg_->GetDlgItem(1039))->itemText(index);
     }
 };
 
@@ -39,13 +45,13 @@ TEST_F(OpenPhotoTest, FirstStateHasNothingToConvert)
     EXPECT_TRUE(dlg_->IsDlgButtonChecked(1018));
     EXPECT_TRUE(dlg_->IsDlgButtonChecked(1023));
     // The output folder is the pictures folder with its trailing '/'.
-    EXPECT_TRUE(dlg_->m_strOutputFolder.endsWith("/Pictures/")) << dlg_->m_strOutputFolder.toStdString();
-    EXPECT_EQ(TextOf(1003), dlg_->m_strOutputFolder);
+    EXPECT_EQ(TextOf(1003), QDir::homePath() + "/Pictures/");
 }
 
 TEST_F(OpenPhotoTest, StillPhotoFillsSizeInformationAndProposal)
 {
     const QString photo = WriteSolid(TempPath("holiday.photo.jpg"), 64, 48, {90, 60, 30});
+    const QString outputFolder = TextOf(1003);
     OpenPhoto(photo);
 
     const auto& open = (*prompts_)->Records().at(0);
@@ -59,25 +65,24 @@ TEST_F(OpenPhotoTest, StillPhotoFillsSizeInformationAndProposal)
               "*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.exif;*.wmf;*.emf;*.dib;*.raw;*.tiff");
     EXPECT_EQ(open.request.filters[1].description, "Any Files (*.*)");
 
-    EXPECT_EQ(dlg_->m_szPhotoFile, photo);
     EXPECT_EQ(LastPhotoFolder(), dir_.path() + "/");
     EXPECT_EQ(TextOf(1009), "holiday.photo.jpg 64 * 48");
     EXPECT_EQ(TextOf(1005), "64");
     EXPECT_EQ(TextOf(1006), "48");
     EXPECT_TRUE(IsEnabled(1003) && IsEnabled(1005) && IsEnabled(1006));
-    EXPECT_EQ(TextOf(1003), dlg_->m_strOutputFolder + "holiday.photo_out.png");
-    EXPECT_EQ(dlg_->m_strOutputFile, TextOf(1003));
+    EXPECT_EQ(TextOf(1003), outputFolder + "holiday.photo_out.png");
     EXPECT_FALSE(IsShown(1039));
     EXPECT_FALSE(IsShown(1040));
     EXPECT_FALSE(IsShown(1041));
     EXPECT_EQ(TextOf(1040), "Set frame from 0 to 0");
-    EXPECT_EQ(dlg_->m_nDimensionCount, 1u);
+    EXPECT_EQ(ComboItem(0), "FrameDimensionPage");
 
     // The next open starts in the folder remembered.
     (*prompts_)->QueueFile(std::nullopt);
     Click(1001);
     EXPECT_EQ((*prompts_)->Records().back().request.initialFolder, dir_.path() + "/");
-    EXPECT_EQ(dlg_->m_szPhotoFile, photo) << "cancel changes nothing";
+    EXPECT_EQ(TextOf(1009), "holiday.photo.jpg 64 * 48") << "cancel changes nothing";
+    EXPECT_EQ(TextOf(1003), outputFolder + "holiday.photo_out.png");
 }
 
 TEST_F(OpenPhotoTest, NameWithoutDotGetsSuffix)
@@ -94,45 +99,38 @@ TEST_F(OpenPhotoTest, AnimatedGifFramesAreChosenByNumber)
     EXPECT_TRUE(IsShown(1040));
     EXPECT_TRUE(IsShown(1041));
     EXPECT_EQ(TextOf(1040), "Set frame from 0 to 9");
-    EXPECT_EQ(dlg_->m_comboDimension.GetLBText(0), "FrameDimensionTime");
+    EXPECT_EQ(ComboItem(0), "FrameDimensionTime");
     EXPECT_EQ(TextOf(1041), "0");
 
     SetText(1041, "3");
-    const Rgb three = ActivePixel(5, 5);
-    EXPECT_NEAR(three[1], ColourOfFrame(3)[1], 3);
+    EXPECT_NEAR(PreviewAt()[1], ColourOfFrame(3)[1], 3);
 
     SetText(1041, "12");
     EXPECT_EQ(TextOf(1041), "9") << "beyond the last frame is corrected to it";
-    EXPECT_NEAR(ActivePixel(5, 5)[1], ColourOfFrame(9)[1], 3);
+    EXPECT_NEAR(PreviewAt()[1], ColourOfFrame(9)[1], 3);
 
     SetText(1041, "-3");
     EXPECT_EQ(TextOf(1041), "0");
-    EXPECT_NEAR(ActivePixel(5, 5)[1], ColourOfFrame(0)[1], 3);
+    EXPECT_NEAR(PreviewAt()[1], ColourOfFrame(0)[1], 3);
 
     SetText(1041, "");  // an empty edit changes nothing
-    EXPECT_NEAR(ActivePixel(5, 5)[1], ColourOfFrame(0)[1], 3);
+    EXPECT_NEAR(PreviewAt()[1], ColourOfFrame(0)[1], 3);
     EXPECT_TRUE((*prompts_)->Messages().empty());
 }
 
 TEST_F(OpenPhotoTest, PreviewShowsTheWholeActiveFrameStretched)
 {
-    QWidget* preview = dlg_->GetDlgItem(1002);
-    const auto colourAt = [&](double fx, double fy) {
-        const QImage shot = preview->grab().toImage();
-        const QColor c = shot.pixelColor(int(fx * (shot.width() - 1)), int(fy * (shot.height() - 1)));
-        return Rgb{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
-    };
-    EXPECT_EQ(colourAt(0.5, 0.5), (Rgb{0, 0, 0})) << "black before any photo";
+    EXPECT_EQ(PreviewAt(), (Rgb{0, 0, 0})) << "black before any photo";
 
     OpenPhoto(WriteCornerMarkers(TempPath("c.png"), 800, 100));
-    EXPECT_EQ(colourAt(0.02, 0.04), CornerColour(Corner::TopLeft));
-    EXPECT_EQ(colourAt(0.98, 0.04), CornerColour(Corner::TopRight));
-    EXPECT_EQ(colourAt(0.02, 0.96), CornerColour(Corner::BottomLeft));
-    EXPECT_EQ(colourAt(0.98, 0.96), CornerColour(Corner::BottomRight));
+    EXPECT_EQ(PreviewAt(0.02, 0.04), CornerColour(Corner::TopLeft));
+    EXPECT_EQ(PreviewAt(0.98, 0.04), CornerColour(Corner::TopRight));
+    EXPECT_EQ(PreviewAt(0.02, 0.96), CornerColour(Corner::BottomLeft));
+    EXPECT_EQ(PreviewAt(0.98, 0.96), CornerColour(Corner::BottomRight));
 
     OpenPhoto(WriteFramesGif(TempPath("anim.gif"), 30, 20, 5));
     SetText(1041, "4");
-    EXPECT_NEAR(colourAt(0.5, 0.5)[1], ColourOfFrame(4)[1], 3);
+    EXPECT_NEAR(PreviewAt()[1], ColourOfFrame(4)[1], 3);
 }
 
 TEST_F(OpenPhotoTest, LeavingFrameNumberOutOfRangeIsReported)
@@ -157,24 +155,23 @@ TEST_F(OpenPhotoTest, LeavingFrameNumberOutOfRangeIsReported)
     }
     LeaveEdit(1041);
     EXPECT_EQ((*prompts_)->Messages().size(), 1u);
-    EXPECT_NEAR(ActivePixel(1, 1)[0], ColourOfFrame(2)[0], 3);
+    EXPECT_NEAR(PreviewAt()[0], ColourOfFrame(2)[0], 3);
 }
 
 TEST_F(OpenPhotoTest, TiffPagesAndDimensionChange)
 {
     OpenPhoto(DataFile("pages_3_sizes.tif"));
-    EXPECT_EQ(dlg_->m_comboDimension.GetLBText(0), "FrameDimensionPage");
+    EXPECT_EQ(ComboItem(0), "FrameDimensionPage");
     EXPECT_EQ(TextOf(1040), "Set frame from 0 to 2");
     SetText(1041, "1");
-    EXPECT_EQ(dlg_->m_pImage->Width(), 20u);
-    EXPECT_EQ(dlg_->m_pImage->Height(), 50u);
+    EXPECT_EQ(PreviewAt(), (Rgb{0, 255, 0})) << "the second page, 20 x 50 and green";
     // Choosing a dimension in the list only relabels the range.
     SetText(1040, "something else");
     auto* combo = qobject_cast<QComboBox*>(dlg_->GetDlgItem(1039));
     Q_EMIT combo->activated(0);
     EXPECT_EQ(TextOf(1040), "Set frame from 0 to 2");
-    EXPECT_EQ(dlg_->m_pImage->Width(), 20u);
     EXPECT_EQ(TextOf(1041), "1");
+    EXPECT_EQ(PreviewAt(), (Rgb{0, 255, 0}));
 }
 
 TEST_F(OpenPhotoTest, UndecodablePhotoIsReportedAndKeepsEarlierState)
@@ -189,8 +186,6 @@ TEST_F(OpenPhotoTest, UndecodablePhotoIsReportedAndKeepsEarlierState)
         ASSERT_EQ((*prompts_)->Messages().size(), 1u) << name;
         EXPECT_EQ((*prompts_)->Messages()[0].text, "Can not get the width of the photo!");
         EXPECT_EQ((*prompts_)->Messages()[0].caption, bad);
-        EXPECT_EQ(dlg_->m_szPhotoFile, bad);
-        EXPECT_EQ(dlg_->m_nPhotoWidth, 0);
         EXPECT_TRUE(TextOf(1003).endsWith(QString(name).section('.', 0, 0) + "_out.png"));
         EXPECT_EQ(TextOf(1009), "good.png 64 * 48") << "the information line keeps the last photo";
         EXPECT_EQ(TextOf(1005), "64");
@@ -228,7 +223,7 @@ TEST_F(OpenPhotoTest, PathLongerThanTheProgramKeepsIsRefused)
     OpenPhoto(tooLong);
     ASSERT_EQ((*prompts_)->Messages().size(), 1u);
     EXPECT_EQ((*prompts_)->Messages()[0].caption, tooLong);
-    EXPECT_EQ(dlg_->m_szPhotoFile, TempPath("keep.png"));
+    EXPECT_EQ(TextOf(1009), "keep.png 10 * 8");
     EXPECT_EQ(LastPhotoFolder(), dir_.path() + "/");
 }
 

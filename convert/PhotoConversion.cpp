@@ -1,0 +1,39 @@
+#include "convert/PhotoConversion.h"
+
+#include "convert/PhotoDocument.h"
+#include "platform/imaging/Bitmap.h"
+
+PhotoConversion::PhotoConversion(const PhotoDocument& photo, int width, int height)
+    : photo_(photo), bitmap_(platform::Bitmap::Create(width, height))
+{
+}
+
+PhotoConversion::~PhotoConversion() = default;
+
+platform::Status PhotoConversion::SetResolution()
+{
+    const float dpi = photo_.HorizontalResolution();
+    return bitmap_->SetResolution(dpi, dpi);
+}
+
+platform::Status PhotoConversion::SetInterpolationMode()
+{
+    return bitmap_->SetInterpolationMode(platform::InterpolationMode::HighQualityBicubic);
+}
+
+platform::Status PhotoConversion::DrawPhoto()
+{
+    if (!photo_.Image())
+        return platform::Status::WrongState;
+    return bitmap_->DrawImage(*photo_.Image());
+}
+
+platform::Status PhotoConversion::RotateFlip(platform::RotateFlipType type)
+{
+    return bitmap_->RotateFlip(type);
+}
+
+platform::Status PhotoConversion::Save(const QString& path, const platform::Guid& encoder) const
+{
+    return bitmap_->Save(path, encoder);
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include <memory>
+
+#include <QString>
+
+#include "platform/imaging/Guid.h"
+#include "platform/imaging/RotateFlipType.h"
+#include "platform/imaging/Status.h"
+
+class PhotoDocument;
+namespace platform {
+class Bitmap;
+}
+
+// One conversion of the photo's active frame into an output picture, step by step. Each step
+// returns its status and the caller decides whether to report it and go on, so the window and
+// the command line run the same steps in the same order.
+class PhotoConversion {
+public:
+    // Makes the black output picture of width x height; when that cannot be allocated every
+    // step fails.
+    PhotoConversion(const PhotoDocument& photo, int width, int height);
+    ~PhotoConversion();
+    PhotoConversion(const PhotoConversion&) = delete;
+    PhotoConversion& operator=(const PhotoConversion&) = delete;
+
+    // The photo's horizontal resolution, on both axes.
+    platform::Status SetResolution();
+    platform::Status SetInterpolationMode();
+    // The whole active frame stretched over the whole picture.
+    platform::Status DrawPhoto();
+    platform::Status RotateFlip(platform::RotateFlipType type);
+    // Writes the picture; an existing file is replaced only by a complete new one.
+    platform::Status Save(const QString& path, const platform::Guid& encoder) const;
+
+    // The picture as it stands, for drawing on it between the steps.
+    platform::Bitmap& Picture() { return *bitmap_; }
+    const platform::Bitmap& Picture() const { return *bitmap_; }
+
+private:
+    const PhotoDocument& photo_;
+    std::unique_ptr<platform::Bitmap> bitmap_;
+};

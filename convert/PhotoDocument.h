@@ -1,0 +1,50 @@
+#pragma once
+#include <array>
+#include <memory>
+#include <vector>
+
+#include <QString>
+
+#include "convert/FrameDimensionNames.h"
+#include "platform/imaging/Guid.h"
+#include "platform/imaging/Image.h"
+#include "platform/imaging/Status.h"
+
+class QPainter;
+class QRect;
+
+// The open photo: its path, the decoded image in its active frame, and the frame dimensions with
+// their frame counts. No widgets, so the window and the command line open photos the same way.
+class PhotoDocument {
+public:
+    // Forgets the last photo and loads the file at path. The path is kept even when the file
+    // cannot be decoded; the image's sizes then read 0 and drawing it fails.
+    void Open(const QString& path);
+
+    const QString& Path() const { return path_; }
+    // Whether a photo was chosen at all, decodable or not.
+    bool IsChosen() const { return !path_.isEmpty(); }
+    int Width() const;
+    int Height() const;
+    float HorizontalResolution() const;
+
+    // Reads the photo's frame dimensions (at most kMaxFrameDimensions) and their frame counts.
+    void ListFrameDimensions();
+    unsigned DimensionCount() const { return static_cast<unsigned>(dimensionIds_.size()); }
+    const platform::Guid& Dimension(int index) const { return dimensionIds_.at(static_cast<std::size_t>(index)); }
+    // Frames in the listed dimension; 0 outside the list.
+    int FrameCount(int dimension) const;
+    // Makes frame the active one of the listed dimension; later sizes and drawing use it.
+    platform::Status SelectFrame(int dimension, int frame);
+
+    // Paints the whole active frame stretched over target.
+    platform::Status DrawPreview(QPainter& painter, const QRect& target) const;
+    // The decoded photo, or nothing before the first Open.
+    const platform::Image* Image() const { return image_.get(); }
+
+private:
+    QString path_;
+    std::unique_ptr<platform::Image> image_;
+    std::vector<platform::Guid> dimensionIds_;
+    std::array<int, kMaxFrameDimensions> frameCounts_{};
+};

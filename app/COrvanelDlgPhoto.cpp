@@ -19,8 +19,11 @@ platform::FileDialogRequest PhotoOpenRequest(QWidget* owner, const QString& fold
     platform::FileDialogRequest r;
     r.owner = owner;
     r.filters = {
-        {QStringLiteral("Photo Files (*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.exif;*.wmf;*.emf;*.dib)"),
-         QStringLiteral("*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.exif;*.wmf;*.emf;*.dib;*.raw;*.tiff")},
+        // The classic list first, then the formats our decoders add.
+        {QStringLiteral("Photo Files (*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.exif;*.wmf;*.emf;*.dib;"
+                        "*.webp;*.heic;*.heif;*.avif;*.jxl;*.jp2;*.j2k)"),
+         QStringLiteral("*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.exif;*.wmf;*.emf;*.dib;*.raw;*.tiff;"
+                        "*.webp;*.heic;*.heif;*.avif;*.jxl;*.jp2;*.j2k")},
         {QStringLiteral("Any Files (*.*)"), QStringLiteral("*.*;")},
     };
     r.selectedFilter = 0;

@@ -62,7 +62,8 @@ TEST_F(OpenPhotoTest, StillPhotoFillsSizeInformationAndProposal)
     EXPECT_EQ(open.request.initialFolder, "");
     ASSERT_EQ(open.request.filters.size(), 2u);
     EXPECT_EQ(open.request.filters[0].patterns,
-              "*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.exif;*.wmf;*.emf;*.dib;*.raw;*.tiff");
+              "*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.exif;*.wmf;*.emf;*.dib;*.raw;*.tiff;"
+              "*.webp;*.heic;*.heif;*.avif;*.jxl;*.jp2;*.j2k");
     EXPECT_EQ(open.request.filters[1].description, "Any Files (*.*)");
 
     EXPECT_EQ(LastPhotoFolder(), dir_.path() + "/");

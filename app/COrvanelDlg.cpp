@@ -13,6 +13,8 @@
 #include "res/DialogTemplates.h"
 #include "res/Icon.h"
 #include "res/ResourceIds.h"
+#include "settings/FontRecordConversion.h"
+#include "settings/FontRecordStore.h"
 #include "settings/OutputFolderDefault.h"
 #include "settings/SettingsKeys.h"
 
@@ -48,6 +50,8 @@ COrvanelDlg::COrvanelDlg(QWidget* parent) : platform::CDialog(MainDialogTemplate
 {
     SetTemplateIcon(ApplicationIcon());
     BuildMessageMap();
+    LoadCurrentFont();
+    m_nCurrentColor = static_cast<COLORREF>(SettingsStore::GetProfileInt(keys::kCurrentFont, keys::kCurrentColor, 0));
 }
 
 COrvanelDlg::~COrvanelDlg() = default;
@@ -72,6 +76,10 @@ void COrvanelDlg::BuildMessageMap()
     on(IDC_EDIT_FRAME_NUMBER, Notification::KillFocus, &COrvanelDlg::OnEnKillfocusFrameNumber);
     on(IDC_COMBO_FRAME_DIMENSION, Notification::SelChange, &COrvanelDlg::OnCbnSelchangeFrameDimension);
     on(IDC_EDIT_FRAME_NUMBER, Notification::Update, &COrvanelDlg::OnEnUpdateFrameNumber);
+    on(IDC_EDIT_TEXT_X, Notification::KillFocus, &COrvanelDlg::OnEnKillfocusTextX);
+    on(IDC_EDIT_TEXT_Y, Notification::KillFocus, &COrvanelDlg::OnEnKillfocusTextY);
+    on(IDC_BUTTON_FONT, Notification::Clicked, &COrvanelDlg::OnBnClickedButtonFont);
+    on(IDC_BUTTON_EXIT, Notification::Clicked, &COrvanelDlg::OnBnClickedButtonExit);
 }
 
 void COrvanelDlg::DoDataExchange(platform::DataExchange& dx)
@@ -117,8 +125,46 @@ bool COrvanelDlg::OnInitDialog()
     ShowDlgItem(IDC_STATIC_FRAME_RANGE, false);
     SetDlgItemText(IDC_EDIT_TEXT_X, QStringLiteral("0"));
     SetDlgItemText(IDC_EDIT_TEXT_Y, QStringLiteral("0"));
+    // Without a stored face the overlay starts in the font the window itself shows.
+    if (m_CurrentFont.lfFaceName.isEmpty())
+        m_CurrentFont = RecordFromFont(font());
+    SetDlgItemText(IDC_STATIC_FONT_NAME, m_CurrentFont.lfFaceName);
     GotoDlgCtrl(IDC_BUTTON_OPEN_PHOTO);
     return true;
+}
+
+void COrvanelDlg::LoadCurrentFont()
+{
+    m_CurrentFont = LoadFontRecord(keys::kCurrentFont, OverlayFontDefaults());
+}
+
+void COrvanelDlg::SaveCurrentFont()
+{
+    SaveFontRecord(keys::kCurrentFont, m_CurrentFont);
+}
+
+void COrvanelDlg::SaveSettingsAndClose()
+{
+    UpdateData(true);  // a failed length check is reported and the closing goes on
+    SettingsStore::WriteProfileInt(keys::kOption, keys::kRotateAngle, m_nRotateAngel);
+    SettingsStore::WriteProfileInt(keys::kOption, keys::kFlipType, m_nFlipType);
+    SettingsStore::WriteProfileString(keys::kOption, keys::kCurrentLanguage, theLanguage.GetCurrentLanguage());
+    SettingsStore::WriteProfileString(keys::kOption, keys::kLastOutputFolder, m_strOutputFolder);
+    SaveCurrentFont();
+    SettingsStore::WriteProfileInt(keys::kCurrentFont, keys::kCurrentColor, static_cast<int>(m_nCurrentColor));
+    m_photo = PhotoDocument();  // a paint after closing shows no photo
+}
+
+void COrvanelDlg::OnClose()
+{
+    SaveSettingsAndClose();
+    OnCancel();
+}
+
+void COrvanelDlg::OnBnClickedButtonExit()
+{
+    SaveSettingsAndClose();
+    OnCancel();
 }
 
 void COrvanelDlg::PaintPreview(QPainter& painter, const QRect& area)

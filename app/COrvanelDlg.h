@@ -6,13 +6,12 @@
 
 #include "lang/FormatText.h"
 #include "convert/PhotoDocument.h"
+#include "settings/LogFont.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/Prompts.h"
 
-namespace platform {
-class Bitmap;
-}
+class PhotoConversion;
 
 // The main window: the photo, its frames, the output and the conversion.
 class COrvanelDlg : public platform::CDialog {
@@ -41,6 +40,13 @@ public:
     void OnBnClickedRadioFlipNo() { m_nFlipType = 0; }
     void OnBnClickedRadioFlipHorizontal() { m_nFlipType = 1; }
     void OnBnClickedRadioFlipVertical() { m_nFlipType = 2; }
+    // Text overlay, its font and colour
+    void OnEnKillfocusTextX();
+    void OnEnKillfocusTextY();
+    void OnBnClickedButtonFont();
+    // Closing
+    void OnBnClickedButtonExit();
+    void SaveSettingsAndClose();
 
 private:
     // The photo: its path, image, frame dimensions and frame counts.
@@ -56,18 +62,25 @@ private:
     int m_nRotateAngel = 0;
     int m_nFlipType = 0;
     platform::CComboBox m_comboDimension;
+    LOGFONTW m_CurrentFont;
+    COLORREF m_nCurrentColor = 0;
 
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(platform::DataExchange& dx) override;
+    void OnClose() override;
 
 private:
     void BuildMessageMap();
     void PaintPreview(QPainter& painter, const QRect& area);
     void ListFrameDimensions();
     void CheckTextPositionAgainstPhoto();
-    // The overlay step of a conversion; draws the text line onto the bitmap before it turns.
-    void DrawOverlayText(platform::Bitmap& bitmap);
+    // Reads the output size edits into the members; false, after saying why, when unusable.
+    bool ReadOutputSize();
+    // The overlay step of a conversion; draws the text line onto the picture before it turns.
+    void DrawOverlayText(PhotoConversion& conversion);
+    void LoadCurrentFont();
+    void SaveCurrentFont();
     QString Text(int id, const std::vector<FormatValue>& values = {}) const;
     int Message(const QString& text, const QString& caption, unsigned type = platform::MB_OK);
     // Message id with the caption "Error", both in the current language.

@@ -47,16 +47,8 @@ void COrvanelDlg::OnBnClickedButtonConvert()
 
 int COrvanelDlg::ConvertPhoto()
 {
-    m_nOutputWidth = ReadIntEdit(IDC_EDIT_OUTPUT_WIDTH, kSizeEditChars);
-    m_nOutputHeight = ReadIntEdit(IDC_EDIT_OUTPUT_HEIGHT, kSizeEditChars);
-    if (m_nOutputWidth <= 0) {
-        ErrorMessage(IDS_STRING111);
+    if (!ReadOutputSize())
         return 0;
-    }
-    if (m_nOutputHeight <= 0) {
-        ErrorMessage(IDS_STRING112);
-        return 0;
-    }
 
     PhotoConversion conversion(m_photo, m_nOutputWidth, m_nOutputHeight);
     if (!platform::Succeeded(conversion.SetResolution()))
@@ -68,7 +60,7 @@ int COrvanelDlg::ConvertPhoto()
         return 0;
     }
 
-    DrawOverlayText(conversion.Picture());
+    DrawOverlayText(conversion);
 
     const RotateFlipChoice choice = ChooseRotateFlip(m_nRotateAngel, m_nFlipType);
     if (!choice.angleKnown)
@@ -93,10 +85,6 @@ int COrvanelDlg::ConvertPhoto()
         std::fflush(stdout);
     }
     return 1;
-}
-
-void COrvanelDlg::DrawOverlayText(platform::Bitmap&)
-{
 }
 
 void COrvanelDlg::OnBnClickedButtonOutputFileBrowse()

@@ -2,6 +2,7 @@
 
 #include "convert/PhotoDocument.h"
 #include "platform/imaging/Bitmap.h"
+#include "platform/imaging/TextDrawing.h"
 
 PhotoConversion::PhotoConversion(const PhotoDocument& photo, int width, int height)
     : photo_(photo), bitmap_(platform::Bitmap::Create(width, height))
@@ -26,6 +27,12 @@ platform::Status PhotoConversion::DrawPhoto()
     if (!photo_.Image())
         return platform::Status::WrongState;
     return bitmap_->DrawImage(*photo_.Image());
+}
+
+platform::Status PhotoConversion::DrawText(const QString& text, const QFont& font, const QColor& colour, int x,
+                                           int y)
+{
+    return platform::DrawString(*bitmap_, text, font, colour, x, y);
 }
 
 platform::Status PhotoConversion::RotateFlip(platform::RotateFlipType type)

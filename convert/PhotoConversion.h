@@ -1,6 +1,8 @@
 #pragma once
 #include <memory>
 
+#include <QColor>
+#include <QFont>
 #include <QString>
 
 #include "platform/imaging/Guid.h"
@@ -29,6 +31,9 @@ public:
     platform::Status SetInterpolationMode();
     // The whole active frame stretched over the whole picture.
     platform::Status DrawPhoto();
+    // One line of text with (x, y) the top-left of its box, drawn before the picture turns so
+    // that it turns with it.
+    platform::Status DrawText(const QString& text, const QFont& font, const QColor& colour, int x, int y);
     platform::Status RotateFlip(platform::RotateFlipType type);
     // Writes the picture; an existing file is replaced only by a complete new one.
     platform::Status Save(const QString& path, const platform::Guid& encoder) const;

@@ -10,6 +10,10 @@ class CLanguage {
 public:
     // The message text of id: the language's text when it has one, else the built-in text.
     QString GetString(int id) const;
+    // The name of the current language, as stored under "CurrentLanguage".
+    QString GetCurrentLanguage() const { return m_strCurrentLanguage; }
+
+    QString m_strCurrentLanguage = QStringLiteral("english");
 
     std::vector<TextEntry> m_arrStringTexts;  // message texts of the current language
 };

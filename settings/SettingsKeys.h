@@ -9,4 +9,6 @@ inline const QString kLastOutputFolder = QStringLiteral("last_output_folder");
 inline const QString kLastPhotoFolder = QStringLiteral("LastPhotoFolder");
 inline const QString kRotateAngle = QStringLiteral("nRotateAngel");
 inline const QString kFlipType = QStringLiteral("nFlipType");
+inline const QString kCurrentFont = QStringLiteral("CurrentFont");
+inline const QString kCurrentColor = QStringLiteral("nCurrentColor");
 }  // namespace keys

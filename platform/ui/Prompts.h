@@ -3,6 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include <QColor>
+#include <QFont>
 #include <QString>
 
 class QWidget;
@@ -24,6 +26,22 @@ inline constexpr unsigned OFN_HIDEREADONLY = 0x4;
 inline constexpr unsigned OFN_PATHMUSTEXIST = 0x800;
 inline constexpr unsigned OFN_FILEMUSTEXIST = 0x1000;
 inline constexpr unsigned OFN_EXPLORER = 0x80000;
+
+// Font dialog flags that the program passes.
+inline constexpr unsigned CF_SCREENFONTS = 0x1;
+inline constexpr unsigned CF_EFFECTS = 0x100;
+
+struct FontDialogRequest {
+    QWidget* owner = nullptr;
+    QFont font;     // what the dialog shows first
+    QColor colour;  // the colour it shows first
+    unsigned flags = 0;
+};
+
+struct FontChoice {
+    QFont font;
+    QColor colour;
+};
 
 struct FileFilter {
     QString description;
@@ -50,6 +68,8 @@ public:
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> OpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> SaveFile(const FileDialogRequest& request) = 0;
+    // The font and colour chosen, or nothing when the user cancels.
+    virtual std::optional<FontChoice> ChooseFont(const FontDialogRequest& request) = 0;
 };
 
 // The prompts in use; real Qt dialogs unless a test installed its own.

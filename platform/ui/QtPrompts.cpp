@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "platform/ui/FontColourDialog.h"
+
 namespace platform {
 namespace {
 
@@ -80,6 +82,14 @@ std::optional<QString> QtPrompts::OpenFile(const FileDialogRequest& request)
 std::optional<QString> QtPrompts::SaveFile(const FileDialogRequest& request)
 {
     return RunFileDialog(request, QFileDialog::AcceptSave);
+}
+
+std::optional<FontChoice> QtPrompts::ChooseFont(const FontDialogRequest& request)
+{
+    FontColourDialog dialog(request.font, request.colour, request.owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return FontChoice{dialog.SelectedFont(), dialog.SelectedColour()};
 }
 
 }  // namespace platform

@@ -11,6 +11,7 @@ public:
     int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type) override;
     std::optional<QString> OpenFile(const FileDialogRequest& request) override;
     std::optional<QString> SaveFile(const FileDialogRequest& request) override;
+    std::optional<FontChoice> ChooseFont(const FontDialogRequest& request) override;
 };
 
 // A filter as Qt's file dialog takes it: the description followed by the patterns, made to

@@ -22,7 +22,7 @@ QStringList ScriptedPrompts::MessageTexts() const
 
 int ScriptedPrompts::MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type)
 {
-    records_.push_back(PromptRecord{PromptRecord::Kind::Message, owner, text, caption, type, {}});
+    records_.push_back(PromptRecord{PromptRecord::Kind::Message, owner, text, caption, type, {}, {}});
     if (buttons_.empty()) {
         ADD_FAILURE() << "unexpected message box: \"" << text.toStdString() << "\" caption \""
                       << caption.toStdString() << "\"";
@@ -35,7 +35,7 @@ int ScriptedPrompts::MessageBox(QWidget* owner, const QString& text, const QStri
 
 std::optional<QString> ScriptedPrompts::NextFile(PromptRecord::Kind kind, const platform::FileDialogRequest& request)
 {
-    records_.push_back(PromptRecord{kind, request.owner, {}, request.title, request.flags, request});
+    records_.push_back(PromptRecord{kind, request.owner, {}, request.title, request.flags, request, {}});
     if (files_.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << request.title.toStdString();
         return std::nullopt;
@@ -53,6 +53,19 @@ std::optional<QString> ScriptedPrompts::OpenFile(const platform::FileDialogReque
 std::optional<QString> ScriptedPrompts::SaveFile(const platform::FileDialogRequest& request)
 {
     return NextFile(PromptRecord::Kind::SaveFile, request);
+}
+
+std::optional<platform::FontChoice> ScriptedPrompts::ChooseFont(const platform::FontDialogRequest& request)
+{
+    PromptRecord record{PromptRecord::Kind::Font, request.owner, {}, {}, request.flags, {}, request};
+    records_.push_back(record);
+    if (fonts_.empty()) {
+        ADD_FAILURE() << "unexpected font dialog";
+        return std::nullopt;
+    }
+    auto answer = fonts_.front();
+    fonts_.pop_front();
+    return answer;
 }
 
 ScopedScriptedPrompts::ScopedScriptedPrompts()

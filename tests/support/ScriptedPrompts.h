@@ -10,13 +10,14 @@
 
 // One prompt the program showed.
 struct PromptRecord {
-    enum class Kind { Message, OpenFile, SaveFile };
+    enum class Kind { Message, OpenFile, SaveFile, Font };
     Kind kind;
     QWidget* owner = nullptr;
     QString text;
     QString caption;
     unsigned type = 0;
     platform::FileDialogRequest request;
+    platform::FontDialogRequest font;
 };
 
 // Records every prompt and answers it from the queue of its kind (buttons or file names);
@@ -25,7 +26,8 @@ class ScriptedPrompts final : public platform::Prompts {
 public:
     void QueueAnswer(int button) { buttons_.push_back(button); }
     void QueueFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
-    std::size_t PendingAnswers() const { return buttons_.size() + files_.size(); }
+    void QueueFont(std::optional<platform::FontChoice> choice) { fonts_.push_back(std::move(choice)); }
+    std::size_t PendingAnswers() const { return buttons_.size() + files_.size() + fonts_.size(); }
 
     const std::vector<PromptRecord>& Records() const { return records_; }
     std::vector<PromptRecord> Messages() const;
@@ -35,12 +37,14 @@ public:
     int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type) override;
     std::optional<QString> OpenFile(const platform::FileDialogRequest& request) override;
     std::optional<QString> SaveFile(const platform::FileDialogRequest& request) override;
+    std::optional<platform::FontChoice> ChooseFont(const platform::FontDialogRequest& request) override;
 
 private:
     std::optional<QString> NextFile(PromptRecord::Kind kind, const platform::FileDialogRequest& request);
     std::vector<PromptRecord> records_;
     std::deque<int> buttons_;
     std::deque<std::optional<QString>> files_;
+    std::deque<std::optional<platform::FontChoice>> fonts_;
 };
 
 // Installs scripted prompts for the life of the object.

@@ -59,13 +59,15 @@ QFont FontFromRecord(const LOGFONTW& record)
 
 LOGFONTW RecordFromFont(const QFont& font)
 {
+    // What the font system really gives, not the name asked for: that is what gets drawn.
+    const QFontInfo actual(font);
     LOGFONTW record;
-    record.lfHeight = -QFontInfo(font).pixelSize();
+    record.lfHeight = -actual.pixelSize();
     record.lfWeight = font.weight();
     record.lfItalic = font.italic() ? 1 : 0;
     record.lfUnderline = font.underline() ? 1 : 0;
     record.lfStrikeOut = font.strikeOut() ? 1 : 0;
-    record.lfFaceName = font.family().left(kFaceNameChars);
+    record.lfFaceName = actual.family().left(kFaceNameChars);
     return record;
 }
 

@@ -15,8 +15,9 @@ inline constexpr int kMaxFontPixels = 16384;
 // not change the drawing. A face that is not installed is substituted by the font system.
 QFont FontFromRecord(const LOGFONTW& record);
 
-// The record of a font: its em height in pixels as a negative height, weight, italic, underline,
-// strike-out and family (cut to kFaceNameChars); every other field 0.
+// The record of a font as the font system resolves it: its em height in pixels as a negative
+// height, weight, italic, underline, strike-out and family (cut to kFaceNameChars); every other
+// field 0.
 LOGFONTW RecordFromFont(const QFont& font);
 
 // The opaque colour of a stored colour's red, green and blue bytes; bits 24-31 are not used.

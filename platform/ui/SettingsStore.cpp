@@ -48,7 +48,8 @@ std::optional<int> ParseStoredInt(const QString& text)
 {
     bool ok = false;
     const qlonglong value = text.trimmed().toLongLong(&ok, 10);
-    if (!ok)
+    // Signed or unsigned 32-bit text; anything wider is no value of ours.
+    if (!ok || value < INT32_MIN || value > qlonglong(UINT32_MAX))
         return std::nullopt;
     return static_cast<int>(static_cast<quint32>(static_cast<qulonglong>(value)));
 }
@@ -87,6 +88,11 @@ bool SettingsStore::WriteProfileString(const QString& section, const QString& ke
 bool SettingsStore::WriteProfileInt(const QString& section, const QString& key, int value)
 {
     return WriteProfileString(section, key, QString::number(value));
+}
+
+QString SettingsStore::FileName()
+{
+    return OpenStore()->fileName();
 }
 
 }  // namespace platform

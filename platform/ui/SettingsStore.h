@@ -15,10 +15,12 @@ public:
     static int GetProfileInt(const QString& section, const QString& key, int def);
     static bool WriteProfileString(const QString& section, const QString& key, const QString& value);
     static bool WriteProfileInt(const QString& section, const QString& key, int value);
+    // The file that holds the store.
+    static QString FileName();
 };
 
-// A stored integer text as a 32-bit value: decimal, wrapping like a 32-bit register
-// (4294967283 reads as -13); nothing when it is not a number.
+// A stored integer text as a 32-bit value: decimal, an unsigned value read as its two's
+// complement (4294967283 reads as -13); nothing when it is not a number or wider than 32 bits.
 std::optional<int> ParseStoredInt(const QString& text);
 
 }  // namespace platform

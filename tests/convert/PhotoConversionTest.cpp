@@ -1,5 +1,7 @@
 // The conversion pipeline called directly: statuses per step, orientation by pixels at a
 // non-square size, drawing between the steps, and the PNG it writes.
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -10,6 +12,8 @@
 #include "convert/RotateFlipChoice.h"
 #include "platform/imaging/Bitmap.h"
 #include "platform/imaging/Encoders.h"
+#include "settings/FontRecordConversion.h"
+#include "settings/FontRecordStore.h"
 #include "support/Fixtures.h"
 
 using platform::RotateFlipType;
@@ -93,6 +97,35 @@ TEST_F(PhotoConversionTest, WhatIsDrawnBetweenTheStepsTurnsWithThePicture)
     ASSERT_EQ(d.width, 20);
     EXPECT_EQ(d.At(19, 0), (Rgb{255, 255, 255})) << "the mark follows the turn to the top right";
     EXPECT_EQ(d.At(0, 0), (Rgb{0, 0, 0}));
+}
+
+TEST_F(PhotoConversionTest, AnyTextInAnyFontDrawsOrFallsBackWithoutHarm)
+{
+    const PhotoDocument photo = Open(WriteSolid(TempPath("p.png"), 64, 24, {0, 0, 0}));
+    PhotoConversion conversion(photo, 64, 24);
+    ASSERT_EQ(conversion.DrawPhoto(), Status::Ok);
+    const QString texts[] = {QString::fromUtf8("\u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627"),
+                             QString::fromUtf8("\u5199\u771f\u3068\u6587\u5b57"),
+                             QString::fromUtf8("e\u0301\u0308\u0323 a\u20dd"),
+                             QString::fromUtf8("\U0001F600\U0001F44D\U0001F3FD"),
+                             QString(10000, QChar(u'W')),
+                             QString::fromUtf8("\xed\xa0\x80 lone surrogate")};
+    LOGFONTW record = OverlayFontDefaults();
+    for (const QString& text : texts)
+        EXPECT_EQ(conversion.DrawText(text, FontFromRecord(record), Qt::white, 0, 0), Status::Ok);
+
+    const struct {
+        int height, weight;
+        const char* face;
+    } fonts[] = {{0, 400, ""}, {-100000, 5000, "No Such Face"}, {100000, -3, "DejaVu Sans"}, {INT32_MIN, 0, ""}};
+    for (const auto& f : fonts) {
+        record.lfHeight = f.height;
+        record.lfWeight = f.weight;
+        record.lfFaceName = f.face;
+        EXPECT_EQ(conversion.DrawText("Wg", FontFromRecord(record), Qt::white, 3, 2), Status::Ok) << f.height;
+    }
+    const platform::Bitmap& picture = conversion.Picture();
+    EXPECT_NE(std::count(picture.Bits(), picture.Bits() + 64 * 24 * 3, 0), 64 * 24 * 3) << "something was drawn";
 }
 
 TEST_F(PhotoConversionTest, WritesRgbPngWithResolutionAndNothingElse)

@@ -41,6 +41,10 @@ TEST(SettingsStore, RoundTripsAndIgnoresLetterCase)
     EXPECT_EQ(platform::ParseStoredInt("4294967283"), -13);
     EXPECT_EQ(platform::ParseStoredInt("-11"), -11);
     EXPECT_EQ(platform::ParseStoredInt("x"), std::nullopt);
+    EXPECT_EQ(platform::ParseStoredInt("-2147483648"), INT32_MIN);
+    EXPECT_EQ(platform::ParseStoredInt("4294967296"), std::nullopt) << "wider than 32 bits";
+    EXPECT_EQ(platform::ParseStoredInt("-2147483649"), std::nullopt);
+    EXPECT_EQ(platform::ParseStoredInt(""), std::nullopt);
     SettingsStore::WriteProfileString("Option", "nFlipType", "garbage");
     EXPECT_EQ(SettingsStore::GetProfileInt("Option", "nFlipType", 3), 3);
 }

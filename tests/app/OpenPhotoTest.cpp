@@ -20,9 +20,7 @@ protected:
     }
     Rgb ActivePixel(int x, int y) const
     {
-        const auto& image = *dlg_->m_pImage;
-        const auto v = image.RenderActiveFrame(image.Width(), image.Height(), VIPS_KERNEL_NEAREST)->getpoint(x, y);
-        return Rgb{std::uint8_t(v[0]), std::uint8_t(v[1]), std::uint8_t(v[2])};
+        return ActiveFramePixel(*dlg_->m_pImage, x, y);
     }
 };
 

@@ -1,6 +1,7 @@
 // Loading photos: the allowed decoders, frames and pages, resolution, and files that must be refused.
 #include <chrono>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -183,6 +184,20 @@ TEST_F(ImageLoadingTest, BmpIsReadByQt)
     EXPECT_EQ(image->Width(), 30u);
     EXPECT_EQ(image->Height(), 20u);
     EXPECT_EQ(ActiveFramePixel(*image, 3, 3), (Rgb{0x33, 0x66, 0x99}));
+}
+
+TEST_F(ImageLoadingTest, OpeningAndDrawingLeaveNoFileOpen)
+{
+    const auto openFiles = [] { return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size(); };
+    const QString photos[] = {DataFile("photo_30x20.bmp"), WriteSolid(Path("p.jpg"), 30, 20, {1, 2, 3}),
+                              DataFile("pages_3_sizes.tif"), Path("missing.jpg")};
+    const auto before = openFiles();
+    for (const QString& photo : photos) {
+        auto image = Image::LoadFromFile(photo);
+        if (!image->IsEmpty())
+            ActiveFramePixel(*image, 1, 1);
+    }
+    EXPECT_EQ(openFiles(), before);
 }
 
 TEST_F(ImageLoadingTest, ResolutionIsTheFilesOwnOr96)

@@ -8,6 +8,7 @@
 #include "platform/imaging/AtomicFileWriter.h"
 #include "platform/imaging/Encoders.h"
 #include "platform/imaging/Image.h"
+#include "platform/imaging/ImageImpl.h"
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/PngWriter.h"
 
@@ -72,20 +73,22 @@ Status Bitmap::DrawImage(const Image& source)
 {
     if (IsEmpty())
         return Status::WrongState;
+    if (!source.impl_)
+        return Status::WrongState;
     try {
-        const auto rendered = source.RenderActiveFrame(width_, height_, KernelFor(interpolation_));
+        const auto rendered = source.impl_->RenderActiveFrame(width_, height_, KernelFor(interpolation_));
         if (!rendered)
             return Status::WrongState;
+        // The bitmap adopts the buffer libvips renders into: no second full-size copy.
         size_t bytes = 0;
-        const vips::VImage& px = *rendered;
-        auto* data = static_cast<std::uint8_t*>(px.write_to_memory(&bytes));
+        auto* data = static_cast<std::uint8_t*>(rendered->write_to_memory(&bytes));
         if (bytes != static_cast<size_t>(width_) * height_ * 3) {
             g_free(data);
             return Status::GenericError;
         }
         pixels_.reset(data);
         return Status::Ok;
-    } catch (const vips::VError&) {
+    } catch (const std::exception&) {  // vips::VError, or memory running out
         vips_error_clear();
         return Status::OutOfMemory;
     }
@@ -117,7 +120,7 @@ Status Bitmap::RotateFlip(RotateFlipType type)
         width_ = w;
         height_ = h;
         return Status::Ok;
-    } catch (const vips::VError&) {
+    } catch (const std::exception&) {  // vips::VError, or memory running out
         vips_error_clear();
         return Status::OutOfMemory;
     }
@@ -131,10 +134,14 @@ Status Bitmap::Save(const QString& path, const Guid& encoder) const
         return Status::FileNotFound;
     const RgbRows rows{pixels_.get(), width_, height_, Stride()};
     const double dpi = dpiX_;
-    const bool ok = WriteFileAtomically(path, [&](const ByteSink& sink) {
-        return WritePng(rows, dpi, sink);
-    });
-    return ok ? Status::Ok : Status::Win32Error;
+    try {
+        const bool ok = WriteFileAtomically(path, [&](const ByteSink& sink) {
+            return WritePng(rows, dpi, sink);
+        });
+        return ok ? Status::Ok : Status::Win32Error;
+    } catch (const std::exception&) {  // memory running out before the file was started
+        return Status::Win32Error;
+    }
 }
 
 }  // namespace platform

@@ -1,4 +1,5 @@
 #pragma once
+// Private to platform/imaging: uses libvips types.
 #include <memory>
 #include <optional>
 
@@ -28,11 +29,13 @@ public:
     // Opens frame index; nothing when it cannot be decoded whole or is too large.
     virtual std::optional<FrameInfo> Open(int index) const = 0;
     // Frame index stretched to exactly width x height onto black, as 8-bit RGB. Decoding
-    // happens when the result's pixels are asked for; a failure then throws vips::VError.
+    // happens when the result's pixels are asked for; a failure then throws vips::VError
+    // (or std::bad_alloc), which the caller must catch.
     virtual vips::VImage Render(int index, int width, int height, VipsKernel kernel) const = 0;
 };
 
-// A source for the file, or nothing when no allowed decoder takes it.
+// A source for the file path names, or nothing when no allowed decoder takes it. Throws
+// vips::VError or std::bad_alloc when memory runs out.
 std::unique_ptr<FrameSource> OpenFrameSource(const QString& path);
 
 }  // namespace platform

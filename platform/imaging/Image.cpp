@@ -1,14 +1,17 @@
 #include "platform/imaging/Image.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 #include <QRect>
 
+#include "platform/imaging/ImageImpl.h"
 #include "platform/imaging/PixelPipeline.h"
 
 namespace platform {
 namespace {
 
-// The frame's preview copy stretched to exactly size, as a QImage for painting.
+// The frame's preview copy stretched to exactly size, as a QImage for painting; a null image
+// when that fails.
 QImage StretchedCopy(const FrameInfo& frame, const QSize& size)
 {
     try {
@@ -17,10 +20,9 @@ QImage StretchedCopy(const FrameInfo& frame, const QSize& size)
             px = px.bandjoin_const({255});
         size_t bytes = 0;
         void* data = px.write_to_memory(&bytes);
-        QImage image(static_cast<const uchar*>(data), size.width(), size.height(), size.width() * 4,
-                     QImage::Format_RGBA8888, [](void* p) { g_free(p); }, data);
-        return image;
-    } catch (const vips::VError&) {
+        return QImage(static_cast<const uchar*>(data), size.width(), size.height(), size.width() * 4,
+                      QImage::Format_RGBA8888, [](void* p) { g_free(p); }, data);
+    } catch (const std::exception&) {  // vips::VError, or memory running out
         vips_error_clear();
         return {};
     }
@@ -28,90 +30,115 @@ QImage StretchedCopy(const FrameInfo& frame, const QSize& size)
 
 }  // namespace
 
+std::optional<vips::VImage> ImageImpl::RenderActiveFrame(int width, int height, VipsKernel kernel) const
+{
+    if (!active || !source)
+        return std::nullopt;
+    return source->Render(activeIndex, width, height, kernel);
+}
+
+Image::Image() = default;
+Image::~Image() = default;
+
 std::unique_ptr<Image> Image::LoadFromFile(const QString& path)
 {
     std::unique_ptr<Image> image(new Image);
-    image->source_ = OpenFrameSource(path);
-    if (image->source_) {
-        image->active_ = image->source_->Open(0);
-        image->activeIndex_ = 0;
-        if (!image->active_)
-            image->source_.reset();
+    try {
+        auto impl = std::make_unique<ImageImpl>();
+        impl->source = OpenFrameSource(path);
+        if (!impl->source)
+            return image;
+        impl->active = impl->source->Open(0);
+        impl->activeIndex = 0;
+        if (impl->active)
+            image->impl_ = std::move(impl);
+    } catch (const std::exception&) {  // vips::VError, or memory running out: an empty image
+        vips_error_clear();
     }
     return image;
 }
 
-Image::~Image() = default;
+bool Image::IsEmpty() const
+{
+    return !impl_ || !impl_->active;
+}
 
 unsigned Image::Width() const
 {
-    return active_ ? static_cast<unsigned>(active_->width) : 0;
+    return IsEmpty() ? 0 : static_cast<unsigned>(impl_->active->width);
 }
 
 unsigned Image::Height() const
 {
-    return active_ ? static_cast<unsigned>(active_->height) : 0;
+    return IsEmpty() ? 0 : static_cast<unsigned>(impl_->active->height);
 }
 
 float Image::HorizontalResolution() const
 {
-    return active_ ? static_cast<float>(active_->dpiX) : 0.0f;
+    return IsEmpty() ? 0.0f : static_cast<float>(impl_->active->dpiX);
 }
 
 unsigned Image::FrameDimensionsCount() const
 {
-    return source_ ? 1 : 0;
+    return impl_ ? 1 : 0;
 }
 
 std::vector<Guid> Image::FrameDimensionsList() const
 {
-    if (!source_)
+    if (!impl_)
         return {};
-    return {source_->Dimension()};
+    try {
+        return {impl_->source->Dimension()};
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }
 
 unsigned Image::FrameCount(const Guid& dimension) const
 {
-    if (!source_ || !(dimension == source_->Dimension()))
+    if (!impl_ || !(dimension == impl_->source->Dimension()))
         return 0;
-    return static_cast<unsigned>(source_->FrameCount());
+    return static_cast<unsigned>(impl_->source->FrameCount());
 }
 
 Status Image::SelectActiveFrame(const Guid& dimension, unsigned index)
 {
-    if (!source_ || !(dimension == source_->Dimension()))
+    if (!impl_ || !(dimension == impl_->source->Dimension()))
         return Status::InvalidParameter;
-    if (index >= static_cast<unsigned>(source_->FrameCount()))
+    if (index >= static_cast<unsigned>(impl_->source->FrameCount()))
         return Status::InvalidParameter;
-    if (active_ && activeIndex_ == static_cast<int>(index))
+    ImageImpl& d = *impl_;
+    if (d.active && d.activeIndex == static_cast<int>(index))
         return Status::Ok;
-    active_ = source_->Open(static_cast<int>(index));
-    activeIndex_ = static_cast<int>(index);
-    previewCache_ = QImage();
-    previewIndex_ = -1;
-    return active_ ? Status::Ok : Status::GenericError;
-}
-
-std::optional<vips::VImage> Image::RenderActiveFrame(int width, int height, VipsKernel kernel) const
-{
-    if (!active_ || !source_)
-        return std::nullopt;
-    return source_->Render(activeIndex_, width, height, kernel);
+    d.previewCache = QImage();
+    d.previewIndex = -1;
+    try {
+        d.active = d.source->Open(static_cast<int>(index));
+    } catch (const std::exception&) {  // frame sources catch their own; this is the last guard
+        vips_error_clear();
+        d.active.reset();
+    }
+    d.activeIndex = static_cast<int>(index);
+    return d.active ? Status::Ok : Status::GenericError;
 }
 
 Status Image::DrawStretched(QPainter& painter, const QRect& target) const
 {
-    if (!active_)
+    if (IsEmpty())
         return Status::WrongState;
     if (target.width() <= 0 || target.height() <= 0)
         return Status::InvalidParameter;
-    if (previewIndex_ != activeIndex_ || previewCache_.size() != target.size()) {
-        previewCache_ = StretchedCopy(*active_, target.size());
-        previewIndex_ = activeIndex_;
+    // Made at the device's pixel size, so a high-density screen shows the frame's own detail.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QSize pixels = (QSizeF(target.size()) * ratio).toSize().expandedTo(QSize(1, 1));
+    ImageImpl& d = *impl_;
+    if (d.previewIndex != d.activeIndex || d.previewCache.size() != pixels) {
+        d.previewCache = StretchedCopy(*d.active, pixels);
+        d.previewIndex = d.activeIndex;
     }
-    if (previewCache_.isNull())
+    if (d.previewCache.isNull())
         return Status::OutOfMemory;
-    painter.drawImage(target.topLeft(), previewCache_);
+    painter.drawImage(QRectF(target), d.previewCache);
     return Status::Ok;
 }
 

@@ -2,26 +2,29 @@
 #include <memory>
 #include <vector>
 
-#include <QImage>
-#include <QString>
-
-#include "platform/imaging/FrameSource.h"
 #include "platform/imaging/Guid.h"
 #include "platform/imaging/Status.h"
 
 class QPainter;
 class QRect;
+class QString;
 
 namespace platform {
 
+class Bitmap;
+struct ImageImpl;
+
 // A photo loaded from a file, with its frame dimensions and its active frame.
 // A file that cannot be decoded gives an empty image: its sizes read 0 and drawing it fails.
+// No operation throws: failures are statuses, or an empty image.
 class Image {
 public:
     static std::unique_ptr<Image> LoadFromFile(const QString& path);
     ~Image();
+    Image(const Image&) = delete;
+    Image& operator=(const Image&) = delete;
 
-    bool IsEmpty() const { return !active_; }
+    bool IsEmpty() const;
     unsigned Width() const;
     unsigned Height() const;
     float HorizontalResolution() const;
@@ -32,23 +35,15 @@ public:
     // Later queries and drawing use that frame; a frame that cannot be decoded empties the image.
     Status SelectActiveFrame(const Guid& dimension, unsigned index);
 
-    // Draws the whole active frame stretched over target (the preview).
+    // Draws the whole active frame stretched over target (the preview), at the painter device's
+    // pixel density.
     Status DrawStretched(QPainter& painter, const QRect& target) const;
 
-    // The active frame stretched to exactly width x height onto black, as 8-bit RGB; nothing
-    // when the image is empty. Decoding runs when the result's pixels are read, and throws
-    // vips::VError if the file cannot be decoded then.
-    std::optional<vips::VImage> RenderActiveFrame(int width, int height, VipsKernel kernel) const;
-
 private:
-    Image() = default;
+    friend class Bitmap;  // renders the active frame into its own pixels
+    Image();
 
-    std::unique_ptr<FrameSource> source_;
-    std::optional<FrameInfo> active_;
-    int activeIndex_ = -1;
-    // Preview-sized copy of the active frame, remade when the frame or the target size changes.
-    mutable QImage previewCache_;
-    mutable int previewIndex_ = -1;
+    std::unique_ptr<ImageImpl> impl_;  // null when the file could not be opened
 };
 
 }  // namespace platform

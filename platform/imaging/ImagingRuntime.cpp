@@ -18,20 +18,36 @@ constexpr LoaderClass kAllowed[] = {
     {"VipsForeignLoadJxl", "jxlload"},   {"VipsForeignLoadJp2k", "jp2kload"},
 };
 
-void* CollectFileLoader(GType type, void* a)
+struct Collected {
+    const char* suffix;  // "load" for file loaders, "load_source" for source loaders
+    std::set<std::string> nicknames;
+};
+
+bool EndsWith(const std::string& s, const std::string& suffix)
 {
-    auto* out = static_cast<std::set<std::string>*>(a);
+    return s.size() > suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+void* CollectLoader(GType type, void* a)
+{
+    auto* out = static_cast<Collected*>(a);
     if (G_TYPE_IS_ABSTRACT(type))
         return nullptr;
     auto* cls = static_cast<VipsOperationClass*>(g_type_class_ref(type));
     const char* nick = VIPS_OBJECT_CLASS(cls)->nickname;
     const bool blocked = (cls->flags & VIPS_OPERATION_BLOCKED) != 0;
     const std::string name = nick ? nick : "";
-    // File loaders are the ones named "...load"; buffer and source variants share their decoder.
-    if (!blocked && name.size() > 4 && name.compare(name.size() - 4, 4, "load") == 0)
-        out->insert(name);
+    if (!blocked && EndsWith(name, out->suffix))
+        out->nicknames.insert(name);
     g_type_class_unref(cls);
     return nullptr;
+}
+
+std::set<std::string> ReachableLoaders(const char* suffix)
+{
+    Collected collected{suffix, {}};
+    vips_type_map_all(g_type_from_name("VipsForeignLoad"), CollectLoader, &collected);
+    return collected.nicknames;
 }
 
 }  // namespace
@@ -54,9 +70,12 @@ void StopImaging()
 
 std::set<std::string> ReachableFileLoaders()
 {
-    std::set<std::string> loaders;
-    vips_type_map_all(g_type_from_name("VipsForeignLoad"), CollectFileLoader, &loaders);
-    return loaders;
+    return ReachableLoaders("load");
+}
+
+std::set<std::string> ReachableSourceLoaders()
+{
+    return ReachableLoaders("load_source");
 }
 
 const std::set<std::string>& AllowedFileLoaders()

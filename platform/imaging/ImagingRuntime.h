@@ -15,6 +15,9 @@ void StopImaging();
 // The file loaders (nicknames such as "jpegload") the imaging library will use on a path.
 std::set<std::string> ReachableFileLoaders();
 
+// The source loaders ("jpegload_source") the imaging library will use on a source, as photos are read.
+std::set<std::string> ReachableSourceLoaders();
+
 // The loaders we allow: those that are well kept and decode photos.
 const std::set<std::string>& AllowedFileLoaders();
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/imaging/MemoryCopy.h"
+
 namespace platform {
 namespace {
 constexpr double kMmPerInch = 25.4;
@@ -68,11 +70,9 @@ vips::VImage StretchOntoBlack(const vips::VImage& pixels, int width, int height,
 
 vips::VImage PreviewCopy(const vips::VImage& pixels)
 {
-    vips::VImage small = pixels;
-    const int longer = std::max(pixels.width(), pixels.height());
-    if (longer > 2 * kPreviewSide)
-        small = pixels.resize(double(2 * kPreviewSide) / longer);
-    return small.copy_memory();
+    const int width = std::min(pixels.width(), kPreviewSide);
+    const int height = std::min(pixels.height(), kPreviewSide);
+    return CopyToMemory(StretchTo(pixels, width, height, VIPS_KERNEL_LANCZOS3));
 }
 
 int JpegShrinkFor(int width, int height, int minWidth, int minHeight)

@@ -1,12 +1,15 @@
 #pragma once
+// Private to platform/imaging: uses libvips types.
 #include <vips/vips8>
 
 namespace platform {
 
 inline constexpr double kDefaultDpi = 96.0;
 
-// Side that a preview copy keeps at least, so the preview area is never upsampled much.
-inline constexpr int kPreviewSide = 256;
+// Each side of a frame's preview copy: at most this, and at least this where the frame has it.
+// The preview area is about 196 x 125 pixels with the dialog's font, 392 x 250 at a device pixel
+// ratio of 2: it is not upsampled there.
+inline constexpr int kPreviewSide = 512;
 
 // The resolution a loader reports, or 96 dpi where the photo carries none of its own.
 double ResolutionOrDefault(const vips::VImage& image);
@@ -21,7 +24,8 @@ vips::VImage StretchTo(const vips::VImage& pixels, int width, int height, VipsKe
 // composited onto black, as 8-bit RGB.
 vips::VImage StretchOntoBlack(const vips::VImage& pixels, int width, int height, VipsKernel kernel);
 
-// A small copy of pixels in memory for the preview, at most kPreviewSide * 2 on its longer side.
+// A small copy of pixels in memory for the preview, each side shrunk on its own to at most
+// kPreviewSide (the preview stretches the frame anyway). Throws as CopyToMemory does.
 vips::VImage PreviewCopy(const vips::VImage& pixels);
 
 // The largest JPEG shrink-on-load factor that keeps at least minWidth x minHeight pixels.

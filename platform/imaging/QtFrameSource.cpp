@@ -1,29 +1,48 @@
 #include "platform/imaging/QtFrameSource.h"
 
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 
 #include "platform/imaging/ImagingLimits.h"
+#include "platform/imaging/MemoryCopy.h"
+#include "platform/imaging/OpenPhotoFile.h"
 #include "platform/imaging/PixelPipeline.h"
 
 namespace platform {
+namespace {
 
-QtFrameSource::QtFrameSource(QString path, QByteArray format, int count)
-    : path_(std::move(path)), format_(std::move(format)), count_(count)
+// Qt's readers get a file we opened, never the name: no reader guesses from it.
+bool OpenForReader(const QByteArray& localName, QFile& file)
+{
+    FileDescriptor fd = OpenPhotoFile(localName);
+    if (!fd || !file.open(fd.Get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return false;
+    fd.Release();  // the file closes it now
+    return true;
+}
+
+}  // namespace
+
+QtFrameSource::QtFrameSource(QByteArray localName, QByteArray format, int count)
+    : localName_(std::move(localName)), format_(std::move(format)), count_(count)
 {
 }
 
-std::unique_ptr<FrameSource> QtFrameSource::FromFile(const QString& path)
+std::unique_ptr<FrameSource> QtFrameSource::FromFile(const QByteArray& localName)
 {
-    QImageReader reader(path);
-    const QByteArray format = reader.format();  // from the contents, not the name
+    QFile file;
+    if (!OpenForReader(localName, file))
+        return nullptr;
+    QImageReader reader(&file);
+    const QByteArray format = reader.format();  // from the contents
     if (format != "bmp" && format != "ico")
         return nullptr;
     reader.setFormat(format);
     const int count = format == "ico" ? reader.imageCount() : 1;
     if (count <= 0)
         return nullptr;
-    return std::make_unique<QtFrameSource>(path, format, count);
+    return std::make_unique<QtFrameSource>(localName, format, count);
 }
 
 Guid QtFrameSource::Dimension() const
@@ -41,7 +60,7 @@ std::optional<FrameInfo> QtFrameSource::Open(int index) const
     info.dpiX = dpiX_;
     try {
         info.preview = PreviewCopy(pixels_);
-    } catch (const vips::VError&) {
+    } catch (const std::exception&) {  // vips::VError, or memory running out
         vips_error_clear();
         return std::nullopt;
     }
@@ -61,7 +80,10 @@ bool QtFrameSource::Decode(int index) const
         return true;
     if (index < 0 || index >= count_)
         return false;
-    QImageReader reader(path_, format_);
+    QFile file;
+    if (!OpenForReader(localName_, file))
+        return false;
+    QImageReader reader(&file, format_);
     if (index > 0 && !reader.jumpToImage(index))
         return false;
     const QSize size = reader.size();
@@ -72,17 +94,20 @@ bool QtFrameSource::Decode(int index) const
         return false;
     const bool alpha = image.hasAlphaChannel();
     image = image.convertToFormat(QImage::Format_RGBA8888);
-    VipsImage* copied = vips_image_new_from_memory_copy(image.constBits(), static_cast<size_t>(image.sizeInBytes()),
-                                                        image.width(), image.height(), 4, VIPS_FORMAT_UCHAR);
-    if (!copied) {
+    if (image.isNull())  // Qt's way of saying memory ran out
+        return false;
+    try {
+        // A view of Qt's pixels, copied once into memory of libvips' own, as 3 bands or 4.
+        vips::VImage pixels = vips::VImage::new_from_memory(image.bits(), static_cast<size_t>(image.sizeInBytes()),
+                                                            image.width(), image.height(), 4, VIPS_FORMAT_UCHAR);
+        pixels = pixels.copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+        if (!alpha)
+            pixels = pixels.extract_band(0, vips::VImage::option()->set("n", 3));
+        pixels_ = CopyToMemory(pixels);
+    } catch (const std::exception&) {  // vips::VError, or memory running out
         vips_error_clear();
         return false;
     }
-    vips::VImage pixels(copied);
-    pixels = pixels.copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
-    if (!alpha)
-        pixels = pixels.extract_band(0, vips::VImage::option()->set("n", 3)).copy_memory();
-    pixels_ = pixels;
     dpiX_ = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : kDefaultDpi;
     decodedIndex_ = index;
     return true;

@@ -1,4 +1,5 @@
 #pragma once
+// Private to platform/imaging: uses libvips types.
 #include <QByteArray>
 #include <QString>
 
@@ -10,10 +11,11 @@ namespace platform {
 // These files are small, so the last decoded frame is kept whole.
 class QtFrameSource final : public FrameSource {
 public:
-    QtFrameSource(QString path, QByteArray format, int count);
+    // localName is the file's name on disk (see LocalFileName); format "bmp" or "ico".
+    QtFrameSource(QByteArray localName, QByteArray format, int count);
 
     // A source when Qt reads the file's contents as BMP or ICO; nothing otherwise.
-    static std::unique_ptr<FrameSource> FromFile(const QString& path);
+    static std::unique_ptr<FrameSource> FromFile(const QByteArray& localName);
 
     Guid Dimension() const override;
     int FrameCount() const override { return count_; }
@@ -23,7 +25,7 @@ public:
 private:
     bool Decode(int index) const;
 
-    QString path_;
+    QByteArray localName_;
     QByteArray format_;
     int count_;
     mutable int decodedIndex_ = -1;

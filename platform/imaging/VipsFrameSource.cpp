@@ -1,12 +1,13 @@
 #include "platform/imaging/VipsFrameSource.h"
 
 #include "platform/imaging/ImagingLimits.h"
+#include "platform/imaging/PhotoSource.h"
 #include "platform/imaging/PixelPipeline.h"
 
 namespace platform {
 
-VipsFrameSource::VipsFrameSource(std::string path, std::string loader, int pages)
-    : path_(std::move(path)), loader_(std::move(loader)), pages_(pages)
+VipsFrameSource::VipsFrameSource(QByteArray localName, std::string loader, int pages)
+    : localName_(std::move(localName)), loader_(std::move(loader)), pages_(pages)
 {
 }
 
@@ -32,7 +33,7 @@ std::optional<FrameInfo> VipsFrameSource::Open(int index) const
         const int shrink = IsJpeg() ? JpegShrinkFor(info.width, info.height, kPreviewSide, kPreviewSide) : 1;
         info.preview = PreviewCopy(NormalisePixels(Load(index, shrink)));
         return info;
-    } catch (const vips::VError&) {
+    } catch (const std::exception&) {  // vips::VError, or memory running out
         vips_error_clear();
         return std::nullopt;
     }
@@ -53,6 +54,7 @@ bool VipsFrameSource::IsPaged(const std::string& loader)
 
 vips::VImage VipsFrameSource::Load(int index, int shrink) const
 {
+    const vips::VSource source = OpenPhotoSource(localName_);  // before the options, which the load frees
     auto* options = vips::VImage::option()
                         ->set("access", VIPS_ACCESS_SEQUENTIAL)
                         ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
@@ -60,7 +62,7 @@ vips::VImage VipsFrameSource::Load(int index, int shrink) const
         options->set("page", index)->set("n", 1);
     if (shrink > 1)
         options->set("shrink", shrink);
-    return vips::VImage::new_from_file(path_.c_str(), options);
+    return vips::VImage::new_from_source(source, "", options);
 }
 
 }  // namespace platform

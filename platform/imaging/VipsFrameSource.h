@@ -1,16 +1,20 @@
 #pragma once
+// Private to platform/imaging: uses libvips types.
 #include <string>
+
+#include <QByteArray>
 
 #include "platform/imaging/FrameSource.h"
 
 namespace platform {
 
 // Frames decoded by libvips: JPEG, PNG, GIF, TIFF, WebP, HEIF/AVIF, JPEG XL, JPEG 2000.
-// Nothing is kept decoded: each use reads the file again, at the size it needs.
+// Nothing is kept decoded: each use opens and reads the file again, at the size it needs.
 class VipsFrameSource final : public FrameSource {
 public:
-    // loader is the libvips loader's nickname; pages the file's frame or page count.
-    VipsFrameSource(std::string path, std::string loader, int pages);
+    // localName is the file's name on disk (see LocalFileName); loader the libvips file loader's
+    // nickname; pages the file's frame or page count.
+    VipsFrameSource(QByteArray localName, std::string loader, int pages);
 
     Guid Dimension() const override;
     int FrameCount() const override { return pages_; }
@@ -24,7 +28,7 @@ private:
     bool IsJpeg() const { return loader_ == "jpegload"; }
     vips::VImage Load(int index, int shrink) const;
 
-    std::string path_;
+    QByteArray localName_;
     std::string loader_;
     int pages_;
 };

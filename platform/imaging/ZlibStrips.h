@@ -9,9 +9,10 @@ struct z_stream_s;
 
 namespace platform {
 
-// Compresses independent pieces of one zlib stream so they can be made on different threads and joined
-// by plain concatenation: each piece is raw deflate that may refer back into the data before it (given
-// as a dictionary) and ends on a byte boundary; only the last piece carries the final block.
+// Compresses strips of one zlib stream with zlib so they can be made on different threads and joined
+// by plain concatenation: each strip is raw deflate primed with the 32 KiB of data before it (as a
+// dictionary), ends with a sync flush on a byte boundary, and only the last carries the final block.
+// The caller writes the zlib header once and an Adler-32 combined from the strips' own.
 class StripDeflater {
 public:
     // Throws std::bad_alloc when zlib cannot get its memory.
@@ -34,9 +35,7 @@ constexpr std::size_t kDeflateWindow = 32768;
 // The two bytes in front of the stream: 32 KiB window, no dictionary, "fastest" level hint.
 constexpr std::uint8_t kZlibHeader[2] = {0x78, 0x01};
 
-// zlib's checksums, not ISA-L's: ISA-L's AVX code leaves the upper vector registers dirty, which made
-// the SSE filter loops that run next on the same thread three times slower.
-
+// zlib's checksums.
 std::uint32_t Adler32(std::uint32_t adler, const std::uint8_t* data, std::size_t size);
 
 // Adler-32 of A followed by B, from Adler-32 of A, Adler-32 of B and B's length.

@@ -1,6 +1,7 @@
 // Loading photos: the allowed decoders, frames and pages, resolution, and files that must be refused.
 #include <chrono>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -9,18 +10,12 @@
 
 #include "platform/imaging/Image.h"
 #include "platform/imaging/ImagingRuntime.h"
+#include "platform/imaging/PhotoSource.h"
 #include "support/Fixtures.h"
 
 using platform::Image;
 
 namespace {
-
-Rgb PixelOfActiveFrame(const Image& image, int x, int y)
-{
-    const auto values = image.RenderActiveFrame(image.Width(), image.Height(), VIPS_KERNEL_NEAREST)->getpoint(x, y);
-    return Rgb{static_cast<std::uint8_t>(values[0]), static_cast<std::uint8_t>(values[1]),
-               static_cast<std::uint8_t>(values[2])};
-}
 
 // GIF palettes may move a colour by a step or two.
 bool NearlyEqual(Rgb a, Rgb b)
@@ -47,6 +42,14 @@ TEST_F(ImageLoadingTest, OnlyAllowlistedLoadersAreReachable)
         EXPECT_TRUE(reachable.count(core)) << core << " should be reachable";
     EXPECT_FALSE(reachable.count("magickload"));
     EXPECT_FALSE(reachable.count("pdfload"));
+    // Photos are read from sources: the same allowlist holds for their loaders.
+    const auto sources = platform::ReachableSourceLoaders();
+    for (const auto& loader : sources)
+        EXPECT_TRUE(platform::AllowedFileLoaders().count(loader.substr(0, loader.size() - 7))) << loader;
+    for (const char* core : {"jpegload", "pngload", "gifload", "tiffload", "webpload"})
+        EXPECT_TRUE(sources.count(std::string(core) + "_source")) << core;
+    EXPECT_FALSE(sources.count("magickload_source"));
+    EXPECT_FALSE(sources.count("svgload_source"));
 }
 
 TEST_F(ImageLoadingTest, FormatsOutsideTheAllowlistAreUndecodable)
@@ -58,6 +61,11 @@ TEST_F(ImageLoadingTest, FormatsOutsideTheAllowlistAreUndecodable)
     WriteAll(Path("a.svg"), "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'/>");
     WriteAll(Path("a.pdf"), "%PDF-1.4\n1 0 obj<<>>endobj\ntrailer<<>>\n%%EOF\n");
     for (const char* name : {"a.ppm", "a.v", "a.csv", "a.svg", "a.pdf"}) {
+        // libvips may still sniff a blocked loader from a source; it is not taken, and cannot run.
+        const vips::VSource source = platform::OpenPhotoSource(QFile::encodeName(Path(name)));
+        EXPECT_EQ(platform::AllowedLoaderFor(source), "") << name;
+        EXPECT_THROW(vips::VImage::new_from_source(source, ""), vips::VError) << name;
+        vips_error_clear();
         auto image = Image::LoadFromFile(Path(name));
         EXPECT_TRUE(image->IsEmpty()) << name;
         EXPECT_EQ(image->Width(), 0u) << name;
@@ -76,7 +84,7 @@ TEST_F(ImageLoadingTest, StillPhotoHasOnePageWithOneFrame)
     EXPECT_EQ(image->FrameDimensionsList()[0], platform::FrameDimensionPage);
     EXPECT_EQ(image->FrameCount(platform::FrameDimensionPage), 1u);
     EXPECT_EQ(image->FrameCount(platform::FrameDimensionTime), 0u);
-    EXPECT_EQ(PixelOfActiveFrame(*image, 5, 5), (Rgb{10, 20, 30}));
+    EXPECT_EQ(ActiveFramePixel(*image, 5, 5), (Rgb{10, 20, 30}));
 }
 
 TEST_F(ImageLoadingTest, GreyAndSixteenBitPhotosBecomeRgb)
@@ -92,11 +100,11 @@ TEST_F(ImageLoadingTest, GreyAndSixteenBitPhotosBecomeRgb)
         .write_to_file(Path("deep.png").toLocal8Bit().constData());
     for (const char* name : {"grey.jpg", "grey_alpha.png"}) {
         auto image = Image::LoadFromFile(Path(name));
-        const Rgb px = PixelOfActiveFrame(*image, 4, 4);
+        const Rgb px = ActiveFramePixel(*image, 4, 4);
         EXPECT_TRUE(NearlyEqual(px, Rgb{128, 128, 128})) << name << " " << int(px[0]) << "," << int(px[1]) << "," << int(px[2]);
     }
     auto deep = Image::LoadFromFile(Path("deep.png"));
-    EXPECT_EQ(PixelOfActiveFrame(*deep, 4, 4), (Rgb{255, 0, 128}));
+    EXPECT_EQ(ActiveFramePixel(*deep, 4, 4), (Rgb{255, 0, 128}));
 }
 
 TEST_F(ImageLoadingTest, AnimatedGifFramesAreSelectedByTime)
@@ -110,7 +118,7 @@ TEST_F(ImageLoadingTest, AnimatedGifFramesAreSelectedByTime)
         ASSERT_EQ(image->SelectActiveFrame(time, k), platform::Status::Ok);
         EXPECT_EQ(image->Width(), 24u);
         EXPECT_EQ(image->Height(), 16u);
-        EXPECT_TRUE(NearlyEqual(PixelOfActiveFrame(*image, 12, 8), ColourOfFrame(k))) << "frame " << k;
+        EXPECT_TRUE(NearlyEqual(ActiveFramePixel(*image, 12, 8), ColourOfFrame(k))) << "frame " << k;
     }
     EXPECT_NE(image->SelectActiveFrame(time, 10), platform::Status::Ok);
     EXPECT_NE(image->SelectActiveFrame(platform::FrameDimensionPage, 0), platform::Status::Ok);
@@ -124,7 +132,7 @@ TEST_F(ImageLoadingTest, AnimatedWebpFramesAreSelectedByTime)
     EXPECT_EQ(image->FrameDimensionsList()[0], platform::FrameDimensionTime);
     ASSERT_EQ(image->FrameCount(platform::FrameDimensionTime), 4u);
     ASSERT_EQ(image->SelectActiveFrame(platform::FrameDimensionTime, 2), platform::Status::Ok);
-    EXPECT_TRUE(NearlyEqual(PixelOfActiveFrame(*image, 12, 8), ColourOfFrame(2)));
+    EXPECT_TRUE(NearlyEqual(ActiveFramePixel(*image, 12, 8), ColourOfFrame(2)));
 }
 
 TEST_F(ImageLoadingTest, GifWithHundredsOfFramesReachesItsLastFrame)
@@ -132,7 +140,7 @@ TEST_F(ImageLoadingTest, GifWithHundredsOfFramesReachesItsLastFrame)
     auto image = Image::LoadFromFile(WriteFramesGif(Path("long.gif"), 8, 6, 300));
     EXPECT_EQ(image->FrameCount(platform::FrameDimensionTime), 300u);
     ASSERT_EQ(image->SelectActiveFrame(platform::FrameDimensionTime, 299), platform::Status::Ok);
-    EXPECT_TRUE(NearlyEqual(PixelOfActiveFrame(*image, 4, 3), ColourOfFrame(299)));
+    EXPECT_TRUE(NearlyEqual(ActiveFramePixel(*image, 4, 3), ColourOfFrame(299)));
 }
 
 TEST_F(ImageLoadingTest, TiffPagesMayDifferInSize)
@@ -148,7 +156,7 @@ TEST_F(ImageLoadingTest, TiffPagesMayDifferInSize)
         ASSERT_EQ(image->SelectActiveFrame(page, k), platform::Status::Ok);
         EXPECT_EQ(image->Width(), sizes[k].first) << k;
         EXPECT_EQ(image->Height(), sizes[k].second) << k;
-        EXPECT_EQ(PixelOfActiveFrame(*image, 1, 1), colours[k]) << k;
+        EXPECT_EQ(ActiveFramePixel(*image, 1, 1), colours[k]) << k;
     }
 }
 
@@ -175,7 +183,21 @@ TEST_F(ImageLoadingTest, BmpIsReadByQt)
     ASSERT_FALSE(image->IsEmpty());
     EXPECT_EQ(image->Width(), 30u);
     EXPECT_EQ(image->Height(), 20u);
-    EXPECT_EQ(PixelOfActiveFrame(*image, 3, 3), (Rgb{0x33, 0x66, 0x99}));
+    EXPECT_EQ(ActiveFramePixel(*image, 3, 3), (Rgb{0x33, 0x66, 0x99}));
+}
+
+TEST_F(ImageLoadingTest, OpeningAndDrawingLeaveNoFileOpen)
+{
+    const auto openFiles = [] { return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size(); };
+    const QString photos[] = {DataFile("photo_30x20.bmp"), WriteSolid(Path("p.jpg"), 30, 20, {1, 2, 3}),
+                              DataFile("pages_3_sizes.tif"), Path("missing.jpg")};
+    const auto before = openFiles();
+    for (const QString& photo : photos) {
+        auto image = Image::LoadFromFile(photo);
+        if (!image->IsEmpty())
+            ActiveFramePixel(*image, 1, 1);
+    }
+    EXPECT_EQ(openFiles(), before);
 }
 
 TEST_F(ImageLoadingTest, ResolutionIsTheFilesOwnOr96)

@@ -5,6 +5,9 @@
 #include <QStandardPaths>
 #include <vips/vips8>
 
+#include "platform/imaging/Bitmap.h"
+#include "platform/imaging/Image.h"
+
 QString DataFile(const QString& name)
 {
     return QStringLiteral(PICTORELLE_TEST_DATA "/") + name;
@@ -92,6 +95,26 @@ QString WriteCornerMarkers(const QString& path, int width, int height)
     vips::VImage bottom = Solid(hw, height - hh, CornerColour(Corner::BottomLeft)).join(Solid(width - hw, height - hh, CornerColour(Corner::BottomRight)), VIPS_DIRECTION_HORIZONTAL);
     top.join(bottom, VIPS_DIRECTION_VERTICAL).write_to_file(path.toLocal8Bit().constData());
     return path;
+}
+
+QString WriteNoise(const QString& path, int width, int height)
+{
+    const auto band = [&] { return vips::VImage::gaussnoise(width, height, vips::VImage::option()->set("sigma", 60.0)); };
+    band().bandjoin(band()).bandjoin(band())
+        .cast(VIPS_FORMAT_UCHAR)
+        .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB))
+        .write_to_file(path.toLocal8Bit().constData());
+    return path;
+}
+
+Rgb ActiveFramePixel(const platform::Image& image, int x, int y)
+{
+    auto bitmap = platform::Bitmap::Create(static_cast<int>(image.Width()), static_cast<int>(image.Height()));
+    if (bitmap->IsEmpty() || bitmap->SetInterpolationMode(platform::InterpolationMode::NearestNeighbor) != platform::Status::Ok ||
+        bitmap->DrawImage(image) != platform::Status::Ok || x < 0 || y < 0 || x >= bitmap->Width() || y >= bitmap->Height())
+        return Rgb{};
+    const std::uint8_t* p = bitmap->Bits() + static_cast<std::ptrdiff_t>(y) * bitmap->Stride() + x * 3;
+    return Rgb{p[0], p[1], p[2]};
 }
 
 Rgb Decoded::At(int x, int y) const

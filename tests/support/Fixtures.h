@@ -8,6 +8,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
+namespace platform {
+class Image;
+}
+
 // Paths of fixtures kept in tests/data.
 QString DataFile(const QString& name);
 
@@ -21,10 +25,15 @@ QString WriteSolid(const QString& path, int width, int height, Rgb colour, doubl
 QString WriteFramesGif(const QString& path, int width, int height, int frames);
 QString WriteFramesWebp(const QString& path, int width, int height, int frames);
 QString WritePagesTiff(const QString& path, int width, int height, int pages);
+// Gaussian noise in three bands: neighbouring pixels differ.
+QString WriteNoise(const QString& path, int width, int height);
 // A picture with a distinct colour in each corner quadrant (see CornerColour).
 QString WriteCornerMarkers(const QString& path, int width, int height);
 enum class Corner { TopLeft, TopRight, BottomLeft, BottomRight };
 Rgb CornerColour(Corner corner);
+
+// The pixel at (x, y) of image's active frame, drawn into an output bitmap of the frame's own size.
+Rgb ActiveFramePixel(const platform::Image& image, int x, int y);
 
 // A decoded picture, as 8-bit RGB.
 struct Decoded {

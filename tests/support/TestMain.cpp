@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "platform/imaging/AllocationFailures.h"
 #include "platform/imaging/ImagingRuntime.h"
 #include "platform/ui/SystemInfo.h"
 
@@ -21,6 +22,7 @@ public:
         setenv("XDG_CONFIG_HOME", (home + "/.config").constData(), 1);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home_->path() + "/.config");
         platform::SetSystemQueryFailures(false, false);
+        platform::ForceAllocationFailures(false);
     }
     void OnTestEnd(const ::testing::TestInfo&) override { home_.reset(); }
 

@@ -1,0 +1,20 @@
+#include "platform/imaging/AllocationFailures.h"
+
+#include <atomic>
+
+namespace platform {
+namespace {
+std::atomic<bool> forced{false};
+}  // namespace
+
+void ForceAllocationFailures(bool force)
+{
+    forced = force;
+}
+
+bool AllocationFailuresForced()
+{
+    return forced;
+}
+
+}  // namespace platform

@@ -1,0 +1,13 @@
+#pragma once
+#include <QByteArray>
+
+#include "platform/imaging/FileDescriptor.h"
+
+namespace platform {
+
+// Opens the photo file named by localName (the name's bytes on disk, see LocalFileName) for
+// reading; an invalid descriptor when it cannot be opened. Every decoder reads photos through
+// here, so no library ever interprets the name itself.
+FileDescriptor OpenPhotoFile(const QByteArray& localName);
+
+}  // namespace platform

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "platform/ui/ModalPromptScope.h"
+
 namespace platform {
 namespace {
 
@@ -20,9 +22,15 @@ QString CaseInsensitivePattern(const QString& pattern)
     return out;
 }
 
+// Qt reads "[*]" in a window title as the place of the modified mark; doubled, it is shown as is.
+QString LiteralTitle(QString title)
+{
+    return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
 std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(request.owner, request.title, request.initialFolder);
+    QFileDialog dialog(request.owner, LiteralTitle(request.title), request.initialFolder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // The program asks its own overwrite question when it converts.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -41,6 +49,7 @@ std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDial
         dialog.selectNameFilter(filters.at(request.selectedFilter));
     if (!request.initialName.isEmpty() && !request.initialName.contains(QLatin1Char('*')))
         dialog.selectFile(request.initialName);
+    const ModalPromptScope scope;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
@@ -59,10 +68,13 @@ QString QtNameFilter(const FileFilter& filter)
 int QtPrompts::MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type)
 {
     QMessageBox box(owner);
-    box.setWindowTitle(caption);
+    box.setWindowTitle(LiteralTitle(caption));
+    // File names and language files may hold anything, markup included: never interpret it.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     if ((type & 0xF0) == MB_ICONEXCLAMATION)
         box.setIcon(QMessageBox::Warning);
+    const ModalPromptScope scope;
     if ((type & 0xF) == MB_YESNO) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? IDYES : IDNO;

@@ -1,7 +1,11 @@
 #include "platform/ui/QtPrompts.h"
 
+#include <algorithm>
+
+#include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "platform/ui/ModalPromptScope.h"
 
@@ -28,6 +32,20 @@ QString LiteralTitle(QString title)
     return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
 }
 
+// Descriptions list their patterns and run long; cut short, they no longer tell the choices apart.
+// The file type box is made wide enough for the longest, as far as the screen leaves room.
+void FitFileTypes(QFileDialog& dialog)
+{
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    const QScreen* screen = dialog.screen();
+    if (!types || !screen)
+        return;
+    types->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const int rest = dialog.minimumSizeHint().width() - types->minimumSizeHint().width();
+    const int room = screen->availableGeometry().width() - rest;
+    types->setMinimumWidth(std::min(types->sizeHint().width(), room));
+}
+
 std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(request.owner, LiteralTitle(request.title), request.initialFolder);
@@ -47,6 +65,7 @@ std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDial
     dialog.setNameFilters(filters);
     if (request.selectedFilter >= 0 && request.selectedFilter < filters.size())
         dialog.selectNameFilter(filters.at(request.selectedFilter));
+    FitFileTypes(dialog);
     if (!request.initialName.isEmpty() && !request.initialName.contains(QLatin1Char('*')))
         dialog.selectFile(request.initialName);
     const ModalPromptScope scope;

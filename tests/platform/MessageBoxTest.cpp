@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -89,6 +90,24 @@ TEST(RealPrompts, NormalCursorOverPromptsThenWaitCursorAgain)
     EXPECT_EQ(CursorShape(), Qt::WaitCursor);
     QApplication::restoreOverrideCursor();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the cursor stack is left as it was";
+}
+
+TEST(RealPrompts, FileTypesReadWhole)
+{
+    QTemporaryDir dir;
+    platform::FileDialogRequest request;
+    request.initialFolder = dir.path();
+    request.filters = {{"Photo Files (*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.webp;*.heic;*.avif)", "*.png"}};
+    int shownWidth = 0, wholeWidth = 1;
+    CloseNextPrompt closer([&](QWidget* dialog) {
+        if (auto* types = dialog->findChild<QComboBox*>("fileTypeCombo")) {
+            shownWidth = types->width();
+            wholeWidth = types->sizeHint().width();
+        }
+        EXPECT_LE(dialog->frameGeometry().width(), dialog->screen()->availableGeometry().width());
+    });
+    platform::QtPrompts().OpenFile(request);
+    EXPECT_GE(shownWidth, wholeWidth);
 }
 
 namespace {

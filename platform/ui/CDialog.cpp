@@ -343,6 +343,7 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event)
                 if (widget == watched) {
                     const unsigned promptsBefore = ModalPromptScope::Runs();
                     Dispatch(id, Notification::KillFocus);
+                    // A prompt shown while a click moves the focus interrupts that click.
                     if (reason == Qt::MouseFocusReason && ModalPromptScope::Runs() != promptsBefore)
                         InterruptedClick::Drop(this);
                     break;

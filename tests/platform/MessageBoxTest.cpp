@@ -17,24 +17,24 @@
 
 namespace {
 
-// Hands the next modal prompt to inspect, then closes it.
+// Hands the next modal prompt to examine, then closes it.
 class CloseNextPrompt {
 public:
-    explicit CloseNextPrompt(std::function<void(QWidget*)> inspect) : inspect_(std::move(inspect))
+    explicit CloseNextPrompt(std::function<void(QWidget*)> examine) : examine_(std::move(examine))
     {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             QWidget* prompt = QApplication::activeModalWidget();
             if (!prompt)
                 return;
             timer_.stop();
-            inspect_(prompt);
+            examine_(prompt);
             qobject_cast<QDialog*>(prompt)->done(QDialog::Rejected);
         });
         timer_.start(10);
     }
 
 private:
-    std::function<void(QWidget*)> inspect_;
+    std::function<void(QWidget*)> examine_;
     QTimer timer_;
 };
 

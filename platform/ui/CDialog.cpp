@@ -14,6 +14,8 @@
 #include <QValidator>
 
 #include "platform/ui/DialogUnits.h"
+#include "platform/ui/InterruptedClick.h"
+#include "platform/ui/ModalPromptScope.h"
 #include "platform/ui/PaintArea.h"
 #include "platform/ui/Prompts.h"
 
@@ -339,7 +341,11 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event)
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             for (const auto& [id, widget] : controls_) {
                 if (widget == watched) {
+                    const unsigned promptsBefore = ModalPromptScope::Runs();
                     Dispatch(id, Notification::KillFocus);
+                    // A prompt shown while a click moves the focus interrupts that click.
+                    if (reason == Qt::MouseFocusReason && ModalPromptScope::Runs() != promptsBefore)
+                        InterruptedClick::Drop(this);
                     break;
                 }
             }

@@ -1,7 +1,13 @@
 #include "platform/ui/QtPrompts.h"
 
+#include <algorithm>
+
+#include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QScreen>
+
+#include "platform/ui/ModalPromptScope.h"
 
 #include "platform/ui/FontColourDialog.h"
 
@@ -22,9 +28,29 @@ QString CaseInsensitivePattern(const QString& pattern)
     return out;
 }
 
+// Qt reads "[*]" in a window title as the place of the modified mark; doubled, it is shown as is.
+QString LiteralTitle(QString title)
+{
+    return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
+// Descriptions list their patterns and run long; cut short, they no longer tell the choices apart.
+// The file type box is made wide enough for the longest, as far as the screen leaves room.
+void FitFileTypes(QFileDialog& dialog)
+{
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    const QScreen* screen = dialog.screen();
+    if (!types || !screen)
+        return;
+    types->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const int rest = dialog.minimumSizeHint().width() - types->minimumSizeHint().width();
+    const int room = screen->availableGeometry().width() - rest;
+    types->setMinimumWidth(std::min(types->sizeHint().width(), room));
+}
+
 std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(request.owner, request.title, request.initialFolder);
+    QFileDialog dialog(request.owner, LiteralTitle(request.title), request.initialFolder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // The program asks its own overwrite question when it converts.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -41,8 +67,10 @@ std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDial
     dialog.setNameFilters(filters);
     if (request.selectedFilter >= 0 && request.selectedFilter < filters.size())
         dialog.selectNameFilter(filters.at(request.selectedFilter));
+    FitFileTypes(dialog);
     if (!request.initialName.isEmpty() && !request.initialName.contains(QLatin1Char('*')))
         dialog.selectFile(request.initialName);
+    const ModalPromptScope scope;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
@@ -61,10 +89,13 @@ QString QtNameFilter(const FileFilter& filter)
 int QtPrompts::MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type)
 {
     QMessageBox box(owner);
-    box.setWindowTitle(caption);
+    box.setWindowTitle(LiteralTitle(caption));
+    // File names and language files may hold anything, markup included: never interpret it.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     if ((type & 0xF0) == MB_ICONEXCLAMATION)
         box.setIcon(QMessageBox::Warning);
+    const ModalPromptScope scope;
     if ((type & 0xF) == MB_YESNO) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? IDYES : IDNO;

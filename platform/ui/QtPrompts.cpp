@@ -117,6 +117,7 @@ std::optional<QString> QtPrompts::SaveFile(const FileDialogRequest& request)
 
 std::optional<FontChoice> QtPrompts::ChooseFont(const FontDialogRequest& request)
 {
+    const ModalPromptScope scope;
     FontColourDialog dialog(request.font, request.colour, request.owner);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

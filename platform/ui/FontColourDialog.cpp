@@ -2,13 +2,38 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QVBoxLayout>
 
 namespace platform {
+namespace {
+
+// The font with its style named as the font database names it: the chooser matches styles by
+// name and would otherwise pick the first style of a family whose regular face is called "Book".
+// Of the styles with the font's weight and slant, the shortest name is the plain one ("Bold",
+// not "Condensed Bold").
+QFont WithStyleName(QFont font)
+{
+    const QString family = QFontInfo(font).family();
+    QString best;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        const QFont candidate = QFontDatabase::font(family, style, 12);
+        const bool slanted = candidate.style() != QFont::StyleNormal;
+        if (candidate.weight() == font.weight() && slanted == font.italic() &&
+            (best.isEmpty() || style.size() < best.size()))
+            best = style;
+    }
+    if (!best.isEmpty())
+        font.setStyleName(best);
+    return font;
+}
+
+}  // namespace
 
 const std::vector<std::pair<QString, QColor>>& StandardTextColours()
 {
@@ -26,13 +51,14 @@ const std::vector<std::pair<QString, QColor>>& StandardTextColours()
 }
 
 FontColourDialog::FontColourDialog(const QFont& font, const QColor& colour, QWidget* parent)
-    : QDialog(parent), fonts_(new QFontDialog(font, this)), colours_(new QComboBox(this))
+    : QDialog(parent), fonts_(new QFontDialog(WithStyleName(font), this)), colours_(new QComboBox(this))
 {
     setWindowTitle(QStringLiteral("Font"));
     // The font chooser lives inside this dialog; its own buttons give way to ours.
     fonts_->setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::NoButtons);
     fonts_->setWindowFlags(Qt::Widget);
-    fonts_->setCurrentFont(font);
+    fonts_->setSizeGripEnabled(false);
+    fonts_->setCurrentFont(WithStyleName(font));
 
     int selected = 0;
     const auto& standard = StandardTextColours();

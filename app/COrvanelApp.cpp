@@ -1,11 +1,17 @@
 #include "app/COrvanelApp.h"
 
+#include "app/BaseFolder.h"
 #include "app/COrvanelDlg.h"
+#include "lang/CLanguage.h"
+#include "settings/SettingsKeys.h"
 #include "platform/ui/SettingsStore.h"
 
 bool COrvanelApp::InitInstance()
 {
     platform::SettingsStore::SetRegistryKey(QStringLiteral("TOLVARK"));
+    const QString language = platform::SettingsStore::GetProfileString(keys::kOption, keys::kCurrentLanguage,
+                                                                       QStringLiteral("english"));
+    theLanguage.Init(BaseFolderFor(ExecutablePath()), language);
     COrvanelDlg dlg;
     dlg.DoModal();
     return false;

@@ -100,6 +100,7 @@ bool COrvanelDlg::OnInitDialog()
     m_osvi = platform::QueryOsMajorVersion();
     if (!m_osvi)
         Message(QStringLiteral("Can get Windows Version!"), QStringLiteral("Error"));
+    theLanguage.ApplyToDialog(*this, IDD_PROGRAM_PNG_CAPTION);
 
     const QString folderDefault = OutputFolderDefault(
         m_osvi, platform::QueryPicturesFolder, platform::FallbackOutputFolder(),
@@ -141,6 +142,20 @@ void COrvanelDlg::LoadCurrentFont()
 void COrvanelDlg::SaveCurrentFont()
 {
     SaveFontRecord(keys::kCurrentFont, m_CurrentFont);
+}
+
+void COrvanelDlg::OnPopupMenuFont()
+{
+    platform::FontDialogRequest request;
+    request.owner = this;
+    request.font = theLanguage.InterfaceFont().value_or(font());
+    request.colour = ColourFromColorref(0);  // offered, but the interface has no colour
+    request.flags = platform::CF_SCREENFONTS | platform::CF_EFFECTS;
+    const auto choice = platform::CurrentPrompts().ChooseFont(request);
+    if (!choice)
+        return;
+    theLanguage.SaveInterfaceFont(choice->font);
+    theLanguage.ApplyToDialog(*this, IDD_PROGRAM_PNG_CAPTION);
 }
 
 void COrvanelDlg::SaveSettingsAndClose()

@@ -44,6 +44,8 @@ public:
     void OnEnKillfocusTextX();
     void OnEnKillfocusTextY();
     void OnBnClickedButtonFont();
+    // The interface font of the current language, from the right-click menu
+    void OnPopupMenuFont();
     // Closing
     void OnBnClickedButtonExit();
     void SaveSettingsAndClose();

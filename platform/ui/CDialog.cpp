@@ -125,8 +125,12 @@ void CDialog::BuildControls()
         w->setGeometry(geometry);
         w->setFocusPolicy((c.style & StyleTabStop) || c.kind == ControlKind::RadioButton ? Qt::StrongFocus
                                                                                           : Qt::NoFocus);
+        // Each control holds its own font, so a font given to the dialog later changes only the
+        // dialog itself, and a language relabels exactly the controls it names.
+        w->setFont(font);
         if (c.id >= 0)
             controls_[c.id] = w;
+        order_.emplace_back(c.id, w);
         if (previous && w->focusPolicy() != Qt::NoFocus)
             setTabOrder(previous, w);
         if (w->focusPolicy() != Qt::NoFocus)

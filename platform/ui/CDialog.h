@@ -54,6 +54,8 @@ public:
     void InvalidateAndUpdate();
     bool UpdateData(bool saveAndValidate);
     const DialogTemplate& Template() const { return template_; }
+    // Every control with its identifier (-1 for unnamed ones), in template order.
+    const std::vector<std::pair<int, QWidget*>>& Controls() const { return order_; }
     void SetTemplateIcon(const QIcon& icon) { icon_ = icon; }
 
 protected:
@@ -86,6 +88,7 @@ private:
     QIcon icon_;
     bool created_ = false;
     std::map<int, QWidget*> controls_;
+    std::vector<std::pair<int, QWidget*>> order_;
     std::vector<QButtonGroup*> radioGroups_;
     struct MapEntry {
         int id;

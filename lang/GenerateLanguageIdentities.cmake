@@ -1,0 +1,22 @@
+# Writes the language identity table as C++ from the CSV that holds it (name, abbrev, lang_id,
+# ansi_code_page), so the rows live in one place. Run with -DCSV=... -DOUT=...
+file(STRINGS "${CSV}" lines)
+list(POP_FRONT lines)  # the header
+set(rows "")
+set(count 0)
+foreach(line IN LISTS lines)
+  string(REPLACE "," ";" fields "${line}")
+  list(LENGTH fields n)
+  if(NOT n EQUAL 4)
+    message(FATAL_ERROR "bad row in ${CSV}: ${line}")
+  endif()
+  list(GET fields 0 name)
+  list(GET fields 1 abbrev)
+  list(GET fields 2 id)
+  list(GET fields 3 cp)
+  string(APPEND rows "    LanguageIdentity{${id}, ${cp}, u\"${name}\", u\"${abbrev}\"},\n")
+  math(EXPR count "${count} + 1")
+endforeach()
+file(WRITE "${OUT}.tmp" "// Generated from language-identities.csv; do not edit.\n#include \"lang/LanguageIdentities.h\"\n\nconst std::array<LanguageIdentity, kLanguageIdentityCount> g_LanguageIdentities{{\n${rows}}};\nstatic_assert(kLanguageIdentityCount == ${count});\n")
+file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUT}.tmp")

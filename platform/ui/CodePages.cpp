@@ -54,6 +54,12 @@ QString DecodeCodePage(const QByteArray& bytes, int codePage)
             iconv(converter.get(), nullptr, nullptr, nullptr, nullptr);
         }
     }
+    // Code pages with combining marks (1255, 1258) hold the last character back until they know
+    // nothing combines with it: flush it out.
+    char* outPtr = buffer.data();
+    size_t outLeft = buffer.size();
+    iconv(converter.get(), nullptr, nullptr, &outPtr, &outLeft);
+    out.append(reinterpret_cast<const QChar*>(buffer.data()), (buffer.size() - outLeft) / 2);
     return out;
 }
 

@@ -1,0 +1,115 @@
+// The main window in each shipped language, and the relabelling rules, through its widgets.
+#include <QComboBox>
+#include <QDir>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <gtest/gtest.h>
+
+#include "app/COrvanelDlg.h"
+#include "lang/CLanguage.h"
+#include "lang/ResourceNames.h"
+#include "platform/ui/PrivateProfile.h"
+#include "platform/ui/ReadRegularFile.h"
+#include "res/StringTable.h"
+#include "support/Fixtures.h"
+#include "support/ScriptedPrompts.h"
+
+namespace {
+
+const QString kShipped = QDir::cleanPath(DataFile("../../language"));
+
+QStringList Placeholders(const QString& text)
+{
+    QStringList out;
+    auto it = QRegularExpression("%[sd]").globalMatch(text);
+    while (it.hasNext())
+        out << it.next().captured();
+    return out;
+}
+
+// Whether the widget shows its whole text at its own font.
+bool TextFits(QWidget* w)
+{
+    if (auto* box = qobject_cast<QGroupBox*>(w))
+        return QFontMetrics(box->font()).horizontalAdvance(box->title()) + 8 <= box->width();
+    return w->sizeHint().width() <= w->width();
+}
+
+class LanguageDialogTest : public ::testing::Test {
+protected:
+    void TearDown() override { theLanguage = CLanguage(); }
+    ScopedScriptedPrompts prompts_;
+};
+
+}  // namespace
+
+TEST_F(LanguageDialogTest, ShippedLanguagesAreCompleteAndFitTheWindow)
+{
+    const QStringList expected{"Chinese_Simplified_unicode", "English",        "French_France",
+                               "German_Germany",             "Japanese_Japan_utf-8", "Russian_Russia",
+                               "Spanish_Spain"};
+    theLanguage.Init(QFileInfo(kShipped).path(), "english");
+    ASSERT_EQ(theLanguage.m_arrLanguageNames, expected);
+    for (const QString& name : expected) {
+        theLanguage.SetLanguage(name);
+        const platform::PrivateProfile file(*platform::ReadRegularFile(kShipped + "/" + name + ".ini"));
+        for (const ResourceName& row : g_ResourceNames) {
+            EXPECT_FALSE(file.RawValue(SectionName(SectionOf(row)), row.pszName).isEmpty()) << name.toStdString() << " " << row.pszName;
+        }
+        for (const TextEntry& e : theLanguage.m_arrStringTexts) {
+            EXPECT_FALSE(e.strText.contains(QChar::ReplacementCharacter)) << name.toStdString() << " " << e.nID;
+            EXPECT_EQ(Placeholders(e.strText), Placeholders(LoadResourceString(e.nID))) << name.toStdString() << " " << e.nID;
+        }
+
+        COrvanelDlg dlg;
+        dlg.Create();
+        for (const auto& [id, widget] : dlg.Controls()) {
+            if (id > 0 && !theLanguage.GetDialogText(id).isEmpty()) {
+                EXPECT_EQ(dlg.GetDlgItemText(id), theLanguage.GetDialogText(id)) << name.toStdString() << " " << id;
+                EXPECT_TRUE(TextFits(widget)) << name.toStdString() << " control " << id << " \""
+                                             << dlg.GetDlgItemText(id).toStdString() << "\" needs "
+                                             << widget->sizeHint().width() << " of " << widget->width();
+            }
+        }
+        // The frame-range label is filled from a message text at run time; it must fit too.
+        QWidget* range = dlg.GetDlgItem(1040);
+        dlg.SetDlgItemText(1040, theLanguage.GetString(122).replace("%d", "4096"));
+        EXPECT_TRUE(TextFits(range)) << name.toStdString() << " frame range";
+    }
+    EXPECT_TRUE(prompts_->Records().empty());
+}
+
+TEST_F(LanguageDialogTest, OnlyNamedControlsChangeAndCombosAreRefilled)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("Language");  // any letter case
+    WriteAll(dir.filePath("Language/Caption.INI"), "");
+    theLanguage.Init(dir.path(), "english");
+    COrvanelDlg plain;
+    plain.Create();
+    const QString templateFace = plain.GetDlgItem(1001)->font().family();
+
+    // A caption, a control, a combo box's items, and an edit that is never relabelled.
+    WriteAll(dir.filePath("Language/English.ini"),
+             "[DIALOG]\nIDD_PROGRAM_PNG_CAPTION=Bildwandler\nIDC_BUTTON_CONVERT=Go\n");
+    theLanguage.Init(dir.path(), "english");
+    theLanguage.m_arrDialogTexts.push_back({1039, "A\nB\n"});
+    theLanguage.m_arrDialogTexts.push_back({1003, "never"});
+    theLanguage.m_arrStringTexts.insert(theLanguage.m_arrStringTexts.begin(), {1, "ignored: no control 1"});
+    COrvanelDlg dlg;
+    dlg.Create();
+    EXPECT_EQ(dlg.windowTitle(), "Bildwandler");
+    EXPECT_EQ(dlg.GetDlgItemText(1000), "Go");
+    EXPECT_EQ(dlg.GetDlgItem(1000)->font(), *theLanguage.InterfaceFont());
+    EXPECT_EQ(dlg.GetDlgItemText(1001), "Open Photo");
+    EXPECT_EQ(dlg.GetDlgItem(1001)->font().family(), templateFace) << "unnamed controls keep the template font";
+    EXPECT_EQ(dlg.GetDlgItemText(1018), "0");
+    auto* combo = qobject_cast<QComboBox*>(dlg.GetDlgItem(1039));
+    ASSERT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->itemText(2), "");
+    EXPECT_NE(dlg.GetDlgItemText(1003), "never");
+}

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev
   libvips-dev zlib1g-dev
   libgtest-dev libgmock-dev
-  pngcheck fonts-dejavu-core
+  pngcheck fonts-dejavu-core fonts-droid-fallback
   xvfb xdotool
 )
 missing=()

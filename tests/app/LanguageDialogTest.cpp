@@ -1,6 +1,7 @@
 // The main window in each shipped language, and the relabelling rules, through its widgets.
 #include <QComboBox>
 #include <QDir>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -112,4 +113,35 @@ TEST_F(LanguageDialogTest, OnlyNamedControlsChangeAndCombosAreRefilled)
     ASSERT_EQ(combo->count(), 3);
     EXPECT_EQ(combo->itemText(2), "");
     EXPECT_NE(dlg.GetDlgItemText(1003), "never");
+}
+
+TEST_F(LanguageDialogTest, InterfaceFontIsKeptPerLanguage)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("language");
+    WriteAll(dir.filePath("language/English.ini"), "[DIALOG]\nIDC_BUTTON_CONVERT=Convert\n");
+    WriteAll(dir.filePath("language/German_Germany.ini"), "[DIALOG]\nIDC_BUTTON_CONVERT=Umwandeln\n");
+    theLanguage.Init(dir.path(), "english");
+    EXPECT_EQ(theLanguage.InterfaceFont()->pixelSize(), 11) << "the default record, height -11";
+    COrvanelDlg dlg;
+    dlg.Create();
+
+    QFont serif("DejaVu Serif");
+    serif.setPixelSize(15);
+    prompts_->QueueFont(platform::FontChoice{serif, Qt::red});
+    dlg.OnPopupMenuFont();
+    EXPECT_EQ(QFontInfo(dlg.GetDlgItem(1000)->font()).family(), "DejaVu Serif") << "relabelled at once";
+    EXPECT_EQ(QFontInfo(dlg.GetDlgItem(1001)->font()).family(), QFontInfo(dlg.font()).family())
+        << "a control the language does not name keeps its font";
+    EXPECT_EQ(dlg.GetDlgItemText(1048), QFontInfo(dlg.font()).family()) << "the overlay font is another";
+
+    theLanguage.SetLanguage("German_Germany");
+    EXPECT_EQ(theLanguage.InterfaceFont()->pixelSize(), 11) << "German has its own, default font";
+    theLanguage.SetLanguage("english");
+    EXPECT_EQ(QFontInfo(*theLanguage.InterfaceFont()).family(), "DejaVu Serif");
+    EXPECT_EQ(theLanguage.InterfaceFont()->pixelSize(), 15);
+
+    prompts_->QueueFont(std::nullopt);
+    dlg.OnPopupMenuFont();
+    EXPECT_EQ(theLanguage.InterfaceFont()->pixelSize(), 15) << "cancel changes nothing";
 }

@@ -11,6 +11,7 @@
 #include "lang/CLanguage.h"
 #include "lang/LanguageIdentities.h"
 #include "lang/LanguageName.h"
+#include "lang/PosixLocale.h"
 #include "lang/ResourceNames.h"
 #include "platform/ui/CodePages.h"
 #include "platform/ui/MenuFromTemplate.h"
@@ -160,6 +161,16 @@ TEST(LanguageNames, EncodingsResolutionEscapesAndTitles)
     EXPECT_EQ(ResolveLanguageName("CHS", ENCODING_ANSI)->tableName, "Chinese_Peoples_Republic_of_China");
     EXPECT_FALSE(ResolveLanguageName("Nowhere", ENCODING_ANSI));
     EXPECT_FALSE(ResolveLanguageName("_utf-8", ENCODING_UTF8));
+
+    EXPECT_EQ(PosixLocaleFor("German_Germany"), "de_DE");
+    EXPECT_EQ(PosixLocaleFor("German_Austria"), "de_AT");
+    EXPECT_EQ(PosixLocaleFor("English"), "en_US");
+    EXPECT_EQ(PosixLocaleFor("Chinese_Peoples_Republic_of_China"), "zh_CN") << "the language's main country";
+    EXPECT_EQ(PosixLocaleFor("Klingon_Qonos"), "");
+    ApplyPosixLocale("French_France");
+    char number[16];
+    std::snprintf(number, sizeof number, "%.1f", 1.5);
+    EXPECT_STREQ(number, "1.5") << "numbers keep their decimal point";
 
     EXPECT_EQ(ConvertEscapes("A\\tB\\nC\\rD\\\\n\\x\\"), "A\tB\nC\rD\\\n\\x\\");
     EXPECT_EQ(MenuTitleAt("A,B,C", 2), "C");

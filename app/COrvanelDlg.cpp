@@ -80,6 +80,8 @@ void COrvanelDlg::BuildMessageMap()
     on(IDC_EDIT_TEXT_Y, Notification::KillFocus, &COrvanelDlg::OnEnKillfocusTextY);
     on(IDC_BUTTON_FONT, Notification::Clicked, &COrvanelDlg::OnBnClickedButtonFont);
     on(IDC_BUTTON_EXIT, Notification::Clicked, &COrvanelDlg::OnBnClickedButtonExit);
+    on(IDC_BUTTON_HOMEPAGE, Notification::Clicked, &COrvanelDlg::OnBnClickedButtonHomepage);
+    on(IDC_BUTTON_HELP, Notification::Clicked, &COrvanelDlg::OnBnClickedButtonHelp);
 }
 
 void COrvanelDlg::DoDataExchange(platform::DataExchange& dx)
@@ -130,6 +132,9 @@ bool COrvanelDlg::OnInitDialog()
     if (m_CurrentFont.lfFaceName.isEmpty())
         m_CurrentFont = RecordFromFont(font());
     SetDlgItemText(IDC_STATIC_FONT_NAME, m_CurrentFont.lfFaceName);
+    if (QWidget* preview = GetDlgItem(IDC_STATIC_PREVIEW))
+        preview->setAccessibleName(QStringLiteral("Photo preview"));
+    NameEditsAfterLabels();
     GotoDlgCtrl(IDC_BUTTON_OPEN_PHOTO);
     return true;
 }
@@ -156,6 +161,7 @@ void COrvanelDlg::OnPopupMenuFont()
         return;
     theLanguage.SaveInterfaceFont(choice->font);
     theLanguage.ApplyToDialog(*this, IDD_PROGRAM_PNG_CAPTION);
+    NameEditsAfterLabels();
 }
 
 void COrvanelDlg::SaveSettingsAndClose()

@@ -12,6 +12,7 @@
 #include "platform/ui/Prompts.h"
 
 class PhotoConversion;
+class QMenu;
 
 // The main window: the photo, its frames, the output and the conversion.
 class COrvanelDlg : public platform::CDialog {
@@ -44,8 +45,17 @@ public:
     void OnEnKillfocusTextX();
     void OnEnKillfocusTextY();
     void OnBnClickedButtonFont();
-    // The interface font of the current language, from the right-click menu
+    // The right-click menu: languages, the interface font, the about box
+    void ShowLanguageMenu(const QPoint& point);
+    void BuildLanguageMenu(QMenu& menu, QMenu& popup);
+    void OnCommand(int id);
+    void OnLanguageCommand(int id);
+    void OnSelectLanguage(int id);
     void OnPopupMenuFont();
+    void OnAbout();
+    // Help and home page
+    void OnBnClickedButtonHomepage();
+    void OnBnClickedButtonHelp();
     // Closing
     void OnBnClickedButtonExit();
     void SaveSettingsAndClose();
@@ -71,6 +81,8 @@ protected:
     bool OnInitDialog() override;
     void DoDataExchange(platform::DataExchange& dx) override;
     void OnClose() override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void BuildMessageMap();
@@ -81,6 +93,8 @@ private:
     bool ReadOutputSize();
     // The overlay step of a conversion; draws the text line onto the picture before it turns.
     void DrawOverlayText(PhotoConversion& conversion);
+    // Gives each edit the name of its label, for screen readers; again whenever labels change.
+    void NameEditsAfterLabels();
     void LoadCurrentFont();
     void SaveCurrentFont();
     QString Text(int id, const std::vector<FormatValue>& values = {}) const;

@@ -97,6 +97,7 @@ void COrvanelDlg::ListFrameDimensions()
     const bool severalFrames = m_photo.FrameCount(0) > 1;
     ShowDlgItem(IDC_EDIT_FRAME_NUMBER, severalFrames);
     ShowDlgItem(IDC_STATIC_FRAME_RANGE, severalFrames);
+    NameEditsAfterLabels();
 }
 
 void COrvanelDlg::CheckTextPositionAgainstPhoto()
@@ -119,6 +120,7 @@ void COrvanelDlg::OnCbnSelchangeFrameDimension()
     if (s < 0 || static_cast<unsigned>(s) >= m_photo.DimensionCount())
         return;
     SetDlgItemText(IDC_STATIC_FRAME_RANGE, Text(IDS_STRING122, {m_photo.FrameCount(s) - 1}));
+    NameEditsAfterLabels();
 }
 
 void COrvanelDlg::OnEnUpdateFrameNumber()

@@ -99,7 +99,12 @@ void CDialog::BuildControls()
                 radioGroups_.push_back(group);
             }
             group->addButton(rb);
-            connect(rb, &QRadioButton::clicked, this, [this, id = c.id] { Dispatch(id, Notification::Clicked); });
+            // However a radio gets checked (mouse, arrows, Space, an accessibility action), its
+            // handler hears of it, so what the window shows is what the program uses.
+            connect(rb, &QRadioButton::toggled, this, [this, id = c.id](bool on) {
+                if (on)
+                    Dispatch(id, Notification::Clicked);
+            });
             w = rb;
             break;
         }
@@ -279,11 +284,20 @@ void CDialog::MapMessage(int id, Notification notification, std::function<void()
 void CDialog::Dispatch(int id, Notification notification)
 {
     // By index: a handler may add to the map while it runs, and handlers nest.
+    bool handled = false;
     for (std::size_t i = 0; i < messageMap_.size(); ++i) {
         if (messageMap_[i].id == id && messageMap_[i].notification == notification) {
             const auto handler = messageMap_[i].handler;
+            handled = true;
             handler();
         }
+    }
+    // The standard OK and Cancel buttons end a dialog unless it maps them itself.
+    if (!handled && notification == Notification::Clicked) {
+        if (id == IDOK)
+            OnOK();
+        else if (id == IDCANCEL)
+            OnCancel();
     }
 }
 

@@ -6,10 +6,16 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
+class QMenu;
+class QPoint;
+class QUrl;
 class QWidget;
 
 namespace platform {
+
+class CDialog;
 
 // Message-box types and answers, with their conventional values.
 inline constexpr unsigned MB_OK = 0x0;
@@ -70,6 +76,15 @@ public:
     virtual std::optional<QString> SaveFile(const FileDialogRequest& request) = 0;
     // The font and colour chosen, or nothing when the user cancels.
     virtual std::optional<FontChoice> ChooseFont(const FontDialogRequest& request) = 0;
+    // Shows menu at globalPos until the user picks an item or dismisses it; the picked item's
+    // command identifier, or 0.
+    virtual int TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget* owner) = 0;
+    // Runs one of the program's own dialogs modally; its result.
+    virtual int RunDialog(CDialog& dialog) = 0;
+    // Hands an address to the desktop's handler for it; false when nothing takes it.
+    virtual bool OpenUrl(const QUrl& url) = 0;
+    // Starts program with exactly these arguments, no shell between; false when it cannot start.
+    virtual bool StartDetached(const QString& program, const QStringList& arguments) = 0;
 };
 
 // The prompts in use; real Qt dialogs unless a test installed its own.

@@ -3,13 +3,19 @@
 #include <algorithm>
 
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QMenu>
+#include <QProcess>
+#include <QUrl>
 #include <QMessageBox>
 #include <QScreen>
 
 #include "platform/ui/ModalPromptScope.h"
 
+#include "platform/ui/CDialog.h"
 #include "platform/ui/FontColourDialog.h"
+#include "platform/ui/MenuFromTemplate.h"
 
 namespace platform {
 namespace {
@@ -122,6 +128,29 @@ std::optional<FontChoice> QtPrompts::ChooseFont(const FontDialogRequest& request
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return FontChoice{dialog.SelectedFont(), dialog.SelectedColour()};
+}
+
+int QtPrompts::TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget*)
+{
+    const ModalPromptScope scope;
+    const QAction* chosen = menu.exec(globalPos);
+    return chosen ? GetMenuItemID(*chosen) : 0;
+}
+
+int QtPrompts::RunDialog(CDialog& dialog)
+{
+    const ModalPromptScope scope;
+    return dialog.DoModal();
+}
+
+bool QtPrompts::OpenUrl(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+bool QtPrompts::StartDetached(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
 }
 
 }  // namespace platform

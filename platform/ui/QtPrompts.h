@@ -12,6 +12,10 @@ public:
     std::optional<QString> OpenFile(const FileDialogRequest& request) override;
     std::optional<QString> SaveFile(const FileDialogRequest& request) override;
     std::optional<FontChoice> ChooseFont(const FontDialogRequest& request) override;
+    int TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget* owner) override;
+    int RunDialog(CDialog& dialog) override;
+    bool OpenUrl(const QUrl& url) override;
+    bool StartDetached(const QString& program, const QStringList& arguments) override;
 };
 
 // A filter as Qt's file dialog takes it: the description followed by the patterns, made to

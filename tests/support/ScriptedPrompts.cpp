@@ -1,6 +1,11 @@
 #include "support/ScriptedPrompts.h"
 
+#include <QMenu>
+#include <QUrl>
 #include <gtest/gtest.h>
+
+#include "platform/ui/CDialog.h"
+#include "platform/ui/MenuFromTemplate.h"
 
 std::vector<PromptRecord> ScriptedPrompts::Messages() const
 {
@@ -66,6 +71,69 @@ std::optional<platform::FontChoice> ScriptedPrompts::ChooseFont(const platform::
     auto answer = fonts_.front();
     fonts_.pop_front();
     return answer;
+}
+
+std::vector<PromptRecord> ScriptedPrompts::OfKind(PromptRecord::Kind kind) const
+{
+    std::vector<PromptRecord> out;
+    for (const auto& r : records_) {
+        if (r.kind == kind)
+            out.push_back(r);
+    }
+    return out;
+}
+
+namespace {
+template <typename T>
+T Next(std::deque<T>& queue, T fallback, const char* what)
+{
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected " << what;
+        return fallback;
+    }
+    T answer = queue.front();
+    queue.pop_front();
+    return answer;
+}
+
+void Snapshot(const QMenu& menu, int depth, PromptRecord& record)
+{
+    for (const QAction* item : menu.actions()) {
+        record.menuItems << QString(depth * 2, ' ') + (item->isChecked() ? "[x] " : "") + item->text();
+        record.menuIds.push_back(platform::GetMenuItemID(*item));
+        if (item->menu())
+            Snapshot(*item->menu(), depth + 1, record);
+    }
+}
+}  // namespace
+
+int ScriptedPrompts::TrackPopupMenu(QMenu& menu, const QPoint&, QWidget* owner)
+{
+    PromptRecord record{PromptRecord::Kind::Menu, owner, {}, {}, 0, {}, {}};
+    Snapshot(menu, 0, record);
+    records_.push_back(record);
+    return Next(menuChoices_, 0, "popup menu");
+}
+
+int ScriptedPrompts::RunDialog(platform::CDialog& dialog)
+{
+    dialog.Create();
+    records_.push_back(PromptRecord{PromptRecord::Kind::Dialog, dialog.parentWidget(), {}, dialog.windowTitle(), 0, {}, {}});
+    return Next(dialogResults_, platform::IDCANCEL, "dialog");
+}
+
+bool ScriptedPrompts::OpenUrl(const QUrl& url)
+{
+    records_.push_back(PromptRecord{PromptRecord::Kind::Url, nullptr, url.toString(), {}, 0, {}, {}});
+    return Next(urlResults_, false, "address to open");
+}
+
+bool ScriptedPrompts::StartDetached(const QString& program, const QStringList& arguments)
+{
+    PromptRecord record{PromptRecord::Kind::Program, nullptr, program, {}, 0, {}, {}};
+    record.arguments = arguments;
+    records_.push_back(record);
+    return true;
 }
 
 ScopedScriptedPrompts::ScopedScriptedPrompts()

@@ -10,7 +10,7 @@
 
 // One prompt the program showed.
 struct PromptRecord {
-    enum class Kind { Message, OpenFile, SaveFile, Font };
+    enum class Kind { Message, OpenFile, SaveFile, Font, Menu, Dialog, Url, Program };
     Kind kind;
     QWidget* owner = nullptr;
     QString text;
@@ -18,6 +18,11 @@ struct PromptRecord {
     unsigned type = 0;
     platform::FileDialogRequest request;
     platform::FontDialogRequest font;
+    // Menu: every item depth first as "text" (indented by depth, "[x] " when checked) and ids.
+    QStringList menuItems;
+    std::vector<int> menuIds;
+    // Program: the program and its arguments; Url: the address in text.
+    QStringList arguments;
 };
 
 // Records every prompt and answers it from the queue of its kind (buttons or file names);
@@ -27,7 +32,16 @@ public:
     void QueueAnswer(int button) { buttons_.push_back(button); }
     void QueueFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
     void QueueFont(std::optional<platform::FontChoice> choice) { fonts_.push_back(std::move(choice)); }
-    std::size_t PendingAnswers() const { return buttons_.size() + files_.size() + fonts_.size(); }
+    // A menu command picked (0: dismissed), a dialog's result, whether an address opens.
+    void QueueMenuChoice(int id) { menuChoices_.push_back(id); }
+    void QueueDialogResult(int result) { dialogResults_.push_back(result); }
+    void QueueUrlOpens(bool opens) { urlResults_.push_back(opens); }
+    std::size_t PendingAnswers() const
+    {
+        return buttons_.size() + files_.size() + fonts_.size() + menuChoices_.size() + dialogResults_.size() +
+               urlResults_.size();
+    }
+    std::vector<PromptRecord> OfKind(PromptRecord::Kind kind) const;
 
     const std::vector<PromptRecord>& Records() const { return records_; }
     std::vector<PromptRecord> Messages() const;
@@ -38,6 +52,10 @@ public:
     std::optional<QString> OpenFile(const platform::FileDialogRequest& request) override;
     std::optional<QString> SaveFile(const platform::FileDialogRequest& request) override;
     std::optional<platform::FontChoice> ChooseFont(const platform::FontDialogRequest& request) override;
+    int TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget* owner) override;
+    int RunDialog(platform::CDialog& dialog) override;
+    bool OpenUrl(const QUrl& url) override;
+    bool StartDetached(const QString& program, const QStringList& arguments) override;
 
 private:
     std::optional<QString> NextFile(PromptRecord::Kind kind, const platform::FileDialogRequest& request);
@@ -45,6 +63,9 @@ private:
     std::deque<int> buttons_;
     std::deque<std::optional<QString>> files_;
     std::deque<std::optional<platform::FontChoice>> fonts_;
+    std::deque<int> menuChoices_;
+    std::deque<int> dialogResults_;
+    std::deque<bool> urlResults_;
 };
 
 // Installs scripted prompts for the life of the object.

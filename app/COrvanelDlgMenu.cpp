@@ -1,0 +1,119 @@
+// The main window's ways out of the conversion: the right-click language menu with Font and
+// About, help, the home page, and names for a screen reader.
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QUrl>
+
+#include "app/AccessibleNames.h"
+#include "app/Addresses.h"
+#include "app/CAboutDlg.h"
+#include "app/COrvanelDlg.h"
+#include "lang/CLanguage.h"
+#include "platform/ui/MenuFromTemplate.h"
+#include "res/MenuTemplates.h"
+#include "res/ResourceIds.h"
+
+void COrvanelDlg::mouseReleaseEvent(QMouseEvent* event)
+{
+    // Only releases on the window itself get here: buttons and edits keep theirs.
+    if (event->button() == Qt::RightButton) {
+        ShowLanguageMenu(event->position().toPoint());
+        return;
+    }
+    platform::CDialog::mouseReleaseEvent(event);
+}
+
+void COrvanelDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The menu key and Shift+F10 open the same menu; the mouse opens it on release, above.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        ShowLanguageMenu(event->pos());
+}
+
+void COrvanelDlg::ShowLanguageMenu(const QPoint& point)
+{
+    const auto menu = platform::LoadMenu(LanguagePopupMenuTemplate(), this);
+    const QAction* first = menu->actions().value(0);
+    QMenu* popup = first ? first->menu() : nullptr;
+    if (!popup) {
+        Message(QStringLiteral("Can not find Language Menu!"), QStringLiteral("error"));
+        return;
+    }
+    BuildLanguageMenu(*menu, *popup);
+    OnCommand(platform::CurrentPrompts().TrackPopupMenu(*popup, mapToGlobal(point), this));
+}
+
+void COrvanelDlg::BuildLanguageMenu(QMenu& menu, QMenu& popup)
+{
+    const QAction* first = popup.actions().value(0);
+    QMenu* languages = first ? first->menu() : nullptr;
+    if (!languages)
+        return;
+    languages->removeAction(languages->actions().value(0));  // the placeholder
+    const QString current = theLanguage.GetCurrentLanguage();
+    // One command per language, as many as there are commands for; the rest are left out.
+    const int count = std::min(theLanguage.GetLanguageCount(), ID_LANGUAGE_LAST - ID_LANGUAGE_FIRST + 1);
+    for (int i = 0; i < count; ++i) {
+        const QString name = theLanguage.GetLanguageName(i);
+        QAction* item = languages->addAction(name);
+        item->setData(ID_LANGUAGE_FIRST + i);
+        item->setCheckable(true);
+        item->setChecked(current.compare(name, Qt::CaseInsensitive) == 0);
+    }
+    theLanguage.ApplyToMenu(menu, IDR_MENU_LANGUAGE_POPUP, true);
+}
+
+void COrvanelDlg::OnCommand(int id)
+{
+    if (id == IDM_POPUPMENU_FONT)
+        OnPopupMenuFont();
+    else if (id == IDM_ABOUT)
+        OnAbout();
+    else
+        OnLanguageCommand(id);
+}
+
+void COrvanelDlg::OnLanguageCommand(int id)
+{
+    if (id >= ID_LANGUAGE_FIRST && id <= ID_LANGUAGE_LAST)
+        OnSelectLanguage(id);
+}
+
+void COrvanelDlg::OnSelectLanguage(int id)
+{
+    theLanguage.SetLanguage(theLanguage.GetLanguageName(id - ID_LANGUAGE_FIRST));
+    theLanguage.ApplyToDialog(*this, IDD_PROGRAM_PNG_CAPTION);
+    NameEditsAfterLabels();
+}
+
+void COrvanelDlg::OnAbout()
+{
+    CAboutDlg about(this);
+    platform::CurrentPrompts().RunDialog(about);
+}
+
+void COrvanelDlg::OnBnClickedButtonHomepage()
+{
+    if (platform::CurrentPrompts().OpenUrl(QUrl(kHomePageUrl)))
+        return;
+    Message(QStringLiteral("The Program does not launch your web browser to access ") + kHomePageUrl +
+                QStringLiteral(" ,\nPlease launch your web browser and input the URL manually."),
+            theLanguage.GetString(IDS_MESSAGE_UNKNOWN_ERROR));
+}
+
+void COrvanelDlg::OnBnClickedButtonHelp()
+{
+    // The desktop's viewer for the page, started with the path as one argument: a folder with
+    // spaces or shell characters in its name is harmless. Nothing is said when it fails.
+    const QString page = theLanguage.m_strBaseFolder + QStringLiteral("/help/Introduction.htm");
+    platform::CurrentPrompts().StartDetached(QStringLiteral("xdg-open"), {page});
+}
+
+void COrvanelDlg::NameEditsAfterLabels()
+{
+    for (const EditLabel& e : kEditLabels) {
+        if (QWidget* edit = GetDlgItem(e.edit))
+            edit->setAccessibleName(AccessibleNameFor(GetDlgItemText(e.label), e.part));
+    }
+}

@@ -1,6 +1,9 @@
 // The main window's ways out of the conversion: the right-click language menu with Font and
 // About, help, the home page, and names for a screen reader.
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QUrl>
@@ -14,11 +17,27 @@
 #include "res/MenuTemplates.h"
 #include "res/ResourceIds.h"
 
+namespace {
+
+// Whether a click at pos lands on a control that keeps its clicks (buttons, edits, lists); labels,
+// group boxes and the preview let them through to the window, as static controls do.
+bool OnInteractiveControl(const QWidget& window, const QPoint& pos)
+{
+    for (const QWidget* w = window.childAt(pos); w && w != &window; w = w->parentWidget()) {
+        if (qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
+            qobject_cast<const QComboBox*>(w))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 void COrvanelDlg::mouseReleaseEvent(QMouseEvent* event)
 {
-    // Only releases on the window itself get here: buttons and edits keep theirs.
-    if (event->button() == Qt::RightButton) {
-        ShowLanguageMenu(event->position().toPoint());
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::RightButton && !OnInteractiveControl(*this, pos)) {
+        ShowLanguageMenu(pos);
         return;
     }
     platform::CDialog::mouseReleaseEvent(event);

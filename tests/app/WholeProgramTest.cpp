@@ -1,0 +1,170 @@
+// The whole main window: the language menu, about, help and home page, names for screen readers,
+// and where the program finds its files.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/Addresses.h"
+#include "app/CAboutDlg.h"
+#include "app/BaseFolder.h"
+#include "lang/CLanguage.h"
+#include "platform/ui/SettingsStore.h"
+#include "res/ResourceIds.h"
+#include "support/Fixtures.h"
+#include "support/MainDialogFixture.h"
+
+using Kind = PromptRecord::Kind;
+
+namespace {
+
+class WholeProgramTest : public MainDialogFixture {
+protected:
+    void TearDown() override
+    {
+        MainDialogFixture::TearDown();
+        theLanguage = CLanguage();
+    }
+    // Language files English and German_Germany in a base folder of their own; the window
+    // restarted on them.
+    void UseLanguages()
+    {
+        QDir(dir_.path()).mkpath("base/language");
+        WriteAll(TempPath("base/language/English.ini"), "");
+        WriteAll(TempPath("base/language/German_Germany.ini"),
+                 "[DIALOG]\nIDC_BUTTON_CONVERT=Umwandeln\nIDC_STATIC_OUTPUT_WIDTH=Breite:\n"
+                 "[MENU]\nIDM_SELECT_LANGUAGE=Sprache\nIDM_ABOUT=Info\n");
+        theLanguage.Init(TempPath("base"), "english");
+        dlg_ = std::make_unique<COrvanelDlg>();
+        dlg_->Create();
+        dlg_->show();
+    }
+    void RightClickOn(QWidget* w, QPoint at = {2, 2})
+    {
+        QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::RightButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(w, &release);
+    }
+};
+
+}  // namespace
+
+TEST_F(WholeProgramTest, LanguageMenuListsChecksAndSwitches)
+{
+    UseLanguages();
+    (*prompts_)->QueueMenuChoice(ID_LANGUAGE_FIRST + 1);
+    RightClickOn(dlg_.get());
+    auto menus = (*prompts_)->OfKind(Kind::Menu);
+    ASSERT_EQ(menus.size(), 1u);
+    EXPECT_EQ(menus[0].menuItems, (QStringList{"Language", "  [x] English", "  German_Germany", "Font", "About"}));
+    EXPECT_EQ(menus[0].menuIds, (std::vector<int>{-1, 45400, 45401, 32772, 32771}));
+    EXPECT_EQ(TextOf(1000), "Umwandeln");
+    EXPECT_EQ(dlg_->GetDlgItem(1005)->accessibleName(), "Breite:") << "names follow the language";
+
+    // The next menu shows the switch; the keyboard opens it too.
+    (*prompts_)->QueueMenuChoice(0);
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, {5, 5});
+    QApplication::sendEvent(dlg_.get(), &key);
+    menus = (*prompts_)->OfKind(Kind::Menu);
+    ASSERT_EQ(menus.size(), 2u);
+    EXPECT_EQ(menus[1].menuItems, (QStringList{"Sprache", "  English", "  [x] German_Germany", "Font", "Info"}));
+
+    // A right click on a control is the control's: no menu.
+    QWidget* convert = dlg_->GetDlgItem(1000);
+    RightClickOn(dlg_.get(), convert->geometry().center());
+    EXPECT_EQ((*prompts_)->OfKind(Kind::Menu).size(), 2u);
+
+    Click(1037);
+    EXPECT_EQ(platform::SettingsStore::GetProfileString("Option", "CurrentLanguage", ""), "German_Germany");
+}
+
+TEST_F(WholeProgramTest, AboutHelpAndHomePage)
+{
+    (*prompts_)->QueueMenuChoice(IDM_ABOUT);
+    (*prompts_)->QueueDialogResult(platform::IDOK);
+    RightClickOn(dlg_.get());
+    const auto dialogs = (*prompts_)->OfKind(Kind::Dialog);
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].caption, "About Pictorelle");
+
+    theLanguage.m_strBaseFolder = TempPath("a folder; with $(shell) chars");
+    Click(1034);
+    const auto programs = (*prompts_)->OfKind(Kind::Program);
+    ASSERT_EQ(programs.size(), 1u);
+    EXPECT_EQ(programs[0].text, "xdg-open");
+    EXPECT_EQ(programs[0].arguments, QStringList{TempPath("a folder; with $(shell) chars/help/Introduction.htm")});
+
+    (*prompts_)->QueueUrlOpens(true);
+    Click(1033);
+    (*prompts_)->QueueUrlOpens(false);
+    (*prompts_)->QueueAnswer(platform::IDOK);
+    Click(1033);
+    const auto urls = (*prompts_)->OfKind(Kind::Url);
+    ASSERT_EQ(urls.size(), 2u);
+    EXPECT_EQ(urls[0].text, kHomePageUrl);
+    ASSERT_EQ((*prompts_)->Messages().size(), 1u);
+    EXPECT_EQ((*prompts_)->Messages()[0].text, "The Program does not launch your web browser to access " + kHomePageUrl +
+                                                   " ,\nPlease launch your web browser and input the URL manually.");
+    EXPECT_EQ((*prompts_)->Messages()[0].caption, "Unknown error");
+}
+
+TEST_F(WholeProgramTest, AboutBoxClosesOnOkEnterAndEscape)
+{
+    for (const auto how : {Qt::Key_unknown, Qt::Key_Return, Qt::Key_Escape}) {
+        CAboutDlg about;
+        about.Create();
+        about.show();
+        if (how == Qt::Key_unknown)
+            qobject_cast<QPushButton*>(about.GetDlgItem(1))->click();
+        else
+            QTest::keyClick(&about, how);
+        EXPECT_TRUE(about.isHidden()) << how;
+    }
+}
+
+TEST_F(WholeProgramTest, ScreenReaderNamesAndRadiosCheckedAnyWay)
+{
+    const std::pair<int, QString> names[] = {{1005, "Output Width:"}, {1006, "Output Height:"}, {1003, "Output file:"},
+                                             {1045, "Add text to photo:"}, {1043, "Position x, y: x"},
+                                             {1044, "Position x, y: y"}, {1002, "Photo preview"}};
+    for (const auto& [id, name] : names) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(dlg_->GetDlgItem(id));
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), name) << id;
+    }
+
+    // The toggle action of a screen reader checks the radio; the program follows.
+    for (const int radio : {1021, 1024}) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(dlg_->GetDlgItem(radio));
+        ASSERT_NE(a->actionInterface(), nullptr);
+        a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    }
+    EXPECT_TRUE(dlg_->IsDlgButtonChecked(1021));
+    Click(1037);
+    EXPECT_EQ(platform::SettingsStore::GetProfileInt("Option", "nRotateAngel", 0), 270);
+    EXPECT_EQ(platform::SettingsStore::GetProfileInt("Option", "nFlipType", 0), 1);
+}
+
+TEST(BaseFolder, ParentWithEnglishIniWins)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    QDir(root).mkpath("A/B/language");
+    QDir(root).mkpath("A/language");
+    QDir(root).mkpath("C/D");
+    QDir(root).mkpath("E/LANGUAGE");
+    QDir(root).mkpath("E/F");
+    WriteAll(root + "/A/language/English.ini", "");
+    WriteAll(root + "/E/LANGUAGE/english.INI", "");
+    QDir(root).mkpath("G/language");
+    WriteAll(root + "/G/language/German_Germany.ini", "");
+    QDir(root).mkpath("G/H");
+    EXPECT_EQ(BaseFolderFor(root + "/A/B/x"), root + "/A");
+    EXPECT_EQ(BaseFolderFor(root + "/C/D/x"), root + "/C/D");
+    EXPECT_EQ(BaseFolderFor(root + "/E/F/x"), root + "/E") << "names matched without regard to case";
+    EXPECT_EQ(BaseFolderFor(root + "/G/H/x"), root + "/G/H") << "only English.ini counts";
+    EXPECT_EQ(BaseFolderFor("/x"), "");
+}

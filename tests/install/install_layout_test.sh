@@ -32,7 +32,7 @@ check_layout() {  # root of the installed tree as seen on disk
     local icon=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
     [ -f "$icon" ] || { fail "no ${size}x${size} icon"; continue; }
     # The PNG header's width and height, big-endian at bytes 16 to 23.
-    [ "$(od -An -tu1 -j16 -N8 "$icon" | tr -s ' ' | sed 's/^ //')" = "0 0 0 $size 0 0 0 $size" ] ||
+    [ "$(od --endian=big -An -tu4 -j16 -N8 "$icon" | xargs)" = "$size $size" ] ||
       fail "the ${size}x${size} icon has another size"
   done
   [ -f "$root/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"

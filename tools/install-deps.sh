@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev
   pngcheck fonts-dejavu-core fonts-droid-fallback
   xvfb xdotool
+  desktop-file-utils appstream librsvg2-bin
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,45 @@
+# Installation: `cmake --install build` (prefix /usr/local), or `--prefix ~/.local` for one user.
+#
+#   <prefix>/lib/pictorelle/pictorelle          the program
+#   <prefix>/lib/pictorelle/language/*.ini      the language files, found beside the program
+#   <prefix>/lib/pictorelle/help/               the help pages, found beside the program
+#   <prefix>/bin/pictorelle                     relative symbolic link to ../lib/pictorelle/pictorelle
+#   <prefix>/share/applications/<id>.desktop    the menu entry
+#   <prefix>/share/metainfo/<id>.metainfo.xml   the software-centre description
+#   <prefix>/share/icons/hicolor/*/apps/<id>.*  the icon, 16 to 256 pixels and scalable
+#
+# The program finds language/ and help/ from its own real path, so the link on the PATH works,
+# and the build tree (build/pictorelle beside language/ and help/ of the source tree) works too.
+
+set(PICTORELLE_APP_ID org.example.Pictorelle)
+set(PICTORELLE_INSTALL_DIR lib/pictorelle CACHE STRING
+    "Folder below the prefix that holds the program with its language and help folders")
+
+install(TARGETS pictorelle RUNTIME DESTINATION ${PICTORELLE_INSTALL_DIR})
+install(DIRECTORY language/ DESTINATION ${PICTORELLE_INSTALL_DIR}/language
+        FILES_MATCHING PATTERN "*.ini")
+install(DIRECTORY help/ DESTINATION ${PICTORELLE_INSTALL_DIR}/help)
+
+# bin/pictorelle: a relative link, so the installed tree can be moved or staged with DESTDIR.
+file(RELATIVE_PATH PICTORELLE_LINK_TARGET /prefix/bin /prefix/${PICTORELLE_INSTALL_DIR}/pictorelle)
+install(CODE "
+  set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/pictorelle\")
+  message(STATUS \"Installing: \${link} -> ${PICTORELLE_LINK_TARGET}\")
+  file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
+  file(REMOVE \"\${link}\")
+  file(CREATE_LINK \"${PICTORELLE_LINK_TARGET}\" \"\${link}\" SYMBOLIC)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${CMAKE_INSTALL_PREFIX}/bin/pictorelle\")
+")
+
+install(FILES data/${PICTORELLE_APP_ID}.desktop DESTINATION share/applications)
+install(FILES data/${PICTORELLE_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+foreach(size 16 22 24 32 48 64 128 256)
+  install(FILES data/icons/hicolor/${size}x${size}/apps/${PICTORELLE_APP_ID}.png
+          DESTINATION share/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES data/icons/pictorelle.svg DESTINATION share/icons/hicolor/scalable/apps
+        RENAME ${PICTORELLE_APP_ID}.svg)
+
+if(BUILD_TESTING)
+  add_subdirectory(tests/install)
+endif()

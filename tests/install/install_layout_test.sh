@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Installs the built program into a temporary prefix (with a space in its path), and again staged
+# with DESTDIR, and checks the layout: the program with its language and help folders, the
+# launcher link on the PATH resolving to it, the menu entry, the metainfo and every icon.
+# usage: install_layout_test.sh CMAKE BUILD_DIR SOURCE_DIR APP_ID
+set -u
+cmake=$1 build=$2 source=$3 id=$4
+[ -x "$build/pictorelle" ] || { echo "SKIPPED: the program is not built"; exit 77; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+check_layout() {  # root of the installed tree as seen on disk
+  local root=$1 app=$1/lib/pictorelle
+  [ -x "$app/pictorelle" ] && [ ! -L "$app/pictorelle" ] || fail "$app/pictorelle is not the program"
+  [ -L "$root/bin/pictorelle" ] || fail "bin/pictorelle is not a symbolic link"
+  [ "$(readlink "$root/bin/pictorelle")" = ../lib/pictorelle/pictorelle ] ||
+    fail "bin/pictorelle points to '$(readlink "$root/bin/pictorelle")', not ../lib/pictorelle/pictorelle"
+  [ "$(readlink -f "$root/bin/pictorelle")" = "$(readlink -f "$app/pictorelle")" ] || fail "bin/pictorelle does not resolve"
+  for f in "$source"/language/*.ini; do
+    cmp -s "$f" "$app/language/$(basename "$f")" || fail "language/$(basename "$f") missing or different"
+  done
+  [ -f "$app/language/English.ini" ] || fail "no language/English.ini beside the program"
+  for f in "$source"/help/*; do
+    cmp -s "$f" "$app/help/$(basename "$f")" || fail "help/$(basename "$f") missing or different"
+  done
+  [ -f "$app/help/Introduction.htm" ] || fail "no help/Introduction.htm beside the program"
+  cmp -s "$source/data/$id.desktop" "$root/share/applications/$id.desktop" || fail "menu entry missing"
+  cmp -s "$source/data/$id.metainfo.xml" "$root/share/metainfo/$id.metainfo.xml" || fail "metainfo missing"
+  for size in 16 22 24 32 48 64 128 256; do
+    local icon=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
+    [ -f "$icon" ] || { fail "no ${size}x${size} icon"; continue; }
+    # The PNG header's width and height, big-endian at bytes 16 to 23.
+    [ "$(od --endian=big -An -tu4 -j16 -N8 "$icon" | xargs)" = "$size $size" ] ||
+      fail "the ${size}x${size} icon has another size"
+  done
+  [ -f "$root/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"
+}
+
+prefix="$work/pre fix"
+"$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "install into '$prefix'"; }
+check_layout "$prefix"
+# Installing again over the same tree replaces the link instead of failing.
+"$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "second install"; }
+grep -qxF "$prefix/bin/pictorelle" "$build/install_manifest.txt" || fail "the link is not in install_manifest.txt"
+
+DESTDIR="$work/stage" "$cmake" --install "$build" --prefix /opt/pictorelle-test >"$work/install.log" 2>&1 ||
+  { cat "$work/install.log"; fail "staged install"; }
+check_layout "$work/stage/opt/pictorelle-test"
+[ ! -e /opt/pictorelle-test ] || fail "a staged install wrote outside DESTDIR"
+
+[ $failures -eq 0 ] || exit 1
+echo "install layout passed"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installed program in a real window: install into a temporary prefix, start it from its
 # launcher link under a private X server, open a photo through the real file dialog, convert it,
-# close with Exit, and check the PNG and the settings file it leaves behind.
+# switch the language through the right-click menu, close with Exit, and check the PNG and the settings file it leaves behind.
 # usage: installed_window_test.sh CMAKE BUILD_DIR PHOTO
 set -u
 cmake=$1 build=$2 photo=$3
@@ -58,8 +58,14 @@ wait_for 100 grep -qxF "$out saved successfully." "$HOME/stdout.txt" || fail "no
 [ -s "$out" ] || fail "$out not written"
 if command -v pngcheck >/dev/null; then pngcheck -q "$out" || fail "pngcheck $out"; fi
 
-# ---- Language switch through the right-click menu goes here (to be added with the menu). ----
-# Expect the focus on Convert when this section starts, and leave it there.
+# Switch to German through the right-click menu on an empty part of the window: Language,
+# then the fourth entry (Chinese_Simplified_unicode, English, French_France, German_Germany).
+xdotool mousemove --window "$wid" 529 208 click 3
+sleep 0.7
+xdotool key Down Right
+sleep 0.4
+xdotool key Down Down Down Return
+sleep 0.7
 
 # Back to Exit (one step before Convert in tab order) and press it.
 xdotool windowfocus --sync "$wid"
@@ -70,7 +76,7 @@ pid=
 
 settings=$HOME/.config/TOLVARK/pictorelle.ini
 [ -f "$settings" ] || fail "no settings file $settings"
-# CurrentLanguage=english in section [Option].
-awk '/^\[/ { section = $0 } section == "[Option]" && $0 == "CurrentLanguage=english" { found = 1 }
-     END { exit !found }' "$settings" || { cat "$settings"; fail "no CurrentLanguage=english in [Option]"; }
+# The language chosen in the menu, in section [Option].
+awk '/^\[/ { section = $0 } section == "[Option]" && $0 == "CurrentLanguage=German_Germany" { found = 1 }
+     END { exit !found }' "$settings" || { cat "$settings"; fail "no CurrentLanguage=German_Germany in [Option]"; }
 echo "1 passed, 0 failed"

@@ -81,6 +81,23 @@ TEST_F(WholeProgramTest, LanguageMenuListsChecksAndSwitches)
     EXPECT_EQ(platform::SettingsStore::GetProfileString("Option", "CurrentLanguage", ""), "German_Germany");
 }
 
+TEST_F(WholeProgramTest, ThousandsOfLanguageFilesAndOddNames)
+{
+    QDir(dir_.path()).mkpath("base/language");
+    for (int i = 0; i < 2000; ++i)
+        WriteAll(TempPath(QString("base/language/L%1.ini").arg(i, 4, 10, QChar('0'))), "");
+    WriteAll(TempPath("base/language/$(rm -rf x);`id`.ini"), "");
+    WriteAll(TempPath("base/language/Fran\u00e7ais \u65e5\u672c.ini"), "");
+    theLanguage.Init(TempPath("base"), "english");
+    ASSERT_EQ(theLanguage.GetLanguageCount(), 2002);
+    (*prompts_)->QueueMenuChoice(0);
+    RightClickOn(dlg_.get());
+    const auto menu = (*prompts_)->OfKind(Kind::Menu).at(0);
+    EXPECT_EQ(menu.menuIds.size(), 1000u + 3u) << "the languages there are commands for, Font and About";
+    EXPECT_EQ(menu.menuIds[1000], ID_LANGUAGE_LAST);
+    EXPECT_EQ(menu.menuItems[1], "  $(rm -rf x);`id`");
+}
+
 TEST_F(WholeProgramTest, AboutHelpAndHomePage)
 {
     (*prompts_)->QueueMenuChoice(IDM_ABOUT);

@@ -112,6 +112,25 @@ TEST_F(SettingsAndTextTest, KeyboardEndingWritesNothingAndTheCloseBoxWrites)
     EXPECT_EQ(Stored("Option/nRotateAngel").toString(), "90");
 }
 
+TEST_F(SettingsAndTextTest, TooLongOutputPathIsReportedOnEnterAndOnClosing)
+{
+    SetText(1003, QString(300, 'a'));
+    (*prompts_)->QueueAnswer(IDOK);
+    dlg_->GotoDlgCtrl(1045);
+    QTest::keyClick(dlg_.get(), Qt::Key_Return);
+    EXPECT_FALSE(dlg_->isHidden()) << "Enter keeps the window open when the check fails";
+    (*prompts_)->QueueAnswer(IDOK);
+    Click(1037);
+    const auto messages = (*prompts_)->Messages();
+    ASSERT_EQ(messages.size(), 2u);
+    for (const auto& m : messages) {
+        EXPECT_EQ(m.text, "Enter no more than 256 characters.");
+        EXPECT_EQ(m.type, 0x30u) << "exclamation icon";
+    }
+    EXPECT_TRUE(dlg_->isHidden()) << "closing goes on";
+    EXPECT_EQ(Stored("Option/nRotateAngel").toString(), "0");
+}
+
 TEST_F(SettingsAndTextTest, UnknownStoredRotationIsKeptUntilTheUserPicks)
 {
     SettingsStore::WriteProfileInt("option", "NROTATEANGEL", 45);

@@ -5,7 +5,7 @@ set -eu
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libvips-dev zlib1g-dev
+  libvips-dev zlib1g-dev libjpeg-dev
   libgtest-dev libgmock-dev
   pngcheck fonts-dejavu-core
   xvfb xdotool

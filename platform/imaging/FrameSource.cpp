@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/JpegCoverage.h"
 #include "platform/imaging/LocalFileName.h"
@@ -61,7 +64,7 @@ std::unique_ptr<FrameSource> OpenFrameSource(const QString& path)
             return nullptr;
         int pages = 1;
         if (VipsFrameSource::IsPaged(loader) && vips_image_get_typeof(header.get_image(), VIPS_META_N_PAGES))
-            pages = std::max(1, header.get_int(VIPS_META_N_PAGES));
+            pages = std::clamp(header.get_int(VIPS_META_N_PAGES), 1, format == PhotoFormat::Gif ? kMaxGifFrames : kMaxPages);
         return std::make_unique<VipsFrameSource>(local, loader, pages);
     } catch (const vips::VError&) {
         vips_error_clear();

@@ -5,7 +5,12 @@ namespace platform {
 
 // Largest picture decoded or allocated, in pixels (about 268 megapixels, 1 GiB as RGBA).
 // Anything larger fails as an allocation failure instead of exhausting memory.
+// Fuzzing builds set a lower one, so that no single input takes seconds.
+#ifdef PICTORELLE_MAX_IMAGE_PIXELS
+inline constexpr std::int64_t kMaxImagePixels = PICTORELLE_MAX_IMAGE_PIXELS;
+#else
 inline constexpr std::int64_t kMaxImagePixels = std::int64_t{1} << 28;
+#endif
 
 // Memory budget at that limit. Opening a photo and converting it hold at most the decoded frame
 // (up to kMaxImagePixels x 4 bytes, 1 GiB, only while a decoder that cannot stream needs it:

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev
   pngcheck fonts-dejavu-core
   xvfb xdotool
+  clang-14 libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

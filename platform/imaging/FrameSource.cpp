@@ -12,6 +12,7 @@
 #include "platform/imaging/OpenPhotoFile.h"
 #include "platform/imaging/PhotoFormat.h"
 #include "platform/imaging/PhotoSource.h"
+#include "platform/imaging/PngCompleteness.h"
 #include "platform/imaging/QtFrameSource.h"
 #include "platform/imaging/VipsFrameSource.h"
 
@@ -51,9 +52,12 @@ std::unique_ptr<FrameSource> OpenFrameSource(const QString& path)
     const char* loader = VipsLoaderFor(format);
     if (!loader)
         return nullptr;
-    if (format == PhotoFormat::Jpeg) {
+    // Damage the decoders would only warn about, filling the rest of the picture.
+    if (format == PhotoFormat::Jpeg || format == PhotoFormat::Png) {
         const MappedFile file(fd.Get());
-        if (!JpegDataCoversPicture(file.Data(), file.Size()))
+        const bool whole = format == PhotoFormat::Jpeg ? JpegDataCoversPicture(file.Data(), file.Size())
+                                                       : PngIsComplete(file.Data(), file.Size());
+        if (!whole)
             return nullptr;
     }
     try {

@@ -29,9 +29,10 @@ const QString kSaveFailed = QStringLiteral("Failed to save the file!");
 QByteArray NoisyPhoto(const QString& dir, const char* extension)
 {
     const QString path = dir + "/noise." + extension;
-    vips::VImage noise = vips::VImage::gaussnoise(64, 48, vips::VImage::option()->set("sigma", 60.0))
-                             .bandjoin(vips::VImage::gaussnoise(64, 48))
-                             .bandjoin(vips::VImage::gaussnoise(64, 48))
+    const auto band = [](int seed) {
+        return vips::VImage::gaussnoise(64, 48, vips::VImage::option()->set("sigma", 60.0)->set("seed", seed));
+    };
+    vips::VImage noise = band(1).bandjoin(band(2)).bandjoin(band(3))
                              .cast(VIPS_FORMAT_UCHAR)
                              .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
     const QString ext = extension;
@@ -148,7 +149,8 @@ TEST_F(DamagedFilesTest, CutFilesOfEveryFormatAreRefused)
                  WriteAll(dir + "/whole." + ext, whole);
                  return dir + "/whole." + ext;
              }, 1});
-        for (double cut : {0.02, 0.25, 0.5, 0.75, 0.95}) {
+        // The last cut lands in a PNG's second IDAT chunk, which libvips alone only warns about.
+        for (double cut : {0.02, 0.25, 0.5, 0.75, 0.95, 0.98}) {
             const QString name = QString("cut_%1.%2").arg(int(cut * 100)).arg(ext);
             Run({name, [&](const QString& dir) {
                      WriteAll(dir + "/" + name, whole.left(qsizetype(whole.size() * cut)));

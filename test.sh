@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Pictorelle with its tests and runs every test,
-# once in a normal build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# once in a normal build and once under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then runs each fuzz target for a bounded time (FUZZ_SECONDS each, 60 by default).
 set -eu
 cd "$(dirname "$0")"
 tools/install-deps.sh
@@ -12,7 +13,15 @@ cmake --build build -j "$jobs"
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPICTORELLE_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:halt_on_error=1"
-export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-(cd build-asan && ctest --output-on-failure -j "$jobs")
+(
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:halt_on_error=1"
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+  cd build-asan && ctest --output-on-failure -j "$jobs"
+)
+
+# Fuzzing: libFuzzer targets built with clang, from the kept seeds; any finding fails the run.
+CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DPICTORELLE_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-fuzz -j "$jobs" --target fuzz_targets
+fuzz/run.sh build-fuzz "${FUZZ_SECONDS:-60}"

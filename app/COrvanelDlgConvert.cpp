@@ -1,8 +1,6 @@
 // The main window's conversion commands: Convert and Browse.
 #include <cstdio>
 
-#include <QApplication>
-
 #include "app/COrvanelDlg.h"
 #include "convert/EncoderLookup.h"
 #include "convert/PhotoPaths.h"
@@ -11,20 +9,12 @@
 #include "platform/ui/FileSystem.h"
 #include "platform/ui/SettingsStore.h"
 #include "platform/ui/TextToLong.h"
+#include "platform/ui/WaitCursor.h"
 #include "res/ResourceIds.h"
 #include "settings/SettingsKeys.h"
 
 namespace {
 constexpr int kSaveNameCapacity = 512;
-
-// Shows the wait cursor for as long as it lives.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 }  // namespace
 
 void COrvanelDlg::OnBnClickedButtonConvert()
@@ -34,6 +24,11 @@ void COrvanelDlg::OnBnClickedButtonConvert()
         return;
     }
     UpdateData(true);
+    // A FIFO or a device is never written to, nor even opened to see whether it exists.
+    if (platform::IsSpecialFile(m_strOutputFile)) {
+        Message(Text(IDS_STRING118), m_strOutputFile);
+        return;
+    }
     // The old file is kept until a complete new one replaces it, so a failed conversion loses nothing.
     if (platform::FileExists(m_strOutputFile)) {
         const int answer = Message(Text(IDS_STRING120, {m_strOutputFile}), Text(IDS_MESSAGE_WARNING),
@@ -41,7 +36,7 @@ void COrvanelDlg::OnBnClickedButtonConvert()
         if (answer != platform::IDYES)
             return;
     }
-    WaitCursor wait;
+    platform::WaitCursor wait;
     ConvertPhoto();
 }
 

@@ -6,6 +6,7 @@
 #include "convert/PhotoPaths.h"
 #include "platform/ui/SettingsStore.h"
 #include "platform/ui/TextToLong.h"
+#include "platform/ui/WaitCursor.h"
 #include "res/ResourceIds.h"
 #include "settings/SettingsKeys.h"
 
@@ -49,9 +50,12 @@ void COrvanelDlg::OnBnClickedButtonOpenPhoto()
     }
     SettingsStore::WriteProfileString(keys::kOption, keys::kLastPhotoFolder, GetFolderOfPath(*chosen));
 
-    m_photo.Open(*chosen);
-    if (QWidget* preview = GetDlgItem(IDC_STATIC_PREVIEW))
-        preview->repaint();  // drawn at once, before any message below
+    {
+        const platform::WaitCursor wait;
+        m_photo.Open(*chosen);
+        if (QWidget* preview = GetDlgItem(IDC_STATIC_PREVIEW))
+            preview->repaint();  // drawn at once, before any message below
+    }
 
     const QString& photoFile = m_photo.Path();
     QString displayName;
@@ -141,6 +145,7 @@ void COrvanelDlg::OnEnUpdateFrameNumber()
         SetDlgItemInt(IDC_EDIT_FRAME_NUMBER, *frame);
         return;
     }
+    const platform::WaitCursor wait;
     m_photo.SelectFrame(s, *frame);
     InvalidateAndUpdate();
 }
@@ -155,6 +160,7 @@ void COrvanelDlg::OnEnKillfocusFrameNumber()
         return;
     const int n = platform::TextToLong(text);
     if (n >= 0 && n < m_photo.FrameCount(s)) {
+        const platform::WaitCursor wait;
         m_photo.SelectFrame(s, n);
         InvalidateAndUpdate();
         return;

@@ -5,11 +5,12 @@ set -eu
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libvips-dev zlib1g-dev
+  libvips-dev zlib1g-dev libjpeg-dev
   libgtest-dev libgmock-dev
   pngcheck fonts-dejavu-core fonts-droid-fallback
   xvfb xdotool
   desktop-file-utils appstream librsvg2-bin
+  clang-14 libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

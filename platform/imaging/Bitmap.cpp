@@ -1,6 +1,7 @@
 #include "platform/imaging/Bitmap.h"
 
 #include <cmath>
+#include <cstring>
 
 #include <glib.h>
 #include <vips/vips8>
@@ -11,6 +12,7 @@
 #include "platform/imaging/ImageImpl.h"
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/PngWriter.h"
+#include "platform/imaging/RotateInPlace.h"
 
 namespace platform {
 namespace {
@@ -23,6 +25,22 @@ VipsKernel KernelFor(InterpolationMode mode)
     case InterpolationMode::HighQualityBilinear: return VIPS_KERNEL_LINEAR;
     default: return VIPS_KERNEL_CUBIC;
     }
+}
+
+struct RowTarget {
+    std::uint8_t* pixels;
+    std::size_t stride;
+};
+
+// Receives the rendered rows in order, on libvips' writer thread.
+int CopyRows(VipsRegion* region, VipsRect* area, void* a)
+{
+    const auto* target = static_cast<const RowTarget*>(a);
+    const std::size_t bytes = static_cast<std::size_t>(area->width) * 3;
+    for (int y = area->top; y < area->top + area->height; ++y)
+        std::memcpy(target->pixels + static_cast<std::size_t>(y) * target->stride + static_cast<std::size_t>(area->left) * 3,
+                    VIPS_REGION_ADDR(region, area->left, y), bytes);
+    return 0;
 }
 
 }  // namespace
@@ -79,19 +97,20 @@ Status Bitmap::DrawImage(const Image& source)
         const auto rendered = source.impl_->RenderActiveFrame(width_, height_, KernelFor(interpolation_));
         if (!rendered)
             return Status::WrongState;
-        // The bitmap adopts the buffer libvips renders into: no second full-size copy.
-        size_t bytes = 0;
-        auto* data = static_cast<std::uint8_t*>(rendered->write_to_memory(&bytes));
-        if (bytes != static_cast<size_t>(width_) * height_ * 3) {
-            g_free(data);
+        if (rendered->width() != width_ || rendered->height() != height_ || rendered->bands() != 3 ||
+            rendered->format() != VIPS_FORMAT_UCHAR)
             return Status::GenericError;
-        }
-        pixels_.reset(data);
-        return Status::Ok;
+        // Rendered straight into our own pixels: no second whole picture.
+        RowTarget target{pixels_.get(), static_cast<std::size_t>(Stride())};
+        if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0)
+            return Status::Ok;
+        vips_error_clear();
     } catch (const std::exception&) {  // vips::VError, or memory running out
         vips_error_clear();
-        return Status::OutOfMemory;
     }
+    // A failed drawing leaves the picture black, as it started.
+    std::memset(pixels_.get(), 0, static_cast<std::size_t>(Stride()) * height_);
+    return Status::OutOfMemory;
 }
 
 Status Bitmap::RotateFlip(RotateFlipType type)
@@ -103,27 +122,8 @@ Status Bitmap::RotateFlip(RotateFlipType type)
         return Status::InvalidParameter;
     if (value == 0)
         return Status::Ok;
-    static constexpr VipsAngle kAngles[] = {VIPS_ANGLE_D0, VIPS_ANGLE_D90, VIPS_ANGLE_D180, VIPS_ANGLE_D270};
-    try {
-        vips::VImage px = vips::VImage::new_from_memory(pixels_.get(), static_cast<size_t>(Stride()) * height_,
-                                                        width_, height_, 3, VIPS_FORMAT_UCHAR);
-        if (value % 4 != 0)
-            px = px.rot(kAngles[value % 4]);
-        if (value >= 4)
-            px = px.flip(VIPS_DIRECTION_HORIZONTAL);
-        size_t bytes = 0;
-        auto* data = static_cast<std::uint8_t*>(px.write_to_memory(&bytes));
-        const int w = px.width();
-        const int h = px.height();
-        px = vips::VImage();  // drop the view of the old pixels before freeing them
-        pixels_.reset(data);
-        width_ = w;
-        height_ = h;
-        return Status::Ok;
-    } catch (const std::exception&) {  // vips::VError, or memory running out
-        vips_error_clear();
-        return Status::OutOfMemory;
-    }
+    // Turned in place: a picture as large as the limit allows is never held twice.
+    return RotateFlipInPlace(pixels_.get(), width_, height_, value) ? Status::Ok : Status::OutOfMemory;
 }
 
 Status Bitmap::Save(const QString& path, const Guid& encoder) const

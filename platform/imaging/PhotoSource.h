@@ -12,8 +12,8 @@ namespace platform {
 // when the file cannot be opened.
 vips::VSource OpenPhotoSource(const QByteArray& localName);
 
-// The allowed loader that libvips picks for source's contents, by its file loader's nickname
-// ("jpegload"), or "" when it picks none or one that is not allowed.
-std::string AllowedLoaderFor(const vips::VSource& source);
+// Runs the named allowed loader ("jpegload") on source with options, which it frees; libvips
+// never guesses the format itself. Throws vips::VError when the loader refuses the data.
+vips::VImage LoadPhoto(const std::string& loader, const vips::VSource& source, vips::VOption* options);
 
 }  // namespace platform

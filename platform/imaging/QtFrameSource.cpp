@@ -4,7 +4,10 @@
 #include <QImage>
 #include <QImageReader>
 
+#include "platform/imaging/BmpCompleteness.h"
+#include "platform/imaging/IconDirectory.h"
 #include "platform/imaging/ImagingLimits.h"
+#include "platform/imaging/MappedFile.h"
 #include "platform/imaging/MemoryCopy.h"
 #include "platform/imaging/OpenPhotoFile.h"
 #include "platform/imaging/PixelPipeline.h"
@@ -24,25 +27,25 @@ bool OpenForReader(const QByteArray& localName, QFile& file)
 
 }  // namespace
 
-QtFrameSource::QtFrameSource(QByteArray localName, QByteArray format, int count)
-    : localName_(std::move(localName)), format_(std::move(format)), count_(count)
+QtFrameSource::QtFrameSource(QByteArray localName, QByteArray format, std::vector<int> images)
+    : localName_(std::move(localName)), format_(std::move(format)), images_(std::move(images))
 {
 }
 
-std::unique_ptr<FrameSource> QtFrameSource::FromFile(const QByteArray& localName)
+std::unique_ptr<FrameSource> QtFrameSource::FromFile(const QByteArray& localName, int fd, PhotoFormat format)
 {
-    QFile file;
-    if (!OpenForReader(localName, file))
+    const MappedFile file(fd);
+    if (format == PhotoFormat::Bmp) {
+        if (!BmpIsComplete(file.Data(), file.Size()))
+            return nullptr;
+        return std::make_unique<QtFrameSource>(localName, "bmp", std::vector<int>{0});
+    }
+    if (format != PhotoFormat::Ico)
         return nullptr;
-    QImageReader reader(&file);
-    const QByteArray format = reader.format();  // from the contents
-    if (format != "bmp" && format != "ico")
+    std::vector<int> images = IconImagesInFile(file.Data(), file.Size());
+    if (images.empty())
         return nullptr;
-    reader.setFormat(format);
-    const int count = format == "ico" ? reader.imageCount() : 1;
-    if (count <= 0)
-        return nullptr;
-    return std::make_unique<QtFrameSource>(localName, format, count);
+    return std::make_unique<QtFrameSource>(localName, "ico", std::move(images));
 }
 
 Guid QtFrameSource::Dimension() const
@@ -78,13 +81,15 @@ bool QtFrameSource::Decode(int index) const
 {
     if (index == decodedIndex_)
         return true;
-    if (index < 0 || index >= count_)
+    if (index < 0 || index >= FrameCount())
         return false;
     QFile file;
     if (!OpenForReader(localName_, file))
         return false;
     QImageReader reader(&file, format_);
-    if (index > 0 && !reader.jumpToImage(index))
+    reader.setAutoDetectImageFormat(false);  // the first bytes chose the reader; no other may try
+    const int entry = images_[static_cast<std::size_t>(index)];
+    if (entry > 0 && !reader.jumpToImage(entry))
         return false;
     const QSize size = reader.size();
     if (size.isValid() && !FitsImageLimit(size.width(), size.height()))

@@ -1,5 +1,7 @@
 #include "platform/imaging/VipsFrameSource.h"
 
+#include <algorithm>
+
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/PhotoSource.h"
 #include "platform/imaging/PixelPipeline.h"
@@ -30,7 +32,8 @@ std::optional<FrameInfo> VipsFrameSource::Open(int index) const
         info.width = header.width();
         info.height = header.height();
         info.dpiX = ResolutionOrDefault(header);
-        const int shrink = IsJpeg() ? JpegShrinkFor(info.width, info.height, kPreviewSide, kPreviewSide) : 1;
+        // Shrunk while decoding where the decoder can: a whole frame is never held for the preview.
+        const int shrink = ShrinkOnLoad(info.width, info.height, kPreviewSide, kPreviewSide);
         info.preview = PreviewCopy(NormalisePixels(Load(index, shrink)));
         return info;
     } catch (const std::exception&) {  // vips::VError, or memory running out
@@ -42,9 +45,18 @@ std::optional<FrameInfo> VipsFrameSource::Open(int index) const
 vips::VImage VipsFrameSource::Render(int index, int width, int height, VipsKernel kernel) const
 {
     const vips::VImage header = Load(index, 1);
-    // Decoding a JPEG at a fraction of its size is much faster when the output is small.
-    const int shrink = IsJpeg() ? JpegShrinkFor(header.width(), header.height(), width, height) : 1;
+    // Decoding at a fraction of the size is much faster when the output is small.
+    const int shrink = ShrinkOnLoad(header.width(), header.height(), width, height);
     return StretchOntoBlack(NormalisePixels(Load(index, shrink)), width, height, kernel);
+}
+
+int VipsFrameSource::ShrinkOnLoad(int width, int height, int minWidth, int minHeight) const
+{
+    if (IsJpeg())
+        return JpegShrinkFor(width, height, minWidth, minHeight);
+    if (IsWebp())
+        return std::max(1, std::min(width / std::max(1, minWidth), height / std::max(1, minHeight)));
+    return 1;
 }
 
 bool VipsFrameSource::IsPaged(const std::string& loader)
@@ -60,9 +72,11 @@ vips::VImage VipsFrameSource::Load(int index, int shrink) const
                         ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
     if (IsPaged(loader_))
         options->set("page", index)->set("n", 1);
-    if (shrink > 1)
+    if (shrink > 1 && IsJpeg())
         options->set("shrink", shrink);
-    return vips::VImage::new_from_source(source, "", options);
+    else if (shrink > 1 && IsWebp())
+        options->set("scale", 1.0 / shrink);
+    return LoadPhoto(loader_, source, options);
 }
 
 }  // namespace platform

@@ -26,6 +26,10 @@ public:
 
 private:
     bool IsJpeg() const { return loader_ == "jpegload"; }
+    bool IsWebp() const { return loader_ == "webpload"; }
+    // The factor the decoder shrinks by while keeping at least minWidth x minHeight; 1 for
+    // decoders that cannot.
+    int ShrinkOnLoad(int width, int height, int minWidth, int minHeight) const;
     vips::VImage Load(int index, int shrink) const;
 
     QByteArray localName_;

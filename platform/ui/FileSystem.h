@@ -3,7 +3,12 @@
 
 namespace platform {
 
-// True when the file can be opened for reading.
+// True when path names a regular file (or a link to one) that can be opened for reading.
+// Nothing else is opened, so a FIFO or a device never blocks the caller.
 bool FileExists(const QString& path);
+
+// True when path names a FIFO, a socket or a device, or a link to one: something that is
+// neither a regular file nor a folder, and that no photo or PNG is read from or written to.
+bool IsSpecialFile(const QString& path);
 
 }  // namespace platform

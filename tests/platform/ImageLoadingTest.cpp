@@ -61,9 +61,8 @@ TEST_F(ImageLoadingTest, FormatsOutsideTheAllowlistAreUndecodable)
     WriteAll(Path("a.svg"), "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'/>");
     WriteAll(Path("a.pdf"), "%PDF-1.4\n1 0 obj<<>>endobj\ntrailer<<>>\n%%EOF\n");
     for (const char* name : {"a.ppm", "a.v", "a.csv", "a.svg", "a.pdf"}) {
-        // libvips may still sniff a blocked loader from a source; it is not taken, and cannot run.
+        // Were libvips asked to guess, the loaders it would find are blocked.
         const vips::VSource source = platform::OpenPhotoSource(QFile::encodeName(Path(name)));
-        EXPECT_EQ(platform::AllowedLoaderFor(source), "") << name;
         EXPECT_THROW(vips::VImage::new_from_source(source, ""), vips::VError) << name;
         vips_error_clear();
         auto image = Image::LoadFromFile(Path(name));

@@ -1,4 +1,6 @@
 // The window services: number reading, settings store, file filters, dialog units and edits.
+#include <sys/stat.h>
+
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSettings>
@@ -71,16 +73,30 @@ TEST(DialogUnits, ScaleByBaseUnits)
     EXPECT_EQ(platform::DialogUnitsToPixels(0, 0, 378, 273, units).size(), QSize(567, 444));
 }
 
-TEST(FileExists, OnlyReadableFiles)
+TEST(FileExists, OnlyReadableRegularFilesAndNeverBlocks)
 {
     QTemporaryDir dir;
-    EXPECT_FALSE(platform::FileExists(""));
-    EXPECT_FALSE(platform::FileExists(dir.path()));
-    EXPECT_FALSE(platform::FileExists(dir.filePath("none")));
     QFile f(dir.filePath("yes"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
-    EXPECT_TRUE(platform::FileExists(dir.filePath("yes")));
+    ::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600);  // opening it to read would block
+    QFile::link(dir.filePath("fifo"), dir.filePath("link_to_fifo"));
+    QFile::link(dir.filePath("yes"), dir.filePath("link_to_yes"));
+    const struct {
+        QString path;
+        bool exists, special;
+    } cases[] = {{"", false, false},
+                 {dir.path(), false, false},
+                 {dir.filePath("none"), false, false},
+                 {dir.filePath("yes"), true, false},
+                 {dir.filePath("link_to_yes"), true, false},
+                 {dir.filePath("fifo"), false, true},
+                 {dir.filePath("link_to_fifo"), false, true},
+                 {"/dev/null", false, true}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(platform::FileExists(c.path), c.exists) << c.path.toStdString();
+        EXPECT_EQ(platform::IsSpecialFile(c.path), c.special) << c.path.toStdString();
+    }
 }
 
 namespace {

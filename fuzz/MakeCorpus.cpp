@@ -1,0 +1,100 @@
+// Writes the fuzzers' seed corpus: small photos of every format we decode (some with several
+// frames), PNG writer inputs and message texts.
+//
+//   fuzz_make_corpus CORPUS_DIR
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <vips/vips8>
+
+namespace {
+
+using vips::VImage;
+
+VImage Gradient(int width, int height, int shade)
+{
+    VImage x = VImage::xyz(width, height);
+    VImage rgb = x.extract_band(0).bandjoin(x.extract_band(1)).bandjoin(x.extract_band(0) + shade);
+    return (rgb * 23).cast(VIPS_FORMAT_UCHAR).copy(VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+}
+
+VImage Frames(int width, int height, int count)
+{
+    std::vector<VImage> frames;
+    for (int k = 0; k < count; ++k)
+        frames.push_back(Gradient(width, height, 40 * k));
+    VImage all = VImage::arrayjoin(frames, VImage::option()->set("across", 1)).copy();
+    all.set(VIPS_META_PAGE_HEIGHT, height);
+    all.set("delay", std::vector<int>(count, 50));
+    return all;
+}
+
+void Write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QByteArray Utf16(const QString& text, char valueCount)
+{
+    return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2) + valueCount;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s CORPUS_DIR\n", argv[0]);
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (VIPS_INIT(argv[0]))
+        return 2;
+    const QString root = QString::fromLocal8Bit(argv[1]);
+    const QString photo = root + "/fuzz_photo/";
+    QDir().mkpath(photo);
+    const auto save = [&](const VImage& image, const char* name, const char* options = "[strip]") {
+        try {
+            image.write_to_file((photo + name + options).toLocal8Bit().constData());
+        } catch (const vips::VError& e) {
+            std::fprintf(stderr, "%s: %s\n", name, e.what());  // no encoder here: left out
+        }
+    };
+    save(Gradient(12, 8, 0), "still.jpg");
+    save(Gradient(12, 8, 0), "restarts.jpg", "[strip,restart_interval=1]");
+    save(Gradient(12, 8, 0), "still.png");
+    save(Gradient(12, 8, 0).bandjoin_const({200}), "alpha.png");
+    save(Frames(6, 4, 3), "frames.gif");
+    save(Frames(6, 4, 3), "pages.tif");
+    save(Frames(6, 4, 2), "frames.webp", "[strip,lossless]");
+    save(Gradient(12, 8, 0), "still.heic");
+    save(Gradient(12, 8, 0), "still.jxl");
+    save(Gradient(12, 8, 0), "still.jp2");
+    QImage small(12, 8, QImage::Format_RGB888);
+    small.fill(QColor(40, 90, 160));
+    small.save(photo + "still.bmp", "bmp");
+    QImageWriter ico(photo + "icon.ico", "ico");
+    ico.write(small.scaled(16, 16));
+
+    const QString png = root + "/fuzz_png_writer/";
+    QDir().mkpath(png);
+    Write(png + "small", QByteArray("\x05\x03\x00\x02\x01\x40\x58\x40pixels", 14));
+    Write(png + "noisy", QByteArray::fromHex("ff0102030405060708090a0b0c0d0e0f8899aabbccddeeff00112233445566778899"));
+
+    const QString text = root + "/fuzz_format_text/";
+    QDir().mkpath(text);
+    Write(text + "exists", Utf16(QStringLiteral("%s exists. Do you want to replace it?"), 1));
+    Write(text + "range", Utf16(QStringLiteral("Set frame from 0 to %d"), 2));
+    Write(text + "hostile", Utf16(QStringLiteral("100%% %n %x %s %d %"), 3));
+    vips_shutdown();
+    return 0;
+}

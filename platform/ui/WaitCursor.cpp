@@ -1,0 +1,17 @@
+#include "platform/ui/WaitCursor.h"
+
+#include <QApplication>
+
+namespace platform {
+
+WaitCursor::WaitCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WaitCursor::~WaitCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
+
+}  // namespace platform

@@ -1,0 +1,287 @@
+// Damaged, hostile and special files through the real main window's open, frame and convert
+// steps: each is refused with the message the user gets for that step, or opens whole; nothing
+// blocks, spins or crashes (each case runs under a watchdog).
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <vips/vips8>
+
+#include "support/Fixtures.h"
+#include "support/MainDialogFixture.h"
+#include "support/Watchdog.h"
+
+using platform::IDOK;
+
+namespace {
+
+constexpr double kCaseSeconds = 20;  // generous for the sanitizer build on a busy machine
+const QString kUndecodable = QStringLiteral("Can not get the width of the photo!");
+const QString kSaveFailed = QStringLiteral("Failed to save the file!");
+
+// A noisy picture in a format, so that its pixel data fills most of the file; empty when this
+// machine's libvips cannot write the format.
+QByteArray NoisyPhoto(const QString& dir, const char* extension)
+{
+    const QString path = dir + "/noise." + extension;
+    const auto band = [](int seed) {
+        return vips::VImage::gaussnoise(64, 48, vips::VImage::option()->set("sigma", 60.0)->set("seed", seed));
+    };
+    vips::VImage noise = band(1).bandjoin(band(2)).bandjoin(band(3))
+                             .cast(VIPS_FORMAT_UCHAR)
+                             .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+    const QString ext = extension;
+    if (ext == "bmp" || ext == "ico") {
+        size_t bytes = 0;
+        void* mem = noise.write_to_memory(&bytes);
+        const QImage image(static_cast<const uchar*>(mem), 64, 48, 64 * 3, QImage::Format_RGB888);
+        const bool ok = (ext == "ico" ? image.scaled(48, 48) : image).save(path, extension);
+        g_free(mem);
+        return ok ? ReadAll(path) : QByteArray();
+    }
+    try {
+        noise.write_to_file((path + "[strip]").toLocal8Bit().constData());
+    } catch (const vips::VError&) {
+        vips_error_clear();
+        return {};
+    }
+    return ReadAll(path);
+}
+
+// The JPEG's first frame header's height and width set to the given ones.
+QByteArray WithJpegSize(QByteArray jpeg, int width, int height)
+{
+    const int sof = jpeg.indexOf("\xFF\xC0");
+    if (sof > 0) {
+        jpeg[sof + 5] = char(height >> 8);
+        jpeg[sof + 6] = char(height);
+        jpeg[sof + 7] = char(width >> 8);
+        jpeg[sof + 8] = char(width);
+    }
+    return jpeg;
+}
+
+// A GIF whose every frame is 2 x 2 pixels, black for even frames and white for odd ones.
+QByteArray GifOfFrames(int frames)
+{
+    QByteArray gif = QByteArray("GIF89a\x02\x00\x02\x00\xF0\x00\x00", 13) + QByteArray("\0\0\0\xFF\xFF\xFF", 6);
+    for (int k = 0; k < frames; ++k) {
+        gif += QByteArray("\x21\xF9\x04\x00\x0A\x00\x00\x00", 8);
+        gif += QByteArray("\x2C\0\0\0\0\x02\0\x02\0\0", 10);
+        // Minimum code size 2; each pixel after a clear code keeps the codes 3 bits wide.
+        const unsigned px = k % 2;
+        const unsigned codes[] = {4, px, 4, px, 4, px, 4, px, 5};
+        QByteArray data;
+        unsigned bits = 0, count = 0;
+        for (unsigned c : codes) {
+            bits |= c << count;
+            for (count += 3; count >= 8; count -= 8, bits >>= 8)
+                data += char(bits & 0xFF);
+        }
+        if (count)
+            data += char(bits & 0xFF);
+        gif += '\x02' + QByteArray(1, char(data.size())) + data + QByteArray(1, '\0');
+    }
+    return gif + ';';
+}
+
+// A PNG header claiming 100000 x 100000 pixels over one pixel's data.
+QByteArray PngClaiming100000(const QString& dir)
+{
+    vips::VImage::black(1, 1).cast(VIPS_FORMAT_UCHAR).write_to_file((dir + "/one.png").toLocal8Bit().constData());
+    QByteArray png = ReadAll(dir + "/one.png");
+    const int ihdr = png.indexOf("IHDR");
+    const char size[8] = {0, 1, char(0x86), char(0xA0), 0, 1, char(0x86), char(0xA0)};
+    png.replace(ihdr + 4, 8, QByteArray(size, 8));
+    return png;  // the checksum is left wrong too: either way it must not decode
+}
+
+struct Case {
+    QString name;
+    std::function<QString(const QString& dir)> make;  // writes the file, returns its path
+    int frames;  // 0: refused at opening; otherwise the frames offered
+};
+
+class DamagedFilesTest : public MainDialogFixture {
+protected:
+    std::string Messages() const { return (*prompts_)->MessageTexts().join(" | ").toStdString(); }
+    // Opens the case's file and checks what the window says; then every offered frame's last one
+    // is chosen and converted.
+    void Run(const Case& c)
+    {
+        SCOPED_TRACE(c.name.toStdString());
+        const QString path = c.make(dir_.path());
+        const Watchdog watchdog(c.name.toStdString(), kCaseSeconds);
+        (*prompts_)->Clear();
+        if (c.frames == 0)
+            (*prompts_)->QueueAnswer(IDOK);
+        OpenPhoto(path);
+        if (c.frames == 0) {
+            EXPECT_EQ(Messages(), kUndecodable.toStdString());
+        } else {
+            EXPECT_EQ(Messages(), "");
+            EXPECT_EQ(TextOf(1040), QString("Set frame from 0 to %1").arg(c.frames - 1));
+            SetText(1041, QString::number(c.frames - 1));
+            SetText(1005, "16");
+            SetText(1006, "12");
+            SetText(1003, TempPath("out.png"));
+            QFile::remove(TempPath("out.png"));
+            Click(1000);
+            EXPECT_EQ(Messages(), "");
+            EXPECT_EQ(DecodeFile(TempPath("out.png")).width, 16);
+        }
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone again";
+    }
+};
+
+TEST_F(DamagedFilesTest, CutFilesOfEveryFormatAreRefused)
+{
+    for (const char* ext : {"jpg", "png", "gif", "tif", "webp", "heic", "jxl", "jp2", "bmp", "ico"}) {
+        const QByteArray whole = NoisyPhoto(dir_.path(), ext);
+        if (whole.isEmpty())
+            continue;  // no encoder for it here
+        Run({QString("whole.%1").arg(ext), [&](const QString& dir) {
+                 WriteAll(dir + "/whole." + ext, whole);
+                 return dir + "/whole." + ext;
+             }, 1});
+        // The last cut lands in a PNG's second IDAT chunk, which libvips alone only warns about.
+        for (double cut : {0.02, 0.25, 0.5, 0.75, 0.95, 0.98}) {
+            const QString name = QString("cut_%1.%2").arg(int(cut * 100)).arg(ext);
+            Run({name, [&](const QString& dir) {
+                     WriteAll(dir + "/" + name, whole.left(qsizetype(whole.size() * cut)));
+                     return dir + "/" + name;
+                 }, 0});
+        }
+    }
+}
+
+TEST_F(DamagedFilesTest, EmptyWrongAndForgedFilesAreRefused)
+{
+    const auto file = [](const QString& name, std::function<QByteArray(const QString&)> bytes) {
+        return Case{name, [=](const QString& dir) {
+                        WriteAll(dir + "/" + name, bytes(dir));
+                        return dir + "/" + name;
+                    }, 0};
+    };
+    const Case cases[] = {
+        file("empty.jpg", [](const QString&) { return QByteArray(); }),
+        file("empty.ico", [](const QString&) { return QByteArray(); }),
+        file("text.jpg", [](const QString&) { return QByteArray("not a photo\n"); }),
+        file("page.pdf", [](const QString&) { return QByteArray("%PDF-1.4\n1 0 obj<<>>endobj\ntrailer<<>>\n%%EOF\n"); }),
+        file("drawing.svg", [](const QString&) { return QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='9' height='9'/>"); }),
+        file("bomb.png", PngClaiming100000),
+        // 100000 x 100000 pixels at 24 bits, and no pixel data.
+        file("bomb.bmp", [](const QString&) {
+            return QByteArray("BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\xA0\x86\x01\0\xA0\x86\x01\0\x01\0\x18\0", 30) +
+                   QByteArray(24, '\0');
+        }),
+        // A 640 x 480 picture's data under a header raised to 16000 x 16000.
+        file("forged.jpg", [](const QString& dir) {
+            const QString path = dir + "/640.jpg";
+            vips::VImage::gaussnoise(640, 480).cast(VIPS_FORMAT_UCHAR).write_to_file(path.toLocal8Bit().constData());
+            return WithJpegSize(ReadAll(path), 16000, 16000);
+        }),
+        file("icon_claims_more.ico", [](const QString&) {
+            return QByteArray("\0\0\1\0\x05\0", 6) + QByteArray(16 * 5, '\x10');  // five entries, no images
+        }),
+    };
+    for (const Case& c : cases)
+        Run(c);
+}
+
+TEST_F(DamagedFilesTest, HarmlessJpegWarningsStillOpen)
+{
+    const auto jpeg = [](const QString& dir, int restartInterval) {
+        const QString path = dir + "/camera.jpg";
+        vips::VImage::gaussnoise(256, 192).cast(VIPS_FORMAT_UCHAR).jpegsave(
+            path.toLocal8Bit().constData(), vips::VImage::option()->set("restart_interval", restartInterval));
+        return ReadAll(path);
+    };
+    const Case cases[] = {
+        {"extraneous_bytes.jpg", [&](const QString& dir) {
+             QByteArray j = jpeg(dir, 0);
+             j.insert(j.size() - 2, QByteArray("\x00\x13\x37\x00", 4));  // before the end-of-image marker
+             WriteAll(dir + "/x.jpg", j);
+             return dir + "/x.jpg";
+         }, 1},
+        {"restart_marker_out_of_place.jpg", [&](const QString& dir) {
+             QByteArray j = jpeg(dir, 4);
+             const int rst = j.indexOf("\xFF\xD2");
+             j[rst + 1] = '\xD4';  // RST2 written as RST4
+             WriteAll(dir + "/r.jpg", j);
+             return dir + "/r.jpg";
+         }, 1},
+        {"data_short_in_the_last_row.jpg", [&](const QString& dir) {
+             QByteArray j = jpeg(dir, 0);
+             j.remove(j.size() - 6, 4);  // a few bytes of the last blocks lost before the marker
+             WriteAll(dir + "/s.jpg", j);
+             return dir + "/s.jpg";
+         }, 1},
+    };
+    for (const Case& c : cases)
+        Run(c);
+}
+
+TEST_F(DamagedFilesTest, SpecialFilesNeverBlock)
+{
+    const Case cases[] = {
+        {"fifo.jpg", [](const QString& dir) {
+             ::mkfifo(QFile::encodeName(dir + "/fifo.jpg").constData(), 0600);
+             return dir + "/fifo.jpg";
+         }, 0},
+        {"link_to_dev_zero.jpg", [](const QString& dir) {
+             QFile::link("/dev/zero", dir + "/zero.jpg");
+             return dir + "/zero.jpg";
+         }, 0},
+        // 2 GB of zeros named .jpg: refused from its first bytes, as fast as a small file.
+        {"sparse_2GB.jpg", [](const QString& dir) {
+             const QByteArray name = QFile::encodeName(dir + "/sparse.jpg");
+             const int fd = ::open(name.constData(), O_CREAT | O_WRONLY, 0600);
+             EXPECT_EQ(::ftruncate(fd, off_t{2} << 30), 0);
+             ::close(fd);
+             return dir + "/sparse.jpg";
+         }, 0},
+    };
+    for (const Case& c : cases)
+        Run(c);
+
+    // As the output: refused at once, nothing opened or written.
+    OpenPhoto(WriteSolid(TempPath("p.png"), 20, 10, {1, 2, 3}));
+    ::mkfifo(QFile::encodeName(TempPath("out_fifo.png")).constData(), 0600);
+    QFile::link("/dev/null", TempPath("out_null.png"));
+    for (const QString& out : {TempPath("out_fifo.png"), TempPath("out_null.png")}) {
+        const Watchdog watchdog(out.toStdString(), kCaseSeconds);
+        (*prompts_)->Clear();
+        (*prompts_)->QueueAnswer(IDOK);
+        SetText(1003, out);
+        Click(1000);
+        ASSERT_EQ(Messages(), kSaveFailed.toStdString());
+        EXPECT_EQ((*prompts_)->Messages()[0].caption, out);
+    }
+    struct stat st {};
+    EXPECT_TRUE(::lstat(QFile::encodeName(TempPath("out_fifo.png")).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+}
+
+TEST_F(DamagedFilesTest, ManyFramesOfferWhatCanBeReached)
+{
+    const Case cases[] = {
+        {"5000_frames.gif", [](const QString& dir) {
+             WriteAll(dir + "/many.gif", GifOfFrames(5000));
+             return dir + "/many.gif";
+         }, 4097},  // libvips' GIF decoder stops there: kMaxGifFrames
+        {"icon_claims_5_holds_3.ico", [](const QString& dir) {
+             QByteArray ico = ReadAll(DataFile("icon_3_sizes.ico"));
+             ico[4] = 5;  // two more entries claimed; where they would be lies the first image
+             return WriteAll(dir + "/five.ico", ico), dir + "/five.ico";
+         }, 3},
+    };
+    for (const Case& c : cases)
+        Run(c);
+}
+
+}  // namespace

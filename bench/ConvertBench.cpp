@@ -325,7 +325,9 @@ int main(int argc, char** argv)
                                                      std::string(c.width) + "x" + c.height + "!"};
                     if (c.angle)
                         args.insert(args.end(), {"-rotate", "90"});
-                    args.push_back(mout);
+                    // PNG24: the same 24-bit RGB file as ours; on a picture of few colours ImageMagick
+                    // would otherwise write a palette file, which is different work.
+                    args.push_back("PNG24:" + mout);
                     im.runs.push_back(RunChild(args, mout));
                 }
                 if (vipsCli) {

@@ -41,31 +41,34 @@ std::unique_ptr<z_stream> NewStream(int level, int strategy) {
 }  // namespace
 
 StripDeflater::StripDeflater() {
-    // The destructor does not run when this throws: streams already started are ended here.
     runs_ = NewStream(1, Z_RLE);
     try {
-        matches_ = NewStream(kMatchLevel, Z_DEFAULT_STRATEGY);
         quick_ = NewStream(1, Z_DEFAULT_STRATEGY);
     } catch (...) {
-        deflateEnd(runs_.get());
-        if (matches_) deflateEnd(matches_.get());
+        deflateEnd(runs_.get());  // the destructor does not run when this throws
         throw;
     }
 }
 
 StripDeflater::~StripDeflater() {
     deflateEnd(runs_.get());
-    deflateEnd(matches_.get());
     deflateEnd(quick_.get());
+    if (matches_) deflateEnd(matches_.get());
+}
+
+// Made on first use: a photo never needs it, and it costs a third of a megabyte a thread.
+z_stream& StripDeflater::matchStream() {
+    if (!matches_) matches_ = NewStream(kMatchLevel, Z_DEFAULT_STRATEGY);
+    return *matches_;
 }
 
 bool StripDeflater::compress(const std::uint8_t* dict, std::size_t dictSize, const std::uint8_t* data,
                              std::size_t size, bool last, std::vector<std::uint8_t>& out, Setting setting) {
     if (setting == Setting::Chosen && matchingLooksBetter(data, size)) setting = Setting::Matches;
-    if (setting == Setting::Matches) return deflateWith(*matches_, dict, dictSize, data, size, last, out);
+    if (setting == Setting::Matches) return deflateWith(matchStream(), dict, dictSize, data, size, last, out);
     if (!deflateWith(*runs_, dict, dictSize, data, size, last, out)) return false;
     if (setting == Setting::Runs || out.size() >= size / kMostlyFlatRatio) return true;
-    if (!deflateWith(*matches_, dict, dictSize, data, size, last, spare_)) return false;
+    if (!deflateWith(matchStream(), dict, dictSize, data, size, last, spare_)) return false;
     if (spare_.size() < out.size()) out.swap(spare_);
     return true;
 }

@@ -21,7 +21,8 @@ namespace platform {
 // picks the setting; a strip that runs shrink to almost nothing is tried with matching as well.
 class StripDeflater {
 public:
-    // Throws std::bad_alloc when zlib cannot get its memory.
+    // Throws std::bad_alloc when zlib cannot get its memory (here, or in compress when a strip first
+    // needs string matching).
     StripDeflater();
     ~StripDeflater();
     StripDeflater(const StripDeflater&) = delete;
@@ -40,6 +41,7 @@ private:
                      std::size_t size, bool last, std::vector<std::uint8_t>& out);
     bool matchingLooksBetter(const std::uint8_t* data, std::size_t size);
     std::size_t trialSize(z_stream_s& z, const std::uint8_t* data, std::size_t size);
+    z_stream_s& matchStream();
 
     std::unique_ptr<z_stream_s> runs_;     // level 1, run-length matching only
     std::unique_ptr<z_stream_s> matches_;  // level 6, full string matching

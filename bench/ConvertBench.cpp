@@ -1,14 +1,16 @@
 // Times Pictorelle's own conversion against ImageMagick and the libvips command-line tools doing
 // the same work, each in its own process so that wall time and peak memory are its own.
 //
-//   pictorelle_bench [--keep DIR]
+//   pictorelle_bench [--keep DIR] [--runs N] [--kind NAME]...
 //
-// Case (a): a photo-like 6000 x 4000 JPEG converted at full size, no rotation.
-// Case (b): the same photo converted to 1920 x 1280 and rotated by 90 degrees.
+// It makes 6000 x 4000 pictures of several kinds (smooth, noisy, fine texture, screenshot), then
+// converts each in two cases: (a) at full size with no rotation, (b) to 1920 x 1280 rotated by 90
+// degrees. Each tool runs N times (3 by default); the medians are printed as a Markdown table.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +25,7 @@
 #include <vips/vips8>
 
 #include "app/COrvanelDlg.h"
+#include "bench/PhotoOnlyPrompts.h"
 #include "platform/imaging/ImagingRuntime.h"
 #include "platform/ui/Prompts.h"
 
@@ -62,22 +65,6 @@ Run RunChild(const std::vector<std::string>& argv, const std::string& output)
 }
 
 // Answers the open dialog with the photo; any message box means the conversion failed.
-class BenchPrompts final : public platform::Prompts {
-public:
-    explicit BenchPrompts(QString photo) : photo_(std::move(photo)) {}
-    bool failed = false;
-    int MessageBox(QWidget*, const QString& text, const QString&, unsigned) override
-    {
-        std::fprintf(stderr, "message: %s\n", text.toLocal8Bit().constData());
-        failed = true;
-        return platform::IDNO;
-    }
-    std::optional<QString> OpenFile(const platform::FileDialogRequest&) override { return photo_; }
-    std::optional<QString> SaveFile(const platform::FileDialogRequest&) override { return std::nullopt; }
-
-private:
-    QString photo_;
-};
 
 // The child: opens the photo and converts it through the main window, as a user would.
 int ConvertWithPictorelle(int argc, char** argv)
@@ -91,8 +78,8 @@ int ConvertWithPictorelle(int argc, char** argv)
     if (!platform::StartImaging(argv[0]))
         return 2;
     const QString in = argv[2], out = argv[3];
-    auto prompts = std::make_unique<BenchPrompts>(in);
-    BenchPrompts* p = prompts.get();
+    auto prompts = std::make_unique<PhotoOnlyPrompts>(in);
+    PhotoOnlyPrompts* p = prompts.get();
     platform::InstallPrompts(std::move(prompts));
     bool failed = false;
     {
@@ -112,21 +99,103 @@ int ConvertWithPictorelle(int argc, char** argv)
     return failed ? 1 : 0;
 }
 
-// A 6000 x 4000 picture with the detail and smooth areas of a photo.
-void MakePhoto(const std::string& path)
+constexpr int kWidth = 6000, kHeight = 4000;
+
+vips::VImage Perlin(int cell, int seed)
+{
+    return vips::VImage::perlin(kWidth, kHeight, vips::VImage::option()->set("cell_size", cell)->set("seed", seed));
+}
+
+vips::VImage Grain(double sigma, int seed)
+{
+    return vips::VImage::gaussnoise(kWidth, kHeight,
+                                    vips::VImage::option()->set("sigma", sigma)->set("mean", 0.0)->set("seed", seed));
+}
+
+vips::VImage AsRgb(const std::vector<vips::VImage>& bands)
+{
+    return vips::VImage::bandjoin(bands).cast(VIPS_FORMAT_UCHAR).copy(
+        vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+}
+
+// Large smooth shapes and mid-sized detail, as in a landscape; sigma > 0 adds sensor noise.
+vips::VImage Landscape(double sigma)
+{
+    std::vector<vips::VImage> bands;
+    for (int b = 0; b < 3; ++b) {
+        vips::VImage px = Perlin(700 + 150 * b, b + 1) * 150 + Perlin(37 + 9 * b, b + 11) * 40 + 128;
+        if (sigma > 0)
+            px = px + Grain(sigma, b + 21);
+        bands.push_back(px);
+    }
+    return AsRgb(bands);
+}
+
+// Detail down to a few pixels everywhere, as in foliage, gravel or fabric, with light noise.
+vips::VImage FineTexture()
+{
+    std::vector<vips::VImage> bands;
+    for (int b = 0; b < 3; ++b)
+        bands.push_back(Perlin(900, b + 1) * 90 + Perlin(23, b + 31) * 50 + Perlin(5, b + 41) * 45 + Grain(2, b + 51) + 128);
+    return AsRgb(bands);
+}
+
+// Flat panels, rules and anti-aliased text, as in a screenshot of a desktop.
+vips::VImage Screenshot()
 {
     using vips::VImage;
-    const int w = 6000, h = 4000;
-    std::vector<VImage> bands;
-    for (int b = 0; b < 3; ++b) {
-        VImage coarse = VImage::perlin(w, h, VImage::option()->set("cell_size", 700 + 150 * b)->set("seed", b + 1));
-        VImage fine = VImage::perlin(w, h, VImage::option()->set("cell_size", 37 + 9 * b)->set("seed", b + 11));
-        VImage grain = VImage::gaussnoise(w, h, VImage::option()->set("sigma", 4.0)->set("mean", 0.0)->set("seed", b + 21));
-        bands.push_back(coarse * 150 + fine * 40 + grain + 128);
+    VImage px = VImage::black(kWidth, kHeight, VImage::option()->set("bands", 3)) + std::vector<double>{236, 238, 241};
+    px = px.cast(VIPS_FORMAT_UCHAR);
+    const std::vector<double> colours[] = {{255, 255, 255}, {52, 101, 164}, {250, 250, 250}, {46, 52, 54}};
+    px.draw_rect(colours[1], 0, 0, kWidth, 90, VImage::option()->set("fill", true));
+    px.draw_rect(colours[3], 0, kHeight - 60, kWidth, 60, VImage::option()->set("fill", true));
+    px.draw_rect(colours[2], 40, 130, 1400, kHeight - 230, VImage::option()->set("fill", true));
+    const std::string words =
+        "Pictorelle turns one photo into one 24-bit PNG. Open a photo, pick a frame, set the output "
+        "width and height, a rotation and a flip, and press Convert. The conversion runs on every core. ";
+    std::string paragraph;
+    for (int i = 0; i < 6; ++i)
+        paragraph += words;
+    const VImage text = VImage::text(paragraph.c_str(), VImage::option()->set("width", 1900)->set("dpi", 110)
+                                                             ->set("font", "DejaVu Sans 11"));
+    const VImage cover = text * (-1.0 / 255) + 1;
+    const VImage ink = VImage::bandjoin({cover, cover, cover});
+    for (int panel = 0; panel < 2; ++panel) {
+        const int left = 1500 + panel * 2240, top = 130;
+        px.draw_rect(colours[0], left, top, 2200, kHeight - 230, VImage::option()->set("fill", true));
+        px.draw_rect(colours[1], left, top, 2200, 4, VImage::option()->set("fill", true));
+        for (int y = top + 40; y + text.height() < kHeight - 120; y += text.height() + 60) {
+            const VImage area = px.extract_area(left + 150, y, text.width(), text.height());
+            px = px.insert((area * ink).cast(VIPS_FORMAT_UCHAR), left + 150, y);
+        }
     }
-    VImage photo = VImage::bandjoin(bands).cast(VIPS_FORMAT_UCHAR).copy(
-        VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
-    photo.jpegsave(path.c_str(), VImage::option()->set("Q", 90));
+    for (int y = 160; y < kHeight - 140; y += 56)
+        px.draw_rect(colours[3], 80, y, 600 + (y * 37) % 600, 14, VImage::option()->set("fill", true));
+    return px.copy(VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+}
+
+struct Kind {
+    const char* name;
+    const char* file;
+};
+
+// Photos are JPEGs at quality 90, as a camera writes them; the screenshot is a PNG.
+const Kind kKinds[] = {
+    {"smooth", "smooth.jpg"}, {"noisy-4", "noisy4.jpg"}, {"noisy-8", "noisy8.jpg"},
+    {"texture", "texture.jpg"}, {"screenshot", "screenshot.png"},
+};
+
+void MakePhoto(const std::string& kind, const std::string& path)
+{
+    vips::VImage px = kind == "smooth" ? Landscape(0)
+                      : kind == "noisy-4" ? Landscape(4)
+                      : kind == "noisy-8" ? Landscape(8)
+                      : kind == "texture" ? FineTexture()
+                                          : Screenshot();
+    if (kind == "screenshot")
+        px.pngsave(path.c_str());
+    else
+        px.jpegsave(path.c_str(), vips::VImage::option()->set("Q", 90));
 }
 
 bool Has(const char* tool)
@@ -134,15 +203,47 @@ bool Has(const char* tool)
     return !QStandardPaths::findExecutable(tool).isEmpty();
 }
 
-void Report(const char* name, const Run& r, const Run& ours)
+struct Tool {
+    const char* name;
+    std::vector<Run> runs;
+};
+
+// Medians over the runs: time and memory each on their own; the size never changes.
+Run Median(std::vector<Run> runs)
+{
+    Run m;
+    m.ok = !runs.empty();
+    for (const Run& r : runs)
+        m.ok = m.ok && r.ok;
+    if (!m.ok)
+        return m;
+    const auto mid = [&](auto field) {
+        std::vector<double> v;
+        for (const Run& r : runs)
+            v.push_back(field(r));
+        std::sort(v.begin(), v.end());
+        return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+    };
+    m.seconds = mid([](const Run& r) { return r.seconds; });
+    m.peakMiB = mid([](const Run& r) { return r.peakMiB; });
+    m.bytes = runs.front().bytes;
+    return m;
+}
+
+void Report(const std::string& kind, const char* tool, const Run& r, const Run* ours)
 {
     if (!r.ok) {
-        std::printf("  %-22s failed\n", name);
+        std::printf("| %-10s | %-11s | failed | | | |\n", kind.c_str(), tool);
         return;
     }
-    std::printf("  %-22s %8.2f s %9.1f MiB %10.2f MiB   ours/this: time %.3f  memory %.2f  size %.3f\n", name,
-                r.seconds, r.peakMiB, r.bytes / 1048576.0, ours.seconds / r.seconds, ours.peakMiB / r.peakMiB,
-                double(ours.bytes) / r.bytes);
+    std::printf("| %-10s | %-11s | %6.2f s | %4.0f MiB | %6.2f MiB |", kind.c_str(), tool, r.seconds, r.peakMiB,
+                r.bytes / 1048576.0);
+    if (ours && ours->ok)
+        std::printf(" %.3f, %.2f, %.3f |\n", ours->seconds / r.seconds, ours->peakMiB / r.peakMiB,
+                    double(ours->bytes) / r.bytes);
+    else
+        std::printf(" |\n");
+    std::fflush(stdout);
 }
 
 }  // namespace
@@ -154,13 +255,30 @@ int main(int argc, char** argv)
 
     QTemporaryDir dir;
     std::string work = dir.path().toStdString();
-    if (argc >= 3 && std::string(argv[1]) == "--keep")
-        work = argv[2];
+    int runs = 3;
+    std::vector<std::string> only;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string opt = argv[i];
+        if (opt == "--keep")
+            work = argv[i + 1];
+        else if (opt == "--runs")
+            runs = std::max(1, std::atoi(argv[i + 1]));
+        else if (opt == "--kind")
+            only.push_back(argv[i + 1]);
+    }
     if (VIPS_INIT(argv[0]))
         return 2;
-    const std::string photo = work + "/photo.jpg";
-    std::printf("making a 6000 x 4000 photo-like JPEG...\n");
-    MakePhoto(photo);
+    std::vector<Kind> kinds;
+    for (const Kind& k : kKinds) {
+        if (!only.empty() && std::find(only.begin(), only.end(), k.name) == only.end())
+            continue;
+        kinds.push_back(k);
+        const std::string photo = work + "/" + k.file;
+        if (QFileInfo::exists(QString::fromStdString(photo)))
+            continue;  // kept from an earlier run with --keep
+        std::fprintf(stderr, "making the %s photo, %d x %d...\n", k.name, kWidth, kHeight);
+        MakePhoto(k.name, photo);
+    }
     vips_shutdown();
 
     struct Case {
@@ -171,33 +289,51 @@ int main(int argc, char** argv)
     };
     const Case cases[] = {{"(a) 6000 x 4000, no rotation", "6000", "4000", 0},
                           {"(b) 1920 x 1280, rotated 90", "1920", "1280", 90}};
+    const bool magick = Has("convert"), vipsCli = Has("vips");
     for (const auto& c : cases) {
-        std::printf("\n%s\n", c.title);
-        const std::string ours = work + "/ours.png";
-        std::remove(ours.c_str());
-        const Run pic = RunChild({"/proc/self/exe", "--convert", photo, ours, c.width, c.height, std::to_string(c.angle)}, ours);
-        std::printf("  %-22s %8.2f s %9.1f MiB %10.2f MiB%s\n", "pictorelle", pic.seconds, pic.peakMiB,
-                    pic.bytes / 1048576.0, pic.ok ? "" : "  (failed)");
-        if (Has("convert")) {
-            const std::string out = work + "/magick.png";
-            std::vector<std::string> args = {"convert", photo, "-resize", std::string(c.width) + "x" + c.height + "!"};
-            if (c.angle)
-                args.insert(args.end(), {"-rotate", "90"});
-            args.push_back(out);
-            Report("ImageMagick convert", RunChild(args, out), pic);
-        }
-        if (Has("vips")) {
-            const std::string out = work + "/vips.png";
-            Run r;
-            if (c.angle == 0) {
-                r = RunChild({"vips", "copy", photo, out}, out);
-            } else {
-                const std::string mid = work + "/mid.v";
-                const Run a = RunChild({"vips", "thumbnail", photo, mid, c.width, "--height", c.height, "--size", "force"}, mid);
-                const Run b = RunChild({"vips", "rot", mid, out, "d90"}, out);
-                r = Run{a.seconds + b.seconds, std::max(a.peakMiB, b.peakMiB), b.bytes, a.ok && b.ok};
+        std::printf("\n%s, median of %d runs\n\n", c.title, runs);
+        std::printf("| kind | tool | wall time | peak memory | PNG size | ours / this: time, memory, size |\n");
+        std::printf("|---|---|---|---|---|---|\n");
+        for (const Kind& k : kinds) {
+            const std::string photo = work + "/" + k.file;
+            Tool ours{"Pictorelle", {}}, im{"ImageMagick", {}}, vc{"libvips CLI", {}};
+            // The tools take turns, so a change in the machine's load falls on all of them.
+            for (int run = 0; run < runs; ++run) {
+                const std::string out = work + "/ours.png";
+                std::remove(out.c_str());
+                ours.runs.push_back(RunChild(
+                    {"/proc/self/exe", "--convert", photo, out, c.width, c.height, std::to_string(c.angle)}, out));
+                if (magick) {
+                    const std::string mout = work + "/magick.png";
+                    std::vector<std::string> args = {"convert", photo, "-resize",
+                                                     std::string(c.width) + "x" + c.height + "!"};
+                    if (c.angle)
+                        args.insert(args.end(), {"-rotate", "90"});
+                    // PNG24: the same 24-bit RGB file as ours; on a picture of few colours ImageMagick
+                    // would otherwise write a palette file, which is different work.
+                    args.push_back("PNG24:" + mout);
+                    im.runs.push_back(RunChild(args, mout));
+                }
+                if (vipsCli) {
+                    const std::string vout = work + "/vips.png";
+                    if (c.angle == 0) {
+                        vc.runs.push_back(RunChild({"vips", "copy", photo, vout}, vout));
+                    } else {
+                        const std::string mid = work + "/mid.v";
+                        const Run a = RunChild(
+                            {"vips", "thumbnail", photo, mid, c.width, "--height", c.height, "--size", "force"}, mid);
+                        const Run b = RunChild({"vips", "rot", mid, vout, "d90"}, vout);
+                        vc.runs.push_back(Run{a.seconds + b.seconds, std::max(a.peakMiB, b.peakMiB), b.bytes,
+                                              a.ok && b.ok});
+                    }
+                }
             }
-            Report("libvips command line", r, pic);
+            const Run pic = Median(ours.runs);
+            Report(k.name, ours.name, pic, nullptr);
+            if (magick)
+                Report(k.name, im.name, Median(im.runs), &pic);
+            if (vipsCli)
+                Report(k.name, vc.name, Median(vc.runs), &pic);
         }
     }
     return 0;

@@ -26,6 +26,7 @@
 #include <QTemporaryDir>
 
 #include "app/COrvanelDlg.h"
+#include "bench/PhotoOnlyPrompts.h"
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/ImagingRuntime.h"
 #include "platform/ui/Prompts.h"
@@ -96,23 +97,6 @@ QByteArray OneColourWebp(int width, int height)
     return "RIFF" + le32(4 + chunk.size()) + "WEBP" + chunk;
 }
 
-class QuietPrompts final : public platform::Prompts {
-public:
-    explicit QuietPrompts(QString photo) : photo_(std::move(photo)) {}
-    bool failed = false;
-    int MessageBox(QWidget*, const QString& text, const QString&, unsigned) override
-    {
-        std::fprintf(stderr, "message: %s\n", text.toLocal8Bit().constData());
-        failed = true;
-        return platform::IDNO;
-    }
-    std::optional<QString> OpenFile(const platform::FileDialogRequest&) override { return photo_; }
-    std::optional<QString> SaveFile(const platform::FileDialogRequest&) override { return std::nullopt; }
-    std::optional<platform::FontChoice> ChooseFont(const platform::FontDialogRequest&) override { return std::nullopt; }
-
-private:
-    QString photo_;
-};
 
 // The child: the window, then opening the photo, then converting it, as far as the case goes.
 int Child(int argc, char** argv)
@@ -126,8 +110,8 @@ int Child(int argc, char** argv)
     QApplication app(argc, argv);
     if (!platform::StartImaging(argv[0]))
         return 2;
-    auto prompts = std::make_unique<QuietPrompts>(in);
-    QuietPrompts* p = prompts.get();
+    auto prompts = std::make_unique<PhotoOnlyPrompts>(in);
+    PhotoOnlyPrompts* p = prompts.get();
     platform::InstallPrompts(std::move(prompts));
     bool failed = false;
     {

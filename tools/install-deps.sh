@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Pictorelle needs to build, run and test.
+# Installs the Debian 12 packages Pictorelle needs to build, run and test (with --bench, also to benchmark).
 # As root it installs what is missing; otherwise it prints the apt-get line and fails.
 set -eu
 packages=(
@@ -12,6 +12,10 @@ packages=(
   desktop-file-utils appstream librsvg2-bin
   clang-14 libclang-rt-14-dev
 )
+# --bench: the tools the benchmark compares with, and the profiler used to find where time goes.
+if [ "${1:-}" = "--bench" ]; then
+  packages+=(imagemagick libvips-tools linux-perf)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

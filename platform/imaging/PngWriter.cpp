@@ -130,9 +130,9 @@ struct EncodedStrip {
 // Filters and compresses one strip at a time; one per thread, reused across strips.
 class StripEncoder {
 public:
-    StripEncoder(const RgbRows& image, const Layout& layout, int failAtStrip)
-        : image_(image), layout_(layout), failAtStrip_(failAtStrip), filter_(layout.rowBytes),
-          deflater_() {}
+    StripEncoder(const RgbRows& image, const Layout& layout, const PngWriteOptions& options)
+        : image_(image), layout_(layout), failAtStrip_(options.failAtStrip), setting_(SettingFor(options.deflate)),
+          filter_(layout.rowBytes), deflater_() {}
 
     bool encode(std::size_t strip, EncodedStrip& out) {
         const Layout& l = layout_;
@@ -153,10 +153,18 @@ public:
         out.filteredSize = filtered_.size() - dictSize;
         out.adler = Adler32(1, data, out.filteredSize);
         return deflater_.compress(filtered_.data(), dictSize, data, out.filteredSize, strip + 1 == l.stripCount,
-                                  out.bytes);
+                                  out.bytes, setting_);
     }
 
 private:
+    static StripDeflater::Setting SettingFor(PngDeflate deflate) {
+        switch (deflate) {
+        case PngDeflate::Runs: return StripDeflater::Setting::Runs;
+        case PngDeflate::Matches: return StripDeflater::Setting::Matches;
+        default: return StripDeflater::Setting::Chosen;
+        }
+    }
+
     const std::uint8_t* row(std::size_t r) const {
         return image_.pixels + static_cast<std::ptrdiff_t>(r) * image_.stride;
     }
@@ -164,6 +172,7 @@ private:
     const RgbRows& image_;
     const Layout& layout_;
     int failAtStrip_;
+    StripDeflater::Setting setting_;
     PngRowFilter filter_;
     StripDeflater deflater_;
     std::vector<std::uint8_t> filtered_;
@@ -192,8 +201,9 @@ private:
     std::uint32_t adler_ = 1;
 };
 
-bool EncodeOnThisThread(const RgbRows& image, const Layout& layout, int failAtStrip, StreamTail& tail) {
-    StripEncoder encoder(image, layout, failAtStrip);
+bool EncodeOnThisThread(const RgbRows& image, const Layout& layout, const PngWriteOptions& options,
+                        StreamTail& tail) {
+    StripEncoder encoder(image, layout, options);
     EncodedStrip strip;
     for (std::size_t i = 0; i < layout.stripCount; ++i) {
         if (!encoder.encode(i, strip) || !tail.add(strip)) return false;
@@ -205,8 +215,8 @@ bool EncodeOnThisThread(const RgbRows& image, const Layout& layout, int failAtSt
 // calling thread writes finished strips in order as they arrive.
 class ParallelEncoder {
 public:
-    ParallelEncoder(const RgbRows& image, const Layout& layout, int failAtStrip, unsigned threads)
-        : image_(image), layout_(layout), failAtStrip_(failAtStrip),
+    ParallelEncoder(const RgbRows& image, const Layout& layout, const PngWriteOptions& options, unsigned threads)
+        : image_(image), layout_(layout), options_(options),
           window_(std::min<std::size_t>(layout.stripCount, threads * kStripsAheadPerThread)), slots_(window_) {
         workers_.reserve(threads);
         try {
@@ -247,7 +257,7 @@ public:
 private:
     void work() {
         try {
-            StripEncoder encoder(image_, layout_, failAtStrip_);
+            StripEncoder encoder(image_, layout_, options_);
             for (;;) {
                 std::size_t i;
                 {
@@ -281,7 +291,7 @@ private:
 
     const RgbRows& image_;
     const Layout& layout_;
-    const int failAtStrip_;
+    const PngWriteOptions options_;
     const std::size_t window_;
 
     std::mutex mutex_;
@@ -329,9 +339,9 @@ bool WritePng(const RgbRows& image, double dpi, const PngSink& sink, const PngWr
         const unsigned threads = ThreadCount(options, *layout);
         bool ok;
         if (threads <= 1) {
-            ok = EncodeOnThisThread(image, *layout, options.failAtStrip, tail);
+            ok = EncodeOnThisThread(image, *layout, options, tail);
         } else {
-            ParallelEncoder encoder(image, *layout, options.failAtStrip, threads);
+            ParallelEncoder encoder(image, *layout, options, threads);
             ok = encoder.run(tail);
         }
         return ok && tail.end() && out.chunk("IEND", nullptr, 0);

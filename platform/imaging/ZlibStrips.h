@@ -13,21 +13,41 @@ namespace platform {
 // by plain concatenation: each strip is raw deflate primed with the 32 KiB of data before it (as a
 // dictionary), ends with a sync flush on a byte boundary, and only the last carries the final block.
 // The caller writes the zlib header once and an Adler-32 combined from the strips' own.
+//
+// Each strip gets the setting that suits it. Filtered photos are small residuals with few real
+// repeats: run-length matching at level 1 is both the fastest and the smallest there. Drawn pictures
+// (screenshots, text, flat panels) repeat whole runs of bytes, which only string matching finds; on
+// them level 6 writes a quarter of the run-length size at little cost. A trial on samples of the strip
+// picks the setting; a strip that runs shrink to almost nothing is tried with matching as well.
 class StripDeflater {
 public:
-    // Throws std::bad_alloc when zlib cannot get its memory.
+    // Throws std::bad_alloc when zlib cannot get its memory (here, or in compress when a strip first
+    // needs string matching).
     StripDeflater();
     ~StripDeflater();
     StripDeflater(const StripDeflater&) = delete;
     StripDeflater& operator=(const StripDeflater&) = delete;
 
+    enum class Setting { Runs, Matches, Chosen };
+
     // Replaces out's contents with the compressed piece. dict is the uncompressed data just before
-    // this piece (only its last 32 KiB matter). Returns false if zlib reports an error.
+    // this piece (only its last 32 KiB matter). Setting::Chosen decides per strip as described above;
+    // the other two force one setting. Returns false if zlib reports an error.
     bool compress(const std::uint8_t* dict, std::size_t dictSize, const std::uint8_t* data, std::size_t size,
-                  bool last, std::vector<std::uint8_t>& out);
+                  bool last, std::vector<std::uint8_t>& out, Setting setting = Setting::Chosen);
 
 private:
-    std::unique_ptr<z_stream_s> stream_;
+    bool deflateWith(z_stream_s& z, const std::uint8_t* dict, std::size_t dictSize, const std::uint8_t* data,
+                     std::size_t size, bool last, std::vector<std::uint8_t>& out);
+    bool matchingLooksBetter(const std::uint8_t* data, std::size_t size);
+    std::size_t trialSize(z_stream_s& z, const std::uint8_t* data, std::size_t size);
+    z_stream_s& matchStream();
+
+    std::unique_ptr<z_stream_s> runs_;     // level 1, run-length matching only
+    std::unique_ptr<z_stream_s> matches_;  // level 6, full string matching
+    std::unique_ptr<z_stream_s> quick_;    // level 1, full string matching: trials only
+    std::vector<std::uint8_t> spare_;      // the losing attempt when both settings are tried
+    std::vector<std::uint8_t> trialOut_;
 };
 
 constexpr std::size_t kDeflateWindow = 32768;

@@ -29,7 +29,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-enum class Content { Flat, Noise, Gradient };
+// Drawn: a glyph-like tile repeated over a flat ground, which string matching shrinks and runs do not;
+// Bands: 24-row bands of noise and drawn rows, so neighbouring strips are deflated different ways.
+enum class Content { Flat, Noise, Gradient, Drawn, Bands };
 
 // Pixels with a few spare bytes after each row, so a writer that ignores the stride shows up.
 struct TestImage {
@@ -52,15 +54,24 @@ TestImage MakeImage(int width, int height, Content content, unsigned seed = 1) {
     TestImage img{width, height, 3 * std::ptrdiff_t{width} + 5, {}};
     img.data.assign(static_cast<std::size_t>(img.stride) * height, 0xEE);
     std::mt19937 rng(seed);
+    std::uint8_t tile[9][13][3];
+    for (auto& line : tile)
+        for (auto& px : line)
+            for (auto& v : px) v = static_cast<std::uint8_t>(rng());
     for (int y = 0; y < height; ++y) {
         std::uint8_t* row = img.data.data() + y * img.stride;
         for (int x = 0; x < width; ++x) {
             for (int c = 0; c < 3; ++c) {
                 std::uint8_t v = 0;
+                const bool ink = (x / 13 + y / 9) % 3 != 0;
                 switch (content) {
                 case Content::Flat: v = static_cast<std::uint8_t>(40 + 70 * c); break;
                 case Content::Noise: v = static_cast<std::uint8_t>(rng()); break;
                 case Content::Gradient: v = static_cast<std::uint8_t>(x * (c + 1) + 3 * y + (rng() & 3)); break;
+                case Content::Drawn: v = ink ? tile[y % 9][x % 13][c] : 250; break;
+                case Content::Bands:
+                    v = (y / 24) % 2 ? static_cast<std::uint8_t>(rng()) : ink ? tile[y % 9][x % 13][c] : 250;
+                    break;
                 }
                 row[3 * x + c] = v;
             }
@@ -206,14 +217,17 @@ TEST(PngWriterRoundTrip, ExactPixelsThroughVipsAndQt) {
         {4, 1, -1},  // a strip per row: every row boundary is a join
         {3, 7, -1},  // strips shorter than the 32 KiB dictionary for most widths
         {2, 0, -1},
+        {2, 7, -1, platform::PngDeflate::Runs},     // each way of deflating on every content
+        {3, 5, -1, platform::PngDeflate::Matches},
     };
     for (auto [w, h] : sizes) {
-        for (Content content : {Content::Flat, Content::Noise, Content::Gradient}) {
+        for (Content content : {Content::Flat, Content::Noise, Content::Gradient, Content::Drawn, Content::Bands}) {
             const TestImage img = MakeImage(w, h, content, static_cast<unsigned>(w * 31 + h));
             const Bytes expected = img.packed();
             for (const PngWriteOptions& opt : arrangements) {
                 SCOPED_TRACE(testing::Message() << w << "x" << h << " content " << static_cast<int>(content)
-                                                << " threads " << opt.threads << " stripRows " << opt.stripRows);
+                                                << " threads " << opt.threads << " stripRows " << opt.stripRows
+                                                << " deflate " << static_cast<int>(opt.deflate));
                 Bytes file;
                 ASSERT_TRUE(Encode(img.rows(), file, opt));
                 int dw = 0, dh = 0;
@@ -237,7 +251,8 @@ TEST(PngWriterFormat, ChunksZlibStreamAndFilterChoice) {
     for (int y = 0; y < h; y += 5) std::memcpy(&mixed.data[y * mixed.stride], &img.data[y * img.stride], 3 * w);
 
     for (const TestImage* source : {&img, const_cast<const TestImage*>(&mixed)}) {
-        for (const PngWriteOptions& opt : {PngWriteOptions{1, 0, -1}, PngWriteOptions{2, 9, -1}}) {
+        for (const PngWriteOptions& opt : {PngWriteOptions{1, 0, -1}, PngWriteOptions{2, 9, -1},
+                                           PngWriteOptions{2, 9, -1, platform::PngDeflate::Matches}}) {
             SCOPED_TRACE(testing::Message() << "threads " << opt.threads << " stripRows " << opt.stripRows);
             Bytes file;
             ASSERT_TRUE(Encode(source->rows(), file, opt, 300));
@@ -317,13 +332,16 @@ TEST(PngWriterFormat, ResolutionAndDeterminism) {
         EXPECT_EQ(Be32(&chunks[1].data[4]), ppm) << dpi;
     }
 
-    // Same strips, any thread count: the same bytes, or strips were joined in the wrong order.
-    const TestImage big = MakeImage(333, 500, Content::Gradient, 5);
-    Bytes one, many;
-    ASSERT_TRUE(Encode(big.rows(), one, {1, 4, -1}));
-    for (unsigned threads : {2u, 3u, 8u}) {
-        ASSERT_TRUE(Encode(big.rows(), many, {threads, 4, -1}));
-        EXPECT_TRUE(one == many) << threads << " threads";
+    // Same strips, any thread count: the same bytes, or strips were joined in the wrong order (or a
+    // strip's way of deflating depended on something other than its own rows).
+    for (Content content : {Content::Gradient, Content::Bands}) {
+        const TestImage big = MakeImage(333, 500, content, 5);
+        Bytes one, many;
+        ASSERT_TRUE(Encode(big.rows(), one, {1, 4, -1}));
+        for (unsigned threads : {2u, 3u, 8u}) {
+            ASSERT_TRUE(Encode(big.rows(), many, {threads, 4, -1}));
+            EXPECT_TRUE(one == many) << threads << " threads, content " << static_cast<int>(content);
+        }
     }
 }
 
@@ -340,6 +358,7 @@ TEST(PngWriterFormat, PngcheckAcceptsFiles) {
         {7, 300, Content::Noise, {2, 5, -1}},
         {1001, 777, Content::Noise, {2, 16, -1}},
         {1001, 777, Content::Gradient, {1, 0, -1}},
+        {1001, 777, Content::Bands, {2, 30, -1}},
     };
     int n = 0;
     for (const auto& c : cases) {

@@ -25,41 +25,23 @@
 #include <vips/vips8>
 
 #include "app/COrvanelDlg.h"
+#include "bench/MeasuredRun.h"
 #include "bench/PhotoOnlyPrompts.h"
 #include "platform/imaging/ImagingRuntime.h"
 #include "platform/ui/Prompts.h"
 
 namespace {
 
-struct Run {
-    double seconds = 0;
-    double peakMiB = 0;
+
+// One measured run of a tool, with the size of the file it wrote.
+struct Run : MeasuredRun {
     long long bytes = 0;
-    bool ok = false;
 };
 
-// Runs argv in a child process; wall time and the child's peak resident memory.
 Run RunChild(const std::vector<std::string>& argv, const std::string& output)
 {
-    std::vector<char*> args;
-    for (const auto& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    std::fflush(stdout);  // or the child would print our buffered lines again
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        freopen("/dev/null", "w", stdout);
-        execvp(args[0], args.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
     Run r;
-    r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    r.peakMiB = usage.ru_maxrss / 1024.0;
-    r.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    static_cast<MeasuredRun&>(r) = RunMeasured(argv);
     r.bytes = QFileInfo(QString::fromStdString(output)).size();
     return r;
 }
@@ -250,6 +232,8 @@ void Report(const std::string& kind, const char* tool, const Run& r, const Run* 
 
 int main(int argc, char** argv)
 {
+    if (const auto code = TrampolineMain(argc, argv))
+        return *code;
     if (argc >= 7 && std::string(argv[1]) == "--convert")
         return ConvertWithPictorelle(argc, argv);
 
@@ -323,8 +307,11 @@ int main(int argc, char** argv)
                         const Run a = RunChild(
                             {"vips", "thumbnail", photo, mid, c.width, "--height", c.height, "--size", "force"}, mid);
                         const Run b = RunChild({"vips", "rot", mid, vout, "d90"}, vout);
-                        vc.runs.push_back(Run{a.seconds + b.seconds, std::max(a.peakMiB, b.peakMiB), b.bytes,
-                                              a.ok && b.ok});
+                        Run both = b;
+                        both.seconds = a.seconds + b.seconds;
+                        both.peakMiB = std::max(a.peakMiB, b.peakMiB);
+                        both.ok = a.ok && b.ok;
+                        vc.runs.push_back(both);
                     }
                 }
             }

@@ -26,6 +26,7 @@
 #include <QTemporaryDir>
 
 #include "app/COrvanelDlg.h"
+#include "bench/MeasuredRun.h"
 #include "bench/PhotoOnlyPrompts.h"
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/ImagingRuntime.h"
@@ -36,33 +37,14 @@ namespace {
 constexpr int kPhotoSide = 16383;
 constexpr int kOutputSide = 16384;
 
-struct Run {
-    double seconds = 0;
-    double peakMiB = 0;
-    bool ok = false;
-};
+using Run = MeasuredRun;
 
+// This program again, in one of its child stages.
 Run RunSelf(const std::vector<std::string>& argv)
 {
-    std::vector<char*> args;
-    for (const auto& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    std::fflush(stdout);
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        execv("/proc/self/exe", args.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    Run r;
-    r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    r.peakMiB = usage.ru_maxrss / 1024.0;
-    r.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    return r;
+    std::vector<std::string> self = argv;
+    self[0] = "/proc/self/exe";
+    return RunMeasured(self);
 }
 
 // A lossless WebP of one colour at any size: no transform, five one-symbol prefix codes, so every
@@ -139,6 +121,8 @@ int Child(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    if (const auto code = TrampolineMain(argc, argv))
+        return *code;
     if (argc >= 5 && std::string(argv[1]) == "--stage")
         return Child(argc, argv);
     QTemporaryDir dir;

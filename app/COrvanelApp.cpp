@@ -6,13 +6,14 @@
 #include "settings/SettingsKeys.h"
 #include "platform/ui/SettingsStore.h"
 
-bool COrvanelApp::InitInstance()
+bool COrvanelApp::InitInstance(const QString& photo)
 {
     platform::SettingsStore::SetRegistryKey(QStringLiteral("TOLVARK"));
     const QString language = platform::SettingsStore::GetProfileString(keys::kOption, keys::kCurrentLanguage,
                                                                        QStringLiteral("english"));
     theLanguage.Init(BaseFolderFor(ExecutablePath()), language);
     COrvanelDlg dlg;
+    dlg.SetPhotoToOpen(photo);
     dlg.DoModal();
     return false;
 }

@@ -49,6 +49,7 @@ bool CheckRadioFor(platform::CDialog& dlg, std::span<const RadioValue> radios, i
 COrvanelDlg::COrvanelDlg(QWidget* parent) : platform::CDialog(MainDialogTemplate(), parent)
 {
     SetTemplateIcon(ApplicationIcon());
+    setAcceptDrops(true);
     BuildMessageMap();
     LoadCurrentFont();
     m_nCurrentColor = static_cast<COLORREF>(SettingsStore::GetProfileInt(keys::kCurrentFont, keys::kCurrentColor, 0));

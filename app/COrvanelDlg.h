@@ -23,6 +23,10 @@ public:
 
     // Photo (opening and frames)
     void OnBnClickedButtonOpenPhoto();
+    // Everything Open Photo does once a path is chosen: the file manager's and a drop's way in.
+    void OpenChosenPhoto(const QString& path);
+    // A photo named when the program started, opened once the window shows.
+    void SetPhotoToOpen(const QString& path) { m_photoToOpen = path; }
     void OnCbnSelchangeFrameDimension();
     void OnEnUpdateFrameNumber();
     void OnEnKillfocusFrameNumber();
@@ -74,6 +78,7 @@ private:
     int m_nRotateAngel = 0;
     int m_nFlipType = 0;
     platform::CComboBox m_comboDimension;
+    QString m_photoToOpen;
     LOGFONTW m_CurrentFont;
     COLORREF m_nCurrentColor = 0;
 
@@ -82,6 +87,10 @@ protected:
     void DoDataExchange(platform::DataExchange& dx) override;
     void OnClose() override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:

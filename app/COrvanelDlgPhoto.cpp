@@ -41,18 +41,22 @@ void COrvanelDlg::OnBnClickedButtonOpenPhoto()
 {
     const QString folder = SettingsStore::GetProfileString(keys::kOption, keys::kLastPhotoFolder, QString());
     const auto chosen = platform::CurrentPrompts().OpenFile(PhotoOpenRequest(this, folder));
-    if (!chosen)
-        return;
+    if (chosen)
+        OpenChosenPhoto(*chosen);
+}
+
+void COrvanelDlg::OpenChosenPhoto(const QString& chosen)
+{
     // A path the program cannot keep whole is refused before anything changes.
-    if (chosen->size() > kMaxPathChars) {
-        Message(Text(IDS_STRING126), *chosen);
+    if (chosen.size() > kMaxPathChars) {
+        Message(Text(IDS_STRING126), chosen);
         return;
     }
-    SettingsStore::WriteProfileString(keys::kOption, keys::kLastPhotoFolder, GetFolderOfPath(*chosen));
+    SettingsStore::WriteProfileString(keys::kOption, keys::kLastPhotoFolder, GetFolderOfPath(chosen));
 
     {
         const platform::WaitCursor wait;
-        m_photo.Open(*chosen);
+        m_photo.Open(chosen);
         if (QWidget* preview = GetDlgItem(IDC_STATIC_PREVIEW))
             preview->repaint();  // drawn at once, before any message below
     }

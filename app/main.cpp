@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "app/COrvanelApp.h"
+#include "app/PhotoArgument.h"
 #include "platform/imaging/ImagingRuntime.h"
 
 int main(int argc, char* argv[])
@@ -13,7 +14,7 @@ int main(int argc, char* argv[])
     }
     {
         COrvanelApp app;
-        app.InitInstance();
+        app.InitInstance(PhotoArgument(qt.arguments()));
     }
     platform::StopImaging();
     return 0;

@@ -1,0 +1,8 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The photo named on the command line (what a file manager passes for "Open With"), as an
+// absolute path: the one argument after the program's name, or the one after "--" so that a name
+// starting with a dash works too. Empty when there is none.
+QString PhotoArgument(const QStringList& arguments);

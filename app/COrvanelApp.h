@@ -7,4 +7,8 @@ public:
     // Always false: the process ends when the main window does. A photo given (by a file
     // manager's "Open With") is opened once the window shows.
     bool InitInstance(const QString& photo = QString());
+
+    // Opens the user's settings store and loads the language the user chose; the window and the
+    // command line both start with this.
+    static void LoadUserLanguage();
 };

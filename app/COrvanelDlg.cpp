@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 
+#include "app/UserOutputFolder.h"
 #include "lang/CLanguage.h"
 #include "platform/ui/SettingsStore.h"
 #include "platform/ui/SystemInfo.h"
@@ -15,7 +16,6 @@
 #include "res/ResourceIds.h"
 #include "settings/FontRecordConversion.h"
 #include "settings/FontRecordStore.h"
-#include "settings/OutputFolderDefault.h"
 #include "settings/SettingsKeys.h"
 
 using platform::Notification;
@@ -105,10 +105,8 @@ bool COrvanelDlg::OnInitDialog()
         Message(QStringLiteral("Can get Windows Version!"), QStringLiteral("Error"));
     theLanguage.ApplyToDialog(*this, IDD_PROGRAM_PNG_CAPTION);
 
-    const QString folderDefault = OutputFolderDefault(
-        m_osvi, platform::QueryPicturesFolder, platform::FallbackOutputFolder(),
-        [this](const QString& text) { Message(text, QStringLiteral("Error")); });
-    m_strOutputFolder = SettingsStore::GetProfileString(keys::kOption, keys::kLastOutputFolder, folderDefault);
+    m_strOutputFolder =
+        UserOutputFolder(m_osvi, [this](const QString& text) { Message(text, QStringLiteral("Error")); });
     SetDlgItemText(IDC_EDIT_OUTPUT_FILE, m_strOutputFolder);
     m_strOutputFile = m_strOutputFolder;
     EnableDlgItem(IDC_EDIT_OUTPUT_FILE, false);

@@ -1,7 +1,6 @@
 // The main window's conversion commands: Convert and Browse.
-#include <cstdio>
-
 #include "app/COrvanelDlg.h"
+#include "app/PrintSaved.h"
 #include "convert/EncoderLookup.h"
 #include "convert/PhotoPaths.h"
 #include "convert/RotateFlipChoice.h"
@@ -76,8 +75,7 @@ int COrvanelDlg::ConvertPhoto()
     if (!saved) {
         Message(Text(IDS_STRING118), typed.size() <= kMaxPathChars ? m_szOutputFile : typed);
     } else {
-        std::printf("%s saved successfully.\n", m_szOutputFile.toLocal8Bit().constData());
-        std::fflush(stdout);
+        PrintSaved(m_szOutputFile);
     }
     return 1;
 }

@@ -1,0 +1,248 @@
+#include "app/CommandLineConversion.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSet>
+#include <QSize>
+
+#include "app/PrintSaved.h"
+#include "app/ProgressLine.h"
+#include "app/UserOutputFolder.h"
+#include "convert/EncoderLookup.h"
+#include "convert/KeepRatio.h"
+#include "convert/OverlayPosition.h"
+#include "convert/PhotoConversion.h"
+#include "convert/PhotoDocument.h"
+#include "convert/PhotoPaths.h"
+#include "convert/RotateFlipChoice.h"
+#include "lang/CLanguage.h"
+#include "platform/ui/FileSystem.h"
+#include "platform/ui/SettingsStore.h"
+#include "platform/ui/SystemInfo.h"
+#include "res/ResourceIds.h"
+#include "settings/FontRecordConversion.h"
+#include "settings/FontRecordStore.h"
+#include "settings/SettingsKeys.h"
+
+namespace {
+
+void PrintError(const QString& subject, const QString& message)
+{
+    const QString line = subject.isEmpty() ? QStringLiteral("pictorelle: %1\n").arg(message)
+                                           : QStringLiteral("pictorelle: %1: %2\n").arg(subject, message);
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+}
+
+// Whether anything at all is at path, even a dangling link or a file that cannot be read.
+bool AnythingAt(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+class BatchConversion {
+public:
+    explicit BatchConversion(const ConversionRequest& request)
+        : r_(request), progress_(stderr, static_cast<int>(request.photos.size()),
+                                 !request.quiet && request.photos.size() > 1 && ::isatty(STDERR_FILENO))
+    {
+    }
+
+    int Run()
+    {
+        if (!ChooseOutputFolder())
+            return 2;
+        ChooseOverlayStyle();
+        FindEncoderByMimeType(QStringLiteral("image/png"), encoder_);
+        int failed = 0;
+        for (int i = 0; i < r_.photos.size(); ++i) {
+            progress_.Show(i, QFileInfo(r_.photos[i]).fileName());
+            if (!ConvertOne(r_.photos[i]))
+                ++failed;
+        }
+        progress_.Clear();
+        return failed == 0 ? 0 : 1;
+    }
+
+private:
+    // Tells what went wrong with subject (a photo or an output); warnings go the same way.
+    void Fail(const QString& subject, const QString& message)
+    {
+        progress_.Clear();
+        PrintError(subject, message);
+    }
+
+    void Fail(const QString& subject, int messageId) { Fail(subject, theLanguage.GetString(messageId)); }
+
+    bool ChooseOutputFolder()
+    {
+        if (!r_.outputFile.isEmpty())
+            return true;
+        if (r_.outputFolder.isEmpty()) {
+            folder_ = UserOutputFolder(platform::QueryOsMajorVersion(),
+                                       [](const QString& text) { PrintError({}, text); });
+            return true;
+        }
+        const QFileInfo info(r_.outputFolder);
+        if (!info.isDir()) {
+            PrintError(r_.outputFolder, QStringLiteral("no such folder"));
+            return false;
+        }
+        if (!info.isWritable()) {
+            PrintError(r_.outputFolder, QStringLiteral("the folder cannot be written to"));
+            return false;
+        }
+        folder_ = info.absoluteFilePath();
+        if (!folder_.endsWith(u'/'))
+            folder_ += u'/';
+        return true;
+    }
+
+    // Unless given, the font and colour the window would draw with.
+    void ChooseOverlayStyle()
+    {
+        LOGFONTW record = r_.font ? *r_.font : LoadFontRecord(keys::kCurrentFont, OverlayFontDefaults());
+        if (record.lfFaceName.isEmpty())
+            record = RecordFromFont(QGuiApplication::font());
+        font_ = FontFromRecord(record);
+        colour_ = r_.colour ? *r_.colour
+                            : ColourFromColorref(static_cast<COLORREF>(platform::SettingsStore::GetProfileInt(
+                                  keys::kCurrentFont, keys::kCurrentColor, 0)));
+    }
+
+    bool ConvertOne(const QString& argument)
+    {
+        const QString path = QFileInfo(argument).absoluteFilePath();
+        PhotoDocument photo;
+        if (!OpenPhoto(argument, path, photo))
+            return false;
+        const auto size = OutputSize(argument, photo);
+        if (!size)
+            return false;
+        QString displayName;
+        GetDisplayFileName(path, displayName);
+        const QString output = r_.outputFile.isEmpty() ? ProposeOutputFile(folder_, displayName) : r_.outputFile;
+        if (!CanWrite(output))
+            return false;
+
+        PhotoConversion conversion(photo, size->width(), size->height());
+        if (!platform::Succeeded(conversion.SetResolution()))
+            Fail(argument, IDS_STRING113);
+        if (!platform::Succeeded(conversion.SetInterpolationMode()))
+            Fail(argument, IDS_STRING114);
+        if (!platform::Succeeded(conversion.DrawPhoto())) {
+            Fail(argument, IDS_STRING115);
+            return false;
+        }
+        DrawText(argument, conversion, *size);
+        // A picture that did not turn is not saved as if it had.
+        if (!platform::Succeeded(conversion.RotateFlip(ChooseRotateFlip(r_.rotate, r_.flip).type))) {
+            Fail(argument, IDS_STRING117);
+            return false;
+        }
+        if (!platform::Succeeded(conversion.Save(output, encoder_))) {
+            Fail(output, IDS_STRING118);
+            return false;
+        }
+        written_.insert(output);
+        if (!r_.quiet) {
+            progress_.Clear();
+            PrintSaved(output);
+        }
+        return true;
+    }
+
+    // Opens the photo as Open Photo does, and makes the asked frame the active one.
+    bool OpenPhoto(const QString& argument, const QString& path, PhotoDocument& photo)
+    {
+        if (path.size() > kMaxPathChars) {
+            Fail(argument, IDS_STRING126);
+            return false;
+        }
+        photo.Open(path);
+        if (photo.Width() <= 0 || photo.Height() <= 0) {
+            Fail(argument, photo.Width() <= 0 ? IDS_STRING126 : IDS_STRING127);
+            return false;
+        }
+        photo.ListFrameDimensions();
+        if (!r_.frame || *r_.frame == 0)
+            return true;
+        if (*r_.frame >= photo.FrameCount(0)) {
+            Fail(argument, IDS_STRING121);
+            return false;
+        }
+        if (!platform::Succeeded(photo.SelectFrame(0, *r_.frame))) {
+            Fail(argument, IDS_STRING115);
+            return false;
+        }
+        return true;
+    }
+
+    // The size asked for, a missing side kept at the active frame's aspect ratio as the
+    // calculator keeps it.
+    std::optional<QSize> OutputSize(const QString& argument, const PhotoDocument& photo)
+    {
+        int width = r_.width.value_or(photo.Width());
+        int height = r_.height.value_or(photo.Height());
+        if (r_.width && !r_.height)
+            height = HeightForWidth(photo.Width(), photo.Height(), width);
+        else if (r_.height && !r_.width)
+            width = WidthForHeight(photo.Width(), photo.Height(), height);
+        if (width <= 0 || height <= 0) {
+            Fail(argument, width <= 0 ? IDS_STRING111 : IDS_STRING112);
+            return std::nullopt;
+        }
+        return QSize(width, height);
+    }
+
+    // The text line where asked; a position outside the picture moves to 0, and is told, as in the window.
+    void DrawText(const QString& argument, PhotoConversion& conversion, const QSize& size)
+    {
+        if (r_.text.isEmpty())
+            return;
+        const OverlayPosition p = CorrectOverlayPosition(r_.textX, r_.textY, size.width(), size.height());
+        if (p.xReset)
+            Fail(argument, IDS_STRING130);
+        if (p.yReset)
+            Fail(argument, IDS_STRING131);
+        conversion.DrawText(r_.text, font_, colour_, p.x, p.y);
+    }
+
+    // Whether output may be written: never over a special file, over another photo's output of
+    // this run, or, without --overwrite, over anything already there.
+    bool CanWrite(const QString& output)
+    {
+        if (output.size() > kMaxPathChars || platform::IsSpecialFile(output)) {
+            Fail(output, IDS_STRING118);
+            return false;
+        }
+        if (written_.contains(output)) {
+            Fail(output, QStringLiteral("already written for an earlier photo of this run; not replaced"));
+            return false;
+        }
+        if (!r_.overwrite && AnythingAt(output)) {
+            Fail(output, QStringLiteral("file exists; use --overwrite to replace it"));
+            return false;
+        }
+        return true;
+    }
+
+    const ConversionRequest& r_;
+    ProgressLine progress_;
+    QString folder_;
+    QFont font_;
+    QColor colour_;
+    platform::Guid encoder_{};
+    QSet<QString> written_;
+};
+
+}  // namespace
+
+int RunCommandLineConversion(const ConversionRequest& request)
+{
+    return BatchConversion(request).Run();
+}

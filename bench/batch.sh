@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Batch conversion from the command line: COUNT photos of 12 megapixels (4240 x 2832 JPEG) to
+# 1920 x 1280 PNG, by Pictorelle, ImageMagick (mogrify) and the libvips command line
+# (vipsthumbnail), each on the same files in the same run, one photo after another in one process
+# and split over two processes with xargs -P2. Prints a Markdown table of wall times and output sizes.
+#
+#   bench/batch.sh PICTORELLE [COUNT] [WORK_DIR]
+#
+# Needs tools/install-deps.sh --bench (imagemagick, libvips-tools).
+set -eu
+pictorelle=$(realpath "$1")
+count=${2:-100}
+work=${3:-$(mktemp -d)}
+mkdir -p "$work/photos"
+cd "$work"
+
+# Four different photo-like pictures (smooth areas, edges and grain), copied round to COUNT files.
+for seed in 1 2 3 4; do
+  [ -f "source$seed.jpg" ] ||
+    convert -seed "$seed" -size 4240x2832 plasma:fractal -blur 0x1 -attenuate 0.3 +noise Gaussian \
+      -quality 90 "source$seed.jpg"
+done
+for i in $(seq 1 "$count"); do
+  cp -f "source$(( (i - 1) % 4 + 1 )).jpg" "$(printf 'photos/IMG_%04d.jpg' "$i")"
+done
+photos=(photos/*.jpg)
+per_process=$(( (count + 1) / 2 ))
+
+pictorelle_run() { "$pictorelle" --convert --quiet --overwrite --size 1920x1280 --output-dir "$1" -- "${@:2}"; }
+magick_run() { mogrify -path "$1" -resize '1920x1280!' -format png "${@:2}"; }
+vips_run() { vipsthumbnail --size '1920x1280!' -o "$1/%s_out.png" "${@:2}"; }
+export -f pictorelle_run magick_run vips_run
+export pictorelle
+
+# Seconds of wall time for one case; its output folder is made new first.
+timed() {
+  local tool=$1 mode=$2 out="out/$1-$2"
+  rm -rf "$out" && mkdir -p "$out"
+  local start end
+  start=$EPOCHREALTIME
+  if [ "$mode" = sequential ]; then
+    "${tool}_run" "$out" "${photos[@]}"
+  else
+    printf '%s\0' "${photos[@]}" | xargs -0 -n "$per_process" -P 2 bash -c "${tool}_run \"\$0\" \"\$@\"" "$out"
+  fi
+  end=$EPOCHREALTIME
+  local files
+  files=$(find "$out" -name '*.png' | wc -l)
+  [ "$files" -eq "$count" ] || { echo "$tool $mode wrote $files of $count pictures" >&2; exit 1; }
+  awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
+}
+
+echo "| tool | one process | xargs -P2 | output MiB |"
+echo "|---|---|---|---|"
+for tool in pictorelle magick vips; do
+  seq_s=$(timed "$tool" sequential)
+  par_s=$(timed "$tool" parallel)
+  mib=$(du -sm "out/$tool-parallel" | cut -f1)
+  printf '| %s | %.1f s | %.1f s | %s |\n' "$tool" "$seq_s" "$par_s" "$mib"
+done

@@ -1,0 +1,218 @@
+// Conversion from the command line: the parser's answers, and the program itself run as a subprocess.
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+#include "app/BaseFolder.h"
+#include "app/CommandLine.h"
+#include "app/ProgressLine.h"
+#include "lang/CLanguage.h"
+#include "res/ResourceIds.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    QString TempPath(const QString& name) const { return dir_.filePath(name); }
+
+    // The program with arguments, in the test's HOME, and with no display to be found.
+    Outcome Pictorelle(const QStringList& arguments) const
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(dir_.path());
+        process.start(QStringLiteral(PICTORELLE_BINARY), arguments);
+        EXPECT_TRUE(process.waitForFinished(120000));
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QTemporaryDir dir_;
+};
+
+QString English(int id)
+{
+    CLanguage builtIn;
+    return builtIn.GetString(id);
+}
+
+}  // namespace
+
+TEST(CommandLine, ReadsEveryOptionAndRefusesBadValues)
+{
+    EXPECT_EQ(ParseCommandLine({}).mode, CommandLine::Mode::Window);
+    EXPECT_EQ(ParseCommandLine({"photo.jpg"}).mode, CommandLine::Mode::Window);
+    EXPECT_EQ(ParseCommandLine({"--", "--convert"}).mode, CommandLine::Mode::Window) << "a photo named --convert";
+    EXPECT_EQ(ParseCommandLine({"x.jpg", "--version"}).mode, CommandLine::Mode::Version);
+
+    const CommandLine full = ParseCommandLine({"a.jpg", "--convert", "--size=640x480", "--rotate", "270", "--flip",
+                                               "vertical", "--frame", "2", "--text", "Hi", "--position", "5,7",
+                                               "--font", "DejaVu Sans,24,italic,bold", "--color", "#FF8000",
+                                               "--overwrite", "--quiet", "--output-dir", "out", "--", "--b.jpg"});
+    ASSERT_EQ(full.mode, CommandLine::Mode::Convert);
+    const ConversionRequest& r = full.request;
+    EXPECT_EQ(r.photos, QStringList({"a.jpg", "--b.jpg"}));
+    EXPECT_EQ(r.width, 640);
+    EXPECT_EQ(r.height, 480);
+    EXPECT_EQ(r.rotate, 270);
+    EXPECT_EQ(r.flip, 2);
+    EXPECT_EQ(r.frame, 2);
+    EXPECT_EQ(r.text, "Hi");
+    EXPECT_EQ(r.textX, 5);
+    EXPECT_EQ(r.textY, 7);
+    ASSERT_TRUE(r.font);
+    EXPECT_EQ(r.font->lfFaceName, "DejaVu Sans");
+    EXPECT_EQ(r.font->lfHeight, -24);
+    EXPECT_EQ(r.font->lfWeight, 700);
+    EXPECT_EQ(r.font->lfItalic, 1);
+    EXPECT_EQ(r.colour, QColor(255, 128, 0));
+    EXPECT_TRUE(r.overwrite && r.quiet);
+    EXPECT_EQ(r.outputFolder, "out");
+
+    const struct {
+        QStringList args;
+        int messageId;
+        const char* text;
+    } bad[] = {
+        {{"--width", "-5"}, IDS_STRING111, ""},
+        {{"--width", "0"}, IDS_STRING111, ""},
+        {{"--width", "12px"}, IDS_STRING111, ""},
+        {{"--width", "4294967297"}, IDS_STRING111, ""},
+        {{"--height", "2147483648"}, IDS_STRING112, ""},
+        {{"--size", "640"}, IDS_STRING112, ""},
+        {{"--size", "x480"}, IDS_STRING111, ""},
+        {{"--rotate", "45"}, IDS_STRING116, ""},
+        {{"--frame", "-1"}, IDS_STRING121, ""},
+        {{"--position", "5"}, IDS_STRING123, ""},
+        {{"--position", "5,-1"}, IDS_STRING124, ""},
+        {{"--flip", "diagonal"}, 0, "unknown flip 'diagonal'"},
+        {{"--font", "Sans,0"}, 0, "invalid font"},
+        {{"--font", "Sans,99999"}, 0, "invalid font"},
+        {{"--color", "red"}, 0, "invalid color"},
+        {{"--colour", "#000000"}, 0, "unrecognized option '--colour'"},
+        {{"--quiet=yes"}, 0, "doesn't allow an argument"},
+        {{"--output", ""}, 0, "needs a name"},
+        {{"--size", "5x5", "--width", "5"}, 0, "cannot be combined"},
+        {{"--output", "o.png", "b.jpg"}, 0, "use --output-dir"},
+        {{"--text"}, 0, "requires an argument"},
+    };
+    for (const auto& c : bad) {
+        const CommandLine line = ParseCommandLine(QStringList{"--convert", "a.jpg"} + c.args);
+        EXPECT_EQ(line.mode, CommandLine::Mode::Invalid) << c.args.join(' ').toStdString();
+        EXPECT_EQ(line.error.messageId, c.messageId) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(line.error.text.contains(c.text)) << line.error.text.toStdString();
+    }
+    EXPECT_EQ(ParseCommandLine({"--convert"}).error.text, "no photo to convert");
+    EXPECT_EQ(ParseWholeNumber("-2147483648"), INT_MIN);
+    EXPECT_EQ(ParseWholeNumber("+5"), std::nullopt);
+    EXPECT_EQ(ParseWholeNumber(" 5"), std::nullopt);
+}
+
+TEST(ProgressLine, CountNameAndTimeLeftAtThePaceSoFar)
+{
+    EXPECT_EQ(ProgressText(0, 3, "a.jpg", 0), "[1/3] a.jpg");
+    EXPECT_EQ(ProgressText(2, 4, "c.jpg", 20000), "[3/4] c.jpg, 0:20 left");
+    EXPECT_EQ(ProgressText(1, 1000, "d.jpg", 4000), "[2/1000] d.jpg, 1:06:36 left");
+}
+
+TEST_F(CommandLineTest, ConvertsEachPhotoWithoutADisplayAndTellsWhichFailed)
+{
+    WriteCornerMarkers(TempPath("wide.png"), 80, 60);
+    WriteCornerMarkers(TempPath("wide photo.bmp"), 80, 60);
+    WriteAll(TempPath("empty.jpg"), {});
+    QDir(dir_.path()).mkdir("out");
+
+    const Outcome run = Pictorelle({"--convert", "wide.png", "missing.jpg", "empty.jpg", "wide photo.bmp", "--width",
+                                "40", "--rotate", "90", "--output-dir", "out"});
+    EXPECT_EQ(run.status, 1) << run.err.toStdString();
+    const QString undecodable = English(IDS_STRING126);
+    EXPECT_TRUE(run.err.contains("pictorelle: missing.jpg: " + undecodable)) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("pictorelle: empty.jpg: " + undecodable)) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("%1/out/wide_out.png saved successfully.\n"
+                                      "%1/out/wide photo_out.png saved successfully.\n").arg(dir_.path()));
+    // 80 x 60 at width 40 keeps 40 x 30, which turns clockwise into 30 x 40: the top-left
+    // corner goes to the top right.
+    for (const QString name : {"out/wide_out.png", "out/wide photo_out.png"}) {
+        const Decoded png = DecodeFile(TempPath(name));
+        EXPECT_EQ(png.width, 30);
+        EXPECT_EQ(png.height, 40);
+        EXPECT_EQ(png.At(29, 0), CornerColour(Corner::TopLeft));
+        EXPECT_EQ(png.At(0, 0), CornerColour(Corner::BottomLeft));
+    }
+    EXPECT_EQ(QDir(TempPath("out")).entryList(QDir::Files).size(), 2) << "nothing left of the failures";
+}
+
+TEST_F(CommandLineTest, ReplacesAnOutputOnlyWhenAskedAndDrawsTheText)
+{
+    WriteSolid(TempPath("p.png"), 90, 50, {0, 0, 0});
+    WriteAll(TempPath("p_out.png"), "keep me");
+    const QStringList args = {"--convert", "p.png", "--output", "p_out.png", "--height", "25", "--text", "I",
+                              "--position", "10,3", "--font", "DejaVu Sans,16,bold", "--color", "#00FF00"};
+    const Outcome refused = Pictorelle(args);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains("p_out.png: file exists; use --overwrite")) << refused.err.toStdString();
+    EXPECT_EQ(ReadAll(TempPath("p_out.png")), "keep me");
+
+    const Outcome replaced = Pictorelle(args + QStringList{"--overwrite", "--quiet"});
+    EXPECT_EQ(replaced.status, 0) << replaced.err.toStdString();
+    EXPECT_EQ(replaced.out, "");
+    const Decoded png = DecodeFile(TempPath("p_out.png"));
+    ASSERT_EQ(png.width, 45) << "90 x 50 at height 25";
+    ASSERT_EQ(png.height, 25);
+    int green = 0;
+    for (int y = 0; y < png.height; ++y) {
+        for (int x = 0; x < png.width; ++x) {
+            if (png.At(x, y) == Rgb{0, 255, 0}) {
+                ++green;
+                EXPECT_TRUE(x >= 10 && y >= 3) << "left of or above the text's box at " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(green, 5);
+
+    const Outcome noFrame = Pictorelle({"--convert", "p.png", "--frame", "1", "--output-dir", "."});
+    EXPECT_EQ(noFrame.status, 1);
+    EXPECT_TRUE(noFrame.err.contains("p.png: " + English(IDS_STRING121))) << noFrame.err.toStdString();
+}
+
+TEST_F(CommandLineTest, UsageErrorsInTheUsersLanguageAndHelp)
+{
+    CLanguage shipped;
+    shipped.Init(BaseFolderFor(QStringLiteral(PICTORELLE_BINARY)), QStringLiteral("english"));
+    const QString russian = shipped.m_arrLanguageNames.filter("Russian").value(0);
+    ASSERT_FALSE(russian.isEmpty());
+    shipped.SetLanguage(russian);
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle").setValue("Option/CurrentLanguage", russian);
+
+    WriteSolid(TempPath("p.png"), 9, 5, {1, 2, 3});
+    const Outcome negative = Pictorelle({"--convert", "p.png", "--width", "-5"});
+    EXPECT_EQ(negative.status, 2);
+    EXPECT_EQ(negative.err, QStringLiteral("pictorelle: %1\nTry 'pictorelle --help' for more information.\n")
+                                .arg(shipped.GetString(IDS_STRING111)));
+    EXPECT_NE(shipped.GetString(IDS_STRING111), English(IDS_STRING111));
+
+    const Outcome noFolder = Pictorelle({"--convert", "p.png", "--output-dir", "no/such"});
+    EXPECT_EQ(noFolder.status, 2);
+    EXPECT_TRUE(noFolder.err.contains("no/such: no such folder"));
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"p.png"});
+
+    const Outcome help = Pictorelle({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: pictorelle"));
+    const Outcome version = Pictorelle({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.startsWith("pictorelle 1."));
+}

@@ -2,13 +2,20 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSet>
 #include <QSize>
+#include <QThread>
 
+#include "app/PixelBudget.h"
 #include "app/PrintSaved.h"
 #include "app/ProgressLine.h"
 #include "app/UserOutputFolder.h"
@@ -20,6 +27,8 @@
 #include "convert/PhotoPaths.h"
 #include "convert/RotateFlipChoice.h"
 #include "lang/CLanguage.h"
+#include "platform/imaging/ImagingLimits.h"
+#include "platform/imaging/ImagingRuntime.h"
 #include "platform/ui/FileSystem.h"
 #include "platform/ui/SettingsStore.h"
 #include "platform/ui/SystemInfo.h"
@@ -58,20 +67,46 @@ public:
             return 2;
         ChooseOverlayStyle();
         FindEncoderByMimeType(QStringLiteral("image/png"), encoder_);
-        int failed = 0;
-        for (int i = 0; i < r_.photos.size(); ++i) {
-            progress_.Show(i, QFileInfo(r_.photos[i]).fileName());
-            if (!ConvertOne(r_.photos[i]))
-                ++failed;
-        }
+        // Reading and decoding a photo uses one core; while it does, another photo is resized and
+        // written on the others. One worker per core, within the pixel budget.
+        const int workers = std::clamp(QThread::idealThreadCount(), 1, static_cast<int>(r_.photos.size()));
+        std::vector<std::thread> others;
+        for (int k = 1; k < workers; ++k)
+            others.emplace_back([this] {
+                Work();
+                platform::EndImagingThread();
+            });
+        Work();
+        for (std::thread& t : others)
+            t.join();
         progress_.Clear();
-        return failed == 0 ? 0 : 1;
+        return failed_ == 0 ? 0 : 1;
     }
 
 private:
+    // Takes the next photo until none is left.
+    void Work()
+    {
+        for (int i = next_++; i < r_.photos.size(); i = next_++) {
+            {
+                const std::lock_guard lock(output_);
+                progress_.Show(i, QFileInfo(r_.photos[i]).fileName());
+            }
+            bool converted = false;
+            try {
+                converted = ConvertOne(r_.photos[i]);
+            } catch (const std::exception&) {  // memory running out outside the imaging layer
+                Fail(r_.photos[i], IDS_STRING115);
+            }
+            if (!converted)
+                ++failed_;
+        }
+    }
+
     // Tells what went wrong with subject (a photo or an output); warnings go the same way.
     void Fail(const QString& subject, const QString& message)
     {
+        const std::lock_guard lock(output_);
         progress_.Clear();
         PrintError(subject, message);
     }
@@ -129,7 +164,22 @@ private:
         if (!CanWrite(output))
             return false;
 
-        PhotoConversion conversion(photo, size->width(), size->height());
+        // Held from the first pixel drawn to the last one written.
+        const std::int64_t held =
+            budget_.Acquire(std::int64_t{photo.Width()} * photo.Height() + std::int64_t{size->width()} * size->height());
+        const bool saved = Convert(argument, photo, *size, output);
+        budget_.Release(held);
+        if (saved && !r_.quiet) {
+            const std::lock_guard lock(output_);
+            progress_.Clear();
+            PrintSaved(output);
+        }
+        return saved;
+    }
+
+    bool Convert(const QString& argument, const PhotoDocument& photo, const QSize& size, const QString& output)
+    {
+        PhotoConversion conversion(photo, size.width(), size.height());
         if (!platform::Succeeded(conversion.SetResolution()))
             Fail(argument, IDS_STRING113);
         if (!platform::Succeeded(conversion.SetInterpolationMode()))
@@ -138,7 +188,7 @@ private:
             Fail(argument, IDS_STRING115);
             return false;
         }
-        DrawText(argument, conversion, *size);
+        DrawText(argument, conversion, size);
         // A picture that did not turn is not saved as if it had.
         if (!platform::Succeeded(conversion.RotateFlip(ChooseRotateFlip(r_.rotate, r_.flip).type))) {
             Fail(argument, IDS_STRING117);
@@ -147,11 +197,6 @@ private:
         if (!platform::Succeeded(conversion.Save(output, encoder_))) {
             Fail(output, IDS_STRING118);
             return false;
-        }
-        written_.insert(output);
-        if (!r_.quiet) {
-            progress_.Clear();
-            PrintSaved(output);
         }
         return true;
     }
@@ -163,7 +208,7 @@ private:
             Fail(argument, IDS_STRING126);
             return false;
         }
-        photo.Open(path);
+        photo.Open(path, false);
         if (photo.Width() <= 0 || photo.Height() <= 0) {
             Fail(argument, photo.Width() <= 0 ? IDS_STRING126 : IDS_STRING127);
             return false;
@@ -209,25 +254,33 @@ private:
             Fail(argument, IDS_STRING130);
         if (p.yReset)
             Fail(argument, IDS_STRING131);
+        // Fonts are shared by every worker; one draws at a time.
+        const std::lock_guard lock(text_);
         conversion.DrawText(r_.text, font_, colour_, p.x, p.y);
     }
 
     // Whether output may be written: never over a special file, over another photo's output of
-    // this run, or, without --overwrite, over anything already there.
+    // this run, or, without --overwrite, over anything already there. The name is then taken, so
+    // no other photo of the run writes it.
     bool CanWrite(const QString& output)
     {
+        std::unique_lock lock(names_);
         if (output.size() > kMaxPathChars || platform::IsSpecialFile(output)) {
+            lock.unlock();
             Fail(output, IDS_STRING118);
             return false;
         }
-        if (written_.contains(output)) {
-            Fail(output, QStringLiteral("already written for an earlier photo of this run; not replaced"));
+        if (taken_.contains(output)) {
+            lock.unlock();
+            Fail(output, QStringLiteral("also the output of another photo of this run; not replaced"));
             return false;
         }
         if (!r_.overwrite && AnythingAt(output)) {
+            lock.unlock();
             Fail(output, QStringLiteral("file exists; use --overwrite to replace it"));
             return false;
         }
+        taken_.insert(output);
         return true;
     }
 
@@ -237,7 +290,13 @@ private:
     QFont font_;
     QColor colour_;
     platform::Guid encoder_{};
-    QSet<QString> written_;
+    PixelBudget budget_{platform::kMaxImagePixels};
+    std::atomic<int> next_{0};
+    std::atomic<int> failed_{0};
+    std::mutex output_;  // standard output, standard error and the progress line
+    std::mutex names_;
+    std::mutex text_;
+    QSet<QString> taken_;
 };
 
 }  // namespace

@@ -28,7 +28,7 @@ per_process=$(( (count + 1) / 2 ))
 
 pictorelle_run() { "$pictorelle" --convert --quiet --overwrite --size 1920x1280 --output-dir "$1" -- "${@:2}"; }
 magick_run() { mogrify -path "$1" -resize '1920x1280!' -format png "${@:2}"; }
-vips_run() { vipsthumbnail --size '1920x1280!' -o "$1/%s_out.png" "${@:2}"; }
+vips_run() { vipsthumbnail --size '1920x1280!' -o "$(realpath "$1")/%s_out.png" "${@:2}"; }
 export -f pictorelle_run magick_run vips_run
 export pictorelle
 

@@ -32,6 +32,13 @@ public:
     // happens when the result's pixels are asked for; a failure then throws vips::VError
     // (or std::bad_alloc), which the caller must catch.
     virtual vips::VImage Render(int index, int width, int height, VipsKernel kernel) const = 0;
+
+    // Whether Open makes the preview copy. Without it Open reads only the header, and a frame
+    // that cannot be decoded fails when it is rendered: for conversions that show no preview.
+    void SetPreviewWanted(bool wanted) { previewWanted_ = wanted; }
+
+protected:
+    bool previewWanted_ = true;
 };
 
 // A source for the file path names, or nothing when no allowed decoder takes it. Throws

@@ -40,7 +40,7 @@ std::optional<vips::VImage> ImageImpl::RenderActiveFrame(int width, int height, 
 Image::Image() = default;
 Image::~Image() = default;
 
-std::unique_ptr<Image> Image::LoadFromFile(const QString& path)
+std::unique_ptr<Image> Image::LoadFromFile(const QString& path, bool withPreview)
 {
     std::unique_ptr<Image> image(new Image);
     try {
@@ -48,6 +48,7 @@ std::unique_ptr<Image> Image::LoadFromFile(const QString& path)
         impl->source = OpenFrameSource(path);
         if (!impl->source)
             return image;
+        impl->source->SetPreviewWanted(withPreview);
         impl->active = impl->source->Open(0);
         impl->activeIndex = 0;
         if (impl->active)

@@ -19,7 +19,8 @@ struct ImageImpl;
 // No operation throws: failures are statuses, or an empty image.
 class Image {
 public:
-    static std::unique_ptr<Image> LoadFromFile(const QString& path);
+    // Without a preview, only the header is read until the photo is drawn (see FrameSource).
+    static std::unique_ptr<Image> LoadFromFile(const QString& path, bool withPreview = true);
     ~Image();
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;

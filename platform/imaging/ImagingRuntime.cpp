@@ -63,6 +63,11 @@ bool StartImaging(const char* argv0)
     return true;
 }
 
+void EndImagingThread()
+{
+    vips_thread_shutdown();
+}
+
 void StopImaging()
 {
     vips_shutdown();

@@ -9,6 +9,10 @@ namespace platform {
 // closes every file loader that is not on the allowlist. Returns false when it cannot start.
 bool StartImaging(const char* argv0);
 
+// Frees what the imaging library keeps for the calling thread: a thread of ours that used it
+// calls this before it ends.
+void EndImagingThread();
+
 // Shuts the imaging library down; every image must have been released before.
 void StopImaging();
 

@@ -33,8 +33,10 @@ std::optional<FrameInfo> VipsFrameSource::Open(int index) const
         info.height = header.height();
         info.dpiX = ResolutionOrDefault(header);
         // Shrunk while decoding where the decoder can: a whole frame is never held for the preview.
-        const int shrink = ShrinkOnLoad(info.width, info.height, kPreviewSide, kPreviewSide);
-        info.preview = PreviewCopy(NormalisePixels(Load(index, shrink)));
+        if (previewWanted_) {
+            const int shrink = ShrinkOnLoad(info.width, info.height, kPreviewSide, kPreviewSide);
+            info.preview = PreviewCopy(NormalisePixels(Load(index, shrink)));
+        }
         return info;
     } catch (const std::exception&) {  // vips::VError, or memory running out
         vips_error_clear();

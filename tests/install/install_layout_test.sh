@@ -45,6 +45,15 @@ check_layout "$prefix"
 "$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "second install"; }
 grep -qxF "$prefix/bin/pictorelle" "$build/install_manifest.txt" || fail "the link is not in install_manifest.txt"
 
+# From the command line, through the link: the program finds its language files and converts.
+home="$work/home" && mkdir -p "$home/.config/TOLVARK"
+printf '[Option]\nCurrentLanguage=German_Germany\n' >"$home/.config/TOLVARK/pictorelle.ini"
+message=$(HOME=$home XDG_CONFIG_HOME=$home/.config "$prefix/bin/pictorelle" --convert x.png --width 0 2>&1 >/dev/null)
+[ $? -eq 2 ] && [ -n "$message" ] && ! grep -q "The output width is invalid" <<<"$message" ||
+  fail "a usage error from the installed program is not in the user's language: $message"
+HOME=$home XDG_CONFIG_HOME=$home/.config "$prefix/bin/pictorelle" --convert --quiet --output "$work/out.png" \
+  "$source/tests/data/photo_30x20.bmp" && [ -s "$work/out.png" ] || fail "the installed program does not convert"
+
 DESTDIR="$work/stage" "$cmake" --install "$build" --prefix /opt/pictorelle-test >"$work/install.log" 2>&1 ||
   { cat "$work/install.log"; fail "staged install"; }
 check_layout "$work/stage/opt/pictorelle-test"

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -57,8 +58,7 @@ int RawFileStream::read(void* out, size_t size, size_t count)
 {
     if (size == 0 || count == 0 || !out)
         return 0;
-    if (count > static_cast<size_t>(INT64(1) << 40) / size)  // no request is that large
-        return 0;
+    count = std::min(count, static_cast<size_t>(INT_MAX) / size);  // the count read must fit the result
     const std::size_t got = ReadBytes(static_cast<std::uint8_t*>(out), size * count);
     return static_cast<int>(got / size);
 }

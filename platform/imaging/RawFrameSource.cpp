@@ -26,6 +26,20 @@ OpenedRaw OpenRaw(const QByteArray& localName)
     return raw;
 }
 
+// Runs a step that calls LibRaw, whose own failures are not std::exceptions: none of them may
+// leave the imaging layer as anything but vips::VError or std::bad_alloc.
+template <typename Step>
+auto Guarded(Step step)
+{
+    try {
+        return step();
+    } catch (const std::exception&) {
+        throw;
+    } catch (...) {
+        throw vips::VError("LibRaw failed");
+    }
+}
+
 }  // namespace
 
 RawFrameSource::RawFrameSource(QByteArray localName, int width, int height)
@@ -34,6 +48,11 @@ RawFrameSource::RawFrameSource(QByteArray localName, int width, int height)
 }
 
 std::unique_ptr<FrameSource> RawFrameSource::FromPhoto(const QByteArray& localName, RawPhoto& photo)
+{
+    return Guarded([&] { return FromHeader(localName, photo); });
+}
+
+std::unique_ptr<FrameSource> RawFrameSource::FromHeader(const QByteArray& localName, RawPhoto& photo)
 {
     // Checked from the header, before LibRaw reads or allocates anything for the pixels.
     const RawHeader& header = photo.Header();
@@ -54,15 +73,17 @@ std::optional<FrameInfo> RawFrameSource::Open(int index) const
     if (index != 0)
         return std::nullopt;
     try {
-        OpenedRaw raw = OpenRaw(localName_);
-        FrameInfo info;
-        info.width = width_;
-        info.height = height_;
-        info.dpiX = kDefaultDpi;  // LibRaw reports no resolution of a RAW's own
-        // The camera's own preview is ready made; otherwise the quickest development.
-        std::optional<vips::VImage> thumbnail = raw.photo->Thumbnail(width_, height_);
-        info.preview = thumbnail ? *thumbnail : PreviewCopy(raw.photo->Develop(true));
-        return info;
+        return Guarded([&] {
+            OpenedRaw raw = OpenRaw(localName_);
+            FrameInfo info;
+            info.width = width_;
+            info.height = height_;
+            info.dpiX = kDefaultDpi;  // LibRaw reports no resolution of a RAW's own
+            // The camera's own preview is ready made; otherwise the quickest development.
+            std::optional<vips::VImage> thumbnail = raw.photo->Thumbnail(width_, height_);
+            info.preview = thumbnail ? *thumbnail : PreviewCopy(raw.photo->Develop(true));
+            return std::optional<FrameInfo>(std::move(info));
+        });
     } catch (const std::exception&) {  // vips::VError, or memory running out
         vips_error_clear();
         return std::nullopt;
@@ -73,9 +94,9 @@ vips::VImage RawFrameSource::Render(int index, int width, int height, VipsKernel
 {
     if (index != 0)
         throw vips::VError("a camera RAW photo has one frame");
-    OpenedRaw raw = OpenRaw(localName_);
     const bool half = HalfSizeSuffices(width_, height_, width, height);
-    return StretchOntoBlack(raw.photo->Develop(half), width, height, kernel);
+    const vips::VImage developed = Guarded([&] { return OpenRaw(localName_).photo->Develop(half); });
+    return StretchOntoBlack(developed, width, height, kernel);
 }
 
 }  // namespace platform

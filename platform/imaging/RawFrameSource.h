@@ -26,6 +26,8 @@ public:
     vips::VImage Render(int index, int width, int height, VipsKernel kernel) const override;
 
 private:
+    static std::unique_ptr<FrameSource> FromHeader(const QByteArray& localName, RawPhoto& photo);
+
     QByteArray localName_;
     int width_;
     int height_;

@@ -5,6 +5,7 @@
 
 #include "platform/imaging/Bitmap.h"
 #include "platform/imaging/Image.h"
+#include "platform/imaging/RawDecodePlan.h"
 #include "support/BayerDng.h"
 #include "support/Fixtures.h"
 
@@ -123,6 +124,21 @@ TEST_F(CameraRawTest, BrokenRawFilesAreUndecodable)
         EXPECT_TRUE(image->IsEmpty()) << name;
         EXPECT_EQ(image->Width(), 0u) << name;
     }
+}
+
+TEST(RawDecodePlan, HalfSizeOnlyWhenEnoughAndThumbnailOnlyWhenItFits)
+{
+    using platform::HalfSizeSuffices;
+    using platform::ThumbnailServesPreview;
+    EXPECT_TRUE(HalfSizeSuffices(6000, 4000, 3000, 2000));
+    EXPECT_FALSE(HalfSizeSuffices(6000, 4000, 3001, 2000));  // one pixel more than half: full size
+    EXPECT_FALSE(HalfSizeSuffices(6000, 4000, 3000, 2001));
+    EXPECT_FALSE(HalfSizeSuffices(6000, 4000, 0, 0));
+    EXPECT_TRUE(ThumbnailServesPreview(1620, 1080, 6000, 4000));
+    EXPECT_TRUE(ThumbnailServesPreview(1080, 1620, 4000, 6000));
+    EXPECT_FALSE(ThumbnailServesPreview(1620, 1080, 4000, 6000));  // not turned as the photo
+    EXPECT_FALSE(ThumbnailServesPreview(1620, 1080, 4000, 3000));  // a 3:2 preview of a 4:3 photo
+    EXPECT_FALSE(ThumbnailServesPreview(160, 120, 4000, 3000));    // too small to show
 }
 
 }  // namespace

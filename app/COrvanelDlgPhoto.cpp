@@ -22,9 +22,11 @@ platform::FileDialogRequest PhotoOpenRequest(QWidget* owner, const QString& fold
     r.filters = {
         // The classic list first, then the formats our decoders add.
         {QStringLiteral("Photo Files (*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.exif;*.wmf;*.emf;*.dib;"
-                        "*.webp;*.heic;*.heif;*.avif;*.jxl;*.jp2;*.j2k)"),
+                        "*.webp;*.heic;*.heif;*.avif;*.jxl;*.jp2;*.j2k;"
+                        "*.dng;*.cr2;*.cr3;*.nef;*.arw;*.orf;*.rw2;*.raf;*.pef;*.srw)"),
          QStringLiteral("*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.exif;*.wmf;*.emf;*.dib;*.raw;*.tiff;"
-                        "*.webp;*.heic;*.heif;*.avif;*.jxl;*.jp2;*.j2k")},
+                        "*.webp;*.heic;*.heif;*.avif;*.jxl;*.jp2;*.j2k;"
+                        "*.dng;*.cr2;*.cr3;*.nef;*.arw;*.orf;*.rw2;*.raf;*.pef;*.srw")},
         {QStringLiteral("Any Files (*.*)"), QStringLiteral("*.*;")},
     };
     r.selectedFilter = 0;

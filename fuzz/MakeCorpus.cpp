@@ -1,5 +1,5 @@
 // Writes the fuzzers' seed corpus: small photos of every format we decode (some with several
-// frames), PNG writer inputs and message texts.
+// frames, one camera RAW), PNG writer inputs and message texts.
 //
 //   fuzz_make_corpus CORPUS_DIR
 #include <cstdio>
@@ -12,6 +12,8 @@
 #include <QImage>
 #include <QImageWriter>
 #include <vips/vips8>
+
+#include "support/BayerDng.h"
 
 namespace {
 
@@ -79,6 +81,13 @@ int main(int argc, char** argv)
     save(Gradient(12, 8, 0), "still.heic");
     save(Gradient(12, 8, 0), "still.jxl");
     save(Gradient(12, 8, 0), "still.jp2");
+    // A camera RAW: a small colour-filter-array DNG, turned a quarter.
+    BayerDngLayout dng;
+    dng.width = 24;
+    dng.height = 16;
+    dng.orientation = 6;
+    dng.value = [](int x, int y, int colour) { return std::uint16_t(1000 + 900 * x + 300 * y + 5000 * colour); };
+    Write(photo + "bayer.dng", BayerDng(dng));
     QImage small(12, 8, QImage::Format_RGB888);
     small.fill(QColor(40, 90, 160));
     small.save(photo + "still.bmp", "bmp");

@@ -5,7 +5,7 @@ set -eu
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libvips-dev zlib1g-dev libjpeg-dev
+  libvips-dev zlib1g-dev libjpeg-dev libraw-dev
   libgtest-dev libgmock-dev
   pngcheck fonts-dejavu-core fonts-droid-fallback
   xvfb xdotool

@@ -14,6 +14,8 @@
 #include "platform/imaging/PhotoSource.h"
 #include "platform/imaging/PngCompleteness.h"
 #include "platform/imaging/QtFrameSource.h"
+#include "platform/imaging/RawFrameSource.h"
+#include "platform/imaging/RawPhoto.h"
 #include "platform/imaging/VipsFrameSource.h"
 
 namespace platform {
@@ -49,6 +51,12 @@ std::unique_ptr<FrameSource> OpenFrameSource(const QString& path)
     const PhotoFormat format = SniffFile(fd.Get());
     if (format == PhotoFormat::Bmp || format == PhotoFormat::Ico)
         return QtFrameSource::FromFile(local, fd.Get(), format);
+    // Most camera RAWs are TIFFs too: LibRaw decides, and what it does not take stays a TIFF. A
+    // RAW it takes but that is broken or too large is refused, not handed to the TIFF decoder.
+    if (format == PhotoFormat::Tiff || format == PhotoFormat::CameraRaw) {
+        if (const std::unique_ptr<RawPhoto> raw = RawPhoto::Open(fd.Get()))
+            return RawFrameSource::FromPhoto(local, *raw);
+    }
     const char* loader = VipsLoaderFor(format);
     if (!loader)
         return nullptr;

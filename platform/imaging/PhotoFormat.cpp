@@ -54,6 +54,18 @@ bool IsHeif(const std::uint8_t* bytes, std::size_t size)
     return false;
 }
 
+// Camera RAW formats with a signature of their own; those that start as a TIFF are not here.
+bool IsCameraRawSignature(const std::uint8_t* bytes, std::size_t size)
+{
+    // CR3 is an ISO base media file too: its brand must be seen before the HEIF check.
+    if (HasText(bytes, size, 4, "ftypcrx "))
+        return true;
+    return HasText(bytes, size, 0, "FUJIFILMCCD-RAW") ||                                    // RAF
+           StartsWith(bytes, size, {'I', 'I', 'R', 'O'}) || StartsWith(bytes, size, {'I', 'I', 'R', 'S'}) ||
+           StartsWith(bytes, size, {'M', 'M', 'O', 'R'}) ||                                   // ORF
+           StartsWith(bytes, size, {'I', 'I', 'U', 0});                                       // RW2
+}
+
 }  // namespace
 
 PhotoFormat SniffPhotoFormat(const std::uint8_t* bytes, std::size_t size)
@@ -70,6 +82,8 @@ PhotoFormat SniffPhotoFormat(const std::uint8_t* bytes, std::size_t size)
     if (StartsWith(bytes, size, {'I', 'I', 42, 0}) || StartsWith(bytes, size, {'M', 'M', 0, 42}) ||
         StartsWith(bytes, size, {'I', 'I', 43, 0}) || StartsWith(bytes, size, {'M', 'M', 0, 43}))
         return PhotoFormat::Tiff;
+    if (IsCameraRawSignature(bytes, size))
+        return PhotoFormat::CameraRaw;
     if (HasText(bytes, size, 0, "RIFF") && HasText(bytes, size, 8, "WEBP"))
         return PhotoFormat::WebP;
     if (IsHeif(bytes, size))
@@ -102,6 +116,7 @@ const char* VipsLoaderFor(PhotoFormat format)
     case PhotoFormat::Jpeg2000: return "jp2kload";
     case PhotoFormat::Bmp:
     case PhotoFormat::Ico:
+    case PhotoFormat::CameraRaw:
     case PhotoFormat::Unknown: return nullptr;
     }
     return nullptr;

@@ -6,6 +6,9 @@
 #include <QSignalBlocker>
 
 #include "platform/ui/SettingsStore.h"
+#include <vips/vips8>
+
+#include "support/BayerDng.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"
 
@@ -63,7 +66,9 @@ TEST_F(OpenPhotoTest, StillPhotoFillsSizeInformationAndProposal)
     ASSERT_EQ(open.request.filters.size(), 2u);
     EXPECT_EQ(open.request.filters[0].patterns,
               "*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.exif;*.wmf;*.emf;*.dib;*.raw;*.tiff;"
-              "*.webp;*.heic;*.heif;*.avif;*.jxl;*.jp2;*.j2k");
+              "*.webp;*.heic;*.heif;*.avif;*.jxl;*.jp2;*.j2k;*.dng;*.cr2;*.cr3;*.nef;*.arw;*.orf;*.rw2;*.raf;*.pef;*.srw");
+    EXPECT_TRUE(open.request.filters[0].description.endsWith(
+        "*.j2k;*.dng;*.cr2;*.cr3;*.nef;*.arw;*.orf;*.rw2;*.raf;*.pef;*.srw)"));
     EXPECT_EQ(open.request.filters[1].description, "Any Files (*.*)");
 
     EXPECT_EQ(LastPhotoFolder(), dir_.path() + "/");
@@ -132,6 +137,33 @@ TEST_F(OpenPhotoTest, PreviewShowsTheWholeActiveFrameStretched)
     OpenPhoto(WriteFramesGif(TempPath("anim.gif"), 30, 20, 5));
     SetText(1041, "4");
     EXPECT_NEAR(PreviewAt()[1], ColourOfFrame(4)[1], 3);
+}
+
+TEST_F(OpenPhotoTest, CameraRawShowsItsOwnPreviewTurnedAsShot)
+{
+    // A dim sensor whose camera preview, stored as the sensor saw it, has a red top-left quadrant.
+    BayerDngLayout layout;
+    layout.orientation = 6;
+    layout.value = [](int, int, int) { return std::uint16_t(3000); };
+    const vips::VImage quadrant = vips::VImage::black(384, 256, vips::VImage::option()->set("bands", 3));
+    const vips::VImage red = quadrant.new_from_image(std::vector<double>{255, 0, 0});
+    const vips::VImage preview = red.join(quadrant, VIPS_DIRECTION_HORIZONTAL)
+                                     .join(quadrant.join(quadrant, VIPS_DIRECTION_HORIZONTAL), VIPS_DIRECTION_VERTICAL)
+                                     .cast(VIPS_FORMAT_UCHAR)
+                                     .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+    void* jpeg = nullptr;
+    size_t size = 0;
+    preview.write_to_buffer(".jpg", &jpeg, &size);
+    layout.thumbnail = {768, 512, true, QByteArray(static_cast<const char*>(jpeg), qsizetype(size))};
+    g_free(jpeg);
+    OpenPhoto(WriteBayerDng(TempPath("shot.dng"), layout));
+    EXPECT_TRUE((*prompts_)->Messages().empty());
+    EXPECT_EQ(TextOf(1009), "shot.dng 64 * 96");
+    EXPECT_EQ(ComboItem(0), "FrameDimensionPage");
+    const Rgb turned = PreviewAt(0.9, 0.1);  // turned a quarter clockwise: now the top right
+    EXPECT_GT(turned[0], 200);
+    EXPECT_LT(turned[1], 60);
+    EXPECT_LT(PreviewAt(0.1, 0.1)[0], 60);
 }
 
 TEST_F(OpenPhotoTest, LeavingFrameNumberOutOfRangeIsReported)

@@ -32,6 +32,12 @@ TEST(SniffPhotoFormat, SignaturesOfEveryFormatAndNearMisses)
         {"\0\0\0\x1C" "ftypavif\0\0\0\0avifmif1miaf"s, PhotoFormat::Heif},
         {"\0\0\0\x18" "ftyp3gp4\0\0\0\0mif1isom"s, PhotoFormat::Heif},  // image brand among the compatible ones
         {"\0\0\0\x18" "ftypisom\0\0\0\0isomiso2"s, PhotoFormat::Unknown},  // a video
+        {"\0\0\0\x18" "ftypcrx \0\0\0\1crx heic"s, PhotoFormat::CameraRaw},  // CR3, not HEIF
+        {"FUJIFILMCCD-RAW 0201"s, PhotoFormat::CameraRaw},
+        {"IIRO\x08\0\0\0"s, PhotoFormat::CameraRaw},
+        {"MMOR\0\0\0\x08"s, PhotoFormat::CameraRaw},
+        {"IIU\0\x08\0\0\0"s, PhotoFormat::CameraRaw},
+        {"II*\0\x10\0\0\0CR\x02\0"s, PhotoFormat::Tiff},  // CR2: LibRaw decides
         {"\xFF\x0A\xFA\x7F"s, PhotoFormat::JpegXl},
         {"\0\0\0\x0CJXL \r\n\x87\n"s, PhotoFormat::JpegXl},
         {"\xFF\x4F\xFF\x51\0\x2F"s, PhotoFormat::Jpeg2000},

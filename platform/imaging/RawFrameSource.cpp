@@ -74,11 +74,13 @@ std::optional<FrameInfo> RawFrameSource::Open(int index) const
         return std::nullopt;
     try {
         return Guarded([&] {
-            OpenedRaw raw = OpenRaw(localName_);
             FrameInfo info;
             info.width = width_;
             info.height = height_;
             info.dpiX = kDefaultDpi;  // LibRaw reports no resolution of a RAW's own
+            if (!previewWanted_)
+                return std::optional<FrameInfo>(std::move(info));
+            OpenedRaw raw = OpenRaw(localName_);
             // The camera's own preview is ready made; otherwise the quickest development.
             std::optional<vips::VImage> thumbnail = raw.photo->Thumbnail(width_, height_);
             info.preview = thumbnail ? *thumbnail : PreviewCopy(raw.photo->Develop(true));

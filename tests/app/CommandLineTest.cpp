@@ -15,6 +15,7 @@
 #include "app/ProgressLine.h"
 #include "lang/CLanguage.h"
 #include "res/ResourceIds.h"
+#include "support/BayerDng.h"
 #include "support/Fixtures.h"
 
 namespace {
@@ -242,4 +243,22 @@ TEST(PixelBudget, SideBySideOnlyWithinTheBudgetAndTheHeaviestAlone)
     budget.Release(b);
     heavy.join();
     EXPECT_TRUE(heavyRan);
+}
+
+TEST_F(CommandLineTest, CameraRawPhotosTurnedAsRecordedAndCutOnesRefused)
+{
+    BayerDngLayout layout;  // 96 x 64 on the sensor, recorded as turned a quarter clockwise
+    layout.orientation = 6;
+    layout.value = [](int, int, int) { return std::uint16_t{20000}; };
+    const QByteArray dng = BayerDng(layout);
+    WriteAll(TempPath("shot.dng"), dng);
+    WriteAll(TempPath("cut.dng"), dng.left(dng.size() * 2 / 3));
+
+    const Outcome run = Pictorelle({"--convert", "shot.dng", "cut.dng", "--width", "32", "--output-dir", "."});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("cut.dng: " + English(IDS_STRING126))) << run.err.toStdString();
+    const Decoded png = DecodeFile(TempPath("shot_out.png"));
+    EXPECT_EQ(png.width, 32);
+    EXPECT_EQ(png.height, 48) << "64 x 96 once turned, at width 32";
+    EXPECT_FALSE(QFileInfo::exists(TempPath("cut_out.png")));
 }

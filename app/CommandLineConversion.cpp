@@ -124,7 +124,7 @@ private:
         }
         const QFileInfo info(r_.outputFolder);
         if (!info.isDir()) {
-            PrintError(r_.outputFolder, QStringLiteral("no such folder"));
+            PrintError(r_.outputFolder, info.exists() ? QStringLiteral("not a folder") : QStringLiteral("no such folder"));
             return false;
         }
         if (!info.isWritable()) {

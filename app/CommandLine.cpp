@@ -88,7 +88,7 @@ public:
         bool optionsEnded = false;
         for (i_ = 0; i_ < args_.size(); ++i_) {
             const QString& arg = args_[i_];
-            if (optionsEnded || !arg.startsWith(QLatin1String("--")) ) {
+            if (optionsEnded || !arg.startsWith(QLatin1String("--"))) {
                 r_.photos << arg;
                 continue;
             }

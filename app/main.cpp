@@ -2,13 +2,15 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "app/COrvanelApp.h"
-#include "app/CommandLine.h"
-#include "app/CommandLineConversion.h"
-#include "app/PhotoArgument.h"
-#include "app/UsageText.h"
+#include "app/cli/CommandLine.h"
+#include "app/cli/CommandLineConversion.h"
+#include "app/cli/UsageText.h"
+#include "app/window/COrvanelApp.h"
+#include "app/window/PhotoArgument.h"
 #include "lang/CLanguage.h"
+#include "lang/UserLanguage.h"
 #include "platform/imaging/ImagingRuntime.h"
+#include "platform/ui/QtPrompts.h"
 
 namespace {
 
@@ -29,6 +31,7 @@ void PrintTo(std::FILE* stream, const QString& text)
 int RunWindow(int argc, char* argv[])
 {
     QApplication qt(argc, argv);
+    platform::InstallPrompts(std::make_unique<platform::QtPrompts>());
     if (!platform::StartImaging(argv[0])) {
         std::fprintf(stderr, "pictorelle: the imaging library could not start\n");
         return 1;
@@ -55,7 +58,7 @@ int RunCommandLine(const CommandLine& line, char* argv0)
     int qtArgc = 1;
     char* qtArgv[] = {argv0, nullptr};
     QGuiApplication qt(qtArgc, qtArgv);
-    COrvanelApp::LoadUserLanguage();
+    LoadUserLanguage();
     if (line.mode == CommandLine::Mode::Invalid) {
         const QString message = line.error.messageId ? theLanguage.GetString(line.error.messageId) : line.error.text;
         PrintTo(stderr, QStringLiteral("pictorelle: %1\nTry 'pictorelle --help' for more information.\n").arg(message));

@@ -24,11 +24,11 @@
 #include <QTemporaryDir>
 #include <vips/vips8>
 
-#include "app/COrvanelDlg.h"
+#include "app/window/COrvanelDlg.h"
 #include "bench/MeasuredRun.h"
 #include "bench/PhotoOnlyPrompts.h"
 #include "platform/imaging/ImagingRuntime.h"
-#include "platform/ui/Prompts.h"
+#include "platform/services/Prompts.h"
 
 namespace {
 

@@ -25,12 +25,12 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "app/COrvanelDlg.h"
+#include "app/window/COrvanelDlg.h"
 #include "bench/MeasuredRun.h"
 #include "bench/PhotoOnlyPrompts.h"
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/ImagingRuntime.h"
-#include "platform/ui/Prompts.h"
+#include "platform/services/Prompts.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "lang/LanguageName.h"
 #include "lang/ResourceNames.h"
-#include "platform/ui/CodePages.h"
-#include "platform/ui/PrivateProfile.h"
+#include "platform/services/CodePages.h"
+#include "platform/services/PrivateProfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -5,10 +5,10 @@
 #include "lang/LanguageName.h"
 #include "lang/PosixLocale.h"
 #include "lang/ResourceNames.h"
-#include "platform/ui/CodePages.h"
-#include "platform/ui/FolderEntries.h"
-#include "platform/ui/Prompts.h"
-#include "platform/ui/ReadRegularFile.h"
+#include "platform/services/CodePages.h"
+#include "platform/files/FolderEntries.h"
+#include "platform/services/Prompts.h"
+#include "platform/files/ReadRegularFile.h"
 #include "res/StringTable.h"
 
 CLanguage theLanguage;

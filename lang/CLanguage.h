@@ -7,7 +7,7 @@
 #include <QStringList>
 
 #include "lang/TextEntry.h"
-#include "platform/ui/PrivateProfile.h"
+#include "platform/services/PrivateProfile.h"
 
 class QMenu;
 namespace platform {

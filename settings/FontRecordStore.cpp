@@ -1,6 +1,6 @@
 #include "settings/FontRecordStore.h"
 
-#include "platform/ui/SettingsStore.h"
+#include "platform/services/SettingsStore.h"
 
 using platform::SettingsStore;
 

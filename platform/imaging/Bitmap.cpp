@@ -6,12 +6,12 @@
 #include <glib.h>
 #include <vips/vips8>
 
-#include "platform/imaging/AtomicFileWriter.h"
+#include "platform/imaging/png/AtomicFileWriter.h"
 #include "platform/imaging/Encoders.h"
 #include "platform/imaging/Image.h"
 #include "platform/imaging/ImageImpl.h"
 #include "platform/imaging/ImagingLimits.h"
-#include "platform/imaging/PngWriter.h"
+#include "platform/imaging/png/PngWriter.h"
 #include "platform/imaging/RotateInPlace.h"
 
 namespace platform {

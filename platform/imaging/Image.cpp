@@ -5,7 +5,7 @@
 #include <QRect>
 
 #include "platform/imaging/ImageImpl.h"
-#include "platform/imaging/PixelPipeline.h"
+#include "platform/imaging/frames/PixelPipeline.h"
 
 namespace platform {
 namespace {

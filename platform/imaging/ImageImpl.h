@@ -6,7 +6,7 @@
 #include <QImage>
 #include <vips/vips8>
 
-#include "platform/imaging/FrameSource.h"
+#include "platform/imaging/frames/FrameSource.h"
 
 namespace platform {
 

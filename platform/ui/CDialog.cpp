@@ -17,7 +17,7 @@
 #include "platform/ui/InterruptedClick.h"
 #include "platform/ui/ModalPromptScope.h"
 #include "platform/ui/PaintArea.h"
-#include "platform/ui/Prompts.h"
+#include "platform/services/Prompts.h"
 
 namespace platform {
 namespace {

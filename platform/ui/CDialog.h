@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QIcon>
 
-#include "platform/ui/DialogTemplate.h"
+#include "platform/services/DialogTemplate.h"
 
 class QButtonGroup;
 

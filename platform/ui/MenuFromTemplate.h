@@ -3,7 +3,7 @@
 
 #include <QMenu>
 
-#include "platform/ui/MenuTemplate.h"
+#include "platform/services/MenuTemplate.h"
 
 namespace platform {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <QStringList>
 
-#include "platform/ui/Prompts.h"
+#include "platform/services/Prompts.h"
 
 namespace platform {
 

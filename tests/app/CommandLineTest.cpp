@@ -9,10 +9,10 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-#include "app/BaseFolder.h"
-#include "app/CommandLine.h"
-#include "app/PixelBudget.h"
-#include "app/ProgressLine.h"
+#include "lang/BaseFolder.h"
+#include "app/cli/CommandLine.h"
+#include "app/cli/PixelBudget.h"
+#include "app/cli/ProgressLine.h"
 #include "lang/CLanguage.h"
 #include "res/ResourceIds.h"
 #include "support/BayerDng.h"

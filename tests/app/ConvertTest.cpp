@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "platform/ui/SettingsStore.h"
+#include "platform/services/SettingsStore.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"
 

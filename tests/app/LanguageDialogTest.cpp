@@ -10,11 +10,11 @@
 #include <QStyle>
 #include <gtest/gtest.h>
 
-#include "app/COrvanelDlg.h"
+#include "app/window/COrvanelDlg.h"
 #include "lang/CLanguage.h"
 #include "lang/ResourceNames.h"
-#include "platform/ui/PrivateProfile.h"
-#include "platform/ui/ReadRegularFile.h"
+#include "platform/services/PrivateProfile.h"
+#include "platform/files/ReadRegularFile.h"
 #include "res/StringTable.h"
 #include "support/Fixtures.h"
 #include "support/ScriptedPrompts.h"

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <set>
 
-#include "platform/ui/SettingsStore.h"
-#include "platform/ui/SystemInfo.h"
+#include "platform/services/SettingsStore.h"
+#include "platform/services/SystemInfo.h"
 #include "res/DialogTemplates.h"
 #include "res/MenuTemplates.h"
 #include "support/Fixtures.h"

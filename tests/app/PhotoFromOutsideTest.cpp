@@ -5,8 +5,8 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "app/PhotoArgument.h"
-#include "platform/ui/SettingsStore.h"
+#include "app/window/PhotoArgument.h"
+#include "platform/services/SettingsStore.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"
 

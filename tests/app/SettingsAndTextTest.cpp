@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <QTest>
 
-#include "platform/ui/SettingsStore.h"
+#include "platform/services/SettingsStore.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"
 

@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/Addresses.h"
-#include "app/CAboutDlg.h"
-#include "app/BaseFolder.h"
+#include "app/window/Addresses.h"
+#include "app/window/CAboutDlg.h"
+#include "lang/BaseFolder.h"
 #include "lang/CLanguage.h"
-#include "platform/ui/SettingsStore.h"
+#include "platform/services/SettingsStore.h"
 #include "res/ResourceIds.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"

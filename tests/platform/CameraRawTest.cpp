@@ -5,7 +5,7 @@
 
 #include "platform/imaging/Bitmap.h"
 #include "platform/imaging/Image.h"
-#include "platform/imaging/RawDecodePlan.h"
+#include "platform/imaging/raw/RawDecodePlan.h"
 #include "support/BayerDng.h"
 #include "support/Fixtures.h"
 

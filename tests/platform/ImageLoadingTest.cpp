@@ -10,7 +10,7 @@
 
 #include "platform/imaging/Image.h"
 #include "platform/imaging/ImagingRuntime.h"
-#include "platform/imaging/PhotoSource.h"
+#include "platform/imaging/frames/PhotoSource.h"
 #include "support/Fixtures.h"
 
 using platform::Image;

@@ -137,8 +137,15 @@ public:
 };
 }  // namespace
 
+// Qt's own dialogs for one test; a program without a window reports its messages instead.
+struct RealPromptsInstalled {
+    RealPromptsInstalled() { platform::InstallPrompts(std::make_unique<platform::QtPrompts>()); }
+    ~RealPromptsInstalled() { platform::InstallPrompts(nullptr); }
+};
+
 TEST(RealPrompts, MessageOnLeavingAnEditInterruptsTheClick)
 {
+    const RealPromptsInstalled real;
     ComplainingEditDialog dlg;
     dlg.Create();
     dlg.show();

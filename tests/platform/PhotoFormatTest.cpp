@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/imaging/PhotoFormat.h"
+#include "platform/imaging/checks/PhotoFormat.h"
 
 using platform::PhotoFormat;
 

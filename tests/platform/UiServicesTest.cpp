@@ -9,10 +9,10 @@
 
 #include "platform/ui/CDialog.h"
 #include "platform/ui/DialogUnits.h"
-#include "platform/ui/FileSystem.h"
+#include "platform/files/FileSystem.h"
 #include "platform/ui/QtPrompts.h"
-#include "platform/ui/SettingsStore.h"
-#include "platform/ui/TextToLong.h"
+#include "platform/services/SettingsStore.h"
+#include "platform/services/TextToLong.h"
 
 using platform::SettingsStore;
 

@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
-#include "platform/ui/SettingsStore.h"
+#include "platform/services/SettingsStore.h"
 #include "settings/FontRecordConversion.h"
 #include "settings/FontRecordStore.h"
 #include "support/Fixtures.h"

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "app/COrvanelDlg.h"
+#include "app/window/COrvanelDlg.h"
 #include "support/ScriptedPrompts.h"
 
 // The real main dialog, created headless with scripted prompts, and a folder for files.

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/ui/Prompts.h"
+#include "platform/services/Prompts.h"
 
 // One prompt the program showed.
 struct PromptRecord {

@@ -8,7 +8,7 @@
 
 #include "platform/imaging/AllocationFailures.h"
 #include "platform/imaging/ImagingRuntime.h"
-#include "platform/ui/SystemInfo.h"
+#include "platform/services/SystemInfo.h"
 
 namespace {
 

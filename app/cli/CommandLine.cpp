@@ -1,0 +1,288 @@
+#include "app/cli/CommandLine.h"
+
+#include <climits>
+
+#include "res/ResourceIds.h"
+#include "settings/FontRecordConversion.h"
+
+namespace {
+
+UsageError Own(const QString& text)
+{
+    return UsageError{0, text};
+}
+
+std::optional<int> PositiveNumber(const QString& text)
+{
+    const auto n = ParseWholeNumber(text);
+    if (!n || *n <= 0)
+        return std::nullopt;
+    return n;
+}
+
+std::optional<int> NonNegativeNumber(const QString& text)
+{
+    const auto n = ParseWholeNumber(text);
+    if (!n || *n < 0)
+        return std::nullopt;
+    return n;
+}
+
+// "none", "horizontal" or "vertical", as the window's flip buttons number them.
+std::optional<int> FlipNamed(const QString& name)
+{
+    if (name == QLatin1String("none"))
+        return 0;
+    if (name == QLatin1String("horizontal"))
+        return 1;
+    if (name == QLatin1String("vertical"))
+        return 2;
+    return std::nullopt;
+}
+
+// FAMILY,PIXELS[,bold][,italic]; the family may itself hold commas, so it is read from the right.
+std::optional<LOGFONTW> FontNamed(const QString& text)
+{
+    QStringList parts = text.split(u',');
+    LOGFONTW record;
+    record.lfWeight = 400;
+    while (parts.size() > 2 && (parts.last() == QLatin1String("bold") || parts.last() == QLatin1String("italic"))) {
+        if (parts.last() == QLatin1String("bold"))
+            record.lfWeight = 700;
+        else
+            record.lfItalic = 1;
+        parts.removeLast();
+    }
+    if (parts.size() < 2)
+        return std::nullopt;
+    const auto pixels = PositiveNumber(parts.takeLast());
+    const QString family = parts.join(u',').trimmed();
+    if (!pixels || *pixels > kMaxFontPixels || family.isEmpty() || family.size() > kFaceNameChars)
+        return std::nullopt;
+    record.lfHeight = -*pixels;
+    record.lfFaceName = family;
+    return record;
+}
+
+std::optional<QColor> ColourNamed(const QString& text)
+{
+    static const QString kDigits = QStringLiteral("0123456789abcdefABCDEF");
+    if (text.size() != 7 || text[0] != u'#')
+        return std::nullopt;
+    for (qsizetype i = 1; i < 7; ++i) {
+        if (!kDigits.contains(text[i]))
+            return std::nullopt;
+    }
+    return QColor(text);
+}
+
+// Reads the options and photos of a --convert command line.
+class ConvertParser {
+public:
+    explicit ConvertParser(const QStringList& arguments) : args_(arguments) {}
+
+    CommandLine Parse()
+    {
+        CommandLine result;
+        result.mode = CommandLine::Mode::Convert;
+        bool optionsEnded = false;
+        for (i_ = 0; i_ < args_.size(); ++i_) {
+            const QString& arg = args_[i_];
+            if (optionsEnded || !arg.startsWith(QLatin1String("--"))) {
+                r_.photos << arg;
+                continue;
+            }
+            if (arg == QLatin1String("--")) {
+                optionsEnded = true;
+                continue;
+            }
+            if (arg == QLatin1String("--help") || arg == QLatin1String("--version")) {
+                result.mode = arg == QLatin1String("--help") ? CommandLine::Mode::Help : CommandLine::Mode::Version;
+                return result;
+            }
+            if (!Option(arg))
+                return Failed();
+        }
+        if (!Check())
+            return Failed();
+        result.request = r_;
+        return result;
+    }
+
+private:
+    CommandLine Failed() const
+    {
+        CommandLine result;
+        result.mode = CommandLine::Mode::Invalid;
+        result.error = error_;
+        return result;
+    }
+
+    bool Fail(UsageError error)
+    {
+        error_ = std::move(error);
+        return false;
+    }
+
+    bool Fail(int messageId) { return Fail(UsageError{messageId, {}}); }
+
+    // The value of the option at i_: after its '=', or the next argument.
+    std::optional<QString> Value(const QString& name)
+    {
+        if (inlineValue_)
+            return inlineValue_;
+        if (i_ + 1 >= args_.size()) {
+            Fail(Own(QStringLiteral("option '%1' requires an argument").arg(name)));
+            return std::nullopt;
+        }
+        return args_[++i_];
+    }
+
+    bool Option(const QString& arg)
+    {
+        const qsizetype eq = arg.indexOf(u'=');
+        const QString name = eq < 0 ? arg : arg.left(eq);
+        inlineValue_ = eq < 0 ? std::nullopt : std::optional<QString>(arg.mid(eq + 1));
+        const bool takesValue = name != QLatin1String("--convert") && name != QLatin1String("--overwrite") &&
+                                name != QLatin1String("--quiet");
+        if (!takesValue) {
+            if (inlineValue_)
+                return Fail(Own(QStringLiteral("option '%1' doesn't allow an argument").arg(name)));
+            if (name == QLatin1String("--overwrite"))
+                r_.overwrite = true;
+            else if (name == QLatin1String("--quiet"))
+                r_.quiet = true;
+            return true;
+        }
+        if (!IsKnown(name))
+            return Fail(Own(QStringLiteral("unrecognized option '%1'").arg(arg)));
+        const auto value = Value(name);
+        return value && Apply(name, *value);
+    }
+
+    static bool IsKnown(const QString& name)
+    {
+        static const QStringList kNames = {
+            QStringLiteral("--output"), QStringLiteral("--output-dir"), QStringLiteral("--size"),
+            QStringLiteral("--width"),  QStringLiteral("--height"),     QStringLiteral("--rotate"),
+            QStringLiteral("--flip"),   QStringLiteral("--frame"),      QStringLiteral("--text"),
+            QStringLiteral("--position"), QStringLiteral("--font"),     QStringLiteral("--color")};
+        return kNames.contains(name);
+    }
+
+    bool Apply(const QString& name, const QString& value)
+    {
+        if ((name == QLatin1String("--output") || name == QLatin1String("--output-dir")) && value.isEmpty())
+            return Fail(Own(QStringLiteral("option '%1' needs a name").arg(name)));
+        if (name == QLatin1String("--output")) {
+            r_.outputFile = value;
+        } else if (name == QLatin1String("--output-dir")) {
+            r_.outputFolder = value;
+        } else if (name == QLatin1String("--size")) {
+            const qsizetype x = value.indexOf(u'x');
+            if (!(r_.width = PositiveNumber(x < 0 ? value : value.left(x))))
+                return Fail(IDS_STRING111);
+            if (x < 0 || !(r_.height = PositiveNumber(value.mid(x + 1))))
+                return Fail(IDS_STRING112);
+            sizeGiven_ = true;
+        } else if (name == QLatin1String("--width")) {
+            if (!(r_.width = PositiveNumber(value)))
+                return Fail(IDS_STRING111);
+            sideGiven_ = true;
+        } else if (name == QLatin1String("--height")) {
+            if (!(r_.height = PositiveNumber(value)))
+                return Fail(IDS_STRING112);
+            sideGiven_ = true;
+        } else if (name == QLatin1String("--rotate")) {
+            const auto angle = ParseWholeNumber(value);
+            if (!angle || (*angle != 0 && *angle != 90 && *angle != 180 && *angle != 270))
+                return Fail(IDS_STRING116);
+            r_.rotate = *angle;
+        } else if (name == QLatin1String("--flip")) {
+            const auto flip = FlipNamed(value);
+            if (!flip)
+                return Fail(Own(QStringLiteral("unknown flip '%1': use none, horizontal or vertical").arg(value)));
+            r_.flip = *flip;
+        } else if (name == QLatin1String("--frame")) {
+            if (!(r_.frame = NonNegativeNumber(value)))
+                return Fail(IDS_STRING121);
+        } else if (name == QLatin1String("--text")) {
+            r_.text = value;
+        } else if (name == QLatin1String("--position")) {
+            const QStringList xy = value.split(u',');
+            const auto x = xy.size() == 2 ? NonNegativeNumber(xy[0]) : std::nullopt;
+            if (!x)
+                return Fail(IDS_STRING123);
+            const auto y = NonNegativeNumber(xy[1]);
+            if (!y)
+                return Fail(IDS_STRING124);
+            r_.textX = *x;
+            r_.textY = *y;
+        } else if (name == QLatin1String("--font")) {
+            if (!(r_.font = FontNamed(value)))
+                return Fail(Own(QStringLiteral("invalid font '%1': use FAMILY,PIXELS[,bold][,italic] "
+                                               "with at most %2 characters and %3 pixels")
+                                    .arg(value).arg(kFaceNameChars).arg(kMaxFontPixels)));
+        } else if (name == QLatin1String("--color")) {
+            if (!(r_.colour = ColourNamed(value)))
+                return Fail(Own(QStringLiteral("invalid color '%1': use #RRGGBB").arg(value)));
+        }
+        return true;
+    }
+
+    bool Check()
+    {
+        if (r_.photos.isEmpty())
+            return Fail(Own(QStringLiteral("no photo to convert")));
+        if (sizeGiven_ && sideGiven_)
+            return Fail(Own(QStringLiteral("--size cannot be combined with --width or --height")));
+        if (!r_.outputFile.isEmpty() && !r_.outputFolder.isEmpty())
+            return Fail(Own(QStringLiteral("--output and --output-dir cannot be combined")));
+        if (!r_.outputFile.isEmpty() && r_.photos.size() > 1)
+            return Fail(Own(QStringLiteral("--output names one file: use --output-dir for several photos")));
+        return true;
+    }
+
+    const QStringList& args_;
+    qsizetype i_ = 0;
+    std::optional<QString> inlineValue_;
+    ConversionRequest r_;
+    UsageError error_;
+    bool sizeGiven_ = false;
+    bool sideGiven_ = false;
+};
+
+}  // namespace
+
+std::optional<int> ParseWholeNumber(const QString& text)
+{
+    const bool negative = text.startsWith(u'-');
+    const QString digits = negative ? text.mid(1) : text;
+    if (digits.isEmpty() || digits.size() > 10)
+        return std::nullopt;
+    long long value = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    if (negative)
+        value = -value;
+    if (value < INT_MIN || value > INT_MAX)
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+CommandLine ParseCommandLine(const QStringList& arguments)
+{
+    for (qsizetype i = 0; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
+        const QString& arg = arguments[i];
+        if (arg == QLatin1String("--help"))
+            return CommandLine{CommandLine::Mode::Help, {}, {}};
+        if (arg == QLatin1String("--version"))
+            return CommandLine{CommandLine::Mode::Version, {}, {}};
+        if (arg == QLatin1String("--convert"))
+            return ConvertParser(arguments).Parse();
+    }
+    return {};
+}

@@ -1,0 +1,48 @@
+#include "app/cli/UsageText.h"
+
+QString HelpText()
+{
+    return QStringLiteral(
+        "Usage: pictorelle [PHOTO]\n"
+        "  or:  pictorelle --convert PHOTO... [OPTION]...\n"
+        "Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.\n"
+        "\n"
+        "Without --convert the window opens, with PHOTO open in it when one is named.\n"
+        "With --convert each PHOTO is converted without a window; the other photos still convert\n"
+        "when one fails.\n"
+        "\n"
+        "Output:\n"
+        "      --output FILE        write the PNG to FILE (one photo only)\n"
+        "      --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT\n"
+        "                           (default: the output folder the window proposes)\n"
+        "      --overwrite          replace outputs that already exist\n"
+        "Size (default: the photo's own):\n"
+        "      --size WxH           exactly W x H pixels\n"
+        "      --width W            W pixels wide, the height keeping the aspect ratio\n"
+        "      --height H           H pixels high, the width keeping the aspect ratio\n"
+        "Picture:\n"
+        "      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)\n"
+        "      --flip WAY           none, horizontal or vertical (default none)\n"
+        "      --frame N            frame N (from 0) of an animation, or page N of a document\n"
+        "Text line:\n"
+        "      --text TEXT          draw one line of TEXT\n"
+        "      --position X,Y       its top-left corner on the output (default 0,0)\n"
+        "      --font FAMILY,PIXELS[,bold][,italic]\n"
+        "                           its font (default: the window's last font)\n"
+        "      --color #RRGGBB      its colour (default: the window's last colour)\n"
+        "Other:\n"
+        "      --quiet              print nothing but errors\n"
+        "      --help               show this help and exit\n"
+        "      --version            show the version and exit\n"
+        "  --                       end of options: what follows are photos\n"
+        "\n"
+        "Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line.\n"
+        "Example, every JPEG of a folder on two cores:\n"
+        "  find photos -name '*.jpg' -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \\\n"
+        "      --output-dir out --width 1920 --\n");
+}
+
+QString VersionText()
+{
+    return QStringLiteral("pictorelle " PICTORELLE_VERSION "\n");
+}

@@ -1,0 +1,121 @@
+#pragma once
+#include <optional>
+#include <vector>
+
+#include <QString>
+
+#include "lang/FormatText.h"
+#include "convert/PhotoDocument.h"
+#include "settings/LogFont.h"
+#include "platform/ui/CComboBox.h"
+#include "platform/ui/CDialog.h"
+#include "platform/services/Prompts.h"
+
+class PhotoConversion;
+class QMenu;
+
+// The main window: the photo, its frames, the output and the conversion.
+class COrvanelDlg : public platform::CDialog {
+    Q_OBJECT
+public:
+    explicit COrvanelDlg(QWidget* parent = nullptr);
+    ~COrvanelDlg() override;
+
+    // Photo (opening and frames)
+    void OnBnClickedButtonOpenPhoto();
+    // Everything Open Photo does once a path is chosen: the file manager's and a drop's way in.
+    void OpenChosenPhoto(const QString& path);
+    // A photo named when the program started, opened once the window shows.
+    void SetPhotoToOpen(const QString& path) { m_photoToOpen = path; }
+    void OnCbnSelchangeFrameDimension();
+    void OnEnUpdateFrameNumber();
+    void OnEnKillfocusFrameNumber();
+    // Output size
+    void OnBnClickedButtonBaseWidth();
+    void OnBnClickedButtonBaseHeight();
+    // Conversion
+    void OnBnClickedButtonConvert();
+    int ConvertPhoto();
+    void OnBnClickedButtonOutputFileBrowse();
+    // Rotation and flip
+    void OnBnClickedRadioRotate0() { m_nRotateAngel = 0; }
+    void OnBnClickedRadioRotate90() { m_nRotateAngel = 90; }
+    void OnBnClickedRadioRotate180() { m_nRotateAngel = 180; }
+    void OnBnClickedRadioRotate270() { m_nRotateAngel = 270; }
+    void OnBnClickedRadioFlipNo() { m_nFlipType = 0; }
+    void OnBnClickedRadioFlipHorizontal() { m_nFlipType = 1; }
+    void OnBnClickedRadioFlipVertical() { m_nFlipType = 2; }
+    // Text overlay, its font and colour
+    void OnEnKillfocusTextX();
+    void OnEnKillfocusTextY();
+    void OnBnClickedButtonFont();
+    // The right-click menu: languages, the interface font, the about box
+    void ShowLanguageMenu(const QPoint& point);
+    void BuildLanguageMenu(QMenu& menu, QMenu& popup);
+    void OnCommand(int id);
+    void OnLanguageCommand(int id);
+    void OnSelectLanguage(int id);
+    void OnPopupMenuFont();
+    void OnAbout();
+    // Help and home page
+    void OnBnClickedButtonHomepage();
+    void OnBnClickedButtonHelp();
+    // Closing
+    void OnBnClickedButtonExit();
+    void SaveSettingsAndClose();
+
+private:
+    // The photo: its path, image, frame dimensions and frame counts.
+    PhotoDocument m_photo;
+    QString m_szOutputFile;
+    QString m_strOutputFolder;
+    QString m_strOutputFile;
+    std::optional<int> m_osvi;  // major version of the operating system
+    int m_nPhotoWidth = 0;
+    int m_nPhotoHeight = 0;
+    int m_nOutputWidth = 0;
+    int m_nOutputHeight = 0;
+    int m_nRotateAngel = 0;
+    int m_nFlipType = 0;
+    platform::CComboBox m_comboDimension;
+    QString m_photoToOpen;
+    LOGFONTW m_CurrentFont;
+    COLORREF m_nCurrentColor = 0;
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(platform::DataExchange& dx) override;
+    void OnClose() override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void BuildMessageMap();
+    void PaintPreview(QPainter& painter, const QRect& area);
+    void ListFrameDimensions();
+    void CheckTextPositionAgainstPhoto();
+    // Reads the output size edits into the members; false, after saying why, when unusable.
+    bool ReadOutputSize();
+    // The overlay step of a conversion; draws the text line onto the picture before it turns.
+    void DrawOverlayText(PhotoConversion& conversion);
+    // Gives each edit the name of its label, for screen readers; again whenever labels change.
+    void NameEditsAfterLabels();
+    void LoadCurrentFont();
+    void SaveCurrentFont();
+    QString Text(int id, const std::vector<FormatValue>& values = {}) const;
+    int Message(const QString& text, const QString& caption, unsigned type = platform::MB_OK);
+    // Message id with the caption "Error", both in the current language.
+    void ErrorMessage(int id);
+    int ReadIntEdit(int id, int maxChars) const;
+
+    // How many characters the handlers read from the edits.
+    static constexpr int kSizeEditChars = 255;
+    static constexpr int kPositionEditChars = 63;
+    static constexpr int kFrameEditChars = 127;
+    // Longest output path the edit takes from the keyboard.
+    static constexpr int kOutputFileEditChars = 256;
+};

@@ -1,0 +1,138 @@
+// The main window's ways out of the conversion: the right-click language menu with Font and
+// About, help, the home page, and names for a screen reader.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QUrl>
+
+#include "app/window/AccessibleNames.h"
+#include "app/window/Addresses.h"
+#include "app/window/CAboutDlg.h"
+#include "app/window/COrvanelDlg.h"
+#include "lang/CLanguage.h"
+#include "platform/ui/MenuFromTemplate.h"
+#include "res/MenuTemplates.h"
+#include "res/ResourceIds.h"
+
+namespace {
+
+// Whether a click at pos lands on a control that keeps its clicks (buttons, edits, lists); labels,
+// group boxes and the preview let them through to the window, as static controls do.
+bool OnInteractiveControl(const QWidget& window, const QPoint& pos)
+{
+    for (const QWidget* w = window.childAt(pos); w && w != &window; w = w->parentWidget()) {
+        if (qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
+            qobject_cast<const QComboBox*>(w))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void COrvanelDlg::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::RightButton && !OnInteractiveControl(*this, pos)) {
+        ShowLanguageMenu(pos);
+        return;
+    }
+    platform::CDialog::mouseReleaseEvent(event);
+}
+
+void COrvanelDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The menu key and Shift+F10 open the same menu; the mouse opens it on release, above.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        ShowLanguageMenu(event->pos());
+}
+
+void COrvanelDlg::ShowLanguageMenu(const QPoint& point)
+{
+    const auto menu = platform::LoadMenu(LanguagePopupMenuTemplate(), this);
+    const QAction* first = menu->actions().value(0);
+    QMenu* popup = first ? first->menu() : nullptr;
+    if (!popup) {
+        Message(QStringLiteral("Can not find Language Menu!"), QStringLiteral("error"));
+        return;
+    }
+    BuildLanguageMenu(*menu, *popup);
+    OnCommand(platform::CurrentPrompts().TrackPopupMenu(*popup, mapToGlobal(point), this));
+}
+
+void COrvanelDlg::BuildLanguageMenu(QMenu& menu, QMenu& popup)
+{
+    const QAction* first = popup.actions().value(0);
+    QMenu* languages = first ? first->menu() : nullptr;
+    if (!languages)
+        return;
+    languages->removeAction(languages->actions().value(0));  // the placeholder
+    const QString current = theLanguage.GetCurrentLanguage();
+    // One command per language, as many as there are commands for; the rest are left out.
+    const int count = std::min(theLanguage.GetLanguageCount(), ID_LANGUAGE_LAST - ID_LANGUAGE_FIRST + 1);
+    for (int i = 0; i < count; ++i) {
+        const QString name = theLanguage.GetLanguageName(i);
+        QAction* item = languages->addAction(name);
+        item->setData(ID_LANGUAGE_FIRST + i);
+        item->setCheckable(true);
+        item->setChecked(current.compare(name, Qt::CaseInsensitive) == 0);
+    }
+    theLanguage.ApplyToMenu(menu, IDR_MENU_LANGUAGE_POPUP, true);
+}
+
+void COrvanelDlg::OnCommand(int id)
+{
+    if (id == IDM_POPUPMENU_FONT)
+        OnPopupMenuFont();
+    else if (id == IDM_ABOUT)
+        OnAbout();
+    else
+        OnLanguageCommand(id);
+}
+
+void COrvanelDlg::OnLanguageCommand(int id)
+{
+    if (id >= ID_LANGUAGE_FIRST && id <= ID_LANGUAGE_LAST)
+        OnSelectLanguage(id);
+}
+
+void COrvanelDlg::OnSelectLanguage(int id)
+{
+    theLanguage.SetLanguage(theLanguage.GetLanguageName(id - ID_LANGUAGE_FIRST));
+    theLanguage.ApplyToDialog(*this, IDD_PROGRAM_PNG_CAPTION);
+    NameEditsAfterLabels();
+}
+
+void COrvanelDlg::OnAbout()
+{
+    CAboutDlg about(this);
+    platform::CurrentPrompts().RunDialog(about);
+}
+
+void COrvanelDlg::OnBnClickedButtonHomepage()
+{
+    if (platform::CurrentPrompts().OpenUrl(QUrl(kHomePageUrl)))
+        return;
+    Message(QStringLiteral("The Program does not launch your web browser to access ") + kHomePageUrl +
+                QStringLiteral(" ,\nPlease launch your web browser and input the URL manually."),
+            theLanguage.GetString(IDS_MESSAGE_UNKNOWN_ERROR));
+}
+
+void COrvanelDlg::OnBnClickedButtonHelp()
+{
+    // The desktop's viewer for the page, started with the path as one argument: a folder with
+    // spaces or shell characters in its name is harmless. Nothing is said when it fails.
+    const QString page = theLanguage.m_strBaseFolder + QStringLiteral("/help/Introduction.htm");
+    platform::CurrentPrompts().StartDetached(QStringLiteral("xdg-open"), {page});
+}
+
+void COrvanelDlg::NameEditsAfterLabels()
+{
+    for (const EditLabel& e : kEditLabels) {
+        if (QWidget* edit = GetDlgItem(e.edit))
+            edit->setAccessibleName(AccessibleNameFor(GetDlgItemText(e.label), e.part));
+    }
+}

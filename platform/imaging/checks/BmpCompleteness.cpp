@@ -1,0 +1,89 @@
+#include "platform/imaging/checks/BmpCompleteness.h"
+
+#include <cstdlib>
+
+namespace platform {
+namespace {
+
+constexpr std::size_t kFileHeaderBytes = 14;
+constexpr std::uint32_t kCoreHeaderBytes = 12;
+enum Compression : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6 };
+
+std::uint32_t Le16(const std::uint8_t* p)
+{
+    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8);
+}
+
+std::uint32_t Le32(const std::uint8_t* p)
+{
+    return Le16(p) | (Le16(p + 2) << 16);
+}
+
+// Walks the runs from offset; true when they end the picture before the file ends.
+bool RunsReachTheEnd(const std::uint8_t* data, std::size_t size, std::size_t offset, std::int64_t rows, bool fourBit)
+{
+    std::size_t pos = offset;
+    std::int64_t row = 0;
+    while (pos + 2 <= size) {
+        const std::uint8_t count = data[pos];
+        const std::uint8_t code = data[pos + 1];
+        pos += 2;
+        if (count > 0)
+            continue;  // a run of count pixels
+        if (code == 0) {
+            if (++row >= rows)
+                return true;
+        } else if (code == 1) {
+            return true;
+        } else if (code == 2) {
+            if (pos + 2 > size)
+                return false;
+            row += data[pos + 1];
+            pos += 2;
+        } else {
+            // code literal pixels, padded to a whole number of 16-bit words
+            const std::size_t bytes = fourBit ? (code + 1u) / 2u : code;
+            pos += (bytes + 1u) & ~std::size_t{1};
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool BmpIsComplete(const std::uint8_t* data, std::size_t size)
+{
+    if (!data || size < kFileHeaderBytes + 4)
+        return true;
+    const std::uint32_t offset = Le32(data + 10);
+    const std::uint32_t headerBytes = Le32(data + 14);
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    std::uint32_t bits = 0;
+    std::uint32_t compression = kRgb;
+    if (headerBytes == kCoreHeaderBytes) {
+        if (size < kFileHeaderBytes + kCoreHeaderBytes)
+            return false;
+        width = Le16(data + 18);
+        height = Le16(data + 20);
+        bits = Le16(data + 24);
+    } else {
+        if (size < kFileHeaderBytes + 20)
+            return false;
+        width = static_cast<std::int32_t>(Le32(data + 18));
+        height = static_cast<std::int32_t>(Le32(data + 22));
+        bits = Le16(data + 28);
+        compression = headerBytes >= 20 ? Le32(data + 30) : kRgb;
+    }
+    const std::int64_t rows = std::llabs(height);  // negative: stored top-down
+    if (width <= 0 || rows == 0)
+        return true;
+    if (compression == kRle8 || compression == kRle4)
+        return RunsReachTheEnd(data, size, offset, rows, compression == kRle4);
+    if (compression != kRgb && compression != kBitFields && compression != kAlphaBitFields)
+        return true;
+    const std::uint64_t rowBytes = ((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4;
+    return static_cast<std::uint64_t>(offset) + rowBytes * static_cast<std::uint64_t>(rows) <= size;
+}
+
+}  // namespace platform

@@ -1,0 +1,87 @@
+#include "platform/imaging/frames/FrameSource.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "platform/imaging/ImagingLimits.h"
+#include "platform/imaging/checks/JpegCoverage.h"
+#include "platform/files/LocalFileName.h"
+#include "platform/files/MappedFile.h"
+#include "platform/files/OpenPhotoFile.h"
+#include "platform/imaging/checks/PhotoFormat.h"
+#include "platform/imaging/frames/PhotoSource.h"
+#include "platform/imaging/checks/PngCompleteness.h"
+#include "platform/imaging/frames/QtFrameSource.h"
+#include "platform/imaging/raw/RawFrameSource.h"
+#include "platform/imaging/raw/RawPhoto.h"
+#include "platform/imaging/frames/VipsFrameSource.h"
+
+namespace platform {
+namespace {
+
+PhotoFormat SniffFile(int fd)
+{
+    std::uint8_t head[kSniffBytes];
+    std::size_t got = 0;
+    while (got < sizeof head) {
+        const ssize_t n = ::pread(fd, head + got, sizeof head - got, static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    return SniffPhotoFormat(head, got);
+}
+
+}  // namespace
+
+std::unique_ptr<FrameSource> OpenFrameSource(const QString& path)
+{
+    const QByteArray local = LocalFileName(path);
+    if (local.isEmpty())
+        return nullptr;
+    const FileDescriptor fd = OpenPhotoFile(local);
+    if (!fd)
+        return nullptr;
+    // Our own look at the first bytes picks the one decoder that may read the file: no library
+    // probes it with every loader it has.
+    const PhotoFormat format = SniffFile(fd.Get());
+    if (format == PhotoFormat::Bmp || format == PhotoFormat::Ico)
+        return QtFrameSource::FromFile(local, fd.Get(), format);
+    // Most camera RAWs are TIFFs too: LibRaw decides, and what it does not take stays a TIFF. A
+    // RAW it takes but that is broken or too large is refused, not handed to the TIFF decoder.
+    if (format == PhotoFormat::Tiff || format == PhotoFormat::CameraRaw) {
+        if (const std::unique_ptr<RawPhoto> raw = RawPhoto::Open(fd.Get()))
+            return RawFrameSource::FromPhoto(local, *raw);
+    }
+    const char* loader = VipsLoaderFor(format);
+    if (!loader)
+        return nullptr;
+    // Damage the decoders would only warn about, filling the rest of the picture.
+    if (format == PhotoFormat::Jpeg || format == PhotoFormat::Png) {
+        const MappedFile file(fd.Get());
+        const bool whole = format == PhotoFormat::Jpeg ? JpegDataCoversPicture(file.Data(), file.Size())
+                                                       : PngIsComplete(file.Data(), file.Size());
+        if (!whole)
+            return nullptr;
+    }
+    try {
+        const vips::VSource source = vips::VSource::new_from_descriptor(fd.Get());
+        // Read the header only: size limits are checked before a single pixel is decoded.
+        vips::VImage header = LoadPhoto(loader, source, vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL));
+        if (!FitsImageLimit(header.width(), header.height()))
+            return nullptr;
+        int pages = 1;
+        if (VipsFrameSource::IsPaged(loader) && vips_image_get_typeof(header.get_image(), VIPS_META_N_PAGES))
+            pages = std::clamp(header.get_int(VIPS_META_N_PAGES), 1, format == PhotoFormat::Gif ? kMaxGifFrames : kMaxPages);
+        return std::make_unique<VipsFrameSource>(local, loader, pages);
+    } catch (const vips::VError&) {
+        vips_error_clear();
+        return nullptr;
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+#include "platform/imaging/frames/MemoryCopy.h"
+
+#include <new>
+
+#include "platform/imaging/AllocationFailures.h"
+
+namespace platform {
+
+vips::VImage CopyToMemory(const vips::VImage& pixels)
+{
+    if (AllocationFailuresForced())
+        throw std::bad_alloc();
+    return pixels.copy_memory();
+}
+
+}  // namespace platform

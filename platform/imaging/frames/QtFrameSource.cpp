@@ -1,0 +1,121 @@
+#include "platform/imaging/frames/QtFrameSource.h"
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+
+#include "platform/imaging/checks/BmpCompleteness.h"
+#include "platform/imaging/checks/IconDirectory.h"
+#include "platform/imaging/ImagingLimits.h"
+#include "platform/files/MappedFile.h"
+#include "platform/imaging/frames/MemoryCopy.h"
+#include "platform/files/OpenPhotoFile.h"
+#include "platform/imaging/frames/PixelPipeline.h"
+
+namespace platform {
+namespace {
+
+// Qt's readers get a file we opened, never the name: no reader guesses from it.
+bool OpenForReader(const QByteArray& localName, QFile& file)
+{
+    FileDescriptor fd = OpenPhotoFile(localName);
+    if (!fd || !file.open(fd.Get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return false;
+    fd.Release();  // the file closes it now
+    return true;
+}
+
+}  // namespace
+
+QtFrameSource::QtFrameSource(QByteArray localName, QByteArray format, std::vector<int> images)
+    : localName_(std::move(localName)), format_(std::move(format)), images_(std::move(images))
+{
+}
+
+std::unique_ptr<FrameSource> QtFrameSource::FromFile(const QByteArray& localName, int fd, PhotoFormat format)
+{
+    const MappedFile file(fd);
+    if (format == PhotoFormat::Bmp) {
+        if (!BmpIsComplete(file.Data(), file.Size()))
+            return nullptr;
+        return std::make_unique<QtFrameSource>(localName, "bmp", std::vector<int>{0});
+    }
+    if (format != PhotoFormat::Ico)
+        return nullptr;
+    std::vector<int> images = IconImagesInFile(file.Data(), file.Size());
+    if (images.empty())
+        return nullptr;
+    return std::make_unique<QtFrameSource>(localName, "ico", std::move(images));
+}
+
+Guid QtFrameSource::Dimension() const
+{
+    return format_ == "ico" ? FrameDimensionResolution : FrameDimensionPage;
+}
+
+std::optional<FrameInfo> QtFrameSource::Open(int index) const
+{
+    if (!Decode(index))
+        return std::nullopt;
+    FrameInfo info;
+    info.width = pixels_.width();
+    info.height = pixels_.height();
+    info.dpiX = dpiX_;
+    try {
+        info.preview = PreviewCopy(pixels_);
+    } catch (const std::exception&) {  // vips::VError, or memory running out
+        vips_error_clear();
+        return std::nullopt;
+    }
+    return info;
+}
+
+vips::VImage QtFrameSource::Render(int index, int width, int height, VipsKernel kernel) const
+{
+    if (!Decode(index))
+        throw vips::VError("the frame cannot be decoded");
+    return StretchOntoBlack(pixels_, width, height, kernel);
+}
+
+bool QtFrameSource::Decode(int index) const
+{
+    if (index == decodedIndex_)
+        return true;
+    if (index < 0 || index >= FrameCount())
+        return false;
+    QFile file;
+    if (!OpenForReader(localName_, file))
+        return false;
+    QImageReader reader(&file, format_);
+    reader.setAutoDetectImageFormat(false);  // the first bytes chose the reader; no other may try
+    const int entry = images_[static_cast<std::size_t>(index)];
+    if (entry > 0 && !reader.jumpToImage(entry))
+        return false;
+    const QSize size = reader.size();
+    if (size.isValid() && !FitsImageLimit(size.width(), size.height()))
+        return false;
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        return false;
+    const bool alpha = image.hasAlphaChannel();
+    image = image.convertToFormat(QImage::Format_RGBA8888);
+    if (image.isNull())  // Qt's way of saying memory ran out
+        return false;
+    try {
+        // A view of Qt's pixels, copied once into memory of libvips' own, as 3 bands or 4.
+        vips::VImage pixels = vips::VImage::new_from_memory(image.bits(), static_cast<size_t>(image.sizeInBytes()),
+                                                            image.width(), image.height(), 4, VIPS_FORMAT_UCHAR);
+        pixels = pixels.copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+        if (!alpha)
+            pixels = pixels.extract_band(0, vips::VImage::option()->set("n", 3));
+        pixels_ = CopyToMemory(pixels);
+    } catch (const std::exception&) {  // vips::VError, or memory running out
+        vips_error_clear();
+        return false;
+    }
+    dpiX_ = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : kDefaultDpi;
+    decodedIndex_ = index;
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,84 @@
+#include "platform/imaging/frames/VipsFrameSource.h"
+
+#include <algorithm>
+
+#include "platform/imaging/ImagingLimits.h"
+#include "platform/imaging/frames/PhotoSource.h"
+#include "platform/imaging/frames/PixelPipeline.h"
+
+namespace platform {
+
+VipsFrameSource::VipsFrameSource(QByteArray localName, std::string loader, int pages)
+    : localName_(std::move(localName)), loader_(std::move(loader)), pages_(pages)
+{
+}
+
+Guid VipsFrameSource::Dimension() const
+{
+    if (loader_ == "gifload" || (loader_ == "webpload" && pages_ > 1))
+        return FrameDimensionTime;
+    return FrameDimensionPage;
+}
+
+std::optional<FrameInfo> VipsFrameSource::Open(int index) const
+{
+    if (index < 0 || index >= pages_)
+        return std::nullopt;
+    try {
+        const vips::VImage header = Load(index, 1);
+        if (!FitsImageLimit(header.width(), header.height()))
+            return std::nullopt;
+        FrameInfo info;
+        info.width = header.width();
+        info.height = header.height();
+        info.dpiX = ResolutionOrDefault(header);
+        // Shrunk while decoding where the decoder can: a whole frame is never held for the preview.
+        if (previewWanted_) {
+            const int shrink = ShrinkOnLoad(info.width, info.height, kPreviewSide, kPreviewSide);
+            info.preview = PreviewCopy(NormalisePixels(Load(index, shrink)));
+        }
+        return info;
+    } catch (const std::exception&) {  // vips::VError, or memory running out
+        vips_error_clear();
+        return std::nullopt;
+    }
+}
+
+vips::VImage VipsFrameSource::Render(int index, int width, int height, VipsKernel kernel) const
+{
+    const vips::VImage header = Load(index, 1);
+    // Decoding at a fraction of the size is much faster when the output is small.
+    const int shrink = ShrinkOnLoad(header.width(), header.height(), width, height);
+    return StretchOntoBlack(NormalisePixels(Load(index, shrink)), width, height, kernel);
+}
+
+int VipsFrameSource::ShrinkOnLoad(int width, int height, int minWidth, int minHeight) const
+{
+    if (IsJpeg())
+        return JpegShrinkFor(width, height, minWidth, minHeight);
+    if (IsWebp())
+        return std::max(1, std::min(width / std::max(1, minWidth), height / std::max(1, minHeight)));
+    return 1;
+}
+
+bool VipsFrameSource::IsPaged(const std::string& loader)
+{
+    return loader == "gifload" || loader == "tiffload" || loader == "webpload" || loader == "heifload";
+}
+
+vips::VImage VipsFrameSource::Load(int index, int shrink) const
+{
+    const vips::VSource source = OpenPhotoSource(localName_);  // before the options, which the load frees
+    auto* options = vips::VImage::option()
+                        ->set("access", VIPS_ACCESS_SEQUENTIAL)
+                        ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
+    if (IsPaged(loader_))
+        options->set("page", index)->set("n", 1);
+    if (shrink > 1 && IsJpeg())
+        options->set("shrink", shrink);
+    else if (shrink > 1 && IsWebp())
+        options->set("scale", 1.0 / shrink);
+    return LoadPhoto(loader_, source, options);
+}
+
+}  // namespace platform

@@ -1,0 +1,40 @@
+#pragma once
+// Private to platform/imaging: uses libvips types.
+#include <string>
+
+#include <QByteArray>
+
+#include "platform/imaging/frames/FrameSource.h"
+
+namespace platform {
+
+// Frames decoded by libvips: JPEG, PNG, GIF, TIFF, WebP, HEIF/AVIF, JPEG XL, JPEG 2000.
+// Nothing is kept decoded: each use opens and reads the file again, at the size it needs.
+class VipsFrameSource final : public FrameSource {
+public:
+    // localName is the file's name on disk (see LocalFileName); loader the libvips file loader's
+    // nickname; pages the file's frame or page count.
+    VipsFrameSource(QByteArray localName, std::string loader, int pages);
+
+    Guid Dimension() const override;
+    int FrameCount() const override { return pages_; }
+    std::optional<FrameInfo> Open(int index) const override;
+    vips::VImage Render(int index, int width, int height, VipsKernel kernel) const override;
+
+    // Whether the loader reads several frames or pages from one file.
+    static bool IsPaged(const std::string& loader);
+
+private:
+    bool IsJpeg() const { return loader_ == "jpegload"; }
+    bool IsWebp() const { return loader_ == "webpload"; }
+    // The factor the decoder shrinks by while keeping at least minWidth x minHeight; 1 for
+    // decoders that cannot.
+    int ShrinkOnLoad(int width, int height, int minWidth, int minHeight) const;
+    vips::VImage Load(int index, int shrink) const;
+
+    QByteArray localName_;
+    std::string loader_;
+    int pages_;
+};
+
+}  // namespace platform

@@ -1,0 +1,78 @@
+#include "platform/imaging/png/PngFilter.h"
+
+#include <cstring>
+
+namespace platform {
+namespace {
+
+constexpr std::size_t kBpp = 3;
+
+// |byte as int8|; the heuristic scores residuals as small signed numbers, so 0xFF costs 1, not 255.
+inline std::uint32_t SignedMagnitude(std::uint8_t v) {
+    return v < 128 ? v : 256u - v;
+}
+
+inline int Abs(int v) { return v < 0 ? -v : v; }
+
+// Predictors from the left (a), upper (b) and upper-left (c) bytes. Written without branches on pixel
+// values so the loops over them vectorise.
+struct None { static int predict(int, int, int) { return 0; } };
+struct Sub { static int predict(int a, int, int) { return a; } };
+struct Up { static int predict(int, int b, int) { return b; } };
+struct Average { static int predict(int a, int b, int) { return (a + b) >> 1; } };
+struct Paeth {
+    static int predict(int a, int b, int c) {
+        const int pa = Abs(b - c);
+        const int pb = Abs(a - c);
+        const int pc = Abs(a + b - 2 * c);
+        const int bc = pb <= pc ? b : c;
+        return pa <= pb && pa <= pc ? a : bc;
+    }
+};
+
+// The first pixel has no left neighbour: a and c are 0 there.
+template <class F>
+std::uint64_t Score(const std::uint8_t* prev, const std::uint8_t* cur, std::size_t n) {
+    std::uint64_t sum = 0;
+    for (std::size_t i = 0; i < kBpp && i < n; ++i)
+        sum += SignedMagnitude(static_cast<std::uint8_t>(cur[i] - F::predict(0, prev[i], 0)));
+    for (std::size_t i = kBpp; i < n; ++i)
+        sum += SignedMagnitude(static_cast<std::uint8_t>(cur[i] - F::predict(cur[i - kBpp], prev[i], prev[i - kBpp])));
+    return sum;
+}
+
+template <class F>
+void Apply(const std::uint8_t* prev, const std::uint8_t* cur, std::size_t n, std::uint8_t* out) {
+    for (std::size_t i = 0; i < kBpp && i < n; ++i)
+        out[i] = static_cast<std::uint8_t>(cur[i] - F::predict(0, prev[i], 0));
+    for (std::size_t i = kBpp; i < n; ++i)
+        out[i] = static_cast<std::uint8_t>(cur[i] - F::predict(cur[i - kBpp], prev[i], prev[i - kBpp]));
+}
+
+}  // namespace
+
+PngRowFilter::PngRowFilter(std::size_t rowBytes) : rowBytes_(rowBytes), zeros_(rowBytes, 0) {}
+
+void PngRowFilter::filter(const std::uint8_t* prev, const std::uint8_t* cur, std::uint8_t* out) {
+    const std::size_t n = rowBytes_;
+    if (!prev) prev = zeros_.data();
+
+    // Scoring reads only; the chosen filter is then written once, straight to out.
+    const std::uint64_t scores[5] = {
+        Score<None>(prev, cur, n), Score<Sub>(prev, cur, n), Score<Up>(prev, cur, n),
+        Score<Average>(prev, cur, n), Score<Paeth>(prev, cur, n),
+    };
+    int best = 0;
+    for (int t = 1; t < 5; ++t)
+        if (scores[t] < scores[best]) best = t;
+    out[0] = static_cast<std::uint8_t>(best);
+    switch (best) {
+    case 0: std::memcpy(out + 1, cur, n); break;
+    case 1: Apply<Sub>(prev, cur, n, out + 1); break;
+    case 2: Apply<Up>(prev, cur, n, out + 1); break;
+    case 3: Apply<Average>(prev, cur, n, out + 1); break;
+    default: Apply<Paeth>(prev, cur, n, out + 1); break;
+    }
+}
+
+}  // namespace platform

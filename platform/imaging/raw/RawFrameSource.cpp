@@ -1,0 +1,104 @@
+#include "platform/imaging/raw/RawFrameSource.h"
+
+#include "platform/imaging/ImagingLimits.h"
+#include "platform/files/OpenPhotoFile.h"
+#include "platform/imaging/frames/PixelPipeline.h"
+#include "platform/imaging/raw/RawDecodePlan.h"
+#include "platform/imaging/raw/RawPhoto.h"
+
+namespace platform {
+namespace {
+
+// The file and LibRaw's reading of it, dropped in that order's reverse.
+struct OpenedRaw {
+    FileDescriptor fd;
+    std::unique_ptr<RawPhoto> photo;
+};
+
+OpenedRaw OpenRaw(const QByteArray& localName)
+{
+    OpenedRaw raw;
+    raw.fd = OpenPhotoFile(localName);
+    if (raw.fd)
+        raw.photo = RawPhoto::Open(raw.fd.Get());
+    if (!raw.photo || !raw.photo->DataWithinFile())  // the file may have changed since it was opened
+        throw vips::VError("the camera RAW file cannot be read");
+    return raw;
+}
+
+// Runs a step that calls LibRaw, whose own failures are not std::exceptions: none of them may
+// leave the imaging layer as anything but vips::VError or std::bad_alloc.
+template <typename Step>
+auto Guarded(Step step)
+{
+    try {
+        return step();
+    } catch (const std::exception&) {
+        throw;
+    } catch (...) {
+        throw vips::VError("LibRaw failed");
+    }
+}
+
+}  // namespace
+
+RawFrameSource::RawFrameSource(QByteArray localName, int width, int height)
+    : localName_(std::move(localName)), width_(width), height_(height)
+{
+}
+
+std::unique_ptr<FrameSource> RawFrameSource::FromPhoto(const QByteArray& localName, RawPhoto& photo)
+{
+    return Guarded([&] { return FromHeader(localName, photo); });
+}
+
+std::unique_ptr<FrameSource> RawFrameSource::FromHeader(const QByteArray& localName, RawPhoto& photo)
+{
+    // Checked from the header, before LibRaw reads or allocates anything for the pixels.
+    const RawHeader& header = photo.Header();
+    if (!photo.DataWithinFile())
+        return nullptr;
+    if (!FitsImageLimit(header.sensorWidth, header.sensorHeight) || !FitsImageLimit(header.width, header.height))
+        return nullptr;
+    if (photo.DevelopBytes(true) > kMaxRawDevelopBytes)
+        return nullptr;
+    const auto [width, height] = photo.DevelopedSize();
+    if (!FitsImageLimit(width, height))
+        return nullptr;
+    return std::make_unique<RawFrameSource>(localName, width, height);
+}
+
+std::optional<FrameInfo> RawFrameSource::Open(int index) const
+{
+    if (index != 0)
+        return std::nullopt;
+    try {
+        return Guarded([&] {
+            FrameInfo info;
+            info.width = width_;
+            info.height = height_;
+            info.dpiX = kDefaultDpi;  // LibRaw reports no resolution of a RAW's own
+            if (!previewWanted_)
+                return std::optional<FrameInfo>(std::move(info));
+            OpenedRaw raw = OpenRaw(localName_);
+            // The camera's own preview is ready made; otherwise the quickest development.
+            std::optional<vips::VImage> thumbnail = raw.photo->Thumbnail(width_, height_);
+            info.preview = thumbnail ? *thumbnail : PreviewCopy(raw.photo->Develop(true));
+            return std::optional<FrameInfo>(std::move(info));
+        });
+    } catch (const std::exception&) {  // vips::VError, or memory running out
+        vips_error_clear();
+        return std::nullopt;
+    }
+}
+
+vips::VImage RawFrameSource::Render(int index, int width, int height, VipsKernel kernel) const
+{
+    if (index != 0)
+        throw vips::VError("a camera RAW photo has one frame");
+    const bool half = HalfSizeSuffices(width_, height_, width, height);
+    const vips::VImage developed = Guarded([&] { return OpenRaw(localName_).photo->Develop(half); });
+    return StretchOntoBlack(developed, width, height, kernel);
+}
+
+}  // namespace platform

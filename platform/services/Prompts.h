@@ -1,0 +1,96 @@
+#pragma once
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+class QMenu;
+class QPoint;
+class QUrl;
+class QWidget;
+
+namespace platform {
+
+class CDialog;
+
+// Message-box types and answers, with their conventional values.
+inline constexpr unsigned MB_OK = 0x0;
+inline constexpr unsigned MB_YESNO = 0x4;
+inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+// Open and save dialog flags that the program passes.
+inline constexpr unsigned OFN_READONLY = 0x1;
+inline constexpr unsigned OFN_HIDEREADONLY = 0x4;
+inline constexpr unsigned OFN_PATHMUSTEXIST = 0x800;
+inline constexpr unsigned OFN_FILEMUSTEXIST = 0x1000;
+inline constexpr unsigned OFN_EXPLORER = 0x80000;
+
+// Font dialog flags that the program passes.
+inline constexpr unsigned CF_SCREENFONTS = 0x1;
+inline constexpr unsigned CF_EFFECTS = 0x100;
+
+struct FontDialogRequest {
+    QWidget* owner = nullptr;
+    QFont font;     // what the dialog shows first
+    QColor colour;  // the colour it shows first
+    unsigned flags = 0;
+};
+
+struct FontChoice {
+    QFont font;
+    QColor colour;
+};
+
+struct FileFilter {
+    QString description;
+    QString patterns;  // separated by ';'
+};
+
+struct FileDialogRequest {
+    QWidget* owner = nullptr;
+    std::vector<FileFilter> filters;
+    int selectedFilter = 0;
+    QString initialName;
+    QString initialFolder;
+    QString title;
+    unsigned flags = 0;
+    int nameCapacity = 0;  // characters the caller has room for, terminator included
+};
+
+// Every modal prompt of the program goes through this seam, so tests can script them.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // Returns the button pressed: IDOK, IDYES or IDNO.
+    virtual int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type) = 0;
+    // The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> OpenFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> SaveFile(const FileDialogRequest& request) = 0;
+    // The font and colour chosen, or nothing when the user cancels.
+    virtual std::optional<FontChoice> ChooseFont(const FontDialogRequest& request) = 0;
+    // Shows menu at globalPos until the user picks an item or dismisses it; the picked item's
+    // command identifier, or 0.
+    virtual int TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget* owner) = 0;
+    // Runs one of the program's own dialogs modally; its result.
+    virtual int RunDialog(CDialog& dialog) = 0;
+    // Hands an address to the desktop's handler for it; false when nothing takes it.
+    virtual bool OpenUrl(const QUrl& url) = 0;
+    // Starts program with exactly these arguments, no shell between; false when it cannot start.
+    virtual bool StartDetached(const QString& program, const QStringList& arguments) = 0;
+};
+
+// The prompts in use: those installed last (the window installs Qt's dialogs), else messages
+// reported on standard error with every question answered No.
+Prompts& CurrentPrompts();
+// Installs prompts and returns the previous ones (null when the default was in use).
+std::unique_ptr<Prompts> InstallPrompts(std::unique_ptr<Prompts> prompts);
+
+}  // namespace platform

@@ -1,0 +1,32 @@
+#pragma once
+#include <functional>
+
+#include "platform/services/Prompts.h"
+
+namespace platform {
+
+// Prompts for a process that has nobody to ask: each message is handed to report (by default a
+// "pictorelle: ..." line on standard error), every question gets the answer that changes nothing
+// (No, Cancel, no file, no font), and no window is ever made.
+class ReportingPrompts final : public Prompts {
+public:
+    using Report = std::function<void(const QString& text, const QString& caption)>;
+    explicit ReportingPrompts(Report report = {});
+
+    int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type) override;
+    std::optional<QString> OpenFile(const FileDialogRequest& request) override;
+    std::optional<QString> SaveFile(const FileDialogRequest& request) override;
+    std::optional<FontChoice> ChooseFont(const FontDialogRequest& request) override;
+    int TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget* owner) override;
+    int RunDialog(CDialog& dialog) override;
+    bool OpenUrl(const QUrl& url) override;
+    bool StartDetached(const QString& program, const QStringList& arguments) override;
+
+private:
+    Report report_;
+};
+
+// A message box's text as one line: its line breaks (and the blanks around them) become one space.
+QString OneLine(const QString& text);
+
+}  // namespace platform

@@ -1,0 +1,13 @@
+#include "settings/UserOutputFolder.h"
+
+#include "platform/services/SettingsStore.h"
+#include "platform/services/SystemInfo.h"
+#include "settings/OutputFolderDefault.h"
+#include "settings/SettingsKeys.h"
+
+QString UserOutputFolder(std::optional<int> osMajorVersion, const std::function<void(const QString&)>& report)
+{
+    const QString folderDefault = OutputFolderDefault(osMajorVersion, platform::QueryPicturesFolder,
+                                                      platform::FallbackOutputFolder(), report);
+    return platform::SettingsStore::GetProfileString(keys::kOption, keys::kLastOutputFolder, folderDefault);
+}

@@ -1,31 +1,25 @@
 #include "app/cli/CommandLineConversion.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
 #include <mutex>
 #include <thread>
 #include <vector>
 
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QSet>
 #include <QSize>
 #include <QThread>
 
+#include "app/cli/BatchReport.h"
 #include "app/cli/PixelBudget.h"
-#include "convert/PrintSaved.h"
-#include "app/cli/ProgressLine.h"
-#include "settings/UserOutputFolder.h"
-#include "convert/EncoderLookup.h"
+#include "convert/ConversionSequence.h"
 #include "convert/KeepRatio.h"
-#include "convert/OverlayPosition.h"
-#include "convert/PhotoConversion.h"
 #include "convert/PhotoDocument.h"
 #include "convert/PhotoPaths.h"
-#include "convert/RotateFlipChoice.h"
+#include "platform/services/Prompts.h"
 #include "lang/CLanguage.h"
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/ImagingRuntime.h"
@@ -36,15 +30,11 @@
 #include "settings/FontRecordConversion.h"
 #include "settings/FontRecordStore.h"
 #include "settings/SettingsKeys.h"
+#include "settings/UserOutputFolder.h"
 
 namespace {
 
-void PrintError(const QString& subject, const QString& message)
-{
-    const QString line = subject.isEmpty() ? QStringLiteral("pictorelle: %1\n").arg(message)
-                                           : QStringLiteral("pictorelle: %1: %2\n").arg(subject, message);
-    std::fputs(line.toLocal8Bit().constData(), stderr);
-}
+const QString kNoFont = QStringLiteral("the text cannot be drawn: no font is installed");
 
 // Whether anything at all is at path, even a dangling link or a file that cannot be read.
 bool AnythingAt(const QString& path)
@@ -56,8 +46,7 @@ bool AnythingAt(const QString& path)
 class BatchConversion {
 public:
     explicit BatchConversion(const ConversionRequest& request)
-        : r_(request), progress_(stderr, static_cast<int>(request.photos.size()),
-                                 !request.quiet && request.photos.size() > 1 && ::isatty(STDERR_FILENO))
+        : r_(request), report_(static_cast<int>(request.photos.size()), request.quiet)
     {
     }
 
@@ -66,7 +55,9 @@ public:
         if (!ChooseOutputFolder())
             return 2;
         ChooseOverlayStyle();
-        FindEncoderByMimeType(QStringLiteral("image/png"), encoder_);
+        // Messages from below the conversion (the language manager, the imaging layer) are
+        // reported like the conversion's own, naming the photo they concern.
+        auto previous = platform::InstallPrompts(report_.MakePrompts());
         // Reading and decoding a photo uses one core; while it does, another photo is resized and
         // written on the others. One worker per core, within the pixel budget.
         const int workers = std::clamp(QThread::idealThreadCount(), 1, static_cast<int>(r_.photos.size()));
@@ -79,38 +70,57 @@ public:
         Work();
         for (std::thread& t : others)
             t.join();
-        progress_.Clear();
+        platform::InstallPrompts(std::move(previous));
+        report_.Finish();
         return failed_ == 0 ? 0 : 1;
     }
 
 private:
+    // The conversion's questions answered from the command line, its messages reported.
+    class Host final : public ConversionHost {
+    public:
+        Host(BatchConversion& batch, const QString& photo, const QString& output)
+            : batch_(batch), photo_(photo), output_(output)
+        {
+        }
+        void Tell(int messageId, const QString& subject) override
+        {
+            batch_.Fail(subject.isEmpty() ? photo_ : subject, messageId);
+        }
+        std::optional<OverlayLine> Overlay() override
+        {
+            if (batch_.r_.text.isEmpty())
+                return std::nullopt;
+            return OverlayLine{batch_.r_.text, batch_.r_.textX, batch_.r_.textY, batch_.font_, batch_.colour_};
+        }
+        QString OutputPath() override { return output_; }
+        void Saved(const QString& path) override { batch_.report_.Saved(path); }
+
+    private:
+        BatchConversion& batch_;
+        const QString& photo_;
+        const QString& output_;
+    };
+
     // Takes the next photo until none is left.
     void Work()
     {
         for (int i = next_++; i < r_.photos.size(); i = next_++) {
-            {
-                const std::lock_guard lock(output_);
-                progress_.Show(i, QFileInfo(r_.photos[i]).fileName());
-            }
+            const QString& photo = r_.photos[i];
+            const BatchReport::PhotoScope scope(photo);
+            report_.Progress(i, QFileInfo(photo).fileName());
             bool converted = false;
             try {
-                converted = ConvertOne(r_.photos[i]);
+                converted = ConvertOne(photo);
             } catch (const std::exception&) {  // memory running out outside the imaging layer
-                Fail(r_.photos[i], IDS_STRING115);
+                Fail(photo, IDS_STRING115);
             }
             if (!converted)
                 ++failed_;
         }
     }
 
-    // Tells what went wrong with subject (a photo or an output); warnings go the same way.
-    void Fail(const QString& subject, const QString& message)
-    {
-        const std::lock_guard lock(output_);
-        progress_.Clear();
-        PrintError(subject, message);
-    }
-
+    void Fail(const QString& subject, const QString& message) { report_.Error(subject, message); }
     void Fail(const QString& subject, int messageId) { Fail(subject, theLanguage.GetString(messageId)); }
 
     bool ChooseOutputFolder()
@@ -119,16 +129,16 @@ private:
             return true;
         if (r_.outputFolder.isEmpty()) {
             folder_ = UserOutputFolder(platform::QueryOsMajorVersion(),
-                                       [](const QString& text) { PrintError({}, text); });
+                                       [this](const QString& text) { Fail({}, text); });
             return true;
         }
         const QFileInfo info(r_.outputFolder);
         if (!info.isDir()) {
-            PrintError(r_.outputFolder, info.exists() ? QStringLiteral("not a folder") : QStringLiteral("no such folder"));
+            Fail(r_.outputFolder, info.exists() ? QStringLiteral("not a folder") : QStringLiteral("no such folder"));
             return false;
         }
         if (!info.isWritable()) {
-            PrintError(r_.outputFolder, QStringLiteral("the folder cannot be written to"));
+            Fail(r_.outputFolder, QStringLiteral("the folder cannot be written to"));
             return false;
         }
         folder_ = info.absoluteFilePath();
@@ -144,6 +154,8 @@ private:
         if (record.lfFaceName.isEmpty())
             record = RecordFromFont(QGuiApplication::font());
         font_ = FontFromRecord(record);
+        // The font system substitutes any face it lacks; with no font at all there is nothing to draw with.
+        fontMissing_ = !r_.text.isEmpty() && QFontInfo(font_).family().isEmpty();
         colour_ = r_.colour ? *r_.colour
                             : ColourFromColorref(static_cast<COLORREF>(platform::SettingsStore::GetProfileInt(
                                   keys::kCurrentFont, keys::kCurrentColor, 0)));
@@ -151,13 +163,16 @@ private:
 
     bool ConvertOne(const QString& argument)
     {
+        // A picture without the text asked for is not the one asked for: nothing is written.
+        if (fontMissing_) {
+            Fail(argument, kNoFont);
+            return false;
+        }
         const QString path = QFileInfo(argument).absoluteFilePath();
         PhotoDocument photo;
         if (!OpenPhoto(argument, path, photo))
             return false;
-        const auto size = OutputSize(argument, photo);
-        if (!size)
-            return false;
+        const QSize size = OutputSize(photo);
         QString displayName;
         GetDisplayFileName(path, displayName);
         const QString output = r_.outputFile.isEmpty() ? ProposeOutputFile(folder_, displayName) : r_.outputFile;
@@ -165,40 +180,15 @@ private:
             return false;
 
         // Held from the first pixel drawn to the last one written.
-        const std::int64_t held =
-            budget_.Acquire(std::int64_t{photo.Width()} * photo.Height() + std::int64_t{size->width()} * size->height());
-        const bool saved = Convert(argument, photo, *size, output);
+        const std::int64_t held = budget_.Acquire(std::int64_t{photo.Width()} * photo.Height() +
+                                                  std::int64_t{std::max(size.width(), 0)} * std::max(size.height(), 0));
+        Host host(*this, argument, output);
+        const ConversionOutcome outcome = RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host);
         budget_.Release(held);
-        if (saved && !r_.quiet) {
-            const std::lock_guard lock(output_);
-            progress_.Clear();
-            PrintSaved(output);
-        }
-        return saved;
-    }
-
-    bool Convert(const QString& argument, const PhotoDocument& photo, const QSize& size, const QString& output)
-    {
-        PhotoConversion conversion(photo, size.width(), size.height());
-        if (!platform::Succeeded(conversion.SetResolution()))
-            Fail(argument, IDS_STRING113);
-        if (!platform::Succeeded(conversion.SetInterpolationMode()))
-            Fail(argument, IDS_STRING114);
-        if (!platform::Succeeded(conversion.DrawPhoto())) {
-            Fail(argument, IDS_STRING115);
-            return false;
-        }
-        DrawText(argument, conversion, size);
-        // A picture that did not turn is not saved as if it had.
-        if (!platform::Succeeded(conversion.RotateFlip(ChooseRotateFlip(r_.rotate, r_.flip).type))) {
-            Fail(argument, IDS_STRING117);
-            return false;
-        }
-        if (!platform::Succeeded(conversion.Save(output, encoder_))) {
-            Fail(output, IDS_STRING118);
-            return false;
-        }
-        return true;
+        if (!outcome.textDrawn)
+            Fail(argument, kNoFont);
+        // A picture saved without its turn or its text is not the one asked for.
+        return outcome.saved && outcome.turned && outcome.textDrawn;
     }
 
     // Opens the photo as Open Photo does, and makes the asked frame the active one.
@@ -228,8 +218,8 @@ private:
     }
 
     // The size asked for, a missing side kept at the active frame's aspect ratio as the
-    // calculator keeps it.
-    std::optional<QSize> OutputSize(const QString& argument, const PhotoDocument& photo)
+    // calculator keeps it; the conversion refuses a side that comes out 0.
+    QSize OutputSize(const PhotoDocument& photo) const
     {
         int width = r_.width.value_or(photo.Width());
         int height = r_.height.value_or(photo.Height());
@@ -237,26 +227,7 @@ private:
             height = HeightForWidth(photo.Width(), photo.Height(), width);
         else if (r_.height && !r_.width)
             width = WidthForHeight(photo.Width(), photo.Height(), height);
-        if (width <= 0 || height <= 0) {
-            Fail(argument, width <= 0 ? IDS_STRING111 : IDS_STRING112);
-            return std::nullopt;
-        }
         return QSize(width, height);
-    }
-
-    // The text line where asked; a position outside the picture moves to 0, and is told, as in the window.
-    void DrawText(const QString& argument, PhotoConversion& conversion, const QSize& size)
-    {
-        if (r_.text.isEmpty())
-            return;
-        const OverlayPosition p = CorrectOverlayPosition(r_.textX, r_.textY, size.width(), size.height());
-        if (p.xReset)
-            Fail(argument, IDS_STRING130);
-        if (p.yReset)
-            Fail(argument, IDS_STRING131);
-        // Fonts are shared by every worker; one draws at a time.
-        const std::lock_guard lock(text_);
-        conversion.DrawText(r_.text, font_, colour_, p.x, p.y);
     }
 
     // Whether output may be written: never over a special file, over another photo's output of
@@ -285,17 +256,15 @@ private:
     }
 
     const ConversionRequest& r_;
-    ProgressLine progress_;
+    BatchReport report_;
     QString folder_;
     QFont font_;
     QColor colour_;
-    platform::Guid encoder_{};
+    bool fontMissing_ = false;
     PixelBudget budget_{platform::kMaxImagePixels};
     std::atomic<int> next_{0};
     std::atomic<int> failed_{0};
-    std::mutex output_;  // standard output, standard error and the progress line
     std::mutex names_;
-    std::mutex text_;
     QSet<QString> taken_;
 };
 

@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <mutex>
 
-// Lets conversions run side by side only while the pixels they hold together stay within a
-// budget, so several photos at once never need more memory than one photo at the limit does.
+// Lets conversions run side by side only while the pixels they hold together (decoded photo and
+// output picture) stay within a budget. It counts pixels only: each conversion's PNG writer and
+// libvips threads come on top, so the process can need more than one photo at the limit does.
 // A conversion heavier than the whole budget waits until it runs alone.
 class PixelBudget {
 public:

@@ -100,8 +100,8 @@ private:
     void CheckTextPositionAgainstPhoto();
     // Reads the output size edits into the members; false, after saying why, when unusable.
     bool ReadOutputSize();
-    // The overlay step of a conversion; draws the text line onto the picture before it turns.
-    void DrawOverlayText(PhotoConversion& conversion);
+    // The conversion's questions answered from the edits, its messages shown as message boxes.
+    class ConversionInWindow;
     // Gives each edit the name of its label, for screen readers; again whenever labels change.
     void NameEditsAfterLabels();
     void LoadCurrentFont();

@@ -1,15 +1,14 @@
 // The main window's conversion commands: Convert and Browse.
 #include "app/window/COrvanelDlg.h"
 #include "convert/PrintSaved.h"
-#include "convert/EncoderLookup.h"
+#include "convert/ConversionSequence.h"
 #include "convert/PhotoPaths.h"
-#include "convert/RotateFlipChoice.h"
-#include "convert/PhotoConversion.h"
 #include "platform/files/FileSystem.h"
 #include "platform/services/SettingsStore.h"
 #include "platform/services/TextToLong.h"
 #include "platform/ui/WaitCursor.h"
 #include "res/ResourceIds.h"
+#include "settings/FontRecordConversion.h"
 #include "settings/SettingsKeys.h"
 
 namespace {
@@ -39,45 +38,58 @@ void COrvanelDlg::OnBnClickedButtonConvert()
     ConvertPhoto();
 }
 
+class COrvanelDlg::ConversionInWindow final : public ConversionHost {
+public:
+    explicit ConversionInWindow(COrvanelDlg& dlg) : dlg_(dlg) {}
+
+    void Tell(int messageId, const QString& subject) override
+    {
+        if (messageId == IDS_STRING118)
+            dlg_.Message(dlg_.Text(messageId), subject);
+        else
+            dlg_.ErrorMessage(messageId);
+    }
+
+    std::optional<OverlayLine> Overlay() override
+    {
+        OverlayLine line;
+        line.text = dlg_.GetDlgItemText(IDC_EDIT_TEXT);
+        if (line.text.isEmpty())
+            return std::nullopt;
+        line.x = dlg_.ReadIntEdit(IDC_EDIT_TEXT_X, kPositionEditChars);
+        line.y = dlg_.ReadIntEdit(IDC_EDIT_TEXT_Y, kPositionEditChars);
+        line.font = FontFromRecord(dlg_.m_CurrentFont);
+        line.colour = ColourFromColorref(dlg_.m_nCurrentColor);
+        return line;
+    }
+
+    void OverlayMovedToZero(bool horizontal) override
+    {
+        dlg_.SetDlgItemText(horizontal ? IDC_EDIT_TEXT_X : IDC_EDIT_TEXT_Y, QStringLiteral("0"));
+    }
+
+    QString OutputPath() override
+    {
+        dlg_.UpdateData(true);
+        const QString typed = dlg_.GetDlgItemText(IDC_EDIT_OUTPUT_FILE);
+        dlg_.m_szOutputFile = typed.left(kMaxPathChars);
+        return typed;
+    }
+
+    void Saved(const QString& path) override { PrintSaved(path); }
+
+private:
+    COrvanelDlg& dlg_;
+};
+
 int COrvanelDlg::ConvertPhoto()
 {
-    if (!ReadOutputSize())
-        return 0;
-
-    PhotoConversion conversion(m_photo, m_nOutputWidth, m_nOutputHeight);
-    if (!platform::Succeeded(conversion.SetResolution()))
-        ErrorMessage(IDS_STRING113);
-    if (!platform::Succeeded(conversion.SetInterpolationMode()))
-        ErrorMessage(IDS_STRING114);
-    if (!platform::Succeeded(conversion.DrawPhoto())) {
-        ErrorMessage(IDS_STRING115);
-        return 0;
-    }
-
-    DrawOverlayText(conversion);
-
-    const RotateFlipChoice choice = ChooseRotateFlip(m_nRotateAngel, m_nFlipType);
-    if (!choice.angleKnown)
-        ErrorMessage(IDS_STRING116);
-    if (!platform::Succeeded(conversion.RotateFlip(choice.type)))
-        ErrorMessage(IDS_STRING117);
-
-    // Without a PNG encoder the empty identifier makes the save fail, and that is reported.
-    platform::Guid encoder{};
-    FindEncoderByMimeType(QStringLiteral("image/png"), encoder);
-
-    UpdateData(true);
-    const QString typed = GetDlgItemText(IDC_EDIT_OUTPUT_FILE);
-    m_szOutputFile = typed.left(kMaxPathChars);
-    // A path longer than the program keeps is refused rather than saved under a cut name.
-    const bool saved = typed.size() <= kMaxPathChars &&
-                       platform::Succeeded(conversion.Save(m_szOutputFile, encoder));
-    if (!saved) {
-        Message(Text(IDS_STRING118), typed.size() <= kMaxPathChars ? m_szOutputFile : typed);
-    } else {
-        PrintSaved(m_szOutputFile);
-    }
-    return 1;
+    m_nOutputWidth = ReadIntEdit(IDC_EDIT_OUTPUT_WIDTH, kSizeEditChars);
+    m_nOutputHeight = ReadIntEdit(IDC_EDIT_OUTPUT_HEIGHT, kSizeEditChars);
+    ConversionInWindow host(*this);
+    return RunConversion(m_photo, m_nOutputWidth, m_nOutputHeight, m_nRotateAngel, m_nFlipType, host).saveAttempted
+               ? 1
+               : 0;
 }
 
 void COrvanelDlg::OnBnClickedButtonOutputFileBrowse()

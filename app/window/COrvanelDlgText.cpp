@@ -1,40 +1,16 @@
-// The main window's text line: its position checks, the overlay step of a conversion, and the
-// Font button that picks the overlay's font and colour.
+// The main window's text line: its position checks, and the Font button that picks the overlay's
+// font and colour.
 #include "app/window/COrvanelDlg.h"
-#include "convert/OverlayPosition.h"
-#include "convert/PhotoConversion.h"
+#include "convert/ConversionSequence.h"
 #include "res/ResourceIds.h"
 #include "settings/FontRecordConversion.h"
-
-void COrvanelDlg::DrawOverlayText(PhotoConversion& conversion)
-{
-    const QString text = GetDlgItemText(IDC_EDIT_TEXT);
-    if (text.isEmpty())
-        return;
-    const OverlayPosition p = CorrectOverlayPosition(ReadIntEdit(IDC_EDIT_TEXT_X, kPositionEditChars),
-                                                     ReadIntEdit(IDC_EDIT_TEXT_Y, kPositionEditChars),
-                                                     m_nOutputWidth, m_nOutputHeight);
-    if (p.xReset) {
-        ErrorMessage(IDS_STRING130);
-        SetDlgItemText(IDC_EDIT_TEXT_X, QStringLiteral("0"));
-    }
-    if (p.yReset) {
-        ErrorMessage(IDS_STRING131);
-        SetDlgItemText(IDC_EDIT_TEXT_Y, QStringLiteral("0"));
-    }
-    conversion.DrawText(text, FontFromRecord(m_CurrentFont), ColourFromColorref(m_nCurrentColor), p.x, p.y);
-}
 
 bool COrvanelDlg::ReadOutputSize()
 {
     m_nOutputWidth = ReadIntEdit(IDC_EDIT_OUTPUT_WIDTH, kSizeEditChars);
     m_nOutputHeight = ReadIntEdit(IDC_EDIT_OUTPUT_HEIGHT, kSizeEditChars);
-    if (m_nOutputWidth <= 0) {
-        ErrorMessage(IDS_STRING111);
-        return false;
-    }
-    if (m_nOutputHeight <= 0) {
-        ErrorMessage(IDS_STRING112);
+    if (const int message = OutputSizeMessage(m_nOutputWidth, m_nOutputHeight)) {
+        ErrorMessage(message);
         return false;
     }
     return true;

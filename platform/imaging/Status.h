@@ -12,6 +12,7 @@ enum class Status : int {
     WrongState = 8,
     FileNotFound = 10,
     UnknownImageFormat = 13,
+    FontFamilyNotFound = 14,
     Win32Error = 7,
 };
 

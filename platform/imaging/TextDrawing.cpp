@@ -1,5 +1,8 @@
 #include "platform/imaging/TextDrawing.h"
 
+#include <mutex>
+
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -14,6 +17,13 @@ Status DrawString(Bitmap& bitmap, const QString& text, const QFont& font, const 
         return Status::WrongState;
     if (text.isEmpty())
         return Status::Ok;
+    // Qt's font engines are shared by every thread of the process: one line is drawn at a time.
+    static std::mutex drawing;
+    const std::lock_guard lock(drawing);
+    // With no font installed at all (the font system substitutes any unknown face) nothing would be drawn, and a picture without its text is
+    // not the picture asked for.
+    if (QFontInfo(font).family().isEmpty())
+        return Status::FontFamilyNotFound;
     // The painter works on the bitmap's own pixels: no copy of a possibly huge picture.
     QImage surface(bitmap.Bits(), bitmap.Width(), bitmap.Height(), bitmap.Stride(), QImage::Format_RGB888);
     QPainter painter(&surface);

@@ -11,8 +11,9 @@
 namespace platform {
 
 // What opening a frame tells: its size and resolution, and a small copy for the preview.
-// Opening decodes the whole frame once (shrunk where the decoder can), so a file that cannot
-// be decoded completely is refused at once instead of showing partly grey or black.
+// Where the preview is wanted, opening decodes the whole frame once (shrunk where the decoder
+// can), so a file that cannot be decoded completely is refused at once instead of showing partly
+// grey or black. Without the preview only the header is read, and damage shows when rendering.
 struct FrameInfo {
     int width = 0;
     int height = 0;

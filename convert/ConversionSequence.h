@@ -1,0 +1,53 @@
+#pragma once
+#include <optional>
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class PhotoDocument;
+
+// The text line of a conversion, as its caller reads it when the text step comes.
+struct OverlayLine {
+    QString text;
+    int x = 0;
+    int y = 0;
+    QFont font;
+    QColor colour;
+};
+
+// What a conversion asks of whoever runs it, and tells it: the window reads its edits and shows
+// message boxes; the command line answers from its options and reports on standard error.
+class ConversionHost {
+public:
+    virtual ~ConversionHost() = default;
+    // A step calls for message messageId; the sequence has already decided whether it goes on.
+    // subject is the output path for a failed save (the message's caption there), else empty.
+    virtual void Tell(int messageId, const QString& subject) = 0;
+    // The text line to draw, or nothing; asked only once the photo has been drawn.
+    virtual std::optional<OverlayLine> Overlay() = 0;
+    // A text coordinate outside the picture was told and moved to 0: x when horizontal.
+    virtual void OverlayMovedToZero(bool horizontal) { (void)horizontal; }
+    // The path to save to, read just before the save.
+    virtual QString OutputPath() = 0;
+    // The picture is completely written at path.
+    virtual void Saved(const QString& path) = 0;
+};
+
+struct ConversionOutcome {
+    bool saveAttempted = false;  // the steps reached the save
+    bool saved = false;
+    bool textDrawn = true;       // false: a text line was asked for and could not be drawn
+    bool turned = true;          // false: the rotation or flip failed and the picture was saved unturned
+};
+
+// Converts the photo's active frame into a width x height PNG, turned by angle (0, 90, 180, 270)
+// and flip (0 none, 1 horizontal, 2 vertical): the size check, the picture with the photo's
+// resolution, the drawing, the text, the turn and the save, in that order. A failed step is told;
+// the size, the drawing and the save stop the sequence, the others let it go on.
+ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int height, int angle, int flip,
+                                ConversionHost& host);
+
+// The message an output size calls for before anything is drawn: 111 for the width, 112 for the
+// height, 0 when both are positive.
+int OutputSizeMessage(int width, int height);

@@ -31,10 +31,12 @@ protected:
     QString TempPath(const QString& name) const { return dir_.filePath(name); }
 
     // The program with arguments, in the test's HOME, and with no display to be found.
-    Outcome Pictorelle(const QStringList& arguments) const
+    Outcome Pictorelle(const QStringList& arguments, const QList<QPair<QString, QString>>& extraEnv = {}) const
     {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const auto& [name, value] : extraEnv)
+            env.insert(name, value);
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -223,6 +225,38 @@ TEST_F(CommandLineTest, UsageErrorsInTheUsersLanguageAndHelp)
     const Outcome version = Pictorelle({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.startsWith("pictorelle 1."));
+}
+
+// Where a window would have asked (an unknown language, no font at all), the command line tells
+// and goes on: nothing aborts for want of a display.
+TEST_F(CommandLineTest, NoDisplayNeededForLanguageOrFontMessages)
+{
+    WriteSolid(TempPath("p.png"), 30, 20, {10, 20, 30});
+    QDir(dir_.path()).mkdir("out");
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle")
+        .setValue("Option/CurrentLanguage", "Klingon");
+    const Outcome klingon = Pictorelle({"--convert", "p.png", "--output-dir", "out"});
+    EXPECT_EQ(klingon.status, 0) << klingon.err.toStdString();
+    EXPECT_TRUE(klingon.err.contains("pictorelle: Your language file name may be not proper, please read the help file!"))
+        << klingon.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(TempPath("out/p_out.png")));
+
+    // A font configuration that knows no font at all.
+    WriteAll(TempPath("fonts.conf"), QStringLiteral("<?xml version=\"1.0\"?><fontconfig><cachedir>%1</cachedir>"
+                                                    "</fontconfig>").arg(TempPath("fccache")).toUtf8());
+    const QList<QPair<QString, QString>> noFonts = {{"FONTCONFIG_FILE", TempPath("fonts.conf")}};
+    const Outcome plain = Pictorelle({"--convert", "p.png", "--output-dir", "out", "--overwrite"}, noFonts);
+    EXPECT_EQ(plain.status, 0) << plain.err.toStdString();
+    EXPECT_TRUE(plain.err.contains("pictorelle: Failed to create font")) << plain.err.toStdString();
+
+    QFile::remove(TempPath("out/p_out.png"));
+    const Outcome text = Pictorelle({"--convert", "p.png", "--output-dir", "out", "--text", "Hi"}, noFonts);
+    EXPECT_EQ(text.status, 1) << text.err.toStdString();
+    EXPECT_TRUE(text.err.contains("pictorelle: p.png: the text cannot be drawn")) << text.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(TempPath("out/p_out.png"))) << "a picture without its text is not written";
+
+    const Outcome usage = Pictorelle({"--convert", "p.png", "--width", "0"}, noFonts);
+    EXPECT_EQ(usage.status, 2) << usage.err.toStdString();
 }
 
 TEST(PixelBudget, SideBySideOnlyWithinTheBudgetAndTheHeaviestAlone)

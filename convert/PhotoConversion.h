@@ -38,11 +38,9 @@ public:
     // Writes the picture; an existing file is replaced only by a complete new one.
     platform::Status Save(const QString& path, const platform::Guid& encoder) const;
 
-    // The picture as it stands, for drawing on it between the steps.
-    platform::Bitmap& Picture() { return *bitmap_; }
-    const platform::Bitmap& Picture() const { return *bitmap_; }
-
 private:
+    friend class PhotoConversionProbe;  // tests look at the picture between the steps
+
     const PhotoDocument& photo_;
     std::unique_ptr<platform::Bitmap> bitmap_;
 };

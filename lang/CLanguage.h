@@ -44,6 +44,11 @@ public:
     bool SaveInterfaceFont(const QFont& font);
     // The interface font, or nothing when it could not be made.
     const std::optional<QFont>& InterfaceFont() const { return m_fontInterface; }
+    // The folder that holds the language/ and help/ folders.
+    const QString& BaseFolder() const { return m_strBaseFolder; }
+
+private:
+    friend class CLanguageProbe;  // tests look at and set the text stores
 
     QString m_strCurrentLanguage = QStringLiteral("english");
     QStringList m_arrLanguageNames;
@@ -58,7 +63,6 @@ public:
     int m_nEncoding = 0;
     std::optional<QFont> m_fontInterface;
 
-private:
     void FindLanguageFiles();
     void LoadLanguage(const QString& name);
     bool ResolveLanguage(const QString& name, QString& localeName);

@@ -125,7 +125,7 @@ void COrvanelDlg::OnBnClickedButtonHelp()
 {
     // The desktop's viewer for the page, started with the path as one argument: a folder with
     // spaces or shell characters in its name is harmless. Nothing is said when it fails.
-    const QString page = theLanguage.m_strBaseFolder + QStringLiteral("/help/Introduction.htm");
+    const QString page = theLanguage.BaseFolder() + QStringLiteral("/help/Introduction.htm");
     platform::CurrentPrompts().StartDetached(QStringLiteral("xdg-open"), {page});
 }
 

@@ -1,10 +1,10 @@
 #include "platform/files/FileSystem.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QFile>
+
+#include "platform/files/OpenRegularFile.h"
 
 namespace platform {
 namespace {
@@ -21,15 +21,7 @@ bool StatOf(const QString& path, struct stat& st)
 
 bool FileExists(const QString& path)
 {
-    struct stat st {};
-    if (!StatOf(path, st) || !S_ISREG(st.st_mode))
-        return false;
-    // Non-blocking in case the name now names a FIFO.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    return true;
+    return static_cast<bool>(OpenRegularFile(QFile::encodeName(path)));
 }
 
 bool IsSpecialFile(const QString& path)

@@ -1,4 +1,5 @@
 #include "platform/imaging/ImagingRuntime.h"
+#include "platform/imaging/testing/ImagingTestSeams.h"
 
 #include <vips/vips8>
 

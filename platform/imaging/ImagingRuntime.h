@@ -16,12 +16,6 @@ void EndImagingThread();
 // Shuts the imaging library down; every image must have been released before.
 void StopImaging();
 
-// The file loaders (nicknames such as "jpegload") the imaging library will use on a path.
-std::set<std::string> ReachableFileLoaders();
-
-// The source loaders ("jpegload_source") the imaging library will use on a source, as photos are read.
-std::set<std::string> ReachableSourceLoaders();
-
 // The loaders we allow: those that are well kept and decode photos.
 const std::set<std::string>& AllowedFileLoaders();
 

@@ -9,6 +9,8 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include "support/CLanguageProbe.h"
+
 #include "lang/BaseFolder.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/PixelBudget.h"
@@ -42,7 +44,8 @@ protected:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(dir_.path());
-        process.start(QStringLiteral(PICTORELLE_BINARY), arguments);
+        // The ThreadSanitizer run points this at its own build of the program.
+        process.start(qEnvironmentVariable("PICTORELLE_UNDER_TEST", QStringLiteral(PICTORELLE_BINARY)), arguments);
         EXPECT_TRUE(process.waitForFinished(120000));
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                 QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
@@ -165,6 +168,27 @@ TEST_F(CommandLineTest, ConvertsEachPhotoWithoutADisplayAndTellsWhichFailed)
     EXPECT_EQ(QDir(TempPath("out")).entryList(QDir::Files).size(), 2) << "nothing left of the failures";
 }
 
+TEST_F(CommandLineTest, PhotosSideBySideEachWithItsText)
+{
+    QStringList args = {"--convert", "--width", "60", "--text", "W", "--position", "2,2", "--font", "DejaVu Sans,20",
+                        "--color", "#FFFFFF", "--output-dir", "out"};
+    for (int i = 0; i < 6; ++i) {
+        WriteSolid(TempPath(QStringLiteral("p%1.png").arg(i)), 90 + i, 40, {0, 0, 0});
+        args << QStringLiteral("p%1.png").arg(i);
+    }
+    QDir(dir_.path()).mkdir("out");
+    const Outcome run = Pictorelle(args);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    for (int i = 0; i < 6; ++i) {
+        const Decoded png = DecodeFile(TempPath(QStringLiteral("out/p%1_out.png").arg(i)));
+        int white = 0;
+        for (int y = 0; y < png.height; ++y)
+            for (int x = 0; x < png.width; ++x)
+                white += png.At(x, y) == Rgb{255, 255, 255};
+        EXPECT_GT(white, 10) << "photo " << i << " lost its text";
+    }
+}
+
 TEST_F(CommandLineTest, ReplacesAnOutputOnlyWhenAskedAndDrawsTheText)
 {
     WriteSolid(TempPath("p.png"), 90, 50, {0, 0, 0});
@@ -202,7 +226,7 @@ TEST_F(CommandLineTest, UsageErrorsInTheUsersLanguageAndHelp)
 {
     CLanguage shipped;
     shipped.Init(BaseFolderFor(QStringLiteral(PICTORELLE_BINARY)), QStringLiteral("english"));
-    const QString russian = shipped.m_arrLanguageNames.filter("Russian").value(0);
+    const QString russian = CLanguageProbe::LanguageNames(shipped).filter("Russian").value(0);
     ASSERT_FALSE(russian.isEmpty());
     shipped.SetLanguage(russian);
     QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle").setValue("Option/CurrentLanguage", russian);

@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <gtest/gtest.h>
 
+#include "support/CLanguageProbe.h"
+
 #include "app/window/COrvanelDlg.h"
 #include "lang/CLanguage.h"
 #include "lang/ResourceNames.h"
@@ -54,14 +56,14 @@ TEST_F(LanguageDialogTest, ShippedLanguagesAreCompleteAndFitTheWindow)
                                "German_Germany",             "Japanese_Japan_utf-8", "Russian_Russia",
                                "Spanish_Spain"};
     theLanguage.Init(QFileInfo(kShipped).path(), "english");
-    ASSERT_EQ(theLanguage.m_arrLanguageNames, expected);
+    ASSERT_EQ(CLanguageProbe::LanguageNames(theLanguage), expected);
     for (const QString& name : expected) {
         theLanguage.SetLanguage(name);
         const platform::PrivateProfile file(*platform::ReadRegularFile(kShipped + "/" + name + ".ini"));
         for (const ResourceName& row : g_ResourceNames) {
             EXPECT_FALSE(file.RawValue(SectionName(SectionOf(row)), row.pszName).isEmpty()) << name.toStdString() << " " << row.pszName;
         }
-        for (const TextEntry& e : theLanguage.m_arrStringTexts) {
+        for (const TextEntry& e : CLanguageProbe::StringTexts(theLanguage)) {
             EXPECT_FALSE(e.strText.contains(QChar::ReplacementCharacter)) << name.toStdString() << " " << e.nID;
             EXPECT_EQ(Placeholders(e.strText), Placeholders(LoadResourceString(e.nID))) << name.toStdString() << " " << e.nID;
         }
@@ -98,9 +100,9 @@ TEST_F(LanguageDialogTest, OnlyNamedControlsChangeAndCombosAreRefilled)
     WriteAll(dir.filePath("Language/English.ini"),
              "[DIALOG]\nIDD_PROGRAM_PNG_CAPTION=Bildwandler\nIDC_BUTTON_CONVERT=Go\n");
     theLanguage.Init(dir.path(), "english");
-    theLanguage.m_arrDialogTexts.push_back({1039, "A\nB\n"});
-    theLanguage.m_arrDialogTexts.push_back({1003, "never"});
-    theLanguage.m_arrStringTexts.insert(theLanguage.m_arrStringTexts.begin(), {1, "ignored: no control 1"});
+    CLanguageProbe::DialogTexts(theLanguage).push_back({1039, "A\nB\n"});
+    CLanguageProbe::DialogTexts(theLanguage).push_back({1003, "never"});
+    CLanguageProbe::StringTexts(theLanguage).insert(CLanguageProbe::StringTexts(theLanguage).begin(), {1, "ignored: no control 1"});
     COrvanelDlg dlg;
     dlg.Create();
     EXPECT_EQ(dlg.windowTitle(), "Bildwandler");

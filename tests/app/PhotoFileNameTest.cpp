@@ -5,7 +5,7 @@
 
 #include <QFile>
 
-#include "platform/imaging/AllocationFailures.h"
+#include "platform/imaging/testing/ImagingTestSeams.h"
 #include "res/ResourceIds.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"

@@ -14,6 +14,7 @@
 #include "lang/CLanguage.h"
 #include "platform/services/SettingsStore.h"
 #include "res/ResourceIds.h"
+#include "support/CLanguageProbe.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"
 
@@ -107,7 +108,7 @@ TEST_F(WholeProgramTest, AboutHelpAndHomePage)
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].caption, "About Pictorelle");
 
-    theLanguage.m_strBaseFolder = TempPath("a folder; with $(shell) chars");
+    CLanguageProbe::BaseFolder(theLanguage) = TempPath("a folder; with $(shell) chars");
     Click(1034);
     const auto programs = (*prompts_)->OfKind(Kind::Program);
     ASSERT_EQ(programs.size(), 1u);

@@ -19,6 +19,13 @@
 using platform::RotateFlipType;
 using platform::Status;
 
+
+// The picture a conversion holds, as it stands between the steps.
+class PhotoConversionProbe {
+public:
+    static platform::Bitmap& Picture(PhotoConversion& c) { return *c.bitmap_; }
+};
+
 namespace {
 
 class PhotoConversionTest : public ::testing::Test {
@@ -88,7 +95,7 @@ TEST_F(PhotoConversionTest, WhatIsDrawnBetweenTheStepsTurnsWithThePicture)
     PhotoConversion conversion(photo, 50, 20);
     ASSERT_EQ(conversion.DrawPhoto(), Status::Ok);
     // A white mark in the top-left corner, where an overlay would draw.
-    platform::Bitmap& picture = conversion.Picture();
+    platform::Bitmap& picture = PhotoConversionProbe::Picture(conversion);
     for (int i = 0; i < 3; ++i)
         picture.Bits()[i] = 255;
     ASSERT_EQ(conversion.RotateFlip(RotateFlipType::Rotate90FlipNone), Status::Ok);
@@ -124,7 +131,7 @@ TEST_F(PhotoConversionTest, AnyTextInAnyFontDrawsOrFallsBackWithoutHarm)
         record.lfFaceName = f.face;
         EXPECT_EQ(conversion.DrawText("Wg", FontFromRecord(record), Qt::white, 3, 2), Status::Ok) << f.height;
     }
-    const platform::Bitmap& picture = conversion.Picture();
+    const platform::Bitmap& picture = PhotoConversionProbe::Picture(conversion);
     EXPECT_NE(std::count(picture.Bits(), picture.Bits() + 64 * 24 * 3, 0), 64 * 24 * 3) << "something was drawn";
 }
 

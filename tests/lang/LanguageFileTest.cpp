@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <gtest/gtest.h>
 
+#include "support/CLanguageProbe.h"
+
 #include "lang/CLanguage.h"
 #include "lang/LanguageIdentities.h"
 #include "lang/LanguageName.h"
@@ -187,11 +189,11 @@ TEST_F(LanguageFolder, FindsSortsLoadsAndDecodes)
                      "IDM_SELECT_LANGUAGE=\xDF\xE7\xFB\xEA\nIDM_ABOUT=\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5\n");
     Write("notes.txt", "not a language");
     theLanguage.Init(dir_.path(), "english");
-    EXPECT_EQ(theLanguage.m_arrLanguageNames, (QStringList{"Chinese_Simplified_unicode", "English", "RUS", "german_germany_utf-8"}));
+    EXPECT_EQ(CLanguageProbe::LanguageNames(theLanguage), (QStringList{"Chinese_Simplified_unicode", "English", "RUS", "german_germany_utf-8"}));
     EXPECT_EQ(theLanguage.GetDialogText(1001), "Open it");
-    EXPECT_EQ(theLanguage.m_arrDialogTexts.size(), 21u);
-    EXPECT_EQ(theLanguage.m_arrMenuTexts.size(), 4u);
-    EXPECT_EQ(theLanguage.m_arrStringTexts.size(), 20u);
+    EXPECT_EQ(CLanguageProbe::DialogTexts(theLanguage).size(), 21u);
+    EXPECT_EQ(CLanguageProbe::MenuTexts(theLanguage).size(), 4u);
+    EXPECT_EQ(CLanguageProbe::StringTexts(theLanguage).size(), 20u);
 
     theLanguage.SetLanguage("GERMAN_GERMANY_UTF-8");
     EXPECT_EQ(theLanguage.GetCurrentLanguage(), "GERMAN_GERMANY_UTF-8") << "the caller's letter case";
@@ -261,7 +263,7 @@ TEST_F(LanguageFolder, BadFilesLoadWhatTheyCanAndNeverHang)
         QElapsedTimer timer;
         timer.start();
         theLanguage.SetLanguage(name);
-        EXPECT_EQ(theLanguage.m_arrStringTexts.size(), 20u) << name;
+        EXPECT_EQ(CLanguageProbe::StringTexts(theLanguage).size(), 20u) << name;
         std::printf("%s loaded in %lld ms\n", name, static_cast<long long>(timer.elapsed()));
     }
     theLanguage.SetLanguage("Big_utf-8");
@@ -277,6 +279,6 @@ TEST_F(LanguageFolder, BadFilesLoadWhatTheyCanAndNeverHang)
     QDir(dir_.filePath("language")).removeRecursively();
     WriteAll(dir_.filePath("language"), "a file");
     theLanguage.Init(dir_.path(), "english");
-    EXPECT_TRUE(theLanguage.m_arrLanguageNames.isEmpty());
+    EXPECT_TRUE(CLanguageProbe::LanguageNames(theLanguage).isEmpty());
     EXPECT_EQ(theLanguage.GetString(108), "Please open a photo file first!");
 }

@@ -1,6 +1,8 @@
 // Message texts: the language's text over the built-in one, and safe formatting.
 #include <gtest/gtest.h>
 
+#include "support/CLanguageProbe.h"
+
 #include "lang/CLanguage.h"
 #include "lang/FormatText.h"
 
@@ -10,7 +12,7 @@ TEST(GetString, BuiltInTextsBehindTheLanguage)
     EXPECT_EQ(language.GetString(108), "Please open a photo file first!");
     EXPECT_EQ(language.GetString(112), "The output hight is invalid!");
     EXPECT_EQ(language.GetString(999), "");
-    language.m_arrStringTexts = {{108, ""}, {105, "Fehler"}, {105, "second"}};
+    CLanguageProbe::StringTexts(language) = {{108, ""}, {105, "Fehler"}, {105, "second"}};
     EXPECT_EQ(language.GetString(108), "Please open a photo file first!") << "an empty text keeps the built-in one";
     EXPECT_EQ(language.GetString(105), "Fehler") << "the first entry wins";
     EXPECT_EQ(language.GetString(113), "Failed to SetResolution!");

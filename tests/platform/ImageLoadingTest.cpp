@@ -10,6 +10,7 @@
 
 #include "platform/imaging/Image.h"
 #include "platform/imaging/ImagingRuntime.h"
+#include "platform/imaging/testing/ImagingTestSeams.h"
 #include "platform/imaging/frames/PhotoSource.h"
 #include "support/Fixtures.h"
 

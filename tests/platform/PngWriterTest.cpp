@@ -1,4 +1,4 @@
-#include "platform/imaging/png/PngWriter.h"
+#include "platform/imaging/testing/PngWriterTestSeams.h"
 
 #include <gtest/gtest.h>
 #include <vips/vips8>  // before Qt: glib headers use the name "signals"

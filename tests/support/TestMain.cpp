@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "platform/imaging/AllocationFailures.h"
+#include "platform/imaging/testing/ImagingTestSeams.h"
 #include "platform/imaging/ImagingRuntime.h"
 #include "platform/services/SystemInfo.h"
 

@@ -1,5 +1,7 @@
 #include "platform/imaging/checks/BmpCompleteness.h"
 
+#include "platform/imaging/checks/ByteOrder.h"
+
 #include <cstdlib>
 
 namespace platform {
@@ -9,15 +11,8 @@ constexpr std::size_t kFileHeaderBytes = 14;
 constexpr std::uint32_t kCoreHeaderBytes = 12;
 enum Compression : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6 };
 
-std::uint32_t Le16(const std::uint8_t* p)
-{
-    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8);
-}
-
-std::uint32_t Le32(const std::uint8_t* p)
-{
-    return Le16(p) | (Le16(p + 2) << 16);
-}
+using bytes::Le16;
+using bytes::Le32;
 
 // Walks the runs from offset; true when they end the picture before the file ends.
 bool RunsReachTheEnd(const std::uint8_t* data, std::size_t size, std::size_t offset, std::int64_t rows, bool fourBit)

@@ -1,5 +1,7 @@
 #include "platform/imaging/checks/IconDirectory.h"
 
+#include "platform/imaging/checks/ByteOrder.h"
+
 #include <cstring>
 
 namespace platform {
@@ -10,10 +12,7 @@ constexpr std::size_t kEntryBytes = 16;
 constexpr std::uint32_t kBitmapInfoHeaderBytes = 40;
 constexpr std::uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 
-std::uint32_t Le32(const std::uint8_t* p)
-{
-    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
-}
+using bytes::Le32;
 
 bool StartsAsImage(const std::uint8_t* image, std::size_t bytes)
 {

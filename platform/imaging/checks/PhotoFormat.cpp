@@ -1,5 +1,7 @@
 #include "platform/imaging/checks/PhotoFormat.h"
 
+#include "platform/imaging/checks/ByteOrder.h"
+
 #include <cstring>
 #include <initializer_list>
 
@@ -20,11 +22,6 @@ bool HasText(const std::uint8_t* bytes, std::size_t size, std::size_t at, const 
     return size >= at + n && std::memcmp(bytes + at, text, n) == 0;
 }
 
-std::uint32_t BigEndian32(const std::uint8_t* p)
-{
-    return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) | p[3];
-}
-
 bool IsHeifBrand(const std::uint8_t* brand)
 {
     static const char* const kBrands[] = {"heic", "heix", "hevc", "hevx", "heim", "heis",
@@ -41,7 +38,7 @@ bool IsHeif(const std::uint8_t* bytes, std::size_t size)
 {
     if (!HasText(bytes, size, 4, "ftyp") || size < 16)
         return false;
-    const std::uint32_t boxSize = BigEndian32(bytes);
+    const std::uint32_t boxSize = platform::bytes::Be32(bytes);
     if (boxSize < 16 || boxSize % 4 != 0)
         return false;
     if (IsHeifBrand(bytes + 8))

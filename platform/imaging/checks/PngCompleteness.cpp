@@ -1,5 +1,7 @@
 #include "platform/imaging/checks/PngCompleteness.h"
 
+#include "platform/imaging/checks/ByteOrder.h"
+
 #include <cstring>
 
 namespace platform {
@@ -14,8 +16,7 @@ bool PngIsComplete(const std::uint8_t* data, std::size_t size)
         return false;
     std::size_t pos = kSignatureBytes;
     while (pos + kChunkOverhead <= size) {
-        const std::uint64_t length = (std::uint64_t(data[pos]) << 24) | (std::uint64_t(data[pos + 1]) << 16) |
-                                     (std::uint64_t(data[pos + 2]) << 8) | data[pos + 3];
+        const std::uint64_t length = bytes::Be32(data + pos);
         if (length > size - pos - kChunkOverhead)
             return false;
         if (std::memcmp(data + pos + 4, "IEND", 4) == 0)

@@ -9,7 +9,7 @@
 #include "platform/imaging/checks/JpegCoverage.h"
 #include "platform/files/LocalFileName.h"
 #include "platform/files/MappedFile.h"
-#include "platform/files/OpenPhotoFile.h"
+#include "platform/files/OpenRegularFile.h"
 #include "platform/imaging/checks/PhotoFormat.h"
 #include "platform/imaging/frames/PhotoSource.h"
 #include "platform/imaging/checks/PngCompleteness.h"
@@ -43,7 +43,7 @@ std::unique_ptr<FrameSource> OpenFrameSource(const QString& path)
     const QByteArray local = LocalFileName(path);
     if (local.isEmpty())
         return nullptr;
-    const FileDescriptor fd = OpenPhotoFile(local);
+    const FileDescriptor fd = OpenRegularFile(local);
     if (!fd)
         return nullptr;
     // Our own look at the first bytes picks the one decoder that may read the file: no library

@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "platform/imaging/AllocationFailures.h"
+#include "platform/imaging/testing/ImagingTestSeams.h"
 
 namespace platform {
 

@@ -1,13 +1,13 @@
 #include "platform/imaging/frames/PhotoSource.h"
 
 #include "platform/imaging/ImagingRuntime.h"
-#include "platform/files/OpenPhotoFile.h"
+#include "platform/files/OpenRegularFile.h"
 
 namespace platform {
 
 vips::VSource OpenPhotoSource(const QByteArray& localName)
 {
-    const FileDescriptor fd = OpenPhotoFile(localName);
+    const FileDescriptor fd = OpenRegularFile(localName);
     if (!fd)
         throw vips::VError("the photo file cannot be opened");
     // libvips reads from a dup() of the descriptor and closes that itself; ours closes here.

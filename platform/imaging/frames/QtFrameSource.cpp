@@ -9,7 +9,7 @@
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/files/MappedFile.h"
 #include "platform/imaging/frames/MemoryCopy.h"
-#include "platform/files/OpenPhotoFile.h"
+#include "platform/files/OpenRegularFile.h"
 #include "platform/imaging/frames/PixelPipeline.h"
 
 namespace platform {
@@ -18,7 +18,7 @@ namespace {
 // Qt's readers get a file we opened, never the name: no reader guesses from it.
 bool OpenForReader(const QByteArray& localName, QFile& file)
 {
-    FileDescriptor fd = OpenPhotoFile(localName);
+    FileDescriptor fd = OpenRegularFile(localName);
     if (!fd || !file.open(fd.Get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return false;
     fd.Release();  // the file closes it now

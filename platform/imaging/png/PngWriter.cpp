@@ -1,4 +1,5 @@
 #include "platform/imaging/png/PngWriter.h"
+#include "platform/imaging/testing/PngWriterTestSeams.h"
 
 #include "platform/imaging/png/PngFilter.h"
 #include "platform/imaging/png/ZlibStrips.h"
@@ -312,6 +313,10 @@ unsigned ThreadCount(const PngWriteOptions& options, const Layout& layout) {
 }
 
 }  // namespace
+
+bool WritePng(const RgbRows& image, double dpi, const PngSink& sink) {
+    return WritePng(image, dpi, sink, PngWriteOptions{});
+}
 
 bool WritePng(const RgbRows& image, double dpi, const PngSink& sink, const PngWriteOptions& options) {
     if (!sink) return false;

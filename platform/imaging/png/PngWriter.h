@@ -16,21 +16,10 @@ struct RgbRows {                 // 8-bit RGB pixels, 3 bytes a pixel, rows top 
 // Receives the PNG's bytes in order; returns false when it could not take them (disk full...).
 using PngSink = std::function<bool(const std::uint8_t* data, std::size_t size)>;
 
-// How strips are deflated: each as suits it (run-length matching for photos, string matching for drawn
-// pictures), or all one way, so that tests can reach every way on any picture.
-enum class PngDeflate { PerStrip, Runs, Matches };
-
-struct PngWriteOptions {
-    unsigned threads = 0;        // 0: every core (std::thread::hardware_concurrency)
-    int stripRows = 0;           // 0: a default sized for speed (about 1 MiB of filtered rows)
-    int failAtStrip = -1;        // test hook: compressing this strip fails as if out of memory
-    PngDeflate deflate = PngDeflate::PerStrip;
-};
-
 // Writes an 8-bit RGB PNG (colour type 2, no interlace) with a pHYs chunk giving dpi on both axes
 // (pixels per metre = round(dpi / 0.0254), unit 1; a dpi that is not finite or not positive is written as 96 dpi),
 // then IDAT chunks holding one zlib stream, then IEND. Nothing else (no text, time, ICC, EXIF chunks).
 // Returns true only when the whole file went to the sink. On any failure returns false, and no thread is left running.
-bool WritePng(const RgbRows& image, double dpi, const PngSink& sink, const PngWriteOptions& options = {});
+bool WritePng(const RgbRows& image, double dpi, const PngSink& sink);
 
 }  // namespace platform

@@ -1,7 +1,7 @@
 #include "platform/imaging/raw/RawFrameSource.h"
 
 #include "platform/imaging/ImagingLimits.h"
-#include "platform/files/OpenPhotoFile.h"
+#include "platform/files/OpenRegularFile.h"
 #include "platform/imaging/frames/PixelPipeline.h"
 #include "platform/imaging/raw/RawDecodePlan.h"
 #include "platform/imaging/raw/RawPhoto.h"
@@ -18,7 +18,7 @@ struct OpenedRaw {
 OpenedRaw OpenRaw(const QByteArray& localName)
 {
     OpenedRaw raw;
-    raw.fd = OpenPhotoFile(localName);
+    raw.fd = OpenRegularFile(localName);
     if (raw.fd)
         raw.photo = RawPhoto::Open(raw.fd.Get());
     if (!raw.photo || !raw.photo->DataWithinFile())  // the file may have changed since it was opened

@@ -1,4 +1,4 @@
-#include "platform/files/OpenPhotoFile.h"
+#include "platform/files/OpenRegularFile.h"
 
 #include <cerrno>
 
@@ -7,9 +7,9 @@
 
 namespace platform {
 
-FileDescriptor OpenPhotoFile(const QByteArray& localName)
+FileDescriptor OpenRegularFile(const QByteArray& localName)
 {
-    if (localName.isEmpty())
+    if (localName.isEmpty() || localName.contains('\0'))
         return {};
     struct stat named {};
     if (::stat(localName.constData(), &named) != 0 || !S_ISREG(named.st_mode))

@@ -1,4 +1,4 @@
-#include "platform/imaging/AllocationFailures.h"
+#include "platform/imaging/testing/ImagingTestSeams.h"
 
 #include <atomic>
 

@@ -1,0 +1,19 @@
+#pragma once
+#include <set>
+#include <string>
+
+// What only tests reach in the imaging layer: no part of the program includes this.
+namespace platform {
+
+// While forced, copying decoded pixels into memory fails as if memory had run out, so tests can
+// show that such a failure reaches the user as a photo that cannot be opened.
+void ForceAllocationFailures(bool force);
+bool AllocationFailuresForced();
+
+// The file loaders (nicknames such as "jpegload") the imaging library will use on a path.
+std::set<std::string> ReachableFileLoaders();
+
+// The source loaders ("jpegload_source") the imaging library will use on a source, as photos are read.
+std::set<std::string> ReachableSourceLoaders();
+
+}  // namespace platform

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Pictorelle with its tests and runs every test,
-# once in a normal build and once under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then runs each fuzz target for a bounded time (FUZZ_SECONDS each, 60 by default).
+# once in a normal build and once under AddressSanitizer and UndefinedBehaviorSanitizer, the
+# command-line batch tests once more under ThreadSanitizer, then runs each fuzz target for a bounded time (FUZZ_SECONDS each, 60 by default).
 set -eu
 cd "$(dirname "$0")"
 tools/install-deps.sh
@@ -20,6 +20,16 @@ cmake --build build-asan -j "$jobs"
   export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
   cd build-asan && ctest --output-on-failure -j "$jobs"
+)
+
+# ThreadSanitizer: the command line converts photos side by side; its batch tests run the
+# program built with ThreadSanitizer, which fails them on any report (see tests/tsan.supp).
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPICTORELLE_TSAN=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-tsan -j "$jobs" --target pictorelle
+(
+  export PICTORELLE_UNDER_TEST="$PWD/build-tsan/pictorelle"
+  export TSAN_OPTIONS="halt_on_error=1:suppressions=$PWD/tests/tsan.supp"
+  cd build && ctest --output-on-failure -j "$jobs" -R '^CommandLineTest\.'
 )
 
 # Fuzzing: libFuzzer targets built with clang, from the kept seeds; any finding fails the run.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Pictorelle with its tests and runs every test,
 # once in a normal build and once under AddressSanitizer and UndefinedBehaviorSanitizer, the
-# command-line batch tests once more under ThreadSanitizer, then runs each fuzz target for a bounded time (FUZZ_SECONDS each, 60 by default).
+# command-line batch tests once more under ThreadSanitizer, then runs each fuzz target for a
+# bounded time (FUZZ_SECONDS each, 60 by default).
 set -eu
 cd "$(dirname "$0")"
 tools/install-deps.sh

@@ -13,6 +13,7 @@
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/png/PngWriter.h"
 #include "platform/imaging/RotateInPlace.h"
+#include "platform/imaging/VipsGuard.h"
 
 namespace platform {
 namespace {
@@ -93,7 +94,7 @@ Status Bitmap::DrawImage(const Image& source)
         return Status::WrongState;
     if (!source.impl_)
         return Status::WrongState;
-    try {
+    const Status drawn = VipsGuarded(Status::OutOfMemory, [&] {
         const auto rendered = source.impl_->RenderActiveFrame(width_, height_, KernelFor(interpolation_));
         if (!rendered)
             return Status::WrongState;
@@ -105,12 +106,12 @@ Status Bitmap::DrawImage(const Image& source)
         if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0)
             return Status::Ok;
         vips_error_clear();
-    } catch (const std::exception&) {  // vips::VError, or memory running out
-        vips_error_clear();
-    }
+        return Status::OutOfMemory;
+    });
     // A failed drawing leaves the picture black, as it started.
-    std::memset(pixels_.get(), 0, static_cast<std::size_t>(Stride()) * height_);
-    return Status::OutOfMemory;
+    if (drawn == Status::OutOfMemory)
+        std::memset(pixels_.get(), 0, static_cast<std::size_t>(Stride()) * height_);
+    return drawn;
 }
 
 Status Bitmap::RotateFlip(RotateFlipType type)

@@ -6,6 +6,7 @@
 
 #include "platform/imaging/ImageImpl.h"
 #include "platform/imaging/frames/PixelPipeline.h"
+#include "platform/imaging/VipsGuard.h"
 
 namespace platform {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 // when that fails.
 QImage StretchedCopy(const FrameInfo& frame, const QSize& size)
 {
-    try {
+    return VipsGuarded(QImage(), [&] {
         vips::VImage px = StretchTo(frame.preview, size.width(), size.height(), VIPS_KERNEL_LINEAR);
         if (px.bands() == 3)
             px = px.bandjoin_const({255});
@@ -22,10 +23,7 @@ QImage StretchedCopy(const FrameInfo& frame, const QSize& size)
         void* data = px.write_to_memory(&bytes);
         return QImage(static_cast<const uchar*>(data), size.width(), size.height(), size.width() * 4,
                       QImage::Format_RGBA8888, [](void* p) { g_free(p); }, data);
-    } catch (const std::exception&) {  // vips::VError, or memory running out
-        vips_error_clear();
-        return {};
-    }
+    });
 }
 
 }  // namespace
@@ -43,19 +41,17 @@ Image::~Image() = default;
 std::unique_ptr<Image> Image::LoadFromFile(const QString& path, bool withPreview)
 {
     std::unique_ptr<Image> image(new Image);
-    try {
+    // A file that cannot be opened leaves the image empty.
+    image->impl_ = VipsGuarded(std::unique_ptr<ImageImpl>(), [&] {
         auto impl = std::make_unique<ImageImpl>();
         impl->source = OpenFrameSource(path);
         if (!impl->source)
-            return image;
+            return std::unique_ptr<ImageImpl>();
         impl->source->SetPreviewWanted(withPreview);
         impl->active = impl->source->Open(0);
         impl->activeIndex = 0;
-        if (impl->active)
-            image->impl_ = std::move(impl);
-    } catch (const std::exception&) {  // vips::VError, or memory running out: an empty image
-        vips_error_clear();
-    }
+        return impl->active ? std::move(impl) : std::unique_ptr<ImageImpl>();
+    });
     return image;
 }
 
@@ -113,12 +109,8 @@ Status Image::SelectActiveFrame(const Guid& dimension, unsigned index)
         return Status::Ok;
     d.previewCache = QImage();
     d.previewIndex = -1;
-    try {
-        d.active = d.source->Open(static_cast<int>(index));
-    } catch (const std::exception&) {  // frame sources catch their own; this is the last guard
-        vips_error_clear();
-        d.active.reset();
-    }
+    // Frame sources catch their own failures; this is the last guard.
+    d.active = VipsGuarded(std::optional<FrameInfo>(), [&] { return d.source->Open(static_cast<int>(index)); });
     d.activeIndex = static_cast<int>(index);
     return d.active ? Status::Ok : Status::GenericError;
 }

@@ -6,7 +6,7 @@
 #include <glib.h>
 #include <vips/vips8>
 
-#include "platform/imaging/png/AtomicFileWriter.h"
+#include "platform/files/AtomicFileWriter.h"
 #include "platform/imaging/Encoders.h"
 #include "platform/imaging/Image.h"
 #include "platform/imaging/ImageImpl.h"

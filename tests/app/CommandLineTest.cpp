@@ -1,5 +1,8 @@
 // Conversion from the command line: the parser's answers, and the program itself run as a subprocess.
+#include <sys/resource.h>
+
 #include <atomic>
+#include <csignal>
 #include <thread>
 
 #include <QDir>
@@ -30,10 +33,16 @@ class CommandLineTest : public ::testing::Test {
 protected:
     QString TempPath(const QString& name) const { return dir_.filePath(name); }
 
-    // The program with arguments, in the test's HOME, and with no display to be found.
-    Outcome Pictorelle(const QStringList& arguments) const
+    // The program with arguments, in the test's HOME, and with no display to be found; with
+    // fileSizeLimit, every write past that many bytes of a file fails as on a full disk.
+    Outcome Pictorelle(const QStringList& arguments, rlim_t fileSizeLimit = RLIM_INFINITY) const
     {
         QProcess process;
+        process.setChildProcessModifier([fileSizeLimit] {
+            const struct rlimit limit{fileSizeLimit, fileSizeLimit};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            ::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of killing the program
+        });
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -194,6 +203,24 @@ TEST_F(CommandLineTest, ReplacesAnOutputOnlyWhenAskedAndDrawsTheText)
     const Outcome noFrame = Pictorelle({"--convert", "p.png", "--frame", "1", "--output-dir", "."});
     EXPECT_EQ(noFrame.status, 1);
     EXPECT_TRUE(noFrame.err.contains("p.png: " + English(IDS_STRING121))) << noFrame.err.toStdString();
+}
+
+TEST_F(CommandLineTest, AFullDiskKeepsTheOldOutputWhole)
+{
+    WriteNoise(TempPath("p.png"), 300, 200);
+    ASSERT_EQ(Pictorelle({"--convert", "p.png", "--output", "whole.png"}).status, 0);
+    const qint64 size = QFileInfo(TempPath("whole.png")).size();
+    WriteSolid(TempPath("p_out.png"), 30, 20, {1, 2, 3});
+    const QByteArray old = ReadAll(TempPath("p_out.png"));
+    // The disk fills during the last bytes of the file, then halfway through it.
+    for (const rlim_t limit : {rlim_t(size - 1), rlim_t(size / 2)}) {
+        const Outcome full = Pictorelle({"--convert", "p.png", "--output", "p_out.png", "--overwrite"}, limit);
+        EXPECT_EQ(full.status, 1) << limit;
+        EXPECT_TRUE(full.err.contains(English(IDS_STRING118))) << full.err.toStdString();
+        EXPECT_EQ(ReadAll(TempPath("p_out.png")), old) << limit;
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{"p.png", "p_out.png", "whole.png"}));
+    }
 }
 
 TEST_F(CommandLineTest, UsageErrorsInTheUsersLanguageAndHelp)

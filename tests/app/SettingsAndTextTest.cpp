@@ -1,4 +1,6 @@
 // Settings kept between runs and the text line, through the real main window.
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
@@ -171,6 +173,36 @@ TEST_F(SettingsAndTextTest, BrokenSettingsFileStartsWithDefaults)
     EXPECT_TRUE(dlg->IsDlgButtonChecked(1018));
     dlg->close();
     EXPECT_EQ(dlg->result(), platform::IDCANCEL);
+    EXPECT_TRUE((*prompts_)->Messages().empty());
+}
+
+TEST_F(SettingsAndTextTest, ClosingKeepsForeignLinesAndNeverWritesThroughAFifo)
+{
+    const QString file = SettingsStore::FileName();
+    QDir().mkpath(QFileInfo(file).path());
+    WriteAll(file, "; my note\n[Option]\nnRotateAngel=90\nno equals here\n[Mine]\nx=1\n");
+    SettingsStore::Reload();
+    auto dlg = Restart();
+    EXPECT_TRUE(dlg->IsDlgButtonChecked(1019));
+    dlg->close();
+    const QList<QByteArray> lines = ReadAll(file).split('\n');
+    EXPECT_EQ(lines.mid(0, 3), (QList<QByteArray>{"; my note", "[Option]", "nRotateAngel=90"}));
+    EXPECT_TRUE(lines.contains("no equals here"));
+    EXPECT_LT(lines.indexOf("[Mine]"), lines.indexOf("[CurrentFont]")) << "sections keep their order";
+    EXPECT_EQ(Stored("Option/nFlipType").toString(), "0");
+
+    // A FIFO at the name: never opened (that would wait for ever), never written through.
+    QFile::remove(file);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    SettingsStore::Reload();
+    dlg = Restart();
+    EXPECT_TRUE(dlg->IsDlgButtonChecked(1018));
+    qobject_cast<QAbstractButton*>(dlg->GetDlgItem(1019))->click();
+    dlg->close();
+    struct stat st{};
+    EXPECT_TRUE(::lstat(QFile::encodeName(file).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_EQ(QDir(QFileInfo(file).path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{QFileInfo(file).fileName()});
     EXPECT_TRUE((*prompts_)->Messages().empty());
 }
 

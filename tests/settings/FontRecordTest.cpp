@@ -31,6 +31,7 @@ TEST(FontRecordStore, RoundTripsEveryStoredFieldButQuality)
     f.lfPitchAndFamily = 34;
     f.lfFaceName = "DejaVu Serif";
     SaveFontRecord("CurrentFont", f);
+    SettingsStore::Save();
     EXPECT_EQ(QSettings(SettingsStore::FileName(), QSettings::IniFormat).value("CurrentFont/lfHeight").toString(), "-13");
     EXPECT_EQ(QSettings(SettingsStore::FileName(), QSettings::IniFormat).value("CurrentFont/lfQuality"), QVariant())
         << "the quality is never stored";
@@ -53,6 +54,7 @@ TEST(FontRecordStore, DefaultsAndWhatAnotherToolWrote)
     WriteAll(SettingsStore::FileName(), "[currentfont]\nLFHEIGHT=4294967283\nlfweight=4294966296\nlfCharSet=460\n"
                                         "lfItalic=x\nlfWidth=99999999999\nlfFaceName=" +
                                             QByteArray(10000, 'A') + "\n");
+    SettingsStore::Reload();  // as at the next start
     const LOGFONTW read = LoadFontRecord("CurrentFont", OverlayFontDefaults());
     EXPECT_EQ(read.lfHeight, -13);
     EXPECT_EQ(read.lfWeight, -1000);

@@ -13,6 +13,7 @@
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/png/PngWriter.h"
 #include "platform/imaging/RotateInPlace.h"
+#include "platform/imaging/TileFailures.h"
 
 namespace platform {
 namespace {
@@ -93,21 +94,33 @@ Status Bitmap::DrawImage(const Image& source)
         return Status::WrongState;
     if (!source.impl_)
         return Status::WrongState;
-    try {
-        const auto rendered = source.impl_->RenderActiveFrame(width_, height_, KernelFor(interpolation_));
-        if (!rendered)
-            return Status::WrongState;
-        if (rendered->width() != width_ || rendered->height() != height_ || rendered->bands() != 3 ||
-            rendered->format() != VIPS_FORMAT_UCHAR)
-            return Status::GenericError;
-        // Rendered straight into our own pixels: no second whole picture.
-        RowTarget target{pixels_.get(), static_cast<std::size_t>(Stride())};
-        if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0)
-            return Status::Ok;
+    Status status = Status::OutOfMemory;
+    const bool drawn = DrawWithoutTileFailures([&] {
+        try {
+            const auto rendered = source.impl_->RenderActiveFrame(width_, height_, KernelFor(interpolation_));
+            if (!rendered) {
+                status = Status::WrongState;
+                return false;
+            }
+            if (rendered->width() != width_ || rendered->height() != height_ || rendered->bands() != 3 ||
+                rendered->format() != VIPS_FORMAT_UCHAR) {
+                status = Status::GenericError;
+                return false;
+            }
+            // Rendered straight into our own pixels: no second whole picture.
+            RowTarget target{pixels_.get(), static_cast<std::size_t>(Stride())};
+            if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0)
+                return true;
+        } catch (const std::exception&) {  // vips::VError, or memory running out
+        }
         vips_error_clear();
-    } catch (const std::exception&) {  // vips::VError, or memory running out
-        vips_error_clear();
-    }
+        status = Status::OutOfMemory;
+        return false;
+    });
+    if (drawn)
+        return Status::Ok;
+    if (status != Status::OutOfMemory)
+        return status;
     // A failed drawing leaves the picture black, as it started.
     std::memset(pixels_.get(), 0, static_cast<std::size_t>(Stride()) * height_);
     return Status::OutOfMemory;

@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <vips/vips8>
 
 #include "lang/BaseFolder.h"
 #include "app/cli/CommandLine.h"
@@ -220,6 +221,51 @@ TEST_F(CommandLineTest, AFullDiskKeepsTheOldOutputWhole)
         EXPECT_EQ(ReadAll(TempPath("p_out.png")), old) << limit;
         EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
                   (QStringList{"p.png", "p_out.png", "whole.png"}));
+    }
+}
+
+// Noise in the given bands, saved by libvips with options; empty when it has no such encoder.
+QByteArray SavedNoise(const QString& path, int bands, const char* options)
+{
+    vips::VImage noise = vips::VImage::gaussnoise(320, 240, vips::VImage::option()->set("sigma", 50.0));
+    for (int b = 1; b < bands; ++b)
+        noise = noise.bandjoin(vips::VImage::gaussnoise(320, 240, vips::VImage::option()->set("seed", b)));
+    try {
+        noise.cast(VIPS_FORMAT_UCHAR).write_to_file((path + options).toLocal8Bit().constData());
+    } catch (const vips::VError&) {
+        vips_error_clear();
+        return {};
+    }
+    return ReadAll(path);
+}
+
+TEST_F(CommandLineTest, DamageFailsEveryConversionWhicheverThreadMeetsIt)
+{
+    const auto flipped = [](QByteArray bytes, double at) {
+        bytes[qsizetype(bytes.size() * at)] = char(bytes[qsizetype(bytes.size() * at)] ^ 0x10);
+        return bytes;
+    };
+    const std::pair<const char*, QByteArray> damaged[] = {
+        {"jpg", SavedNoise(TempPath("n.jpg"), 3, "").chopped(1)},
+        {"jp2", SavedNoise(TempPath("n.jp2"), 3, "").chopped(1)},
+        {"png", flipped(SavedNoise(TempPath("n.png"), 1, ""), 0.6)},
+        {"tif", flipped(flipped(SavedNoise(TempPath("n.tif"), 4, "[compression=deflate]"), 0.5), 0.7)},
+    };
+    for (const auto& [ext, bytes] : damaged) {
+        if (bytes.isEmpty())
+            continue;
+        // Twenty copies in one run, converted side by side: each must fail, none by chance succeed.
+        QStringList args = {"--convert", "--quiet", "--output-dir", "out"};
+        for (int i = 0; i < 20; ++i) {
+            const QString name = QString("d%1.%2").arg(i).arg(ext);
+            WriteAll(TempPath(name), bytes);
+            args << name;
+        }
+        QDir(dir_.path()).mkpath("out");
+        const Outcome run = Pictorelle(args);
+        EXPECT_EQ(run.status, 1) << ext;
+        EXPECT_EQ(run.err.count(English(IDS_STRING115)), 20) << ext << run.err.toStdString();
+        EXPECT_EQ(QDir(TempPath("out")).entryList(QDir::Files), QStringList()) << ext;
     }
 }
 

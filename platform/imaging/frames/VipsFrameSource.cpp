@@ -71,7 +71,7 @@ vips::VImage VipsFrameSource::Load(int index, int shrink) const
     const vips::VSource source = OpenPhotoSource(localName_);  // before the options, which the load frees
     auto* options = vips::VImage::option()
                         ->set("access", VIPS_ACCESS_SEQUENTIAL)
-                        ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
+                        ->set("fail_on", VIPS_FAIL_ON_ERROR);
     if (IsPaged(loader_))
         options->set("page", index)->set("n", 1);
     if (shrink > 1 && IsJpeg())

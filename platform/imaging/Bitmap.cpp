@@ -116,7 +116,7 @@ Status Bitmap::DrawImage(const Image& source)
         vips_error_clear();
         status = Status::OutOfMemory;
         return false;
-    });
+    }, source.impl_->source && source.impl_->source->WarningsAreDamage());
     if (drawn)
         return Status::Ok;
     if (status != Status::OutOfMemory)

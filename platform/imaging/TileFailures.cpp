@@ -5,6 +5,7 @@
 #include <mutex>
 #include <shared_mutex>
 
+#include <QByteArray>
 #include <glib.h>
 
 namespace platform {
@@ -13,6 +14,7 @@ namespace {
 struct Runs {
     std::mutex lock;
     std::uint64_t failures = 0;
+    std::uint64_t warnings = 0;
     std::uint64_t started = 0;
     int running = 0;
 };
@@ -33,11 +35,23 @@ std::shared_mutex& Turn()
 // A run inside another (a frame decoded for a drawing) is covered by the outer one.
 thread_local int depth = 0;
 
+// A warning about a file's tags or directory (a private tag, an odd count) or about how many
+// frames are offered is about its labels, not its pixels: common, and harmless.
+bool AboutMetadata(const gchar* message)
+{
+    const QByteArray text = QByteArray(message ? message : "").toLower();
+    return text.contains("tag") || text.contains("field") || text.contains("directory") ||
+           text.contains("number of frames");
+}
+
 void CountTileFailure(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer data)
 {
-    if (message && std::strncmp(message, "error in tile", 13) == 0) {
+    {
         std::lock_guard guard(TheRuns().lock);
-        ++TheRuns().failures;
+        if (!AboutMetadata(message))
+            ++TheRuns().warnings;
+        if (message && std::strncmp(message, "error in tile", 13) == 0)
+            ++TheRuns().failures;
     }
     g_log_default_handler(domain, level, message, data);
 }
@@ -49,6 +63,7 @@ public:
     {
         std::lock_guard guard(TheRuns().lock);
         failuresAtStart_ = TheRuns().failures;
+        warningsAtStart_ = TheRuns().warnings;
         othersAtStart_ = TheRuns().running++;
         startedAtStart_ = ++TheRuns().started;
         ++depth;
@@ -59,10 +74,10 @@ public:
         std::lock_guard guard(TheRuns().lock);
         --TheRuns().running;
     }
-    bool Failed() const
+    bool Failed(bool warningsAreDamage = false) const
     {
         std::lock_guard guard(TheRuns().lock);
-        return TheRuns().failures != failuresAtStart_;
+        return TheRuns().failures != failuresAtStart_ || (warningsAreDamage && TheRuns().warnings != warningsAtStart_);
     }
     bool Alone() const
     {
@@ -72,6 +87,7 @@ public:
 
 private:
     std::uint64_t failuresAtStart_ = 0;
+    std::uint64_t warningsAtStart_ = 0;
     std::uint64_t startedAtStart_ = 0;
     int othersAtStart_ = 0;
 };
@@ -83,7 +99,7 @@ void WatchTileFailures()
     g_log_set_handler("VIPS", GLogLevelFlags(G_LOG_LEVEL_WARNING), CountTileFailure, nullptr);
 }
 
-bool DrawWithoutTileFailures(const std::function<bool()>& draw)
+bool DrawWithoutTileFailures(const std::function<bool()>& draw, bool warningsAreDamage)
 {
     if (depth > 0)
         return draw();
@@ -92,14 +108,14 @@ bool DrawWithoutTileFailures(const std::function<bool()>& draw)
         const Watch watch;
         if (!draw())
             return false;
-        if (!watch.Failed())
+        if (!watch.Failed(warningsAreDamage))
             return true;
         if (watch.Alone())
             return false;
     }
     std::unique_lock alone(Turn());
     const Watch watch;
-    return draw() && !watch.Failed();
+    return draw() && !watch.Failed(warningsAreDamage);
 }
 
 bool RunSeesOwnTileFailure(const std::function<void()>& run)

@@ -10,11 +10,12 @@ namespace platform {
 // Installs the counting log handler (the warnings are still printed); once, at start.
 void WatchTileFailures();
 
-// Runs draw, which renders from the photo and returns whether libvips reported success, and
-// tells whether it truly succeeded: a tile failing while it ran fails it too. Drawings run side
-// by side; when a tile failed while others ran, this one is drawn again alone, so that one
-// photo's damage never fails another.
-bool DrawWithoutTileFailures(const std::function<bool()>& draw);
+// Runs draw, which decodes from the photo and returns whether libvips reported success, and
+// tells whether it truly succeeded: a tile failing while it ran fails it too, and so does any
+// decoder warning when warningsAreDamage (decoders that go on flat after corrupt data). Runs go
+// side by side; when one failed so while others ran, it is run again alone, so that one photo's
+// damage never fails another.
+bool DrawWithoutTileFailures(const std::function<bool()>& draw, bool warningsAreDamage = false);
 
 // For a computation that cannot be run twice: true when a tile failed while it ran and no other
 // computation ran beside it (with others, the drawing at conversion tells).

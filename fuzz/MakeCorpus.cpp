@@ -91,6 +91,15 @@ int main(int argc, char** argv)
     QImage small(12, 8, QImage::Format_RGB888);
     small.fill(QColor(40, 90, 160));
     small.save(photo + "still.bmp", "bmp");
+    // A run-length BMP (runs, a literal, line ends), a Group 4 fax TIFF and a noisy GIF: decoders
+    // whose damage leaves pixels unset or flat.
+    QByteArray rle("BM\x52\0\0\0\0\0\0\0\x42\0\0\0\x28\0\0\0\x06\0\0\0\x02\0\0\0\x01\0\x08\0"
+                   "\x01\0\0\0\x10\0\0\0\x13\x0B\0\0\x13\x0B\0\0\x03\0\0\0\0\0\0\0", 54);
+    rle += QByteArray("\0\0\0\0\xFF\0\0\0\0\xFF\0\0", 12);
+    rle += QByteArray("\x06\x01\0\0\0\x06\x00\x01\x02\x00\x01\x02\0\0\0\x01", 16);
+    Write(photo + "runs.bmp", rle);
+    save((Gradient(12, 8, 0).extract_band(0) > 100).cast(VIPS_FORMAT_UCHAR), "fax.tif", "[strip,compression=ccittfax4,bitdepth=1]");
+    save(VImage::gaussnoise(12, 8).cast(VIPS_FORMAT_UCHAR).bandjoin_const({90, 30}), "noise.gif");
     QImageWriter ico(photo + "icon.ico", "ico");
     ico.write(small.scaled(16, 16));
 

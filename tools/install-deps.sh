@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev
   libvips-dev zlib1g-dev libjpeg-dev libraw-dev
   libgtest-dev libgmock-dev
-  pngcheck fonts-dejavu-core fonts-droid-fallback
+  pngcheck fonts-dejavu-core fonts-droid-fallback valgrind
   xvfb xdotool
   desktop-file-utils appstream librsvg2-bin
   clang-14 libclang-rt-14-dev

@@ -172,6 +172,7 @@ void COrvanelDlg::SaveSettingsAndClose()
     SettingsStore::WriteProfileString(keys::kOption, keys::kLastOutputFolder, m_strOutputFolder);
     SaveCurrentFont();
     SettingsStore::WriteProfileInt(keys::kCurrentFont, keys::kCurrentColor, static_cast<int>(m_nCurrentColor));
+    SettingsStore::Save();  // the file is written once, whole; one that cannot be is not told
     m_photo = PhotoDocument();  // a paint after closing shows no photo
 }
 

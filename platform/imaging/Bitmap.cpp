@@ -6,13 +6,14 @@
 #include <glib.h>
 #include <vips/vips8>
 
-#include "platform/imaging/png/AtomicFileWriter.h"
+#include "platform/files/AtomicFileWriter.h"
 #include "platform/imaging/Encoders.h"
 #include "platform/imaging/Image.h"
 #include "platform/imaging/ImageImpl.h"
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/png/PngWriter.h"
 #include "platform/imaging/RotateInPlace.h"
+#include "platform/imaging/TileFailures.h"
 #include "platform/imaging/VipsGuard.h"
 
 namespace platform {
@@ -94,24 +95,33 @@ Status Bitmap::DrawImage(const Image& source)
         return Status::WrongState;
     if (!source.impl_)
         return Status::WrongState;
-    const Status drawn = VipsGuarded(Status::OutOfMemory, [&] {
-        const auto rendered = source.impl_->RenderActiveFrame(width_, height_, KernelFor(interpolation_));
-        if (!rendered)
-            return Status::WrongState;
-        if (rendered->width() != width_ || rendered->height() != height_ || rendered->bands() != 3 ||
-            rendered->format() != VIPS_FORMAT_UCHAR)
-            return Status::GenericError;
-        // Rendered straight into our own pixels: no second whole picture.
-        RowTarget target{pixels_.get(), static_cast<std::size_t>(Stride())};
-        if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0)
-            return Status::Ok;
-        vips_error_clear();
-        return Status::OutOfMemory;
-    });
+    Status failure = Status::OutOfMemory;
+    const bool drawn = DrawWithoutTileFailures([&] {
+        const Status status = VipsGuarded(Status::OutOfMemory, [&] {
+            const auto rendered = source.impl_->RenderActiveFrame(width_, height_, KernelFor(interpolation_));
+            if (!rendered)
+                return Status::WrongState;
+            if (rendered->width() != width_ || rendered->height() != height_ || rendered->bands() != 3 ||
+                rendered->format() != VIPS_FORMAT_UCHAR)
+                return Status::GenericError;
+            // Rendered straight into our own pixels: no second whole picture.
+            RowTarget target{pixels_.get(), static_cast<std::size_t>(Stride())};
+            if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0)
+                return Status::Ok;
+            vips_error_clear();
+            return Status::OutOfMemory;
+        });
+        if (status != Status::Ok)
+            failure = status;
+        return status == Status::Ok;
+    }, source.impl_->source && source.impl_->source->WarningsAreDamage());
+    if (drawn)
+        return Status::Ok;
+    if (failure != Status::OutOfMemory)
+        return failure;
     // A failed drawing leaves the picture black, as it started.
-    if (drawn == Status::OutOfMemory)
-        std::memset(pixels_.get(), 0, static_cast<std::size_t>(Stride()) * height_);
-    return drawn;
+    std::memset(pixels_.get(), 0, static_cast<std::size_t>(Stride()) * height_);
+    return Status::OutOfMemory;
 }
 
 Status Bitmap::RotateFlip(RotateFlipType type)

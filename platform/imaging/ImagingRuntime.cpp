@@ -3,6 +3,8 @@
 
 #include <vips/vips8>
 
+#include "platform/imaging/TileFailures.h"
+
 namespace platform {
 namespace {
 
@@ -58,6 +60,7 @@ bool StartImaging(const char* argv0)
     if (VIPS_INIT(argv0))
         return false;
     vips_cache_set_max(0);
+    WatchTileFailures();
     vips_operation_block_set("VipsForeignLoad", TRUE);
     for (const auto& loader : kAllowed)
         vips_operation_block_set(loader.typeName, FALSE);

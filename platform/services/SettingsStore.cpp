@@ -1,8 +1,16 @@
 #include "platform/services/SettingsStore.h"
 
+#include <mutex>
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <QSettings>
+#include <QStandardPaths>
+
+#include "platform/files/AtomicFileWriter.h"
+#include "platform/files/ReadRegularFile.h"
+#include "platform/services/IniDocument.h"
+#include "platform/services/PrivateProfile.h"
 
 namespace platform {
 namespace {
@@ -20,26 +28,40 @@ QString ApplicationName()
     return name.isEmpty() ? QStringLiteral("pictorelle") : name;
 }
 
-std::unique_ptr<QSettings> OpenStore()
+// The file as read once, with what was changed since. Conversions read it from several threads.
+struct Store {
+    std::mutex lock;
+    QString path;  // the file read; another path (a new HOME, another company) is read anew
+    bool read = false;
+    bool changed = false;
+    IniDocument document;
+};
+
+Store& TheStore()
 {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, Company(), ApplicationName());
+    static Store store;
+    return store;
 }
 
-// The stored spelling of name among names, matched without regard to case; name itself if none.
-QString StoredName(const QStringList& names, const QString& name)
+QString StoreFileName()
 {
-    for (const QString& n : names) {
-        if (n.compare(name, Qt::CaseInsensitive) == 0)
-            return n;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + Company() + u'/' +
+           ApplicationName() + QStringLiteral(".ini");
+}
+
+// The store's document, reading the file the first time. Whatever is at the name that is not a
+// regular file (a FIFO, a device, a folder, a link to one) is never opened: the store starts empty.
+IniDocument& Document(Store& store)
+{
+    const QString path = StoreFileName();
+    if (!store.read || store.path != path) {
+        const auto bytes = ReadRegularFile(path);
+        store.document = bytes ? IniDocument::Parse(*bytes) : IniDocument();
+        store.path = path;
+        store.read = true;
+        store.changed = false;
     }
-    return name;
-}
-
-// Opens section's group in its stored spelling; returns the key's stored spelling.
-QString Locate(QSettings& store, const QString& section, const QString& key)
-{
-    store.beginGroup(StoredName(store.childGroups(), section));
-    return StoredName(store.childKeys(), key);
+    return store.document;
 }
 
 }  // namespace
@@ -56,33 +78,36 @@ std::optional<int> ParseStoredInt(const QString& text)
 
 void SettingsStore::SetRegistryKey(const QString& company)
 {
+    std::lock_guard guard(TheStore().lock);
     Company() = company;
 }
 
 QString SettingsStore::GetProfileString(const QString& section, const QString& key, const QString& def)
 {
-    auto store = OpenStore();
-    const QString stored = Locate(*store, section, key);
-    const QVariant v = store->value(stored);
-    return v.isValid() ? v.toString() : def;
+    Store& store = TheStore();
+    std::lock_guard guard(store.lock);
+    const auto value = Document(store).Value(section, key);
+    return value ? CutProfileValue(*value) : def;
 }
 
 int SettingsStore::GetProfileInt(const QString& section, const QString& key, int def)
 {
-    auto store = OpenStore();
-    const QString stored = Locate(*store, section, key);
-    const QVariant v = store->value(stored);
-    if (!v.isValid())
-        return def;
-    return ParseStoredInt(v.toString()).value_or(def);
+    Store& store = TheStore();
+    std::lock_guard guard(store.lock);
+    const auto value = Document(store).Value(section, key);
+    return value ? ParseStoredInt(*value).value_or(def) : def;
 }
 
 bool SettingsStore::WriteProfileString(const QString& section, const QString& key, const QString& value)
 {
-    auto store = OpenStore();
-    store->setValue(Locate(*store, section, key), value);
-    store->sync();
-    return store->status() == QSettings::NoError;
+    Store& store = TheStore();
+    std::lock_guard guard(store.lock);
+    IniDocument& document = Document(store);
+    if (document.Value(section, key) != value) {
+        document.SetValue(section, key, value);
+        store.changed = true;
+    }
+    return true;
 }
 
 bool SettingsStore::WriteProfileInt(const QString& section, const QString& key, int value)
@@ -90,9 +115,30 @@ bool SettingsStore::WriteProfileInt(const QString& section, const QString& key, 
     return WriteProfileString(section, key, QString::number(value));
 }
 
+bool SettingsStore::Save()
+{
+    Store& store = TheStore();
+    std::lock_guard guard(store.lock);
+    if (!store.read || !store.changed)
+        return true;
+    const QByteArray text = store.document.Serialize();
+    QDir().mkpath(QFileInfo(store.path).path());
+    const bool written = WriteFileAtomically(store.path, [&text](const ByteSink& sink) {
+        return sink(reinterpret_cast<const std::uint8_t*>(text.constData()), static_cast<std::size_t>(text.size()));
+    });
+    store.changed = !written;
+    return written;
+}
+
+void SettingsStore::Reload()
+{
+    std::lock_guard guard(TheStore().lock);
+    TheStore().read = false;
+}
+
 QString SettingsStore::FileName()
 {
-    return OpenStore()->fileName();
+    return StoreFileName();
 }
 
 }  // namespace platform

@@ -3,11 +3,15 @@
 
 #include <QString>
 
+class SettingsStoreProbe;
+
 namespace platform {
 
 // The per-user settings store: sections of named string and 32-bit integer values, kept in
 // an INI file under the company key and the application's name. Section and key names match
-// without regard to letter case. Reads give the default when a value is missing.
+// without regard to letter case. Reads give the default when a value is missing. The file is read
+// once, at the first use; writes change the store in memory until Save writes the file, whole,
+// once. Lines the store does not know (comments, lines without '=') are kept.
 class SettingsStore {
 public:
     static void SetRegistryKey(const QString& company);
@@ -15,6 +19,15 @@ public:
     static int GetProfileInt(const QString& section, const QString& key, int def);
     static bool WriteProfileString(const QString& section, const QString& key, const QString& value);
     static bool WriteProfileInt(const QString& section, const QString& key, int value);
+    // Writes the file if anything changed; false when it could not be written. Nothing is ever
+    // written through a name that is not a regular file (or a link to one).
+    static bool Save();
+
+private:
+    friend class ::SettingsStoreProbe;  // tests look at the file and read it again as a new start would
+
+    // Forgets what was read: the next use reads the file again, as at the next start.
+    static void Reload();
     // The file that holds the store.
     static QString FileName();
 };

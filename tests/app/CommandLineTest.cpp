@@ -1,5 +1,8 @@
 // Conversion from the command line: the parser's answers, and the program itself run as a subprocess.
+#include <sys/resource.h>
+
 #include <atomic>
+#include <csignal>
 #include <thread>
 
 #include <QDir>
@@ -8,6 +11,7 @@
 #include <QSettings>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <vips/vips8>
 
 #include "support/CLanguageProbe.h"
 
@@ -32,10 +36,17 @@ class CommandLineTest : public ::testing::Test {
 protected:
     QString TempPath(const QString& name) const { return dir_.filePath(name); }
 
-    // The program with arguments, in the test's HOME, and with no display to be found.
-    Outcome Pictorelle(const QStringList& arguments, const QList<QPair<QString, QString>>& extraEnv = {}) const
+    // The program with arguments, in the test's HOME, and with no display to be found; with
+    // fileSizeLimit, every write past that many bytes of a file fails as on a full disk.
+    Outcome Pictorelle(const QStringList& arguments, const QList<QPair<QString, QString>>& extraEnv = {},
+                       rlim_t fileSizeLimit = RLIM_INFINITY) const
     {
         QProcess process;
+        process.setChildProcessModifier([fileSizeLimit] {
+            const struct rlimit limit{fileSizeLimit, fileSizeLimit};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            ::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of killing the program
+        });
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const auto& [name, value] : extraEnv)
             env.insert(name, value);
@@ -220,6 +231,69 @@ TEST_F(CommandLineTest, ReplacesAnOutputOnlyWhenAskedAndDrawsTheText)
     const Outcome noFrame = Pictorelle({"--convert", "p.png", "--frame", "1", "--output-dir", "."});
     EXPECT_EQ(noFrame.status, 1);
     EXPECT_TRUE(noFrame.err.contains("p.png: " + English(IDS_STRING121))) << noFrame.err.toStdString();
+}
+
+TEST_F(CommandLineTest, AFullDiskKeepsTheOldOutputWhole)
+{
+    WriteNoise(TempPath("p.png"), 300, 200);
+    ASSERT_EQ(Pictorelle({"--convert", "p.png", "--output", "whole.png"}).status, 0);
+    const qint64 size = QFileInfo(TempPath("whole.png")).size();
+    WriteSolid(TempPath("p_out.png"), 30, 20, {1, 2, 3});
+    const QByteArray old = ReadAll(TempPath("p_out.png"));
+    // The disk fills during the last bytes of the file, then halfway through it.
+    for (const rlim_t limit : {rlim_t(size - 1), rlim_t(size / 2)}) {
+        const Outcome full = Pictorelle({"--convert", "p.png", "--output", "p_out.png", "--overwrite"}, {}, limit);
+        EXPECT_EQ(full.status, 1) << limit;
+        EXPECT_TRUE(full.err.contains(English(IDS_STRING118))) << full.err.toStdString();
+        EXPECT_EQ(ReadAll(TempPath("p_out.png")), old) << limit;
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{"p.png", "p_out.png", "whole.png"}));
+    }
+}
+
+// Noise in the given bands, saved by libvips with options; empty when it has no such encoder.
+QByteArray SavedNoise(const QString& path, int bands, const char* options)
+{
+    vips::VImage noise = vips::VImage::gaussnoise(320, 240, vips::VImage::option()->set("sigma", 50.0));
+    for (int b = 1; b < bands; ++b)
+        noise = noise.bandjoin(vips::VImage::gaussnoise(320, 240, vips::VImage::option()->set("seed", b)));
+    try {
+        noise.cast(VIPS_FORMAT_UCHAR).write_to_file((path + options).toLocal8Bit().constData());
+    } catch (const vips::VError&) {
+        vips_error_clear();
+        return {};
+    }
+    return ReadAll(path);
+}
+
+TEST_F(CommandLineTest, DamageFailsEveryConversionWhicheverThreadMeetsIt)
+{
+    const auto flipped = [](QByteArray bytes, double at) {
+        bytes[qsizetype(bytes.size() * at)] = char(bytes[qsizetype(bytes.size() * at)] ^ 0x10);
+        return bytes;
+    };
+    const std::pair<const char*, QByteArray> damaged[] = {
+        {"jpg", SavedNoise(TempPath("n.jpg"), 3, "").chopped(1)},
+        {"jp2", SavedNoise(TempPath("n.jp2"), 3, "").chopped(1)},
+        {"png", flipped(SavedNoise(TempPath("n.png"), 1, ""), 0.6)},
+        {"tif", flipped(flipped(SavedNoise(TempPath("n.tif"), 4, "[compression=deflate]"), 0.5), 0.7)},
+    };
+    for (const auto& [ext, bytes] : damaged) {
+        if (bytes.isEmpty())
+            continue;
+        // Twenty copies in one run, converted side by side: each must fail, none by chance succeed.
+        QStringList args = {"--convert", "--quiet", "--output-dir", "out"};
+        for (int i = 0; i < 20; ++i) {
+            const QString name = QString("d%1.%2").arg(i).arg(ext);
+            WriteAll(TempPath(name), bytes);
+            args << name;
+        }
+        QDir(dir_.path()).mkpath("out");
+        const Outcome run = Pictorelle(args);
+        EXPECT_EQ(run.status, 1) << ext;
+        EXPECT_EQ(run.err.count(English(IDS_STRING115)), 20) << ext << run.err.toStdString();
+        EXPECT_EQ(QDir(TempPath("out")).entryList(QDir::Files), QStringList()) << ext;
+    }
 }
 
 TEST_F(CommandLineTest, UsageErrorsInTheUsersLanguageAndHelp)

@@ -101,10 +101,48 @@ QByteArray PngClaiming100000(const QString& dir)
     return png;  // the checksum is left wrong too: either way it must not decode
 }
 
+// A 8-bit run-length BMP of width x height whose rows are runs of the given data.
+QByteArray RleBmp(int width, int height, const QByteArray& runs)
+{
+    QByteArray bmp("BM", 2);
+    const auto le = [&bmp](quint32 v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            bmp += char(v >> (8 * i));
+    };
+    const int offset = 14 + 40 + 256 * 4;
+    le(offset + runs.size(), 4), le(0, 4), le(offset, 4);
+    le(40, 4), le(width, 4), le(height, 4), le(1, 2), le(8, 2), le(1, 4), le(runs.size(), 4);
+    le(2835, 4), le(2835, 4), le(256, 4), le(0, 4);
+    for (int i = 0; i < 256; ++i)
+        le(quint32(i * 0x010307) & 0xFFFFFF, 4);
+    return bmp + runs;
+}
+
+// Runs that set every pixel of every row, in bands of changing colour, then the end of the picture.
+QByteArray FullRuns(int width, int height)
+{
+    QByteArray runs;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; x += 50)
+            runs += char(std::min(50, width - x)) + QByteArray(1, char(x + y));
+        runs += QByteArray("\0\0", 2);
+    }
+    return runs + QByteArray("\0\1", 2);
+}
+
+// whole with count bytes from its middle set to zero.
+QByteArray ZeroedInTheMiddle(QByteArray whole, double share)
+{
+    const qsizetype count = qsizetype(whole.size() * share);
+    whole.replace((whole.size() - count) / 2, count, QByteArray(count, '\0'));
+    return whole;
+}
+
 struct Case {
     QString name;
     std::function<QString(const QString& dir)> make;  // writes the file, returns its path
     int frames;  // 0: refused at opening; otherwise the frames offered
+    bool convertFails = false;  // opens, but Convert tells the photo is damaged
 };
 
 class DamagedFilesTest : public MainDialogFixture {
@@ -131,9 +169,11 @@ protected:
             SetText(1006, "12");
             SetText(1003, TempPath("out.png"));
             QFile::remove(TempPath("out.png"));
+            if (c.convertFails)
+                (*prompts_)->QueueAnswer(IDOK);
             Click(1000);
-            EXPECT_EQ(Messages(), "");
-            EXPECT_EQ(DecodeFile(TempPath("out.png")).width, 16);
+            EXPECT_EQ(Messages(), c.convertFails ? "Failed to convert photo!" : "");
+            EXPECT_EQ(QFile::exists(TempPath("out.png")), !c.convertFails);
         }
         EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone again";
     }
@@ -188,6 +228,43 @@ TEST_F(DamagedFilesTest, EmptyWrongAndForgedFilesAreRefused)
         }),
         file("icon_claims_more.ico", [](const QString&) {
             return QByteArray("\0\0\1\0\x05\0", 6) + QByteArray(16 * 5, '\x10');  // five entries, no images
+        }),
+    };
+    for (const Case& c : cases)
+        Run(c);
+}
+
+TEST_F(DamagedFilesTest, DataThatLeavesPixelsUnsetOrDecodesFlatIsRefused)
+{
+    const auto file = [](const QString& name, std::function<QByteArray(const QString&)> bytes, int frames = 0,
+                         bool convertFails = false) {
+        return Case{name, [=](const QString& dir) {
+                        WriteAll(dir + "/" + name, bytes(dir));
+                        return dir + "/" + name;
+                    }, frames, convertFails};
+    };
+    const auto saved = [](const QString& dir, const vips::VImage& image, const QString& name) {
+        image.write_to_file((dir + "/" + name).toLocal8Bit().constData());
+        return ReadAll(dir + "/" + name.section('[', 0, 0));
+    };
+    const auto noise = [](int bands) {
+        vips::VImage n = vips::VImage::gaussnoise(240, 160, vips::VImage::option()->set("sigma", 60.0));
+        for (int b = 1; b < bands; ++b)
+            n = n.bandjoin(vips::VImage::gaussnoise(240, 160, vips::VImage::option()->set("seed", b)));
+        return n.cast(VIPS_FORMAT_UCHAR);
+    };
+    const Case cases[] = {
+        file("rle_whole.bmp", [](const QString&) { return RleBmp(200, 240, FullRuns(200, 240)); }, 1),
+        file("rle_end_of_picture_only.bmp", [](const QString&) { return RleBmp(200, 200, QByteArray("\0\1", 2)); }),
+        file("rle_height_raised.bmp", [](const QString&) { return RleBmp(200, 480, FullRuns(200, 240)); }),
+        file("rle_zeroed_block.bmp", [](const QString&) { return ZeroedInTheMiddle(RleBmp(200, 240, FullRuns(200, 240)), 0.1); }),
+        file("rle_jump.bmp", [](const QString&) { return RleBmp(4, 2, QByteArray("\x04\x01\0\0\0\x02\x00\x01\0\1", 10)); }),
+        file("gif_zeroed_block.gif", [&](const QString& dir) { return ZeroedInTheMiddle(saved(dir, noise(3), "g.gif"), 0.1); }),
+        file("g4_zeroed_block.tif", [&](const QString& dir) {
+            return ZeroedInTheMiddle(saved(dir, (noise(1) > 128).cast(VIPS_FORMAT_UCHAR), "g4.tif[compression=ccittfax4,bitdepth=1]"), 0.1);
+        }),
+        file("jpeg_tiff_zeroed_block.tif", [&](const QString& dir) {
+            return ZeroedInTheMiddle(saved(dir, noise(3), "j.tif[compression=jpeg,tile=false]"), 0.1);
         }),
     };
     for (const Case& c : cases)

@@ -1,4 +1,6 @@
 // Settings kept between runs and the text line, through the real main window.
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
@@ -7,6 +9,7 @@
 
 #include "platform/services/SettingsStore.h"
 #include "support/Fixtures.h"
+#include "support/SettingsStoreProbe.h"
 #include "support/MainDialogFixture.h"
 
 using platform::IDOK;
@@ -16,7 +19,7 @@ namespace {
 
 QVariant Stored(const QString& key)
 {
-    return QSettings(SettingsStore::FileName(), QSettings::IniFormat).value(key);
+    return QSettings(SettingsStoreProbe::FileName(), QSettings::IniFormat).value(key);
 }
 
 class SettingsAndTextTest : public MainDialogFixture {
@@ -78,7 +81,7 @@ TEST_F(SettingsAndTextTest, ClosingWritesEverythingAndTheNextStartReadsIt)
     EXPECT_EQ((*prompts_)->Records().back().font.font.family(), "DejaVu Sans");
     EXPECT_EQ((*prompts_)->Records().back().font.font.pixelSize(), 40);
     EXPECT_EQ((*prompts_)->Records().back().font.colour, QColor(0, 0, 0));
-    EXPECT_FALSE(QFile::exists(SettingsStore::FileName())) << "nothing is written before closing";
+    EXPECT_FALSE(QFile::exists(SettingsStoreProbe::FileName())) << "nothing is written before closing";
 
     Click(1037);
     EXPECT_EQ(dlg_->result(), platform::IDCANCEL);
@@ -105,7 +108,7 @@ TEST_F(SettingsAndTextTest, KeyboardEndingWritesNothingAndTheCloseBoxWrites)
     other->GotoDlgCtrl(1045);  // Enter on an edit is the OK command
     QTest::keyClick(other.get(), Qt::Key_Return);
     EXPECT_TRUE(other->isHidden());
-    EXPECT_FALSE(QFile::exists(SettingsStore::FileName()));
+    EXPECT_FALSE(QFile::exists(SettingsStoreProbe::FileName()));
     dlg_ = Restart();
     Click(1019);
     dlg_->close();
@@ -153,7 +156,7 @@ TEST_F(SettingsAndTextTest, UnknownStoredRotationIsKeptUntilTheUserPicks)
 
 TEST_F(SettingsAndTextTest, BrokenSettingsFileStartsWithDefaults)
 {
-    const QString file = SettingsStore::FileName();
+    const QString file = SettingsStoreProbe::FileName();
     QDir().mkpath(QFileInfo(file).path());
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i)
@@ -171,6 +174,36 @@ TEST_F(SettingsAndTextTest, BrokenSettingsFileStartsWithDefaults)
     EXPECT_TRUE(dlg->IsDlgButtonChecked(1018));
     dlg->close();
     EXPECT_EQ(dlg->result(), platform::IDCANCEL);
+    EXPECT_TRUE((*prompts_)->Messages().empty());
+}
+
+TEST_F(SettingsAndTextTest, ClosingKeepsForeignLinesAndNeverWritesThroughAFifo)
+{
+    const QString file = SettingsStoreProbe::FileName();
+    QDir().mkpath(QFileInfo(file).path());
+    WriteAll(file, "; my note\n[Option]\nnRotateAngel=90\nno equals here\n[Mine]\nx=1\n");
+    SettingsStoreProbe::Reload();
+    auto dlg = Restart();
+    EXPECT_TRUE(dlg->IsDlgButtonChecked(1019));
+    dlg->close();
+    const QList<QByteArray> lines = ReadAll(file).split('\n');
+    EXPECT_EQ(lines.mid(0, 3), (QList<QByteArray>{"; my note", "[Option]", "nRotateAngel=90"}));
+    EXPECT_TRUE(lines.contains("no equals here"));
+    EXPECT_LT(lines.indexOf("[Mine]"), lines.indexOf("[CurrentFont]")) << "sections keep their order";
+    EXPECT_EQ(Stored("Option/nFlipType").toString(), "0");
+
+    // A FIFO at the name: never opened (that would wait for ever), never written through.
+    QFile::remove(file);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    SettingsStoreProbe::Reload();
+    dlg = Restart();
+    EXPECT_TRUE(dlg->IsDlgButtonChecked(1018));
+    qobject_cast<QAbstractButton*>(dlg->GetDlgItem(1019))->click();
+    dlg->close();
+    struct stat st{};
+    EXPECT_TRUE(::lstat(QFile::encodeName(file).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_EQ(QDir(QFileInfo(file).path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{QFileInfo(file).fileName()});
     EXPECT_TRUE((*prompts_)->Messages().empty());
 }
 

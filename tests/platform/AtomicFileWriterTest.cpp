@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "platform/imaging/png/AtomicFileWriter.h"
+#include "platform/files/AtomicFileWriter.h"
 #include "support/Fixtures.h"
 
 using platform::ByteSink;

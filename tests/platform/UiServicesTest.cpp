@@ -1,18 +1,26 @@
 // The window services: number reading, settings store, file filters, dialog units and edits.
 #include <sys/stat.h>
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include "support/SettingsStoreProbe.h"
 
 #include "platform/ui/CDialog.h"
 #include "platform/ui/DialogUnits.h"
 #include "platform/files/FileSystem.h"
 #include "platform/ui/QtPrompts.h"
+#include "platform/services/IniDocument.h"
 #include "platform/services/SettingsStore.h"
 #include "platform/services/TextToLong.h"
+#include "support/Fixtures.h"
 
 using platform::SettingsStore;
 
@@ -49,6 +57,97 @@ TEST(SettingsStore, RoundTripsAndIgnoresLetterCase)
     EXPECT_EQ(platform::ParseStoredInt(""), std::nullopt);
     SettingsStore::WriteProfileString("Option", "nFlipType", "garbage");
     EXPECT_EQ(SettingsStore::GetProfileInt("Option", "nFlipType", 3), 3);
+}
+
+TEST(IniDocument, SpeaksQSettingsIniBothWays)
+{
+    const QString values[] = {"plain", " lead", "trail ", "a;b", "a,b", "x=y", "say \"hi\"", "back\\slash",
+                              "tab\tnew\nline", QString(QChar(1)) + "1f", "@at", "@@two", "Gr\u00FC\u00DFe \u65E5\U0001F600",
+                              "", "/a b/"};
+    QTemporaryDir dir;
+    const QString ours = dir.filePath("ours.ini");
+    const QString theirs = dir.filePath("theirs.ini");
+    platform::IniDocument doc;
+    {
+        QSettings qt(theirs, QSettings::IniFormat);
+        for (int i = 0; i < int(std::size(values)); ++i) {
+            doc.SetValue("Option", QString("k%1").arg(i), values[i]);
+            qt.setValue(QString("Option/k%1").arg(i), values[i]);
+        }
+    }
+    WriteAll(ours, doc.Serialize());
+    const QSettings readOurs(ours, QSettings::IniFormat);
+    const auto readTheirs = platform::IniDocument::Parse(ReadAll(theirs));
+    for (int i = 0; i < int(std::size(values)); ++i) {
+        EXPECT_EQ(readOurs.value(QString("Option/k%1").arg(i)).toString(), values[i]) << i;
+        EXPECT_EQ(readTheirs.Value("OPTION", QString("K%1").arg(i)), values[i]) << i;
+    }
+    EXPECT_EQ(readOurs.status(), QSettings::NoError);
+    // Unescaping on its own: blanks, comments and escapes a person may write.
+    const std::pair<const char*, const char*> raw[] = {
+        {"  x  ", "x"}, {"x ; note", "x"}, {"\"a;b\" ", "a;b"}, {"\\x41\\102!", "AB!"}, {"a\\", "a"}, {"\"", ""},
+    };
+    for (const auto& [text, value] : raw)
+        EXPECT_EQ(platform::UnescapeIniValue(text), value) << text;
+    EXPECT_EQ(platform::UnescapeIniKey(platform::EscapeIniKey("a b/c%\u00E9\u65E5")), "a b/c%\u00E9\u65E5");
+}
+
+TEST(IniDocument, KeepsEveryLineItDoesNotChange)
+{
+    const QByteArray text = "; kept comment\r\nstray line\n[Option]\nnRotateAngel = 90\n; between\n"
+                            "[Other]\nx=1\n\n[option]\nnFlipType=1\nNROTATEANGEL=180\n\n; tail\n";
+    auto doc = platform::IniDocument::Parse(text);
+    EXPECT_EQ(doc.Serialize(), text);
+    EXPECT_EQ(doc.Value("Option", "nRotateAngel"), "180") << "the later entry wins";
+    EXPECT_EQ(doc.Value("Option", "stray line"), std::nullopt);
+    doc.SetValue("Option", "nRotateAngel", "270");
+    doc.SetValue("OPTION", "last_output_folder", "/o/");
+    doc.SetValue("Other", "y", "2");
+    doc.SetValue("New Section", "k", "v");
+    EXPECT_EQ(doc.Serialize(), "; kept comment\r\nstray line\n[Option]\nnRotateAngel = 90\n; between\n"
+                               "[Other]\nx=1\ny=2\n\n[option]\nnFlipType=1\nNROTATEANGEL=270\nlast_output_folder=/o/\n\n"
+                               "; tail\n\n[New%20Section]\nk=v\n");
+    EXPECT_EQ(platform::IniDocument::Parse(doc.Serialize()).Value("new section", "K"), "v");
+}
+
+TEST(SettingsStore, ReadsOnceAndWritesOnlyARegularFile)
+{
+    const QString file = SettingsStoreProbe::FileName();
+    QDir().mkpath(QFileInfo(file).path());
+    // Many keys: the file is read once, not once per key.
+    QByteArray big = "; mine\n[Big]\n";
+    for (int i = 0; i < 200000; ++i)
+        big += "key" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\n";
+    WriteAll(file, big + "[Option]\nnFlipType=3\n");
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(SettingsStore::GetProfileInt("Option", "nFlipType", 0), 3);
+    EXPECT_EQ(SettingsStore::GetProfileInt("big", "KEY199999", 0), 199999);
+    EXPECT_LT(timer.elapsed(), 20000) << "a hang, not a measure";
+    SettingsStore::WriteProfileInt("Option", "nFlipType", 1);
+    EXPECT_TRUE(ReadAll(file).endsWith("nFlipType=3\n")) << "nothing is written before saving";
+    EXPECT_TRUE(SettingsStore::Save());
+    EXPECT_EQ(ReadAll(file), big + "[Option]\nnFlipType=1\n");
+
+    // A FIFO, a link to one, a link to a device: never opened, never written through, the store empty.
+    const QString folder = QFileInfo(file).path();
+    const QByteArray fifo = QFile::encodeName(folder + "/fifo");
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    for (const QString& target : {QString(), folder + "/fifo", QString("/dev/zero")}) {
+        QFile::remove(file);
+        ASSERT_TRUE(target.isEmpty() ? ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0
+                                     : QFile::link(target, file));
+        SettingsStoreProbe::Reload();
+        EXPECT_EQ(SettingsStore::GetProfileInt("Option", "nFlipType", 7), 7) << target.toStdString();
+        SettingsStore::WriteProfileInt("Option", "nFlipType", 2);
+        EXPECT_FALSE(SettingsStore::Save()) << target.toStdString();
+        EXPECT_EQ(QFileInfo(file).symLinkTarget(), target);
+        EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                  (QStringList{"fifo", QFileInfo(file).fileName()}));
+    }
+    struct stat st{};
+    EXPECT_TRUE(::stat(fifo.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
 }
 
 TEST(FileFilters, MatchWithoutRegardToCase)

@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
+#include "support/SettingsStoreProbe.h"
+
 #include "platform/services/SettingsStore.h"
 #include "settings/FontRecordConversion.h"
 #include "settings/FontRecordStore.h"
@@ -31,8 +33,9 @@ TEST(FontRecordStore, RoundTripsEveryStoredFieldButQuality)
     f.lfPitchAndFamily = 34;
     f.lfFaceName = "DejaVu Serif";
     SaveFontRecord("CurrentFont", f);
-    EXPECT_EQ(QSettings(SettingsStore::FileName(), QSettings::IniFormat).value("CurrentFont/lfHeight").toString(), "-13");
-    EXPECT_EQ(QSettings(SettingsStore::FileName(), QSettings::IniFormat).value("CurrentFont/lfQuality"), QVariant())
+    SettingsStore::Save();
+    EXPECT_EQ(QSettings(SettingsStoreProbe::FileName(), QSettings::IniFormat).value("CurrentFont/lfHeight").toString(), "-13");
+    EXPECT_EQ(QSettings(SettingsStoreProbe::FileName(), QSettings::IniFormat).value("CurrentFont/lfQuality"), QVariant())
         << "the quality is never stored";
 
     LOGFONTW expected = f;
@@ -49,10 +52,11 @@ TEST(FontRecordStore, DefaultsAndWhatAnotherToolWrote)
 
     // Other letter case, negative values as unsigned 32-bit numbers, bytes wider than a byte,
     // values that are no numbers or wider than 32 bits, and a face name far too long.
-    QDir().mkpath(QFileInfo(SettingsStore::FileName()).path());
-    WriteAll(SettingsStore::FileName(), "[currentfont]\nLFHEIGHT=4294967283\nlfweight=4294966296\nlfCharSet=460\n"
+    QDir().mkpath(QFileInfo(SettingsStoreProbe::FileName()).path());
+    WriteAll(SettingsStoreProbe::FileName(), "[currentfont]\nLFHEIGHT=4294967283\nlfweight=4294966296\nlfCharSet=460\n"
                                         "lfItalic=x\nlfWidth=99999999999\nlfFaceName=" +
                                             QByteArray(10000, 'A') + "\n");
+    SettingsStoreProbe::Reload();  // as at the next start
     const LOGFONTW read = LoadFontRecord("CurrentFont", OverlayFontDefaults());
     EXPECT_EQ(read.lfHeight, -13);
     EXPECT_EQ(read.lfWeight, -1000);

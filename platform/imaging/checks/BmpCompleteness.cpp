@@ -14,31 +14,43 @@ enum Compression : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 
 using bytes::Le16;
 using bytes::Le32;
 
-// Walks the runs from offset; true when they end the picture before the file ends.
-bool RunsReachTheEnd(const std::uint8_t* data, std::size_t size, std::size_t offset, std::int64_t rows, bool fourBit)
+// Walks the runs from offset; true when they set every pixel of the picture before the file
+// ends. An end of line or of the picture before a row is full, and any jump (which skips the
+// pixels between), leave pixels the decoder never writes: the same damage as a cut file.
+bool RunsSetEveryPixel(const std::uint8_t* data, std::size_t size, std::size_t offset, std::int64_t width,
+                       std::int64_t rows, bool fourBit)
 {
     std::size_t pos = offset;
     std::int64_t row = 0;
+    std::int64_t x = 0;  // pixels set in the current row
     while (pos + 2 <= size) {
         const std::uint8_t count = data[pos];
         const std::uint8_t code = data[pos + 1];
         pos += 2;
-        if (count > 0)
-            continue;  // a run of count pixels
-        if (code == 0) {
-            if (++row >= rows)
+        if (count > 0) {
+            x += count;  // a run of count pixels
+        } else if (code == 0 || code == 1) {
+            // The end of a line, or of the picture: the row must be full, and for the picture's
+            // end it must be the last (or a line end must already have closed the last).
+            if (x > 0 || code == 0) {
+                if (x < width)
+                    return false;
+                ++row;
+                x = 0;
+            }
+            if (row >= rows)
                 return true;
-        } else if (code == 1) {
-            return true;
-        } else if (code == 2) {
-            if (pos + 2 > size)
+            if (code == 1)
                 return false;
-            row += data[pos + 1];
-            pos += 2;
+        } else if (code == 2) {
+            return false;
         } else {
             // code literal pixels, padded to a whole number of 16-bit words
             const std::size_t bytes = fourBit ? (code + 1u) / 2u : code;
             pos += (bytes + 1u) & ~std::size_t{1};
+            if (pos > size)
+                return false;
+            x += code;
         }
     }
     return false;
@@ -74,7 +86,7 @@ bool BmpIsComplete(const std::uint8_t* data, std::size_t size)
     if (width <= 0 || rows == 0)
         return true;
     if (compression == kRle8 || compression == kRle4)
-        return RunsReachTheEnd(data, size, offset, rows, compression == kRle4);
+        return RunsSetEveryPixel(data, size, offset, width, rows, compression == kRle4);
     if (compression != kRgb && compression != kBitFields && compression != kAlphaBitFields)
         return true;
     const std::uint64_t rowBytes = ((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4;

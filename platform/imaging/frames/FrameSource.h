@@ -33,6 +33,8 @@ public:
     // happens when the result's pixels are asked for; a failure then throws vips::VError
     // (or std::bad_alloc), which the caller must catch.
     virtual vips::VImage Render(int index, int width, int height, VipsKernel kernel) const = 0;
+    // Whether a decoder warning met while decoding means corrupt data, not a harmless oddity.
+    virtual bool WarningsAreDamage() const { return false; }
 
     // Whether Open makes the preview copy. Without it Open reads only the header, and a frame
     // that cannot be decoded fails when it is rendered: for conversions that show no preview.

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "platform/imaging/TileFailures.h"
 #include "platform/imaging/testing/ImagingTestSeams.h"
 
 namespace platform {
@@ -10,7 +11,11 @@ vips::VImage CopyToMemory(const vips::VImage& pixels)
 {
     if (AllocationFailuresForced())
         throw std::bad_alloc();
-    return pixels.copy_memory();
+    vips::VImage copy;
+    // A tile that failed turns black without an error on some threads: damage all the same.
+    if (RunSeesOwnTileFailure([&] { copy = pixels.copy_memory(); }))
+        throw vips::VError("a part of the photo failed to decode");
+    return copy;
 }
 
 }  // namespace platform

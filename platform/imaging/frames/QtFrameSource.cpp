@@ -94,7 +94,13 @@ bool QtFrameSource::Decode(int index) const
     const QSize size = reader.size();
     if (size.isValid() && !FitsImageLimit(size.width(), size.height()))
         return false;
+    // Qt's readers fill a picture of the right size and format in place: starting from zeros, a
+    // pixel a damaged file leaves unset is black, never what was in memory before.
     QImage image;
+    if (size.isValid() && reader.imageFormat() != QImage::Format_Invalid) {
+        image = QImage(size, reader.imageFormat());
+        image.fill(0);
+    }
     if (!reader.read(&image) || image.isNull())
         return false;
     const bool alpha = image.hasAlphaChannel();

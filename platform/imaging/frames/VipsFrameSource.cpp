@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/imaging/ImagingLimits.h"
+#include "platform/imaging/TileFailures.h"
 #include "platform/imaging/frames/PhotoSource.h"
 #include "platform/imaging/frames/PixelPipeline.h"
 
@@ -35,7 +36,12 @@ std::optional<FrameInfo> VipsFrameSource::Open(int index) const
         // Shrunk while decoding where the decoder can: a whole frame is never held for the preview.
         if (previewWanted_) {
             const int shrink = ShrinkOnLoad(info.width, info.height, kPreviewSide, kPreviewSide);
-            info.preview = PreviewCopy(NormalisePixels(Load(index, shrink)));
+            const bool whole = DrawWithoutTileFailures([&] {
+                info.preview = PreviewCopy(NormalisePixels(Load(index, shrink)));
+                return true;
+            }, WarningsAreDamage());
+            if (!whole)
+                return std::nullopt;
         }
         return info;
     } catch (const std::exception&) {  // vips::VError, or memory running out
@@ -61,6 +67,14 @@ int VipsFrameSource::ShrinkOnLoad(int width, int height, int minWidth, int minHe
     return 1;
 }
 
+bool VipsFrameSource::WarningsAreDamage() const
+{
+    // libtiff tells a corrupt strip (a fax code lost, JPEG data cut) only as a warning, which
+    // libvips passes on without failing at any level; libnsgif's corrupt frame data fails only
+    // at the level that also refuses a GIF for having more frames than it offers.
+    return loader_ == "tiffload" || loader_ == "gifload";
+}
+
 bool VipsFrameSource::IsPaged(const std::string& loader)
 {
     return loader == "gifload" || loader == "tiffload" || loader == "webpload" || loader == "heifload";
@@ -71,7 +85,7 @@ vips::VImage VipsFrameSource::Load(int index, int shrink) const
     const vips::VSource source = OpenPhotoSource(localName_);  // before the options, which the load frees
     auto* options = vips::VImage::option()
                         ->set("access", VIPS_ACCESS_SEQUENTIAL)
-                        ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
+                        ->set("fail_on", VIPS_FAIL_ON_ERROR);
     if (IsPaged(loader_))
         options->set("page", index)->set("n", 1);
     if (shrink > 1 && IsJpeg())

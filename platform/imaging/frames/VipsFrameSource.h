@@ -22,6 +22,7 @@ public:
     vips::VImage Render(int index, int width, int height, VipsKernel kernel) const override;
 
     // Whether the loader reads several frames or pages from one file.
+    bool WarningsAreDamage() const override;
     static bool IsPaged(const std::string& loader);
 
 private:

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include <QString>
 
@@ -10,8 +11,9 @@ namespace platform {
 using ByteSink = std::function<bool(const std::uint8_t* data, std::size_t size)>;
 
 // Runs produce with a sink into a new file beside path and renames it over path only when
-// produce succeeded and every byte reached the disk. On any failure path is left as it was
-// and no temporary file remains.
+// produce succeeded and every byte was written and synced to the disk. On any failure path is
+// left as it was and no temporary file remains. A link at path is followed to the regular file it
+// names; a path that is or leads to anything but a regular file is never written.
 bool WriteFileAtomically(const QString& path, const std::function<bool(const ByteSink&)>& produce);
 
 }  // namespace platform

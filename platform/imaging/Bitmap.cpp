@@ -13,6 +13,7 @@
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/png/PngWriter.h"
 #include "platform/imaging/RotateInPlace.h"
+#include "platform/imaging/frames/PhotoOrientation.h"
 
 namespace platform {
 namespace {
@@ -93,16 +94,23 @@ Status Bitmap::DrawImage(const Image& source)
         return Status::WrongState;
     if (!source.impl_)
         return Status::WrongState;
+    // A photo stored turned is drawn as stored, then stood upright in our own memory: turning it
+    // in libvips would need the whole decoded frame at once.
+    const int turn = static_cast<int>(source.impl_->ActiveTurn());
+    const bool swapped = SwapsSides(source.impl_->ActiveTurn());
+    int width = swapped ? height_ : width_;
+    int height = swapped ? width_ : height_;
     try {
-        const auto rendered = source.impl_->RenderActiveFrame(width_, height_, KernelFor(interpolation_));
+        const auto rendered = source.impl_->RenderActiveFrame(width, height, KernelFor(interpolation_));
         if (!rendered)
             return Status::WrongState;
-        if (rendered->width() != width_ || rendered->height() != height_ || rendered->bands() != 3 ||
+        if (rendered->width() != width || rendered->height() != height || rendered->bands() != 3 ||
             rendered->format() != VIPS_FORMAT_UCHAR)
             return Status::GenericError;
         // Rendered straight into our own pixels: no second whole picture.
-        RowTarget target{pixels_.get(), static_cast<std::size_t>(Stride())};
-        if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0)
+        RowTarget target{pixels_.get(), static_cast<std::size_t>(width) * 3};
+        if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0 &&
+            (turn == 0 || RotateFlipInPlace(pixels_.get(), width, height, turn)))
             return Status::Ok;
         vips_error_clear();
     } catch (const std::exception&) {  // vips::VError, or memory running out

@@ -38,7 +38,7 @@ PhotoFormat SniffFile(int fd)
 
 }  // namespace
 
-std::unique_ptr<FrameSource> OpenFrameSource(const QString& path)
+std::unique_ptr<FrameSource> OpenFrameSource(const QString& path, bool autoOrient)
 {
     const QByteArray local = LocalFileName(path);
     if (local.isEmpty())
@@ -77,7 +77,7 @@ std::unique_ptr<FrameSource> OpenFrameSource(const QString& path)
         int pages = 1;
         if (VipsFrameSource::IsPaged(loader) && vips_image_get_typeof(header.get_image(), VIPS_META_N_PAGES))
             pages = std::clamp(header.get_int(VIPS_META_N_PAGES), 1, format == PhotoFormat::Gif ? kMaxGifFrames : kMaxPages);
-        return std::make_unique<VipsFrameSource>(local, loader, pages);
+        return std::make_unique<VipsFrameSource>(local, loader, pages, autoOrient);
     } catch (const vips::VError&) {
         vips_error_clear();
         return nullptr;

@@ -1,6 +1,7 @@
 // The conversion pipeline called directly: statuses per step, orientation by pixels at a
 // non-square size, drawing between the steps, and the PNG it writes.
 #include <algorithm>
+#include <cstdio>
 
 #include <QDir>
 #include <QFile>
@@ -220,11 +221,22 @@ TEST_F(PhotoConversionTest, EveryStepFailsOnAPictureThatCannotBeAllocated)
     EXPECT_NE(PhotoConversion(Open(TempPath("bad.jpg")), 4, 4).DrawPhoto(), Status::Ok);
 }
 
-TEST_F(PhotoConversionTest, PhotoChangedOnDiskAfterOpeningFailsTheDrawing)
+TEST_F(PhotoConversionTest, ThePhotoOpenedIsThePhotoDrawn)
 {
+    // Removed, or replaced by another under its name: the photo whose size was shown is drawn.
     const PhotoDocument gone = Open(WriteSolid(TempPath("gone.png"), 20, 10, {9, 8, 7}));
     QFile::remove(TempPath("gone.png"));
-    EXPECT_NE(PhotoConversion(gone, 20, 10).DrawPhoto(), Status::Ok);
+    PhotoConversion removed(gone, 20, 10);
+    EXPECT_EQ(removed.DrawPhoto(), Status::Ok);
+    EXPECT_EQ(removed.Picture().Bits()[0], 9);
+    const PhotoDocument swapped = Open(WriteSolid(TempPath("swapped.jpg"), 64, 48, {250, 0, 0}));
+    WriteSolid(TempPath("other.jpg"), 48, 64, {0, 0, 250});
+    ASSERT_EQ(std::rename(QFile::encodeName(TempPath("other.jpg")).constData(),
+                          QFile::encodeName(TempPath("swapped.jpg")).constData()), 0);
+    PhotoConversion replaced(swapped, 64, 48);
+    EXPECT_EQ(replaced.DrawPhoto(), Status::Ok);
+    EXPECT_GT(replaced.Picture().Bits()[0], 240) << "red, as opened";
+    EXPECT_LT(replaced.Picture().Bits()[2], 15);
 
     // Cut short after opening: the drawing notices instead of returning a half-grey picture.
     WriteSolid(TempPath("cut.jpg"), 300, 200, {9, 8, 7});

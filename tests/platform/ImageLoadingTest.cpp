@@ -10,6 +10,7 @@
 
 #include "platform/imaging/Image.h"
 #include "platform/imaging/ImagingRuntime.h"
+#include "platform/files/OpenPhotoFile.h"
 #include "platform/imaging/frames/PhotoSource.h"
 #include "support/Fixtures.h"
 
@@ -62,7 +63,7 @@ TEST_F(ImageLoadingTest, FormatsOutsideTheAllowlistAreUndecodable)
     WriteAll(Path("a.pdf"), "%PDF-1.4\n1 0 obj<<>>endobj\ntrailer<<>>\n%%EOF\n");
     for (const char* name : {"a.ppm", "a.v", "a.csv", "a.svg", "a.pdf"}) {
         // Were libvips asked to guess, the loaders it would find are blocked.
-        const vips::VSource source = platform::OpenPhotoSource(QFile::encodeName(Path(name)));
+        const vips::VSource source = platform::OpenPhotoSource(platform::OpenPhotoFile(QFile::encodeName(Path(name))));
         EXPECT_THROW(vips::VImage::new_from_source(source, ""), vips::VError) << name;
         vips_error_clear();
         auto image = Image::LoadFromFile(Path(name));

@@ -10,6 +10,7 @@
 #include "platform/files/LocalFileName.h"
 #include "platform/files/MappedFile.h"
 #include "platform/files/OpenPhotoFile.h"
+#include "platform/files/ReopenFile.h"
 #include "platform/imaging/checks/PhotoFormat.h"
 #include "platform/imaging/frames/PhotoSource.h"
 #include "platform/imaging/checks/PngCompleteness.h"
@@ -36,16 +37,9 @@ PhotoFormat SniffFile(int fd)
     return SniffPhotoFormat(head, got);
 }
 
-}  // namespace
-
-std::unique_ptr<FrameSource> OpenFrameSource(const QString& path, bool autoOrient)
+// The source the file open on fd and named local needs, if any decoder takes it.
+std::unique_ptr<FrameSource> SourceFor(const QByteArray& local, const FileDescriptor& fd, bool autoOrient)
 {
-    const QByteArray local = LocalFileName(path);
-    if (local.isEmpty())
-        return nullptr;
-    const FileDescriptor fd = OpenPhotoFile(local);
-    if (!fd)
-        return nullptr;
     // Our own look at the first bytes picks the one decoder that may read the file: no library
     // probes it with every loader it has.
     const PhotoFormat format = SniffFile(fd.Get());
@@ -54,8 +48,8 @@ std::unique_ptr<FrameSource> OpenFrameSource(const QString& path, bool autoOrien
     // Most camera RAWs are TIFFs too: LibRaw decides, and what it does not take stays a TIFF. A
     // RAW it takes but that is broken or too large is refused, not handed to the TIFF decoder.
     if (format == PhotoFormat::Tiff || format == PhotoFormat::CameraRaw) {
-        if (const std::unique_ptr<RawPhoto> raw = RawPhoto::Open(fd.Get()))
-            return RawFrameSource::FromPhoto(local, *raw);
+        if (const std::unique_ptr<RawPhoto> raw = RawPhoto::Open(fd.Get(), autoOrient))
+            return RawFrameSource::FromPhoto(local, *raw, autoOrient);
     }
     const char* loader = VipsLoaderFor(format);
     if (!loader)
@@ -82,6 +76,27 @@ std::unique_ptr<FrameSource> OpenFrameSource(const QString& path, bool autoOrien
         vips_error_clear();
         return nullptr;
     }
+}
+
+}  // namespace
+
+FileDescriptor FrameSource::OpenKeptFile(const QByteArray& localName) const
+{
+    return file_ ? ReopenFile(file_.Get(), localName) : OpenPhotoFile(localName);
+}
+
+std::unique_ptr<FrameSource> OpenFrameSource(const QString& path, bool autoOrient)
+{
+    const QByteArray local = LocalFileName(path);
+    if (local.isEmpty())
+        return nullptr;
+    FileDescriptor fd = OpenPhotoFile(local);
+    if (!fd)
+        return nullptr;
+    std::unique_ptr<FrameSource> source = SourceFor(local, fd, autoOrient);
+    if (source)
+        source->KeepFile(std::move(fd));
+    return source;
 }
 
 }  // namespace platform

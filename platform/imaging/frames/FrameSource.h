@@ -6,6 +6,7 @@
 #include <QString>
 #include <vips/vips8>
 
+#include "platform/files/FileDescriptor.h"
 #include "platform/imaging/Guid.h"
 #include "platform/imaging/RotateFlipType.h"
 
@@ -43,8 +44,19 @@ public:
     // that cannot be decoded fails when it is rendered: for conversions that show no preview.
     void SetPreviewWanted(bool wanted) { previewWanted_ = wanted; }
 
+    // Keeps the file the source was opened from: every later read is of that file, even when
+    // another is put in its place under the same name (one changed in place is read as it is then).
+    void KeepFile(FileDescriptor file) { file_ = std::move(file); }
+
 protected:
+    // The kept file with a read position of its own (see ReopenFile), or the file localName names
+    // when none was kept; invalid when neither can be had.
+    FileDescriptor OpenKeptFile(const QByteArray& localName) const;
+
     bool previewWanted_ = true;
+
+private:
+    FileDescriptor file_;
 };
 
 // A source for the file path names, or nothing when no allowed decoder takes it. With autoOrient,

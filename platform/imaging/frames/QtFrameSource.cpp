@@ -9,16 +9,14 @@
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/files/MappedFile.h"
 #include "platform/imaging/frames/MemoryCopy.h"
-#include "platform/files/OpenPhotoFile.h"
 #include "platform/imaging/frames/PixelPipeline.h"
 
 namespace platform {
 namespace {
 
 // Qt's readers get a file we opened, never the name: no reader guesses from it.
-bool OpenForReader(const QByteArray& localName, QFile& file)
+bool OpenForReader(FileDescriptor fd, QFile& file)
 {
-    FileDescriptor fd = OpenPhotoFile(localName);
     if (!fd || !file.open(fd.Get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return false;
     fd.Release();  // the file closes it now
@@ -84,7 +82,7 @@ bool QtFrameSource::Decode(int index) const
     if (index < 0 || index >= FrameCount())
         return false;
     QFile file;
-    if (!OpenForReader(localName_, file))
+    if (!OpenForReader(OpenKeptFile(localName_), file))
         return false;
     QImageReader reader(&file, format_);
     reader.setAutoDetectImageFormat(false);  // the first bytes chose the reader; no other may try

@@ -83,7 +83,8 @@ bool VipsFrameSource::IsPaged(const std::string& loader)
 
 vips::VImage VipsFrameSource::Load(int index, int shrink) const
 {
-    const vips::VSource source = OpenPhotoSource(localName_);  // before the options, which the load frees
+    // Before the options, which the load frees.
+    const vips::VSource source = OpenPhotoSource(OpenKeptFile(localName_));
     auto* options = vips::VImage::option()
                         ->set("access", VIPS_ACCESS_SEQUENTIAL)
                         ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);

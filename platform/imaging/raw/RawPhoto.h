@@ -29,8 +29,9 @@ struct RawHeader {
 class RawPhoto {
 public:
     // LibRaw's reading of the file open on fd, or nothing when LibRaw does not take it for a
-    // camera RAW (an ordinary TIFF, say). Only the header has been read.
-    static std::unique_ptr<RawPhoto> Open(int fd);
+    // camera RAW (an ordinary TIFF, say). Only the header has been read. Developed turned as the
+    // file records with autoOrient, as the sensor saw it without.
+    static std::unique_ptr<RawPhoto> Open(int fd, bool autoOrient = true);
     ~RawPhoto();
     RawPhoto(const RawPhoto&) = delete;
     RawPhoto& operator=(const RawPhoto&) = delete;

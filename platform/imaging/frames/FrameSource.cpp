@@ -14,6 +14,7 @@
 #include "platform/imaging/checks/PhotoFormat.h"
 #include "platform/imaging/frames/PhotoSource.h"
 #include "platform/imaging/checks/PngCompleteness.h"
+#include "platform/imaging/checks/TiffPictureData.h"
 #include "platform/imaging/frames/QtFrameSource.h"
 #include "platform/imaging/raw/RawFrameSource.h"
 #include "platform/imaging/raw/RawPhoto.h"
@@ -47,9 +48,16 @@ std::unique_ptr<FrameSource> SourceFor(const QByteArray& local, const FileDescri
         return QtFrameSource::FromFile(local, fd.Get(), format);
     // Most camera RAWs are TIFFs too: LibRaw decides, and what it does not take stays a TIFF. A
     // RAW it takes but that is broken or too large is refused, not handed to the TIFF decoder.
+    // LibRaw also takes ordinary TIFFs that name a camera's maker: what it would develop must be
+    // sensor data (or a DNG's).
     if (format == PhotoFormat::Tiff || format == PhotoFormat::CameraRaw) {
-        if (const std::unique_ptr<RawPhoto> raw = RawPhoto::Open(fd.Get(), autoOrient))
-            return RawFrameSource::FromPhoto(local, *raw, autoOrient);
+        if (const std::unique_ptr<RawPhoto> raw = RawPhoto::Open(fd.Get(), autoOrient)) {
+            const MappedFile file(fd.Get());
+            const bool ordinaryTiff = format == PhotoFormat::Tiff && !raw->IsDng() &&
+                                      TiffHasPictureAt(file.Data(), file.Size(), std::uint64_t(raw->DataOffset()));
+            if (!ordinaryTiff)
+                return RawFrameSource::FromPhoto(local, *raw, autoOrient);
+        }
     }
     const char* loader = VipsLoaderFor(format);
     if (!loader)

@@ -65,6 +65,16 @@ std::unique_ptr<RawPhoto> RawPhoto::Open(int fd, bool autoOrient)
     return std::unique_ptr<RawPhoto>(new RawPhoto(std::move(stream), std::move(raw)));
 }
 
+bool RawPhoto::IsDng() const
+{
+    return raw_->imgdata.idata.dng_version != 0;
+}
+
+std::int64_t RawPhoto::DataOffset() const
+{
+    return raw_->get_internal_data_pointer()->unpacker_data.data_offset;
+}
+
 bool RawPhoto::DataWithinFile()
 {
     // Data that starts beyond the end is a file cut short; a DNG's strips and tiles say exactly

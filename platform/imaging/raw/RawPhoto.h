@@ -37,6 +37,9 @@ public:
     RawPhoto& operator=(const RawPhoto&) = delete;
 
     const RawHeader& Header() const { return header_; }
+    bool IsDng() const;
+    // Where in the file the data LibRaw would develop starts.
+    std::int64_t DataOffset() const;
 
     // Whether the sensor data the header points at lies within the file: false for many a file
     // cut short.

@@ -114,29 +114,6 @@ void Save(vips::VImage image, const QString& path)
     image.write_to_file(path.toLocal8Bit().constData(), options);
 }
 
-// The JPEG at path with profile put into APP2 segments as it stands: libvips would not write a
-// profile that does not fit the picture.
-void EmbedInJpeg(const QString& path, const std::vector<std::uint8_t>& profile)
-{
-    constexpr std::size_t kChunk = 65519;
-    const std::size_t chunks = (profile.size() + kChunk - 1) / kChunk;
-    QByteArray segments;
-    for (std::size_t i = 0; i < chunks; ++i) {
-        const std::size_t n = std::min(kChunk, profile.size() - i * kChunk);
-        const std::size_t length = 2 + 12 + 2 + n;
-        segments += QByteArray("\xFF\xE2", 2);
-        segments += char(length >> 8);
-        segments += char(length & 0xFF);
-        segments += QByteArray("ICC_PROFILE\0", 12);
-        segments += char(i + 1);
-        segments += char(chunks);
-        segments += QByteArray(reinterpret_cast<const char*>(profile.data() + i * kChunk), static_cast<qsizetype>(n));
-    }
-    QByteArray jpeg = ReadAll(path);
-    jpeg.insert(2, segments);
-    WriteAll(path, jpeg);
-}
-
 bool Near(Rgb a, Rgb b, int tolerance)
 {
     for (int i = 0; i < 3; ++i) {
@@ -222,7 +199,7 @@ TEST_F(ColourAndOrientationTest, UnusableProfilesLeaveThePixelsAsSrgb)
         SCOPED_TRACE(i);
         const QString path = TempPath(QStringLiteral("bad%1.jpg").arg(i));
         Save(Patches(false), path);
-        EmbedInJpeg(path, cases[i]);
+        EmbedIccInJpeg(path, QByteArray(reinterpret_cast<const char*>(cases[i].data()), qsizetype(cases[i].size())));
         PhotoDocument photo;
         photo.Open(path);
         ASSERT_EQ(photo.Width(), 3 * kPatch);

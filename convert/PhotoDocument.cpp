@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cstdint>
 
-void PhotoDocument::Open(const QString& path, bool withPreview)
+void PhotoDocument::Open(const QString& path, bool withPreview, bool autoOrient)
 {
     // The old photo goes first, so two large photos are never held at once.
     image_.reset();
     dimensionIds_.clear();
     frameCounts_.fill(0);
     path_ = path;
-    image_ = platform::Image::LoadFromFile(path_, withPreview);
+    image_ = platform::Image::LoadFromFile(path_, withPreview, autoOrient);
 }
 
 int PhotoDocument::Width() const

@@ -20,7 +20,8 @@ public:
     // Forgets the last photo and loads the file at path. The path is kept even when the file
     // cannot be decoded; the image's sizes then read 0 and drawing it fails.
     // A conversion that shows no preview opens without one: the file is then decoded once, when drawn.
-    void Open(const QString& path, bool withPreview = true);
+    // The photo stands upright as its camera recorded, unless autoOrient is false.
+    void Open(const QString& path, bool withPreview = true, bool autoOrient = true);
 
     const QString& Path() const { return path_; }
     // Whether a photo was chosen at all, decodable or not.

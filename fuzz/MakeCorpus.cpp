@@ -1,5 +1,6 @@
 // Writes the fuzzers' seed corpus: small photos of every format we decode (some with several
-// frames, one camera RAW), PNG writer inputs and message texts.
+// frames, some with colour profiles or a recorded orientation, one camera RAW), PNG writer inputs
+// and message texts.
 //
 //   fuzz_make_corpus CORPUS_DIR
 #include <cstdio>
@@ -78,6 +79,23 @@ int main(int argc, char** argv)
     save(Frames(6, 4, 3), "frames.gif");
     save(Frames(6, 4, 3), "pages.tif");
     save(Frames(6, 4, 2), "frames.webp", "[strip,lossless]");
+    // Colour profiles to convert through, and orientations to stand upright (kept: no strip).
+    for (const char* profile : {"srgb", "p3"}) {
+        try {
+            const VImage profiled = Gradient(12, 8, 0).icc_export(VImage::option()->set("output_profile", profile));
+            save(profiled, (std::string("profile-") + profile + ".jpg").c_str(), "");
+            save((profiled.cast(VIPS_FORMAT_USHORT) * 257).cast(VIPS_FORMAT_USHORT).copy(
+                     VImage::option()->set("interpretation", VIPS_INTERPRETATION_RGB16)),
+                 (std::string("profile-") + profile + "-16.png").c_str(), "");
+        } catch (const vips::VError& e) {
+            std::fprintf(stderr, "%s: %s\n", profile, e.what());
+        }
+    }
+    for (const char* name : {"oriented.jpg", "oriented.tif", "oriented.webp"}) {
+        VImage turned = Gradient(12, 8, 0).copy();
+        turned.set(VIPS_META_ORIENTATION, 6);
+        save(turned, name, "");
+    }
     save(Gradient(12, 8, 0), "still.heic");
     save(Gradient(12, 8, 0), "still.jxl");
     save(Gradient(12, 8, 0), "still.jp2");

@@ -6,7 +6,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libvips-dev zlib1g-dev libjpeg-dev libraw-dev
-  libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev liblcms2-dev
   pngcheck fonts-dejavu-core fonts-droid-fallback valgrind
   xvfb xdotool
   desktop-file-utils appstream librsvg2-bin

@@ -144,7 +144,7 @@ private:
         const QString name = eq < 0 ? arg : arg.left(eq);
         inlineValue_ = eq < 0 ? std::nullopt : std::optional<QString>(arg.mid(eq + 1));
         const bool takesValue = name != QLatin1String("--convert") && name != QLatin1String("--overwrite") &&
-                                name != QLatin1String("--quiet");
+                                name != QLatin1String("--quiet") && name != QLatin1String("--no-auto-orient");
         if (!takesValue) {
             if (inlineValue_)
                 return Fail(Own(QStringLiteral("option '%1' doesn't allow an argument").arg(name)));
@@ -152,6 +152,8 @@ private:
                 r_.overwrite = true;
             else if (name == QLatin1String("--quiet"))
                 r_.quiet = true;
+            else if (name == QLatin1String("--no-auto-orient"))
+                r_.autoOrient = false;
             return true;
         }
         if (!IsKnown(name))

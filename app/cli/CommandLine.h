@@ -24,6 +24,7 @@ struct ConversionRequest {
     std::optional<QColor> colour;   // the stored overlay colour when unset
     bool overwrite = false;
     bool quiet = false;
+    bool autoOrient = true;  // turn each photo upright as its camera recorded
 };
 
 // A command line that cannot be run: a message text's identifier when the program has a text

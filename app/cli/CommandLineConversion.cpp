@@ -198,11 +198,13 @@ private:
             Fail(argument, IDS_STRING126);
             return false;
         }
-        photo.Open(path, false);
+        photo.Open(path, false, r_.autoOrient);
         if (photo.Width() <= 0 || photo.Height() <= 0) {
             Fail(argument, photo.Width() <= 0 ? IDS_STRING126 : IDS_STRING127);
             return false;
         }
+        if (photo.Image()->ColourProfileIgnored())
+            Fail(argument, QStringLiteral("warning: its colour profile is unusable; its colours are taken as sRGB"));
         photo.ListFrameDimensions();
         if (!r_.frame || *r_.frame == 0)
             return true;

@@ -24,6 +24,8 @@ QString HelpText()
         "      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)\n"
         "      --flip WAY           none, horizontal or vertical (default none)\n"
         "      --frame N            frame N (from 0) of an animation, or page N of a document\n"
+        "      --no-auto-orient     keep the pixels as stored, not turned upright by the\n"
+        "                           orientation the camera recorded\n"
         "Text line:\n"
         "      --text TEXT          draw one line of TEXT\n"
         "      --position X,Y       its top-left corner on the output (default 0,0)\n"

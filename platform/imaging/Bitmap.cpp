@@ -15,6 +15,7 @@
 #include "platform/imaging/RotateInPlace.h"
 #include "platform/imaging/TileFailures.h"
 #include "platform/imaging/VipsGuard.h"
+#include "platform/imaging/frames/PhotoOrientation.h"
 
 namespace platform {
 namespace {
@@ -95,17 +96,23 @@ Status Bitmap::DrawImage(const Image& source)
         return Status::WrongState;
     if (!source.impl_)
         return Status::WrongState;
+    // A photo stored turned is drawn as stored, then stood upright in our own memory: turning it
+    // in libvips would need the whole decoded frame at once.
+    const int turn = static_cast<int>(source.impl_->ActiveTurn());
+    const bool swapped = SwapsSides(source.impl_->ActiveTurn());
+    int width = swapped ? height_ : width_;
+    int height = swapped ? width_ : height_;
     Status failure = Status::OutOfMemory;
     const bool drawn = DrawWithoutTileFailures([&] {
         const Status status = VipsGuarded(Status::OutOfMemory, [&] {
-            const auto rendered = source.impl_->RenderActiveFrame(width_, height_, KernelFor(interpolation_));
+            const auto rendered = source.impl_->RenderActiveFrame(width, height, KernelFor(interpolation_));
             if (!rendered)
                 return Status::WrongState;
-            if (rendered->width() != width_ || rendered->height() != height_ || rendered->bands() != 3 ||
+            if (rendered->width() != width || rendered->height() != height || rendered->bands() != 3 ||
                 rendered->format() != VIPS_FORMAT_UCHAR)
                 return Status::GenericError;
             // Rendered straight into our own pixels: no second whole picture.
-            RowTarget target{pixels_.get(), static_cast<std::size_t>(Stride())};
+            RowTarget target{pixels_.get(), static_cast<std::size_t>(width) * 3};
             if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0)
                 return Status::Ok;
             vips_error_clear();
@@ -115,9 +122,9 @@ Status Bitmap::DrawImage(const Image& source)
             failure = status;
         return status == Status::Ok;
     }, source.impl_->source && source.impl_->source->WarningsAreDamage());
-    if (drawn)
+    if (drawn && (turn == 0 || RotateFlipInPlace(pixels_.get(), width, height, turn)))
         return Status::Ok;
-    if (failure != Status::OutOfMemory)
+    if (!drawn && failure != Status::OutOfMemory)
         return failure;
     // A failed drawing leaves the picture black, as it started.
     std::memset(pixels_.get(), 0, static_cast<std::size_t>(Stride()) * height_);

@@ -35,16 +35,21 @@ std::optional<vips::VImage> ImageImpl::RenderActiveFrame(int width, int height, 
     return source->Render(activeIndex, width, height, kernel);
 }
 
+RotateFlipType ImageImpl::ActiveTurn() const
+{
+    return active ? active->turn : RotateFlipType::RotateNoneFlipNone;
+}
+
 Image::Image() = default;
 Image::~Image() = default;
 
-std::unique_ptr<Image> Image::LoadFromFile(const QString& path, bool withPreview)
+std::unique_ptr<Image> Image::LoadFromFile(const QString& path, bool withPreview, bool autoOrient)
 {
     std::unique_ptr<Image> image(new Image);
     // A file that cannot be opened leaves the image empty.
     image->impl_ = VipsGuarded(std::unique_ptr<ImageImpl>(), [&] {
         auto impl = std::make_unique<ImageImpl>();
-        impl->source = OpenFrameSource(path);
+        impl->source = OpenFrameSource(path, autoOrient);
         if (!impl->source)
             return std::unique_ptr<ImageImpl>();
         impl->source->SetPreviewWanted(withPreview);
@@ -73,6 +78,11 @@ unsigned Image::Height() const
 float Image::HorizontalResolution() const
 {
     return IsEmpty() ? 0.0f : static_cast<float>(impl_->active->dpiX);
+}
+
+bool Image::ColourProfileIgnored() const
+{
+    return !IsEmpty() && impl_->active->profileIgnored;
 }
 
 unsigned Image::FrameDimensionsCount() const

@@ -14,13 +14,15 @@ namespace platform {
 class Bitmap;
 struct ImageImpl;
 
-// A photo loaded from a file, with its frame dimensions and its active frame.
+// A photo loaded from a file, with its frame dimensions and its active frame, standing upright
+// as its camera recorded and in sRGB: sizes, the preview and drawing all see that photo.
 // A file that cannot be decoded gives an empty image: its sizes read 0 and drawing it fails.
 // No operation throws: failures are statuses, or an empty image.
 class Image {
 public:
     // Without a preview, only the header is read until the photo is drawn (see FrameSource).
-    static std::unique_ptr<Image> LoadFromFile(const QString& path, bool withPreview = true);
+    // Without autoOrient, the pixels keep the orientation they are stored in.
+    static std::unique_ptr<Image> LoadFromFile(const QString& path, bool withPreview = true, bool autoOrient = true);
     ~Image();
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;
@@ -29,6 +31,9 @@ public:
     unsigned Width() const;
     unsigned Height() const;
     float HorizontalResolution() const;
+    // Whether the active frame's embedded colour profile was unusable (damaged, of another colour
+    // space, too large), so that its pixels are taken as sRGB.
+    bool ColourProfileIgnored() const;
 
     unsigned FrameDimensionsCount() const;
     std::vector<Guid> FrameDimensionsList() const;

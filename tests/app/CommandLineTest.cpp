@@ -394,3 +394,24 @@ TEST_F(CommandLineTest, CameraRawPhotosTurnedAsRecordedAndCutOnesRefused)
     EXPECT_EQ(png.height, 48) << "64 x 96 once turned, at width 32";
     EXPECT_FALSE(QFileInfo::exists(TempPath("cut_out.png")));
 }
+
+TEST_F(CommandLineTest, TurnedUprightUnlessAskedAndUnusableProfilesWarned)
+{
+    vips::VImage stored = vips::VImage::black(60, 40, vips::VImage::option()->set("bands", 3)).cast(VIPS_FORMAT_UCHAR);
+    stored = stored.copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+    stored.set(VIPS_META_ORIENTATION, 6);
+    stored.write_to_file(TempPath("portrait.jpg").toLocal8Bit().constData());
+    WriteSolid(TempPath("bad.jpg"), 30, 20, {1, 2, 3});
+    EmbedIccInJpeg(TempPath("bad.jpg"), QByteArray(300, 'x'));
+
+    const Outcome run = Pictorelle({"--convert", "portrait.jpg", "bad.jpg", "--output-dir", "."});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(DecodeFile(TempPath("portrait_out.png")).width, 40) << "upright";
+    EXPECT_TRUE(run.err.contains("pictorelle: bad.jpg: warning: ")) << run.err.toStdString();
+    EXPECT_EQ(run.err.count("warning"), 1);
+
+    const Outcome kept = Pictorelle({"--convert", "portrait.jpg", "--no-auto-orient", "--overwrite", "--output-dir", "."});
+    EXPECT_EQ(kept.status, 0);
+    EXPECT_EQ(DecodeFile(TempPath("portrait_out.png")).width, 60) << "as stored";
+}
+

@@ -1,6 +1,7 @@
 // The conversion pipeline called directly: statuses per step, orientation by pixels at a
 // non-square size, drawing between the steps, and the PNG it writes.
 #include <algorithm>
+#include <cstdio>
 
 #include <QDir>
 #include <QFile>
@@ -135,7 +136,7 @@ TEST_F(PhotoConversionTest, AnyTextInAnyFontDrawsOrFallsBackWithoutHarm)
     EXPECT_NE(std::count(picture.Bits(), picture.Bits() + 64 * 24 * 3, 0), 64 * 24 * 3) << "something was drawn";
 }
 
-TEST_F(PhotoConversionTest, WritesRgbPngWithResolutionAndNothingElse)
+TEST_F(PhotoConversionTest, WritesSrgbPngWithResolutionAndNothingElse)
 {
     const QString out = TempPath("out.png");
     const PhotoDocument photo = Open(WriteSolid(TempPath("dpi.jpg"), 64, 48, {200, 100, 50}, 300, 150));
@@ -149,7 +150,9 @@ TEST_F(PhotoConversionTest, WritesRgbPngWithResolutionAndNothingElse)
     EXPECT_EQ(chunks.back().type, "IEND");
     bool phys = false;
     for (const auto& c : chunks) {
-        EXPECT_TRUE(c.type == "IHDR" || c.type == "pHYs" || c.type == "IDAT" || c.type == "IEND") << c.type;
+        EXPECT_TRUE(c.type == "IHDR" || c.type == "sRGB" || c.type == "gAMA" || c.type == "cHRM" || c.type == "pHYs" ||
+                    c.type == "IDAT" || c.type == "IEND")
+            << c.type;
         if (c.type == "pHYs") {
             phys = true;
             const auto& p = c.data;
@@ -225,11 +228,22 @@ TEST_F(PhotoConversionTest, EveryStepFailsOnAPictureThatCannotBeAllocated)
     EXPECT_NE(PhotoConversion(Open(TempPath("bad.jpg")), 4, 4).DrawPhoto(), Status::Ok);
 }
 
-TEST_F(PhotoConversionTest, PhotoChangedOnDiskAfterOpeningFailsTheDrawing)
+TEST_F(PhotoConversionTest, ThePhotoOpenedIsThePhotoDrawn)
 {
+    // Removed, or replaced by another under its name: the photo whose size was shown is drawn.
     const PhotoDocument gone = Open(WriteSolid(TempPath("gone.png"), 20, 10, {9, 8, 7}));
     QFile::remove(TempPath("gone.png"));
-    EXPECT_NE(PhotoConversion(gone, 20, 10).DrawPhoto(), Status::Ok);
+    PhotoConversion removed(gone, 20, 10);
+    EXPECT_EQ(removed.DrawPhoto(), Status::Ok);
+    EXPECT_EQ(PhotoConversionProbe::Picture(removed).Bits()[0], 9);
+    const PhotoDocument swapped = Open(WriteSolid(TempPath("swapped.jpg"), 64, 48, {250, 0, 0}));
+    WriteSolid(TempPath("other.jpg"), 48, 64, {0, 0, 250});
+    ASSERT_EQ(std::rename(QFile::encodeName(TempPath("other.jpg")).constData(),
+                          QFile::encodeName(TempPath("swapped.jpg")).constData()), 0);
+    PhotoConversion replaced(swapped, 64, 48);
+    EXPECT_EQ(replaced.DrawPhoto(), Status::Ok);
+    EXPECT_GT(PhotoConversionProbe::Picture(replaced).Bits()[0], 240) << "red, as opened";
+    EXPECT_LT(PhotoConversionProbe::Picture(replaced).Bits()[2], 15);
 
     // Cut short after opening: the drawing notices instead of returning a half-grey picture.
     WriteSolid(TempPath("cut.jpg"), 300, 200, {9, 8, 7});

@@ -126,6 +126,21 @@ TEST_F(CameraRawTest, BrokenRawFilesAreUndecodable)
     }
 }
 
+// A Make tag does not make a camera RAW: LibRaw would develop this grey ramp as a colour mosaic.
+TEST_F(CameraRawTest, OrdinaryTiffNamingACameraIsReadAsTiff)
+{
+    WriteAll(Path("grey.tif"), GreyTiffNamingCamera(256, 192, "NIKON CORPORATION"));
+    const auto image = Image::LoadFromFile(Path("grey.tif"));
+    ASSERT_EQ(image->Width(), 256u);
+    ASSERT_EQ(image->Height(), 192u);
+    for (const int x : {0, 100, 255}) {
+        const Rgb p = ActiveFramePixel(*image, x, 96);
+        EXPECT_EQ(p[0], p[1]) << x;
+        EXPECT_EQ(p[1], p[2]) << x;
+        EXPECT_NEAR(p[0], x, 1) << "the ramp";
+    }
+}
+
 TEST(RawDecodePlan, HalfSizeOnlyWhenEnoughAndThumbnailOnlyWhenItFits)
 {
     using platform::HalfSizeSuffices;

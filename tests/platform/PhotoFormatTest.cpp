@@ -37,6 +37,8 @@ TEST(SniffPhotoFormat, SignaturesOfEveryFormatAndNearMisses)
         {"IIRO\x08\0\0\0"s, PhotoFormat::CameraRaw},
         {"MMOR\0\0\0\x08"s, PhotoFormat::CameraRaw},
         {"IIU\0\x08\0\0\0"s, PhotoFormat::CameraRaw},
+        {"II\x1A\0\0\0HEAPCCDR"s, PhotoFormat::CameraRaw},
+        {"\0MRM\0\0\0\x08"s, PhotoFormat::CameraRaw},
         {"II*\0\x10\0\0\0CR\x02\0"s, PhotoFormat::Tiff},  // CR2: LibRaw decides
         {"\xFF\x0A\xFA\x7F"s, PhotoFormat::JpegXl},
         {"\0\0\0\x0CJXL \r\n\x87\n"s, PhotoFormat::JpegXl},

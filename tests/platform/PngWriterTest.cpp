@@ -242,7 +242,7 @@ TEST(PngWriterRoundTrip, ExactPixelsThroughVipsAndQt) {
     }
 }
 
-// The file holds exactly IHDR, pHYs, IDAT..., IEND; the IDATs join into one zlib stream a strict
+// The file holds exactly IHDR, sRGB, gAMA, cHRM, pHYs, IDAT..., IEND; the IDATs join into one zlib stream a strict
 // inflater accepts; and each row carries the filter with the least signed residual sum.
 TEST(PngWriterFormat, ChunksZlibStreamAndFilterChoice) {
     const int w = 701, h = 1300;  // noise makes several IDAT chunks
@@ -262,7 +262,12 @@ TEST(PngWriterFormat, ChunksZlibStreamAndFilterChoice) {
             std::vector<std::string> order;
             for (const Chunk& c : chunks)
                 if (order.empty() || order.back() != c.type) order.push_back(c.type);
-            EXPECT_EQ(order, (std::vector<std::string>{"IHDR", "pHYs", "IDAT", "IEND"}));
+            EXPECT_EQ(order, (std::vector<std::string>{"IHDR", "sRGB", "gAMA", "cHRM", "pHYs", "IDAT", "IEND"}));
+            EXPECT_EQ(chunks[1].data, Bytes{0}) << "sRGB, perceptual";
+            EXPECT_EQ(Be32(&chunks[2].data[0]), 45455u) << "gAMA of sRGB";
+            ASSERT_EQ(chunks[3].data.size(), 32u);
+            EXPECT_EQ(Be32(&chunks[3].data[0]), 31270u) << "D65 white point x";
+            EXPECT_EQ(Be32(&chunks[3].data[28]), 6000u) << "blue primary y";
 
             const Bytes& ihdr = chunks[0].data;
             ASSERT_EQ(ihdr.size(), 13u);
@@ -274,7 +279,7 @@ TEST(PngWriterFormat, ChunksZlibStreamAndFilterChoice) {
             EXPECT_EQ(ihdr[11], 0);
             EXPECT_EQ(ihdr[12], 0);  // not interlaced
 
-            const Bytes& phys = chunks[1].data;
+            const Bytes& phys = chunks[4].data;
             ASSERT_EQ(phys.size(), 9u);
             EXPECT_EQ(Be32(&phys[0]), 11811u);
             EXPECT_EQ(Be32(&phys[4]), 11811u);
@@ -326,10 +331,10 @@ TEST(PngWriterFormat, ResolutionAndDeterminism) {
         Bytes file;
         ASSERT_TRUE(Encode(img.rows(), file, {}, dpi));
         const std::vector<Chunk> chunks = ParseChunks(file);
-        ASSERT_GE(chunks.size(), 2u);
-        ASSERT_EQ(chunks[1].type, "pHYs");
-        EXPECT_EQ(Be32(&chunks[1].data[0]), ppm) << dpi;
-        EXPECT_EQ(Be32(&chunks[1].data[4]), ppm) << dpi;
+        ASSERT_GE(chunks.size(), 5u);
+        ASSERT_EQ(chunks[4].type, "pHYs");
+        EXPECT_EQ(Be32(&chunks[4].data[0]), ppm) << dpi;
+        EXPECT_EQ(Be32(&chunks[4].data[4]), ppm) << dpi;
     }
 
     // Same strips, any thread count: the same bytes, or strips were joined in the wrong order (or a

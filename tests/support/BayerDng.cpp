@@ -1,5 +1,6 @@
 #include "support/BayerDng.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <vector>
@@ -200,4 +201,25 @@ QString WriteBayerDng(const QString& path, const BayerDngLayout& layout)
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(BayerDng(layout));
     return path;
+}
+
+QByteArray GreyTiffNamingCamera(int width, int height, const char* make)
+{
+    Ifd ifd;
+    ifd.Short(258, {16});
+    ifd.Short(259, {1});
+    ifd.Short(262, {1});  // grey, black is zero
+    ifd.Ascii(271, make);
+    ifd.Short(277, {1});
+    QByteArray ramp;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            Put16(ramp, std::uint32_t(x * 65535 / std::max(1, width - 1)));
+    }
+    AddImage(ifd, 0, std::uint32_t(width), std::uint32_t(height), 0, 0);
+    const std::uint32_t dataAt = 8 + ifd.Size();
+    AddImage(ifd, 0, std::uint32_t(width), std::uint32_t(height), dataAt, std::uint32_t(ramp.size()));
+    QByteArray out("II*\0", 4);
+    Put32(out, 8);
+    return out + ifd.Bytes(8) + ramp;
 }

@@ -34,3 +34,7 @@ QByteArray BayerDng(const BayerDngLayout& layout);
 
 // BayerDng written to path; returns path.
 QString WriteBayerDng(const QString& path, const BayerDngLayout& layout);
+
+// A plain 16-bit grey TIFF, a ramp from black on the left to white on the right, whose Make tag
+// names a camera maker: an ordinary picture, not a camera RAW.
+QByteArray GreyTiffNamingCamera(int width, int height, const char* make);

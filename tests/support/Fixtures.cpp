@@ -182,3 +182,24 @@ void WriteAll(const QString& path, const QByteArray& bytes)
     if (f.open(QIODevice::WriteOnly))
         f.write(bytes);
 }
+
+void EmbedIccInJpeg(const QString& path, const QByteArray& profile)
+{
+    constexpr qsizetype kChunk = 65519;
+    const qsizetype chunks = (profile.size() + kChunk - 1) / kChunk;
+    QByteArray segments;
+    for (qsizetype i = 0; i < chunks; ++i) {
+        const QByteArray part = profile.mid(i * kChunk, kChunk);
+        const qsizetype length = 2 + 12 + 2 + part.size();
+        segments += QByteArray("\xFF\xE2", 2);
+        segments += char(length >> 8);
+        segments += char(length & 0xFF);
+        segments += QByteArray("ICC_PROFILE\0", 12);
+        segments += char(i + 1);
+        segments += char(chunks);
+        segments += part;
+    }
+    QByteArray jpeg = ReadAll(path);
+    jpeg.insert(2, segments);
+    WriteAll(path, jpeg);
+}

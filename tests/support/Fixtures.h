@@ -55,5 +55,9 @@ std::vector<PngChunk> ReadPngChunks(const QString& path);
 // Whether pngcheck accepts the file; nothing when pngcheck is not installed.
 std::optional<bool> PngCheckAccepts(const QString& path);
 
+// The JPEG at path with profile put into its APP2 segments byte for byte: libvips writes only
+// profiles that fit the picture.
+void EmbedIccInJpeg(const QString& path, const QByteArray& profile);
+
 QByteArray ReadAll(const QString& path);
 void WriteAll(const QString& path, const QByteArray& bytes);

@@ -60,7 +60,9 @@ bool IsCameraRawSignature(const std::uint8_t* bytes, std::size_t size)
     return HasText(bytes, size, 0, "FUJIFILMCCD-RAW") ||                                    // RAF
            StartsWith(bytes, size, {'I', 'I', 'R', 'O'}) || StartsWith(bytes, size, {'I', 'I', 'R', 'S'}) ||
            StartsWith(bytes, size, {'M', 'M', 'O', 'R'}) ||                                   // ORF
-           StartsWith(bytes, size, {'I', 'I', 'U', 0});                                       // RW2
+           StartsWith(bytes, size, {'I', 'I', 'U', 0}) ||                                     // RW2
+           (StartsWith(bytes, size, {'I', 'I', 0x1A, 0}) && HasText(bytes, size, 6, "HEAPCCDR")) ||  // CRW
+           StartsWith(bytes, size, {0, 'M', 'R', 'M'});                                       // MRW
 }
 
 }  // namespace

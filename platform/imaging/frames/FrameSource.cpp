@@ -10,9 +10,11 @@
 #include "platform/files/LocalFileName.h"
 #include "platform/files/MappedFile.h"
 #include "platform/files/OpenRegularFile.h"
+#include "platform/files/ReopenFile.h"
 #include "platform/imaging/checks/PhotoFormat.h"
 #include "platform/imaging/frames/PhotoSource.h"
 #include "platform/imaging/checks/PngCompleteness.h"
+#include "platform/imaging/checks/TiffPictureData.h"
 #include "platform/imaging/frames/QtFrameSource.h"
 #include "platform/imaging/raw/RawFrameSource.h"
 #include "platform/imaging/raw/RawPhoto.h"
@@ -36,16 +38,9 @@ PhotoFormat SniffFile(int fd)
     return SniffPhotoFormat(head, got);
 }
 
-}  // namespace
-
-std::unique_ptr<FrameSource> OpenFrameSource(const QString& path)
+// The source the file open on fd and named local needs, if any decoder takes it.
+std::unique_ptr<FrameSource> SourceFor(const QByteArray& local, const FileDescriptor& fd, bool autoOrient)
 {
-    const QByteArray local = LocalFileName(path);
-    if (local.isEmpty())
-        return nullptr;
-    const FileDescriptor fd = OpenRegularFile(local);
-    if (!fd)
-        return nullptr;
     // Our own look at the first bytes picks the one decoder that may read the file: no library
     // probes it with every loader it has.
     const PhotoFormat format = SniffFile(fd.Get());
@@ -53,9 +48,16 @@ std::unique_ptr<FrameSource> OpenFrameSource(const QString& path)
         return QtFrameSource::FromFile(local, fd.Get(), format);
     // Most camera RAWs are TIFFs too: LibRaw decides, and what it does not take stays a TIFF. A
     // RAW it takes but that is broken or too large is refused, not handed to the TIFF decoder.
+    // LibRaw also takes ordinary TIFFs that name a camera's maker: what it would develop must be
+    // sensor data (or a DNG's).
     if (format == PhotoFormat::Tiff || format == PhotoFormat::CameraRaw) {
-        if (const std::unique_ptr<RawPhoto> raw = RawPhoto::Open(fd.Get()))
-            return RawFrameSource::FromPhoto(local, *raw);
+        if (const std::unique_ptr<RawPhoto> raw = RawPhoto::Open(fd.Get(), autoOrient)) {
+            const MappedFile file(fd.Get());
+            const bool ordinaryTiff = format == PhotoFormat::Tiff && !raw->IsDng() &&
+                                      TiffHasPictureAt(file.Data(), file.Size(), std::uint64_t(raw->DataOffset()));
+            if (!ordinaryTiff)
+                return RawFrameSource::FromPhoto(local, *raw, autoOrient);
+        }
     }
     const char* loader = VipsLoaderFor(format);
     if (!loader)
@@ -77,11 +79,32 @@ std::unique_ptr<FrameSource> OpenFrameSource(const QString& path)
         int pages = 1;
         if (VipsFrameSource::IsPaged(loader) && vips_image_get_typeof(header.get_image(), VIPS_META_N_PAGES))
             pages = std::clamp(header.get_int(VIPS_META_N_PAGES), 1, format == PhotoFormat::Gif ? kMaxGifFrames : kMaxPages);
-        return std::make_unique<VipsFrameSource>(local, loader, pages);
+        return std::make_unique<VipsFrameSource>(local, loader, pages, autoOrient);
     } catch (const vips::VError&) {
         vips_error_clear();
         return nullptr;
     }
+}
+
+}  // namespace
+
+FileDescriptor FrameSource::OpenKeptFile(const QByteArray& localName) const
+{
+    return file_ ? ReopenFile(file_.Get(), localName) : OpenRegularFile(localName);
+}
+
+std::unique_ptr<FrameSource> OpenFrameSource(const QString& path, bool autoOrient)
+{
+    const QByteArray local = LocalFileName(path);
+    if (local.isEmpty())
+        return nullptr;
+    FileDescriptor fd = OpenRegularFile(local);
+    if (!fd)
+        return nullptr;
+    std::unique_ptr<FrameSource> source = SourceFor(local, fd, autoOrient);
+    if (source)
+        source->KeepFile(std::move(fd));
+    return source;
 }
 
 }  // namespace platform

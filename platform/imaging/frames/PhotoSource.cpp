@@ -1,16 +1,14 @@
 #include "platform/imaging/frames/PhotoSource.h"
 
 #include "platform/imaging/ImagingRuntime.h"
-#include "platform/files/OpenRegularFile.h"
 
 namespace platform {
 
-vips::VSource OpenPhotoSource(const QByteArray& localName)
+vips::VSource OpenPhotoSource(const FileDescriptor& fd)
 {
-    const FileDescriptor fd = OpenRegularFile(localName);
     if (!fd)
         throw vips::VError("the photo file cannot be opened");
-    // libvips reads from a dup() of the descriptor and closes that itself; ours closes here.
+    // libvips reads from a dup() of the descriptor and closes that itself; the caller closes fd.
     return vips::VSource::new_from_descriptor(fd.Get());
 }
 

@@ -2,15 +2,15 @@
 // Private to platform/imaging: uses libvips types.
 #include <string>
 
-#include <QByteArray>
 #include <vips/vips8>
+
+#include "platform/files/FileDescriptor.h"
 
 namespace platform {
 
-// A libvips source reading the photo named by localName through a descriptor we opened, so libvips
-// never parses the name (it would read a trailing "[...]" as loader options). Throws vips::VError
-// when the file cannot be opened.
-vips::VSource OpenPhotoSource(const QByteArray& localName);
+// A libvips source reading the photo open on fd, so libvips never parses the name (it would read a
+// trailing "[...]" as loader options). Throws vips::VError when fd is invalid.
+vips::VSource OpenPhotoSource(const FileDescriptor& fd);
 
 // Runs the named allowed loader ("jpegload") on source with options, which it frees; libvips
 // never guesses the format itself. Throws vips::VError when the loader refuses the data.

@@ -8,17 +8,14 @@
 #include "platform/imaging/checks/IconDirectory.h"
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/files/MappedFile.h"
-#include "platform/imaging/frames/MemoryCopy.h"
-#include "platform/files/OpenRegularFile.h"
 #include "platform/imaging/frames/PixelPipeline.h"
 
 namespace platform {
 namespace {
 
 // Qt's readers get a file we opened, never the name: no reader guesses from it.
-bool OpenForReader(const QByteArray& localName, QFile& file)
+bool OpenForReader(FileDescriptor fd, QFile& file)
 {
-    FileDescriptor fd = OpenRegularFile(localName);
     if (!fd || !file.open(fd.Get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return false;
     fd.Release();  // the file closes it now
@@ -84,7 +81,7 @@ bool QtFrameSource::Decode(int index) const
     if (index < 0 || index >= FrameCount())
         return false;
     QFile file;
-    if (!OpenForReader(localName_, file))
+    if (!OpenForReader(OpenKeptFile(localName_), file))
         return false;
     QImageReader reader(&file, format_);
     reader.setAutoDetectImageFormat(false);  // the first bytes chose the reader; no other may try
@@ -94,6 +91,11 @@ bool QtFrameSource::Decode(int index) const
     const QSize size = reader.size();
     if (size.isValid() && !FitsImageLimit(size.width(), size.height()))
         return false;
+    // Qt's own limit (128 MiB) is far below ours: a frame as large as ours allows, at 4 bytes a pixel.
+    reader.setAllocationLimit(static_cast<int>((kMaxImagePixels * 4 >> 20) + 1));
+    decodedIndex_ = -1;  // the last frame's pixels go first, so that two are never held
+    pixels_ = vips::VImage();
+    decoded_ = QImage();
     // Qt's readers fill a picture of the right size and format in place: starting from zeros, a
     // pixel a damaged file leaves unset is black, never what was in memory before.
     QImage image;
@@ -104,17 +106,19 @@ bool QtFrameSource::Decode(int index) const
     if (!reader.read(&image) || image.isNull())
         return false;
     const bool alpha = image.hasAlphaChannel();
-    image = image.convertToFormat(QImage::Format_RGBA8888);
-    if (image.isNull())  // Qt's way of saying memory ran out
+    // In place where Qt can (32-bit formats): a frame at the limit is never held twice.
+    image.convertTo(QImage::Format_RGBA8888);
+    if (image.format() != QImage::Format_RGBA8888 || image.isNull())  // Qt's way of saying memory ran out
         return false;
     try {
-        // A view of Qt's pixels, copied once into memory of libvips' own, as 3 bands or 4.
+        // A view of Qt's pixels, which are kept, as 3 bands or 4.
         vips::VImage pixels = vips::VImage::new_from_memory(image.bits(), static_cast<size_t>(image.sizeInBytes()),
                                                             image.width(), image.height(), 4, VIPS_FORMAT_UCHAR);
         pixels = pixels.copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
         if (!alpha)
             pixels = pixels.extract_band(0, vips::VImage::option()->set("n", 3));
-        pixels_ = CopyToMemory(pixels);
+        pixels_ = pixels;
+        decoded_ = image;
     } catch (const std::exception&) {  // vips::VError, or memory running out
         vips_error_clear();
         return false;

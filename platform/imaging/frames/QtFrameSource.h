@@ -3,6 +3,7 @@
 #include <vector>
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 #include "platform/imaging/frames/FrameSource.h"
@@ -34,6 +35,7 @@ private:
     QByteArray format_;
     std::vector<int> images_;
     mutable int decodedIndex_ = -1;
+    mutable QImage decoded_;  // the frame's pixels, which pixels_ shows to libvips
     mutable vips::VImage pixels_;
     mutable double dpiX_ = 96.0;
 };

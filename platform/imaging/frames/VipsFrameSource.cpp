@@ -4,13 +4,16 @@
 
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/TileFailures.h"
+#include "platform/imaging/frames/MemoryCopy.h"
+#include "platform/imaging/frames/PhotoOrientation.h"
 #include "platform/imaging/frames/PhotoSource.h"
 #include "platform/imaging/frames/PixelPipeline.h"
+#include "platform/imaging/frames/SrgbConversion.h"
 
 namespace platform {
 
-VipsFrameSource::VipsFrameSource(QByteArray localName, std::string loader, int pages)
-    : localName_(std::move(localName)), loader_(std::move(loader)), pages_(pages)
+VipsFrameSource::VipsFrameSource(QByteArray localName, std::string loader, int pages, bool autoOrient)
+    : localName_(std::move(localName)), loader_(std::move(loader)), pages_(pages), autoOrient_(autoOrient)
 {
 }
 
@@ -30,14 +33,18 @@ std::optional<FrameInfo> VipsFrameSource::Open(int index) const
         if (!FitsImageLimit(header.width(), header.height()))
             return std::nullopt;
         FrameInfo info;
-        info.width = header.width();
-        info.height = header.height();
+        info.turn = TurnOf(header);
+        const bool swapped = SwapsSides(info.turn);
+        info.width = swapped ? header.height() : header.width();
+        info.height = swapped ? header.width() : header.height();
         info.dpiX = ResolutionOrDefault(header);
+        info.profileIgnored = ConvertedToSrgb(header).profileIgnored;
         // Shrunk while decoding where the decoder can: a whole frame is never held for the preview.
         if (previewWanted_) {
-            const int shrink = ShrinkOnLoad(info.width, info.height, kPreviewSide, kPreviewSide);
+            const int shrink = ShrinkOnLoad(header.width(), header.height(), kPreviewSide, kPreviewSide);
             const bool whole = DrawWithoutTileFailures([&] {
-                info.preview = PreviewCopy(NormalisePixels(Load(index, shrink)));
+                const vips::VImage pixels = NormalisePixels(ConvertedToSrgb(Load(index, shrink)).pixels);
+                info.preview = CopyToMemory(Turned(PreviewCopy(pixels), info.turn));
                 return true;
             }, WarningsAreDamage());
             if (!whole)
@@ -55,7 +62,15 @@ vips::VImage VipsFrameSource::Render(int index, int width, int height, VipsKerne
     const vips::VImage header = Load(index, 1);
     // Decoding at a fraction of the size is much faster when the output is small.
     const int shrink = ShrinkOnLoad(header.width(), header.height(), width, height);
-    return StretchOntoBlack(NormalisePixels(Load(index, shrink)), width, height, kernel);
+    return StretchOntoBlack(NormalisePixels(ConvertedToSrgb(Load(index, shrink)).pixels), width, height, kernel);
+}
+
+RotateFlipType VipsFrameSource::TurnOf(const vips::VImage& header) const
+{
+    // libheif has already applied a HEIF's own transformations; JPEG XL's decoder likewise.
+    const bool exifOrientation = IsJpeg() || IsWebp() || loader_ == "tiffload" || loader_ == "pngload";
+    return autoOrient_ && exifOrientation ? TurnForOrientation(RecordedOrientation(header))
+                                          : RotateFlipType::RotateNoneFlipNone;
 }
 
 int VipsFrameSource::ShrinkOnLoad(int width, int height, int minWidth, int minHeight) const
@@ -82,7 +97,8 @@ bool VipsFrameSource::IsPaged(const std::string& loader)
 
 vips::VImage VipsFrameSource::Load(int index, int shrink) const
 {
-    const vips::VSource source = OpenPhotoSource(localName_);  // before the options, which the load frees
+    // Before the options, which the load frees.
+    const vips::VSource source = OpenPhotoSource(OpenKeptFile(localName_));
     auto* options = vips::VImage::option()
                         ->set("access", VIPS_ACCESS_SEQUENTIAL)
                         ->set("fail_on", VIPS_FAIL_ON_ERROR);

@@ -13,8 +13,8 @@ namespace platform {
 class VipsFrameSource final : public FrameSource {
 public:
     // localName is the file's name on disk (see LocalFileName); loader the libvips file loader's
-    // nickname; pages the file's frame or page count.
-    VipsFrameSource(QByteArray localName, std::string loader, int pages);
+    // nickname; pages the file's frame or page count; autoOrient whether frames are turned upright.
+    VipsFrameSource(QByteArray localName, std::string loader, int pages, bool autoOrient);
 
     Guid Dimension() const override;
     int FrameCount() const override { return pages_; }
@@ -32,10 +32,13 @@ private:
     // decoders that cannot.
     int ShrinkOnLoad(int width, int height, int minWidth, int minHeight) const;
     vips::VImage Load(int index, int shrink) const;
+    // The turn that stands the loaded frame header upright.
+    RotateFlipType TurnOf(const vips::VImage& header) const;
 
     QByteArray localName_;
     std::string loader_;
     int pages_;
+    bool autoOrient_;
 };
 
 }  // namespace platform

@@ -306,6 +306,19 @@ private:
     std::vector<std::thread> workers_;  // last: started after everything they use exists
 };
 
+// The pixels are sRGB (the imaging layer converts every photo to it): the sRGB chunk says so, with
+// the gAMA and cHRM values that stand for it, for readers that know only those.
+bool WriteSrgbChunks(ChunkWriter& out) {
+    const std::uint8_t intent[1] = {0};  // perceptual, the usual choice for photographs
+    std::uint8_t gamma[4] = {};
+    PutBe32(gamma, 45455);
+    static constexpr std::uint32_t kChromaticities[8] = {31270, 32900, 64000, 33000, 30000, 60000, 15000, 6000};
+    std::uint8_t chrm[32] = {};
+    for (int i = 0; i < 8; ++i) PutBe32(chrm + 4 * i, kChromaticities[i]);
+    return out.chunk("sRGB", intent, sizeof intent) && out.chunk("gAMA", gamma, sizeof gamma) &&
+           out.chunk("cHRM", chrm, sizeof chrm);
+}
+
 unsigned ThreadCount(const PngWriteOptions& options, const Layout& layout) {
     unsigned n = options.threads ? options.threads : std::thread::hardware_concurrency();
     n = std::clamp(n, 1u, kMaxThreads);
@@ -336,7 +349,7 @@ bool WritePng(const RgbRows& image, double dpi, const PngSink& sink, const PngWr
         PutBe32(phys + 4, ppm);
         phys[8] = 1;   // unit: metre
         if (!out.raw(kSignature, sizeof kSignature) || !out.chunk("IHDR", ihdr, sizeof ihdr) ||
-            !out.chunk("pHYs", phys, sizeof phys))
+            !WriteSrgbChunks(out) || !out.chunk("pHYs", phys, sizeof phys))
             return false;
 
         StreamTail tail(out);

@@ -1,30 +1,12 @@
 #include "platform/imaging/raw/RawFrameSource.h"
 
 #include "platform/imaging/ImagingLimits.h"
-#include "platform/files/OpenRegularFile.h"
 #include "platform/imaging/frames/PixelPipeline.h"
 #include "platform/imaging/raw/RawDecodePlan.h"
 #include "platform/imaging/raw/RawPhoto.h"
 
 namespace platform {
 namespace {
-
-// The file and LibRaw's reading of it, dropped in that order's reverse.
-struct OpenedRaw {
-    FileDescriptor fd;
-    std::unique_ptr<RawPhoto> photo;
-};
-
-OpenedRaw OpenRaw(const QByteArray& localName)
-{
-    OpenedRaw raw;
-    raw.fd = OpenRegularFile(localName);
-    if (raw.fd)
-        raw.photo = RawPhoto::Open(raw.fd.Get());
-    if (!raw.photo || !raw.photo->DataWithinFile())  // the file may have changed since it was opened
-        throw vips::VError("the camera RAW file cannot be read");
-    return raw;
-}
 
 // Runs a step that calls LibRaw, whose own failures are not std::exceptions: none of them may
 // leave the imaging layer as anything but vips::VError or std::bad_alloc.
@@ -42,17 +24,35 @@ auto Guarded(Step step)
 
 }  // namespace
 
-RawFrameSource::RawFrameSource(QByteArray localName, int width, int height)
-    : localName_(std::move(localName)), width_(width), height_(height)
+// Dropped in the reverse order: LibRaw before the file it reads.
+struct RawFrameSource::OpenedRaw {
+    FileDescriptor fd;
+    std::unique_ptr<RawPhoto> photo;
+};
+
+RawFrameSource::OpenedRaw RawFrameSource::OpenRaw() const
+{
+    OpenedRaw raw;
+    raw.fd = OpenKeptFile(localName_);
+    if (raw.fd)
+        raw.photo = RawPhoto::Open(raw.fd.Get(), autoOrient_);
+    if (!raw.photo || !raw.photo->DataWithinFile())  // the file may have changed since it was opened
+        throw vips::VError("the camera RAW file cannot be read");
+    return raw;
+}
+
+RawFrameSource::RawFrameSource(QByteArray localName, int width, int height, bool autoOrient)
+    : localName_(std::move(localName)), width_(width), height_(height), autoOrient_(autoOrient)
 {
 }
 
-std::unique_ptr<FrameSource> RawFrameSource::FromPhoto(const QByteArray& localName, RawPhoto& photo)
+std::unique_ptr<FrameSource> RawFrameSource::FromPhoto(const QByteArray& localName, RawPhoto& photo, bool autoOrient)
 {
-    return Guarded([&] { return FromHeader(localName, photo); });
+    return Guarded([&] { return FromHeader(localName, photo, autoOrient); });
 }
 
-std::unique_ptr<FrameSource> RawFrameSource::FromHeader(const QByteArray& localName, RawPhoto& photo)
+std::unique_ptr<FrameSource> RawFrameSource::FromHeader(const QByteArray& localName, RawPhoto& photo,
+                                                        bool autoOrient)
 {
     // Checked from the header, before LibRaw reads or allocates anything for the pixels.
     const RawHeader& header = photo.Header();
@@ -65,7 +65,7 @@ std::unique_ptr<FrameSource> RawFrameSource::FromHeader(const QByteArray& localN
     const auto [width, height] = photo.DevelopedSize();
     if (!FitsImageLimit(width, height))
         return nullptr;
-    return std::make_unique<RawFrameSource>(localName, width, height);
+    return std::make_unique<RawFrameSource>(localName, width, height, autoOrient);
 }
 
 std::optional<FrameInfo> RawFrameSource::Open(int index) const
@@ -80,7 +80,7 @@ std::optional<FrameInfo> RawFrameSource::Open(int index) const
             info.dpiX = kDefaultDpi;  // LibRaw reports no resolution of a RAW's own
             if (!previewWanted_)
                 return std::optional<FrameInfo>(std::move(info));
-            OpenedRaw raw = OpenRaw(localName_);
+            OpenedRaw raw = OpenRaw();
             // The camera's own preview is ready made; otherwise the quickest development.
             std::optional<vips::VImage> thumbnail = raw.photo->Thumbnail(width_, height_);
             info.preview = thumbnail ? *thumbnail : PreviewCopy(raw.photo->Develop(true));
@@ -97,7 +97,7 @@ vips::VImage RawFrameSource::Render(int index, int width, int height, VipsKernel
     if (index != 0)
         throw vips::VError("a camera RAW photo has one frame");
     const bool half = HalfSizeSuffices(width_, height_, width, height);
-    const vips::VImage developed = Guarded([&] { return OpenRaw(localName_).photo->Develop(half); });
+    const vips::VImage developed = Guarded([&] { return OpenRaw().photo->Develop(half); });
     return StretchOntoBlack(developed, width, height, kernel);
 }
 

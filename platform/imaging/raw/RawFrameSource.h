@@ -13,12 +13,12 @@ class RawPhoto;
 class RawFrameSource final : public FrameSource {
 public:
     // localName is the file's name on disk (see LocalFileName); width x height the size of its
-    // full development, after orientation.
-    RawFrameSource(QByteArray localName, int width, int height);
+    // full development, after orientation; autoOrient whether it is turned as the file records.
+    RawFrameSource(QByteArray localName, int width, int height, bool autoOrient);
 
     // A source for the camera RAW photo read from localName, or nothing when its sensor or its
     // development does not fit the limits. Uses photo up.
-    static std::unique_ptr<FrameSource> FromPhoto(const QByteArray& localName, RawPhoto& photo);
+    static std::unique_ptr<FrameSource> FromPhoto(const QByteArray& localName, RawPhoto& photo, bool autoOrient);
 
     Guid Dimension() const override { return FrameDimensionPage; }
     int FrameCount() const override { return 1; }
@@ -26,11 +26,15 @@ public:
     vips::VImage Render(int index, int width, int height, VipsKernel kernel) const override;
 
 private:
-    static std::unique_ptr<FrameSource> FromHeader(const QByteArray& localName, RawPhoto& photo);
+    static std::unique_ptr<FrameSource> FromHeader(const QByteArray& localName, RawPhoto& photo, bool autoOrient);
+    // The file and LibRaw's reading of it; throws vips::VError when either cannot be had.
+    struct OpenedRaw;
+    OpenedRaw OpenRaw() const;
 
     QByteArray localName_;
     int width_;
     int height_;
+    bool autoOrient_;
 };
 
 }  // namespace platform

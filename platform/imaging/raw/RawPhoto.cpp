@@ -41,12 +41,12 @@ RawPhoto::RawPhoto(std::unique_ptr<RawFileStream> stream, std::unique_ptr<LibRaw
     header_.samples = header_.mosaic ? 1 : 4;  // LibRaw keeps other sensors' data as 4 values a pixel
     header_.width = sizes.width;
     header_.height = sizes.height;
-    header_.flip = sizes.flip;
+    header_.flip = raw_->imgdata.params.user_flip == 0 ? 0 : sizes.flip;
 }
 
 RawPhoto::~RawPhoto() = default;
 
-std::unique_ptr<RawPhoto> RawPhoto::Open(int fd)
+std::unique_ptr<RawPhoto> RawPhoto::Open(int fd, bool autoOrient)
 {
     auto stream = std::make_unique<RawFileStream>(fd);
     if (!stream->valid())
@@ -55,6 +55,7 @@ std::unique_ptr<RawPhoto> RawPhoto::Open(int fd)
     raw->set_dataerror_handler(Quietly, nullptr);
     raw->set_memerror_handler(QuietlyAboutMemory, nullptr);
     raw->imgdata.params.max_raw_memory_mb = static_cast<unsigned>(kMaxRawDevelopBytes >> 20);
+    raw->imgdata.params.user_flip = autoOrient ? -1 : 0;  // -1: the file's own orientation
     if (raw->open_datastream(stream.get()) != LIBRAW_SUCCESS)
         return nullptr;
     // LibRaw also reads some ordinary TIFFs; a camera RAW is a DNG or names its camera.
@@ -62,6 +63,16 @@ std::unique_ptr<RawPhoto> RawPhoto::Open(int fd)
     if (!id.dng_version && !id.make[0])
         return nullptr;
     return std::unique_ptr<RawPhoto>(new RawPhoto(std::move(stream), std::move(raw)));
+}
+
+bool RawPhoto::IsDng() const
+{
+    return raw_->imgdata.idata.dng_version != 0;
+}
+
+std::int64_t RawPhoto::DataOffset() const
+{
+    return raw_->get_internal_data_pointer()->unpacker_data.data_offset;
 }
 
 bool RawPhoto::DataWithinFile()
@@ -103,7 +114,6 @@ vips::VImage RawPhoto::Develop(bool halfSize)
     params.use_camera_wb = 1;
     params.output_color = 1;  // sRGB
     params.output_bps = 8;
-    params.user_flip = -1;  // the file's own orientation
     Check(raw_->unpack());
     // Damage LibRaw steps over (it counts it) would show as streaks: the file is broken.
     if (raw_->error_count() > 0)

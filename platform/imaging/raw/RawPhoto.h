@@ -29,13 +29,17 @@ struct RawHeader {
 class RawPhoto {
 public:
     // LibRaw's reading of the file open on fd, or nothing when LibRaw does not take it for a
-    // camera RAW (an ordinary TIFF, say). Only the header has been read.
-    static std::unique_ptr<RawPhoto> Open(int fd);
+    // camera RAW (an ordinary TIFF, say). Only the header has been read. Developed turned as the
+    // file records with autoOrient, as the sensor saw it without.
+    static std::unique_ptr<RawPhoto> Open(int fd, bool autoOrient = true);
     ~RawPhoto();
     RawPhoto(const RawPhoto&) = delete;
     RawPhoto& operator=(const RawPhoto&) = delete;
 
     const RawHeader& Header() const { return header_; }
+    bool IsDng() const;
+    // Where in the file the data LibRaw would develop starts.
+    std::int64_t DataOffset() const;
 
     // Whether the sensor data the header points at lies within the file: false for many a file
     // cut short.

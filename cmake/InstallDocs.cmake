@@ -23,15 +23,18 @@ function(pictorelle_gzip file)
   endif()
 endfunction()
 
-# The manual page, from the program just installed.
-# A sanitizer build's program reports leaks at exit unless told not to; C locale for English text.
+# The manual page, from the program just installed. help2man runs it through the shell unquoted,
+# so it is given a link without spaces in its path. A sanitizer build's program reports leaks at
+# exit unless told not to; the C locale keeps the text English.
+file(CREATE_LINK "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${PICTORELLE_INSTALL_DIR}/pictorelle"
+     "${work}/pictorelle" SYMBOLIC)
 execute_process(
   COMMAND "${CMAKE_COMMAND}" -E env ASAN_OPTIONS=detect_leaks=0 LC_ALL=C LANGUAGE=
           "${PICTORELLE_HELP2MAN}" --no-info --locale=C --section=1
           "--name=turn a photo into a 24-bit PNG picture"
           "--include=${PICTORELLE_SOURCE_DIR}/data/pictorelle.h2m"
-          "--output=${work}/pictorelle.1"
-          "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${PICTORELLE_INSTALL_DIR}/pictorelle"
+          --output=pictorelle.1 ./pictorelle
+  WORKING_DIRECTORY "${work}"
   RESULT_VARIABLE status ERROR_VARIABLE errors)
 if(NOT status EQUAL 0)
   file(REMOVE_RECURSE "${work}")

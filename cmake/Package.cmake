@@ -29,6 +29,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://pictorelle.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The one program it starts, which no library dependency brings: the desktop's opener, for the
+# help pages and the home page.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # The long description; CPack puts the summary above it.

@@ -20,12 +20,14 @@ set(PICTORELLE_INSTALL_DIR lib/pictorelle CACHE STRING
 install(TARGETS pictorelle RUNTIME DESTINATION ${PICTORELLE_INSTALL_DIR})
 # A stripping install (cmake --install --strip, and the Debian package) also drops the compiler's
 # notes, as Debian strips programs.
-install(CODE "
-  if(CMAKE_INSTALL_DO_STRIP)
-    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
-      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${PICTORELLE_INSTALL_DIR}/pictorelle\")
-  endif()
-")
+if(CMAKE_STRIP)
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${PICTORELLE_INSTALL_DIR}/pictorelle\")
+    endif()
+  ")
+endif()
 install(DIRECTORY language/ DESTINATION ${PICTORELLE_INSTALL_DIR}/language
         FILES_MATCHING PATTERN "*.ini")
 install(DIRECTORY help/ DESTINATION ${PICTORELLE_INSTALL_DIR}/help)
@@ -51,15 +53,11 @@ install(FILES data/icons/pictorelle.svg DESTINATION share/icons/hicolor/scalable
         RENAME ${PICTORELLE_APP_ID}.svg)
 
 # The manual page and the changelog are made while installing, after the program is in place.
-find_program(PICTORELLE_HELP2MAN help2man)
-find_program(PICTORELLE_GZIP gzip REQUIRED)
 install(FILES data/copyright DESTINATION share/doc/pictorelle)
 install(CODE "
   set(PICTORELLE_SOURCE_DIR \"${PROJECT_SOURCE_DIR}\")
   set(PICTORELLE_BINARY_DIR \"${PROJECT_BINARY_DIR}\")
   set(PICTORELLE_INSTALL_DIR \"${PICTORELLE_INSTALL_DIR}\")
-  set(PICTORELLE_HELP2MAN \"${PICTORELLE_HELP2MAN}\")
-  set(PICTORELLE_GZIP \"${PICTORELLE_GZIP}\")
 ")
 install(SCRIPT cmake/InstallDocs.cmake)
 

@@ -1,14 +1,17 @@
 # Install-time script (install(SCRIPT) in Install.cmake) for the documents that are made while
 # installing: the manual page and the gzipped changelog. Install.cmake sets PICTORELLE_SOURCE_DIR,
-# PICTORELLE_BINARY_DIR, PICTORELLE_INSTALL_DIR, PICTORELLE_HELP2MAN and PICTORELLE_GZIP first.
+# PICTORELLE_BINARY_DIR and PICTORELLE_INSTALL_DIR first.
 #
 # The manual page is made by help2man from the installed program's own --help and --version, so
 # its options are always the program's; data/pictorelle.h2m adds the sections --help lacks. It is
 # made here rather than at build time so that it exists after a build of the program alone (run.sh).
 # Both files are gzipped with -9n, as Debian wants them: no name or time stamp in the header.
 
-if(NOT PICTORELLE_HELP2MAN)
-  message(FATAL_ERROR "help2man is needed to make the manual page: run tools/install-deps.sh")
+# Looked for now, not when configuring, so that installing help2man later is enough.
+find_program(PICTORELLE_HELP2MAN help2man)
+find_program(PICTORELLE_GZIP gzip)
+if(NOT PICTORELLE_HELP2MAN OR NOT PICTORELLE_GZIP)
+  message(FATAL_ERROR "help2man and gzip are needed to make the manual page: run tools/install-deps.sh")
 endif()
 # A folder of its own for each install, so that two installs from one build tree cannot meet.
 string(RANDOM LENGTH 12 token)

@@ -52,7 +52,8 @@ include(CPack)
 if(PICTORELLE_SANITIZE OR PICTORELLE_FUZZ)
   add_custom_target(deb
     COMMAND ${CMAKE_COMMAND} -E echo "This is a sanitizer or fuzzing build: package a normal build (build/)."
-    COMMAND ${CMAKE_COMMAND} -E false)
+    COMMAND ${CMAKE_COMMAND} -E false
+    VERBATIM)
 else()
   add_custom_target(deb
     COMMAND ${CMAKE_CPACK_COMMAND} --config ${PROJECT_BINARY_DIR}/CPackConfig.cmake

@@ -7,6 +7,8 @@
 #   <prefix>/share/applications/<id>.desktop    the menu entry
 #   <prefix>/share/metainfo/<id>.metainfo.xml   the software-centre description
 #   <prefix>/share/icons/hicolor/*/apps/<id>.*  the icon, 16 to 256 pixels and scalable
+#   <prefix>/share/man/man1/pictorelle.1.gz     the manual page, made from --help (InstallDocs.cmake)
+#   <prefix>/share/doc/pictorelle/              copyright and changelog.gz, as Debian wants them
 #
 # The program finds language/ and help/ from its own real path, so the link on the PATH works,
 # and the build tree (build/pictorelle beside language/ and help/ of the source tree) works too.
@@ -16,6 +18,16 @@ set(PICTORELLE_INSTALL_DIR lib/pictorelle CACHE STRING
     "Folder below the prefix that holds the program with its language and help folders")
 
 install(TARGETS pictorelle RUNTIME DESTINATION ${PICTORELLE_INSTALL_DIR})
+# A stripping install (cmake --install --strip, and the Debian package) also drops the compiler's
+# notes, as Debian strips programs.
+if(CMAKE_STRIP)
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${PICTORELLE_INSTALL_DIR}/pictorelle\")
+    endif()
+  ")
+endif()
 install(DIRECTORY language/ DESTINATION ${PICTORELLE_INSTALL_DIR}/language
         FILES_MATCHING PATTERN "*.ini")
 install(DIRECTORY help/ DESTINATION ${PICTORELLE_INSTALL_DIR}/help)
@@ -39,6 +51,15 @@ foreach(size 16 22 24 32 48 64 128 256)
 endforeach()
 install(FILES data/icons/pictorelle.svg DESTINATION share/icons/hicolor/scalable/apps
         RENAME ${PICTORELLE_APP_ID}.svg)
+
+# The manual page and the changelog are made while installing, after the program is in place.
+install(FILES data/copyright DESTINATION share/doc/pictorelle)
+install(CODE "
+  set(PICTORELLE_SOURCE_DIR \"${PROJECT_SOURCE_DIR}\")
+  set(PICTORELLE_BINARY_DIR \"${PROJECT_BINARY_DIR}\")
+  set(PICTORELLE_INSTALL_DIR \"${PICTORELLE_INSTALL_DIR}\")
+")
+install(SCRIPT cmake/InstallDocs.cmake)
 
 if(BUILD_TESTING)
   add_subdirectory(tests/install)

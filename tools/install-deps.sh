@@ -10,6 +10,7 @@ packages=(
   pngcheck fonts-dejavu-core fonts-droid-fallback valgrind
   xvfb xdotool
   desktop-file-utils appstream librsvg2-bin
+  help2man man-db dpkg-dev file lintian
   clang-14 libclang-rt-14-dev
 )
 # --bench: the tools the benchmark compares with, and the profiler used to find where time goes.

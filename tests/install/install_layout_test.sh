@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the built program into a temporary prefix (with a space in its path), and again staged
 # with DESTDIR, and checks the layout: the program with its language and help folders, the
-# launcher link on the PATH resolving to it, the menu entry, the metainfo and every icon.
+# launcher link on the PATH resolving to it, the menu entry, the metainfo, every icon, the manual
+# page, the copyright and the changelog.
 # usage: install_layout_test.sh CMAKE BUILD_DIR SOURCE_DIR APP_ID
 set -u
 cmake=$1 build=$2 source=$3 id=$4
@@ -36,6 +37,9 @@ check_layout() {  # root of the installed tree as seen on disk
       fail "the ${size}x${size} icon has another size"
   done
   [ -f "$root/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"
+  [ -f "$root/share/man/man1/pictorelle.1.gz" ] || fail "no manual page"
+  cmp -s "$source/data/copyright" "$root/share/doc/pictorelle/copyright" || fail "copyright missing"
+  [ -f "$root/share/doc/pictorelle/changelog.gz" ] || fail "no changelog.gz"
 }
 
 prefix="$work/pre fix"

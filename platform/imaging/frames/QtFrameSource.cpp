@@ -9,6 +9,7 @@
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/files/MappedFile.h"
 #include "platform/imaging/frames/PixelPipeline.h"
+#include "platform/imaging/VipsGuard.h"
 
 namespace platform {
 namespace {
@@ -58,13 +59,10 @@ std::optional<FrameInfo> QtFrameSource::Open(int index) const
     info.width = pixels_.width();
     info.height = pixels_.height();
     info.dpiX = dpiX_;
-    try {
+    return VipsGuarded(std::optional<FrameInfo>(), [&] {
         info.preview = PreviewCopy(pixels_);
-    } catch (const std::exception&) {  // vips::VError, or memory running out
-        vips_error_clear();
-        return std::nullopt;
-    }
-    return info;
+        return std::optional<FrameInfo>(std::move(info));
+    });
 }
 
 vips::VImage QtFrameSource::Render(int index, int width, int height, VipsKernel kernel) const
@@ -110,7 +108,7 @@ bool QtFrameSource::Decode(int index) const
     image.convertTo(QImage::Format_RGBA8888);
     if (image.format() != QImage::Format_RGBA8888 || image.isNull())  // Qt's way of saying memory ran out
         return false;
-    try {
+    const bool viewed = VipsGuarded(false, [&] {
         // A view of Qt's pixels, which are kept, as 3 bands or 4.
         vips::VImage pixels = vips::VImage::new_from_memory(image.bits(), static_cast<size_t>(image.sizeInBytes()),
                                                             image.width(), image.height(), 4, VIPS_FORMAT_UCHAR);
@@ -119,10 +117,10 @@ bool QtFrameSource::Decode(int index) const
             pixels = pixels.extract_band(0, vips::VImage::option()->set("n", 3));
         pixels_ = pixels;
         decoded_ = image;
-    } catch (const std::exception&) {  // vips::VError, or memory running out
-        vips_error_clear();
+        return true;
+    });
+    if (!viewed)
         return false;
-    }
     dpiX_ = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : kDefaultDpi;
     decodedIndex_ = index;
     return true;

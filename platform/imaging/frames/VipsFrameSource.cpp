@@ -9,6 +9,7 @@
 #include "platform/imaging/frames/PhotoSource.h"
 #include "platform/imaging/frames/PixelPipeline.h"
 #include "platform/imaging/frames/SrgbConversion.h"
+#include "platform/imaging/VipsGuard.h"
 
 namespace platform {
 
@@ -28,7 +29,7 @@ std::optional<FrameInfo> VipsFrameSource::Open(int index) const
 {
     if (index < 0 || index >= pages_)
         return std::nullopt;
-    try {
+    return VipsGuarded(std::optional<FrameInfo>(), [&]() -> std::optional<FrameInfo> {
         const vips::VImage header = Load(index, 1);
         if (!FitsImageLimit(header.width(), header.height()))
             return std::nullopt;
@@ -51,10 +52,7 @@ std::optional<FrameInfo> VipsFrameSource::Open(int index) const
                 return std::nullopt;
         }
         return info;
-    } catch (const std::exception&) {  // vips::VError, or memory running out
-        vips_error_clear();
-        return std::nullopt;
-    }
+    });
 }
 
 vips::VImage VipsFrameSource::Render(int index, int width, int height, VipsKernel kernel) const

@@ -4,6 +4,7 @@
 #include "platform/imaging/frames/PixelPipeline.h"
 #include "platform/imaging/raw/RawDecodePlan.h"
 #include "platform/imaging/raw/RawPhoto.h"
+#include "platform/imaging/VipsGuard.h"
 
 namespace platform {
 namespace {
@@ -72,7 +73,7 @@ std::optional<FrameInfo> RawFrameSource::Open(int index) const
 {
     if (index != 0)
         return std::nullopt;
-    try {
+    return VipsGuarded(std::optional<FrameInfo>(), [&] {
         return Guarded([&] {
             FrameInfo info;
             info.width = width_;
@@ -86,10 +87,7 @@ std::optional<FrameInfo> RawFrameSource::Open(int index) const
             info.preview = thumbnail ? *thumbnail : PreviewCopy(raw.photo->Develop(true));
             return std::optional<FrameInfo>(std::move(info));
         });
-    } catch (const std::exception&) {  // vips::VError, or memory running out
-        vips_error_clear();
-        return std::nullopt;
-    }
+    });
 }
 
 vips::VImage RawFrameSource::Render(int index, int width, int height, VipsKernel kernel) const

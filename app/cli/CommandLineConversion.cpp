@@ -14,6 +14,7 @@
 #include <QThread>
 
 #include "app/cli/BatchReport.h"
+#include "app/cli/PhotoFileProblem.h"
 #include "app/cli/PixelBudget.h"
 #include "convert/ConversionSequence.h"
 #include "convert/KeepRatio.h"
@@ -35,6 +36,7 @@
 namespace {
 
 const QString kNoFont = QStringLiteral("the text cannot be drawn: no font is installed");
+const QString kExists = QStringLiteral("file exists; use --overwrite to replace it");
 
 // Whether anything at all is at path, even a dangling link or a file that cannot be read.
 bool AnythingAt(const QString& path)
@@ -58,9 +60,11 @@ public:
         // Messages from below the conversion (the language manager, the imaging layer) are
         // reported like the conversion's own, naming the photo they concern.
         auto previous = platform::InstallPrompts(report_.MakePrompts());
+        report_.RouteLibraryMessages();
         // Reading and decoding a photo uses one core; while it does, another photo is resized and
         // written on the others. One worker per core, within the pixel budget.
-        const int workers = std::clamp(QThread::idealThreadCount(), 1, static_cast<int>(r_.photos.size()));
+        workers_ = std::clamp(QThread::idealThreadCount(), 1, static_cast<int>(r_.photos.size()));
+        const int workers = workers_;
         std::vector<std::thread> others;
         for (int k = 1; k < workers; ++k)
             others.emplace_back([this] {
@@ -70,6 +74,7 @@ public:
         Work();
         for (std::thread& t : others)
             t.join();
+        report_.StopLibraryMessages();
         platform::InstallPrompts(std::move(previous));
         report_.Finish();
         return failed_ == 0 ? 0 : 1;
@@ -94,6 +99,9 @@ private:
             return OverlayLine{batch_.r_.text, batch_.r_.textX, batch_.r_.textY, batch_.font_, batch_.colour_};
         }
         QString OutputPath() override { return output_; }
+        // Without --overwrite, a file that appeared at the output since it was checked is kept.
+        bool MayReplaceOutput() override { return batch_.r_.overwrite; }
+        void OutputExists(const QString& path) override { batch_.Fail(path, kExists); }
         void Saved(const QString& path) override { batch_.report_.Saved(path); }
 
     private:
@@ -107,8 +115,8 @@ private:
     {
         for (int i = next_++; i < r_.photos.size(); i = next_++) {
             const QString& photo = r_.photos[i];
-            const BatchReport::PhotoScope scope(photo);
-            report_.Progress(i, QFileInfo(photo).fileName());
+            report_.Progress(i, QFileInfo(photo).fileName(), workers_);
+            const BatchReport::PhotoScope scope(report_, photo);
             bool converted = false;
             try {
                 converted = ConvertOne(photo);
@@ -173,10 +181,16 @@ private:
         if (!OpenPhoto(argument, path, photo))
             return false;
         const QSize size = OutputSize(photo);
+        // One message with the limit, rather than each step failing in turn.
+        if (size.width() > 0 && size.height() > 0 && !platform::FitsImageLimit(size.width(), size.height())) {
+            Fail(argument, QStringLiteral("an output of %1 x %2 pixels is above the limit of %3 pixels")
+                               .arg(size.width()).arg(size.height()).arg(platform::kMaxImagePixels));
+            return false;
+        }
         QString displayName;
         GetDisplayFileName(path, displayName);
         const QString output = r_.outputFile.isEmpty() ? ProposeOutputFile(folder_, displayName) : r_.outputFile;
-        if (!CanWrite(output))
+        if (!CanWrite(argument, output))
             return false;
 
         // Held from the first pixel drawn to the last one written.
@@ -198,9 +212,17 @@ private:
             Fail(argument, IDS_STRING126);
             return false;
         }
+        // A missing file, a folder, an unreadable file and a file that is no photo each say so.
+        if (const auto problem = FileProblem(path)) {
+            Fail(argument, *problem);
+            return false;
+        }
         photo.Open(path, false);
         if (photo.Width() <= 0 || photo.Height() <= 0) {
-            Fail(argument, photo.Width() <= 0 ? IDS_STRING126 : IDS_STRING127);
+            if (const auto problem = NotAPhotoProblem(path))
+                Fail(argument, *problem);
+            else
+                Fail(argument, photo.Width() <= 0 ? IDS_STRING126 : IDS_STRING127);
             return false;
         }
         photo.ListFrameDimensions();
@@ -231,9 +253,10 @@ private:
     }
 
     // Whether output may be written: never over a special file, over another photo's output of
-    // this run, or, without --overwrite, over anything already there. The name is then taken, so
-    // no other photo of the run writes it.
-    bool CanWrite(const QString& output)
+    // this run (the photo that comes second is told), or, without --overwrite, over anything
+    // already there. The name is then taken, so no other photo of the run writes it. Without
+    // --overwrite the save checks again as it publishes.
+    bool CanWrite(const QString& photo, const QString& output)
     {
         std::unique_lock lock(names_);
         if (output.size() > kMaxPathChars || platform::IsSpecialFile(output)) {
@@ -243,12 +266,13 @@ private:
         }
         if (taken_.contains(output)) {
             lock.unlock();
-            Fail(output, QStringLiteral("also the output of another photo of this run; not replaced"));
+            Fail(photo, QStringLiteral("not converted: its output %1 is the output of another photo of this run")
+                            .arg(output));
             return false;
         }
         if (!r_.overwrite && AnythingAt(output)) {
             lock.unlock();
-            Fail(output, QStringLiteral("file exists; use --overwrite to replace it"));
+            Fail(output, kExists);
             return false;
         }
         taken_.insert(output);
@@ -262,6 +286,7 @@ private:
     QColor colour_;
     bool fontMissing_ = false;
     PixelBudget budget_{platform::kMaxImagePixels};
+    int workers_ = 1;
     std::atomic<int> next_{0};
     std::atomic<int> failed_{0};
     std::mutex names_;

@@ -1,6 +1,8 @@
 #include "platform/imaging/ImagingRuntime.h"
 #include "platform/imaging/testing/ImagingTestSeams.h"
 
+#include <mutex>
+
 #include <vips/vips8>
 
 namespace platform {
@@ -51,7 +53,42 @@ std::set<std::string> ReachableLoaders(const char* suffix)
     return collected.nicknames;
 }
 
+std::mutex g_sinkMutex;
+std::function<void(bool, const QString&)> g_sink;
+
+void ToSink(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer data)
+{
+    std::function<void(bool, const QString&)> sink;
+    {
+        const std::lock_guard lock(g_sinkMutex);
+        sink = g_sink;
+    }
+    if (!sink) {
+        g_log_default_handler(domain, level, message, data);
+        return;
+    }
+    if (level & (G_LOG_LEVEL_INFO | G_LOG_LEVEL_DEBUG))
+        return;
+    sink((level & (G_LOG_LEVEL_ERROR | G_LOG_LEVEL_CRITICAL)) != 0, QString::fromUtf8(message ? message : ""));
+}
+
 }  // namespace
+
+void RouteLibraryMessages(std::function<void(bool error, const QString& text)> sink)
+{
+    {
+        const std::lock_guard lock(g_sinkMutex);
+        g_sink = std::move(sink);
+    }
+    // Once for the process: GLib keeps the handler, which passes on to GLib's own without a sink.
+    static const bool installed = [] {
+        g_log_set_default_handler(ToSink, nullptr);
+        g_log_set_handler("VIPS", GLogLevelFlags(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION), ToSink,
+                          nullptr);
+        return true;
+    }();
+    (void)installed;
+}
 
 bool StartImaging(const char* argv0)
 {

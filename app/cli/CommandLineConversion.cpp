@@ -14,6 +14,7 @@
 #include <QThread>
 
 #include "app/cli/BatchReport.h"
+#include "app/cli/BatchThreads.h"
 #include "app/cli/PhotoFileProblem.h"
 #include "app/cli/PixelBudget.h"
 #include "convert/ConversionSequence.h"
@@ -24,6 +25,7 @@
 #include "lang/CLanguage.h"
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/ImagingRuntime.h"
+#include "platform/imaging/ImagingThreads.h"
 #include "platform/files/FileSystem.h"
 #include "platform/services/SettingsStore.h"
 #include "platform/services/SystemInfo.h"
@@ -63,7 +65,10 @@ public:
         report_.RouteLibraryMessages();
         // Reading and decoding a photo uses one core; while it does, another photo is resized and
         // written on the others. One worker per core, within the pixel budget.
-        workers_ = std::clamp(QThread::idealThreadCount(), 1, static_cast<int>(r_.photos.size()));
+        // Planned on the cores this process may use (its affinity, its cgroup's quota).
+        const BatchThreads plan = PlanBatchThreads(platform::UsableCores(), static_cast<int>(r_.photos.size()));
+        platform::SetPipelineThreads(plan.pipelineThreads);
+        workers_ = plan.sideBySide;
         const int workers = workers_;
         std::vector<std::thread> others;
         for (int k = 1; k < workers; ++k)
@@ -193,12 +198,11 @@ private:
         if (!CanWrite(argument, output))
             return false;
 
-        // Held from the first pixel drawn to the last one written.
-        const std::int64_t held = budget_.Acquire(std::int64_t{photo.Width()} * photo.Height() +
+        // Held from the first pixel drawn to the last one written, and given back whatever happens.
+        const PixelBudget::Hold held(budget_, std::int64_t{photo.Width()} * photo.Height() +
                                                   std::int64_t{std::max(size.width(), 0)} * std::max(size.height(), 0));
         Host host(*this, argument, output);
         const ConversionOutcome outcome = RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host);
-        budget_.Release(held);
         if (!outcome.textDrawn)
             Fail(argument, kNoFont);
         // A picture saved without its turn or its text is not the one asked for.

@@ -64,18 +64,25 @@ std::unique_ptr<platform::Prompts> BatchReport::MakePrompts()
         [this](const QString& text, const QString&) { Error(t_photo, platform::OneLine(text)); });
 }
 
-QString BatchReport::CurrentPhoto()
+QString BatchReport::PhotoOfMessage(const QString& text)
 {
     if (!t_photo.isEmpty())
         return t_photo;
     const std::lock_guard lock(mutex_);
-    return converting_.size() == 1 ? converting_.first() : QString();
+    if (converting_.size() == 1)
+        return converting_.first().first;
+    QStringList named;
+    for (const auto& [photo, loader] : std::as_const(converting_)) {
+        if (!loader.isEmpty() && text.startsWith(loader + u':'))
+            named << photo;
+    }
+    return named.size() == 1 ? named.first() : QString();
 }
 
 void BatchReport::RouteLibraryMessages()
 {
     platform::RouteLibraryMessages([this](bool error, const QString& text) {
-        const QString subject = CurrentPhoto();
+        const QString subject = PhotoOfMessage(text);
         const QString line = platform::OneLine(text);
         if (error)
             Error(subject, line);
@@ -89,18 +96,24 @@ void BatchReport::StopLibraryMessages()
     platform::RouteLibraryMessages({});
 }
 
-BatchReport::PhotoScope::PhotoScope(BatchReport& report, const QString& photo) : report_(report)
+BatchReport::PhotoScope::PhotoScope(BatchReport& report, const QString& photo, const QString& loader)
+    : report_(report)
 {
     t_photo = photo;
     const std::lock_guard lock(report_.mutex_);
-    report_.converting_ << photo;
+    report_.converting_.append({photo, loader});
 }
 
 BatchReport::PhotoScope::~PhotoScope()
 {
     {
         const std::lock_guard lock(report_.mutex_);
-        report_.converting_.removeOne(t_photo);
+        for (qsizetype i = 0; i < report_.converting_.size(); ++i) {
+            if (report_.converting_[i].first == t_photo) {
+                report_.converting_.removeAt(i);
+                break;
+            }
+        }
         ++report_.done_;
     }
     t_photo.clear();

@@ -32,7 +32,9 @@ public:
     // every question as a batch must: nobody is there to ask.
     std::unique_ptr<platform::Prompts> MakePrompts();
     // The messages libvips and GLib log, as warnings or errors of the photo this thread works on;
-    // from a thread of theirs, of the one photo being converted (none when several are).
+    // from a thread of theirs (libvips decodes on its own threads), of the one photo being
+    // converted, or the one whose loader the message names ("heifload: ..."); of none when that
+    // still leaves several.
     void RouteLibraryMessages();
     void StopLibraryMessages();
 
@@ -40,7 +42,8 @@ public:
     // being converted.
     class PhotoScope {
     public:
-        PhotoScope(BatchReport& report, const QString& photo);
+        // loader: the libvips loader decoding it ("jpegload"), or empty.
+        PhotoScope(BatchReport& report, const QString& photo, const QString& loader);
         ~PhotoScope();
         PhotoScope(const PhotoScope&) = delete;
         PhotoScope& operator=(const PhotoScope&) = delete;
@@ -51,11 +54,11 @@ public:
 
 private:
     void Print(const QString& subject, const QString& text);
-    QString CurrentPhoto();
+    QString PhotoOfMessage(const QString& text);
 
     const bool quiet_;
     std::mutex mutex_;
     ProgressLine progress_;
-    QStringList converting_;  // photos in PhotoScopes, under mutex_
+    QList<QPair<QString, QString>> converting_;  // photos in PhotoScopes with their loaders, under mutex_
     int done_ = 0;            // photos whose scope ended, under mutex_
 };

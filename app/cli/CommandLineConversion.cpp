@@ -121,7 +121,7 @@ private:
         for (int i = next_++; i < r_.photos.size(); i = next_++) {
             const QString& photo = r_.photos[i];
             report_.Progress(i, QFileInfo(photo).fileName(), workers_);
-            const BatchReport::PhotoScope scope(report_, photo);
+            const BatchReport::PhotoScope scope(report_, photo, LoaderOf(photo));
             bool converted = false;
             try {
                 converted = ConvertOne(photo);

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <variant>
 
 #include "platform/files/FileDescriptor.h"
 #include "platform/files/LocalFileName.h"
@@ -35,7 +36,10 @@ std::optional<QString> FileProblem(const QString& path)
     return std::nullopt;
 }
 
-std::optional<QString> NotAPhotoProblem(const QString& path)
+namespace {
+
+// The format the first bytes of path announce, or the system's words for why they cannot be read.
+std::variant<platform::PhotoFormat, QString> FormatOf(const QString& path)
 {
     const platform::FileDescriptor file(::open(platform::LocalFileName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!file)
@@ -44,7 +48,25 @@ std::optional<QString> NotAPhotoProblem(const QString& path)
     const ssize_t n = ::read(file.Get(), head, sizeof head);
     if (n < 0)
         return SystemWords(errno);
-    if (platform::SniffPhotoFormat(head, static_cast<std::size_t>(n)) == platform::PhotoFormat::Unknown)
+    return platform::SniffPhotoFormat(head, static_cast<std::size_t>(n));
+}
+
+}  // namespace
+
+std::optional<QString> NotAPhotoProblem(const QString& path)
+{
+    const auto format = FormatOf(path);
+    if (const QString* problem = std::get_if<QString>(&format))
+        return *problem;
+    if (std::get<platform::PhotoFormat>(format) == platform::PhotoFormat::Unknown)
         return QStringLiteral("not a photo: no format Pictorelle reads");
     return std::nullopt;
+}
+
+QString LoaderOf(const QString& path)
+{
+    const auto format = FormatOf(path);
+    const platform::PhotoFormat* known = std::get_if<platform::PhotoFormat>(&format);
+    const char* loader = known ? platform::VipsLoaderFor(*known) : nullptr;
+    return loader ? QString::fromLatin1(loader) : QString();
 }

@@ -12,3 +12,7 @@ std::optional<QString> FileProblem(const QString& path);
 // announce no format we read (a text file, an empty file), else nothing (a damaged photo, for
 // the decoder's message).
 std::optional<QString> NotAPhotoProblem(const QString& path);
+
+// The libvips loader that will decode path ("jpegload"), as its first bytes tell; empty for
+// the formats others decode and for files that cannot be read.
+QString LoaderOf(const QString& path);

@@ -137,8 +137,9 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValues)
         EXPECT_TRUE(line.error.text.contains(c.text)) << line.error.text.toStdString();
     }
     EXPECT_EQ(ParseCommandLine({"--convert"}).error.text, "no photo to convert");
-    EXPECT_EQ(ParseCommandLine({"--convert", "-", "--output", "O.PnG", "--", "-w"}).request.photos,
+    EXPECT_EQ(ParseCommandLine({"--convert", "-", "--output-dir", "o", "--", "-w"}).request.photos,
               (QStringList{"-", "-w"}));
+    EXPECT_EQ(ParseCommandLine({"--convert", "a.jpg", "--output", "O.PnG"}).request.outputFile, "O.PnG");
     // The window ignores conversion options: such a command line is a mistake, not a window.
     const CommandLine noConvert = ParseCommandLine({"photo.jpg", "--width=100"});
     EXPECT_EQ(noConvert.mode, CommandLine::Mode::Invalid);
@@ -422,7 +423,7 @@ TEST_F(CommandLineTest, TheLimitOnceAndNoWindowWithoutADisplay)
     WriteSolid(TempPath("p.png"), 30, 20, {1, 2, 3});
     const Outcome huge = Pictorelle({"--convert", "p.png", "--width", "100000", "--output-dir", "."});
     EXPECT_EQ(huge.status, 1);
-    EXPECT_EQ(huge.err, "pictorelle: p.png: an output of 100000 x 66667 pixels is above the limit of 268435456 pixels\n");
+    EXPECT_EQ(huge.err, "pictorelle: p.png: an output of 100000 x 66666 pixels is above the limit of 268435456 pixels\n");
 
     // Qt looking for a display it cannot reach, and nobody naming one.
     const QString noDisplay = "pictorelle: no display to open the window on; use --convert to convert without a window\n";

@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "app/cli/CommandLine.h"
 #include "app/cli/CommandLineConversion.h"
+#include "app/cli/PrintableText.h"
 #include "app/cli/UsageText.h"
 #include "app/window/COrvanelApp.h"
 #include "app/window/PhotoArgument.h"
@@ -27,10 +30,43 @@ void PrintTo(std::FILE* stream, const QString& text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+const char kNoDisplay[] =
+    "pictorelle: no display to open the window on; use --convert to convert without a window\n";
+
+// Whether Qt could look for a display at all: one named in the environment, or a platform chosen.
+bool DisplayNamed(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0)
+            return true;
+    }
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
 // The window: Qt takes its own options (-platform, -style) from the arguments first.
 int RunWindow(int argc, char* argv[])
 {
+    // Without a display Qt aborts with advice to reinstall; one line that says what to do instead.
+    if (!DisplayNamed(argc, argv)) {
+        std::fputs(kNoDisplay, stderr);
+        return 2;
+    }
+    // A display named but unreachable (a forwarded X server gone): Qt's fatal message and the
+    // notes leading to it become our one line; the notes are shown when the window does start.
+    static QStringList notes;
+    const QtMessageHandler qtDefault = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&,
+                                                                 const QString& message) {
+        if (type == QtFatalMsg) {
+            std::fputs(kNoDisplay, stderr);
+            std::_Exit(2);
+        }
+        notes << message;
+    });
     QApplication qt(argc, argv);
+    qInstallMessageHandler(qtDefault);
+    for (const QString& note : std::as_const(notes))
+        qWarning("%s", qPrintable(note));
     platform::InstallPrompts(std::make_unique<platform::QtPrompts>());
     if (!platform::StartImaging(argv[0])) {
         std::fprintf(stderr, "pictorelle: the imaging library could not start\n");
@@ -58,9 +94,10 @@ int RunCommandLine(const CommandLine& line, char* argv0)
     int qtArgc = 1;
     char* qtArgv[] = {argv0, nullptr};
     QGuiApplication qt(qtArgc, qtArgv);
-    LoadUserLanguage();
+    LoadLocaleLanguage();
     if (line.mode == CommandLine::Mode::Invalid) {
-        const QString message = line.error.messageId ? theLanguage.GetString(line.error.messageId) : line.error.text;
+        const QString message = PrintableText(line.error.messageId ? theLanguage.GetString(line.error.messageId)
+                                                                   : line.error.text);
         PrintTo(stderr, QStringLiteral("pictorelle: %1\nTry 'pictorelle --help' for more information.\n").arg(message));
         return 2;
     }

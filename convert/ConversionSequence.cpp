@@ -31,6 +31,11 @@ bool DrawOverlay(PhotoConversion& conversion, int width, int height, ConversionH
 
 }  // namespace
 
+void ConversionHost::OutputExists(const QString& path)
+{
+    Tell(IDS_STRING118, path);
+}
+
 int OutputSizeMessage(int width, int height)
 {
     if (width <= 0)
@@ -73,9 +78,14 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
     const QString path = host.OutputPath();
     outcome.saveAttempted = true;
     // A path longer than the program keeps is refused rather than saved under a cut name.
-    outcome.saved = path.size() <= kMaxPathChars && Succeeded(conversion.Save(path, encoder));
+    const platform::Publish publish = host.MayReplaceOutput() ? platform::Publish::Replace : platform::Publish::OnlyNew;
+    const platform::Status saved =
+        path.size() <= kMaxPathChars ? conversion.Save(path, encoder, publish) : platform::Status::GenericError;
+    outcome.saved = Succeeded(saved);
     if (outcome.saved)
         host.Saved(path);
+    else if (saved == platform::Status::OutputExists)
+        host.OutputExists(path);
     else
         host.Tell(IDS_STRING118, path);
     return outcome;

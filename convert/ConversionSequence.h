@@ -30,6 +30,10 @@ public:
     virtual void OverlayMovedToZero(bool horizontal) { (void)horizontal; }
     // The path to save to, read just before the save.
     virtual QString OutputPath() = 0;
+    // Whether the save may replace a file at that path; when it may not and one is there by
+    // then, OutputExists is told instead of message 118.
+    virtual bool MayReplaceOutput() { return true; }
+    virtual void OutputExists(const QString& path);
     // The picture is completely written at path.
     virtual void Saved(const QString& path) = 0;
 };

@@ -40,7 +40,8 @@ platform::Status PhotoConversion::RotateFlip(platform::RotateFlipType type)
     return bitmap_->RotateFlip(type);
 }
 
-platform::Status PhotoConversion::Save(const QString& path, const platform::Guid& encoder) const
+platform::Status PhotoConversion::Save(const QString& path, const platform::Guid& encoder,
+                                       platform::Publish publish) const
 {
-    return bitmap_->Save(path, encoder);
+    return bitmap_->Save(path, encoder, publish);
 }

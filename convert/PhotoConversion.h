@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QString>
 
+#include "platform/files/PublishMode.h"
 #include "platform/imaging/Guid.h"
 #include "platform/imaging/RotateFlipType.h"
 #include "platform/imaging/Status.h"
@@ -35,8 +36,10 @@ public:
     // that it turns with it.
     platform::Status DrawText(const QString& text, const QFont& font, const QColor& colour, int x, int y);
     platform::Status RotateFlip(platform::RotateFlipType type);
-    // Writes the picture; an existing file is replaced only by a complete new one.
-    platform::Status Save(const QString& path, const platform::Guid& encoder) const;
+    // Writes the picture; an existing file is replaced only by a complete new one, and with
+    // Publish::OnlyNew not at all (Status::OutputExists).
+    platform::Status Save(const QString& path, const platform::Guid& encoder,
+                          platform::Publish publish = platform::Publish::Replace) const;
 
 private:
     friend class PhotoConversionProbe;  // tests look at the picture between the steps

@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include "app/cli/PrintableText.h"
 #include "convert/PrintSaved.h"
+#include "platform/imaging/ImagingRuntime.h"
 #include "platform/services/ReportingPrompts.h"
 
 namespace {
@@ -14,19 +16,31 @@ BatchReport::BatchReport(int photos, bool quiet)
 {
 }
 
-void BatchReport::Error(const QString& subject, const QString& text)
+void BatchReport::Print(const QString& subject, const QString& text)
 {
-    const QString line = subject.isEmpty() ? QStringLiteral("pictorelle: %1\n").arg(text)
-                                           : QStringLiteral("pictorelle: %1: %2\n").arg(subject, text);
+    const QString line = subject.isEmpty() ? QStringLiteral("pictorelle: %1").arg(text)
+                                           : QStringLiteral("pictorelle: %1: %2").arg(subject, text);
+    const QByteArray bytes = PrintableText(line).toLocal8Bit() + '\n';
     const std::lock_guard lock(mutex_);
     progress_.Clear();
-    std::fputs(line.toLocal8Bit().constData(), stderr);
+    std::fputs(bytes.constData(), stderr);
 }
 
-void BatchReport::Progress(int index, const QString& name)
+void BatchReport::Error(const QString& subject, const QString& text)
+{
+    Print(subject, text);
+}
+
+void BatchReport::Warning(const QString& subject, const QString& text)
+{
+    if (!quiet_)
+        Print(subject, QStringLiteral("warning: %1").arg(text));
+}
+
+void BatchReport::Progress(int index, const QString& name, int sideBySide)
 {
     const std::lock_guard lock(mutex_);
-    progress_.Show(index, name);
+    progress_.Show(index, PrintableText(name), done_, sideBySide);
 }
 
 void BatchReport::Saved(const QString& path)
@@ -35,7 +49,7 @@ void BatchReport::Saved(const QString& path)
         return;
     const std::lock_guard lock(mutex_);
     progress_.Clear();
-    PrintSaved(path);
+    PrintSaved(PrintableText(path));
 }
 
 void BatchReport::Finish()
@@ -50,12 +64,57 @@ std::unique_ptr<platform::Prompts> BatchReport::MakePrompts()
         [this](const QString& text, const QString&) { Error(t_photo, platform::OneLine(text)); });
 }
 
-BatchReport::PhotoScope::PhotoScope(const QString& photo)
+QString BatchReport::PhotoOfMessage(const QString& text)
+{
+    if (!t_photo.isEmpty())
+        return t_photo;
+    const std::lock_guard lock(mutex_);
+    if (converting_.size() == 1)
+        return converting_.first().first;
+    QStringList named;
+    for (const auto& [photo, loader] : std::as_const(converting_)) {
+        if (!loader.isEmpty() && text.startsWith(loader + u':'))
+            named << photo;
+    }
+    return named.size() == 1 ? named.first() : QString();
+}
+
+void BatchReport::RouteLibraryMessages()
+{
+    platform::RouteLibraryMessages([this](bool error, const QString& text) {
+        const QString subject = PhotoOfMessage(text);
+        const QString line = platform::OneLine(text);
+        if (error)
+            Error(subject, line);
+        else
+            Warning(subject, line);
+    });
+}
+
+void BatchReport::StopLibraryMessages()
+{
+    platform::RouteLibraryMessages({});
+}
+
+BatchReport::PhotoScope::PhotoScope(BatchReport& report, const QString& photo, const QString& loader)
+    : report_(report)
 {
     t_photo = photo;
+    const std::lock_guard lock(report_.mutex_);
+    report_.converting_.append({photo, loader});
 }
 
 BatchReport::PhotoScope::~PhotoScope()
 {
+    {
+        const std::lock_guard lock(report_.mutex_);
+        for (qsizetype i = 0; i < report_.converting_.size(); ++i) {
+            if (report_.converting_[i].first == t_photo) {
+                report_.converting_.removeAt(i);
+                break;
+            }
+        }
+        ++report_.done_;
+    }
     t_photo.clear();
 }

@@ -3,7 +3,7 @@
 #include <memory>
 #include <mutex>
 
-#include <QString>
+#include <QStringList>
 
 #include "app/cli/ProgressLine.h"
 
@@ -13,14 +13,17 @@ class Prompts;
 
 // Everything a batch says on its standard output and error, from any of its threads, one line at
 // a time and never through the progress line: "pictorelle: SUBJECT: text" for what went wrong,
-// "PATH saved successfully." for what went right.
+// "pictorelle: SUBJECT: warning: text" for what it went on despite (not with --quiet), "PATH saved
+// successfully." for what went right. Control characters of names are shown as '?'.
 class BatchReport {
 public:
     BatchReport(int photos, bool quiet);
 
     // What went wrong with subject (a photo or an output); no subject names nothing.
     void Error(const QString& subject, const QString& text);
-    void Progress(int index, const QString& name);
+    void Warning(const QString& subject, const QString& text);
+    // sideBySide: how many photos convert at once, so that the time left waits for a fair pace.
+    void Progress(int index, const QString& name, int sideBySide);
     void Saved(const QString& path);
     // Clears the progress line for good.
     void Finish();
@@ -28,18 +31,34 @@ public:
     // Prompts that report each message as an error of the photo this thread works on, and answer
     // every question as a batch must: nobody is there to ask.
     std::unique_ptr<platform::Prompts> MakePrompts();
+    // The messages libvips and GLib log, as warnings or errors of the photo this thread works on;
+    // from a thread of theirs (libvips decodes on its own threads), of the one photo being
+    // converted, or the one whose loader the message names ("heifload: ..."); of none when that
+    // still leaves several.
+    void RouteLibraryMessages();
+    void StopLibraryMessages();
 
-    // While it lives, the calling thread's messages are about photo.
+    // While it lives, the calling thread's messages are about photo, and the photo counts as
+    // being converted.
     class PhotoScope {
     public:
-        explicit PhotoScope(const QString& photo);
+        // loader: the libvips loader decoding it ("jpegload"), or empty.
+        PhotoScope(BatchReport& report, const QString& photo, const QString& loader);
         ~PhotoScope();
         PhotoScope(const PhotoScope&) = delete;
         PhotoScope& operator=(const PhotoScope&) = delete;
+
+    private:
+        BatchReport& report_;
     };
 
 private:
+    void Print(const QString& subject, const QString& text);
+    QString PhotoOfMessage(const QString& text);
+
     const bool quiet_;
     std::mutex mutex_;
     ProgressLine progress_;
+    QList<QPair<QString, QString>> converting_;  // photos in PhotoScopes with their loaders, under mutex_
+    int done_ = 0;            // photos whose scope ended, under mutex_
 };

@@ -12,6 +12,21 @@ UsageError Own(const QString& text)
     return UsageError{0, text};
 }
 
+// The options --convert takes: those followed by a value, and the switches.
+const QStringList kValueOptions = {
+    QStringLiteral("--output"),   QStringLiteral("--output-dir"), QStringLiteral("--size"),
+    QStringLiteral("--width"),    QStringLiteral("--height"),     QStringLiteral("--rotate"),
+    QStringLiteral("--flip"),     QStringLiteral("--frame"),      QStringLiteral("--text"),
+    QStringLiteral("--position"), QStringLiteral("--font"),       QStringLiteral("--color")};
+const QStringList kSwitches = {QStringLiteral("--convert"), QStringLiteral("--overwrite"), QStringLiteral("--quiet"),
+                                QStringLiteral("--no-auto-orient")};
+
+QString OptionName(const QString& arg)
+{
+    const qsizetype eq = arg.indexOf(u'=');
+    return eq < 0 ? arg : arg.left(eq);
+}
+
 std::optional<int> PositiveNumber(const QString& text)
 {
     const auto n = ParseWholeNumber(text);
@@ -88,9 +103,14 @@ public:
         bool optionsEnded = false;
         for (i_ = 0; i_ < args_.size(); ++i_) {
             const QString& arg = args_[i_];
-            if (optionsEnded || !arg.startsWith(QLatin1String("--"))) {
+            if (optionsEnded || !arg.startsWith(u'-') || arg == QLatin1String("-")) {
                 r_.photos << arg;
                 continue;
+            }
+            // "-w" is no photo: a photo named so follows "--".
+            if (!arg.startsWith(QLatin1String("--"))) {
+                Fail(Own(QStringLiteral("unrecognized option '%1'").arg(arg)));
+                return Failed();
             }
             if (arg == QLatin1String("--")) {
                 optionsEnded = true;
@@ -140,12 +160,9 @@ private:
 
     bool Option(const QString& arg)
     {
-        const qsizetype eq = arg.indexOf(u'=');
-        const QString name = eq < 0 ? arg : arg.left(eq);
-        inlineValue_ = eq < 0 ? std::nullopt : std::optional<QString>(arg.mid(eq + 1));
-        const bool takesValue = name != QLatin1String("--convert") && name != QLatin1String("--overwrite") &&
-                                name != QLatin1String("--quiet") && name != QLatin1String("--no-auto-orient");
-        if (!takesValue) {
+        const QString name = OptionName(arg);
+        inlineValue_ = name.size() == arg.size() ? std::nullopt : std::optional<QString>(arg.mid(name.size() + 1));
+        if (kSwitches.contains(name)) {
             if (inlineValue_)
                 return Fail(Own(QStringLiteral("option '%1' doesn't allow an argument").arg(name)));
             if (name == QLatin1String("--overwrite"))
@@ -156,20 +173,10 @@ private:
                 r_.autoOrient = false;
             return true;
         }
-        if (!IsKnown(name))
+        if (!kValueOptions.contains(name))
             return Fail(Own(QStringLiteral("unrecognized option '%1'").arg(arg)));
         const auto value = Value(name);
         return value && Apply(name, *value);
-    }
-
-    static bool IsKnown(const QString& name)
-    {
-        static const QStringList kNames = {
-            QStringLiteral("--output"), QStringLiteral("--output-dir"), QStringLiteral("--size"),
-            QStringLiteral("--width"),  QStringLiteral("--height"),     QStringLiteral("--rotate"),
-            QStringLiteral("--flip"),   QStringLiteral("--frame"),      QStringLiteral("--text"),
-            QStringLiteral("--position"), QStringLiteral("--font"),     QStringLiteral("--color")};
-        return kNames.contains(name);
     }
 
     bool Apply(const QString& name, const QString& value)
@@ -177,6 +184,9 @@ private:
         if ((name == QLatin1String("--output") || name == QLatin1String("--output-dir")) && value.isEmpty())
             return Fail(Own(QStringLiteral("option '%1' needs a name").arg(name)));
         if (name == QLatin1String("--output")) {
+            // The file holds PNG data whatever its name says; a name saying otherwise misleads.
+            if (!value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+                return Fail(Own(QStringLiteral("'%1' does not end in .png: the output is a PNG picture").arg(value)));
             r_.outputFile = value;
         } else if (name == QLatin1String("--output-dir")) {
             r_.outputFolder = value;
@@ -285,6 +295,16 @@ CommandLine ParseCommandLine(const QStringList& arguments)
             return CommandLine{CommandLine::Mode::Version, {}, {}};
         if (arg == QLatin1String("--convert"))
             return ConvertParser(arguments).Parse();
+    }
+    // The window would ignore them: a width meant for a conversion must not open a window.
+    for (qsizetype i = 0; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
+        const QString name = OptionName(arguments[i]);
+        if (kValueOptions.contains(name) || kSwitches.contains(name)) {
+            CommandLine line;
+            line.mode = CommandLine::Mode::Invalid;
+            line.error = Own(QStringLiteral("option '%1' converts without a window: add --convert").arg(name));
+            return line;
+        }
     }
     return {};
 }

@@ -42,7 +42,8 @@ struct CommandLine {
 };
 
 // Reads the arguments after the program's name. Without --convert, --help or --version before a
-// "--", the window starts and the arguments are left to it. With --convert, options and photos
+// "--", the window starts and the arguments are left to it, unless one is an option only
+// --convert takes (a usage error then). With --convert, options and photos
 // may come in any order; "--" ends the options; an option's value follows it or an '='.
 CommandLine ParseCommandLine(const QStringList& arguments);
 

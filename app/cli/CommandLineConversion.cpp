@@ -14,6 +14,8 @@
 #include <QThread>
 
 #include "app/cli/BatchReport.h"
+#include "app/cli/BatchThreads.h"
+#include "app/cli/PhotoFileProblem.h"
 #include "app/cli/PixelBudget.h"
 #include "convert/ConversionSequence.h"
 #include "convert/KeepRatio.h"
@@ -23,6 +25,7 @@
 #include "lang/CLanguage.h"
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/ImagingRuntime.h"
+#include "platform/imaging/ImagingThreads.h"
 #include "platform/files/FileSystem.h"
 #include "platform/services/SettingsStore.h"
 #include "platform/services/SystemInfo.h"
@@ -35,6 +38,7 @@
 namespace {
 
 const QString kNoFont = QStringLiteral("the text cannot be drawn: no font is installed");
+const QString kExists = QStringLiteral("file exists; use --overwrite to replace it");
 
 // Whether anything at all is at path, even a dangling link or a file that cannot be read.
 bool AnythingAt(const QString& path)
@@ -58,9 +62,14 @@ public:
         // Messages from below the conversion (the language manager, the imaging layer) are
         // reported like the conversion's own, naming the photo they concern.
         auto previous = platform::InstallPrompts(report_.MakePrompts());
+        report_.RouteLibraryMessages();
         // Reading and decoding a photo uses one core; while it does, another photo is resized and
         // written on the others. One worker per core, within the pixel budget.
-        const int workers = std::clamp(QThread::idealThreadCount(), 1, static_cast<int>(r_.photos.size()));
+        // Planned on the cores this process may use (its affinity, its cgroup's quota).
+        const BatchThreads plan = PlanBatchThreads(platform::UsableCores(), static_cast<int>(r_.photos.size()));
+        platform::SetPipelineThreads(plan.pipelineThreads);
+        workers_ = plan.sideBySide;
+        const int workers = workers_;
         std::vector<std::thread> others;
         for (int k = 1; k < workers; ++k)
             others.emplace_back([this] {
@@ -70,6 +79,7 @@ public:
         Work();
         for (std::thread& t : others)
             t.join();
+        report_.StopLibraryMessages();
         platform::InstallPrompts(std::move(previous));
         report_.Finish();
         return failed_ == 0 ? 0 : 1;
@@ -94,6 +104,9 @@ private:
             return OverlayLine{batch_.r_.text, batch_.r_.textX, batch_.r_.textY, batch_.font_, batch_.colour_};
         }
         QString OutputPath() override { return output_; }
+        // Without --overwrite, a file that appeared at the output since it was checked is kept.
+        bool MayReplaceOutput() override { return batch_.r_.overwrite; }
+        void OutputExists(const QString& path) override { batch_.Fail(path, kExists); }
         void Saved(const QString& path) override { batch_.report_.Saved(path); }
 
     private:
@@ -107,8 +120,8 @@ private:
     {
         for (int i = next_++; i < r_.photos.size(); i = next_++) {
             const QString& photo = r_.photos[i];
-            const BatchReport::PhotoScope scope(photo);
-            report_.Progress(i, QFileInfo(photo).fileName());
+            report_.Progress(i, QFileInfo(photo).fileName(), workers_);
+            const BatchReport::PhotoScope scope(report_, photo, LoaderOf(photo));
             bool converted = false;
             try {
                 converted = ConvertOne(photo);
@@ -173,18 +186,23 @@ private:
         if (!OpenPhoto(argument, path, photo))
             return false;
         const QSize size = OutputSize(photo);
+        // One message with the limit, rather than each step failing in turn.
+        if (size.width() > 0 && size.height() > 0 && !platform::FitsImageLimit(size.width(), size.height())) {
+            Fail(argument, QStringLiteral("an output of %1 x %2 pixels is above the limit of %3 pixels")
+                               .arg(size.width()).arg(size.height()).arg(platform::kMaxImagePixels));
+            return false;
+        }
         QString displayName;
         GetDisplayFileName(path, displayName);
         const QString output = r_.outputFile.isEmpty() ? ProposeOutputFile(folder_, displayName) : r_.outputFile;
-        if (!CanWrite(output))
+        if (!CanWrite(argument, output))
             return false;
 
-        // Held from the first pixel drawn to the last one written.
-        const std::int64_t held = budget_.Acquire(std::int64_t{photo.Width()} * photo.Height() +
+        // Held from the first pixel drawn to the last one written, and given back whatever happens.
+        const PixelBudget::Hold held(budget_, std::int64_t{photo.Width()} * photo.Height() +
                                                   std::int64_t{std::max(size.width(), 0)} * std::max(size.height(), 0));
         Host host(*this, argument, output);
         const ConversionOutcome outcome = RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host);
-        budget_.Release(held);
         if (!outcome.textDrawn)
             Fail(argument, kNoFont);
         // A picture saved without its turn or its text is not the one asked for.
@@ -198,9 +216,17 @@ private:
             Fail(argument, IDS_STRING126);
             return false;
         }
+        // A missing file, a folder, an unreadable file and a file that is no photo each say so.
+        if (const auto problem = FileProblem(path)) {
+            Fail(argument, *problem);
+            return false;
+        }
         photo.Open(path, false, r_.autoOrient);
         if (photo.Width() <= 0 || photo.Height() <= 0) {
-            Fail(argument, photo.Width() <= 0 ? IDS_STRING126 : IDS_STRING127);
+            if (const auto problem = NotAPhotoProblem(path))
+                Fail(argument, *problem);
+            else
+                Fail(argument, photo.Width() <= 0 ? IDS_STRING126 : IDS_STRING127);
             return false;
         }
         if (photo.Image()->ColourProfileIgnored())
@@ -233,9 +259,10 @@ private:
     }
 
     // Whether output may be written: never over a special file, over another photo's output of
-    // this run, or, without --overwrite, over anything already there. The name is then taken, so
-    // no other photo of the run writes it.
-    bool CanWrite(const QString& output)
+    // this run (the photo that comes second is told), or, without --overwrite, over anything
+    // already there. The name is then taken, so no other photo of the run writes it. Without
+    // --overwrite the save checks again as it publishes.
+    bool CanWrite(const QString& photo, const QString& output)
     {
         std::unique_lock lock(names_);
         if (output.size() > kMaxPathChars || platform::IsSpecialFile(output)) {
@@ -245,12 +272,13 @@ private:
         }
         if (taken_.contains(output)) {
             lock.unlock();
-            Fail(output, QStringLiteral("also the output of another photo of this run; not replaced"));
+            Fail(photo, QStringLiteral("not converted: its output %1 is the output of another photo of this run")
+                            .arg(output));
             return false;
         }
         if (!r_.overwrite && AnythingAt(output)) {
             lock.unlock();
-            Fail(output, QStringLiteral("file exists; use --overwrite to replace it"));
+            Fail(output, kExists);
             return false;
         }
         taken_.insert(output);
@@ -264,6 +292,7 @@ private:
     QColor colour_;
     bool fontMissing_ = false;
     PixelBudget budget_{platform::kMaxImagePixels};
+    int workers_ = 1;
     std::atomic<int> next_{0};
     std::atomic<int> failed_{0};
     std::mutex names_;

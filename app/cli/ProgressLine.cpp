@@ -17,11 +17,11 @@ QString Duration(qint64 seconds)
 
 }  // namespace
 
-QString ProgressText(int index, int total, const QString& name, qint64 elapsedMs)
+QString ProgressText(int index, int total, const QString& name, qint64 elapsedMs, int done, int sideBySide)
 {
     QString text = QStringLiteral("[%1/%2] %3").arg(index + 1).arg(total).arg(name);
-    if (index > 0) {
-        const qint64 leftMs = elapsedMs * (total - index) / index;
+    if (done > 0 && done >= sideBySide) {
+        const qint64 leftMs = elapsedMs * (total - done) / done;
         text += QStringLiteral(", %1 left").arg(Duration((leftMs + 999) / 1000));
     }
     return text;
@@ -33,16 +33,12 @@ ProgressLine::ProgressLine(std::FILE* terminal, int total, bool enabled)
     clock_.start();
 }
 
-void ProgressLine::Show(int index, const QString& name)
+void ProgressLine::Show(int index, const QString& name, int done, int sideBySide)
 {
     if (!enabled_)
         return;
-    // "\r" and erase-to-end-of-line rewrite the line; a name's control characters are not let through.
-    QString text = ProgressText(index, total_, name, clock_.elapsed());
-    for (QChar& c : text) {
-        if (c.category() == QChar::Other_Control)
-            c = u'?';
-    }
+    // "\r" and erase-to-end-of-line rewrite the line: the caller shows names' control characters as '?'.
+    QString text = ProgressText(index, total_, name, clock_.elapsed(), done, sideBySide);
     // A line longer than the terminal would wrap, and "\r" would no longer reach its start.
     winsize size{};
     if (::ioctl(::fileno(terminal_), TIOCGWINSZ, &size) == 0 && size.ws_col > 1 && text.size() >= size.ws_col)

@@ -7,6 +7,7 @@
 #include <vips/vips8>
 
 #include "platform/files/AtomicFileWriter.h"
+#include "platform/files/NewFileWriter.h"
 #include "platform/imaging/Encoders.h"
 #include "platform/imaging/Image.h"
 #include "platform/imaging/ImageImpl.h"
@@ -144,7 +145,7 @@ Status Bitmap::RotateFlip(RotateFlipType type)
     return RotateFlipInPlace(pixels_.get(), width_, height_, value) ? Status::Ok : Status::OutOfMemory;
 }
 
-Status Bitmap::Save(const QString& path, const Guid& encoder) const
+Status Bitmap::Save(const QString& path, const Guid& encoder, Publish publish) const
 {
     if (IsEmpty())
         return Status::WrongState;
@@ -152,10 +153,16 @@ Status Bitmap::Save(const QString& path, const Guid& encoder) const
         return Status::FileNotFound;
     const RgbRows rows{pixels_.get(), width_, height_, Stride()};
     const double dpi = dpiX_;
+    const auto produce = [&](const ByteSink& sink) { return WritePng(rows, dpi, sink); };
     try {
-        const bool ok = WriteFileAtomically(path, [&](const ByteSink& sink) {
-            return WritePng(rows, dpi, sink);
-        });
+        if (publish == Publish::OnlyNew) {
+            switch (WriteNewFile(path, produce)) {
+            case NewFile::Written: return Status::Ok;
+            case NewFile::Exists: return Status::OutputExists;
+            case NewFile::Failed: return Status::Win32Error;
+            }
+        }
+        const bool ok = WriteFileAtomically(path, produce);
         return ok ? Status::Ok : Status::Win32Error;
     } catch (const std::exception&) {  // memory running out before the file was started
         return Status::Win32Error;

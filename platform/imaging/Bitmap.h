@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "platform/files/PublishMode.h"
 #include "platform/imaging/Guid.h"
 #include "platform/imaging/RotateFlipType.h"
 #include "platform/imaging/Status.h"
@@ -35,7 +36,8 @@ public:
     Status DrawImage(const Image& source);
     Status RotateFlip(RotateFlipType type);
     // Writes the file through the encoder; an existing file is replaced only by a complete new one.
-    Status Save(const QString& path, const Guid& encoder) const;
+    // Only where nothing is at path when the file is complete, with Publish::OnlyNew.
+    Status Save(const QString& path, const Guid& encoder, Publish publish = Publish::Replace) const;
 
 private:
     struct GFree {

@@ -20,6 +20,11 @@ inline constexpr std::int64_t kMaxImagePixels = std::int64_t{1} << 28;
 // bench/MemoryBench.cpp; figures in the README.
 inline constexpr std::int64_t kMemoryOverheadBytes = std::int64_t{320} << 20;
 
+// Threads: a process converting photos side by side runs at most the plan of app/cli/BatchThreads
+// on the cores it may use (platform/imaging/ImagingThreads: affinity and cgroup quota): one thread
+// per photo side by side, libvips' threads of each picture, and the PNG writer's helpers from one
+// allowance of that many cores for the whole process; a fixed few of Qt's and GLib's besides.
+
 // libvips' GIF decoder reads no more frames than this from one file (it reports the rest as
 // excessive): a longer animation offers its first kMaxGifFrames frames.
 inline constexpr int kMaxGifFrames = 4097;

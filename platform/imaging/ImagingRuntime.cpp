@@ -1,6 +1,10 @@
 #include "platform/imaging/ImagingRuntime.h"
 #include "platform/imaging/testing/ImagingTestSeams.h"
 
+#include <mutex>
+
+#include <cstring>
+
 #include <vips/vips8>
 
 #include "platform/imaging/TileFailures.h"
@@ -53,14 +57,46 @@ std::set<std::string> ReachableLoaders(const char* suffix)
     return collected.nicknames;
 }
 
+std::mutex g_sinkMutex;
+std::function<void(bool, const QString&)> g_sink;
+
+void ToSink(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer data)
+{
+    // Decoders only warn about damage: every warning is counted before it is reported.
+    if ((level & G_LOG_LEVEL_WARNING) && domain && std::strcmp(domain, "VIPS") == 0)
+        CountVipsWarning(message);
+    std::function<void(bool, const QString&)> sink;
+    {
+        const std::lock_guard lock(g_sinkMutex);
+        sink = g_sink;
+    }
+    if (!sink) {
+        g_log_default_handler(domain, level, message, data);
+        return;
+    }
+    if (level & (G_LOG_LEVEL_INFO | G_LOG_LEVEL_DEBUG))
+        return;
+    sink((level & (G_LOG_LEVEL_ERROR | G_LOG_LEVEL_CRITICAL)) != 0, QString::fromUtf8(message ? message : ""));
+}
+
 }  // namespace
+
+void RouteLibraryMessages(std::function<void(bool error, const QString& text)> sink)
+{
+    const std::lock_guard lock(g_sinkMutex);
+    g_sink = std::move(sink);
+}
 
 bool StartImaging(const char* argv0)
 {
     if (VIPS_INIT(argv0))
         return false;
     vips_cache_set_max(0);
-    WatchTileFailures();
+    // One handler for the process, from the start: it counts libvips' warnings, and passes every
+    // message on to the routed sink, or to GLib's own handler while none is routed.
+    g_log_set_default_handler(ToSink, nullptr);
+    g_log_set_handler("VIPS", GLogLevelFlags(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION), ToSink,
+                      nullptr);
     vips_operation_block_set("VipsForeignLoad", TRUE);
     for (const auto& loader : kAllowed)
         vips_operation_block_set(loader.typeName, FALSE);

@@ -14,6 +14,7 @@ enum class Status : int {
     UnknownImageFormat = 13,
     FontFamilyNotFound = 14,
     Win32Error = 7,
+    OutputExists = 100,  // a file kept its name: nothing was written over it
 };
 
 inline bool Succeeded(Status s)

@@ -44,17 +44,6 @@ bool AboutMetadata(const gchar* message)
            text.contains("number of frames");
 }
 
-void CountTileFailure(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer data)
-{
-    {
-        std::lock_guard guard(TheRuns().lock);
-        if (!AboutMetadata(message))
-            ++TheRuns().warnings;
-        if (message && std::strncmp(message, "error in tile", 13) == 0)
-            ++TheRuns().failures;
-    }
-    g_log_default_handler(domain, level, message, data);
-}
 
 // One watched run: whether a tile failed during it, and whether any other run overlapped it.
 class Watch {
@@ -94,9 +83,13 @@ private:
 
 }  // namespace
 
-void WatchTileFailures()
+void CountVipsWarning(const char* message)
 {
-    g_log_set_handler("VIPS", GLogLevelFlags(G_LOG_LEVEL_WARNING), CountTileFailure, nullptr);
+    std::lock_guard guard(TheRuns().lock);
+    if (!AboutMetadata(message))
+        ++TheRuns().warnings;
+    if (message && std::strncmp(message, "error in tile", 13) == 0)
+        ++TheRuns().failures;
 }
 
 bool DrawWithoutTileFailures(const std::function<bool()>& draw, bool warningsAreDamage)

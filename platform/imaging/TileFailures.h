@@ -7,8 +7,9 @@ namespace platform {
 // in tile"): a thread that waited for that tile gets black pixels and no error, so whether a
 // drawing fails depends on which thread hit the damage. These count those warnings.
 
-// Installs the counting log handler (the warnings are still printed); once, at start.
-void WatchTileFailures();
+// Counts one warning of libvips' log domain; the imaging layer's one log handler calls it for
+// each, before the warning is reported.
+void CountVipsWarning(const char* message);
 
 // Runs draw, which decodes from the photo and returns whether libvips reported success, and
 // tells whether it truly succeeded: a tile failing while it ran fails it too, and so does any

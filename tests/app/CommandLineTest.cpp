@@ -1,6 +1,7 @@
 // Conversion from the command line: the parser's answers, and the program itself run as a subprocess.
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <thread>
@@ -16,10 +17,12 @@
 #include "support/CLanguageProbe.h"
 
 #include "lang/BaseFolder.h"
+#include "app/cli/BatchThreads.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/PixelBudget.h"
 #include "app/cli/ProgressLine.h"
 #include "lang/CLanguage.h"
+#include "platform/imaging/ImagingThreads.h"
 #include "res/ResourceIds.h"
 #include "support/BayerDng.h"
 #include "support/Fixtures.h"
@@ -36,8 +39,9 @@ class CommandLineTest : public ::testing::Test {
 protected:
     QString TempPath(const QString& name) const { return dir_.filePath(name); }
 
-    // The program with arguments, in the test's HOME, and with no display to be found; with
-    // fileSizeLimit, every write past that many bytes of a file fails as on a full disk.
+    // The program with arguments, in the test's HOME, in the C locale unless extraEnv names one,
+    // and with no display to be found; with fileSizeLimit, every write past that many bytes of a
+    // file fails as on a full disk.
     Outcome Pictorelle(const QStringList& arguments, const QList<QPair<QString, QString>>& extraEnv = {},
                        rlim_t fileSizeLimit = RLIM_INFINITY) const
     {
@@ -48,6 +52,9 @@ protected:
             ::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of killing the program
         });
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
         for (const auto& [name, value] : extraEnv)
             env.insert(name, value);
         env.remove(QStringLiteral("DISPLAY"));
@@ -130,6 +137,8 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValues)
         {{"--size", "5x5", "--width", "5"}, 0, "cannot be combined"},
         {{"--output", "o.png", "b.jpg"}, 0, "use --output-dir"},
         {{"--text"}, 0, "requires an argument"},
+        {{"-w", "100"}, 0, "unrecognized option '-w'"},
+        {{"--output", "x.jpg"}, 0, "'x.jpg' does not end in .png"},
     };
     for (const auto& c : bad) {
         const CommandLine line = ParseCommandLine(QStringList{"--convert", "a.jpg"} + c.args);
@@ -138,6 +147,14 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValues)
         EXPECT_TRUE(line.error.text.contains(c.text)) << line.error.text.toStdString();
     }
     EXPECT_EQ(ParseCommandLine({"--convert"}).error.text, "no photo to convert");
+    EXPECT_EQ(ParseCommandLine({"--convert", "-", "--output-dir", "o", "--", "-w"}).request.photos,
+              (QStringList{"-", "-w"}));
+    EXPECT_EQ(ParseCommandLine({"--convert", "a.jpg", "--output", "O.PnG"}).request.outputFile, "O.PnG");
+    // The window ignores conversion options: such a command line is a mistake, not a window.
+    const CommandLine noConvert = ParseCommandLine({"photo.jpg", "--width=100"});
+    EXPECT_EQ(noConvert.mode, CommandLine::Mode::Invalid);
+    EXPECT_EQ(noConvert.error.text, "option '--width' converts without a window: add --convert");
+    EXPECT_EQ(ParseCommandLine({"--", "--width"}).mode, CommandLine::Mode::Window) << "a photo named --width";
     EXPECT_EQ(ParseWholeNumber("-2147483648"), INT_MIN);
     EXPECT_EQ(ParseWholeNumber("+5"), std::nullopt);
     EXPECT_EQ(ParseWholeNumber(" 5"), std::nullopt);
@@ -145,9 +162,12 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValues)
 
 TEST(ProgressLine, CountNameAndTimeLeftAtThePaceSoFar)
 {
-    EXPECT_EQ(ProgressText(0, 3, "a.jpg", 0), "[1/3] a.jpg");
-    EXPECT_EQ(ProgressText(2, 4, "c.jpg", 20000), "[3/4] c.jpg, 0:20 left");
-    EXPECT_EQ(ProgressText(1, 1000, "d.jpg", 4000), "[2/1000] d.jpg, 1:06:36 left");
+    EXPECT_EQ(ProgressText(0, 3, "a.jpg", 0, 0, 1), "[1/3] a.jpg");
+    EXPECT_EQ(ProgressText(2, 4, "c.jpg", 20000, 2, 1), "[3/4] c.jpg, 0:20 left");
+    EXPECT_EQ(ProgressText(1, 1000, "d.jpg", 4000, 1, 1), "[2/1000] d.jpg, 1:06:36 left");
+    // Two side by side: one finished early says nothing fair about the pace yet.
+    EXPECT_EQ(ProgressText(2, 10, "e.jpg", 1000, 1, 2), "[3/10] e.jpg");
+    EXPECT_EQ(ProgressText(3, 10, "f.jpg", 40000, 2, 2), "[4/10] f.jpg, 2:40 left");
 }
 
 TEST_F(CommandLineTest, ConvertsEachPhotoWithoutADisplayAndTellsWhichFailed)
@@ -155,14 +175,29 @@ TEST_F(CommandLineTest, ConvertsEachPhotoWithoutADisplayAndTellsWhichFailed)
     WriteCornerMarkers(TempPath("wide.png"), 80, 60);
     WriteCornerMarkers(TempPath("wide photo.bmp"), 80, 60);
     WriteAll(TempPath("empty.jpg"), {});
+    WriteAll(TempPath("notes.jpg"), "not a photo\n");
+    WriteAll(TempPath("cut.png"), ReadAll(TempPath("wide.png")).left(60));
     QDir(dir_.path()).mkdir("out");
+    QDir(dir_.path()).mkdir("folder.jpg");
 
-    const Outcome run = Pictorelle({"--convert", "wide.png", "missing.jpg", "empty.jpg", "wide photo.bmp", "--width",
-                                "40", "--rotate", "90", "--output-dir", "out"});
+    const Outcome run = Pictorelle({"--convert", "wide.png", "missing.jpg", "empty.jpg", "wide photo.bmp", "notes.jpg",
+                                    "folder.jpg", "cut.png", "n\x1b[2Jo.jpg", "--width", "40", "--rotate", "90",
+                                    "--output-dir", "out"});
     EXPECT_EQ(run.status, 1) << run.err.toStdString();
-    const QString undecodable = English(IDS_STRING126);
-    EXPECT_TRUE(run.err.contains("pictorelle: missing.jpg: " + undecodable)) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains("pictorelle: empty.jpg: " + undecodable)) << run.err.toStdString();
+    // Each failure its own message, in the manner of GNU tools; a name's control characters as '?'.
+    const QStringList failures = {
+        "pictorelle: missing.jpg: No such file or directory",
+        "pictorelle: empty.jpg: not a photo: no format Pictorelle reads",
+        "pictorelle: notes.jpg: not a photo: no format Pictorelle reads",
+        "pictorelle: folder.jpg: Is a directory",
+        "pictorelle: cut.png: " + English(IDS_STRING126),
+        "pictorelle: n?[2Jo.jpg: No such file or directory",
+    };
+    QStringList told = run.err.split('\n', Qt::SkipEmptyParts);
+    told.sort();
+    QStringList expected = failures;
+    expected.sort();
+    EXPECT_EQ(told, expected);
     QStringList saved = run.out.split('\n', Qt::SkipEmptyParts);
     saved.sort();  // photos convert side by side and finish in either order
     EXPECT_EQ(saved, QStringList({dir_.path() + "/out/wide photo_out.png saved successfully.",
@@ -296,21 +331,30 @@ TEST_F(CommandLineTest, DamageFailsEveryConversionWhicheverThreadMeetsIt)
     }
 }
 
-TEST_F(CommandLineTest, UsageErrorsInTheUsersLanguageAndHelp)
+TEST_F(CommandLineTest, UsageErrorsInTheLocalesLanguageAndHelp)
 {
     CLanguage shipped;
     shipped.Init(BaseFolderFor(QStringLiteral(PICTORELLE_BINARY)), QStringLiteral("english"));
-    const QString russian = CLanguageProbe::LanguageNames(shipped).filter("Russian").value(0);
-    ASSERT_FALSE(russian.isEmpty());
-    shipped.SetLanguage(russian);
-    QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle").setValue("Option/CurrentLanguage", russian);
+    const QString german = CLanguageProbe::LanguageNames(shipped).filter("German").value(0);
+    ASSERT_FALSE(german.isEmpty());
+    shipped.SetLanguage(german);
+    ASSERT_NE(shipped.GetString(IDS_STRING111), English(IDS_STRING111));
+    const auto usage = [](const QString& message) {
+        return QStringLiteral("pictorelle: %1\nTry 'pictorelle --help' for more information.\n").arg(message);
+    };
 
+    // No settings file at all: the locale alone chooses; C means English.
     WriteSolid(TempPath("p.png"), 9, 5, {1, 2, 3});
-    const Outcome negative = Pictorelle({"--convert", "p.png", "--width", "-5"});
-    EXPECT_EQ(negative.status, 2);
-    EXPECT_EQ(negative.err, QStringLiteral("pictorelle: %1\nTry 'pictorelle --help' for more information.\n")
-                                .arg(shipped.GetString(IDS_STRING111)));
-    EXPECT_NE(shipped.GetString(IDS_STRING111), English(IDS_STRING111));
+    const QStringList negativeWidth = {"--convert", "p.png", "--width", "-5"};
+    const Outcome inGerman = Pictorelle(negativeWidth, {{"LANG", "de_DE.UTF-8"}});
+    EXPECT_EQ(inGerman.status, 2);
+    EXPECT_EQ(inGerman.err, usage(shipped.GetString(IDS_STRING111)));
+    EXPECT_EQ(Pictorelle(negativeWidth, {{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "C"}}).err, usage(English(IDS_STRING111)));
+    // The window's language governs the window only; the command line writes no settings.
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle").setValue("Option/CurrentLanguage", german);
+    const QByteArray settings = ReadAll(QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle").fileName());
+    EXPECT_EQ(Pictorelle(negativeWidth).err, usage(English(IDS_STRING111)));
+    EXPECT_EQ(ReadAll(QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle").fileName()), settings);
 
     const Outcome noFolder = Pictorelle({"--convert", "p.png", "--output-dir", "no/such"});
     EXPECT_EQ(noFolder.status, 2);
@@ -331,12 +375,9 @@ TEST_F(CommandLineTest, NoDisplayNeededForLanguageOrFontMessages)
 {
     WriteSolid(TempPath("p.png"), 30, 20, {10, 20, 30});
     QDir(dir_.path()).mkdir("out");
-    QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle")
-        .setValue("Option/CurrentLanguage", "Klingon");
-    const Outcome klingon = Pictorelle({"--convert", "p.png", "--output-dir", "out"});
+    const Outcome klingon = Pictorelle({"--convert", "p.png", "--output-dir", "out"}, {{"LANG", "tlh_XX.UTF-8"}});
     EXPECT_EQ(klingon.status, 0) << klingon.err.toStdString();
-    EXPECT_TRUE(klingon.err.contains("pictorelle: Your language file name may be not proper, please read the help file!"))
-        << klingon.err.toStdString();
+    EXPECT_EQ(klingon.err, "") << "a locale with no language file speaks English";
     EXPECT_TRUE(QFileInfo::exists(TempPath("out/p_out.png")));
 
     // A font configuration that knows no font at all.
@@ -415,3 +456,133 @@ TEST_F(CommandLineTest, TurnedUprightUnlessAskedAndUnusableProfilesWarned)
     EXPECT_EQ(DecodeFile(TempPath("portrait_out.png")).width, 60) << "as stored";
 }
 
+// Two runs reach the same output name, as xargs -P does with photos of one name from two folders:
+// one writes it, the other is told and leaves it alone.
+TEST_F(CommandLineTest, TwoRunsOneOutputNameNeverReplaceEachOther)
+{
+    QDir(dir_.path()).mkpath("a");
+    QDir(dir_.path()).mkpath("b");
+    QDir(dir_.path()).mkpath("out");
+    WriteNoise(TempPath("a/p.png"), 640, 400);
+    WriteNoise(TempPath("b/p.png"), 400, 640);
+    for (int round = 0; round < 3; ++round) {
+        QFile::remove(TempPath("out/p_out.png"));
+        Outcome a, b;
+        std::thread other([&] { b = Pictorelle({"--convert", "b/p.png", "--output-dir", "out"}); });
+        a = Pictorelle({"--convert", "a/p.png", "--output-dir", "out"});
+        other.join();
+        ASSERT_EQ(a.status + b.status, 1) << a.err.toStdString() << b.err.toStdString();
+        const Outcome& loser = a.status ? a : b;
+        EXPECT_EQ(loser.err, "pictorelle: " + TempPath("out/p_out.png") + ": file exists; use --overwrite to replace it\n");
+        EXPECT_EQ(DecodeFile(TempPath("out/p_out.png")).width, a.status ? 400 : 640) << "the winner's picture";
+        EXPECT_EQ(QDir(TempPath("out")).entryList(QDir::Files | QDir::Hidden), QStringList{"p_out.png"});
+    }
+}
+
+TEST_F(CommandLineTest, WarningsNameTheirPhotoAndQuietKeepsOnlyErrors)
+{
+    // A JPEG cut short decodes with libjpeg's warning; an AVIF where libheif can write one.
+    WriteNoise(TempPath("whole.jpg"), 320, 240);
+    const QByteArray jpeg = ReadAll(TempPath("whole.jpg"));
+    WriteAll(TempPath("damaged.jpg"), jpeg.left(jpeg.size() * 3 / 4));
+    QStringList photos = {"damaged.jpg", "whole.jpg", "missing.jpg"};
+    try {
+        vips::VImage::black(64, 48, vips::VImage::option()->set("bands", 3))
+            .heifsave(TempPath("small.avif").toLocal8Bit().constData(),
+                      vips::VImage::option()->set("compression", VIPS_FOREIGN_HEIF_COMPRESSION_AV1));
+        photos << "small.avif";
+    } catch (const vips::VError&) {
+        vips_error_clear();
+    }
+    const Outcome loud = Pictorelle(QStringList{"--convert", "--output-dir", "."} + photos);
+    EXPECT_EQ(loud.status, 1);
+    for (const QString& line : loud.err.split('\n', Qt::SkipEmptyParts)) {
+        const bool named = std::any_of(photos.begin(), photos.end(),
+                                       [&](const QString& p) { return line.startsWith("pictorelle: " + p + ": "); });
+        EXPECT_TRUE(named) << line.toStdString();
+    }
+    EXPECT_FALSE(loud.err.contains("VIPS-WARNING")) << loud.err.toStdString();
+    for (const QString& photo : photos)
+        QFile::remove(TempPath(QFileInfo(photo).completeBaseName() + "_out.png"));
+    const Outcome quiet = Pictorelle(QStringList{"--convert", "--quiet", "--output-dir", "."} + photos);
+    EXPECT_EQ(quiet.status, 1);
+    EXPECT_FALSE(quiet.err.contains("warning:")) << quiet.err.toStdString();
+    EXPECT_TRUE(quiet.err.contains("pictorelle: missing.jpg: No such file or directory")) << quiet.err.toStdString();
+    EXPECT_EQ(quiet.out, "");
+}
+
+TEST_F(CommandLineTest, TheLimitOnceAndNoWindowWithoutADisplay)
+{
+    WriteSolid(TempPath("p.png"), 30, 20, {1, 2, 3});
+    const Outcome huge = Pictorelle({"--convert", "p.png", "--width", "100000", "--output-dir", "."});
+    EXPECT_EQ(huge.status, 1);
+    EXPECT_EQ(huge.err, "pictorelle: p.png: an output of 100000 x 66666 pixels is above the limit of 268435456 pixels\n");
+
+    // Qt looking for a display it cannot reach, and nobody naming one.
+    const QString noDisplay = "pictorelle: no display to open the window on; use --convert to convert without a window\n";
+    const Outcome xcb = Pictorelle({"p.png"});
+    EXPECT_EQ(xcb.status, 2);
+    EXPECT_EQ(xcb.err, noDisplay);
+    const Outcome none = Pictorelle({"p.png"}, {{"QT_QPA_PLATFORM", ""}});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_EQ(none.err, noDisplay);
+}
+
+TEST(BatchThreads, LinearInTheCoresTheProcessMayUse)
+{
+    EXPECT_EQ(platform::QuotaCores("max 100000", -1, -1), std::nullopt);
+    EXPECT_EQ(platform::QuotaCores("150000 100000", -1, -1), 1.5);
+    EXPECT_EQ(platform::QuotaCores("", 200000, 100000), 2.0);
+    EXPECT_EQ(platform::QuotaCores("", -1, 100000), std::nullopt);
+    EXPECT_EQ(platform::CoresFromLimits(64, 1.5), 2) << "a 2-core quota on a 64-core machine";
+    EXPECT_EQ(platform::CoresFromLimits(4, 16.0), 4) << "the affinity mask allows fewer";
+    EXPECT_EQ(platform::CoresFromLimits(0, std::nullopt), 1);
+
+    const struct {
+        int cores, photos, sideBySide, pipeline, most;
+    } plans[] = {
+        {64, 1000, 64, 1, 256},  // was 64 conversions x 64 writer threads each, about 4,000
+        {256, 1000, 256, 1, 1024},
+        {2, 40, 2, 1, 8},
+        {8, 2, 2, 4, 20},  // few photos: their pictures get the cores left over
+        {4, 1, 1, 4, 10},
+    };
+    for (const auto& p : plans) {
+        const BatchThreads plan = PlanBatchThreads(p.cores, p.photos);
+        EXPECT_EQ(plan.sideBySide, p.sideBySide) << p.cores;
+        EXPECT_EQ(plan.pipelineThreads, p.pipeline) << p.cores;
+        EXPECT_EQ(plan.writerThreads, p.cores) << p.cores;
+        EXPECT_EQ(plan.most, p.most) << p.cores;
+    }
+}
+
+// The threads of a running batch, counted in /proc, stay within the plan for its cores.
+TEST_F(CommandLineTest, ABatchKeepsItsThreadsWithinThePlan)
+{
+    QStringList args = {"--convert", "--quiet", "--output-dir", "out", "--rotate", "90"};
+    for (int i = 0; i < 40; ++i) {
+        const QString name = QStringLiteral("n%1.png").arg(i);
+        if (i == 0)
+            WriteNoise(TempPath(name), 1200, 800);
+        else
+            QFile::copy(TempPath("n0.png"), TempPath(name));
+        args << name;
+    }
+    QDir(dir_.path()).mkdir("out");
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LANG", "C");
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(dir_.path());
+    process.start(qEnvironmentVariable("PICTORELLE_UNDER_TEST", QStringLiteral(PICTORELLE_BINARY)), args);
+    ASSERT_TRUE(process.waitForStarted());
+    const QString tasks = QStringLiteral("/proc/%1/task").arg(process.processId());
+    qsizetype most = 0;
+    while (!process.waitForFinished(5))
+        most = std::max(most, QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(QDir(TempPath("out")).entryList(QDir::Files).size(), 40);
+    const int fixedFew = 8;  // the main thread, Qt's and GLib's own
+    EXPECT_LE(most, PlanBatchThreads(platform::UsableCores(), 40).most + fixedFew);
+    EXPECT_GT(most, 1) << "sampled while it ran";
+}

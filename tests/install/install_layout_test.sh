@@ -50,9 +50,10 @@ check_layout "$prefix"
 grep -qxF "$prefix/bin/pictorelle" "$build/install_manifest.txt" || fail "the link is not in install_manifest.txt"
 
 # From the command line, through the link: the program finds its language files and converts.
-home="$work/home" && mkdir -p "$home/.config/TOLVARK"
-printf '[Option]\nCurrentLanguage=German_Germany\n' >"$home/.config/TOLVARK/pictorelle.ini"
-message=$(HOME=$home XDG_CONFIG_HOME=$home/.config "$prefix/bin/pictorelle" --convert x.png --width 0 2>&1 >/dev/null)
+# The command line speaks the locale's language.
+home="$work/home" && mkdir -p "$home"
+message=$(HOME=$home XDG_CONFIG_HOME=$home/.config LC_ALL= LC_MESSAGES= LANGUAGE= LANG=de_DE.UTF-8 \
+  "$prefix/bin/pictorelle" --convert x.png --width 0 2>&1 >/dev/null)
 [ $? -eq 2 ] && [ -n "$message" ] && ! grep -q "The output width is invalid" <<<"$message" ||
   fail "a usage error from the installed program is not in the user's language: $message"
 HOME=$home XDG_CONFIG_HOME=$home/.config "$prefix/bin/pictorelle" --convert --quiet --output "$work/out.png" \

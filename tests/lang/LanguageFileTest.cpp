@@ -13,6 +13,7 @@
 #include "lang/CLanguage.h"
 #include "lang/LanguageIdentities.h"
 #include "lang/LanguageName.h"
+#include "lang/LocaleLanguage.h"
 #include "lang/PosixLocale.h"
 #include "lang/ResourceNames.h"
 #include "platform/services/CodePages.h"
@@ -178,6 +179,33 @@ TEST(LanguageNames, EncodingsResolutionEscapesAndTitles)
     EXPECT_EQ(MenuTitleAt("A,B,C", 2), "C");
     EXPECT_EQ(MenuTitleAt("A,B,C", 5), "A,B,C");
     EXPECT_EQ(MenuTitleAt("A,,C", 1), "");
+}
+
+TEST(LocaleLanguage, GettextOrderAndTheMatchingFile)
+{
+    const struct {
+        QString language, lcAll, lcMessages, lang;
+        QStringList locales;
+    } orders[] = {
+        {"", "", "", "de_DE.UTF-8", {"de_DE.UTF-8"}},
+        {"", "fr_FR.UTF-8", "ja_JP.UTF-8", "de_DE.UTF-8", {"fr_FR.UTF-8"}},
+        {"", "", "ja_JP.UTF-8", "de_DE.UTF-8", {"ja_JP.UTF-8"}},
+        {"es:ru", "", "", "de_DE.UTF-8", {"es", "ru", "de_DE.UTF-8"}},
+        {"es:ru", "C.UTF-8", "", "de_DE.UTF-8", {}},  // C is English, whatever LANGUAGE says
+        {"", "", "", "POSIX", {}},
+        {"", "", "", "", {}},
+    };
+    for (const auto& o : orders)
+        EXPECT_EQ(MessageLocales(o.language, o.lcAll, o.lcMessages, o.lang), o.locales) << o.lang.toStdString();
+
+    const QStringList files = {"Chinese_Simplified_unicode", "English", "French_France", "German_Germany",
+                               "Japanese_Japan_utf-8", "Spanish_Spain"};
+    const std::pair<const char*, const char*> matches[] = {
+        {"de_DE.UTF-8", "German_Germany"}, {"de_AT.UTF-8@euro", "German_Germany"}, {"ja_JP.UTF-8", "Japanese_Japan_utf-8"},
+        {"fr", "French_France"}, {"en_GB.UTF-8", "English"}, {"pt_BR.UTF-8", ""}, {"C", ""},
+    };
+    for (const auto& [locale, file] : matches)
+        EXPECT_EQ(LanguageFileFor(files, locale), file) << locale;
 }
 
 TEST_F(LanguageFolder, FindsSortsLoadsAndDecodes)

@@ -3,12 +3,14 @@
 
 #include "platform/imaging/png/PngFilter.h"
 #include "platform/imaging/png/ZlibStrips.h"
+#include "platform/imaging/ImagingThreads.h"
 
 #include <algorithm>
 #include <cmath>
 #include <condition_variable>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <optional>
@@ -320,7 +322,7 @@ bool WriteSrgbChunks(ChunkWriter& out) {
 }
 
 unsigned ThreadCount(const PngWriteOptions& options, const Layout& layout) {
-    unsigned n = options.threads ? options.threads : std::thread::hardware_concurrency();
+    unsigned n = options.threads ? options.threads : static_cast<unsigned>(UsableCores());
     n = std::clamp(n, 1u, kMaxThreads);
     return static_cast<unsigned>(std::min<std::size_t>(n, layout.stripCount));
 }
@@ -354,7 +356,12 @@ bool WritePng(const RgbRows& image, double dpi, const PngSink& sink, const PngWr
 
         StreamTail tail(out);
         if (!tail.begin()) return false;
-        const unsigned threads = ThreadCount(options, *layout);
+        // Helper threads come from the process's shared allowance unless a test arranges them.
+        unsigned threads = ThreadCount(options, *layout);
+        if (!options.threads)
+            threads = TakeWriterThreads(threads);
+        const std::unique_ptr<unsigned, void (*)(unsigned*)> giveBack(
+            options.threads ? nullptr : &threads, [](unsigned* n) { GiveBackWriterThreads(*n); });
         bool ok;
         if (threads <= 1) {
             ok = EncodeOnThisThread(image, *layout, options, tail);

@@ -1,0 +1,15 @@
+#include "app/cli/BatchThreads.h"
+
+#include <algorithm>
+
+BatchThreads PlanBatchThreads(int cores, int photos)
+{
+    BatchThreads plan;
+    cores = std::max(cores, 1);
+    plan.sideBySide = std::clamp(photos, 1, cores);
+    // The cores left over when fewer photos than cores convert go to each picture's libvips threads.
+    plan.pipelineThreads = std::max(1, cores / plan.sideBySide);
+    plan.writerThreads = cores;
+    plan.most = plan.sideBySide * (1 + plan.pipelineThreads + 1) + plan.writerThreads;
+    return plan;
+}

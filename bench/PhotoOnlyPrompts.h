@@ -24,7 +24,7 @@ public:
     int TrackPopupMenu(QMenu&, const QPoint&, QWidget*) override { return 0; }
     int RunDialog(platform::CDialog&) override { return platform::IDCANCEL; }
     bool OpenUrl(const QUrl&) override { return false; }
-    bool StartDetached(const QString&, const QStringList&) override { return false; }
+    void ShowHelp(QWidget*, const QString&) override {}
 
 private:
     QString photo_;

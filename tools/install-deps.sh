@@ -9,7 +9,8 @@ packages=(
   libgtest-dev libgmock-dev
   pngcheck fonts-dejavu-core fonts-droid-fallback
   xvfb xdotool
-  desktop-file-utils appstream librsvg2-bin
+  desktop-file-utils appstream librsvg2-bin libglib2.0-bin
+  qt6-translations-l10n
   clang-14 libclang-rt-14-dev
 )
 # --bench: the tools the benchmark compares with, and the profiler used to find where time goes.

@@ -28,7 +28,8 @@ void COrvanelDlg::OnBnClickedButtonConvert()
         return;
     }
     // The old file is kept until a complete new one replaces it, so a failed conversion loses nothing.
-    if (platform::FileExists(m_strOutputFile)) {
+    // Whatever is there is asked about, even a file the user cannot read.
+    if (platform::AnythingToReplace(m_strOutputFile)) {
         const int answer = Message(Text(IDS_STRING120, {m_strOutputFile}), Text(IDS_MESSAGE_WARNING),
                                    platform::MB_YESNO | platform::MB_ICONEXCLAMATION);
         if (answer != platform::IDYES)

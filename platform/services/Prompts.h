@@ -83,8 +83,8 @@ public:
     virtual int RunDialog(CDialog& dialog) = 0;
     // Hands an address to the desktop's handler for it; false when nothing takes it.
     virtual bool OpenUrl(const QUrl& url) = 0;
-    // Starts program with exactly these arguments, no shell between; false when it cannot start.
-    virtual bool StartDetached(const QString& program, const QStringList& arguments) = 0;
+    // Shows page, a help page on disk, in the program's help viewer beside owner; nothing waits.
+    virtual void ShowHelp(QWidget* owner, const QString& page) = 0;
 };
 
 // The prompts in use: those installed last (the window installs Qt's dialogs), else messages

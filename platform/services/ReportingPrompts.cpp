@@ -26,7 +26,7 @@ std::optional<FontChoice> ReportingPrompts::ChooseFont(const FontDialogRequest&)
 int ReportingPrompts::TrackPopupMenu(QMenu&, const QPoint&, QWidget*) { return 0; }
 int ReportingPrompts::RunDialog(CDialog&) { return IDCANCEL; }
 bool ReportingPrompts::OpenUrl(const QUrl&) { return false; }
-bool ReportingPrompts::StartDetached(const QString&, const QStringList&) { return false; }
+void ReportingPrompts::ShowHelp(QWidget*, const QString&) {}
 
 QString OneLine(const QString& text)
 {

@@ -6,7 +6,6 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMenu>
-#include <QProcess>
 #include <QUrl>
 #include <QMessageBox>
 #include <QScreen>
@@ -15,6 +14,7 @@
 
 #include "platform/ui/CDialog.h"
 #include "platform/ui/FontColourDialog.h"
+#include "platform/ui/HelpWindow.h"
 #include "platform/ui/MenuFromTemplate.h"
 
 namespace platform {
@@ -148,9 +148,9 @@ bool QtPrompts::OpenUrl(const QUrl& url)
     return QDesktopServices::openUrl(url);
 }
 
-bool QtPrompts::StartDetached(const QString& program, const QStringList& arguments)
+void QtPrompts::ShowHelp(QWidget* owner, const QString& page)
 {
-    return QProcess::startDetached(program, arguments);
+    HelpWindow::Show(owner, page);
 }
 
 }  // namespace platform

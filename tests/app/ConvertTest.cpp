@@ -70,18 +70,26 @@ TEST_F(ConvertTest, RadiosChooseTheTurnAndTheSavedLineNamesTheFile)
 
 TEST_F(ConvertTest, AnsweringNoLeavesTheFileAndRendersNothing)
 {
-    const QString out = TempPath("exists.png");
-    WriteAll(out, "precious");
-    OpenWithOutput(WriteSolid(TempPath("p.png"), 20, 10, {1, 2, 3}), out);
+    OpenPhoto(WriteSolid(TempPath("p.png"), 20, 10, {1, 2, 3}));
     SetText(1005, "0");  // would fail if anything were rendered
-    (*prompts_)->QueueAnswer(IDNO);
-    Click(1000);
-    ASSERT_EQ((*prompts_)->Messages().size(), 1u);
-    const PromptRecord q = (*prompts_)->Messages()[0];
-    EXPECT_EQ(q.text, out + " exists. Do you want to replace it?");
-    EXPECT_EQ(q.caption, "Warning");
-    EXPECT_EQ(q.type, 0x34u);
-    EXPECT_EQ(ReadAll(out), "precious");
+    // A file the user cannot read (mode 0200) is asked about as well.
+    for (const QFileDevice::Permissions mode : {QFileDevice::ReadOwner | QFileDevice::WriteOwner,
+                                                QFileDevice::Permissions(QFileDevice::WriteOwner)}) {
+        const QString out = TempPath(QString("exists_%1.png").arg(int(mode)));
+        WriteAll(out, "precious");
+        QFile::setPermissions(out, mode);
+        SetText(1003, out);
+        (*prompts_)->Clear();
+        (*prompts_)->QueueAnswer(IDNO);
+        Click(1000);
+        ASSERT_EQ((*prompts_)->Messages().size(), 1u) << out.toStdString();
+        const PromptRecord q = (*prompts_)->Messages()[0];
+        EXPECT_EQ(q.text, out + " exists. Do you want to replace it?");
+        EXPECT_EQ(q.caption, "Warning");
+        EXPECT_EQ(q.type, 0x34u);
+        QFile::setPermissions(out, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_EQ(ReadAll(out), "precious");
+    }
 }
 
 TEST_F(ConvertTest, AnsweringYesThenFailingKeepsTheOldFile)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/CDialog.h"
+#include "platform/ui/HelpWindow.h"
 #include "platform/ui/MenuFromTemplate.h"
 
 std::vector<PromptRecord> ScriptedPrompts::Messages() const
@@ -128,12 +129,10 @@ bool ScriptedPrompts::OpenUrl(const QUrl& url)
     return Next(urlResults_, false, "address to open");
 }
 
-bool ScriptedPrompts::StartDetached(const QString& program, const QStringList& arguments)
+void ScriptedPrompts::ShowHelp(QWidget* owner, const QString& page)
 {
-    PromptRecord record{PromptRecord::Kind::Program, nullptr, program, {}, 0, {}, {}};
-    record.arguments = arguments;
-    records_.push_back(record);
-    return true;
+    records_.push_back(PromptRecord{PromptRecord::Kind::Help, owner, page, {}, 0, {}, {}});
+    helpWindow_ = platform::HelpWindow::Show(owner, page);
 }
 
 ScopedScriptedPrompts::ScopedScriptedPrompts()

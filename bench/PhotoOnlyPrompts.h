@@ -25,6 +25,7 @@ public:
     int RunDialog(platform::CDialog&) override { return platform::IDCANCEL; }
     bool OpenUrl(const QUrl&) override { return false; }
     void ShowHelp(QWidget*, const QString&) override {}
+    std::unique_ptr<QObject> ShowProgress(QWidget*, const QString&, std::function<void()>) override { return nullptr; }
 
 private:
     QString photo_;

@@ -41,19 +41,22 @@ int OutputSizeMessage(int width, int height)
 }
 
 ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int height, int angle, int flip,
-                                ConversionHost& host)
+                                ConversionHost& host, const std::atomic<bool>* cancel)
 {
     ConversionOutcome outcome;
     if (const int message = OutputSizeMessage(width, height)) {
         host.Tell(message, {});
         return outcome;
     }
-    PhotoConversion conversion(photo, width, height);
+    PhotoConversion conversion(photo, width, height, cancel);
     if (!Succeeded(conversion.SetResolution()))
         host.Tell(IDS_STRING113, {});
     if (!Succeeded(conversion.SetInterpolationMode()))
         host.Tell(IDS_STRING114, {});
-    if (!Succeeded(conversion.DrawPhoto())) {
+    const bool drawn = Succeeded(conversion.DrawPhoto());
+    if ((outcome.cancelled = conversion.Cancelled()))
+        return outcome;
+    if (!drawn) {
         host.Tell(IDS_STRING115, {});
         return outcome;
     }
@@ -66,6 +69,8 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
         host.Tell(IDS_STRING117, {});
         outcome.turned = false;
     }
+    if ((outcome.cancelled = conversion.Cancelled()))
+        return outcome;
 
     // Without a PNG encoder the empty identifier makes the save fail, and that is told.
     platform::Guid encoder{};
@@ -74,9 +79,10 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
     outcome.saveAttempted = true;
     // A path longer than the program keeps is refused rather than saved under a cut name.
     outcome.saved = path.size() <= kMaxPathChars && Succeeded(conversion.Save(path, encoder));
+    outcome.cancelled = !outcome.saved && conversion.Cancelled();
     if (outcome.saved)
         host.Saved(path);
-    else
+    else if (!outcome.cancelled)
         host.Tell(IDS_STRING118, path);
     return outcome;
 }

@@ -1,7 +1,9 @@
 #include "platform/imaging/Bitmap.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <thread>
 
 #include <glib.h>
 #include <vips/vips8>
@@ -13,6 +15,7 @@
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/png/PngWriter.h"
 #include "platform/imaging/RotateInPlace.h"
+#include "platform/imaging/testing/ImagingTestSeams.h"
 
 namespace platform {
 namespace {
@@ -30,12 +33,15 @@ VipsKernel KernelFor(InterpolationMode mode)
 struct RowTarget {
     std::uint8_t* pixels;
     std::size_t stride;
+    const Bitmap* bitmap;
 };
 
 // Receives the rendered rows in order, on libvips' writer thread.
 int CopyRows(VipsRegion* region, VipsRect* area, void* a)
 {
     const auto* target = static_cast<const RowTarget*>(a);
+    if (target->bitmap->Cancelled())
+        return -1;  // libvips stops rendering
     const std::size_t bytes = static_cast<std::size_t>(area->width) * 3;
     for (int y = area->top; y < area->top + area->height; ++y)
         std::memcpy(target->pixels + static_cast<std::size_t>(y) * target->stride + static_cast<std::size_t>(area->left) * 3,
@@ -44,6 +50,13 @@ int CopyRows(VipsRegion* region, VipsRect* area, void* a)
 }
 
 }  // namespace
+
+// A test's slow save: waits until the save is cancelled, or 30 seconds at most.
+void Bitmap::WaitForCancel() const
+{
+    for (int i = 0; i < 3000 && !Cancelled(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
 
 void Bitmap::GFree::operator()(std::uint8_t* p) const
 {
@@ -101,7 +114,7 @@ Status Bitmap::DrawImage(const Image& source)
             rendered->format() != VIPS_FORMAT_UCHAR)
             return Status::GenericError;
         // Rendered straight into our own pixels: no second whole picture.
-        RowTarget target{pixels_.get(), static_cast<std::size_t>(Stride())};
+        RowTarget target{pixels_.get(), static_cast<std::size_t>(Stride()), this};
         if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0)
             return Status::Ok;
         vips_error_clear();
@@ -136,7 +149,12 @@ Status Bitmap::Save(const QString& path, const Guid& encoder) const
     const double dpi = dpiX_;
     try {
         const bool ok = WriteFileAtomically(path, [&](const ByteSink& sink) {
-            return WritePng(rows, dpi, sink);
+            // Refusing the bytes makes the writer fail, and the temporary file goes.
+            return WritePng(rows, dpi, [&](const std::uint8_t* data, std::size_t size) {
+                if (SavesHeld())
+                    WaitForCancel();
+                return !Cancelled() && sink(data, size);
+            });
         });
         return ok ? Status::Ok : Status::Win32Error;
     } catch (const std::exception&) {  // memory running out before the file was started

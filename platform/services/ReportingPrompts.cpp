@@ -28,6 +28,11 @@ int ReportingPrompts::RunDialog(CDialog&) { return IDCANCEL; }
 bool ReportingPrompts::OpenUrl(const QUrl&) { return false; }
 void ReportingPrompts::ShowHelp(QWidget*, const QString&) {}
 
+std::unique_ptr<QObject> ReportingPrompts::ShowProgress(QWidget*, const QString&, std::function<void()>)
+{
+    return nullptr;
+}
+
 QString OneLine(const QString& text)
 {
     static const QRegularExpression breaks(QStringLiteral("\\s*[\\r\\n]+\\s*"));

@@ -21,6 +21,7 @@ public:
     int RunDialog(CDialog& dialog) override;
     bool OpenUrl(const QUrl& url) override;
     void ShowHelp(QWidget* owner, const QString& page) override;
+    std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel) override;
 
 private:
     Report report_;

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QUrl>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QScreen>
 
 #include "platform/ui/ModalPromptScope.h"
@@ -146,6 +147,20 @@ int QtPrompts::RunDialog(CDialog& dialog)
 bool QtPrompts::OpenUrl(const QUrl& url)
 {
     return QDesktopServices::openUrl(url);
+}
+
+std::unique_ptr<QObject> QtPrompts::ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel)
+{
+    auto dialog = std::make_unique<QProgressDialog>(owner);
+    dialog->setWindowTitle(LiteralTitle(owner ? owner->windowTitle() : QString()));
+    dialog->setLabelText(text);
+    dialog->setRange(0, 0);  // how long is not known: a busy bar
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    QObject::connect(dialog.get(), &QProgressDialog::canceled, dialog.get(), std::move(cancel));
+    dialog->show();
+    return dialog;
 }
 
 void QtPrompts::ShowHelp(QWidget* owner, const QString& page)

@@ -1,6 +1,7 @@
 #include "support/ScriptedPrompts.h"
 
 #include <QMenu>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -127,6 +128,16 @@ bool ScriptedPrompts::OpenUrl(const QUrl& url)
 {
     records_.push_back(PromptRecord{PromptRecord::Kind::Url, nullptr, url.toString(), {}, 0, {}, {}});
     return Next(urlResults_, false, "address to open");
+}
+
+std::unique_ptr<QObject> ScriptedPrompts::ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel)
+{
+    records_.push_back(PromptRecord{PromptRecord::Kind::Progress, owner, text, {}, 0, {}, {}});
+    if (progressCancels_ > 0) {
+        --progressCancels_;
+        QTimer::singleShot(0, std::move(cancel));  // as the user's click would come, from the event loop
+    }
+    return nullptr;
 }
 
 void ScriptedPrompts::ShowHelp(QWidget* owner, const QString& page)

@@ -34,14 +34,17 @@ struct RowTarget {
     std::uint8_t* pixels;
     std::size_t stride;
     const Bitmap* bitmap;
+    VipsImage* image;  // what is being rendered
 };
 
 // Receives the rendered rows in order, on libvips' writer thread.
 int CopyRows(VipsRegion* region, VipsRect* area, void* a)
 {
     const auto* target = static_cast<const RowTarget*>(a);
-    if (target->bitmap->Cancelled())
-        return -1;  // libvips stops rendering
+    if (target->bitmap->Cancelled()) {
+        vips_image_set_kill(target->image, TRUE);  // the render threads stop at their next tile
+        return -1;
+    }
     const std::size_t bytes = static_cast<std::size_t>(area->width) * 3;
     for (int y = area->top; y < area->top + area->height; ++y)
         std::memcpy(target->pixels + static_cast<std::size_t>(y) * target->stride + static_cast<std::size_t>(area->left) * 3,
@@ -114,8 +117,9 @@ Status Bitmap::DrawImage(const Image& source)
             rendered->format() != VIPS_FORMAT_UCHAR)
             return Status::GenericError;
         // Rendered straight into our own pixels: no second whole picture.
-        RowTarget target{pixels_.get(), static_cast<std::size_t>(Stride()), this};
-        if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0)
+        RowTarget target{pixels_.get(), static_cast<std::size_t>(Stride()), this, rendered->get_image()};
+        // A cancel that comes as the last rows arrive still fails the drawing.
+        if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0 && !Cancelled())
             return Status::Ok;
         vips_error_clear();
     } catch (const std::exception&) {  // vips::VError, or memory running out

@@ -24,7 +24,8 @@ public:
     int TrackPopupMenu(QMenu&, const QPoint&, QWidget*) override { return 0; }
     int RunDialog(platform::CDialog&) override { return platform::IDCANCEL; }
     bool OpenUrl(const QUrl&) override { return false; }
-    bool StartDetached(const QString&, const QStringList&) override { return false; }
+    void ShowHelp(QWidget*, const QString&) override {}
+    std::unique_ptr<QObject> ShowProgress(QWidget*, const QString&, std::function<void()>) override { return nullptr; }
 
 private:
     QString photo_;

@@ -4,7 +4,7 @@
 #   <prefix>/lib/pictorelle/language/*.ini      the language files, found beside the program
 #   <prefix>/lib/pictorelle/help/               the help pages, found beside the program
 #   <prefix>/bin/pictorelle                     relative symbolic link to ../lib/pictorelle/pictorelle
-#   <prefix>/share/applications/<id>.desktop    the menu entry
+#   <prefix>/share/applications/<id>.desktop    the menu entry, its Exec the program's absolute path
 #   <prefix>/share/metainfo/<id>.metainfo.xml   the software-centre description
 #   <prefix>/share/icons/hicolor/*/apps/<id>.*  the icon, 16 to 256 pixels and scalable
 #   <prefix>/share/man/man1/pictorelle.1.gz     the manual page, made from --help (InstallDocs.cmake)
@@ -43,7 +43,14 @@ install(CODE "
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${CMAKE_INSTALL_PREFIX}/bin/pictorelle\")
 ")
 
-install(FILES data/${PICTORELLE_APP_ID}.desktop DESTINATION share/applications)
+install(CODE "
+  get_filename_component(prefix \"\${CMAKE_INSTALL_PREFIX}\" ABSOLUTE)
+  set(SOURCE \"${CMAKE_CURRENT_SOURCE_DIR}/data/${PICTORELLE_APP_ID}.desktop\")
+  set(PROGRAM \"\${prefix}/${PICTORELLE_INSTALL_DIR}/pictorelle\")
+  set(DESTINATION \"\$ENV{DESTDIR}\${prefix}/share/applications/${PICTORELLE_APP_ID}.desktop\")
+  include(\"${CMAKE_CURRENT_SOURCE_DIR}/cmake/InstallDesktopEntry.cmake\")
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${prefix}/share/applications/${PICTORELLE_APP_ID}.desktop\")
+")
 install(FILES data/${PICTORELLE_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 foreach(size 16 22 24 32 48 64 128 256)
   install(FILES data/icons/hicolor/${size}x${size}/apps/${PICTORELLE_APP_ID}.png

@@ -46,19 +46,22 @@ int OutputSizeMessage(int width, int height)
 }
 
 ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int height, int angle, int flip,
-                                ConversionHost& host)
+                                ConversionHost& host, const std::atomic<bool>* cancel)
 {
     ConversionOutcome outcome;
     if (const int message = OutputSizeMessage(width, height)) {
         host.Tell(message, {});
         return outcome;
     }
-    PhotoConversion conversion(photo, width, height);
+    PhotoConversion conversion(photo, width, height, cancel);
     if (!Succeeded(conversion.SetResolution()))
         host.Tell(IDS_STRING113, {});
     if (!Succeeded(conversion.SetInterpolationMode()))
         host.Tell(IDS_STRING114, {});
-    if (!Succeeded(conversion.DrawPhoto())) {
+    const bool drawn = Succeeded(conversion.DrawPhoto());
+    if ((outcome.cancelled = conversion.Cancelled()))
+        return outcome;
+    if (!drawn) {
         host.Tell(IDS_STRING115, {});
         return outcome;
     }
@@ -71,6 +74,8 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
         host.Tell(IDS_STRING117, {});
         outcome.turned = false;
     }
+    if ((outcome.cancelled = conversion.Cancelled()))
+        return outcome;
 
     // Without a PNG encoder the empty identifier makes the save fail, and that is told.
     platform::Guid encoder{};
@@ -82,11 +87,13 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
     const platform::Status saved =
         path.size() <= kMaxPathChars ? conversion.Save(path, encoder, publish) : platform::Status::GenericError;
     outcome.saved = Succeeded(saved);
+    outcome.cancelled = !outcome.saved && conversion.Cancelled();
+    // A cancelled conversion was ended by the user, who needs no message about it.
     if (outcome.saved)
         host.Saved(path);
-    else if (saved == platform::Status::OutputExists)
+    else if (!outcome.cancelled && saved == platform::Status::OutputExists)
         host.OutputExists(path);
-    else
+    else if (!outcome.cancelled)
         host.Tell(IDS_STRING118, path);
     return outcome;
 }

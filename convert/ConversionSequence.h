@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <optional>
 
 #include <QColor>
@@ -43,14 +44,16 @@ struct ConversionOutcome {
     bool saved = false;
     bool textDrawn = true;       // false: a text line was asked for and could not be drawn
     bool turned = true;          // false: the rotation or flip failed and the picture was saved unturned
+    bool cancelled = false;      // stopped at the caller's word: nothing told, nothing written
 };
 
 // Converts the photo's active frame into a width x height PNG, turned by angle (0, 90, 180, 270)
 // and flip (0 none, 1 horizontal, 2 vertical): the size check, the picture with the photo's
 // resolution, the drawing, the text, the turn and the save, in that order. A failed step is told;
-// the size, the drawing and the save stop the sequence, the others let it go on.
+// the size, the drawing and the save stop the sequence, the others let it go on. Once cancel is
+// set the sequence stops where it is, quietly, and any old output stays as it was.
 ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int height, int angle, int flip,
-                                ConversionHost& host);
+                                ConversionHost& host, const std::atomic<bool>* cancel = nullptr);
 
 // The message an output size calls for before anything is drawn: 111 for the width, 112 for the
 // height, 0 when both are positive.

@@ -4,9 +4,15 @@
 #include "platform/imaging/Bitmap.h"
 #include "platform/imaging/TextDrawing.h"
 
-PhotoConversion::PhotoConversion(const PhotoDocument& photo, int width, int height)
+PhotoConversion::PhotoConversion(const PhotoDocument& photo, int width, int height, const std::atomic<bool>* cancel)
     : photo_(photo), bitmap_(platform::Bitmap::Create(width, height))
 {
+    bitmap_->SetCancel(cancel);
+}
+
+bool PhotoConversion::Cancelled() const
+{
+    return bitmap_->Cancelled();
 }
 
 PhotoConversion::~PhotoConversion() = default;

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <memory>
 
 #include <QColor>
@@ -21,8 +22,8 @@ class Bitmap;
 class PhotoConversion {
 public:
     // Makes the black output picture of width x height; when that cannot be allocated every
-    // step fails.
-    PhotoConversion(const PhotoDocument& photo, int width, int height);
+    // step fails. Once cancel is set (from any thread) the drawing and the save stop and fail.
+    PhotoConversion(const PhotoDocument& photo, int width, int height, const std::atomic<bool>* cancel = nullptr);
     ~PhotoConversion();
     PhotoConversion(const PhotoConversion&) = delete;
     PhotoConversion& operator=(const PhotoConversion&) = delete;
@@ -40,6 +41,7 @@ public:
     // Publish::OnlyNew not at all (Status::OutputExists).
     platform::Status Save(const QString& path, const platform::Guid& encoder,
                           platform::Publish publish = platform::Publish::Replace) const;
+    bool Cancelled() const;
 
 private:
     friend class PhotoConversionProbe;  // tests look at the picture between the steps

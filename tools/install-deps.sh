@@ -9,7 +9,8 @@ packages=(
   libgtest-dev libgmock-dev liblcms2-dev
   pngcheck fonts-dejavu-core fonts-droid-fallback valgrind
   xvfb xdotool
-  desktop-file-utils appstream librsvg2-bin
+  desktop-file-utils appstream librsvg2-bin libglib2.0-bin
+  qt6-translations-l10n
   help2man man-db dpkg-dev file lintian
   clang-14 libclang-rt-14-dev
 )

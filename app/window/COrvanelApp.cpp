@@ -1,12 +1,21 @@
 #include "app/window/COrvanelApp.h"
 
+#include <QGuiApplication>
+
+#include "app/window/Addresses.h"
+
 #include "app/window/COrvanelDlg.h"
+#include "lang/CLanguage.h"
 #include "lang/UserLanguage.h"
+#include "lang/ui/QtTranslation.h"
 #include "platform/services/SettingsStore.h"
 
 bool COrvanelApp::InitInstance(const QString& photo)
 {
     LoadUserLanguage();
+    LoadQtTranslation(theLanguage.GetCurrentLanguage());
+    // Docks and task bars match the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryName));
     COrvanelDlg dlg;
     dlg.SetPhotoToOpen(photo);
     dlg.DoModal();

@@ -9,6 +9,7 @@
 #include "lang/CLanguage.h"
 #include "platform/services/SettingsStore.h"
 #include "platform/services/SystemInfo.h"
+#include "platform/ui/KeyboardContextMenu.h"
 #include "platform/ui/PaintArea.h"
 #include "platform/services/TextToLong.h"
 #include "res/DialogTemplates.h"
@@ -134,6 +135,8 @@ bool COrvanelDlg::OnInitDialog()
     if (QWidget* preview = GetDlgItem(IDC_STATIC_PREVIEW))
         preview->setAccessibleName(QStringLiteral("Photo preview"));
     NameEditsAfterLabels();
+    // The Menu key and Shift+F10 open the right-click menu wherever the focus is.
+    platform::KeyboardContextMenu::Install(*this, [this](const QPoint& point) { ShowLanguageMenu(point); });
     GotoDlgCtrl(IDC_BUTTON_OPEN_PHOTO);
     return true;
 }

@@ -13,6 +13,7 @@
 
 class PhotoConversion;
 class QMenu;
+class QUrl;
 
 // The main window: the photo, its frames, the output and the conversion.
 class COrvanelDlg : public platform::CDialog {
@@ -25,6 +26,8 @@ public:
     void OnBnClickedButtonOpenPhoto();
     // Everything Open Photo does once a path is chosen: the file manager's and a drop's way in.
     void OpenChosenPhoto(const QString& path);
+    // A dropped file, opened once the drop has returned.
+    void OpenDroppedPhoto(const QUrl& url);
     // A photo named when the program started, opened once the window shows.
     void SetPhotoToOpen(const QString& path) { m_photoToOpen = path; }
     void OnCbnSelchangeFrameDimension();
@@ -91,7 +94,6 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void BuildMessageMap();

@@ -1,11 +1,13 @@
 // The main window's conversion commands: Convert and Browse.
 #include "app/window/COrvanelDlg.h"
+#include "app/window/WindowThreadHost.h"
 #include "convert/PrintSaved.h"
 #include "convert/ConversionSequence.h"
 #include "convert/PhotoPaths.h"
 #include "platform/files/FileSystem.h"
 #include "platform/services/SettingsStore.h"
 #include "platform/services/TextToLong.h"
+#include "platform/ui/BackgroundWork.h"
 #include "platform/ui/WaitCursor.h"
 #include "res/ResourceIds.h"
 #include "settings/FontRecordConversion.h"
@@ -28,7 +30,8 @@ void COrvanelDlg::OnBnClickedButtonConvert()
         return;
     }
     // The old file is kept until a complete new one replaces it, so a failed conversion loses nothing.
-    if (platform::FileExists(m_strOutputFile)) {
+    // Whatever is there is asked about, even a file the user cannot read.
+    if (platform::AnythingToReplace(m_strOutputFile)) {
         const int answer = Message(Text(IDS_STRING120, {m_strOutputFile}), Text(IDS_MESSAGE_WARNING),
                                    platform::MB_YESNO | platform::MB_ICONEXCLAMATION);
         if (answer != platform::IDYES)
@@ -87,9 +90,16 @@ int COrvanelDlg::ConvertPhoto()
     m_nOutputWidth = ReadIntEdit(IDC_EDIT_OUTPUT_WIDTH, kSizeEditChars);
     m_nOutputHeight = ReadIntEdit(IDC_EDIT_OUTPUT_HEIGHT, kSizeEditChars);
     ConversionInWindow host(*this);
-    return RunConversion(m_photo, m_nOutputWidth, m_nOutputHeight, m_nRotateAngel, m_nFlipType, host).saveAttempted
-               ? 1
-               : 0;
+    // The work runs beside the window, which keeps painting; its questions and messages come
+    // back to the window's thread in their order. Cancel stops it with nothing written.
+    platform::BackgroundWork work(*this, m_strOutputFile);
+    WindowThreadHost hostFromWork(host, work);
+    ConversionOutcome outcome;
+    work.Run([&] {
+        outcome = RunConversion(m_photo, m_nOutputWidth, m_nOutputHeight, m_nRotateAngel, m_nFlipType, hostFromWork,
+                                &work.CancelFlag());
+    });
+    return outcome.saveAttempted ? 1 : 0;
 }
 
 void COrvanelDlg::OnBnClickedButtonOutputFileBrowse()

@@ -2,13 +2,25 @@
 // dropped onto the window.
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
+#include <QFile>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
 
 #include "app/window/COrvanelDlg.h"
+#include "platform/files/FileSystem.h"
 #include "res/ResourceIds.h"
+
+namespace {
+
+// The path's bytes as the address carries them: QUrl::toLocalFile() would decode them as UTF-8
+// and lose any that are not.
+QByteArray LocalPathBytes(const QUrl& url)
+{
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+}
+
+}  // namespace
 
 void COrvanelDlg::showEvent(QShowEvent* event)
 {
@@ -38,11 +50,19 @@ void COrvanelDlg::dropEvent(QDropEvent* event)
     if (urls.isEmpty())
         return;
     event->acceptProposedAction();
-    const QUrl& first = urls.first();  // several files: the first one
-    const QString path = first.isLocalFile() ? first.toLocalFile() : QString();
+    const QUrl first = urls.first();  // several files: the first one
+    // The program the file came from waits until the drop returns: the photo is opened, and any
+    // message shown, from the event loop afterwards.
+    QTimer::singleShot(0, this, [this, first] { OpenDroppedPhoto(first); });
+}
+
+void COrvanelDlg::OpenDroppedPhoto(const QUrl& url)
+{
+    // The name as a file dialog would give it, so a name that is not UTF-8 opens as in Open Photo.
+    const QString path = url.isLocalFile() ? QFile::decodeName(LocalPathBytes(url)) : QString();
     // What cannot be a photo is told so and changes nothing, not even the remembered folder.
-    if (path.isEmpty() || !QFileInfo(path).isFile() || !QFileInfo(path).isReadable()) {
-        Message(Text(IDS_STRING126), path.isEmpty() ? first.toString() : path);
+    if (path.isEmpty() || !platform::FileExists(path)) {
+        Message(Text(IDS_STRING126), path.isEmpty() ? url.toString() : path);
         return;
     }
     OpenChosenPhoto(path);

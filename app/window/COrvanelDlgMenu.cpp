@@ -2,7 +2,6 @@
 // About, help, the home page, and names for a screen reader.
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -12,7 +11,9 @@
 #include "app/window/Addresses.h"
 #include "app/window/CAboutDlg.h"
 #include "app/window/COrvanelDlg.h"
+#include "app/window/HelpPage.h"
 #include "lang/CLanguage.h"
+#include "lang/ui/QtTranslation.h"
 #include "platform/ui/MenuFromTemplate.h"
 #include "res/MenuTemplates.h"
 #include "res/ResourceIds.h"
@@ -41,13 +42,6 @@ void COrvanelDlg::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     platform::CDialog::mouseReleaseEvent(event);
-}
-
-void COrvanelDlg::contextMenuEvent(QContextMenuEvent* event)
-{
-    // The menu key and Shift+F10 open the same menu; the mouse opens it on release, above.
-    if (event->reason() == QContextMenuEvent::Keyboard)
-        ShowLanguageMenu(event->pos());
 }
 
 void COrvanelDlg::ShowLanguageMenu(const QPoint& point)
@@ -102,6 +96,7 @@ void COrvanelDlg::OnLanguageCommand(int id)
 void COrvanelDlg::OnSelectLanguage(int id)
 {
     theLanguage.SetLanguage(theLanguage.GetLanguageName(id - ID_LANGUAGE_FIRST));
+    LoadQtTranslation(theLanguage.GetCurrentLanguage());
     theLanguage.ApplyToDialog(*this, IDD_PROGRAM_PNG_CAPTION);
     NameEditsAfterLabels();
 }
@@ -123,10 +118,10 @@ void COrvanelDlg::OnBnClickedButtonHomepage()
 
 void COrvanelDlg::OnBnClickedButtonHelp()
 {
-    // The desktop's viewer for the page, started with the path as one argument: a folder with
-    // spaces or shell characters in its name is harmless. Nothing is said when it fails.
-    const QString page = theLanguage.BaseFolder() + QStringLiteral("/help/Introduction.htm");
-    platform::CurrentPrompts().StartDetached(QStringLiteral("xdg-open"), {page});
+    // The program's own viewer, in the current language where the pages exist; nothing is said
+    // when the page is missing.
+    platform::CurrentPrompts().ShowHelp(
+        this, HelpIntroductionPage(theLanguage.BaseFolder(), theLanguage.GetCurrentLanguage()));
 }
 
 void COrvanelDlg::NameEditsAfterLabels()

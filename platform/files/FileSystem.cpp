@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include "platform/files/LocalFileName.h"
 #include "platform/files/OpenRegularFile.h"
 
 namespace platform {
@@ -21,7 +22,16 @@ bool StatOf(const QString& path, struct stat& st)
 
 bool FileExists(const QString& path)
 {
-    return static_cast<bool>(OpenRegularFile(QFile::encodeName(path)));
+    return static_cast<bool>(OpenRegularFile(LocalFileName(path)));
+}
+
+bool AnythingToReplace(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (name.isEmpty() || name.contains('\0') || ::lstat(name.constData(), &st) != 0)
+        return false;
+    return !(StatOf(path, st) && S_ISDIR(st.st_mode));
 }
 
 bool IsSpecialFile(const QString& path)

@@ -1,7 +1,9 @@
 #include "platform/imaging/Bitmap.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <thread>
 
 #include <glib.h>
 #include <vips/vips8>
@@ -17,6 +19,7 @@
 #include "platform/imaging/TileFailures.h"
 #include "platform/imaging/VipsGuard.h"
 #include "platform/imaging/frames/PhotoOrientation.h"
+#include "platform/imaging/testing/ImagingTestSeams.h"
 
 namespace platform {
 namespace {
@@ -34,12 +37,18 @@ VipsKernel KernelFor(InterpolationMode mode)
 struct RowTarget {
     std::uint8_t* pixels;
     std::size_t stride;
+    const Bitmap* bitmap;
+    VipsImage* image;  // what is being rendered
 };
 
 // Receives the rendered rows in order, on libvips' writer thread.
 int CopyRows(VipsRegion* region, VipsRect* area, void* a)
 {
     const auto* target = static_cast<const RowTarget*>(a);
+    if (target->bitmap->Cancelled()) {
+        vips_image_set_kill(target->image, TRUE);  // the render threads stop at their next tile
+        return -1;
+    }
     const std::size_t bytes = static_cast<std::size_t>(area->width) * 3;
     for (int y = area->top; y < area->top + area->height; ++y)
         std::memcpy(target->pixels + static_cast<std::size_t>(y) * target->stride + static_cast<std::size_t>(area->left) * 3,
@@ -48,6 +57,13 @@ int CopyRows(VipsRegion* region, VipsRect* area, void* a)
 }
 
 }  // namespace
+
+// A test's slow save: waits until the save is cancelled, or 30 seconds at most.
+void Bitmap::WaitForCancel() const
+{
+    for (int i = 0; i < 3000 && !Cancelled(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
 
 void Bitmap::GFree::operator()(std::uint8_t* p) const
 {
@@ -113,8 +129,9 @@ Status Bitmap::DrawImage(const Image& source)
                 rendered->format() != VIPS_FORMAT_UCHAR)
                 return Status::GenericError;
             // Rendered straight into our own pixels: no second whole picture.
-            RowTarget target{pixels_.get(), static_cast<std::size_t>(width) * 3};
-            if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0)
+            RowTarget target{pixels_.get(), static_cast<std::size_t>(width) * 3, this, rendered->get_image()};
+            // A cancel that comes as the last rows arrive still fails the drawing.
+            if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0 && !Cancelled())
                 return Status::Ok;
             vips_error_clear();
             return Status::OutOfMemory;
@@ -153,7 +170,14 @@ Status Bitmap::Save(const QString& path, const Guid& encoder, Publish publish) c
         return Status::FileNotFound;
     const RgbRows rows{pixels_.get(), width_, height_, Stride()};
     const double dpi = dpiX_;
-    const auto produce = [&](const ByteSink& sink) { return WritePng(rows, dpi, sink); };
+    // Refusing the bytes makes the writer fail, and the temporary file goes.
+    const auto produce = [&](const ByteSink& sink) {
+        return WritePng(rows, dpi, [&](const std::uint8_t* data, std::size_t size) {
+            if (SavesHeld())
+                WaitForCancel();
+            return !Cancelled() && sink(data, size);
+        });
+    };
     try {
         if (publish == Publish::OnlyNew) {
             switch (WriteNewFile(path, produce)) {

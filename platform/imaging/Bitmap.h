@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <memory>
 
@@ -32,6 +33,10 @@ public:
     float VerticalResolution() const { return dpiY_; }
 
     Status SetInterpolationMode(InterpolationMode mode);
+    // A flag that, once set (from any thread), makes the drawing and the save under way stop and
+    // fail; a save stopped so leaves any old file as it was.
+    void SetCancel(const std::atomic<bool>* cancel) { cancel_ = cancel; }
+    bool Cancelled() const { return cancel_ && cancel_->load(); }
     // The whole active frame of source stretched over the whole bitmap, composited onto black.
     Status DrawImage(const Image& source);
     Status RotateFlip(RotateFlipType type);
@@ -44,6 +49,7 @@ private:
         void operator()(std::uint8_t* p) const;
     };
     Bitmap() = default;
+    void WaitForCancel() const;
 
     int width_ = 0;
     int height_ = 0;
@@ -51,6 +57,7 @@ private:
     float dpiY_ = 96.0f;
     InterpolationMode interpolation_ = InterpolationMode::Default;
     std::unique_ptr<std::uint8_t, GFree> pixels_;
+    const std::atomic<bool>* cancel_ = nullptr;
 };
 
 }  // namespace platform

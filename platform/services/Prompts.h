@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 class QMenu;
+class QObject;
 class QPoint;
 class QUrl;
 class QWidget;
@@ -83,8 +85,12 @@ public:
     virtual int RunDialog(CDialog& dialog) = 0;
     // Hands an address to the desktop's handler for it; false when nothing takes it.
     virtual bool OpenUrl(const QUrl& url) = 0;
-    // Starts program with exactly these arguments, no shell between; false when it cannot start.
-    virtual bool StartDetached(const QString& program, const QStringList& arguments) = 0;
+    // Shows page, a help page on disk, in the program's help viewer beside owner; nothing waits.
+    virtual void ShowHelp(QWidget* owner, const QString& page) = 0;
+    // Shows that long work runs, with text and a Cancel button that calls cancel, until the
+    // returned object is destroyed; nothing waits.
+    virtual std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text,
+                                                  std::function<void()> cancel) = 0;
 };
 
 // The prompts in use: those installed last (the window installs Qt's dialogs), else messages

@@ -26,7 +26,12 @@ std::optional<FontChoice> ReportingPrompts::ChooseFont(const FontDialogRequest&)
 int ReportingPrompts::TrackPopupMenu(QMenu&, const QPoint&, QWidget*) { return 0; }
 int ReportingPrompts::RunDialog(CDialog&) { return IDCANCEL; }
 bool ReportingPrompts::OpenUrl(const QUrl&) { return false; }
-bool ReportingPrompts::StartDetached(const QString&, const QStringList&) { return false; }
+void ReportingPrompts::ShowHelp(QWidget*, const QString&) {}
+
+std::unique_ptr<QObject> ReportingPrompts::ShowProgress(QWidget*, const QString&, std::function<void()>)
+{
+    return nullptr;
+}
 
 QString OneLine(const QString& text)
 {

@@ -20,7 +20,8 @@ public:
     int TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget* owner) override;
     int RunDialog(CDialog& dialog) override;
     bool OpenUrl(const QUrl& url) override;
-    bool StartDetached(const QString& program, const QStringList& arguments) override;
+    void ShowHelp(QWidget* owner, const QString& page) override;
+    std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel) override;
 
 private:
     Report report_;

@@ -90,7 +90,14 @@ void CDialog::BuildControls()
             w = e;
             break;
         }
-        case ControlKind::Label: w = new QLabel(c.text, this); break;
+        case ControlKind::Label: {
+            auto* l = new QLabel(c.text, this);
+            // Labels show file names, font names and language texts: never markup, never an image
+            // that rich text would load from the working folder.
+            l->setTextFormat(Qt::PlainText);
+            w = l;
+            break;
+        }
         case ControlKind::GroupBox: w = new QGroupBox(c.text, this); break;
         case ControlKind::RadioButton: {
             auto* rb = new QRadioButton(c.text, this);

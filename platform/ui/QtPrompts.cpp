@@ -6,15 +6,16 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMenu>
-#include <QProcess>
 #include <QUrl>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QScreen>
 
 #include "platform/ui/ModalPromptScope.h"
 
 #include "platform/ui/CDialog.h"
 #include "platform/ui/FontColourDialog.h"
+#include "platform/ui/HelpWindow.h"
 #include "platform/ui/MenuFromTemplate.h"
 
 namespace platform {
@@ -148,9 +149,23 @@ bool QtPrompts::OpenUrl(const QUrl& url)
     return QDesktopServices::openUrl(url);
 }
 
-bool QtPrompts::StartDetached(const QString& program, const QStringList& arguments)
+std::unique_ptr<QObject> QtPrompts::ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel)
 {
-    return QProcess::startDetached(program, arguments);
+    auto dialog = std::make_unique<QProgressDialog>(owner);
+    dialog->setWindowTitle(LiteralTitle(owner ? owner->windowTitle() : QString()));
+    dialog->setLabelText(text);
+    dialog->setRange(0, 0);  // how long is not known: a busy bar
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    QObject::connect(dialog.get(), &QProgressDialog::canceled, dialog.get(), std::move(cancel));
+    dialog->show();
+    return dialog;
+}
+
+void QtPrompts::ShowHelp(QWidget* owner, const QString& page)
+{
+    HelpWindow::Show(owner, page);
 }
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/imaging/testing/ImagingTestSeams.h"
 #include "platform/services/SettingsStore.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"
@@ -70,18 +71,26 @@ TEST_F(ConvertTest, RadiosChooseTheTurnAndTheSavedLineNamesTheFile)
 
 TEST_F(ConvertTest, AnsweringNoLeavesTheFileAndRendersNothing)
 {
-    const QString out = TempPath("exists.png");
-    WriteAll(out, "precious");
-    OpenWithOutput(WriteSolid(TempPath("p.png"), 20, 10, {1, 2, 3}), out);
+    OpenPhoto(WriteSolid(TempPath("p.png"), 20, 10, {1, 2, 3}));
     SetText(1005, "0");  // would fail if anything were rendered
-    (*prompts_)->QueueAnswer(IDNO);
-    Click(1000);
-    ASSERT_EQ((*prompts_)->Messages().size(), 1u);
-    const PromptRecord q = (*prompts_)->Messages()[0];
-    EXPECT_EQ(q.text, out + " exists. Do you want to replace it?");
-    EXPECT_EQ(q.caption, "Warning");
-    EXPECT_EQ(q.type, 0x34u);
-    EXPECT_EQ(ReadAll(out), "precious");
+    // A file the user cannot read (mode 0200) is asked about as well.
+    for (const QFileDevice::Permissions mode : {QFileDevice::ReadOwner | QFileDevice::WriteOwner,
+                                                QFileDevice::Permissions(QFileDevice::WriteOwner)}) {
+        const QString out = TempPath(QString("exists_%1.png").arg(int(mode)));
+        WriteAll(out, "precious");
+        QFile::setPermissions(out, mode);
+        SetText(1003, out);
+        (*prompts_)->Clear();
+        (*prompts_)->QueueAnswer(IDNO);
+        Click(1000);
+        ASSERT_EQ((*prompts_)->Messages().size(), 1u) << out.toStdString();
+        const PromptRecord q = (*prompts_)->Messages()[0];
+        EXPECT_EQ(q.text, out + " exists. Do you want to replace it?");
+        EXPECT_EQ(q.caption, "Warning");
+        EXPECT_EQ(q.type, 0x34u);
+        QFile::setPermissions(out, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_EQ(ReadAll(out), "precious");
+    }
 }
 
 TEST_F(ConvertTest, AnsweringYesThenFailingKeepsTheOldFile)
@@ -109,6 +118,36 @@ TEST_F(ConvertTest, AnsweringYesThenFailingKeepsTheOldFile)
     Click(1000);
     EXPECT_EQ(DecodeFile(out).width, 20) << "Yes with a good conversion replaces the file";
     EXPECT_EQ(FilesInDir(), (QStringList{"exists.png", "p.png"})) << "no temporary file is left";
+}
+
+TEST_F(ConvertTest, LongConversionShowsProgressAndCancelKeepsTheOldFile)
+{
+    const QString out = TempPath("exists.png");
+    WriteAll(out, "precious");
+    OpenWithOutput(WriteSolid(TempPath("p.png"), 20, 10, {1, 2, 3}), out);
+    platform::HoldSavesUntilCancelled(true);  // the save waits, its temporary file open, for Cancel
+    (*prompts_)->QueueAnswer(IDYES);
+    (*prompts_)->QueueProgressCancel();
+    const auto start = std::chrono::steady_clock::now();
+    ::testing::internal::CaptureStdout();
+    Click(1000);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    platform::HoldSavesUntilCancelled(false);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900)) << "not before a second";
+    const auto progress = (*prompts_)->OfKind(PromptRecord::Kind::Progress);
+    ASSERT_EQ(progress.size(), 1u);
+    EXPECT_EQ(progress[0].owner, dlg_.get());
+    EXPECT_EQ(Texts().size(), 1u) << "the question only: a cancelled conversion says nothing";
+    EXPECT_EQ(ReadAll(out), "precious");
+    EXPECT_EQ(FilesInDir(), (QStringList{"exists.png", "p.png"})) << "no temporary file is left";
+
+    // Converting again without the hold is quick, shows no progress, and replaces the file.
+    (*prompts_)->QueueAnswer(IDYES);
+    ::testing::internal::CaptureStdout();
+    Click(1000);
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ((*prompts_)->OfKind(PromptRecord::Kind::Progress).size(), 1u);
+    EXPECT_EQ(DecodeFile(out).width, 20);
 }
 
 TEST_F(ConvertTest, SaveFailuresReportTheirPathAndLeaveNothing)

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
 
 #include "platform/imaging/testing/ImagingTestSeams.h"
 #include "res/ResourceIds.h"
@@ -76,6 +78,12 @@ TEST_F(PhotoFileNameTest, EachNameOpensTheFileItNames)
         EXPECT_TRUE((*prompts_)->MessageTexts().isEmpty()) << row.name.constData();
         EXPECT_EQ(TextOf(IDC_EDIT_OUTPUT_WIDTH), QString::number(row.width)) << row.name.constData();
         EXPECT_EQ(TextOf(IDC_EDIT_OUTPUT_HEIGHT), QString::number(row.height)) << row.name.constData();
+        if (row.name.startsWith('<')) {
+            // The information line shows the name's characters, not what they would mark up.
+            const auto* info = qobject_cast<QLabel*>(dlg_->GetDlgItem(IDC_STATIC_PHOTO_INFO));
+            EXPECT_EQ(info->text(), QString("<b>%s %d 100%<i>.png 33 * 21"));
+            EXPECT_GE(info->sizeHint().width(), QFontMetrics(info->font()).horizontalAdvance(info->text()));
+        }
     }
 }
 

@@ -1,4 +1,6 @@
 // Photos from outside the window: named when the program starts, and dropped onto it.
+#include <cstdio>
+
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
@@ -22,7 +24,10 @@ protected:
         QApplication::sendEvent(dlg_.get(), &enter);
         ASSERT_TRUE(enter.isAccepted()) << "the cursor shows the drop is welcome";
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        const std::size_t before = (*prompts_)->Records().size();
         QApplication::sendEvent(dlg_.get(), &drop);
+        EXPECT_EQ((*prompts_)->Records().size(), before) << "the program the file came from is not kept waiting";
+        QCoreApplication::processEvents();
     }
     QString LastPhotoFolder() const
     {
@@ -60,6 +65,13 @@ TEST_F(PhotoFromOutsideTest, DroppedFilesOpenTheFirstAndRefuseWhatIsNoFile)
     const QString b = WriteSolid(TempPath("b.png"), 10, 10, {1, 2, 3});
     Drop({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)});
     EXPECT_EQ(TextOf(1009), "a.png 30 * 20");
+    // A name that is not UTF-8 opens as Open Photo opens it.
+    const QByteArray latin1 = QFile::encodeName(dir_.path()) + "/caf\xe9.png";
+    ASSERT_EQ(::rename(QFile::encodeName(b).constData(), latin1.constData()), 0);
+    Drop({QUrl::fromEncoded("file://" + latin1.toPercentEncoding("/"))});
+    EXPECT_TRUE(TextOf(1009).endsWith(".png 10 * 10")) << TextOf(1009).toStdString();
+    std::remove(latin1.constData());  // the temporary folder cannot list it to remove it
+    Drop({QUrl::fromLocalFile(a)});
 
     QDir(dir_.path()).mkdir("folder");
     const struct {

@@ -4,14 +4,20 @@
 #include <QAccessibleActionInterface>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
 
 #include "app/window/Addresses.h"
 #include "app/window/CAboutDlg.h"
+#include "app/window/HelpPage.h"
 #include "lang/BaseFolder.h"
 #include "lang/CLanguage.h"
+#include "platform/ui/HelpWindow.h"
+#include "platform/ui/QtPrompts.h"
 #include "platform/services/SettingsStore.h"
 #include "res/ResourceIds.h"
 #include "support/CLanguageProbe.h"
@@ -43,6 +49,22 @@ protected:
         dlg_->Create();
         dlg_->show();
     }
+    // The Yes and No buttons of a real message box, which is then answered No.
+    QStringList QtMessageBoxButtons()
+    {
+        QStringList texts;
+        QTimer::singleShot(0, [&texts] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    texts << box->button(QMessageBox::Yes)->text().remove('&')
+                          << box->button(QMessageBox::No)->text().remove('&');
+                    box->button(QMessageBox::No)->click();
+                }
+            }
+        });
+        EXPECT_EQ(platform::QtPrompts().MessageBox(dlg_.get(), "?", "?", platform::MB_YESNO), platform::IDNO);
+        return texts;
+    }
     void RightClickOn(QWidget* w, QPoint at = {2, 2})
     {
         QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::RightButton, Qt::NoButton,
@@ -64,6 +86,7 @@ TEST_F(WholeProgramTest, LanguageMenuListsChecksAndSwitches)
     EXPECT_EQ(menus[0].menuIds, (std::vector<int>{-1, 45400, 45401, 32772, 32771}));
     EXPECT_EQ(TextOf(1000), "Umwandeln");
     EXPECT_EQ(dlg_->GetDlgItem(1005)->accessibleName(), "Breite:") << "names follow the language";
+    EXPECT_EQ(QtMessageBoxButtons(), (QStringList{"Ja", "Nein"})) << "Qt's own texts follow it too";
 
     // The next menu shows the switch; the keyboard opens it too.
     (*prompts_)->QueueMenuChoice(0);
@@ -73,10 +96,19 @@ TEST_F(WholeProgramTest, LanguageMenuListsChecksAndSwitches)
     ASSERT_EQ(menus.size(), 2u);
     EXPECT_EQ(menus[1].menuItems, (QStringList{"Sprache", "  English", "  [x] German_Germany", "Font", "Info"}));
 
+    // Shift+F10 opens it wherever the focus is: a button, an edit (not the edit's own menu), a radio.
+    for (const int id : {1001, 1045, 1018}) {
+        (*prompts_)->QueueMenuChoice(0);
+        dlg_->GotoDlgCtrl(id);
+        QTest::keyClick(dlg_->GetDlgItem(id), Qt::Key_F10, Qt::ShiftModifier);
+        EXPECT_EQ((*prompts_)->OfKind(Kind::Menu).size(), menus.size() + 1) << id;
+        menus = (*prompts_)->OfKind(Kind::Menu);
+    }
+
     // A right click on a control is the control's: no menu.
     QWidget* convert = dlg_->GetDlgItem(1000);
     RightClickOn(dlg_.get(), convert->geometry().center());
-    EXPECT_EQ((*prompts_)->OfKind(Kind::Menu).size(), 2u);
+    EXPECT_EQ((*prompts_)->OfKind(Kind::Menu).size(), 5u);
 
     Click(1037);
     EXPECT_EQ(platform::SettingsStore::GetProfileString("Option", "CurrentLanguage", ""), "German_Germany");
@@ -108,12 +140,29 @@ TEST_F(WholeProgramTest, AboutHelpAndHomePage)
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].caption, "About Pictorelle");
 
-    CLanguageProbe::BaseFolder(theLanguage) = TempPath("a folder; with $(shell) chars");
+    // Help needs nothing of the desktop: no xdg-open, no browser on the PATH.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(TempPath("empty")));
+    CLanguageProbe::BaseFolder(theLanguage) = QDir::cleanPath(DataFile("../.."));  // the shipped pages
     Click(1034);
-    const auto programs = (*prompts_)->OfKind(Kind::Program);
-    ASSERT_EQ(programs.size(), 1u);
-    EXPECT_EQ(programs[0].text, "xdg-open");
-    EXPECT_EQ(programs[0].arguments, QStringList{TempPath("a folder; with $(shell) chars/help/Introduction.htm")});
+    qputenv("PATH", path);
+    ASSERT_EQ((*prompts_)->OfKind(Kind::Help).size(), 1u);
+    platform::HelpWindow* help = (*prompts_)->HelpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    QTextBrowser& browser = help->Browser();
+    EXPECT_EQ(browser.source().fileName(), "Introduction.htm");
+    EXPECT_EQ(help->windowTitle(), "Pictorelle Help");
+    // A click on the link to the next page follows it; Back returns.
+    const QTextCursor link = browser.document()->find("Opening a photo");
+    ASSERT_FALSE(link.isNull());
+    QTextCursor inside(browser.document());
+    inside.setPosition(link.selectionStart() + 3);
+    QTest::mouseClick(browser.viewport(), Qt::LeftButton, {}, browser.cursorRect(inside).center());
+    EXPECT_EQ(browser.source().fileName(), "Photos.htm");
+    EXPECT_EQ(help->windowTitle(), "Opening a photo - Pictorelle Help");
+    browser.backward();
+    EXPECT_EQ(help->windowTitle(), "Pictorelle Help");
 
     (*prompts_)->QueueUrlOpens(true);
     Click(1033);
@@ -127,6 +176,18 @@ TEST_F(WholeProgramTest, AboutHelpAndHomePage)
     EXPECT_EQ((*prompts_)->Messages()[0].text, "The Program does not launch your web browser to access " + kHomePageUrl +
                                                    " ,\nPlease launch your web browser and input the URL manually.");
     EXPECT_EQ((*prompts_)->Messages()[0].caption, "Unknown error");
+}
+
+TEST(HelpIntroductionPage, TheLanguagesPagesWhereTheyExistElseEnglish)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("help/german_germany");
+    QDir(dir.path()).mkpath("help/French_France");  // no pages in it
+    WriteAll(dir.filePath("help/Introduction.htm"), "");
+    WriteAll(dir.filePath("help/german_germany/Introduction.htm"), "");
+    EXPECT_EQ(HelpIntroductionPage(dir.path(), "German_Germany"), dir.filePath("help/german_germany/Introduction.htm"));
+    EXPECT_EQ(HelpIntroductionPage(dir.path(), "French_France"), dir.filePath("help/Introduction.htm"));
+    EXPECT_EQ(HelpIntroductionPage(dir.path(), "english"), dir.filePath("help/Introduction.htm"));
 }
 
 TEST_F(WholeProgramTest, AboutBoxClosesOnOkEnterAndEscape)

@@ -2,6 +2,7 @@
 // non-square size, drawing between the steps, and the PNG it writes.
 #include <algorithm>
 #include <cstdio>
+#include <atomic>
 
 #include <QDir>
 #include <QFile>
@@ -226,6 +227,21 @@ TEST_F(PhotoConversionTest, EveryStepFailsOnAPictureThatCannotBeAllocated)
     EXPECT_NE(PhotoConversion(PhotoDocument(), 4, 4).DrawPhoto(), Status::Ok);
     WriteAll(TempPath("bad.jpg"), "nope");
     EXPECT_NE(PhotoConversion(Open(TempPath("bad.jpg")), 4, 4).DrawPhoto(), Status::Ok);
+}
+
+TEST_F(PhotoConversionTest, CancelStopsTheDrawingAndTheSaveAndKeepsTheOldFile)
+{
+    const PhotoDocument photo = Open(WriteSolid(TempPath("p.png"), 20, 10, {1, 2, 3}));
+    std::atomic<bool> cancel{false};
+    PhotoConversion conversion(photo, 200, 100, &cancel);
+    ASSERT_EQ(conversion.DrawPhoto(), Status::Ok);
+    WriteAll(TempPath("old.png"), "precious");
+    cancel = true;
+    EXPECT_TRUE(conversion.Cancelled());
+    EXPECT_NE(conversion.DrawPhoto(), Status::Ok);
+    EXPECT_NE(conversion.Save(TempPath("old.png"), platform::kPngEncoderClsid), Status::Ok);
+    EXPECT_EQ(ReadAll(TempPath("old.png")), "precious");
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"old.png", "p.png"}));
 }
 
 TEST_F(PhotoConversionTest, ThePhotoOpenedIsThePhotoDrawn)

@@ -12,8 +12,8 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-check_layout() {  # root of the installed tree as seen on disk
-  local root=$1 app=$1/lib/pictorelle
+check_layout() {  # root of the installed tree as seen on disk, and the prefix the program sees
+  local root=$1 prefix=$2 app=$1/lib/pictorelle
   [ -x "$app/pictorelle" ] && [ ! -L "$app/pictorelle" ] || fail "$app/pictorelle is not the program"
   [ -L "$root/bin/pictorelle" ] || fail "bin/pictorelle is not a symbolic link"
   [ "$(readlink "$root/bin/pictorelle")" = ../lib/pictorelle/pictorelle ] ||
@@ -27,7 +27,12 @@ check_layout() {  # root of the installed tree as seen on disk
     cmp -s "$f" "$app/help/$(basename "$f")" || fail "help/$(basename "$f") missing or different"
   done
   [ -f "$app/help/Introduction.htm" ] || fail "no help/Introduction.htm beside the program"
-  cmp -s "$source/data/$id.desktop" "$root/share/applications/$id.desktop" || fail "menu entry missing"
+  # The menu entry as shipped, but for Exec, which names the installed program by its path.
+  local entry=$root/share/applications/$id.desktop
+  [ "$(grep -v '^Exec=' "$entry")" = "$(grep -v '^Exec=' "$source/data/$id.desktop")" ] || fail "menu entry missing"
+  [ "$(grep '^Exec=' "$entry")" = "Exec=\"$prefix/lib/pictorelle/pictorelle\" %f" ] ||
+    fail "menu entry runs '$(grep '^Exec=' "$entry")'"
+  if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$entry" || fail "installed entry invalid"; fi
   cmp -s "$source/data/$id.metainfo.xml" "$root/share/metainfo/$id.metainfo.xml" || fail "metainfo missing"
   for size in 16 22 24 32 48 64 128 256; do
     local icon=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
@@ -43,8 +48,30 @@ check_layout() {  # root of the installed tree as seen on disk
 }
 
 prefix="$work/pre fix"
-"$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "install into '$prefix'"; }
-check_layout "$prefix"
+"$cmake" --install "$build" --prefix "$prefix" --strip >"$work/install.log" 2>&1 ||
+  { cat "$work/install.log"; fail "install into '$prefix'"; }
+check_layout "$prefix" "$prefix"
+# --strip leaves no debug information in the installed program.
+if command -v readelf >/dev/null; then
+  ! readelf -S "$prefix/lib/pictorelle/pictorelle" | grep -q '\.debug_' || fail "debug sections left after --strip"
+fi
+
+# The menu entry starts the installed program with the prefix's bin off the PATH, as a desktop does.
+if command -v gio >/dev/null; then
+  program="$prefix/lib/pictorelle/pictorelle"
+  home="$work/gio-home" && mkdir -p "$home"
+  HOME=$home XDG_CONFIG_HOME=$home/.config QT_QPA_PLATFORM=offscreen PATH=/usr/bin:/bin \
+    gio launch "$prefix/share/applications/$id.desktop" "$source/tests/data/photo_30x20.bmp" >"$work/gio.log" 2>&1 ||
+    { cat "$work/gio.log"; fail "gio launch refuses the menu entry"; }
+  started=
+  for _ in $(seq 100); do  # the started window runs until ended: find it by its program, end it
+    for exe in /proc/[0-9]*/exe; do
+      [ "$(readlink "$exe" 2>/dev/null)" = "$program" ] && { started=${exe#/proc/}; started=${started%/exe}; break 2; }
+    done
+    sleep 0.1
+  done
+  [ -n "$started" ] && kill "$started" || fail "the menu entry did not start $program"
+fi
 # Installing again over the same tree replaces the link instead of failing.
 "$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "second install"; }
 grep -qxF "$prefix/bin/pictorelle" "$build/install_manifest.txt" || fail "the link is not in install_manifest.txt"
@@ -61,7 +88,7 @@ HOME=$home XDG_CONFIG_HOME=$home/.config "$prefix/bin/pictorelle" --convert --qu
 
 DESTDIR="$work/stage" "$cmake" --install "$build" --prefix /opt/pictorelle-test >"$work/install.log" 2>&1 ||
   { cat "$work/install.log"; fail "staged install"; }
-check_layout "$work/stage/opt/pictorelle-test"
+check_layout "$work/stage/opt/pictorelle-test" /opt/pictorelle-test
 [ ! -e /opt/pictorelle-test ] || fail "a staged install wrote outside DESTDIR"
 
 [ $failures -eq 0 ] || exit 1

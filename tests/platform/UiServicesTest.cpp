@@ -181,20 +181,26 @@ TEST(FileExists, OnlyReadableRegularFilesAndNeverBlocks)
     ::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600);  // opening it to read would block
     QFile::link(dir.filePath("fifo"), dir.filePath("link_to_fifo"));
     QFile::link(dir.filePath("yes"), dir.filePath("link_to_yes"));
+    QFile::link(dir.filePath("none"), dir.filePath("dangling"));
+    QFile::link(dir.path(), dir.filePath("link_to_folder"));
+    // What a new output would replace: anything but a folder, readable or not.
     const struct {
         QString path;
-        bool exists, special;
-    } cases[] = {{"", false, false},
-                 {dir.path(), false, false},
-                 {dir.filePath("none"), false, false},
-                 {dir.filePath("yes"), true, false},
-                 {dir.filePath("link_to_yes"), true, false},
-                 {dir.filePath("fifo"), false, true},
-                 {dir.filePath("link_to_fifo"), false, true},
-                 {"/dev/null", false, true}};
+        bool exists, special, toReplace;
+    } cases[] = {{"", false, false, false},
+                 {dir.path(), false, false, false},
+                 {dir.filePath("link_to_folder"), false, false, false},
+                 {dir.filePath("none"), false, false, false},
+                 {dir.filePath("yes"), true, false, true},
+                 {dir.filePath("link_to_yes"), true, false, true},
+                 {dir.filePath("dangling"), false, false, true},
+                 {dir.filePath("fifo"), false, true, true},
+                 {dir.filePath("link_to_fifo"), false, true, true},
+                 {"/dev/null", false, true, true}};
     for (const auto& c : cases) {
         EXPECT_EQ(platform::FileExists(c.path), c.exists) << c.path.toStdString();
         EXPECT_EQ(platform::IsSpecialFile(c.path), c.special) << c.path.toStdString();
+        EXPECT_EQ(platform::AnythingToReplace(c.path), c.toReplace) << c.path.toStdString();
     }
 }
 

@@ -1,10 +1,12 @@
 #include "support/ScriptedPrompts.h"
 
 #include <QMenu>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
 #include "platform/ui/CDialog.h"
+#include "platform/ui/HelpWindow.h"
 #include "platform/ui/MenuFromTemplate.h"
 
 std::vector<PromptRecord> ScriptedPrompts::Messages() const
@@ -128,12 +130,20 @@ bool ScriptedPrompts::OpenUrl(const QUrl& url)
     return Next(urlResults_, false, "address to open");
 }
 
-bool ScriptedPrompts::StartDetached(const QString& program, const QStringList& arguments)
+std::unique_ptr<QObject> ScriptedPrompts::ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel)
 {
-    PromptRecord record{PromptRecord::Kind::Program, nullptr, program, {}, 0, {}, {}};
-    record.arguments = arguments;
-    records_.push_back(record);
-    return true;
+    records_.push_back(PromptRecord{PromptRecord::Kind::Progress, owner, text, {}, 0, {}, {}});
+    if (progressCancels_ > 0) {
+        --progressCancels_;
+        QTimer::singleShot(0, std::move(cancel));  // as the user's click would come, from the event loop
+    }
+    return nullptr;
+}
+
+void ScriptedPrompts::ShowHelp(QWidget* owner, const QString& page)
+{
+    records_.push_back(PromptRecord{PromptRecord::Kind::Help, owner, page, {}, 0, {}, {}});
+    helpWindow_ = platform::HelpWindow::Show(owner, page);
 }
 
 ScopedScriptedPrompts::ScopedScriptedPrompts()

@@ -8,9 +8,13 @@
 
 #include "platform/services/Prompts.h"
 
+namespace platform {
+class HelpWindow;
+}
+
 // One prompt the program showed.
 struct PromptRecord {
-    enum class Kind { Message, OpenFile, SaveFile, Font, Menu, Dialog, Url, Program };
+    enum class Kind { Message, OpenFile, SaveFile, Font, Menu, Dialog, Url, Help, Progress };
     Kind kind;
     QWidget* owner = nullptr;
     QString text;
@@ -21,8 +25,7 @@ struct PromptRecord {
     // Menu: every item depth first as "text" (indented by depth, "[x] " when checked) and ids.
     QStringList menuItems;
     std::vector<int> menuIds;
-    // Program: the program and its arguments; Url: the address in text.
-    QStringList arguments;
+    // Url: the address in text; Help: the page in text.
 };
 
 // Records every prompt and answers it from the queue of its kind (buttons or file names);
@@ -36,10 +39,12 @@ public:
     void QueueMenuChoice(int id) { menuChoices_.push_back(id); }
     void QueueDialogResult(int result) { dialogResults_.push_back(result); }
     void QueueUrlOpens(bool opens) { urlResults_.push_back(opens); }
+    // The next progress shown is cancelled at once (a progress with nothing queued just shows).
+    void QueueProgressCancel() { ++progressCancels_; }
     std::size_t PendingAnswers() const
     {
         return buttons_.size() + files_.size() + fonts_.size() + menuChoices_.size() + dialogResults_.size() +
-               urlResults_.size();
+               urlResults_.size() + progressCancels_;
     }
     std::vector<PromptRecord> OfKind(PromptRecord::Kind kind) const;
 
@@ -55,7 +60,10 @@ public:
     int TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget* owner) override;
     int RunDialog(platform::CDialog& dialog) override;
     bool OpenUrl(const QUrl& url) override;
-    bool StartDetached(const QString& program, const QStringList& arguments) override;
+    // Records the page and shows it in the real help window, which tests then look at.
+    void ShowHelp(QWidget* owner, const QString& page) override;
+    platform::HelpWindow* HelpWindow() const { return helpWindow_; }
+    std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel) override;
 
 private:
     std::optional<QString> NextFile(PromptRecord::Kind kind, const platform::FileDialogRequest& request);
@@ -66,6 +74,8 @@ private:
     std::deque<int> menuChoices_;
     std::deque<int> dialogResults_;
     std::deque<bool> urlResults_;
+    platform::HelpWindow* helpWindow_ = nullptr;
+    std::size_t progressCancels_ = 0;
 };
 
 // Installs scripted prompts for the life of the object.

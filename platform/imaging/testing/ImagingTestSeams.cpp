@@ -5,11 +5,22 @@
 namespace platform {
 namespace {
 std::atomic<bool> forced{false};
+std::atomic<bool> held{false};
 }  // namespace
 
 void ForceAllocationFailures(bool force)
 {
     forced = force;
+}
+
+void HoldSavesUntilCancelled(bool hold)
+{
+    held = hold;
+}
+
+bool SavesHeld()
+{
+    return held;
 }
 
 bool AllocationFailuresForced()

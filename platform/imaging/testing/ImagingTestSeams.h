@@ -10,6 +10,11 @@ namespace platform {
 void ForceAllocationFailures(bool force);
 bool AllocationFailuresForced();
 
+// While held, every save waits, with its temporary file open, until it is cancelled (30 s at
+// most): a conversion that tests can stop in the middle.
+void HoldSavesUntilCancelled(bool hold);
+bool SavesHeld();
+
 // The file loaders (nicknames such as "jpegload") the imaging library will use on a path.
 std::set<std::string> ReachableFileLoaders();
 

@@ -1,0 +1,17 @@
+#include "app/window/HelpPage.h"
+
+#include <QFileInfo>
+
+#include "platform/files/FolderEntries.h"
+
+QString HelpIntroductionPage(const QString& baseFolder, const QString& language)
+{
+    const QString page = QStringLiteral("Introduction.htm");
+    const QString help = platform::EntryIgnoringCase(baseFolder, QStringLiteral("help"));
+    if (!language.isEmpty()) {
+        const QString translated = platform::EntryIgnoringCase(help, language) + QLatin1Char('/') + page;
+        if (QFileInfo(translated).isFile())
+            return translated;
+    }
+    return help + QLatin1Char('/') + page;
+}

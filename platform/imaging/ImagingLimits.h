@@ -16,7 +16,7 @@ inline constexpr std::int64_t kMaxImagePixels = std::int64_t{1} << 28;
 // (up to kMaxImagePixels x 4 bytes, 1 GiB, only while a decoder that cannot stream needs it:
 // WebP, GIF, HEIF, ICO and BMP; JPEG and WebP previews are decoded shrunk), the output bitmap
 // (up to kMaxImagePixels x 3 bytes, 768 MiB: drawn and turned in its own memory) and this fixed
-// overhead for libvips' buffers, the rotation's scratch and its bit per pixel. Measured by
+// overhead for libvips' buffers, the rotation's scratch and its bit per block of pixels. Measured by
 // bench/MemoryBench.cpp; figures in the README.
 inline constexpr std::int64_t kMemoryOverheadBytes = std::int64_t{320} << 20;
 

@@ -16,20 +16,14 @@ constexpr std::size_t kMaxBlock = 128;
 // Working memory, taken before any pixel moves so that a shortage changes nothing.
 struct Work {
     std::unique_ptr<std::uint8_t[]> scratch;
-    std::size_t scratchBytes = 0;
     std::unique_ptr<std::uint64_t[]> visited;
-    std::size_t visitedBits = 0;
 
     bool Reserve(std::size_t bytes, std::size_t bits)
     {
-        if (bytes > 0) {
+        if (bytes > 0)
             scratch.reset(new (std::nothrow) std::uint8_t[bytes]);
-            scratchBytes = scratch ? bytes : 0;
-        }
-        if (bits > 0) {
+        if (bits > 0)
             visited.reset(new (std::nothrow) std::uint64_t[(bits + 63) / 64]);
-            visitedBits = visited ? bits : 0;
-        }
         return (bytes == 0 || scratch) && (bits == 0 || visited);
     }
 };
@@ -64,46 +58,99 @@ void TransposeByCycles(std::uint8_t* p, std::size_t rows, std::size_t cols, std:
     }
 }
 
-// Transposes a rows x cols matrix through the scratch copy when it fits, by cycles otherwise.
-void Transpose(std::uint8_t* p, std::size_t rows, std::size_t cols, std::size_t elem, Work& work)
+// Copies a rows x cols block of pixels, rows srcStride bytes apart, into its transposition, rows
+// dstStride bytes apart, in tiles that keep both sides of the copy in cache.
+void CopyTransposed(std::uint8_t* dst, std::size_t dstStride, const std::uint8_t* src, std::size_t srcStride,
+                    std::size_t rows, std::size_t cols)
 {
-    const std::size_t bytes = rows * cols * elem;
-    if (bytes > work.scratchBytes) {
-        TransposeByCycles(p, rows, cols, elem, work);
-        return;
-    }
-    std::memcpy(work.scratch.get(), p, bytes);
-    const std::uint8_t* src = work.scratch.get();
-    constexpr std::size_t kTile = 32;  // keeps both sides of the copy in cache
+    constexpr std::size_t kTile = 32;
     for (std::size_t r0 = 0; r0 < rows; r0 += kTile) {
         for (std::size_t c0 = 0; c0 < cols; c0 += kTile) {
             for (std::size_t r = r0; r < std::min(rows, r0 + kTile); ++r) {
                 for (std::size_t c = c0; c < std::min(cols, c0 + kTile); ++c)
-                    std::memcpy(p + (c * rows + r) * elem, src + (r * cols + c) * elem, elem);
+                    std::memcpy(dst + c * dstStride + r * kPixelBytes, src + r * srcStride + c * kPixelBytes,
+                                kPixelBytes);
             }
         }
     }
 }
 
-// The largest block size between kMinBlock and kMaxBlock dividing n whose strip of
-// block x other pixels fits the scratch; failing that the largest dividing n; 0 when none does.
-std::size_t BlockFor(std::size_t n, std::size_t other)
+// Transposes rows x cols pixels through a scratch copy of them.
+void Transpose(std::uint8_t* p, std::size_t rows, std::size_t cols, std::uint8_t* scratch)
 {
-    std::size_t any = 0;
-    for (std::size_t k = std::min(kMaxBlock, n); k >= kMinBlock; --k) {
-        if (n % k != 0)
-            continue;
-        if (k * other * kPixelBytes <= kRotateScratchBytes)
-            return k;
-        if (!any)
-            any = k;
+    std::memcpy(scratch, p, rows * cols * kPixelBytes);
+    CopyTransposed(p, rows * kPixelBytes, scratch, cols * kPixelBytes, rows, cols);
+}
+
+// How a picture larger than the scratch is transposed: strips of `block` whole rows (or columns),
+// each of which the scratch holds, whose order is then transposed by cycles over elements of
+// `block` pixels. Sides `block` does not divide leave `rest` rows (columns) over, which go through
+// the scratch beside a strip while the others move once to make room for them, so that every side
+// turns at about the same speed.
+struct Blocking {
+    bool rows = false;
+    std::size_t block = 0;
+    std::size_t rest = 0;
+};
+
+// The largest block whose strip and rest fit the scratch together, the smaller rest among equal
+// blocks; block 0 when none fits.
+Blocking ChooseBlocking(std::size_t width, std::size_t height)
+{
+    Blocking best;
+    for (std::size_t k = kMaxBlock; k >= kMinBlock && !best.block; --k) {
+        for (const bool rows : {true, false}) {
+            const std::size_t side = rows ? height : width;
+            const std::size_t other = rows ? width : height;
+            if (side < k || (k + side % k) * other * kPixelBytes > kRotateScratchBytes)
+                continue;
+            if (!best.block || side % k < best.rest)
+                best = {rows, k, side % k};
+        }
     }
-    return any;
+    return best;
+}
+
+// Transposes height rows of width pixels into width rows of height, as the blocking says.
+void TransposeBlocked(std::uint8_t* p, std::size_t width, std::size_t height, const Blocking& b, Work& work)
+{
+    const std::size_t elem = b.block * kPixelBytes;
+    if (b.rows) {
+        // Strips of block rows, then blocks x width elements; the rest rows then join each row.
+        const std::size_t main = height - b.rest;
+        const std::size_t strip = b.block * width * kPixelBytes;
+        for (std::size_t s = 0; s < main / b.block; ++s)
+            Transpose(p + s * strip, b.block, width, work.scratch.get());
+        TransposeByCycles(p, main / b.block, width, elem, work);
+        if (b.rest == 0)
+            return;
+        std::uint8_t* rest = work.scratch.get();
+        CopyTransposed(rest, b.rest * kPixelBytes, p + main * width * kPixelBytes, width * kPixelBytes, b.rest,
+                       width);
+        // From the last row back, so that no row lands on one not yet moved.
+        for (std::size_t i = width; i-- > 0;) {
+            std::memmove(p + i * height * kPixelBytes, p + i * main * kPixelBytes, main * kPixelBytes);
+            std::memcpy(p + (i * height + main) * kPixelBytes, rest + i * b.rest * kPixelBytes, b.rest * kPixelBytes);
+        }
+        return;
+    }
+    // The rest columns leave first and the rows close up; then height x blocks elements, then the
+    // strips of block columns; the rest columns come last, as rows of the result.
+    const std::size_t main = width - b.rest;
+    const std::size_t strip = b.block * height * kPixelBytes;
+    std::uint8_t* rest = work.scratch.get() + strip;
+    if (b.rest != 0) {
+        CopyTransposed(rest, height * kPixelBytes, p + main * kPixelBytes, width * kPixelBytes, height, b.rest);
+        for (std::size_t r = 0; r < height; ++r)
+            std::memmove(p + r * main * kPixelBytes, p + r * width * kPixelBytes, main * kPixelBytes);
+    }
+    TransposeByCycles(p, height, main / b.block, elem, work);
+    for (std::size_t s = 0; s < main / b.block; ++s)
+        Transpose(p + s * strip, height, b.block, work.scratch.get());
+    std::memcpy(p + main * height * kPixelBytes, rest, b.rest * height * kPixelBytes);
 }
 
 // Transposes a picture of height rows and width columns of pixels into width rows of height.
-// Large pictures go in two steps over blocks of k whole columns (or rows): the blocks are
-// transposed as elements of k pixels, then each block's strip alone, which fits the scratch.
 bool TransposePixels(std::uint8_t* p, std::size_t width, std::size_t height)
 {
     if (width <= 1 || height <= 1)
@@ -113,42 +160,17 @@ bool TransposePixels(std::uint8_t* p, std::size_t width, std::size_t height)
     if (total <= kRotateScratchBytes) {
         if (!work.Reserve(total, 0))
             return false;
-        Transpose(p, height, width, kPixelBytes, work);
+        Transpose(p, height, width, work.scratch.get());
         return true;
     }
-    const std::size_t byColumns = BlockFor(width, height);
-    const std::size_t byRows = BlockFor(height, width);
-    const std::size_t columnStrip = byColumns ? byColumns * height * kPixelBytes : SIZE_MAX;
-    const std::size_t rowStrip = byRows ? byRows * width * kPixelBytes : SIZE_MAX;
-    if (!byColumns && !byRows) {
-        if (!work.Reserve(0, width * height))
-            return false;
-        TransposeByCycles(p, height, width, kPixelBytes, work);
-        return true;
-    }
-    const bool columns = columnStrip <= rowStrip;
-    const std::size_t k = columns ? byColumns : byRows;
-    const std::size_t strip = std::min(columnStrip, rowStrip);
-    const std::size_t blocks = (columns ? width : height) / k;
-    const std::size_t stripPixels = strip / kPixelBytes;
-    const std::size_t bits = std::max((columns ? height : width) * blocks,
-                                      strip > kRotateScratchBytes ? stripPixels : std::size_t{0});
-    if (!work.Reserve(std::min(strip, kRotateScratchBytes), bits))
+    const Blocking b = ChooseBlocking(width, height);
+    if (!b.block)
+        return false;  // sides this long cannot be in memory together
+    const std::size_t side = b.rows ? height : width;
+    const std::size_t other = b.rows ? width : height;
+    if (!work.Reserve((b.block + b.rest) * other * kPixelBytes, (side / b.block) * other))
         return false;
-    if (strip > kRotateScratchBytes)
-        work.scratchBytes = 0;  // the strips go by cycles
-    const std::size_t blockElem = k * kPixelBytes;
-    if (columns) {
-        // height x blocks elements of k pixels, then each strip of height x k pixels
-        TransposeByCycles(p, height, blocks, blockElem, work);
-        for (std::size_t s = 0; s < blocks; ++s)
-            Transpose(p + s * strip, height, k, kPixelBytes, work);
-    } else {
-        // each strip of k x width pixels, then blocks x width elements of k pixels
-        for (std::size_t s = 0; s < blocks; ++s)
-            Transpose(p + s * strip, k, width, kPixelBytes, work);
-        TransposeByCycles(p, blocks, width, blockElem, work);
-    }
+    TransposeBlocked(p, width, height, b, work);
     return true;
 }
 

@@ -8,7 +8,7 @@ namespace platform {
 // picture as large as memory allows never needs a second copy. type is a rotate-flip value
 // (0-7: none, 90, 180, 270 clockwise, then the same mirrored left-right); width and height become
 // the turned picture's. The only memory used beside the pixels is bounded by
-// kRotateScratchBytes plus a bit per pixel at most. Returns false, leaving the pixels unchanged,
+// kRotateScratchBytes plus a bit per block of 8 to 128 pixels. Returns false, leaving the pixels unchanged,
 // when type is unknown or that memory cannot be had.
 bool RotateFlipInPlace(std::uint8_t* pixels, int& width, int& height, int type);
 

@@ -2,6 +2,7 @@
 // steps: each is refused with the message the user gets for that step, or opens whole; nothing
 // blocks, spins or crashes (each case runs under a watchdog).
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -342,6 +343,41 @@ TEST_F(DamagedFilesTest, SpecialFilesNeverBlock)
     }
     struct stat st {};
     EXPECT_TRUE(::lstat(QFile::encodeName(TempPath("out_fifo.png")).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+}
+
+long PeakResidentMiB()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+// A header of a format whose checks look at the file through a mapping, followed by 2 GB of zeros
+// (sparse): refused from what the decoder would read first, never read through to its end.
+TEST_F(DamagedFilesTest, HeaderThen2GBOfZerosIsRefusedWithoutReadingIt)
+{
+    const auto sparse = [](const QString& name, QByteArray header) {
+        return Case{name, [=](const QString& dir) {
+                        const QString path = dir + "/" + name;
+                        WriteAll(path, header);
+                        EXPECT_EQ(::truncate(QFile::encodeName(path).constData(), off_t{2} << 30), 0);
+                        return path;
+                    }, 0};
+    };
+    const QByteArray pngHeader = ReadAll(WriteSolid(TempPath("head.png"), 30, 20, {1, 2, 3})).left(33);  // to IHDR's end
+    const long startPeak = PeakResidentMiB();
+    const Case cases[] = {
+        sparse("header_then_zeros.png", pngHeader),
+        sparse("header_then_zeros.bmp", RleBmp(640, 480, {})),
+        sparse("header_then_zeros.ico", QByteArray("\0\0\1\0\1\0\x20\x20\0\0\1\0\x20\0\x28\0\0\0\0\0\0\x40", 22)),
+        sparse("header_then_zeros.tif", QByteArray("II*\0\x08\0\0\0", 8)),
+    };
+    for (const Case& c : cases) {
+        const Watchdog bound(c.name.toStdString(), 5);  // against reading it all, not a timing
+        Run(c);
+        // Pages read through a mapping count as resident: reading it all would add 2 GB.
+        EXPECT_LT(PeakResidentMiB(), startPeak + 512) << c.name.toStdString();
+    }
 }
 
 TEST_F(DamagedFilesTest, ManyFramesOfferWhatCanBeReached)

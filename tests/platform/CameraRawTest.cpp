@@ -106,6 +106,12 @@ TEST_F(CameraRawTest, BrokenRawFilesAreUndecodable)
     huge.declaredWidth = huge.declaredHeight = 100000;
     BayerDngLayout tooMany = LitCorner(1);
     tooMany.declaredWidth = tooMany.declaredHeight = 20000;  // 400 megapixels
+    // Samples of 0 bits, which LibRaw takes for 12 and develops as noise; in the first IFD and,
+    // behind a thumbnail, in a SubIFD.
+    BayerDngLayout zeroBits = LitCorner(1);
+    zeroBits.declaredBitsPerSample = 0;
+    BayerDngLayout zeroBitsInSubIfd = zeroBits;
+    zeroBitsInSubIfd.thumbnail = {4, 2, false, QByteArray(4 * 2 * 3, '\x40')};
     QByteArray noise(4096, '\0');
     for (int i = 0; i < noise.size(); ++i)
         noise[i] = char((i * 7919) >> 3);
@@ -113,13 +119,15 @@ TEST_F(CameraRawTest, BrokenRawFilesAreUndecodable)
     WriteAll(Path("headless.dng"), whole.left(200));
     WriteBayerDng(Path("huge.dng"), huge);
     WriteBayerDng(Path("many.dng"), tooMany);
+    WriteBayerDng(Path("zero_bits.dng"), zeroBits);
+    WriteBayerDng(Path("zero_bits_in_subifd.dng"), zeroBitsInSubIfd);
     WriteAll(Path("empty.dng"), {});
     WriteAll(Path("noise.dng"), QByteArray("II*\0\x08\0\0\0", 8) + noise);
     WriteAll(Path("noise.raf"), QByteArray("FUJIFILMCCD-RAW 0201FF383501") + noise);
     WriteAll(Path("noise.cr3"), QByteArray("\0\0\0\x18" "ftypcrx \0\0\0\1crx isom", 24) + noise);
     WriteAll(Path("noise.orf"), QByteArray("IIRO\x08\0\0\0", 8) + noise);
-    for (const char* name : {"cut.dng", "headless.dng", "huge.dng", "many.dng", "empty.dng", "noise.dng", "noise.raf",
-                             "noise.cr3", "noise.orf"}) {
+    for (const char* name : {"cut.dng", "headless.dng", "huge.dng", "many.dng", "zero_bits.dng",
+                             "zero_bits_in_subifd.dng", "empty.dng", "noise.dng", "noise.raf", "noise.cr3", "noise.orf"}) {
         auto image = Image::LoadFromFile(Path(name));
         EXPECT_TRUE(image->IsEmpty()) << name;
         EXPECT_EQ(image->Width(), 0u) << name;

@@ -37,10 +37,12 @@ Pixels TurnedCopy(const Pixels& src, int w, int h, int type, int& outW, int& out
 
 TEST(RotateFlipInPlace, MatchesATurnedCopyForEveryShapeAndType)
 {
-    // Small pictures go through the scratch copy; the large ones through blocks of columns or
-    // rows (widths or heights with a divisor), or cycles alone (prime sides).
-    const std::pair<int, int> shapes[] = {{1, 1}, {1, 7}, {9, 1}, {2, 3}, {31, 17}, {64, 48},
-                                          {3000, 2048}, {1024, 6000}, {2503, 2503}};
+    // Small pictures go through the scratch copy; the large ones through strips of rows or columns,
+    // whole (sides of 128 blocks) or with rows or columns left over (prime sides, one side thin).
+    const std::pair<int, int> shapes[] = {{1, 1},       {1, 7},       {9, 1},      {2, 3},
+                                          {31, 17},     {64, 48},     {3000, 2048}, {1024, 6000},
+                                          {2503, 2503}, {2503, 2297}, {2297, 2503}, {5, 1118489},
+                                          {1118489, 5}};
     std::mt19937 random(7);
     for (const auto& [w, h] : shapes) {
         Pixels src(std::size_t(w) * h * 3);

@@ -149,7 +149,7 @@ QByteArray BayerDng(const BayerDngLayout& layout)
     first.Short(50778, {21});  // D65
 
     Ifd& cfa = thumb ? raw : first;
-    cfa.Short(258, {16});
+    cfa.Short(258, {layout.declaredBitsPerSample});
     cfa.Short(259, {1});
     cfa.Short(262, {32803});
     cfa.Short(277, {1});

@@ -20,6 +20,7 @@ struct BayerDngLayout {
     // Sizes the header claims; 0 for the real ones.
     std::uint32_t declaredWidth = 0;
     std::uint32_t declaredHeight = 0;
+    std::uint32_t declaredBitsPerSample = 16;  // the data stays 16-bit whatever this says
     int orientation = 1;  // TIFF orientation: 6 turns a quarter clockwise, 8 anticlockwise
     // The 16-bit value of the site at (x, y) behind a filter of colour 0 (red), 1 (green) or 2
     // (blue); the mosaic is RGGB. White is 65535.

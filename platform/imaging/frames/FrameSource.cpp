@@ -15,6 +15,7 @@
 #include "platform/imaging/frames/PhotoSource.h"
 #include "platform/imaging/checks/PngCompleteness.h"
 #include "platform/imaging/checks/TiffPictureData.h"
+#include "platform/imaging/checks/TiffSampleBits.h"
 #include "platform/imaging/frames/QtFrameSource.h"
 #include "platform/imaging/raw/RawFrameSource.h"
 #include "platform/imaging/raw/RawPhoto.h"
@@ -53,6 +54,9 @@ std::unique_ptr<FrameSource> SourceFor(const QByteArray& local, const FileDescri
     if (format == PhotoFormat::Tiff || format == PhotoFormat::CameraRaw) {
         if (const std::unique_ptr<RawPhoto> raw = RawPhoto::Open(fd.Get(), autoOrient)) {
             const MappedFile file(fd.Get());
+            // A DNG that declares samples of 0 bits is damaged, though LibRaw develops it as noise.
+            if (raw->IsDng() && TiffSampleBitsAt(file.Data(), file.Size(), std::uint64_t(raw->DataOffset())) == 0u)
+                return nullptr;
             const bool ordinaryTiff = format == PhotoFormat::Tiff && !raw->IsDng() &&
                                       TiffHasPictureAt(file.Data(), file.Size(), std::uint64_t(raw->DataOffset()));
             if (!ordinaryTiff)

@@ -66,15 +66,13 @@ vips::VImage VipsFrameSource::Render(int index, int width, int height, VipsKerne
 RotateFlipType VipsFrameSource::TurnOf(const vips::VImage& header) const
 {
     // libheif has already applied a HEIF's own transformations; JPEG XL's decoder likewise.
-    const bool exifOrientation = IsJpeg() || IsWebp() || loader_ == "tiffload" || loader_ == "pngload";
+    const bool exifOrientation = IsWebp() || loader_ == "tiffload" || loader_ == "pngload";
     return autoOrient_ && exifOrientation ? TurnForOrientation(RecordedOrientation(header))
                                           : RotateFlipType::RotateNoneFlipNone;
 }
 
 int VipsFrameSource::ShrinkOnLoad(int width, int height, int minWidth, int minHeight) const
 {
-    if (IsJpeg())
-        return JpegShrinkFor(width, height, minWidth, minHeight);
     if (IsWebp())
         return std::max(1, std::min(width / std::max(1, minWidth), height / std::max(1, minHeight)));
     return 1;
@@ -102,9 +100,7 @@ vips::VImage VipsFrameSource::Load(int index, int shrink) const
                         ->set("fail_on", VIPS_FAIL_ON_ERROR);
     if (IsPaged(loader_))
         options->set("page", index)->set("n", 1);
-    if (shrink > 1 && IsJpeg())
-        options->set("shrink", shrink);
-    else if (shrink > 1 && IsWebp())
+    if (shrink > 1 && IsWebp())
         options->set("scale", 1.0 / shrink);
     return LoadPhoto(loader_, source, options);
 }

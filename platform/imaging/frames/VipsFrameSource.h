@@ -8,7 +8,7 @@
 
 namespace platform {
 
-// Frames decoded by libvips: JPEG, PNG, GIF, TIFF, WebP, HEIF/AVIF, JPEG XL, JPEG 2000.
+// Frames decoded by libvips: PNG, GIF, TIFF, WebP, HEIF/AVIF, JPEG XL, JPEG 2000.
 // Nothing is kept decoded: each use opens and reads the file again, at the size it needs.
 class VipsFrameSource final : public FrameSource {
 public:
@@ -26,7 +26,6 @@ public:
     static bool IsPaged(const std::string& loader);
 
 private:
-    bool IsJpeg() const { return loader_ == "jpegload"; }
     bool IsWebp() const { return loader_ == "webpload"; }
     // The factor the decoder shrinks by while keeping at least minWidth x minHeight; 1 for
     // decoders that cannot.

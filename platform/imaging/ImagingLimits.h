@@ -20,6 +20,11 @@ inline constexpr std::int64_t kMaxImagePixels = std::int64_t{1} << 28;
 // bench/MemoryBench.cpp; figures in the README.
 inline constexpr std::int64_t kMemoryOverheadBytes = std::int64_t{320} << 20;
 
+// A frame that opening had to decode whole (PNG, TIFF, GIF, lossless WebP and the like) is kept
+// decoded for the conversion when it takes at most this, so that it is not decoded a second time:
+// it is the decoded frame the budget above already holds.
+inline constexpr std::int64_t kMaxKeptFrameBytes = kMaxImagePixels * 4;
+
 // libvips' GIF decoder reads no more frames than this from one file (it reports the rest as
 // excessive): a longer animation offers its first kMaxGifFrames frames.
 inline constexpr int kMaxGifFrames = 4097;

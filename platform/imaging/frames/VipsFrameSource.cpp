@@ -40,16 +40,25 @@ std::optional<FrameInfo> VipsFrameSource::Open(int index) const
         info.height = swapped ? header.width() : header.height();
         info.dpiX = ResolutionOrDefault(header);
         info.profileIgnored = ConvertedToSrgb(header).profileIgnored;
+        kept_ = KeptFrame();
         // Shrunk while decoding where the decoder can: a whole frame is never held for the preview.
+        // Where it cannot, the whole frame decoded is kept for the conversion.
         if (previewWanted_) {
             const int shrink = ShrinkOnLoad(header.width(), header.height(), kPreviewSide, kPreviewSide);
+            const bool keep = shrink == 1 && std::int64_t{header.width()} * header.height() * 4 <= kMaxKeptFrameBytes;
             const bool whole = DrawWithoutTileFailures([&] {
-                const vips::VImage pixels = NormalisePixels(ConvertedToSrgb(Load(index, shrink)).pixels);
+                vips::VImage pixels = NormalisePixels(ConvertedToSrgb(Load(index, shrink)).pixels);
+                if (keep)
+                    pixels = CopyToMemory(pixels);
                 info.preview = CopyToMemory(Turned(PreviewCopy(pixels), info.turn));
+                if (keep)
+                    kept_ = KeptFrame{index, pixels, KeptFileStamp()};
                 return true;
             }, WarningsAreDamage());
-            if (!whole)
+            if (!whole) {
+                kept_ = KeptFrame();
                 return std::nullopt;
+            }
         }
         return info;
     });
@@ -57,6 +66,9 @@ std::optional<FrameInfo> VipsFrameSource::Open(int index) const
 
 vips::VImage VipsFrameSource::Render(int index, int width, int height, VipsKernel kernel) const
 {
+    if (kept_.index == index && kept_.stamp && kept_.stamp == KeptFileStamp())
+        return StretchOntoBlack(kept_.pixels, width, height, kernel);
+    kept_ = KeptFrame();  // the file changed: it is decoded anew
     const vips::VImage header = Load(index, 1);
     // Decoding at a fraction of the size is much faster when the output is small.
     const int shrink = ShrinkOnLoad(header.width(), header.height(), width, height);

@@ -9,7 +9,9 @@
 namespace platform {
 
 // Frames decoded by libvips: PNG, GIF, TIFF, WebP, HEIF/AVIF, JPEG XL, JPEG 2000.
-// Nothing is kept decoded: each use opens and reads the file again, at the size it needs.
+// A frame that opening decoded whole (its decoder cannot shrink) is kept decoded for the conversion
+// while it is the active frame and the file is unchanged; other uses read the file again, at the
+// size they need.
 class VipsFrameSource final : public FrameSource {
 public:
     // localName is the file's name on disk (see LocalFileName); loader the libvips file loader's
@@ -34,7 +36,15 @@ private:
     // The turn that stands the loaded frame header upright.
     RotateFlipType TurnOf(const vips::VImage& header) const;
 
+    // The kept frame: normalised sRGB pixels in memory, as stored (before the turn).
+    struct KeptFrame {
+        int index = -1;
+        vips::VImage pixels;
+        std::optional<FileStamp> stamp;
+    };
+
     QByteArray localName_;
+    mutable KeptFrame kept_;
     std::string loader_;
     int pages_;
     bool autoOrient_;

@@ -1,6 +1,10 @@
 #include "platform/imaging/ImagingRuntime.h"
 #include "platform/imaging/testing/ImagingTestSeams.h"
 
+#include <cstdlib>
+#include <string>
+
+#include <gmodule.h>
 #include <vips/vips8>
 
 #include "platform/imaging/TileFailures.h"
@@ -53,11 +57,40 @@ std::set<std::string> ReachableLoaders(const char* suffix)
     return collected.nicknames;
 }
 
+// libvips loads every format module it finds when it starts; ImageMagick's, poppler's and
+// OpenSlide's pull in large libraries (a third of a conversion's start-up) for loaders we block
+// anyway. Only the modules of allowed formats are loaded, by us.
+constexpr const char* kAllowedModules[] = {"vips-heif.so", "vips-jxl.so"};
+
+bool StartWithoutOtherModules(const char* argv0)
+{
+    // libvips looks for its modules under VIPSHOME when it is set: here, nowhere.
+    const char* own = std::getenv("VIPSHOME");
+    const std::string kept = own ? own : "";
+    ::setenv("VIPSHOME", "/nonexistent", 1);
+    const bool failed = VIPS_INIT(argv0) != 0;
+    if (own)
+        ::setenv("VIPSHOME", kept.c_str(), 1);
+    else
+        ::unsetenv("VIPSHOME");  // not passed on to programs we start
+    if (failed)
+        return false;
+    const std::string folder = std::string(PICTORELLE_VIPS_LIBDIR) + "/vips-modules-" +
+                               std::to_string(VIPS_MAJOR_VERSION) + "." + std::to_string(VIPS_MINOR_VERSION);
+    for (const char* name : kAllowedModules) {
+        // The module registers its classes as it opens, and stays: a missing one leaves its format
+        // undecodable, as libvips would.
+        if (GModule* module = g_module_open((folder + "/" + name).c_str(), G_MODULE_BIND_LAZY))
+            g_module_make_resident(module);
+    }
+    return true;
+}
+
 }  // namespace
 
 bool StartImaging(const char* argv0)
 {
-    if (VIPS_INIT(argv0))
+    if (!StartWithoutOtherModules(argv0))
         return false;
     vips_cache_set_max(0);
     WatchTileFailures();

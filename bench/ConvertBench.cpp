@@ -27,6 +27,7 @@
 #include "app/window/COrvanelDlg.h"
 #include "bench/MeasuredRun.h"
 #include "bench/PhotoOnlyPrompts.h"
+#include "bench/SubsampledJpeg.h"
 #include "platform/imaging/ImagingRuntime.h"
 #include "platform/services/Prompts.h"
 
@@ -161,14 +162,35 @@ struct Kind {
     const char* file;
 };
 
-// Photos are JPEGs at quality 90, as a camera writes them; the screenshot is a PNG.
+// The first four are JPEGs at quality 90 as libvips writes them, without chroma subsampling; the
+// next ones are the noisy-4 picture as phones (4:2:0) and many cameras (4:2:2) write it, at quality
+// 90 and 75, and a camera's with stronger sensor noise at 4:2:0. The screenshot is a PNG.
 const Kind kKinds[] = {
-    {"smooth", "smooth.jpg"}, {"noisy-4", "noisy4.jpg"}, {"noisy-8", "noisy8.jpg"},
-    {"texture", "texture.jpg"}, {"screenshot", "screenshot.png"},
+    {"smooth", "smooth.jpg"},       {"noisy-4", "noisy4.jpg"},     {"noisy-8", "noisy8.jpg"},
+    {"texture", "texture.jpg"},     {"420-q90", "n4-420-90.jpg"}, {"420-q75", "n4-420-75.jpg"},
+    {"422-q90", "n4-422-90.jpg"},   {"422-q75", "n4-422-75.jpg"}, {"camera-420", "camera-420.jpg"},
+    {"screenshot", "screenshot.png"},
+};
+
+// Sampling and quality of the subsampled kinds, or nothing for the others.
+struct Subsampled {
+    const char* kind;
+    int lumaH, lumaV, quality;
+    double sigma;
+};
+constexpr Subsampled kSubsampled[] = {
+    {"420-q90", 2, 2, 90, 4}, {"420-q75", 2, 2, 75, 4}, {"422-q90", 2, 1, 90, 4},
+    {"422-q75", 2, 1, 75, 4}, {"camera-420", 2, 2, 92, 8},
 };
 
 void MakePhoto(const std::string& kind, const std::string& path)
 {
+    for (const Subsampled& k : kSubsampled) {
+        if (kind == k.kind) {
+            SaveSubsampledJpeg(Landscape(k.sigma), path, k.quality, k.lumaH, k.lumaV);
+            return;
+        }
+    }
     vips::VImage px = kind == "smooth" ? Landscape(0)
                       : kind == "noisy-4" ? Landscape(4)
                       : kind == "noisy-8" ? Landscape(8)

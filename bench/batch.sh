@@ -6,24 +6,42 @@
 #
 #   bench/batch.sh PICTORELLE [COUNT] [WORK_DIR]
 #
+# Every kind of photo in turn (KINDS, all by default): 444-q90 as ImageMagick writes quality 90
+# (no chroma subsampling), 420-q90 and 420-q75 as phones write, 422-q90 and 422-q75 as many cameras
+# write, and camera-420: stronger sensor noise at 4:2:0.
+#
 # Needs tools/install-deps.sh --bench (imagemagick, libvips-tools).
 set -eu
 pictorelle=$(realpath "$1")
 count=${2:-100}
 work=${3:-$(mktemp -d)}
-mkdir -p "$work/photos"
+mkdir -p "$work"
 cd "$work"
+kinds=${KINDS:-444-q90 420-q90 420-q75 422-q90 422-q75 camera-420}
 
-# Four different photo-like pictures (smooth areas, edges and grain), copied round to COUNT files.
-for seed in 1 2 3 4; do
-  [ -f "source$seed.jpg" ] ||
-    convert -seed "$seed" -size 4240x2832 plasma:fractal -blur 0x1 -attenuate 0.3 +noise Gaussian \
-      -quality 90 "source$seed.jpg"
-done
-for i in $(seq 1 "$count"); do
-  cp -f "source$(( (i - 1) % 4 + 1 )).jpg" "$(printf 'photos/IMG_%04d.jpg' "$i")"
-done
-photos=(photos/*.jpg)
+# Four different photo-like pictures (smooth areas, edges and grain) of the kind, copied round to
+# COUNT files in photos/.
+make_photos() {
+  local kind=$1 sampling quality noise=0.3
+  case $kind in
+    444-q90) sampling=1x1 quality=90 ;;
+    420-q90) sampling=2x2 quality=90 ;;
+    420-q75) sampling=2x2 quality=75 ;;
+    422-q90) sampling=2x1 quality=90 ;;
+    422-q75) sampling=2x1 quality=75 ;;
+    camera-420) sampling=2x2 quality=92 noise=0.8 ;;
+    *) echo "unknown kind $kind" >&2; exit 2 ;;
+  esac
+  for seed in 1 2 3 4; do
+    [ -f "source-$kind-$seed.jpg" ] ||
+      convert -seed "$seed" -size 4240x2832 plasma:fractal -blur 0x1 -attenuate "$noise" +noise Gaussian \
+        -sampling-factor "$sampling" -quality "$quality" "source-$kind-$seed.jpg"
+  done
+  rm -rf photos && mkdir -p photos
+  for i in $(seq 1 "$count"); do
+    cp -f "source-$kind-$(( (i - 1) % 4 + 1 )).jpg" "$(printf 'photos/IMG_%04d.jpg' "$i")"
+  done
+}
 per_process=$(( (count + 1) / 2 ))
 
 pictorelle_run() { "$pictorelle" --convert --quiet --overwrite --size 1920x1280 --output-dir "$1" -- "${@:2}"; }
@@ -50,11 +68,15 @@ timed() {
   awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
 }
 
-echo "| tool | one process | xargs -P2 | output MiB |"
-echo "|---|---|---|---|"
-for tool in pictorelle magick vips; do
-  seq_s=$(timed "$tool" sequential)
-  par_s=$(timed "$tool" parallel)
-  mib=$(du -sm "out/$tool-parallel" | cut -f1)
-  printf '| %s | %.1f s | %.1f s | %s |\n' "$tool" "$seq_s" "$par_s" "$mib"
+echo "| kind | tool | one process | xargs -P2 | output MiB |"
+echo "|---|---|---|---|---|"
+for kind in $kinds; do
+  make_photos "$kind"
+  photos=(photos/*.jpg)
+  for tool in pictorelle magick vips; do
+    seq_s=$(timed "$tool" sequential)
+    par_s=$(timed "$tool" parallel)
+    mib=$(du -sm "out/$tool-parallel" | cut -f1)
+    printf '| %s | %s | %.1f s | %.1f s | %s |\n' "$kind" "$tool" "$seq_s" "$par_s" "$mib"
+  done
 done

@@ -74,6 +74,24 @@ int main(int argc, char** argv)
     };
     save(Gradient(12, 8, 0), "still.jpg");
     save(Gradient(12, 8, 0), "restarts.jpg", "[strip,restart_interval=1]");
+    // Our JPEG decoder's paths: sampling, progressive scans, CMYK, and the damage it must tell
+    // from harmless oddities (a false marker in the data, a restart marker out of place, a cut).
+    const VImage noisy = (Gradient(40, 24, 0) + (VImage::gaussnoise(40, 24) - 128)).cast(VIPS_FORMAT_UCHAR);
+    save(noisy, "subsampled.jpg", "[strip,Q=75,subsample_mode=on]");
+    save(noisy, "progressive.jpg", "[strip,interlace]");
+    save(noisy.bandjoin(noisy[0]).copy(VImage::option()->set("interpretation", VIPS_INTERPRETATION_CMYK)), "cmyk.jpg");
+    save(noisy, "restarts-420.jpg", "[strip,Q=75,subsample_mode=on,restart_interval=1]");
+    const auto damaged = [&](const char* from, const char* name, const auto& change) {
+        QFile file(photo + from);
+        if (file.open(QIODevice::ReadOnly))
+            Write(photo + name, change(file.readAll()));
+    };
+    damaged("subsampled.jpg", "false-marker.jpg", [](QByteArray j) { return j.replace(j.size() - 60, 2, "\xFF\x5A"); });
+    damaged("subsampled.jpg", "cut.jpg", [](QByteArray j) { return j.left(j.size() * 3 / 4); });
+    damaged("restarts-420.jpg", "restart-out-of-place.jpg", [](QByteArray j) {
+        const qsizetype rst = j.indexOf("\xFF\xD2");
+        return rst > 0 ? j.replace(rst + 1, 1, "\xD4") : j;
+    });
     save(Gradient(12, 8, 0), "still.png");
     save(Gradient(12, 8, 0).bandjoin_const({200}), "alpha.png");
     save(Frames(6, 4, 3), "frames.gif");

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <mutex>
 #include <thread>
 
 #include <glib.h>
@@ -39,17 +40,21 @@ struct RowTarget {
     std::size_t stride;
     const Bitmap* bitmap;
     VipsImage* image;  // what is being rendered
+    // Held while rows are copied on libvips' writer thread, and taken once the sink has ended:
+    // libvips hands its work back through glib's futexes, which thread checkers cannot see.
+    std::mutex rows{};
 };
 
 // Receives the rendered rows in order, on libvips' writer thread.
 int CopyRows(VipsRegion* region, VipsRect* area, void* a)
 {
-    const auto* target = static_cast<const RowTarget*>(a);
+    auto* target = static_cast<RowTarget*>(a);
     if (target->bitmap->Cancelled()) {
         vips_image_set_kill(target->image, TRUE);  // the render threads stop at their next tile
         return -1;
     }
     const std::size_t bytes = static_cast<std::size_t>(area->width) * 3;
+    const std::lock_guard lock(target->rows);
     for (int y = area->top; y < area->top + area->height; ++y)
         std::memcpy(target->pixels + static_cast<std::size_t>(y) * target->stride + static_cast<std::size_t>(area->left) * 3,
                     VIPS_REGION_ADDR(region, area->left, y), bytes);
@@ -131,7 +136,9 @@ Status Bitmap::DrawImage(const Image& source)
             // Rendered straight into our own pixels: no second whole picture.
             RowTarget target{pixels_.get(), static_cast<std::size_t>(width) * 3, this, rendered->get_image()};
             // A cancel that comes as the last rows arrive still fails the drawing.
-            if (vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0 && !Cancelled())
+            const bool sunk = vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0;
+            const std::lock_guard rowsCopied(target.rows);
+            if (sunk && !Cancelled())
                 return Status::Ok;
             vips_error_clear();
             return Status::OutOfMemory;

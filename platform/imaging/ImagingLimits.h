@@ -25,6 +25,11 @@ inline constexpr std::int64_t kMemoryOverheadBytes = std::int64_t{320} << 20;
 // per photo side by side, libvips' threads of each picture, and the PNG writer's helpers from one
 // allowance of that many cores for the whole process; a fixed few of Qt's and GLib's besides.
 
+// A frame that opening had to decode whole (PNG, TIFF, GIF, lossless WebP and the like) is kept
+// decoded for the conversion when it takes at most this, so that it is not decoded a second time:
+// it is the decoded frame the budget above already holds.
+inline constexpr std::int64_t kMaxKeptFrameBytes = kMaxImagePixels * 4;
+
 // libvips' GIF decoder reads no more frames than this from one file (it reports the rest as
 // excessive): a longer animation offers its first kMaxGifFrames frames.
 inline constexpr int kMaxGifFrames = 4097;

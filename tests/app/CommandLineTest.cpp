@@ -311,8 +311,18 @@ TEST_F(CommandLineTest, DamageFailsEveryConversionWhicheverThreadMeetsIt)
         bytes[qsizetype(bytes.size() * at)] = char(bytes[qsizetype(bytes.size() * at)] ^ 0x10);
         return bytes;
     };
+    // One entropy byte set to 0xFF: libjpeg reads a marker there and fills the rest of the scan grey.
+    const auto falseMarker = [](QByteArray bytes, double at) {
+        qsizetype i = qsizetype(bytes.size() * at);
+        while (bytes[i + 1] == 0 || bytes[i - 1] == '\xFF')
+            ++i;
+        bytes[i] = '\xFF';
+        return bytes;
+    };
     const std::pair<const char*, QByteArray> damaged[] = {
         {"jpg", SavedNoise(TempPath("n.jpg"), 3, "").chopped(1)},
+        {"jpg", falseMarker(SavedNoise(TempPath("f.jpg"), 3, "[Q=75,subsample_mode=on]"), 0.5)},
+        {"jpg", falseMarker(SavedNoise(TempPath("l.jpg"), 3, "[Q=90,subsample_mode=on]"), 0.995)},
         {"jp2", SavedNoise(TempPath("n.jp2"), 3, "").chopped(1)},
         {"png", flipped(SavedNoise(TempPath("n.png"), 1, ""), 0.6)},
         {"tif", flipped(flipped(SavedNoise(TempPath("n.tif"), 4, "[compression=deflate]"), 0.5), 0.7)},

@@ -264,6 +264,17 @@ TEST_F(DamagedFilesTest, DataThatLeavesPixelsUnsetOrDecodesFlatIsRefused)
         file("g4_zeroed_block.tif", [&](const QString& dir) {
             return ZeroedInTheMiddle(saved(dir, (noise(1) > 128).cast(VIPS_FORMAT_UCHAR), "g4.tif[compression=ccittfax4,bitdepth=1]"), 0.1);
         }),
+        // One entropy byte set to 0xFF: libjpeg takes it for a marker and fills the rest grey.
+        file("jpeg_false_marker.jpg", [&](const QString& dir) {
+            QByteArray j = saved(dir, noise(3), "f.jpg[Q=75,subsample_mode=on]");
+            j[j.size() - 40] = '\xFF', j[j.size() - 39] = '\x5A';
+            return j;
+        }),
+        file("cmyk_false_marker.jpg", [&](const QString& dir) {
+            QByteArray j = saved(dir, noise(4).copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_CMYK)), "c.jpg");
+            j[j.size() / 2] = '\xFF', j[j.size() / 2 + 1] = '\x5A';
+            return j;
+        }),
         file("jpeg_tiff_zeroed_block.tif", [&](const QString& dir) {
             return ZeroedInTheMiddle(saved(dir, noise(3), "j.tif[compression=jpeg,tile=false]"), 0.1);
         }),

@@ -261,6 +261,13 @@ TEST_F(PhotoConversionTest, ThePhotoOpenedIsThePhotoDrawn)
     EXPECT_GT(PhotoConversionProbe::Picture(replaced).Bits()[0], 240) << "red, as opened";
     EXPECT_LT(PhotoConversionProbe::Picture(replaced).Bits()[2], 15);
 
+    // Written again in place after opening: the frame opening decoded whole and kept is not drawn.
+    const PhotoDocument rewritten = Open(WriteSolid(TempPath("rewritten.png"), 20, 10, {200, 0, 0}));
+    WriteAll(TempPath("rewritten.png"), ReadAll(WriteSolid(TempPath("blue.png"), 20, 10, {0, 0, 200})));
+    PhotoConversion again(rewritten, 20, 10);
+    EXPECT_EQ(again.DrawPhoto(), Status::Ok);
+    EXPECT_EQ(PhotoConversionProbe::Picture(again).Bits()[2], 200) << "blue, as it is now";
+
     // Cut short after opening: the drawing notices instead of returning a half-grey picture.
     WriteSolid(TempPath("cut.jpg"), 300, 200, {9, 8, 7});
     const PhotoDocument cut = Open(TempPath("cut.jpg"));

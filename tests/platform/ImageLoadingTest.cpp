@@ -44,6 +44,10 @@ TEST_F(ImageLoadingTest, OnlyAllowlistedLoadersAreReachable)
         EXPECT_TRUE(platform::AllowedFileLoaders().count(loader)) << loader << " is reachable but not allowed";
     for (const char* core : {"jpegload", "pngload", "gifload", "tiffload", "webpload"})
         EXPECT_TRUE(reachable.count(core)) << core << " should be reachable";
+    // Their modules are the only ones loaded; ImageMagick's is not even registered.
+    for (const char* module : {"heifload", "jxlload"})
+        EXPECT_TRUE(reachable.count(module)) << module << " should be reachable";
+    EXPECT_EQ(g_type_from_name("VipsForeignLoadMagick"), GType(0));
     EXPECT_FALSE(reachable.count("magickload"));
     EXPECT_FALSE(reachable.count("pdfload"));
     // Photos are read from sources: the same allowlist holds for their loaders.

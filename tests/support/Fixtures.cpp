@@ -1,6 +1,7 @@
 #include "support/Fixtures.h"
 
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <vips/vips8>
@@ -38,6 +39,22 @@ vips::VImage Strip(int width, int height, int count)
     all.set(VIPS_META_PAGE_HEIGHT, height);
     return all;
 }
+// img written to path in the format its extension names. BMP through Qt's writer: libvips writes it
+// only through ImageMagick's module, which the program does not load.
+void Save(const vips::VImage& img, const QString& path)
+{
+    if (!path.endsWith(QStringLiteral(".bmp"))) {
+        img.write_to_file(path.toLocal8Bit().constData());
+        return;
+    }
+    const vips::VImage rgb = img.cast(VIPS_FORMAT_UCHAR);
+    std::size_t bytes = 0;
+    void* pixels = rgb.write_to_memory(&bytes);
+    QImage(static_cast<const uchar*>(pixels), rgb.width(), rgb.height(), rgb.width() * 3, QImage::Format_RGB888)
+        .save(path, "BMP");
+    g_free(pixels);
+}
+
 }  // namespace
 
 QString WriteSolid(const QString& path, int width, int height, Rgb colour, double dpiX, double dpiY)
@@ -93,7 +110,7 @@ QString WriteCornerMarkers(const QString& path, int width, int height)
     const int hh = height / 2;
     vips::VImage top = Solid(hw, hh, CornerColour(Corner::TopLeft)).join(Solid(width - hw, hh, CornerColour(Corner::TopRight)), VIPS_DIRECTION_HORIZONTAL);
     vips::VImage bottom = Solid(hw, height - hh, CornerColour(Corner::BottomLeft)).join(Solid(width - hw, height - hh, CornerColour(Corner::BottomRight)), VIPS_DIRECTION_HORIZONTAL);
-    top.join(bottom, VIPS_DIRECTION_VERTICAL).write_to_file(path.toLocal8Bit().constData());
+    Save(top.join(bottom, VIPS_DIRECTION_VERTICAL), path);
     return path;
 }
 

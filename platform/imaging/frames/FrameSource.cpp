@@ -6,7 +6,6 @@
 #include <cerrno>
 
 #include "platform/imaging/ImagingLimits.h"
-#include "platform/imaging/checks/JpegCoverage.h"
 #include "platform/files/LocalFileName.h"
 #include "platform/files/MappedFile.h"
 #include "platform/files/OpenRegularFile.h"
@@ -20,6 +19,7 @@
 #include "platform/imaging/raw/RawFrameSource.h"
 #include "platform/imaging/raw/RawPhoto.h"
 #include "platform/imaging/frames/VipsFrameSource.h"
+#include "platform/imaging/jpeg/JpegFrameSource.h"
 
 namespace platform {
 namespace {
@@ -66,12 +66,11 @@ std::unique_ptr<FrameSource> SourceFor(const QByteArray& local, const FileDescri
     const char* loader = VipsLoaderFor(format);
     if (!loader)
         return nullptr;
-    // Damage the decoders would only warn about, filling the rest of the picture.
-    if (format == PhotoFormat::Jpeg || format == PhotoFormat::Png) {
+    // Damage libpng would only warn about, filling the rest of the picture. Our JPEG decoder
+    // checks its data while decoding.
+    if (format == PhotoFormat::Png) {
         const MappedFile file(fd.Get());
-        const bool whole = format == PhotoFormat::Jpeg ? JpegDataCoversPicture(file.Data(), file.Size())
-                                                       : PngIsComplete(file.Data(), file.Size());
-        if (!whole)
+        if (!PngIsComplete(file.Data(), file.Size()))
             return nullptr;
     }
     try {
@@ -80,6 +79,8 @@ std::unique_ptr<FrameSource> SourceFor(const QByteArray& local, const FileDescri
         vips::VImage header = LoadPhoto(loader, source, vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL));
         if (!FitsImageLimit(header.width(), header.height()))
             return nullptr;
+        if (format == PhotoFormat::Jpeg)
+            return std::make_unique<JpegFrameSource>(local, autoOrient);
         int pages = 1;
         if (VipsFrameSource::IsPaged(loader) && vips_image_get_typeof(header.get_image(), VIPS_META_N_PAGES))
             pages = std::clamp(header.get_int(VIPS_META_N_PAGES), 1, format == PhotoFormat::Gif ? kMaxGifFrames : kMaxPages);

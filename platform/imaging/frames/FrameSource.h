@@ -7,6 +7,7 @@
 #include <vips/vips8>
 
 #include "platform/files/FileDescriptor.h"
+#include "platform/files/FileStamp.h"
 #include "platform/imaging/Guid.h"
 #include "platform/imaging/RotateFlipType.h"
 
@@ -55,6 +56,8 @@ protected:
     // The kept file with a read position of its own (see ReopenFile), or the file localName names
     // when none was kept; invalid when neither can be had.
     FileDescriptor OpenKeptFile(const QByteArray& localName) const;
+    // The kept file's present state; nothing when no file was kept.
+    std::optional<FileStamp> KeptFileStamp() const { return StampOf(file_.Get()); }
 
     bool previewWanted_ = true;
 

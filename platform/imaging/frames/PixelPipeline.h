@@ -28,7 +28,8 @@ vips::VImage StretchOntoBlack(const vips::VImage& pixels, int width, int height,
 // kPreviewSide (the preview stretches the frame anyway). Throws as CopyToMemory does.
 vips::VImage PreviewCopy(const vips::VImage& pixels);
 
-// The largest JPEG shrink-on-load factor that keeps at least minWidth x minHeight pixels.
+// The largest shrink-on-load factor of libvips' JPEG loader (for a RAW's embedded preview) that
+// keeps at least minWidth x minHeight pixels.
 int JpegShrinkFor(int width, int height, int minWidth, int minHeight);
 
 }  // namespace platform

@@ -40,16 +40,25 @@ std::optional<FrameInfo> VipsFrameSource::Open(int index) const
         info.height = swapped ? header.width() : header.height();
         info.dpiX = ResolutionOrDefault(header);
         info.profileIgnored = ConvertedToSrgb(header).profileIgnored;
+        kept_ = KeptFrame();
         // Shrunk while decoding where the decoder can: a whole frame is never held for the preview.
+        // Where it cannot, the whole frame decoded is kept for the conversion.
         if (previewWanted_) {
             const int shrink = ShrinkOnLoad(header.width(), header.height(), kPreviewSide, kPreviewSide);
+            const bool keep = shrink == 1 && std::int64_t{header.width()} * header.height() * 4 <= kMaxKeptFrameBytes;
             const bool whole = DrawWithoutTileFailures([&] {
-                const vips::VImage pixels = NormalisePixels(ConvertedToSrgb(Load(index, shrink)).pixels);
+                vips::VImage pixels = NormalisePixels(ConvertedToSrgb(Load(index, shrink)).pixels);
+                if (keep)
+                    pixels = CopyToMemory(pixels);
                 info.preview = CopyToMemory(Turned(PreviewCopy(pixels), info.turn));
+                if (keep)
+                    kept_ = KeptFrame{index, pixels, KeptFileStamp()};
                 return true;
             }, WarningsAreDamage());
-            if (!whole)
+            if (!whole) {
+                kept_ = KeptFrame();
                 return std::nullopt;
+            }
         }
         return info;
     });
@@ -57,6 +66,9 @@ std::optional<FrameInfo> VipsFrameSource::Open(int index) const
 
 vips::VImage VipsFrameSource::Render(int index, int width, int height, VipsKernel kernel) const
 {
+    if (kept_.index == index && kept_.stamp && kept_.stamp == KeptFileStamp())
+        return StretchOntoBlack(kept_.pixels, width, height, kernel);
+    kept_ = KeptFrame();  // the file changed: it is decoded anew
     const vips::VImage header = Load(index, 1);
     // Decoding at a fraction of the size is much faster when the output is small.
     const int shrink = ShrinkOnLoad(header.width(), header.height(), width, height);
@@ -66,15 +78,13 @@ vips::VImage VipsFrameSource::Render(int index, int width, int height, VipsKerne
 RotateFlipType VipsFrameSource::TurnOf(const vips::VImage& header) const
 {
     // libheif has already applied a HEIF's own transformations; JPEG XL's decoder likewise.
-    const bool exifOrientation = IsJpeg() || IsWebp() || loader_ == "tiffload" || loader_ == "pngload";
+    const bool exifOrientation = IsWebp() || loader_ == "tiffload" || loader_ == "pngload";
     return autoOrient_ && exifOrientation ? TurnForOrientation(RecordedOrientation(header))
                                           : RotateFlipType::RotateNoneFlipNone;
 }
 
 int VipsFrameSource::ShrinkOnLoad(int width, int height, int minWidth, int minHeight) const
 {
-    if (IsJpeg())
-        return JpegShrinkFor(width, height, minWidth, minHeight);
     if (IsWebp())
         return std::max(1, std::min(width / std::max(1, minWidth), height / std::max(1, minHeight)));
     return 1;
@@ -102,9 +112,7 @@ vips::VImage VipsFrameSource::Load(int index, int shrink) const
                         ->set("fail_on", VIPS_FAIL_ON_ERROR);
     if (IsPaged(loader_))
         options->set("page", index)->set("n", 1);
-    if (shrink > 1 && IsJpeg())
-        options->set("shrink", shrink);
-    else if (shrink > 1 && IsWebp())
+    if (shrink > 1 && IsWebp())
         options->set("scale", 1.0 / shrink);
     return LoadPhoto(loader_, source, options);
 }

@@ -8,8 +8,10 @@
 
 namespace platform {
 
-// Frames decoded by libvips: JPEG, PNG, GIF, TIFF, WebP, HEIF/AVIF, JPEG XL, JPEG 2000.
-// Nothing is kept decoded: each use opens and reads the file again, at the size it needs.
+// Frames decoded by libvips: PNG, GIF, TIFF, WebP, HEIF/AVIF, JPEG XL, JPEG 2000.
+// A frame that opening decoded whole (its decoder cannot shrink) is kept decoded for the conversion
+// while it is the active frame and the file is unchanged; other uses read the file again, at the
+// size they need.
 class VipsFrameSource final : public FrameSource {
 public:
     // localName is the file's name on disk (see LocalFileName); loader the libvips file loader's
@@ -26,7 +28,6 @@ public:
     static bool IsPaged(const std::string& loader);
 
 private:
-    bool IsJpeg() const { return loader_ == "jpegload"; }
     bool IsWebp() const { return loader_ == "webpload"; }
     // The factor the decoder shrinks by while keeping at least minWidth x minHeight; 1 for
     // decoders that cannot.
@@ -35,7 +36,15 @@ private:
     // The turn that stands the loaded frame header upright.
     RotateFlipType TurnOf(const vips::VImage& header) const;
 
+    // The kept frame: normalised sRGB pixels in memory, as stored (before the turn).
+    struct KeptFrame {
+        int index = -1;
+        vips::VImage pixels;
+        std::optional<FileStamp> stamp;
+    };
+
     QByteArray localName_;
+    mutable KeptFrame kept_;
     std::string loader_;
     int pages_;
     bool autoOrient_;

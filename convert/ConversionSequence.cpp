@@ -1,5 +1,7 @@
 #include "convert/ConversionSequence.h"
 
+#include <QFile>
+
 #include "convert/EncoderLookup.h"
 #include "convert/OverlayPosition.h"
 #include "convert/PhotoConversion.h"
@@ -30,6 +32,11 @@ bool DrawOverlay(PhotoConversion& conversion, int width, int height, ConversionH
 }
 
 }  // namespace
+
+QByteArray ConversionHost::OutputLocalName(const QString& path)
+{
+    return QFile::encodeName(path);
+}
 
 void ConversionHost::OutputExists(const QString& path)
 {
@@ -85,7 +92,7 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
     // A path longer than the program keeps is refused rather than saved under a cut name.
     const platform::Publish publish = host.MayReplaceOutput() ? platform::Publish::Replace : platform::Publish::OnlyNew;
     const platform::Status saved =
-        path.size() <= kMaxPathChars ? conversion.Save(path, encoder, publish) : platform::Status::GenericError;
+        path.size() <= kMaxPathChars ? conversion.Save(host.OutputLocalName(path), encoder, publish) : platform::Status::GenericError;
     outcome.saved = Succeeded(saved);
     outcome.cancelled = !outcome.saved && conversion.Cancelled();
     // A cancelled conversion was ended by the user, who needs no message about it.

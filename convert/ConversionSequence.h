@@ -2,6 +2,7 @@
 #include <atomic>
 #include <optional>
 
+#include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -31,6 +32,9 @@ public:
     virtual void OverlayMovedToZero(bool horizontal) { (void)horizontal; }
     // The path to save to, read just before the save.
     virtual QString OutputPath() = 0;
+    // The bytes that name that path on disk, which a name that is not UTF-8 needs to keep its own;
+    // by default the path as Qt encodes it.
+    virtual QByteArray OutputLocalName(const QString& path);
     // Whether the save may replace a file at that path; when it may not and one is there by
     // then, OutputExists is told instead of message 118.
     virtual bool MayReplaceOutput() { return true; }

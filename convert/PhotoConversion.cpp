@@ -46,6 +46,12 @@ platform::Status PhotoConversion::RotateFlip(platform::RotateFlipType type)
     return bitmap_->RotateFlip(type);
 }
 
+platform::Status PhotoConversion::Save(const QByteArray& localName, const platform::Guid& encoder,
+                                       platform::Publish publish) const
+{
+    return bitmap_->Save(localName, encoder, publish);
+}
+
 platform::Status PhotoConversion::Save(const QString& path, const platform::Guid& encoder,
                                        platform::Publish publish) const
 {

@@ -39,6 +39,9 @@ public:
     platform::Status RotateFlip(platform::RotateFlipType type);
     // Writes the picture; an existing file is replaced only by a complete new one, and with
     // Publish::OnlyNew not at all (Status::OutputExists).
+    // localName is the name's bytes on disk; path is taken as Qt encodes it.
+    platform::Status Save(const QByteArray& localName, const platform::Guid& encoder,
+                          platform::Publish publish = platform::Publish::Replace) const;
     platform::Status Save(const QString& path, const platform::Guid& encoder,
                           platform::Publish publish = platform::Publish::Replace) const;
     bool Cancelled() const;

@@ -27,6 +27,22 @@ QString ProposeOutputFile(const QString& outputFolder, const QString& displayNam
     return outputFolder + base + QStringLiteral("_out.png");
 }
 
+QByteArray ProposeLocalOutputFile(const QByteArray& outputFolder, const QByteArray& photoPath,
+                                  const QString& displayName)
+{
+    // '/' and '.' are single bytes that never stand for anything else, in the text as on disk:
+    // the display name is as many parts at the end of the path.
+    const qsizetype slashes = displayName.count(u'/');
+    qsizetype start = photoPath.size();
+    for (qsizetype k = 0; k <= slashes && start >= 0; ++k)
+        start = start == 0 ? -1 : photoPath.lastIndexOf('/', start - 1);
+    QByteArray base = photoPath.mid(start + 1);
+    const qsizetype dot = base.lastIndexOf('.');
+    if (dot >= 0)
+        base.truncate(dot);
+    return outputFolder + base + QByteArrayLiteral("_out.png");
+}
+
 QString WithPngExtension(const QString& path)
 {
     const qsizetype nameStart = path.lastIndexOf(u'/') + 1;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 // Longest path the program keeps for a photo or an output file, terminator excluded.
@@ -13,6 +14,12 @@ bool GetDisplayFileName(const QString& path, QString& out);
 
 // The output proposed for a photo: folder + display name without its last extension + "_out.png".
 QString ProposeOutputFile(const QString& outputFolder, const QString& displayName);
+
+// The same proposal made of bytes on disk: the folder's and the photo path's (platform::LocalFileName),
+// displayName being what GetDisplayFileName made of that path. A name that is not UTF-8 keeps its
+// bytes, which the text, with U+FFFD in their place, has lost.
+QByteArray ProposeLocalOutputFile(const QByteArray& outputFolder, const QByteArray& photoPath,
+                                  const QString& displayName);
 
 // path with the extension of its file name made ".png" (appended when it has none).
 // A dot in a folder name is not an extension.

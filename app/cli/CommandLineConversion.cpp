@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -16,17 +17,19 @@
 #include "app/cli/BatchReport.h"
 #include "app/cli/BatchThreads.h"
 #include "app/cli/PhotoFileProblem.h"
-#include "app/cli/PixelBudget.h"
+#include "app/cli/MemoryBudget.h"
 #include "convert/ConversionSequence.h"
 #include "convert/KeepRatio.h"
 #include "convert/PhotoDocument.h"
 #include "convert/PhotoPaths.h"
 #include "platform/services/Prompts.h"
 #include "lang/CLanguage.h"
+#include "platform/imaging/ConversionMemory.h"
 #include "platform/imaging/ImagingLimits.h"
 #include "platform/imaging/ImagingRuntime.h"
 #include "platform/imaging/ImagingThreads.h"
 #include "platform/files/FileSystem.h"
+#include "platform/files/LocalFileName.h"
 #include "platform/services/SettingsStore.h"
 #include "platform/services/SystemInfo.h"
 #include "res/ResourceIds.h"
@@ -39,13 +42,6 @@ namespace {
 
 const QString kNoFont = QStringLiteral("the text cannot be drawn: no font is installed");
 const QString kExists = QStringLiteral("file exists; use --overwrite to replace it");
-
-// Whether anything at all is at path, even a dangling link or a file that cannot be read.
-bool AnythingAt(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
 
 class BatchConversion {
 public:
@@ -69,6 +65,9 @@ public:
         const BatchThreads plan = PlanBatchThreads(platform::UsableCores(), static_cast<int>(r_.photos.size()));
         platform::SetPipelineThreads(plan.pipelineThreads);
         workers_ = plan.sideBySide;
+        pipelineThreads_ = plan.pipelineThreads;
+        writerShare_ = (plan.writerThreads + plan.sideBySide - 1) / plan.sideBySide;
+        budget_.emplace(platform::BatchBudgetBytes(pipelineThreads_, writerShare_));
         const int workers = workers_;
         std::vector<std::thread> others;
         for (int k = 1; k < workers; ++k)
@@ -89,8 +88,8 @@ private:
     // The conversion's questions answered from the command line, its messages reported.
     class Host final : public ConversionHost {
     public:
-        Host(BatchConversion& batch, const QString& photo, const QString& output)
-            : batch_(batch), photo_(photo), output_(output)
+        Host(BatchConversion& batch, const QString& photo, const QString& output, const QByteArray& localOutput)
+            : batch_(batch), photo_(photo), output_(output), localOutput_(localOutput)
         {
         }
         void Tell(int messageId, const QString& subject) override
@@ -104,6 +103,7 @@ private:
             return OverlayLine{batch_.r_.text, batch_.r_.textX, batch_.r_.textY, batch_.font_, batch_.colour_};
         }
         QString OutputPath() override { return output_; }
+        QByteArray OutputLocalName(const QString&) override { return localOutput_; }
         // Without --overwrite, a file that appeared at the output since it was checked is kept.
         bool MayReplaceOutput() override { return batch_.r_.overwrite; }
         void OutputExists(const QString& path) override { batch_.Fail(path, kExists); }
@@ -113,6 +113,7 @@ private:
         BatchConversion& batch_;
         const QString& photo_;
         const QString& output_;
+        const QByteArray& localOutput_;
     };
 
     // Takes the next photo until none is left.
@@ -143,6 +144,7 @@ private:
         if (r_.outputFolder.isEmpty()) {
             folder_ = UserOutputFolder(platform::QueryOsMajorVersion(),
                                        [this](const QString& text) { Fail({}, text); });
+            SetLocalFolder();
             return true;
         }
         const QFileInfo info(r_.outputFolder);
@@ -157,7 +159,15 @@ private:
         folder_ = info.absoluteFilePath();
         if (!folder_.endsWith(u'/'))
             folder_ += u'/';
+        SetLocalFolder();
         return true;
+    }
+
+    void SetLocalFolder()
+    {
+        localFolder_ = platform::LocalFileName(folder_);
+        if (!localFolder_.isEmpty() && !localFolder_.endsWith('/'))
+            localFolder_ += '/';
     }
 
     // Unless given, the font and colour the window would draw with.
@@ -182,6 +192,10 @@ private:
             return false;
         }
         const QString path = QFileInfo(argument).absoluteFilePath();
+        // Held from before the photo is opened to the last byte written, and given back whatever
+        // happens: at first what opening may take, then, its size known, what the conversion takes.
+        const platform::PhotoFormat format = PhotoFormatOf(path);
+        MemoryBudget::Hold held(*budget_, platform::OpeningBytes(format, pipelineThreads_, writerShare_));
         PhotoDocument photo;
         if (!OpenPhoto(argument, path, photo))
             return false;
@@ -195,13 +209,16 @@ private:
         QString displayName;
         GetDisplayFileName(path, displayName);
         const QString output = r_.outputFile.isEmpty() ? ProposeOutputFile(folder_, displayName) : r_.outputFile;
-        if (!CanWrite(argument, output))
+        // The output's name on disk keeps the bytes of a photo name that is not UTF-8.
+        const QByteArray localOutput =
+            r_.outputFile.isEmpty() ? ProposeLocalOutputFile(localFolder_, platform::LocalFileName(path), displayName)
+                                    : platform::LocalFileName(r_.outputFile);
+        if (!CanWrite(argument, output, localOutput))
             return false;
 
-        // Held from the first pixel drawn to the last one written, and given back whatever happens.
-        const PixelBudget::Hold held(budget_, std::int64_t{photo.Width()} * photo.Height() +
-                                                  std::int64_t{std::max(size.width(), 0)} * std::max(size.height(), 0));
-        Host host(*this, argument, output);
+        held.Resize(platform::ConversionBytes({format, photo.Width(), photo.Height(), std::max(size.width(), 0),
+                                               std::max(size.height(), 0), pipelineThreads_, writerShare_}));
+        Host host(*this, argument, output, localOutput);
         const ConversionOutcome outcome = RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host);
         if (!outcome.textDrawn)
             Fail(argument, kNoFont);
@@ -262,41 +279,44 @@ private:
     // this run (the photo that comes second is told), or, without --overwrite, over anything
     // already there. The name is then taken, so no other photo of the run writes it. Without
     // --overwrite the save checks again as it publishes.
-    bool CanWrite(const QString& photo, const QString& output)
+    bool CanWrite(const QString& photo, const QString& output, const QByteArray& localOutput)
     {
         std::unique_lock lock(names_);
-        if (output.size() > kMaxPathChars || platform::IsSpecialFile(output)) {
+        if (output.size() > kMaxPathChars || platform::IsSpecialFile(localOutput)) {
             lock.unlock();
             Fail(output, IDS_STRING118);
             return false;
         }
-        if (taken_.contains(output)) {
+        if (taken_.contains(localOutput)) {
             lock.unlock();
             Fail(photo, QStringLiteral("not converted: its output %1 is the output of another photo of this run")
                             .arg(output));
             return false;
         }
-        if (!r_.overwrite && AnythingAt(output)) {
+        if (!r_.overwrite && platform::AnythingAt(localOutput)) {
             lock.unlock();
             Fail(output, kExists);
             return false;
         }
-        taken_.insert(output);
+        taken_.insert(localOutput);
         return true;
     }
 
     const ConversionRequest& r_;
     BatchReport report_;
     QString folder_;
+    QByteArray localFolder_;
     QFont font_;
     QColor colour_;
     bool fontMissing_ = false;
-    PixelBudget budget_{platform::kMaxImagePixels};
+    std::optional<MemoryBudget> budget_;
     int workers_ = 1;
+    int pipelineThreads_ = 1;
+    int writerShare_ = 1;  // the PNG writer's helpers of one conversion, its share of the allowance
     std::atomic<int> next_{0};
     std::atomic<int> failed_{0};
     std::mutex names_;
-    QSet<QString> taken_;
+    QSet<QByteArray> taken_;  // by their bytes: two names that are not UTF-8 may read alike
 };
 
 }  // namespace

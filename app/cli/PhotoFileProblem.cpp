@@ -65,8 +65,13 @@ std::optional<QString> NotAPhotoProblem(const QString& path)
 
 QString LoaderOf(const QString& path)
 {
+    const char* loader = platform::VipsLoaderFor(PhotoFormatOf(path));
+    return loader ? QString::fromLatin1(loader) : QString();
+}
+
+platform::PhotoFormat PhotoFormatOf(const QString& path)
+{
     const auto format = FormatOf(path);
     const platform::PhotoFormat* known = std::get_if<platform::PhotoFormat>(&format);
-    const char* loader = known ? platform::VipsLoaderFor(*known) : nullptr;
-    return loader ? QString::fromLatin1(loader) : QString();
+    return known ? *known : platform::PhotoFormat::Unknown;
 }

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "platform/imaging/checks/PhotoFormat.h"
+
 // Why path cannot be a photo before any decoder looks at it, in the manner of GNU tools: the
 // system's own words for a missing, unreadable or special file, "Is a directory" for a folder.
 // Nothing when it is a regular file that can be read.
@@ -16,3 +18,6 @@ std::optional<QString> NotAPhotoProblem(const QString& path);
 // The libvips loader that will decode path ("jpegload"), as its first bytes tell; empty for
 // the formats others decode and for files that cannot be read.
 QString LoaderOf(const QString& path);
+
+// The format path's first bytes announce; Unknown when they cannot be read.
+platform::PhotoFormat PhotoFormatOf(const QString& path);

@@ -3,7 +3,8 @@
 QString PrintableText(QString text)
 {
     for (QChar& c : text) {
-        if (c.category() == QChar::Other_Control)
+        // U+FFFD is where a name's bytes were not UTF-8.
+        if (c.category() == QChar::Other_Control || c == QChar::ReplacementCharacter)
             c = u'?';
     }
     return text;

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
-// text with every control character (a name's escape sequences, line breaks, tabs) shown as '?',
-// so that a file name cannot rewrite the terminal or split a message a script reads by lines.
+// text with every control character (a name's escape sequences, line breaks, tabs) and every byte
+// of a name that was not UTF-8 (U+FFFD) shown as '?', so that a file name cannot rewrite the
+// terminal or split a message a script reads by lines.
 QString PrintableText(QString text);

@@ -90,10 +90,15 @@ bool WriteEvery(int fd, const std::uint8_t* data, std::size_t size)
 
 bool WriteFileAtomically(const QString& path, const std::function<bool(const ByteSink&)>& produce)
 {
-    if (path.isEmpty())
+    return WriteFileAtomically(QFile::encodeName(path), produce);
+}
+
+bool WriteFileAtomically(const QByteArray& localName, const std::function<bool(const ByteSink&)>& produce)
+{
+    if (localName.isEmpty() || localName.contains('\0'))
         return false;
     struct stat existing{};
-    const auto target = FileToReplace(QFile::encodeName(path), &existing);
+    const auto target = FileToReplace(localName, &existing);
     if (!target)
         return false;
     QByteArray temporary;

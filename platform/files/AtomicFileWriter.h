@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 
+#include <QByteArray>
 #include <QString>
 
 namespace platform {
@@ -14,6 +15,9 @@ using ByteSink = std::function<bool(const std::uint8_t* data, std::size_t size)>
 // produce succeeded and every byte was written and synced to the disk. On any failure path is
 // left as it was and no temporary file remains. A link at path is followed to the regular file it
 // names; a path that is or leads to anything but a regular file is never written.
+// localName is the name's bytes on disk, so that a name that is not UTF-8 keeps them; path is
+// taken as Qt encodes it.
+bool WriteFileAtomically(const QByteArray& localName, const std::function<bool(const ByteSink&)>& produce);
 bool WriteFileAtomically(const QString& path, const std::function<bool(const ByteSink&)>& produce);
 
 }  // namespace platform

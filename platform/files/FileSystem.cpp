@@ -10,12 +10,14 @@
 namespace platform {
 namespace {
 
-bool StatOf(const QString& path, struct stat& st)
+bool UsableName(const QByteArray& name)
 {
-    if (path.isEmpty())
-        return false;
-    const QByteArray name = QFile::encodeName(path);
-    return !name.contains('\0') && ::stat(name.constData(), &st) == 0;
+    return !name.isEmpty() && !name.contains('\0');
+}
+
+bool StatOf(const QByteArray& name, struct stat& st)
+{
+    return UsableName(name) && ::stat(name.constData(), &st) == 0;
 }
 
 }  // namespace
@@ -29,15 +31,24 @@ bool AnythingToReplace(const QString& path)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};
-    if (name.isEmpty() || name.contains('\0') || ::lstat(name.constData(), &st) != 0)
-        return false;
-    return !(StatOf(path, st) && S_ISDIR(st.st_mode));
+    return AnythingAt(name) && !(StatOf(name, st) && S_ISDIR(st.st_mode));
 }
 
 bool IsSpecialFile(const QString& path)
 {
+    return IsSpecialFile(QFile::encodeName(path));
+}
+
+bool IsSpecialFile(const QByteArray& localName)
+{
     struct stat st {};
-    return StatOf(path, st) && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+    return StatOf(localName, st) && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+}
+
+bool AnythingAt(const QByteArray& localName)
+{
+    struct stat st {};
+    return UsableName(localName) && ::lstat(localName.constData(), &st) == 0;
 }
 
 }  // namespace platform

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 namespace platform {
@@ -15,5 +16,10 @@ bool AnythingToReplace(const QString& path);
 // True when path names a FIFO, a socket or a device, or a link to one: something that is
 // neither a regular file nor a folder, and that no photo or PNG is read from or written to.
 bool IsSpecialFile(const QString& path);
+bool IsSpecialFile(const QByteArray& localName);
+
+// True when anything at all is at the name given by its bytes on disk: a folder, a file that
+// cannot be read, a dangling link.
+bool AnythingAt(const QByteArray& localName);
 
 }  // namespace platform

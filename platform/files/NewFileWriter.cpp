@@ -69,10 +69,13 @@ bool MoveIntoFreeName(const QByteArray& temporary, const QByteArray& target)
 
 }  // namespace
 
-NewFile WriteNewFile(const QString& path,
-                     const std::function<bool(const std::function<bool(const std::uint8_t*, std::size_t)>&)>& produce)
+NewFile WriteNewFile(const QString& path, const NewFileProducer& produce)
 {
-    const QByteArray target = QFile::encodeName(path);
+    return WriteNewFile(QFile::encodeName(path), produce);
+}
+
+NewFile WriteNewFile(const QByteArray& target, const NewFileProducer& produce)
+{
     if (target.isEmpty() || target.contains('\0') || target.endsWith('/'))
         return NewFile::Failed;
     QByteArray temporary;

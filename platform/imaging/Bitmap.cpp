@@ -1,5 +1,7 @@
 #include "platform/imaging/Bitmap.h"
 
+#include <QFile>
+
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -170,6 +172,11 @@ Status Bitmap::RotateFlip(RotateFlipType type)
 }
 
 Status Bitmap::Save(const QString& path, const Guid& encoder, Publish publish) const
+{
+    return Save(QFile::encodeName(path), encoder, publish);
+}
+
+Status Bitmap::Save(const QByteArray& path, const Guid& encoder, Publish publish) const
 {
     if (IsEmpty())
         return Status::WrongState;

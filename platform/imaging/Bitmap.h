@@ -41,7 +41,9 @@ public:
     Status DrawImage(const Image& source);
     Status RotateFlip(RotateFlipType type);
     // Writes the file through the encoder; an existing file is replaced only by a complete new one.
-    // Only where nothing is at path when the file is complete, with Publish::OnlyNew.
+    // Only where nothing is at path when the file is complete, with Publish::OnlyNew. localName is
+    // the name's bytes on disk (a name that is not UTF-8 keeps them); path is taken as Qt encodes it.
+    Status Save(const QByteArray& localName, const Guid& encoder, Publish publish = Publish::Replace) const;
     Status Save(const QString& path, const Guid& encoder, Publish publish = Publish::Replace) const;
 
 private:

@@ -16,14 +16,28 @@ inline constexpr std::int64_t kMaxImagePixels = std::int64_t{1} << 28;
 // (up to kMaxImagePixels x 4 bytes, 1 GiB, only while a decoder that cannot stream needs it:
 // WebP, GIF, HEIF, ICO and BMP; JPEG and WebP previews are decoded shrunk), the output bitmap
 // (up to kMaxImagePixels x 3 bytes, 768 MiB: drawn and turned in its own memory) and this fixed
-// overhead for libvips' buffers, the rotation's scratch and its bit per block of pixels. Measured by
-// bench/MemoryBench.cpp; figures in the README.
+// overhead for libvips' buffers, the rotation's scratch and its bit per block of pixels, and the
+// PNG writer's strips on up to 8 cores. Measured by bench/MemoryBench.cpp; figures in the README.
 inline constexpr std::int64_t kMemoryOverheadBytes = std::int64_t{320} << 20;
 
-// Threads: a process converting photos side by side runs at most the plan of app/cli/BatchThreads
-// on the cores it may use (platform/imaging/ImagingThreads: affinity and cgroup quota): one thread
-// per photo side by side, libvips' threads of each picture, and the PNG writer's helpers from one
-// allowance of that many cores for the whole process; a fixed few of Qt's and GLib's besides.
+// The parts of one conversion's memory, as platform::ConversionBytes adds them up: libvips'
+// buffers grow with the widest side (measured: about 256 MiB at 16384) and with its threads'
+// tiles; the turn's scratch; two 1 MiB strips and their deflated output per PNG writer thread.
+inline constexpr std::int64_t kVipsBytesPerColumn = std::int64_t{16} << 10;
+inline constexpr std::int64_t kVipsMostBufferBytes = std::int64_t{256} << 20;
+inline constexpr std::int64_t kVipsBytesPerThread = std::int64_t{2} << 20;
+inline constexpr std::int64_t kTurnScratchBytes = std::int64_t{16} << 20;
+inline constexpr std::int64_t kWriterBytesPerThread = std::int64_t{4} << 20;
+
+// A batch of photos from the command line: conversions run side by side only while what they
+// hold together, each counted by platform::ConversionBytes before it is opened (a BMP or ICO,
+// decoded whole at opening, as the largest frame the limit lets through until its size is known),
+// stays within platform::BatchBudgetBytes, the heaviest single conversion the limits accept (about
+// 4.3 GiB: a camera RAW at the limit). The process's peak memory stays within
+// platform::BatchPeakBytes: that budget, the PNG writer's whole allowance (4 MiB a core) and this
+// much for the program itself (Qt, libvips and their libraries: about 60 MiB measured). On 2 cores
+// that is 4.4 GiB, on 64 cores 4.6 GiB, on 256 cores 5.4 GiB, whatever the number of photos.
+inline constexpr std::int64_t kProcessBaseBytes = std::int64_t{128} << 20;
 
 // A frame that opening had to decode whole (PNG, TIFF, GIF, lossless WebP and the like) is kept
 // decoded for the conversion when it takes at most this, so that it is not decoded a second time:

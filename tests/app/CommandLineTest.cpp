@@ -1,5 +1,6 @@
 // Conversion from the command line: the parser's answers, and the program itself run as a subprocess.
 #include <sys/resource.h>
+#include <dirent.h>
 
 #include <algorithm>
 #include <atomic>
@@ -19,7 +20,9 @@
 #include "lang/BaseFolder.h"
 #include "app/cli/BatchThreads.h"
 #include "app/cli/CommandLine.h"
-#include "app/cli/PixelBudget.h"
+#include "app/cli/MemoryBudget.h"
+#include "platform/imaging/ConversionMemory.h"
+#include "platform/imaging/ImagingLimits.h"
 #include "app/cli/ProgressLine.h"
 #include "lang/CLanguage.h"
 #include "platform/imaging/ImagingThreads.h"
@@ -45,6 +48,15 @@ protected:
     Outcome Pictorelle(const QStringList& arguments, const QList<QPair<QString, QString>>& extraEnv = {},
                        rlim_t fileSizeLimit = RLIM_INFINITY) const
     {
+        return Run(Binary(), arguments, extraEnv, fileSizeLimit);
+    }
+
+    // The ThreadSanitizer run points this at its own build of the program.
+    static QString Binary() { return qEnvironmentVariable("PICTORELLE_UNDER_TEST", QStringLiteral(PICTORELLE_BINARY)); }
+
+    Outcome Run(const QString& program, const QStringList& arguments, const QList<QPair<QString, QString>>& extraEnv = {},
+                rlim_t fileSizeLimit = RLIM_INFINITY) const
+    {
         QProcess process;
         process.setChildProcessModifier([fileSizeLimit] {
             const struct rlimit limit{fileSizeLimit, fileSizeLimit};
@@ -62,8 +74,7 @@ protected:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(dir_.path());
-        // The ThreadSanitizer run points this at its own build of the program.
-        process.start(qEnvironmentVariable("PICTORELLE_UNDER_TEST", QStringLiteral(PICTORELLE_BINARY)), arguments);
+        process.start(program, arguments);
         EXPECT_TRUE(process.waitForFinished(120000));
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                 QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
@@ -212,6 +223,32 @@ TEST_F(CommandLineTest, ConvertsEachPhotoWithoutADisplayAndTellsWhichFailed)
         EXPECT_EQ(png.At(0, 0), CornerColour(Corner::BottomLeft));
     }
     EXPECT_EQ(QDir(TempPath("out")).entryList(QDir::Files).size(), 2) << "nothing left of the failures";
+}
+
+// A name whose bytes are not UTF-8 (Qt reads such a byte as U+FFFD) reaches the program from
+// the shell's glob byte for byte; its output keeps those bytes.
+TEST_F(CommandLineTest, AnOutputNameKeepsThePhotoNamesBytes)
+{
+    const QByteArray folder = QFile::encodeName(dir_.path());
+    const QByteArray photo = folder + "/bad\xff.jpg";
+    const QByteArray output = folder + "/out/bad\xff_out.png";
+    WriteSolid(TempPath("p.jpg"), 20, 10, {0, 0, 0});
+    ASSERT_EQ(::rename(QByteArray(folder + "/p.jpg").constData(), photo.constData()), 0);
+    QDir(dir_.path()).mkdir("out");
+
+    const Outcome run = Run("/bin/sh", {"-c", "exec \"$0\" --convert --output-dir out bad*.jpg", Binary()});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, dir_.path() + "/out/bad?_out.png saved successfully.\n") << "shown with '?'";
+    QList<QByteArray> made;  // by their bytes: Qt lists no name that is not UTF-8
+    DIR* out = ::opendir(QByteArray(folder + "/out").constData());
+    ASSERT_NE(out, nullptr);
+    while (const dirent* entry = ::readdir(out))
+        if (entry->d_name[0] != '.')
+            made << entry->d_name;
+    ::closedir(out);
+    EXPECT_EQ(made, QList<QByteArray>({"bad\xff_out.png"})) << "nothing named with U+FFFD";
+    ::unlink(output.constData());  // Qt cannot remove what it cannot name
+    ::unlink(photo.constData());
 }
 
 TEST_F(CommandLineTest, PhotosSideBySideEachWithItsText)
@@ -412,9 +449,9 @@ TEST_F(CommandLineTest, NoDisplayNeededForLanguageOrFontMessages)
     EXPECT_EQ(usage.status, 2) << usage.err.toStdString();
 }
 
-TEST(PixelBudget, SideBySideOnlyWithinTheBudgetAndTheHeaviestAlone)
+TEST(MemoryBudget, SideBySideOnlyWithinTheBudgetAndTheHeaviestAlone)
 {
-    PixelBudget budget(100);
+    MemoryBudget budget(100);
     const std::int64_t a = budget.Acquire(60);
     const std::int64_t b = budget.Acquire(40);
     std::atomic<bool> heavyRan = false;
@@ -567,6 +604,44 @@ TEST(BatchThreads, LinearInTheCoresTheProcessMayUse)
         EXPECT_EQ(plan.pipelineThreads, p.pipeline) << p.cores;
         EXPECT_EQ(plan.writerThreads, p.cores) << p.cores;
         EXPECT_EQ(plan.most, p.most) << p.cores;
+    }
+}
+
+TEST(ConversionMemory, EachConversionCountedAndTheBatchBounded)
+{
+    using platform::PhotoFormat;
+    constexpr std::int64_t MiB = std::int64_t{1} << 20;
+    // A 24-megapixel JPEG streams: libvips' buffers for 6000 columns, the scratch, the writer's
+    // strips and the 72 MiB picture; a BMP of that size adds its frame as RGBA.
+    const std::int64_t jpeg = platform::ConversionBytes({PhotoFormat::Jpeg, 6000, 4000, 6000, 4000, 1, 1});
+    EXPECT_EQ(jpeg, 6000 * 16384 + 2 * MiB + 16 * MiB + 4 * MiB + 72'000'000);
+    EXPECT_EQ(platform::ConversionBytes({PhotoFormat::Bmp, 6000, 4000, 6000, 4000, 1, 1}), jpeg + 96'000'000);
+    EXPECT_EQ(platform::ConversionBytes({PhotoFormat::Jpeg, 6000, 4000, 100, 50, 1, 1}), jpeg - 72'000'000 + 15'000);
+    // Before opening, a BMP holds the largest frame the limit lets through; a JPEG only its share.
+    EXPECT_EQ(platform::OpeningBytes(PhotoFormat::Bmp, 1, 1), 256 * MiB + 22 * MiB + platform::kMaxImagePixels * 4);
+    EXPECT_EQ(platform::OpeningBytes(PhotoFormat::Jpeg, 1, 1), 22 * MiB);
+
+    const struct {
+        int cores;
+        std::int64_t peakMiB;
+    } machines[] = {
+        {platform::CoresFromLimits(64, 2.0), 4510},  // a 2-core quota on a 64-core machine
+        {64, 4758},
+        {256, 5526},
+    };
+    for (const auto& m : machines) {
+        const BatchThreads plan = PlanBatchThreads(m.cores, 1000);
+        const int share = (plan.writerThreads + plan.sideBySide - 1) / plan.sideBySide;
+        EXPECT_EQ(platform::BatchPeakBytes(plan.pipelineThreads, share, plan.writerThreads), m.peakMiB * MiB)
+            << m.cores;
+        const std::int64_t budget = platform::BatchBudgetBytes(plan.pipelineThreads, share);
+        EXPECT_GE(budget, platform::ConversionBytes({PhotoFormat::CameraRaw, 16384, 16384, 16384, 16384,
+                                                     plan.pipelineThreads, share}))
+            << "one photo at the limit converts";
+        EXPECT_GE(budget / platform::ConversionBytes({PhotoFormat::Jpeg, 6000, 4000, 1920, 1280,
+                                                      plan.pipelineThreads, share}),
+                  std::min(m.cores, 25))
+            << "24-megapixel photos side by side on every core, up to 25";
     }
 }
 

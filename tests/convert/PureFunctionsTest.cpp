@@ -37,6 +37,12 @@ TEST(PhotoPaths, DisplayNameAndProposal)
     EXPECT_EQ(ProposeOutputFile("/out/", "holiday.photo.jpg"), "/out/holiday.photo_out.png");
     EXPECT_EQ(ProposeOutputFile("/out/", "scan"), "/out/scan_out.png");
     EXPECT_EQ(ProposeOutputFile("", ".hidden"), "_out.png");
+
+    // On disk a name that is not UTF-8 keeps its bytes, where the text holds U+FFFD.
+    EXPECT_EQ(ProposeLocalOutputFile("/o\xfe/", "/p.d/bad\xff.x.jpg", QStringLiteral("bad\uFFFD.x.jpg")),
+              "/o\xfe/bad\xff.x_out.png");
+    EXPECT_EQ(ProposeLocalOutputFile("/o/", "/ab:/\xff.jpg", QStringLiteral("/ab:/\uFFFD.jpg")), "/o//ab:/\xff_out.png")
+        << "a URL-like name whole, as its text";
 }
 
 TEST(PhotoPaths, PngExtensionReplacesOnlyTheFileNamesOwn)

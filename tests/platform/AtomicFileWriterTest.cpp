@@ -39,7 +39,7 @@ TEST(AtomicFileWriter, NoFolderOrNoNameFails)
         const std::uint8_t b = 0;
         return sink(&b, 1);
     };
-    EXPECT_FALSE(platform::WriteFileAtomically("", produce));
+    EXPECT_FALSE(platform::WriteFileAtomically(QString(), produce));
     EXPECT_FALSE(platform::WriteFileAtomically(dir.filePath("missing/out.png"), produce));
     EXPECT_FALSE(platform::WriteFileAtomically(dir.path(), produce));
 }

@@ -1,0 +1,31 @@
+#!/bin/bash
+# Peak memory of one pictorelle --convert process over a batch of COUNT (40) photos of 24
+# megapixels (6000 x 4000 JPEG, quality 90, noise over a gradient), each converted at full size,
+# so every conversion draws a 72 MiB picture; against the bound stated in
+# platform/imaging/ImagingLimits.h. A third argument keeps the work folder.
+#
+#   bench/batch-memory.sh build/pictorelle [COUNT] [DIR]
+# Needs /usr/bin/time and the libvips command line (tools/install-deps.sh --bench).
+set -euo pipefail
+pictorelle=$(realpath "$1")
+count=${2:-40}
+work=${3:-$(mktemp -d)}
+mkdir -p "$work/in" "$work/out"
+if [ ! -f "$work/in/p0.jpg" ]; then
+    vips gaussnoise "$work/noise.v" 6000 4000 --mean 128 --sigma 30
+    vips xyz "$work/xy.v" 6000 4000
+    vips linear "$work/xy.v" "$work/ramp.v" "0.02 0.03" "0 0" --uchar
+    vips bandjoin "$work/noise.v $work/ramp.v" "$work/rgb.v"
+    vips cast "$work/rgb.v" "$work/rgb8.v" uchar
+    vips jpegsave "$work/rgb8.v" "$work/in/p0.jpg" --Q 90
+    rm -f "$work"/*.v
+fi
+for ((i = 1; i < count; i++)); do
+    [ -f "$work/in/p$i.jpg" ] || cp "$work/in/p0.jpg" "$work/in/p$i.jpg"
+done
+rm -f "$work/out"/*
+/usr/bin/time -f '%e s, peak %M KiB' "$pictorelle" --convert --quiet --output-dir "$work/out" -- "$work"/in/p*.jpg \
+    2> "$work/time.txt"
+made=$(find "$work/out" -name '*.png' | wc -l)
+echo "$count photos of 6000 x 4000 on $(nproc) cores: $made written, $(tail -1 "$work/time.txt")"
+[ -n "${3:-}" ] || rm -rf "$work"

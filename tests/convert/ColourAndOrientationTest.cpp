@@ -20,6 +20,17 @@ using platform::Status;
 
 namespace {
 
+// The profile's bytes as a file holds them; the profile is closed.
+std::vector<std::uint8_t> SavedAndClosed(cmsHPROFILE profile)
+{
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(profile, nullptr, &size);
+    std::vector<std::uint8_t> bytes(size);
+    cmsSaveProfileToMem(profile, bytes.data(), &size);
+    cmsCloseProfile(profile);
+    return bytes;
+}
+
 // D65 white and the primaries of two wide-gamut spaces, with their tone curves.
 std::vector<std::uint8_t> MakeRgbProfile(bool displayP3)
 {
@@ -33,12 +44,7 @@ std::vector<std::uint8_t> MakeRgbProfile(bool displayP3)
     cmsToneCurve* curves[3] = {curve, curve, curve};
     cmsHPROFILE profile = cmsCreateRGBProfile(&white, &primaries, curves);
     cmsFreeToneCurve(curve);
-    cmsUInt32Number size = 0;
-    cmsSaveProfileToMem(profile, nullptr, &size);
-    std::vector<std::uint8_t> bytes(size);
-    cmsSaveProfileToMem(profile, bytes.data(), &size);
-    cmsCloseProfile(profile);
-    return bytes;
+    return SavedAndClosed(profile);
 }
 
 std::vector<std::uint8_t> MakeGreyProfile()
@@ -46,12 +52,7 @@ std::vector<std::uint8_t> MakeGreyProfile()
     cmsToneCurve* curve = cmsBuildGamma(nullptr, 2.2);
     cmsHPROFILE profile = cmsCreateGrayProfile(cmsD50_xyY(), curve);
     cmsFreeToneCurve(curve);
-    cmsUInt32Number size = 0;
-    cmsSaveProfileToMem(profile, nullptr, &size);
-    std::vector<std::uint8_t> bytes(size);
-    cmsSaveProfileToMem(profile, bytes.data(), &size);
-    cmsCloseProfile(profile);
-    return bytes;
+    return SavedAndClosed(profile);
 }
 
 // What lcms2 makes of colour in profile, as 8-bit sRGB (relative colorimetric).

@@ -27,6 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform::PngWriteOptions options;
     options.threads = in.ConsumeIntegralInRange(0u, 4u);
     options.stripRows = in.ConsumeIntegralInRange(0, height + 1);
+    options.deflate = static_cast<platform::PngDeflate>(in.ConsumeIntegralInRange(0, 3));
     const double dpi = in.ConsumeFloatingPoint<double>();
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(stride) * height);
     const std::vector<std::uint8_t> given = in.ConsumeRemainingBytes<std::uint8_t>();

@@ -1,4 +1,5 @@
 #include "platform/imaging/testing/PngWriterTestSeams.h"
+#include "platform/imaging/png/ChooseRowFilters.h"
 
 #include <gtest/gtest.h>
 #include <vips/vips8>  // before Qt: glib headers use the name "signals"
@@ -219,6 +220,7 @@ TEST(PngWriterRoundTrip, ExactPixelsThroughVipsAndQt) {
         {2, 0, -1},
         {2, 7, -1, platform::PngDeflate::Runs},     // each way of deflating on every content
         {3, 5, -1, platform::PngDeflate::Matches},
+        {2, 3, -1, platform::PngDeflate::UpRows},   // Up rows: dictionaries rebuilt from Up-filtered rows
     };
     for (auto [w, h] : sizes) {
         for (Content content : {Content::Flat, Content::Noise, Content::Gradient, Content::Drawn, Content::Bands}) {
@@ -239,6 +241,60 @@ TEST(PngWriterRoundTrip, ExactPixelsThroughVipsAndQt) {
                 EXPECT_EQ(dh, h);
             }
         }
+    }
+}
+
+// Soft shapes under per-channel sensor noise, written as a JPEG with that chroma sampling and decoded
+// back: what the writer gets from a phone's or a camera's photo.
+TestImage DecodedJpeg(const char* subsampling, int width, int height) {
+    auto perlin = [&](int cell, int seed) {
+        return vips::VImage::perlin(width, height, vips::VImage::option()->set("cell_size", cell)->set("seed", seed));
+    };
+    std::vector<vips::VImage> bands;
+    for (int b = 0; b < 3; ++b)
+        bands.push_back(perlin(300 + 50 * b, b + 1) * 150 + perlin(37 + 9 * b, b + 11) * 40 + 128 +
+                        vips::VImage::gaussnoise(width, height,
+                                                 vips::VImage::option()->set("sigma", 4.0)->set("mean", 0.0)->set("seed", b + 21)));
+    const vips::VImage photo = vips::VImage::bandjoin(bands).cast(VIPS_FORMAT_UCHAR).copy(
+        vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+    VipsBlob* jpeg = photo.jpegsave_buffer(vips::VImage::option()->set("Q", 90)->set("subsample_mode", subsampling));
+    std::size_t jpegSize = 0;
+    const void* jpegData = vips_blob_get(jpeg, &jpegSize);
+    const vips::VImage decoded = vips::VImage::new_from_buffer(jpegData, jpegSize, "").copy_memory();
+    vips_area_unref(VIPS_AREA(jpeg));
+    TestImage img{width, height, 3 * std::ptrdiff_t{width}, {}};
+    std::size_t size = 0;
+    void* pixels = decoded.write_to_memory(&size);
+    img.data.assign(static_cast<std::uint8_t*>(pixels), static_cast<std::uint8_t*>(pixels) + size);
+    g_free(pixels);
+    return img;
+}
+
+// Up rows with fast matching are chosen where they write a smaller file (a 4:2:0 photo), and not where
+// they would write a larger one (the same photo at 4:4:4, noise) or where the picture is too small to
+// sample; the writer's file is never larger than with adaptive rows alone.
+TEST(PngWriterFormat, UpRowsChosenOnlyWhereTheyWin) {
+    struct Case {
+        const char* name;
+        TestImage image;
+        platform::RowFilters expected;
+    };
+    const Case cases[] = {
+        {"4:2:0 photo", DecodedJpeg("on", 1600, 1100), platform::RowFilters::Up},
+        {"4:4:4 photo", DecodedJpeg("off", 1600, 1100), platform::RowFilters::Adaptive},
+        {"noise", MakeImage(1600, 1100, Content::Noise, 3), platform::RowFilters::Adaptive},
+        {"small 4:2:0 photo", DecodedJpeg("on", 900, 600), platform::RowFilters::Adaptive},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(platform::ChooseRowFilters(c.image.rows()), c.expected);
+        Bytes chosen, adaptive;
+        ASSERT_TRUE(Encode(c.image.rows(), chosen, PngWriteOptions{}));
+        ASSERT_TRUE(Encode(c.image.rows(), adaptive, PngWriteOptions{0, 0, -1, platform::PngDeflate::Runs}));
+        if (c.expected == platform::RowFilters::Up)
+            EXPECT_LT(chosen.size(), adaptive.size() * 0.985);
+        else
+            EXPECT_LE(chosen.size(), adaptive.size());
     }
 }
 

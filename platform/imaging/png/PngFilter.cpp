@@ -51,11 +51,17 @@ void Apply(const std::uint8_t* prev, const std::uint8_t* cur, std::size_t n, std
 
 }  // namespace
 
-PngRowFilter::PngRowFilter(std::size_t rowBytes) : rowBytes_(rowBytes), zeros_(rowBytes, 0) {}
+PngRowFilter::PngRowFilter(std::size_t rowBytes, RowFilters filters)
+    : rowBytes_(rowBytes), filters_(filters), zeros_(rowBytes, 0) {}
 
 void PngRowFilter::filter(const std::uint8_t* prev, const std::uint8_t* cur, std::uint8_t* out) {
     const std::size_t n = rowBytes_;
     if (!prev) prev = zeros_.data();
+    if (filters_ == RowFilters::Up) {
+        out[0] = 2;
+        Apply<Up>(prev, cur, n, out + 1);
+        return;
+    }
 
     // Scoring reads only; the chosen filter is then written once, straight to out.
     const std::uint64_t scores[5] = {

@@ -1,6 +1,7 @@
 #include "platform/imaging/png/PngWriter.h"
 #include "platform/imaging/testing/PngWriterTestSeams.h"
 
+#include "platform/imaging/png/ChooseRowFilters.h"
 #include "platform/imaging/png/PngFilter.h"
 #include "platform/imaging/png/ZlibStrips.h"
 #include "platform/imaging/ImagingThreads.h"
@@ -46,6 +47,7 @@ struct Layout {
     std::size_t filteredRow = 0;    // filter byte plus the row
     std::size_t stripRows = 0;
     std::size_t stripCount = 0;
+    RowFilters filters = RowFilters::Adaptive;  // for every row: strips rebuild each other's dictionaries
 };
 
 std::optional<Layout> MakeLayout(const RgbRows& image, const PngWriteOptions& options) {
@@ -134,8 +136,9 @@ struct EncodedStrip {
 class StripEncoder {
 public:
     StripEncoder(const RgbRows& image, const Layout& layout, const PngWriteOptions& options)
-        : image_(image), layout_(layout), failAtStrip_(options.failAtStrip), setting_(SettingFor(options.deflate)),
-          filter_(layout.rowBytes), deflater_() {}
+        : image_(image), layout_(layout), failAtStrip_(options.failAtStrip),
+          setting_(layout.filters == RowFilters::Up ? StripDeflater::Setting::FastMatches : SettingFor(options.deflate)),
+          filter_(layout.rowBytes, layout.filters), deflater_() {}
 
     bool encode(std::size_t strip, EncodedStrip& out) {
         const Layout& l = layout_;
@@ -335,10 +338,14 @@ bool WritePng(const RgbRows& image, double dpi, const PngSink& sink) {
 
 bool WritePng(const RgbRows& image, double dpi, const PngSink& sink, const PngWriteOptions& options) {
     if (!sink) return false;
-    const std::optional<Layout> layout = MakeLayout(image, options);
+    std::optional<Layout> layout = MakeLayout(image, options);
     if (!layout) return false;
 
     try {
+        if (options.deflate == PngDeflate::UpRows)
+            layout->filters = RowFilters::Up;
+        else if (options.deflate == PngDeflate::PerStrip)
+            layout->filters = ChooseRowFilters(image);
         ChunkWriter out(sink);
         std::uint8_t ihdr[13] = {};
         PutBe32(ihdr, static_cast<std::uint32_t>(image.width));

@@ -19,6 +19,9 @@ namespace platform {
 // (screenshots, text, flat panels) repeat whole runs of bytes, which only string matching finds; on
 // them level 6 writes a quarter of the run-length size at little cost. A trial on samples of the strip
 // picks the setting; a strip that runs shrink to almost nothing is tried with matching as well.
+// Photos decoded from chroma-subsampled JPEGs, filtered with Up, repeat short strings of pixels
+// (the same small step in every channel) that fast string matching finds: the writer may choose that
+// for a whole picture (see ChooseRowFilters).
 class StripDeflater {
 public:
     // Throws std::bad_alloc when zlib cannot get its memory (here, or in compress when a strip first
@@ -28,11 +31,11 @@ public:
     StripDeflater(const StripDeflater&) = delete;
     StripDeflater& operator=(const StripDeflater&) = delete;
 
-    enum class Setting { Runs, Matches, Chosen };
+    enum class Setting { Runs, Matches, FastMatches, Chosen };
 
     // Replaces out's contents with the compressed piece. dict is the uncompressed data just before
-    // this piece (only its last 32 KiB matter). Setting::Chosen decides per strip as described above;
-    // the other two force one setting. Returns false if zlib reports an error.
+    // this piece (only its last 32 KiB matter). Setting::Chosen decides between Runs and Matches per
+    // strip as described above; the others force one setting. Returns false if zlib reports an error.
     bool compress(const std::uint8_t* dict, std::size_t dictSize, const std::uint8_t* data, std::size_t size,
                   bool last, std::vector<std::uint8_t>& out, Setting setting = Setting::Chosen);
 
@@ -42,10 +45,12 @@ private:
     bool matchingLooksBetter(const std::uint8_t* data, std::size_t size);
     std::size_t trialSize(z_stream_s& z, const std::uint8_t* data, std::size_t size);
     z_stream_s& matchStream();
+    z_stream_s& fastMatchStream();
 
     std::unique_ptr<z_stream_s> runs_;     // level 1, run-length matching only
     std::unique_ptr<z_stream_s> matches_;  // level 6, full string matching
     std::unique_ptr<z_stream_s> quick_;    // level 1, full string matching: trials only
+    std::unique_ptr<z_stream_s> fastMatches_;  // level 3, tuned for Up-filtered photos
     std::vector<std::uint8_t> spare_;      // the losing attempt when both settings are tried
     std::vector<std::uint8_t> trialOut_;
 };

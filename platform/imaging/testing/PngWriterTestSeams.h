@@ -5,9 +5,10 @@
 // program includes this.
 namespace platform {
 
-// How strips are deflated: each as suits it (run-length matching for photos, string matching for drawn
-// pictures), or all one way, so that tests can reach every way on any picture.
-enum class PngDeflate { PerStrip, Runs, Matches };
+// How rows are filtered and strips deflated: as the writer chooses (Up filters with fast matching
+// for a picture where samples show it wins, else adaptive filters with each strip deflated as suits
+// it), or all one way, so that tests can reach every way on any picture.
+enum class PngDeflate { PerStrip, Runs, Matches, UpRows };
 
 struct PngWriteOptions {
     unsigned threads = 0;        // 0: every core (std::thread::hardware_concurrency)

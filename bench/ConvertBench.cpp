@@ -6,6 +6,7 @@
 // It makes 6000 x 4000 pictures of several kinds (smooth, noisy, fine texture, screenshot), then
 // converts each in two cases: (a) at full size with no rotation, (b) to 1920 x 1280 rotated by 90
 // degrees. Each tool runs N times (3 by default); the medians are printed as a Markdown table.
+// Last, (c): how long opening each picture in the main window takes until its preview is painted.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +20,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -252,12 +254,45 @@ void Report(const std::string& kind, const char* tool, const Run& r, const Run* 
 
 }  // namespace
 
+// The child: opens the photo in the main window and prints the seconds until its preview is painted.
+int OpenWithPictorelle(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const QByteArray work = QDir::tempPath().toLocal8Bit();
+    setenv("HOME", work.constData(), 1);
+    setenv("XDG_CONFIG_HOME", work.constData(), 1);
+    QApplication app(argc, argv);
+    if (!platform::StartImaging(argv[0]))
+        return 2;
+    auto prompts = std::make_unique<PhotoOnlyPrompts>(argv[2]);
+    PhotoOnlyPrompts* p = prompts.get();
+    platform::InstallPrompts(std::move(prompts));
+    double seconds = 0;
+    {
+        COrvanelDlg dlg;
+        dlg.Create();
+        const auto start = std::chrono::steady_clock::now();
+        dlg.OnBnClickedButtonOpenPhoto();
+        dlg.GetDlgItem(1002)->grab();  // paints the preview
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    const bool failed = p->failed;
+    platform::InstallPrompts(nullptr);
+    platform::StopImaging();
+    if (failed)
+        return 1;
+    std::printf("%.3f\n", seconds);
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     if (const auto code = TrampolineMain(argc, argv))
         return *code;
     if (argc >= 7 && std::string(argv[1]) == "--convert")
         return ConvertWithPictorelle(argc, argv);
+    if (argc == 3 && std::string(argv[1]) == "--open")
+        return OpenWithPictorelle(argc, argv);
 
     QTemporaryDir dir;
     std::string work = dir.path().toStdString();
@@ -344,6 +379,28 @@ int main(int argc, char** argv)
             if (vipsCli)
                 Report(k.name, vc.name, Median(vc.runs), &pic);
         }
+    }
+
+    std::printf("\n(c) opening the photo in the window, median of %d runs\n\n", runs);
+    std::printf("| kind | until its preview is painted | whole process (start, open, quit) |\n|---|---|---|\n");
+    for (const Kind& k : kinds) {
+        std::vector<double> inner, whole;
+        for (int run = 0; run < runs; ++run) {
+            const std::string command = "/proc/self/exe --open '" + work + "/" + k.file + "' 2>/dev/null";
+            const auto start = std::chrono::steady_clock::now();
+            FILE* child = popen(command.c_str(), "r");
+            double seconds = -1;
+            if (child && std::fscanf(child, "%lf", &seconds) != 1)
+                seconds = -1;
+            if (child)
+                pclose(child);
+            whole.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+            inner.push_back(seconds);
+        }
+        std::sort(inner.begin(), inner.end());
+        std::sort(whole.begin(), whole.end());
+        std::printf("| %-10s | %.3f s | %.3f s |\n", k.name, inner[inner.size() / 2], whole[whole.size() / 2]);
+        std::fflush(stdout);
     }
     return 0;
 }

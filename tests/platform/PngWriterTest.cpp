@@ -287,7 +287,7 @@ TEST(PngWriterFormat, UpRowsChosenOnlyWhereTheyWin) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(platform::ChooseRowFilters(c.image.rows()), c.expected);
+        EXPECT_EQ(platform::ChooseRowFilters(c.image.rows()).filters, c.expected);
         Bytes chosen, adaptive;
         ASSERT_TRUE(Encode(c.image.rows(), chosen, PngWriteOptions{}));
         ASSERT_TRUE(Encode(c.image.rows(), adaptive, PngWriteOptions{0, 0, -1, platform::PngDeflate::Runs}));

@@ -47,7 +47,7 @@ struct Layout {
     std::size_t filteredRow = 0;    // filter byte plus the row
     std::size_t stripRows = 0;
     std::size_t stripCount = 0;
-    RowFilters filters = RowFilters::Adaptive;  // for every row: strips rebuild each other's dictionaries
+    RowChoice rows;  // for every row: strips rebuild each other's dictionaries
 };
 
 std::optional<Layout> MakeLayout(const RgbRows& image, const PngWriteOptions& options) {
@@ -137,8 +137,8 @@ class StripEncoder {
 public:
     StripEncoder(const RgbRows& image, const Layout& layout, const PngWriteOptions& options)
         : image_(image), layout_(layout), failAtStrip_(options.failAtStrip),
-          setting_(layout.filters == RowFilters::Up ? StripDeflater::Setting::FastMatches : SettingFor(options.deflate)),
-          filter_(layout.rowBytes, layout.filters), deflater_() {}
+          setting_(layout.rows.filters == RowFilters::Up ? layout.rows.deflate : SettingFor(options.deflate)),
+          filter_(layout.rowBytes, layout.rows.filters), deflater_() {}
 
     bool encode(std::size_t strip, EncodedStrip& out) {
         const Layout& l = layout_;
@@ -343,9 +343,9 @@ bool WritePng(const RgbRows& image, double dpi, const PngSink& sink, const PngWr
 
     try {
         if (options.deflate == PngDeflate::UpRows)
-            layout->filters = RowFilters::Up;
+            layout->rows = {RowFilters::Up, StripDeflater::Setting::FastMatches};
         else if (options.deflate == PngDeflate::PerStrip)
-            layout->filters = ChooseRowFilters(image);
+            layout->rows = ChooseRowFilters(image);
         ChunkWriter out(sink);
         std::uint8_t ihdr[13] = {};
         PutBe32(ihdr, static_cast<std::uint32_t>(image.width));

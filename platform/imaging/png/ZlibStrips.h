@@ -31,7 +31,7 @@ public:
     StripDeflater(const StripDeflater&) = delete;
     StripDeflater& operator=(const StripDeflater&) = delete;
 
-    enum class Setting { Runs, Matches, FastMatches, Chosen };
+    enum class Setting { Runs, Matches, QuickMatches, FastMatches, Chosen };
 
     // Replaces out's contents with the compressed piece. dict is the uncompressed data just before
     // this piece (only its last 32 KiB matter). Setting::Chosen decides between Runs and Matches per

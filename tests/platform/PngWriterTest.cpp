@@ -252,7 +252,7 @@ TestImage DecodedJpeg(const char* subsampling, int width, int height) {
     };
     std::vector<vips::VImage> bands;
     for (int b = 0; b < 3; ++b)
-        bands.push_back(perlin(300 + 50 * b, b + 1) * 150 + perlin(37 + 9 * b, b + 11) * 40 + 128 +
+        bands.push_back(perlin(700 + 150 * b, b + 1) * 150 + perlin(37 + 9 * b, b + 11) * 40 + 128 +
                         vips::VImage::gaussnoise(width, height,
                                                  vips::VImage::option()->set("sigma", 4.0)->set("mean", 0.0)->set("seed", b + 21)));
     const vips::VImage photo = vips::VImage::bandjoin(bands).cast(VIPS_FORMAT_UCHAR).copy(
@@ -280,10 +280,10 @@ TEST(PngWriterFormat, UpRowsChosenOnlyWhereTheyWin) {
         platform::RowFilters expected;
     };
     const Case cases[] = {
-        {"4:2:0 photo", DecodedJpeg("on", 1600, 1100), platform::RowFilters::Up},
-        {"4:4:4 photo", DecodedJpeg("off", 1600, 1100), platform::RowFilters::Adaptive},
-        {"noise", MakeImage(1600, 1100, Content::Noise, 3), platform::RowFilters::Adaptive},
-        {"small 4:2:0 photo", DecodedJpeg("on", 900, 600), platform::RowFilters::Adaptive},
+        {"4:2:0 photo", DecodedJpeg("on", 2400, 1800), platform::RowFilters::Up},
+        {"4:4:4 photo", DecodedJpeg("off", 2400, 1800), platform::RowFilters::Adaptive},
+        {"noise", MakeImage(2400, 1800, Content::Noise, 3), platform::RowFilters::Adaptive},
+        {"small 4:2:0 photo", DecodedJpeg("on", 1920, 1280), platform::RowFilters::Adaptive},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

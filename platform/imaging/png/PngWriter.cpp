@@ -136,8 +136,7 @@ struct EncodedStrip {
 class StripEncoder {
 public:
     StripEncoder(const RgbRows& image, const Layout& layout, const PngWriteOptions& options)
-        : image_(image), layout_(layout), failAtStrip_(options.failAtStrip),
-          setting_(layout.rows.filters == RowFilters::Up ? layout.rows.deflate : SettingFor(options.deflate)),
+        : image_(image), layout_(layout), failAtStrip_(options.failAtStrip), setting_(layout.rows.deflate),
           filter_(layout.rowBytes, layout.rows.filters), deflater_() {}
 
     bool encode(std::size_t strip, EncodedStrip& out) {
@@ -163,14 +162,6 @@ public:
     }
 
 private:
-    static StripDeflater::Setting SettingFor(PngDeflate deflate) {
-        switch (deflate) {
-        case PngDeflate::Runs: return StripDeflater::Setting::Runs;
-        case PngDeflate::Matches: return StripDeflater::Setting::Matches;
-        default: return StripDeflater::Setting::Chosen;
-        }
-    }
-
     const std::uint8_t* row(std::size_t r) const {
         return image_.pixels + static_cast<std::ptrdiff_t>(r) * image_.stride;
     }
@@ -324,6 +315,16 @@ bool WriteSrgbChunks(ChunkWriter& out) {
            out.chunk("cHRM", chrm, sizeof chrm);
 }
 
+// The writer's own choice, or the way a test forces.
+RowChoice RowsFor(const RgbRows& image, PngDeflate deflate) {
+    switch (deflate) {
+    case PngDeflate::Runs: return {RowFilters::Adaptive, StripDeflater::Setting::Runs};
+    case PngDeflate::Matches: return {RowFilters::Adaptive, StripDeflater::Setting::Matches};
+    case PngDeflate::UpRows: return {RowFilters::Up, StripDeflater::Setting::FastMatches};
+    default: return ChooseRowFilters(image);
+    }
+}
+
 unsigned ThreadCount(const PngWriteOptions& options, const Layout& layout) {
     unsigned n = options.threads ? options.threads : static_cast<unsigned>(UsableCores());
     n = std::clamp(n, 1u, kMaxThreads);
@@ -342,10 +343,7 @@ bool WritePng(const RgbRows& image, double dpi, const PngSink& sink, const PngWr
     if (!layout) return false;
 
     try {
-        if (options.deflate == PngDeflate::UpRows)
-            layout->rows = {RowFilters::Up, StripDeflater::Setting::FastMatches};
-        else if (options.deflate == PngDeflate::PerStrip)
-            layout->rows = ChooseRowFilters(image);
+        layout->rows = RowsFor(image, options.deflate);
         ChunkWriter out(sink);
         std::uint8_t ihdr[13] = {};
         PutBe32(ihdr, static_cast<std::uint32_t>(image.width));

@@ -1,5 +1,7 @@
 #include "platform/services/IniDocument.h"
 
+#include "platform/services/TrimBlanks.h"
+
 namespace platform {
 namespace {
 
@@ -26,13 +28,7 @@ bool IsBlank(char c)
 
 QByteArray TrimmedLine(const QByteArray& line)
 {
-    qsizetype from = 0;
-    qsizetype to = line.size();
-    while (from < to && IsBlank(line[from]))
-        ++from;
-    while (to > from && IsBlank(line[to - 1]))
-        --to;
-    return line.mid(from, to - from);
+    return TrimBlanks(line, IsBlank);
 }
 
 // The section a header line names; nothing when the line is no header.

@@ -1,5 +1,7 @@
 #include "platform/services/PrivateProfile.h"
 
+#include "platform/services/TrimBlanks.h"
+
 #include <QSet>
 
 
@@ -13,13 +15,7 @@ bool IsBlank(char c)
 
 QByteArray Trimmed(QByteArrayView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && IsBlank(text[begin]))
-        ++begin;
-    while (end > begin && IsBlank(text[end - 1]))
-        --end;
-    return text.sliced(begin, end - begin).toByteArray();
+    return TrimBlanks(text, IsBlank);
 }
 
 // Section and key names compare without regard to ASCII letter case, as the profile reader does.

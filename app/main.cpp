@@ -12,8 +12,8 @@
 #include "app/window/PhotoArgument.h"
 #include "lang/CLanguage.h"
 #include "lang/UserLanguage.h"
-#include "platform/imaging/ImagingRuntime.h"
-#include "platform/ui/QtPrompts.h"
+#include "imaging/ImagingRuntime.h"
+#include "widgets/QtPrompts.h"
 
 namespace {
 

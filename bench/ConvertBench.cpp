@@ -31,8 +31,8 @@
 #include "bench/MeasuredRun.h"
 #include "bench/PhotoOnlyPrompts.h"
 #include "bench/SubsampledJpeg.h"
-#include "platform/imaging/ImagingRuntime.h"
-#include "platform/services/Prompts.h"
+#include "imaging/ImagingRuntime.h"
+#include "services/Prompts.h"
 
 namespace {
 

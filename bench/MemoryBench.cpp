@@ -1,5 +1,5 @@
 // Peak memory of opening and converting at the largest sizes the limits accept, each in its own
-// process, against the budget stated in platform/imaging/ImagingLimits.h.
+// process, against the budget stated in imaging/ImagingLimits.h.
 //
 //   pictorelle_memory_bench [--keep DIR]
 //
@@ -28,9 +28,9 @@
 #include "app/window/COrvanelDlg.h"
 #include "bench/MeasuredRun.h"
 #include "bench/PhotoOnlyPrompts.h"
-#include "platform/imaging/ImagingLimits.h"
-#include "platform/imaging/ImagingRuntime.h"
-#include "platform/services/Prompts.h"
+#include "imaging/ImagingLimits.h"
+#include "imaging/ImagingRuntime.h"
+#include "services/Prompts.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "platform/services/Prompts.h"
+#include "services/Prompts.h"
 
 // Answers the open dialog with one photo and declines everything else; a message box means the
 // benchmark's conversion failed, and is said on standard error.

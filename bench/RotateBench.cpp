@@ -10,7 +10,7 @@
 #include <ctime>
 #include <vector>
 
-#include "platform/imaging/RotateInPlace.h"
+#include "imaging/RotateInPlace.h"
 
 namespace {
 

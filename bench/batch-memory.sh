@@ -2,7 +2,7 @@
 # Peak memory of one pictorelle --convert process over a batch of COUNT (40) photos of 24
 # megapixels (6000 x 4000 JPEG, quality 90, noise over a gradient), each converted at full size,
 # so every conversion draws a 72 MiB picture; against the bound stated in
-# platform/imaging/ImagingLimits.h. A third argument keeps the work folder.
+# imaging/ImagingLimits.h. A third argument keeps the work folder.
 #
 #   bench/batch-memory.sh build/pictorelle [COUNT] [DIR]
 # Needs /usr/bin/time and the libvips command line (tools/install-deps.sh --bench).

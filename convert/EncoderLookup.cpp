@@ -1,6 +1,6 @@
 #include "convert/EncoderLookup.h"
 
-#include "platform/imaging/Encoders.h"
+#include "imaging/Encoders.h"
 
 int FindEncoderByMimeType(const QString& mimeType, platform::Guid& clsid)
 {

@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include "platform/imaging/Guid.h"
+#include "imaging/Guid.h"
 
 // The index of the first encoder whose MIME type equals mimeType exactly, with its class
 // identifier in clsid; -1 and clsid untouched when there is none.

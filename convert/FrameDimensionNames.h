@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include "platform/imaging/Guid.h"
+#include "imaging/Guid.h"
 
 // Most frame dimensions a photo may list; more are beyond what the program keeps.
 inline constexpr unsigned kMaxFrameDimensions = 100;

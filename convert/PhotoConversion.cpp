@@ -1,8 +1,8 @@
 #include "convert/PhotoConversion.h"
 
 #include "convert/PhotoDocument.h"
-#include "platform/imaging/Bitmap.h"
-#include "platform/imaging/TextDrawing.h"
+#include "imaging/Bitmap.h"
+#include "imaging/TextDrawing.h"
 
 PhotoConversion::PhotoConversion(const PhotoDocument& photo, int width, int height, const std::atomic<bool>* cancel)
     : photo_(photo), bitmap_(platform::Bitmap::Create(width, height))

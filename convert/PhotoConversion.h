@@ -6,10 +6,10 @@
 #include <QFont>
 #include <QString>
 
-#include "platform/files/PublishMode.h"
-#include "platform/imaging/Guid.h"
-#include "platform/imaging/RotateFlipType.h"
-#include "platform/imaging/Status.h"
+#include "system/PublishMode.h"
+#include "imaging/Guid.h"
+#include "imaging/RotateFlipType.h"
+#include "imaging/Status.h"
 
 class PhotoDocument;
 namespace platform {

@@ -6,9 +6,9 @@
 #include <QString>
 
 #include "convert/FrameDimensionNames.h"
-#include "platform/imaging/Guid.h"
-#include "platform/imaging/Image.h"
-#include "platform/imaging/Status.h"
+#include "imaging/Guid.h"
+#include "imaging/Image.h"
+#include "imaging/Status.h"
 
 class QPainter;
 class QRect;

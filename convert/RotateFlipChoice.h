@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/imaging/RotateFlipType.h"
+#include "imaging/RotateFlipType.h"
 
 struct RotateFlipChoice {
     platform::RotateFlipType type;

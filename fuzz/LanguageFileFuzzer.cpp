@@ -6,8 +6,8 @@
 
 #include "lang/LanguageName.h"
 #include "lang/ResourceNames.h"
-#include "platform/services/CodePages.h"
-#include "platform/services/PrivateProfile.h"
+#include "services/CodePages.h"
+#include "services/PrivateProfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -11,10 +11,10 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include "platform/imaging/Bitmap.h"
-#include "platform/imaging/Encoders.h"
-#include "platform/imaging/Image.h"
-#include "platform/imaging/ImagingRuntime.h"
+#include "imaging/Bitmap.h"
+#include "imaging/Encoders.h"
+#include "imaging/Image.h"
+#include "imaging/ImagingRuntime.h"
 
 namespace {
 constexpr unsigned kMaxFramesTried = 8;

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "platform/files/FolderEntries.h"
+#include "system/FolderEntries.h"
 
 QString BaseFolderFor(const QString& exePath)
 {

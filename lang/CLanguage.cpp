@@ -5,10 +5,10 @@
 #include "lang/LanguageName.h"
 #include "lang/PosixLocale.h"
 #include "lang/ResourceNames.h"
-#include "platform/services/CodePages.h"
-#include "platform/files/FolderEntries.h"
-#include "platform/services/Prompts.h"
-#include "platform/files/ReadRegularFile.h"
+#include "services/CodePages.h"
+#include "system/FolderEntries.h"
+#include "services/Prompts.h"
+#include "system/ReadRegularFile.h"
 #include "res/StringTable.h"
 
 CLanguage theLanguage;

@@ -7,7 +7,7 @@
 #include <QStringList>
 
 #include "lang/TextEntry.h"
-#include "platform/services/PrivateProfile.h"
+#include "services/PrivateProfile.h"
 
 class QMenu;
 namespace platform {

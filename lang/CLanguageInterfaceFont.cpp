@@ -2,7 +2,7 @@
 #include <QFontInfo>
 
 #include "lang/CLanguage.h"
-#include "platform/services/Prompts.h"
+#include "services/Prompts.h"
 #include "settings/FontRecordConversion.h"
 #include "settings/FontRecordStore.h"
 

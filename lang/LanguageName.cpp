@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "lang/LanguageIdentities.h"
-#include "platform/services/CodePages.h"
+#include "services/CodePages.h"
 
 namespace {
 constexpr int kAnsiLatinCodePage = 1252;

@@ -3,7 +3,7 @@
 #include "lang/BaseFolder.h"
 #include "lang/CLanguage.h"
 #include "lang/LocaleLanguage.h"
-#include "platform/services/SettingsStore.h"
+#include "services/SettingsStore.h"
 #include "settings/SettingsKeys.h"
 
 void LoadUserLanguage()

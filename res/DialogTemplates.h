@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/services/DialogTemplate.h"
+#include "services/DialogTemplate.h"
 
 // Dialog templates built into the program.
 const platform::DialogTemplate& MainDialogTemplate();   // template 102

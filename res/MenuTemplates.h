@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/services/MenuTemplate.h"
+#include "services/MenuTemplate.h"
 
 // Menu 129: the right-click menu with the Language submenu, Font and About.
 const platform::MenuTemplate& LanguagePopupMenuTemplate();

@@ -1,6 +1,6 @@
 #include "settings/FontRecordStore.h"
 
-#include "platform/services/SettingsStore.h"
+#include "services/SettingsStore.h"
 
 using platform::SettingsStore;
 

@@ -1,7 +1,7 @@
 #include "settings/UserOutputFolder.h"
 
-#include "platform/services/SettingsStore.h"
-#include "platform/services/SystemInfo.h"
+#include "services/SettingsStore.h"
+#include "services/SystemInfo.h"
 #include "settings/OutputFolderDefault.h"
 #include "settings/SettingsKeys.h"
 

@@ -4,8 +4,8 @@
 
 #include "app/cli/PrintableText.h"
 #include "convert/PrintSaved.h"
-#include "platform/imaging/ImagingRuntime.h"
-#include "platform/services/ReportingPrompts.h"
+#include "imaging/ImagingRuntime.h"
+#include "services/ReportingPrompts.h"
 
 namespace {
 thread_local QString t_photo;

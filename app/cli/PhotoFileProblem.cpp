@@ -8,9 +8,9 @@
 #include <cstring>
 #include <variant>
 
-#include "platform/files/FileDescriptor.h"
-#include "platform/files/LocalFileName.h"
-#include "platform/imaging/checks/PhotoFormat.h"
+#include "system/FileDescriptor.h"
+#include "system/LocalFileName.h"
+#include "imaging/checks/PhotoFormat.h"
 
 namespace {
 

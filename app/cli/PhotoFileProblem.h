@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "platform/imaging/checks/PhotoFormat.h"
+#include "imaging/checks/PhotoFormat.h"
 
 // Why path cannot be a photo before any decoder looks at it, in the manner of GNU tools: the
 // system's own words for a missing, unreadable or special file, "Is a directory" for a folder.

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/ui/CDialog.h"
+#include "widgets/CDialog.h"
 
 // The about box: the program's name and version, the notice line and the support address.
 class CAboutDlg : public platform::CDialog {

@@ -8,7 +8,7 @@
 #include "lang/CLanguage.h"
 #include "lang/UserLanguage.h"
 #include "lang/ui/QtTranslation.h"
-#include "platform/services/SettingsStore.h"
+#include "services/SettingsStore.h"
 
 bool COrvanelApp::InitInstance(const QString& photo)
 {

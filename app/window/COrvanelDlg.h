@@ -7,9 +7,9 @@
 #include "lang/FormatText.h"
 #include "convert/PhotoDocument.h"
 #include "settings/LogFont.h"
-#include "platform/ui/CComboBox.h"
-#include "platform/ui/CDialog.h"
-#include "platform/services/Prompts.h"
+#include "widgets/CComboBox.h"
+#include "widgets/CDialog.h"
+#include "services/Prompts.h"
 
 class PhotoConversion;
 class QMenu;

@@ -8,7 +8,7 @@
 #include <QUrl>
 
 #include "app/window/COrvanelDlg.h"
-#include "platform/files/FileSystem.h"
+#include "system/FileSystem.h"
 #include "res/ResourceIds.h"
 
 namespace {

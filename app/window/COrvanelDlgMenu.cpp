@@ -14,7 +14,7 @@
 #include "app/window/HelpPage.h"
 #include "lang/CLanguage.h"
 #include "lang/ui/QtTranslation.h"
-#include "platform/ui/MenuFromTemplate.h"
+#include "widgets/MenuFromTemplate.h"
 #include "res/MenuTemplates.h"
 #include "res/ResourceIds.h"
 

@@ -4,9 +4,9 @@
 #include "convert/FrameDimensionNames.h"
 #include "convert/FrameNumber.h"
 #include "convert/PhotoPaths.h"
-#include "platform/services/SettingsStore.h"
-#include "platform/services/TextToLong.h"
-#include "platform/ui/WaitCursor.h"
+#include "services/SettingsStore.h"
+#include "services/TextToLong.h"
+#include "widgets/WaitCursor.h"
 #include "res/ResourceIds.h"
 #include "settings/SettingsKeys.h"
 

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "platform/files/FolderEntries.h"
+#include "system/FolderEntries.h"
 
 QString HelpIntroductionPage(const QString& baseFolder, const QString& language)
 {

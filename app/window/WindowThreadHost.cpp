@@ -1,6 +1,6 @@
 #include "app/window/WindowThreadHost.h"
 
-#include "platform/ui/BackgroundWork.h"
+#include "widgets/BackgroundWork.h"
 
 void WindowThreadHost::Tell(int messageId, const QString& subject)
 {

@@ -4,8 +4,8 @@
 #include <QMenu>
 
 #include "lang/CLanguage.h"
-#include "platform/ui/CDialog.h"
-#include "platform/ui/MenuFromTemplate.h"
+#include "widgets/CDialog.h"
+#include "widgets/MenuFromTemplate.h"
 
 bool CLanguage::ApplyToDialog(platform::CDialog& dialog, int dialogId)
 {

@@ -9,8 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "platform/imaging/testing/ImagingTestSeams.h"
-#include "platform/services/SettingsStore.h"
+#include "imaging/testing/ImagingTestSeams.h"
+#include "services/SettingsStore.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"
 

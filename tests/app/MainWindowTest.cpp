@@ -3,8 +3,8 @@
 #include <QFile>
 #include <set>
 
-#include "platform/services/SettingsStore.h"
-#include "platform/services/SystemInfo.h"
+#include "services/SettingsStore.h"
+#include "services/SystemInfo.h"
 #include "res/DialogTemplates.h"
 #include "res/MenuTemplates.h"
 #include "support/Fixtures.h"

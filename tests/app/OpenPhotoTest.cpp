@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "platform/services/SettingsStore.h"
+#include "services/SettingsStore.h"
 #include <vips/vips8>
 
 #include "support/BayerDng.h"

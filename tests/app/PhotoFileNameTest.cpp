@@ -7,7 +7,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-#include "platform/imaging/testing/ImagingTestSeams.h"
+#include "imaging/testing/ImagingTestSeams.h"
 #include "res/ResourceIds.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"

@@ -8,7 +8,7 @@
 #include <QUrl>
 
 #include "app/window/PhotoArgument.h"
-#include "platform/services/SettingsStore.h"
+#include "services/SettingsStore.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"
 

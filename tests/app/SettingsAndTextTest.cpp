@@ -7,7 +7,7 @@
 #include <QSettings>
 #include <QTest>
 
-#include "platform/services/SettingsStore.h"
+#include "services/SettingsStore.h"
 #include "support/Fixtures.h"
 #include "support/SettingsStoreProbe.h"
 #include "support/MainDialogFixture.h"

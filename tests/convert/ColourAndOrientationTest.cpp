@@ -11,8 +11,8 @@
 
 #include "convert/PhotoConversion.h"
 #include "convert/PhotoDocument.h"
-#include "platform/imaging/Bitmap.h"
-#include "platform/imaging/Encoders.h"
+#include "imaging/Bitmap.h"
+#include "imaging/Encoders.h"
 #include "support/Fixtures.h"
 
 using platform::RotateFlipType;

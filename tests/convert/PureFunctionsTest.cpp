@@ -9,7 +9,7 @@
 #include "convert/FrameNumber.h"
 #include "convert/PhotoPaths.h"
 #include "convert/RotateFlipChoice.h"
-#include "platform/imaging/Encoders.h"
+#include "imaging/Encoders.h"
 
 using platform::RotateFlipType;
 

@@ -8,7 +8,7 @@
 
 #include "support/SettingsStoreProbe.h"
 
-#include "platform/services/SettingsStore.h"
+#include "services/SettingsStore.h"
 #include "settings/FontRecordConversion.h"
 #include "settings/FontRecordStore.h"
 #include "support/Fixtures.h"

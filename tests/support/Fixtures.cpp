@@ -6,8 +6,8 @@
 #include <QStandardPaths>
 #include <vips/vips8>
 
-#include "platform/imaging/Bitmap.h"
-#include "platform/imaging/Image.h"
+#include "imaging/Bitmap.h"
+#include "imaging/Image.h"
 
 QString DataFile(const QString& name)
 {

@@ -5,9 +5,9 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
-#include "platform/ui/CDialog.h"
-#include "platform/ui/HelpWindow.h"
-#include "platform/ui/MenuFromTemplate.h"
+#include "widgets/CDialog.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/MenuFromTemplate.h"
 
 std::vector<PromptRecord> ScriptedPrompts::Messages() const
 {

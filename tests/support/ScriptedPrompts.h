@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/services/Prompts.h"
+#include "services/Prompts.h"
 
 namespace platform {
 class HelpWindow;

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/services/SettingsStore.h"
+#include "services/SettingsStore.h"
 
 // The settings store's file, and a fresh read of it as the next start of the program makes.
 class SettingsStoreProbe {

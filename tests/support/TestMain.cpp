@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "platform/imaging/testing/ImagingTestSeams.h"
-#include "platform/imaging/ImagingRuntime.h"
-#include "platform/services/SystemInfo.h"
+#include "imaging/testing/ImagingTestSeams.h"
+#include "imaging/ImagingRuntime.h"
+#include "services/SystemInfo.h"
 
 namespace {
 

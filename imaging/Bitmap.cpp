@@ -1,0 +1,210 @@
+#include "imaging/Bitmap.h"
+
+#include <QFile>
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <mutex>
+#include <thread>
+
+#include <glib.h>
+#include <vips/vips8>
+
+#include "system/AtomicFileWriter.h"
+#include "system/NewFileWriter.h"
+#include "imaging/Encoders.h"
+#include "imaging/Image.h"
+#include "imaging/ImageImpl.h"
+#include "imaging/ImagingLimits.h"
+#include "imaging/png/PngWriter.h"
+#include "imaging/RotateInPlace.h"
+#include "imaging/TileFailures.h"
+#include "imaging/VipsGuard.h"
+#include "imaging/frames/PhotoOrientation.h"
+#include "imaging/testing/ImagingTestSeams.h"
+
+namespace platform {
+namespace {
+
+VipsKernel KernelFor(InterpolationMode mode)
+{
+    switch (mode) {
+    case InterpolationMode::NearestNeighbor: return VIPS_KERNEL_NEAREST;
+    case InterpolationMode::Bilinear:
+    case InterpolationMode::HighQualityBilinear: return VIPS_KERNEL_LINEAR;
+    default: return VIPS_KERNEL_CUBIC;
+    }
+}
+
+struct RowTarget {
+    std::uint8_t* pixels;
+    std::size_t stride;
+    const Bitmap* bitmap;
+    VipsImage* image;  // what is being rendered
+    // Held while rows are copied on libvips' writer thread, and taken once the sink has ended:
+    // libvips hands its work back through glib's futexes, which thread checkers cannot see.
+    std::mutex rows{};
+};
+
+// Receives the rendered rows in order, on libvips' writer thread.
+int CopyRows(VipsRegion* region, VipsRect* area, void* a)
+{
+    auto* target = static_cast<RowTarget*>(a);
+    if (target->bitmap->Cancelled()) {
+        vips_image_set_kill(target->image, TRUE);  // the render threads stop at their next tile
+        return -1;
+    }
+    const std::size_t bytes = static_cast<std::size_t>(area->width) * 3;
+    const std::lock_guard lock(target->rows);
+    for (int y = area->top; y < area->top + area->height; ++y)
+        std::memcpy(target->pixels + static_cast<std::size_t>(y) * target->stride + static_cast<std::size_t>(area->left) * 3,
+                    VIPS_REGION_ADDR(region, area->left, y), bytes);
+    return 0;
+}
+
+}  // namespace
+
+// A test's slow save: waits until the save is cancelled, or 30 seconds at most.
+void Bitmap::WaitForCancel() const
+{
+    for (int i = 0; i < 3000 && !Cancelled(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
+
+void Bitmap::GFree::operator()(std::uint8_t* p) const
+{
+    g_free(p);
+}
+
+std::unique_ptr<Bitmap> Bitmap::Create(int width, int height)
+{
+    std::unique_ptr<Bitmap> bitmap(new Bitmap);
+    if (!FitsImageLimit(width, height))
+        return bitmap;
+    const gsize bytes = static_cast<gsize>(width) * static_cast<gsize>(height) * 3;
+    auto* p = static_cast<std::uint8_t*>(g_try_malloc0(bytes));
+    if (!p)
+        return bitmap;
+    bitmap->pixels_.reset(p);
+    bitmap->width_ = width;
+    bitmap->height_ = height;
+    return bitmap;
+}
+
+Bitmap::~Bitmap() = default;
+
+Status Bitmap::SetResolution(float dpiX, float dpiY)
+{
+    if (IsEmpty())
+        return Status::WrongState;
+    // A photo that reports no resolution (one that failed to decode) leaves the default.
+    if (dpiX > 0 && std::isfinite(dpiX))
+        dpiX_ = dpiX;
+    if (dpiY > 0 && std::isfinite(dpiY))
+        dpiY_ = dpiY;
+    return Status::Ok;
+}
+
+Status Bitmap::SetInterpolationMode(InterpolationMode mode)
+{
+    if (IsEmpty())
+        return Status::WrongState;
+    interpolation_ = mode;
+    return Status::Ok;
+}
+
+Status Bitmap::DrawImage(const Image& source)
+{
+    if (IsEmpty())
+        return Status::WrongState;
+    if (!source.impl_)
+        return Status::WrongState;
+    // A photo stored turned is drawn as stored, then stood upright in our own memory: turning it
+    // in libvips would need the whole decoded frame at once.
+    const int turn = static_cast<int>(source.impl_->ActiveTurn());
+    const bool swapped = SwapsSides(source.impl_->ActiveTurn());
+    int width = swapped ? height_ : width_;
+    int height = swapped ? width_ : height_;
+    Status failure = Status::OutOfMemory;
+    const bool drawn = DrawWithoutTileFailures([&] {
+        const Status status = VipsGuarded(Status::OutOfMemory, [&] {
+            const auto rendered = source.impl_->RenderActiveFrame(width, height, KernelFor(interpolation_));
+            if (!rendered)
+                return Status::WrongState;
+            if (rendered->width() != width || rendered->height() != height || rendered->bands() != 3 ||
+                rendered->format() != VIPS_FORMAT_UCHAR)
+                return Status::GenericError;
+            // Rendered straight into our own pixels: no second whole picture.
+            RowTarget target{pixels_.get(), static_cast<std::size_t>(width) * 3, this, rendered->get_image()};
+            // A cancel that comes as the last rows arrive still fails the drawing.
+            const bool sunk = vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0;
+            const std::lock_guard rowsCopied(target.rows);
+            if (sunk && !Cancelled())
+                return Status::Ok;
+            vips_error_clear();
+            return Status::OutOfMemory;
+        });
+        if (status != Status::Ok)
+            failure = status;
+        return status == Status::Ok;
+    }, source.impl_->source && source.impl_->source->WarningsAreDamage());
+    if (drawn && (turn == 0 || RotateFlipInPlace(pixels_.get(), width, height, turn)))
+        return Status::Ok;
+    if (!drawn && failure != Status::OutOfMemory)
+        return failure;
+    // A failed drawing leaves the picture black, as it started.
+    std::memset(pixels_.get(), 0, static_cast<std::size_t>(Stride()) * height_);
+    return Status::OutOfMemory;
+}
+
+Status Bitmap::RotateFlip(RotateFlipType type)
+{
+    if (IsEmpty())
+        return Status::WrongState;
+    const int value = static_cast<int>(type);
+    if (value < 0 || value > 7)
+        return Status::InvalidParameter;
+    if (value == 0)
+        return Status::Ok;
+    // Turned in place: a picture as large as the limit allows is never held twice.
+    return RotateFlipInPlace(pixels_.get(), width_, height_, value) ? Status::Ok : Status::OutOfMemory;
+}
+
+Status Bitmap::Save(const QString& path, const Guid& encoder, Publish publish) const
+{
+    return Save(QFile::encodeName(path), encoder, publish);
+}
+
+Status Bitmap::Save(const QByteArray& path, const Guid& encoder, Publish publish) const
+{
+    if (IsEmpty())
+        return Status::WrongState;
+    if (!(encoder == kPngEncoderClsid))
+        return Status::FileNotFound;
+    const RgbRows rows{pixels_.get(), width_, height_, Stride()};
+    const double dpi = dpiX_;
+    // Refusing the bytes makes the writer fail, and the temporary file goes.
+    const auto produce = [&](const ByteSink& sink) {
+        return WritePng(rows, dpi, [&](const std::uint8_t* data, std::size_t size) {
+            if (SavesHeld())
+                WaitForCancel();
+            return !Cancelled() && sink(data, size);
+        });
+    };
+    try {
+        if (publish == Publish::OnlyNew) {
+            switch (WriteNewFile(path, produce)) {
+            case NewFile::Written: return Status::Ok;
+            case NewFile::Exists: return Status::OutputExists;
+            case NewFile::Failed: return Status::Win32Error;
+            }
+        }
+        const bool ok = WriteFileAtomically(path, produce);
+        return ok ? Status::Ok : Status::Win32Error;
+    } catch (const std::exception&) {  // memory running out before the file was started
+        return Status::Win32Error;
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,65 @@
+#pragma once
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include <QString>
+
+#include "system/PublishMode.h"
+#include "imaging/Guid.h"
+#include "imaging/RotateFlipType.h"
+#include "imaging/Status.h"
+
+namespace platform {
+
+class Image;
+
+// The output picture: 8-bit RGB, no alpha, starting black, carrying a resolution.
+// A size that cannot be allocated leaves it empty; every operation on an empty bitmap fails.
+class Bitmap {
+public:
+    static std::unique_ptr<Bitmap> Create(int width, int height);
+    ~Bitmap();
+
+    bool IsEmpty() const { return !pixels_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int Stride() const { return width_ * 3; }
+    const std::uint8_t* Bits() const { return pixels_.get(); }
+    std::uint8_t* Bits() { return pixels_.get(); }
+
+    Status SetResolution(float dpiX, float dpiY);
+    float HorizontalResolution() const { return dpiX_; }
+    float VerticalResolution() const { return dpiY_; }
+
+    Status SetInterpolationMode(InterpolationMode mode);
+    // A flag that, once set (from any thread), makes the drawing and the save under way stop and
+    // fail; a save stopped so leaves any old file as it was.
+    void SetCancel(const std::atomic<bool>* cancel) { cancel_ = cancel; }
+    bool Cancelled() const { return cancel_ && cancel_->load(); }
+    // The whole active frame of source stretched over the whole bitmap, composited onto black.
+    Status DrawImage(const Image& source);
+    Status RotateFlip(RotateFlipType type);
+    // Writes the file through the encoder; an existing file is replaced only by a complete new one.
+    // Only where nothing is at path when the file is complete, with Publish::OnlyNew. localName is
+    // the name's bytes on disk (a name that is not UTF-8 keeps them); path is taken as Qt encodes it.
+    Status Save(const QByteArray& localName, const Guid& encoder, Publish publish = Publish::Replace) const;
+    Status Save(const QString& path, const Guid& encoder, Publish publish = Publish::Replace) const;
+
+private:
+    struct GFree {
+        void operator()(std::uint8_t* p) const;
+    };
+    Bitmap() = default;
+    void WaitForCancel() const;
+
+    int width_ = 0;
+    int height_ = 0;
+    float dpiX_ = 96.0f;
+    float dpiY_ = 96.0f;
+    InterpolationMode interpolation_ = InterpolationMode::Default;
+    std::unique_ptr<std::uint8_t, GFree> pixels_;
+    const std::atomic<bool>* cancel_ = nullptr;
+};
+
+}  // namespace platform

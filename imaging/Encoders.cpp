@@ -1,0 +1,10 @@
+#include "imaging/Encoders.h"
+
+namespace platform {
+
+std::vector<ImageCodecInfo> ImageEncoders()
+{
+    return {ImageCodecInfo{kPngEncoderClsid, QStringLiteral("image/png")}};
+}
+
+}  // namespace platform

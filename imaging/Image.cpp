@@ -1,0 +1,148 @@
+#include "imaging/Image.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QRect>
+
+#include "imaging/ImageImpl.h"
+#include "imaging/frames/PixelPipeline.h"
+#include "imaging/VipsGuard.h"
+
+namespace platform {
+namespace {
+
+// The frame's preview copy stretched to exactly size, as a QImage for painting; a null image
+// when that fails.
+QImage StretchedCopy(const FrameInfo& frame, const QSize& size)
+{
+    return VipsGuarded(QImage(), [&] {
+        vips::VImage px = StretchTo(frame.preview, size.width(), size.height(), VIPS_KERNEL_LINEAR);
+        if (px.bands() == 3)
+            px = px.bandjoin_const({255});
+        size_t bytes = 0;
+        void* data = px.write_to_memory(&bytes);
+        return QImage(static_cast<const uchar*>(data), size.width(), size.height(), size.width() * 4,
+                      QImage::Format_RGBA8888, [](void* p) { g_free(p); }, data);
+    });
+}
+
+}  // namespace
+
+std::optional<vips::VImage> ImageImpl::RenderActiveFrame(int width, int height, VipsKernel kernel) const
+{
+    if (!active || !source)
+        return std::nullopt;
+    return source->Render(activeIndex, width, height, kernel);
+}
+
+RotateFlipType ImageImpl::ActiveTurn() const
+{
+    return active ? active->turn : RotateFlipType::RotateNoneFlipNone;
+}
+
+Image::Image() = default;
+Image::~Image() = default;
+
+std::unique_ptr<Image> Image::LoadFromFile(const QString& path, bool withPreview, bool autoOrient)
+{
+    std::unique_ptr<Image> image(new Image);
+    // A file that cannot be opened leaves the image empty.
+    image->impl_ = VipsGuarded(std::unique_ptr<ImageImpl>(), [&] {
+        auto impl = std::make_unique<ImageImpl>();
+        impl->source = OpenFrameSource(path, autoOrient);
+        if (!impl->source)
+            return std::unique_ptr<ImageImpl>();
+        impl->source->SetPreviewWanted(withPreview);
+        impl->active = impl->source->Open(0);
+        impl->activeIndex = 0;
+        return impl->active ? std::move(impl) : std::unique_ptr<ImageImpl>();
+    });
+    return image;
+}
+
+bool Image::IsEmpty() const
+{
+    return !impl_ || !impl_->active;
+}
+
+unsigned Image::Width() const
+{
+    return IsEmpty() ? 0 : static_cast<unsigned>(impl_->active->width);
+}
+
+unsigned Image::Height() const
+{
+    return IsEmpty() ? 0 : static_cast<unsigned>(impl_->active->height);
+}
+
+float Image::HorizontalResolution() const
+{
+    return IsEmpty() ? 0.0f : static_cast<float>(impl_->active->dpiX);
+}
+
+bool Image::ColourProfileIgnored() const
+{
+    return !IsEmpty() && impl_->active->profileIgnored;
+}
+
+unsigned Image::FrameDimensionsCount() const
+{
+    return impl_ ? 1 : 0;
+}
+
+std::vector<Guid> Image::FrameDimensionsList() const
+{
+    if (!impl_)
+        return {};
+    try {
+        return {impl_->source->Dimension()};
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+}
+
+unsigned Image::FrameCount(const Guid& dimension) const
+{
+    if (!impl_ || !(dimension == impl_->source->Dimension()))
+        return 0;
+    return static_cast<unsigned>(impl_->source->FrameCount());
+}
+
+Status Image::SelectActiveFrame(const Guid& dimension, unsigned index)
+{
+    if (!impl_ || !(dimension == impl_->source->Dimension()))
+        return Status::InvalidParameter;
+    if (index >= static_cast<unsigned>(impl_->source->FrameCount()))
+        return Status::InvalidParameter;
+    ImageImpl& d = *impl_;
+    if (d.active && d.activeIndex == static_cast<int>(index))
+        return Status::Ok;
+    d.previewCache = QImage();
+    d.previewIndex = -1;
+    // Frame sources catch their own failures; this is the last guard.
+    d.active = VipsGuarded(std::optional<FrameInfo>(), [&] { return d.source->Open(static_cast<int>(index)); });
+    d.activeIndex = static_cast<int>(index);
+    return d.active ? Status::Ok : Status::GenericError;
+}
+
+Status Image::DrawStretched(QPainter& painter, const QRect& target) const
+{
+    if (IsEmpty())
+        return Status::WrongState;
+    if (target.width() <= 0 || target.height() <= 0)
+        return Status::InvalidParameter;
+    // Made at the device's pixel size, so a high-density screen shows the frame's own detail.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QSize pixels = (QSizeF(target.size()) * ratio).toSize().expandedTo(QSize(1, 1));
+    ImageImpl& d = *impl_;
+    if (d.previewIndex != d.activeIndex || d.previewCache.size() != pixels) {
+        d.previewCache = StretchedCopy(*d.active, pixels);
+        d.previewIndex = d.activeIndex;
+    }
+    if (d.previewCache.isNull())
+        return Status::OutOfMemory;
+    painter.drawImage(QRectF(target), d.previewCache);
+    return Status::Ok;
+}
+
+}  // namespace platform

@@ -1,0 +1,55 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "imaging/Guid.h"
+#include "imaging/Status.h"
+
+class QPainter;
+class QRect;
+class QString;
+
+namespace platform {
+
+class Bitmap;
+struct ImageImpl;
+
+// A photo loaded from a file, with its frame dimensions and its active frame, standing upright
+// as its camera recorded and in sRGB: sizes, the preview and drawing all see that photo.
+// A file that cannot be decoded gives an empty image: its sizes read 0 and drawing it fails.
+// No operation throws: failures are statuses, or an empty image.
+class Image {
+public:
+    // Without a preview, only the header is read until the photo is drawn (see FrameSource).
+    // Without autoOrient, the pixels keep the orientation they are stored in.
+    static std::unique_ptr<Image> LoadFromFile(const QString& path, bool withPreview = true, bool autoOrient = true);
+    ~Image();
+    Image(const Image&) = delete;
+    Image& operator=(const Image&) = delete;
+
+    bool IsEmpty() const;
+    unsigned Width() const;
+    unsigned Height() const;
+    float HorizontalResolution() const;
+    // Whether the active frame's embedded colour profile was unusable (damaged, of another colour
+    // space, too large), so that its pixels are taken as sRGB.
+    bool ColourProfileIgnored() const;
+
+    unsigned FrameDimensionsCount() const;
+    std::vector<Guid> FrameDimensionsList() const;
+    unsigned FrameCount(const Guid& dimension) const;
+    // Later queries and drawing use that frame; a frame that cannot be decoded empties the image.
+    Status SelectActiveFrame(const Guid& dimension, unsigned index);
+
+    // Draws the whole active frame stretched over target (the preview), at the painter device's
+    // pixel density.
+    Status DrawStretched(QPainter& painter, const QRect& target) const;
+
+private:
+    friend class Bitmap;  // renders the active frame into its own pixels
+    Image();
+
+    std::unique_ptr<ImageImpl> impl_;  // null when the file could not be opened
+};
+
+}  // namespace platform

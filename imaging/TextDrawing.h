@@ -1,0 +1,16 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include "imaging/Status.h"
+
+namespace platform {
+
+class Bitmap;
+
+// Draws text as one line onto the bitmap in an opaque colour, with (x, y) the top-left corner of
+// the line's box: not wrapped, clipped only by the bitmap's edges, anti-aliased.
+Status DrawString(Bitmap& bitmap, const QString& text, const QFont& font, const QColor& colour, int x, int y);
+
+}  // namespace platform

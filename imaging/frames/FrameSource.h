@@ -1,0 +1,73 @@
+#pragma once
+// Private to imaging: uses libvips types.
+#include <memory>
+#include <optional>
+
+#include <QString>
+#include <vips/vips8>
+
+#include "system/FileDescriptor.h"
+#include "system/FileStamp.h"
+#include "imaging/Guid.h"
+#include "imaging/RotateFlipType.h"
+
+namespace platform {
+
+// What opening a frame tells: its size and resolution, and a small copy for the preview, all of
+// the frame as it stands upright. Where the preview is wanted, opening decodes the whole frame
+// once (shrunk where the decoder can), so a file that cannot be decoded completely is refused at
+// once instead of showing partly grey or black. Without the preview only the header is read, and
+// damage shows when rendering.
+struct FrameInfo {
+    int width = 0;  // upright
+    int height = 0;
+    double dpiX = 96.0;
+    vips::VImage preview;  // 8-bit sRGB, 3 bands or 4 with alpha, in memory, upright
+    // The turn from the frame as Render gives it to the upright frame (the camera's orientation).
+    RotateFlipType turn = RotateFlipType::RotateNoneFlipNone;
+    bool profileIgnored = false;  // its colour profile was unusable: its pixels are taken as sRGB
+};
+
+// Where the frames of one photo file come from.
+class FrameSource {
+public:
+    virtual ~FrameSource() = default;
+    virtual Guid Dimension() const = 0;
+    virtual int FrameCount() const = 0;
+    // Opens frame index; nothing when it cannot be decoded whole or is too large.
+    virtual std::optional<FrameInfo> Open(int index) const = 0;
+    // Frame index as stored (before its turn), stretched to exactly width x height onto black,
+    // as 8-bit sRGB. Decoding
+    // happens when the result's pixels are asked for; a failure then throws vips::VError
+    // (or std::bad_alloc), which the caller must catch.
+    virtual vips::VImage Render(int index, int width, int height, VipsKernel kernel) const = 0;
+    // Whether a decoder warning met while decoding means corrupt data, not a harmless oddity.
+    virtual bool WarningsAreDamage() const { return false; }
+
+    // Whether Open makes the preview copy. Without it Open reads only the header, and a frame
+    // that cannot be decoded fails when it is rendered: for conversions that show no preview.
+    void SetPreviewWanted(bool wanted) { previewWanted_ = wanted; }
+
+    // Keeps the file the source was opened from: every later read is of that file, even when
+    // another is put in its place under the same name (one changed in place is read as it is then).
+    void KeepFile(FileDescriptor file) { file_ = std::move(file); }
+
+protected:
+    // The kept file with a read position of its own (see ReopenFile), or the file localName names
+    // when none was kept; invalid when neither can be had.
+    FileDescriptor OpenKeptFile(const QByteArray& localName) const;
+    // The kept file's present state; nothing when no file was kept.
+    std::optional<FileStamp> KeptFileStamp() const { return StampOf(file_.Get()); }
+
+    bool previewWanted_ = true;
+
+private:
+    FileDescriptor file_;
+};
+
+// A source for the file path names, or nothing when no allowed decoder takes it. With autoOrient,
+// frames stand upright as the camera recorded; without, they keep their stored pixels. Throws
+// vips::VError or std::bad_alloc when memory runs out.
+std::unique_ptr<FrameSource> OpenFrameSource(const QString& path, bool autoOrient = true);
+
+}  // namespace platform

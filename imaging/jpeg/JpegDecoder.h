@@ -1,0 +1,50 @@
+#pragma once
+// Private to imaging: the one JPEG decoder, on libjpeg-turbo.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "system/FileDescriptor.h"
+
+namespace platform {
+
+// Decodes one JPEG file, checking while it decodes that the data gives every block of the picture.
+// Damage libjpeg would only warn about while filling the picture grey fails the decode: the file
+// ending before its end marker, its data ending before the last row of blocks (a cut file, or a
+// header whose size was raised), and a false marker inside the entropy data. What cameras leave
+// behind harmlessly passes: stray bytes before a marker, a restart marker out of place (one
+// interval lost), a few bytes missing from the last row of blocks.
+class JpegDecoder {
+public:
+    // Reads the header of the JPEG open on file, which it reads from its current position on;
+    // nothing when libjpeg refuses the header.
+    static std::unique_ptr<JpegDecoder> Open(FileDescriptor file);
+    ~JpegDecoder();
+    JpegDecoder(const JpegDecoder&) = delete;
+    JpegDecoder& operator=(const JpegDecoder&) = delete;
+
+    int Width() const;  // as stored
+    int Height() const;
+
+    // Starts decoding at eighths / 8 of the stored size (1 to 8): libjpeg's scaled inverse DCT.
+    // False when it cannot (damage met early, memory).
+    bool Start(int eighths);
+    int OutputWidth() const;
+    int OutputHeight() const;
+    int Components() const;  // 1 grey, 3 RGB, 4 CMYK
+    // The next count rows, each components x OutputWidth bytes, stride apart. False on damage or
+    // error; every later call fails too. Reading the last row also checks the rest of the file up
+    // to its end marker.
+    bool ReadRows(std::uint8_t* out, std::size_t stride, int count);
+    int NextRow() const;
+
+    struct State;  // libjpeg's structures, which no header outside this file sees
+
+private:
+    explicit JpegDecoder(std::unique_ptr<State> state);
+    bool FinishFile();
+
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace platform

@@ -1,0 +1,102 @@
+#include "imaging/raw/RawFrameSource.h"
+
+#include "imaging/ImagingLimits.h"
+#include "imaging/frames/PixelPipeline.h"
+#include "imaging/raw/RawDecodePlan.h"
+#include "imaging/raw/RawPhoto.h"
+#include "imaging/VipsGuard.h"
+
+namespace platform {
+namespace {
+
+// Runs a step that calls LibRaw, whose own failures are not std::exceptions: none of them may
+// leave the imaging layer as anything but vips::VError or std::bad_alloc.
+template <typename Step>
+auto Guarded(Step step)
+{
+    try {
+        return step();
+    } catch (const std::exception&) {
+        throw;
+    } catch (...) {
+        throw vips::VError("LibRaw failed");
+    }
+}
+
+}  // namespace
+
+// Dropped in the reverse order: LibRaw before the file it reads.
+struct RawFrameSource::OpenedRaw {
+    FileDescriptor fd;
+    std::unique_ptr<RawPhoto> photo;
+};
+
+RawFrameSource::OpenedRaw RawFrameSource::OpenRaw() const
+{
+    OpenedRaw raw;
+    raw.fd = OpenKeptFile(localName_);
+    if (raw.fd)
+        raw.photo = RawPhoto::Open(raw.fd.Get(), autoOrient_);
+    if (!raw.photo || !raw.photo->DataWithinFile())  // the file may have changed since it was opened
+        throw vips::VError("the camera RAW file cannot be read");
+    return raw;
+}
+
+RawFrameSource::RawFrameSource(QByteArray localName, int width, int height, bool autoOrient)
+    : localName_(std::move(localName)), width_(width), height_(height), autoOrient_(autoOrient)
+{
+}
+
+std::unique_ptr<FrameSource> RawFrameSource::FromPhoto(const QByteArray& localName, RawPhoto& photo, bool autoOrient)
+{
+    return Guarded([&] { return FromHeader(localName, photo, autoOrient); });
+}
+
+std::unique_ptr<FrameSource> RawFrameSource::FromHeader(const QByteArray& localName, RawPhoto& photo,
+                                                        bool autoOrient)
+{
+    // Checked from the header, before LibRaw reads or allocates anything for the pixels.
+    const RawHeader& header = photo.Header();
+    if (!photo.DataWithinFile())
+        return nullptr;
+    if (!FitsImageLimit(header.sensorWidth, header.sensorHeight) || !FitsImageLimit(header.width, header.height))
+        return nullptr;
+    if (photo.DevelopBytes(true) > kMaxRawDevelopBytes)
+        return nullptr;
+    const auto [width, height] = photo.DevelopedSize();
+    if (!FitsImageLimit(width, height))
+        return nullptr;
+    return std::make_unique<RawFrameSource>(localName, width, height, autoOrient);
+}
+
+std::optional<FrameInfo> RawFrameSource::Open(int index) const
+{
+    if (index != 0)
+        return std::nullopt;
+    return VipsGuarded(std::optional<FrameInfo>(), [&] {
+        return Guarded([&] {
+            FrameInfo info;
+            info.width = width_;
+            info.height = height_;
+            info.dpiX = kDefaultDpi;  // LibRaw reports no resolution of a RAW's own
+            if (!previewWanted_)
+                return std::optional<FrameInfo>(std::move(info));
+            OpenedRaw raw = OpenRaw();
+            // The camera's own preview is ready made; otherwise the quickest development.
+            std::optional<vips::VImage> thumbnail = raw.photo->Thumbnail(width_, height_);
+            info.preview = thumbnail ? *thumbnail : PreviewCopy(raw.photo->Develop(true));
+            return std::optional<FrameInfo>(std::move(info));
+        });
+    });
+}
+
+vips::VImage RawFrameSource::Render(int index, int width, int height, VipsKernel kernel) const
+{
+    if (index != 0)
+        throw vips::VError("a camera RAW photo has one frame");
+    const bool half = HalfSizeSuffices(width_, height_, width, height);
+    const vips::VImage developed = Guarded([&] { return OpenRaw().photo->Develop(half); });
+    return StretchOntoBlack(developed, width, height, kernel);
+}
+
+}  // namespace platform

@@ -1,0 +1,54 @@
+#include "system/FileSystem.h"
+
+#include <sys/stat.h>
+
+#include <QFile>
+
+#include "system/LocalFileName.h"
+#include "system/OpenRegularFile.h"
+
+namespace platform {
+namespace {
+
+bool UsableName(const QByteArray& name)
+{
+    return !name.isEmpty() && !name.contains('\0');
+}
+
+bool StatOf(const QByteArray& name, struct stat& st)
+{
+    return UsableName(name) && ::stat(name.constData(), &st) == 0;
+}
+
+}  // namespace
+
+bool FileExists(const QString& path)
+{
+    return static_cast<bool>(OpenRegularFile(LocalFileName(path)));
+}
+
+bool AnythingToReplace(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    return AnythingAt(name) && !(StatOf(name, st) && S_ISDIR(st.st_mode));
+}
+
+bool IsSpecialFile(const QString& path)
+{
+    return IsSpecialFile(QFile::encodeName(path));
+}
+
+bool IsSpecialFile(const QByteArray& localName)
+{
+    struct stat st {};
+    return StatOf(localName, st) && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+}
+
+bool AnythingAt(const QByteArray& localName)
+{
+    struct stat st {};
+    return UsableName(localName) && ::lstat(localName.constData(), &st) == 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,28 @@
+#include "system/NewFileWriter.h"
+
+#include <cerrno>
+
+#include <QFile>
+
+#include "system/StagedFile.h"
+
+namespace platform {
+
+NewFile WriteNewFile(const QString& path, const NewFileProducer& produce)
+{
+    return WriteNewFile(QFile::encodeName(path), produce);
+}
+
+NewFile WriteNewFile(const QByteArray& target, const NewFileProducer& produce)
+{
+    if (target.isEmpty() || target.contains('\0') || target.endsWith('/'))
+        return NewFile::Failed;
+    StagedFile staged(target);
+    if (!staged || !staged.Fill(produce))
+        return NewFile::Failed;
+    if (staged.PublishAs(StagedFile::Publish::OnlyNew))
+        return NewFile::Written;
+    return errno == EEXIST ? NewFile::Exists : NewFile::Failed;
+}
+
+}  // namespace platform

@@ -1,0 +1,171 @@
+#include "widgets/QtPrompts.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMenu>
+#include <QUrl>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QScreen>
+
+#include "widgets/ModalPromptScope.h"
+
+#include "widgets/CDialog.h"
+#include "widgets/FontColourDialog.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/MenuFromTemplate.h"
+
+namespace platform {
+namespace {
+
+QString CaseInsensitivePattern(const QString& pattern)
+{
+    if (pattern == QLatin1String("*.*"))
+        return QStringLiteral("*");
+    QString out;
+    for (const QChar c : pattern) {
+        if (c.isLetter() && c.toLower() != c.toUpper())
+            out += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
+        else
+            out += c;
+    }
+    return out;
+}
+
+// Qt reads "[*]" in a window title as the place of the modified mark; doubled, it is shown as is.
+QString LiteralTitle(QString title)
+{
+    return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
+// Descriptions list their patterns and run long; cut short, they no longer tell the choices apart.
+// The file type box is made wide enough for the longest, as far as the screen leaves room.
+void FitFileTypes(QFileDialog& dialog)
+{
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    const QScreen* screen = dialog.screen();
+    if (!types || !screen)
+        return;
+    types->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const int rest = dialog.minimumSizeHint().width() - types->minimumSizeHint().width();
+    const int room = screen->availableGeometry().width() - rest;
+    types->setMinimumWidth(std::min(types->sizeHint().width(), room));
+}
+
+std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(request.owner, LiteralTitle(request.title), request.initialFolder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The program asks its own overwrite question when it converts.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // The descriptions already list the patterns; the letter-case variants would only clutter them.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen && (request.flags & OFN_FILEMUSTEXIST))
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    else
+        dialog.setFileMode(QFileDialog::AnyFile);
+    QStringList filters;
+    for (const auto& f : request.filters)
+        filters << QtNameFilter(f);
+    dialog.setNameFilters(filters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < filters.size())
+        dialog.selectNameFilter(filters.at(request.selectedFilter));
+    FitFileTypes(dialog);
+    if (!request.initialName.isEmpty() && !request.initialName.contains(QLatin1Char('*')))
+        dialog.selectFile(request.initialName);
+    const ModalPromptScope scope;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+QString QtNameFilter(const FileFilter& filter)
+{
+    QStringList patterns;
+    for (const QString& p : filter.patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        patterns << CaseInsensitivePattern(p.trimmed());
+    return filter.description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+int QtPrompts::MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type)
+{
+    QMessageBox box(owner);
+    box.setWindowTitle(LiteralTitle(caption));
+    // File names and language files may hold anything, markup included: never interpret it.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    if ((type & 0xF0) == MB_ICONEXCLAMATION)
+        box.setIcon(QMessageBox::Warning);
+    const ModalPromptScope scope;
+    if ((type & 0xF) == MB_YESNO) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? IDYES : IDNO;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return IDOK;
+}
+
+std::optional<QString> QtPrompts::OpenFile(const FileDialogRequest& request)
+{
+    return RunFileDialog(request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPrompts::SaveFile(const FileDialogRequest& request)
+{
+    return RunFileDialog(request, QFileDialog::AcceptSave);
+}
+
+std::optional<FontChoice> QtPrompts::ChooseFont(const FontDialogRequest& request)
+{
+    const ModalPromptScope scope;
+    FontColourDialog dialog(request.font, request.colour, request.owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return FontChoice{dialog.SelectedFont(), dialog.SelectedColour()};
+}
+
+int QtPrompts::TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget*)
+{
+    const ModalPromptScope scope;
+    const QAction* chosen = menu.exec(globalPos);
+    return chosen ? GetMenuItemID(*chosen) : 0;
+}
+
+int QtPrompts::RunDialog(CDialog& dialog)
+{
+    const ModalPromptScope scope;
+    return dialog.DoModal();
+}
+
+bool QtPrompts::OpenUrl(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+std::unique_ptr<QObject> QtPrompts::ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel)
+{
+    auto dialog = std::make_unique<QProgressDialog>(owner);
+    dialog->setWindowTitle(LiteralTitle(owner ? owner->windowTitle() : QString()));
+    dialog->setLabelText(text);
+    dialog->setRange(0, 0);  // how long is not known: a busy bar
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    QObject::connect(dialog.get(), &QProgressDialog::canceled, dialog.get(), std::move(cancel));
+    dialog->show();
+    return dialog;
+}
+
+void QtPrompts::ShowHelp(QWidget* owner, const QString& page)
+{
+    HelpWindow::Show(owner, page);
+}
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+#include <QStringList>
+
+#include "services/Prompts.h"
+
+namespace platform {
+
+// The prompts a user sees: Qt's message boxes and file dialogs.
+class QtPrompts final : public Prompts {
+public:
+    int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type) override;
+    std::optional<QString> OpenFile(const FileDialogRequest& request) override;
+    std::optional<QString> SaveFile(const FileDialogRequest& request) override;
+    std::optional<FontChoice> ChooseFont(const FontDialogRequest& request) override;
+    int TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget* owner) override;
+    int RunDialog(CDialog& dialog) override;
+    bool OpenUrl(const QUrl& url) override;
+    void ShowHelp(QWidget* owner, const QString& page) override;
+    std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel) override;
+};
+
+// A filter as Qt's file dialog takes it: the description followed by the patterns, made to
+// match without regard to letter case ("*.jpg" also lists IMG_0001.JPG); "*.*" lists every file.
+QString QtNameFilter(const FileFilter& filter);
+
+}  // namespace platform

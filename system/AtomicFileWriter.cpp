@@ -42,12 +42,12 @@ std::optional<QByteArray> FileToReplace(const QByteArray& path, struct stat* exi
 
 }  // namespace
 
-bool WriteFileAtomically(const QString& path, const std::function<bool(const ByteSink&)>& produce)
+bool WriteFileAtomically(const QString& path, const ByteProducer& produce)
 {
     return WriteFileAtomically(QFile::encodeName(path), produce);
 }
 
-bool WriteFileAtomically(const QByteArray& localName, const std::function<bool(const ByteSink&)>& produce)
+bool WriteFileAtomically(const QByteArray& localName, const ByteProducer& produce)
 {
     if (localName.isEmpty() || localName.contains('\0'))
         return false;
@@ -57,7 +57,7 @@ bool WriteFileAtomically(const QByteArray& localName, const std::function<bool(c
         return false;
     // The replaced file's own permissions carry over.
     StagedFile staged(*target, existing.st_mode);
-    return staged && staged.Fill(produce) && staged.PublishAs(StagedFile::Publish::Replace);
+    return staged && staged.Fill(produce) && staged.PublishAs(Publish::Replace);
 }
 
 }  // namespace platform

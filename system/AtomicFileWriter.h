@@ -1,15 +1,10 @@
 #pragma once
-#include <cstddef>
-#include <cstdint>
-#include <functional>
-#include <optional>
-
 #include <QByteArray>
 #include <QString>
 
-namespace platform {
+#include "system/ByteSink.h"
 
-using ByteSink = std::function<bool(const std::uint8_t* data, std::size_t size)>;
+namespace platform {
 
 // Runs produce with a sink into a new file beside path and renames it over path only when
 // produce succeeded and every byte was written and synced to the disk. On any failure path is
@@ -17,7 +12,7 @@ using ByteSink = std::function<bool(const std::uint8_t* data, std::size_t size)>
 // names; a path that is or leads to anything but a regular file is never written.
 // localName is the name's bytes on disk, so that a name that is not UTF-8 keeps them; path is
 // taken as Qt encodes it.
-bool WriteFileAtomically(const QByteArray& localName, const std::function<bool(const ByteSink&)>& produce);
-bool WriteFileAtomically(const QString& path, const std::function<bool(const ByteSink&)>& produce);
+bool WriteFileAtomically(const QByteArray& localName, const ByteProducer& produce);
+bool WriteFileAtomically(const QString& path, const ByteProducer& produce);
 
 }  // namespace platform

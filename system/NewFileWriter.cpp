@@ -8,19 +8,19 @@
 
 namespace platform {
 
-NewFile WriteNewFile(const QString& path, const NewFileProducer& produce)
+NewFile WriteNewFile(const QString& path, const ByteProducer& produce)
 {
     return WriteNewFile(QFile::encodeName(path), produce);
 }
 
-NewFile WriteNewFile(const QByteArray& target, const NewFileProducer& produce)
+NewFile WriteNewFile(const QByteArray& target, const ByteProducer& produce)
 {
     if (target.isEmpty() || target.contains('\0') || target.endsWith('/'))
         return NewFile::Failed;
     StagedFile staged(target);
     if (!staged || !staged.Fill(produce))
         return NewFile::Failed;
-    if (staged.PublishAs(StagedFile::Publish::OnlyNew))
+    if (staged.PublishAs(Publish::OnlyNew))
         return NewFile::Written;
     return errno == EEXIST ? NewFile::Exists : NewFile::Failed;
 }

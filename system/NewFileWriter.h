@@ -1,15 +1,12 @@
 #pragma once
-#include <cstddef>
-#include <cstdint>
-#include <functional>
-
 #include <QByteArray>
 #include <QString>
+
+#include "system/ByteSink.h"
 
 namespace platform {
 
 enum class NewFile { Written, Exists, Failed };
-using NewFileProducer = std::function<bool(const std::function<bool(const std::uint8_t*, std::size_t)>&)>;
 
 // Runs produce with a sink into a new file beside path, syncs it, and gives it path's name only
 // if nothing (not even a dangling link) is at that name at that moment: checking first and
@@ -17,7 +14,7 @@ using NewFileProducer = std::function<bool(const std::function<bool(const std::u
 // is left untouched. On any outcome but Written no file of ours remains.
 // localName is the name's bytes on disk, so that a name that is not UTF-8 keeps them; path is
 // taken as Qt encodes it.
-NewFile WriteNewFile(const QByteArray& localName, const NewFileProducer& produce);
-NewFile WriteNewFile(const QString& path, const NewFileProducer& produce);
+NewFile WriteNewFile(const QByteArray& localName, const ByteProducer& produce);
+NewFile WriteNewFile(const QString& path, const ByteProducer& produce);
 
 }  // namespace platform

@@ -1,13 +1,10 @@
 #include "system/ReadRegularFile.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include <QFile>
 
 #include "system/OpenRegularFile.h"
+#include "system/RetryingIo.h"
 
 namespace platform {
 
@@ -19,16 +16,7 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes)
         return std::nullopt;
     QByteArray bytes;
     bytes.resize(static_cast<qsizetype>(st.st_size));
-    qsizetype got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(file.Get(), bytes.data() + got, static_cast<size_t>(bytes.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        got += n;
-    }
-    bytes.truncate(got);
+    bytes.truncate(static_cast<qsizetype>(ReadUpTo(file.Get(), bytes.data(), static_cast<std::size_t>(bytes.size()))));
     return bytes;
 }
 

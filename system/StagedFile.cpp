@@ -8,22 +8,10 @@
 #include <cstdio>
 #include <random>
 
+#include "system/RetryingIo.h"
+
 namespace platform {
 namespace {
-
-bool WriteEvery(int fd, const std::uint8_t* data, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;  // a full disk, a size limit, an I/O error
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 // Gives temporary the name target only where nothing is at target; errno EEXIST otherwise.
 bool MoveIntoFreeName(const QByteArray& temporary, const QByteArray& target)
@@ -78,13 +66,13 @@ StagedFile::~StagedFile()
     }
 }
 
-bool StagedFile::Fill(const std::function<bool(const ByteSink&)>& produce)
+bool StagedFile::Fill(const ByteProducer& produce)
 {
     if (!file_)
         return false;
     bool ok = false;
     try {
-        ok = produce([this](const std::uint8_t* data, std::size_t size) { return WriteEvery(file_.Get(), data, size); });
+        ok = produce([this](const std::uint8_t* data, std::size_t size) { return WriteAll(file_.Get(), data, size); });
     } catch (...) {
         ok = false;
     }

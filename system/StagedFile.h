@@ -3,8 +3,9 @@
 
 #include <QByteArray>
 
-#include "system/AtomicFileWriter.h"
+#include "system/ByteSink.h"
 #include "system/FileDescriptor.h"
+#include "system/PublishMode.h"
 
 namespace platform {
 
@@ -23,9 +24,8 @@ public:
 
     // Runs produce with a sink into the file, then syncs and closes it: true only when produce
     // succeeded and every byte reached the disk (a full disk or a size limit fails it here).
-    bool Fill(const std::function<bool(const ByteSink&)>& produce);
+    bool Fill(const ByteProducer& produce);
 
-    enum class Publish { Replace, OnlyNew };
     // Gives the filled file the target's name: replacing what is there, or only where nothing is
     // there at that moment (errno EEXIST when something is). The folder is synced after.
     bool PublishAs(Publish how);

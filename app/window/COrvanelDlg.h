@@ -70,7 +70,6 @@ public:
 private:
     // The photo: its path, image, frame dimensions and frame counts.
     PhotoDocument m_photo;
-    QString m_szOutputFile;
     QString m_strOutputFolder;
     QString m_strOutputFile;
     std::optional<int> m_osvi;  // major version of the operating system
@@ -100,6 +99,17 @@ private:
     void PaintPreview(QPainter& painter, const QRect& area);
     void ListFrameDimensions();
     void CheckTextPositionAgainstPhoto();
+    // The frame number typed, read by the one rule both of its handlers follow: nothing without a
+    // listed dimension or a text; otherwise the number and the frame it stands for, brought into
+    // the dimension's range.
+    struct TypedFrame {
+        int dimension;
+        int typed;
+        int frame;
+        bool InRange() const { return typed == frame; }
+    };
+    std::optional<TypedFrame> ReadFrameNumber();
+    void ShowFrame(int dimension, int frame);
     // Reads the output size edits into the members; false, after saying why, when unusable.
     bool ReadOutputSize();
     // The conversion's questions answered from the edits, its messages shown as message boxes.

@@ -74,9 +74,7 @@ public:
     QString OutputPath() override
     {
         dlg_.UpdateData(true);
-        const QString typed = dlg_.GetDlgItemText(IDC_EDIT_OUTPUT_FILE);
-        dlg_.m_szOutputFile = typed.left(kMaxPathChars);
-        return typed;
+        return dlg_.GetDlgItemText(IDC_EDIT_OUTPUT_FILE);
     }
 
     void Saved(const QString& path) override { PrintSaved(path); }

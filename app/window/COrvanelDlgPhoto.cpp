@@ -133,45 +133,51 @@ void COrvanelDlg::OnCbnSelchangeFrameDimension()
     NameEditsAfterLabels();
 }
 
-void COrvanelDlg::OnEnUpdateFrameNumber()
+std::optional<COrvanelDlg::TypedFrame> COrvanelDlg::ReadFrameNumber()
 {
     const int s = m_comboDimension.GetCurSel();
     // Without a listed dimension there is no frame to choose, and nothing to correct.
     if (s < 0 || static_cast<unsigned>(s) >= m_photo.DimensionCount())
-        return;
+        return std::nullopt;
     const QString text = GetDlgItemText(IDC_EDIT_FRAME_NUMBER, kFrameEditChars);
     if (text.isEmpty())
-        return;
+        return std::nullopt;
     const int typed = platform::TextToLong(text);
-    const auto frame = ClampFrameNumber(typed, m_photo.FrameCount(s));
+    const std::optional<int> frame = ClampFrameNumber(typed, m_photo.FrameCount(s));
     if (!frame)
+        return std::nullopt;
+    return TypedFrame{s, typed, *frame};
+}
+
+void COrvanelDlg::ShowFrame(int dimension, int frame)
+{
+    const platform::WaitCursor wait;
+    m_photo.SelectFrame(dimension, frame);
+    InvalidateAndUpdate();
+}
+
+void COrvanelDlg::OnEnUpdateFrameNumber()
+{
+    const std::optional<TypedFrame> typed = ReadFrameNumber();
+    if (!typed)
         return;
-    if (*frame != typed) {
+    if (!typed->InRange()) {
         // The corrected text runs this handler once more, nested, and that pass shows the frame.
-        SetDlgItemInt(IDC_EDIT_FRAME_NUMBER, *frame);
+        SetDlgItemInt(IDC_EDIT_FRAME_NUMBER, typed->frame);
         return;
     }
-    const platform::WaitCursor wait;
-    m_photo.SelectFrame(s, *frame);
-    InvalidateAndUpdate();
+    ShowFrame(typed->dimension, typed->frame);
 }
 
 void COrvanelDlg::OnEnKillfocusFrameNumber()
 {
-    const int s = m_comboDimension.GetCurSel();
-    if (s < 0 || static_cast<unsigned>(s) >= m_photo.DimensionCount())
+    const std::optional<TypedFrame> typed = ReadFrameNumber();
+    if (!typed)
         return;
-    const QString text = GetDlgItemText(IDC_EDIT_FRAME_NUMBER, kFrameEditChars);
-    if (text.isEmpty())
-        return;
-    const int n = platform::TextToLong(text);
-    if (n >= 0 && n < m_photo.FrameCount(s)) {
-        const platform::WaitCursor wait;
-        m_photo.SelectFrame(s, n);
-        InvalidateAndUpdate();
-        return;
-    }
-    ErrorMessage(IDS_STRING121);
+    if (typed->InRange())
+        ShowFrame(typed->dimension, typed->frame);
+    else
+        ErrorMessage(IDS_STRING121);
 }
 
 void COrvanelDlg::OnBnClickedButtonBaseWidth()

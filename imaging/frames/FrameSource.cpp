@@ -3,13 +3,13 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 
 #include "imaging/ImagingLimits.h"
 #include "system/LocalFileName.h"
 #include "system/MappedFile.h"
 #include "system/OpenRegularFile.h"
 #include "system/ReopenFile.h"
+#include "system/RetryingIo.h"
 #include "imaging/checks/PhotoFormat.h"
 #include "imaging/frames/PhotoSource.h"
 #include "imaging/checks/PngCompleteness.h"
@@ -27,16 +27,7 @@ namespace {
 PhotoFormat SniffFile(int fd)
 {
     std::uint8_t head[kSniffBytes];
-    std::size_t got = 0;
-    while (got < sizeof head) {
-        const ssize_t n = ::pread(fd, head + got, sizeof head - got, static_cast<off_t>(got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    return SniffPhotoFormat(head, got);
+    return SniffPhotoFormat(head, ReadUpToAt(fd, head, sizeof head, 0));
 }
 
 // The source the file open on fd and named local needs, if any decoder takes it.

@@ -55,10 +55,7 @@ std::optional<FrameInfo> QtFrameSource::Open(int index) const
 {
     if (!Decode(index))
         return std::nullopt;
-    FrameInfo info;
-    info.width = pixels_.width();
-    info.height = pixels_.height();
-    info.dpiX = dpiX_;
+    FrameInfo info = FrameInfoFor(pixels_.width(), pixels_.height(), dpiX_);
     return VipsGuarded(std::optional<FrameInfo>(), [&] {
         info.preview = PreviewCopy(pixels_);
         return std::optional<FrameInfo>(std::move(info));

@@ -33,13 +33,7 @@ std::optional<FrameInfo> VipsFrameSource::Open(int index) const
         const vips::VImage header = Load(index, 1);
         if (!FitsImageLimit(header.width(), header.height()))
             return std::nullopt;
-        FrameInfo info;
-        info.turn = TurnOf(header);
-        const bool swapped = SwapsSides(info.turn);
-        info.width = swapped ? header.height() : header.width();
-        info.height = swapped ? header.width() : header.height();
-        info.dpiX = ResolutionOrDefault(header);
-        info.profileIgnored = ConvertedToSrgb(header).profileIgnored;
+        FrameInfo info = FrameInfoFor(header, TurnOf(header));
         kept_ = KeptFrame();
         // Shrunk while decoding where the decoder can: a whole frame is never held for the preview.
         // Where it cannot, the whole frame decoded is kept for the conversion.

@@ -3,12 +3,13 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 
 #include <jpeglib.h>
 #include <jerror.h>
+
+#include "system/RetryingIo.h"
 
 namespace platform {
 namespace {
@@ -86,18 +87,15 @@ void NoAction(j_decompress_ptr) {}
 boolean FillInput(j_decompress_ptr cinfo)
 {
     JpegDecoder::State& state = JpegDecoder::State::Of(cinfo);
-    ssize_t n = 0;
-    do {
-        n = ::read(state.file.Get(), state.buffer.get(), kReadBytes);
-    } while (n < 0 && errno == EINTR);
-    if (n <= 0) {
+    std::size_t n = ReadUpTo(state.file.Get(), state.buffer.get(), kReadBytes);
+    if (n == 0) {
         WARNMS(cinfo, JWRN_JPEG_EOF);  // stops the decode
         state.buffer[0] = 0xFF;
         state.buffer[1] = JPEG_EOI;
         n = 2;
     }
     cinfo->src->next_input_byte = state.buffer.get();
-    cinfo->src->bytes_in_buffer = static_cast<std::size_t>(n);
+    cinfo->src->bytes_in_buffer = n;
     return TRUE;
 }
 

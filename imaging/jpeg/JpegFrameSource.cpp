@@ -32,13 +32,8 @@ std::optional<FrameInfo> JpegFrameSource::Open(int index) const
         const vips::VImage header = Header();
         if (!FitsImageLimit(header.width(), header.height()))
             return std::nullopt;
-        FrameInfo info;
-        info.turn = autoOrient_ ? TurnForOrientation(RecordedOrientation(header)) : RotateFlipType::RotateNoneFlipNone;
-        const bool swapped = SwapsSides(info.turn);
-        info.width = swapped ? header.height() : header.width();
-        info.height = swapped ? header.width() : header.height();
-        info.dpiX = ResolutionOrDefault(header);
-        info.profileIgnored = ConvertedToSrgb(header).profileIgnored;
+        FrameInfo info = FrameInfoFor(
+            header, autoOrient_ ? TurnForOrientation(RecordedOrientation(header)) : RotateFlipType::RotateNoneFlipNone);
         // The one decode of the opening: it checks the data and makes the preview.
         if (previewWanted_) {
             const bool whole = DrawWithoutTileFailures([&] {

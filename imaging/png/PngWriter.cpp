@@ -82,7 +82,7 @@ std::uint32_t PixelsPerMetre(double dpi) {
 // kIdatMaxData so the file does not end up with one chunk per strip.
 class ChunkWriter {
 public:
-    explicit ChunkWriter(const PngSink& sink) : sink_(sink) {}
+    explicit ChunkWriter(const ByteSink& sink) : sink_(sink) {}
 
     bool raw(const std::uint8_t* data, std::size_t size) { return sink_(data, size); }
 
@@ -121,7 +121,7 @@ public:
     }
 
 private:
-    const PngSink& sink_;
+    const ByteSink& sink_;
     std::vector<std::uint8_t> idat_;
     std::size_t fill_ = 0;
 };
@@ -333,11 +333,11 @@ unsigned ThreadCount(const PngWriteOptions& options, const Layout& layout) {
 
 }  // namespace
 
-bool WritePng(const RgbRows& image, double dpi, const PngSink& sink) {
+bool WritePng(const RgbRows& image, double dpi, const ByteSink& sink) {
     return WritePng(image, dpi, sink, PngWriteOptions{});
 }
 
-bool WritePng(const RgbRows& image, double dpi, const PngSink& sink, const PngWriteOptions& options) {
+bool WritePng(const RgbRows& image, double dpi, const ByteSink& sink, const PngWriteOptions& options) {
     if (!sink) return false;
     std::optional<Layout> layout = MakeLayout(image, options);
     if (!layout) return false;

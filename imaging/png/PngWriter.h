@@ -2,7 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
+
+#include "system/ByteSink.h"
 
 namespace platform {
 
@@ -13,13 +14,10 @@ struct RgbRows {                 // 8-bit RGB pixels, 3 bytes a pixel, rows top 
     std::ptrdiff_t stride;       // bytes from one row to the next (>= 3*width)
 };
 
-// Receives the PNG's bytes in order; returns false when it could not take them (disk full...).
-using PngSink = std::function<bool(const std::uint8_t* data, std::size_t size)>;
-
 // Writes an 8-bit RGB PNG (colour type 2, no interlace) with a pHYs chunk giving dpi on both axes
 // (pixels per metre = round(dpi / 0.0254), unit 1; a dpi that is not finite or not positive is written as 96 dpi),
 // then IDAT chunks holding one zlib stream, then IEND. Nothing else (no text, time, ICC, EXIF chunks).
 // Returns true only when the whole file went to the sink. On any failure returns false, and no thread is left running.
-bool WritePng(const RgbRows& image, double dpi, const PngSink& sink);
+bool WritePng(const RgbRows& image, double dpi, const ByteSink& sink);
 
 }  // namespace platform

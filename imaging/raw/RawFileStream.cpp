@@ -4,10 +4,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
+
+#include "system/RetryingIo.h"
 
 namespace platform {
 namespace {
@@ -25,16 +26,7 @@ bool RawFileStream::FillCache(INT64 at)
 {
     cache_.resize(kCacheBytes);
     cacheStart_ = at;
-    cacheLength_ = 0;
-    while (cacheLength_ < cache_.size()) {
-        const ssize_t n = ::pread(fd_, cache_.data() + cacheLength_, cache_.size() - cacheLength_,
-                                  static_cast<off_t>(at + static_cast<INT64>(cacheLength_)));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        cacheLength_ += static_cast<std::size_t>(n);
-    }
+    cacheLength_ = ReadUpToAt(fd_, cache_.data(), cache_.size(), static_cast<off_t>(at));
     return cacheLength_ > 0;
 }
 

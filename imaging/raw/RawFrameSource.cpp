@@ -75,10 +75,8 @@ std::optional<FrameInfo> RawFrameSource::Open(int index) const
         return std::nullopt;
     return VipsGuarded(std::optional<FrameInfo>(), [&] {
         return Guarded([&] {
-            FrameInfo info;
-            info.width = width_;
-            info.height = height_;
-            info.dpiX = kDefaultDpi;  // LibRaw reports no resolution of a RAW's own
+            // LibRaw develops the photo upright, and reports no resolution of a RAW's own.
+            FrameInfo info = FrameInfoFor(width_, height_, kDefaultDpi);
             if (!previewWanted_)
                 return std::optional<FrameInfo>(std::move(info));
             OpenedRaw raw = OpenRaw();

@@ -18,6 +18,6 @@ struct PngWriteOptions {
 };
 
 // WritePng with the given arrangement; the file is the same PNG whatever it is.
-bool WritePng(const RgbRows& image, double dpi, const PngSink& sink, const PngWriteOptions& options);
+bool WritePng(const RgbRows& image, double dpi, const ByteSink& sink, const PngWriteOptions& options);
 
 }  // namespace platform

@@ -502,5 +502,5 @@ TEST(PngWriterFailure, RejectsBadSizesWithoutTouchingPixels) {
         EXPECT_FALSE(ok) << rows.width << "x" << rows.height << " stride " << rows.stride;
         EXPECT_EQ(calls, 0);
     }
-    EXPECT_FALSE(WritePng({pixel, 1, 1, 3}, 300, platform::PngSink{}));
+    EXPECT_FALSE(WritePng({pixel, 1, 1, 3}, 300, platform::ByteSink{}));
 }

@@ -12,12 +12,22 @@ inline constexpr std::int64_t kMaxImagePixels = PICTORELLE_MAX_IMAGE_PIXELS;
 inline constexpr std::int64_t kMaxImagePixels = std::int64_t{1} << 28;
 #endif
 
-// Memory budget at that limit. Opening a photo and converting it hold at most the decoded frame
-// (up to kMaxImagePixels x 4 bytes, 1 GiB, only while a decoder that cannot stream needs it:
-// WebP, GIF, HEIF, ICO and BMP; JPEG and WebP previews are decoded shrunk), the output bitmap
-// (up to kMaxImagePixels x 3 bytes, 768 MiB: drawn and turned in its own memory) and this fixed
-// overhead for libvips' buffers, the rotation's scratch and its bit per block of pixels, and the
-// PNG writer's strips on up to 8 cores. Measured by bench/MemoryBench.cpp; figures in the README.
+// Memory budget at that limit: what opening a photo and converting it may hold. It counts:
+// - the decoded frame, up to kMaxImagePixels x 4 bytes (1 GiB), while a decoder that cannot stream
+//   needs it (WebP, GIF, HEIF, ICO and BMP; JPEG and WebP previews are decoded shrunk);
+// - in the window, a frame that opening decoded whole (PNG, TIFF, GIF, lossless WebP and the like)
+//   and keeps for the conversion (kMaxKeptFrameBytes below, the same 1 GiB at most): held from
+//   opening, while that frame stays open, instead of only while decoding, but counted once, as the
+//   decoded frame above. The command line opens photos without a preview and keeps no frame;
+// - the output bitmap (up to kMaxImagePixels x 3 bytes, 768 MiB: drawn and turned in its own memory);
+// - this fixed overhead for libvips' buffers, the rotation's scratch and its bit per block of
+//   pixels, and the PNG writer's strips on up to 8 cores.
+// It does not count, today, libjpeg's buffer of every coefficient of a progressive (multi-scan)
+// JPEG, held while such a file is decoded (at opening and again for the conversion): 2 bytes per
+// pixel of each component at its own sampling, up to width x height x components x 2 bytes (1.5 GiB
+// for three components at the limit). A camera RAW's development has its own ceiling,
+// kMaxRawDevelopBytes in raw/RawDecodePlan.h. Measured by bench/MemoryBench.cpp; figures in
+// docs/memory.md.
 inline constexpr std::int64_t kMemoryOverheadBytes = std::int64_t{320} << 20;
 
 // The parts of one conversion's memory, as platform::ConversionBytes adds them up: libvips'

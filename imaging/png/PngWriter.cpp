@@ -22,9 +22,8 @@
 namespace platform {
 namespace {
 
-// About 1 MiB of filtered rows a strip: on a 24 MP photo, 0.5 to 4 MiB strips timed the same on two
-// cores and 16 MiB was 35% slower (a core idles at the end); smaller strips re-filter more rows for
-// dictionaries and write more block headers.
+// About 1 MiB of filtered rows a strip: much larger ones leave a core idle at the end, smaller ones
+// re-filter more rows for dictionaries and write more block headers (timings in docs/png-writer.md).
 constexpr std::size_t kStripTargetBytes = std::size_t{1} << 20;
 constexpr std::size_t kIdatMaxData = std::size_t{1} << 20;
 constexpr unsigned kMaxThreads = 256;

@@ -14,9 +14,11 @@ struct RgbRows {                 // 8-bit RGB pixels, 3 bytes a pixel, rows top 
     std::ptrdiff_t stride;       // bytes from one row to the next (>= 3*width)
 };
 
-// Writes an 8-bit RGB PNG (colour type 2, no interlace) with a pHYs chunk giving dpi on both axes
-// (pixels per metre = round(dpi / 0.0254), unit 1; a dpi that is not finite or not positive is written as 96 dpi),
-// then IDAT chunks holding one zlib stream, then IEND. Nothing else (no text, time, ICC, EXIF chunks).
+// Writes an 8-bit RGB PNG (colour type 2, no interlace): IHDR; sRGB (perceptual intent) with the
+// gAMA and cHRM values that stand for sRGB, since the pixels are sRGB; a pHYs chunk giving dpi on both
+// axes (pixels per metre = round(dpi / 0.0254), unit 1; a dpi that is not finite or not positive is
+// written as 96 dpi); then IDAT chunks holding one zlib stream, then IEND. No other chunks (no text,
+// time, ICC or EXIF).
 // Returns true only when the whole file went to the sink. On any failure returns false, and no thread is left running.
 bool WritePng(const RgbRows& image, double dpi, const ByteSink& sink);
 

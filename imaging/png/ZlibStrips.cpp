@@ -14,17 +14,10 @@ constexpr std::size_t kMaxSlice = std::size_t{1} << 30;
 // Largest symbol buffer: longer blocks, fewer Huffman tables, slightly smaller files.
 constexpr int kMemLevel = 9;
 
-// Measured on 6000 x 4000 pictures (sizes against run-length level 1, CPU time per MiB): on photos
-// from smooth to noisy, string matching at level 1 writes 1.07-1.31 times the size in 1.0-2.0 times
-// the time, at level 6 1.03-1.11 times in 3-7 times the time. On a screenshot, level 6 writes 0.17
-// times the size in 1.7 times the time; level 4 (0.21) and level 9 (0.16 in 5.6 times the time) lose.
+// Drawn strips: level 6 is the best size for its time among zlib's levels (see docs/png-writer.md).
 constexpr int kMatchLevel = 6;
 
-// Up-filtered photos from 4:2:0 and 4:2:2 JPEGs at quality 90, 6000 x 4000, against adaptive filters
-// with run-length level 1: zlib's level 3 writes 0.969-0.974 times the size in twice the time once
-// strings of up to 16 bytes are all remembered and chains are 32 long; chains of 24 give 0.978-0.984
-// (too little to be chosen), of 16 0.993-0.996; level 3 as it is 0.99, Z_FILTERED at level 5 0.96 in
-// 3.8 times. Level 1 (quick matching) is 1.07 there, but 0.965 on a camera's noisier 4:2:0 in 1.2 times.
+// Up rows: level 3, tuned below, gave the smallest files within twice the time (docs/png-writer.md).
 constexpr int kFastMatchLevel = 3;
 constexpr int kFastGoodLength = 4, kFastInsertUpTo = 16, kFastNiceLength = 32, kFastChain = 32;
 

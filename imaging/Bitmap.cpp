@@ -2,27 +2,23 @@
 
 #include <QFile>
 
-#include <chrono>
 #include <cmath>
 #include <cstring>
-#include <mutex>
-#include <thread>
 
 #include <glib.h>
 #include <vips/vips8>
 
-#include "system/AtomicFileWriter.h"
-#include "system/NewFileWriter.h"
 #include "imaging/Encoders.h"
 #include "imaging/Image.h"
 #include "imaging/ImageImpl.h"
 #include "imaging/ImagingLimits.h"
 #include "imaging/png/PngWriter.h"
 #include "imaging/RotateInPlace.h"
+#include "imaging/SaveFile.h"
+#include "imaging/SinkRows.h"
 #include "imaging/TileFailures.h"
 #include "imaging/VipsGuard.h"
 #include "imaging/frames/PhotoOrientation.h"
-#include "imaging/testing/ImagingTestSeams.h"
 
 namespace platform {
 namespace {
@@ -37,40 +33,7 @@ VipsKernel KernelFor(InterpolationMode mode)
     }
 }
 
-struct RowTarget {
-    std::uint8_t* pixels;
-    std::size_t stride;
-    const Bitmap* bitmap;
-    VipsImage* image;  // what is being rendered
-    // Held while rows are copied on libvips' writer thread, and taken once the sink has ended:
-    // libvips hands its work back through glib's futexes, which thread checkers cannot see.
-    std::mutex rows{};
-};
-
-// Receives the rendered rows in order, on libvips' writer thread.
-int CopyRows(VipsRegion* region, VipsRect* area, void* a)
-{
-    auto* target = static_cast<RowTarget*>(a);
-    if (target->bitmap->Cancelled()) {
-        vips_image_set_kill(target->image, TRUE);  // the render threads stop at their next tile
-        return -1;
-    }
-    const std::size_t bytes = static_cast<std::size_t>(area->width) * 3;
-    const std::lock_guard lock(target->rows);
-    for (int y = area->top; y < area->top + area->height; ++y)
-        std::memcpy(target->pixels + static_cast<std::size_t>(y) * target->stride + static_cast<std::size_t>(area->left) * 3,
-                    VIPS_REGION_ADDR(region, area->left, y), bytes);
-    return 0;
-}
-
 }  // namespace
-
-// A test's slow save: waits until the save is cancelled, or 30 seconds at most.
-void Bitmap::WaitForCancel() const
-{
-    for (int i = 0; i < 3000 && !Cancelled(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-}
 
 void Bitmap::GFree::operator()(std::uint8_t* p) const
 {
@@ -135,15 +98,9 @@ Status Bitmap::DrawImage(const Image& source)
             if (rendered->width() != width || rendered->height() != height || rendered->bands() != 3 ||
                 rendered->format() != VIPS_FORMAT_UCHAR)
                 return Status::GenericError;
-            // Rendered straight into our own pixels: no second whole picture.
-            RowTarget target{pixels_.get(), static_cast<std::size_t>(width) * 3, this, rendered->get_image()};
-            // A cancel that comes as the last rows arrive still fails the drawing.
-            const bool sunk = vips_sink_disc(rendered->get_image(), CopyRows, &target) == 0;
-            const std::lock_guard rowsCopied(target.rows);
-            if (sunk && !Cancelled())
-                return Status::Ok;
-            vips_error_clear();
-            return Status::OutOfMemory;
+            const bool sunk = SinkRowsInto(*rendered, pixels_.get(), static_cast<std::size_t>(width) * 3,
+                                           [this] { return Cancelled(); });
+            return sunk ? Status::Ok : Status::OutOfMemory;
         });
         if (status != Status::Ok)
             failure = status;
@@ -180,31 +137,15 @@ Status Bitmap::Save(const QByteArray& path, const Guid& encoder, Publish publish
 {
     if (IsEmpty())
         return Status::WrongState;
-    if (!(encoder == kPngEncoderClsid))
+    const PictureWriter write = WriterFor(encoder);
+    if (!write)
         return Status::FileNotFound;
     const RgbRows rows{pixels_.get(), width_, height_, Stride()};
     const double dpi = dpiX_;
-    // Refusing the bytes makes the writer fail, and the temporary file goes.
-    const auto produce = [&](const ByteSink& sink) {
-        return WritePng(rows, dpi, [&](const std::uint8_t* data, std::size_t size) {
-            if (SavesHeld())
-                WaitForCancel();
-            return !Cancelled() && sink(data, size);
-        });
-    };
-    try {
-        if (publish == Publish::OnlyNew) {
-            switch (WriteNewFile(path, produce)) {
-            case NewFile::Written: return Status::Ok;
-            case NewFile::Exists: return Status::OutputExists;
-            case NewFile::Failed: return Status::Win32Error;
-            }
-        }
-        const bool ok = WriteFileAtomically(path, produce);
-        return ok ? Status::Ok : Status::Win32Error;
-    } catch (const std::exception&) {  // memory running out before the file was started
-        return Status::Win32Error;
-    }
+    // Refusing the bytes makes the writer fail, and the unfinished file goes.
+    return SaveFile(path, publish, [&](const ByteSink& sink) {
+        return write(rows, dpi, [&](const std::uint8_t* data, std::size_t size) { return !Cancelled() && sink(data, size); });
+    });
 }
 
 }  // namespace platform

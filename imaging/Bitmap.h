@@ -51,7 +51,6 @@ private:
         void operator()(std::uint8_t* p) const;
     };
     Bitmap() = default;
-    void WaitForCancel() const;
 
     int width_ = 0;
     int height_ = 0;

@@ -1,11 +1,25 @@
 #include "imaging/testing/ImagingTestSeams.h"
 
 #include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "imaging/png/PngWriter.h"
 
 namespace platform {
 namespace {
 std::atomic<bool> forced{false};
-std::atomic<bool> held{false};
+
+// Probes the sink with empty writes, which it refuses once the save is cancelled.
+bool WriteOnlyOnceCancelled(const RgbRows& image, double dpi, const ByteSink& sink)
+{
+    for (int i = 0; i < 3000; ++i) {
+        if (!sink(nullptr, 0))
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return WritePng(image, dpi, sink);
+}
 }  // namespace
 
 void ForceAllocationFailures(bool force)
@@ -15,12 +29,7 @@ void ForceAllocationFailures(bool force)
 
 void HoldSavesUntilCancelled(bool hold)
 {
-    held = hold;
-}
-
-bool SavesHeld()
-{
-    return held;
+    ReplacePngWriter(hold ? &WriteOnlyOnceCancelled : nullptr);
 }
 
 bool AllocationFailuresForced()

@@ -2,6 +2,8 @@
 #include <set>
 #include <string>
 
+#include "imaging/Encoders.h"
+
 // What only tests reach in the imaging layer: no part of the program includes this.
 namespace platform {
 
@@ -13,7 +15,9 @@ bool AllocationFailuresForced();
 // While held, every save waits, with its temporary file open, until it is cancelled (30 s at
 // most): a conversion that tests can stop in the middle.
 void HoldSavesUntilCancelled(bool hold);
-bool SavesHeld();
+
+// Saves as PNG through writer instead of the PNG writer; nullptr puts the PNG writer back.
+void ReplacePngWriter(PictureWriter writer);
 
 // The file loaders (nicknames such as "jpegload") the imaging library will use on a path.
 std::set<std::string> ReachableFileLoaders();

@@ -1,0 +1,15 @@
+#pragma once
+#include <QByteArray>
+
+#include "system/ByteSink.h"
+#include "system/PublishMode.h"
+#include "imaging/Status.h"
+
+namespace platform {
+
+// Writes what produce makes into the file localName names, published as asked: replacing what
+// is there only by a complete new file, or only where nothing is there (OutputExists when
+// something is). Any failure leaves the old file, if any, as it was (Win32Error).
+Status SaveFile(const QByteArray& localName, Publish publish, const ByteProducer& produce);
+
+}  // namespace platform

@@ -1,0 +1,50 @@
+#include "imaging/SinkRows.h"
+
+#include <cstring>
+#include <mutex>
+
+namespace platform {
+namespace {
+
+struct RowTarget {
+    std::uint8_t* pixels;
+    std::size_t stride;
+    const std::function<bool()>& cancelled;
+    VipsImage* image;  // what is being rendered
+    // Held while rows are copied on libvips' writer thread, and taken once the sink has ended:
+    // libvips hands its work back through glib's futexes, which thread checkers cannot see.
+    std::mutex rows{};
+};
+
+// Receives the rendered rows in order, on libvips' writer thread.
+int CopyRows(VipsRegion* region, VipsRect* area, void* a)
+{
+    auto* target = static_cast<RowTarget*>(a);
+    if (target->cancelled()) {
+        vips_image_set_kill(target->image, TRUE);  // the render threads stop at their next tile
+        return -1;
+    }
+    const std::size_t bytes = static_cast<std::size_t>(area->width) * 3;
+    const std::lock_guard lock(target->rows);
+    for (int y = area->top; y < area->top + area->height; ++y)
+        std::memcpy(target->pixels + static_cast<std::size_t>(y) * target->stride + static_cast<std::size_t>(area->left) * 3,
+                    VIPS_REGION_ADDR(region, area->left, y), bytes);
+    return 0;
+}
+
+}  // namespace
+
+bool SinkRowsInto(const vips::VImage& image, std::uint8_t* pixels, std::size_t stride,
+                  const std::function<bool()>& cancelled)
+{
+    RowTarget target{pixels, stride, cancelled, image.get_image()};
+    const bool sunk = vips_sink_disc(image.get_image(), CopyRows, &target) == 0;
+    // A cancel that comes as the last rows arrive still fails the drawing.
+    const std::lock_guard rowsCopied(target.rows);
+    if (sunk && !cancelled())
+        return true;
+    vips_error_clear();
+    return false;
+}
+
+}  // namespace platform

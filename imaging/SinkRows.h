@@ -1,0 +1,17 @@
+#pragma once
+// Private to imaging: uses libvips types.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+#include <vips/vips8>
+
+namespace platform {
+
+// Renders image and copies its rows into pixels (stride bytes apart) as libvips hands them over
+// in order, so no second whole picture is ever held. Once cancelled() answers true the render
+// threads stop at their next tile. True only when every row arrived and nothing was cancelled.
+bool SinkRowsInto(const vips::VImage& image, std::uint8_t* pixels, std::size_t stride,
+                  const std::function<bool()>& cancelled);
+
+}  // namespace platform

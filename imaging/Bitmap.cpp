@@ -81,7 +81,7 @@ Status Bitmap::DrawImage(const Image& source)
 {
     if (IsEmpty())
         return Status::WrongState;
-    if (!source.impl_)
+    if (!source.impl_ || !source.impl_->HasActiveFrame())
         return Status::WrongState;
     // A photo stored turned is drawn as stored, then stood upright in our own memory: turning it
     // in libvips would need the whole decoded frame at once.
@@ -92,13 +92,11 @@ Status Bitmap::DrawImage(const Image& source)
     Status failure = Status::OutOfMemory;
     const bool drawn = DrawWithoutTileFailures([&] {
         const Status status = VipsGuarded(Status::OutOfMemory, [&] {
-            const auto rendered = source.impl_->RenderActiveFrame(width, height, KernelFor(interpolation_));
-            if (!rendered)
-                return Status::WrongState;
-            if (rendered->width() != width || rendered->height() != height || rendered->bands() != 3 ||
-                rendered->format() != VIPS_FORMAT_UCHAR)
+            const vips::VImage rendered = source.impl_->RenderActiveFrame(width, height, KernelFor(interpolation_));
+            if (rendered.width() != width || rendered.height() != height || rendered.bands() != 3 ||
+                rendered.format() != VIPS_FORMAT_UCHAR)
                 return Status::GenericError;
-            const bool sunk = SinkRowsInto(*rendered, pixels_.get(), static_cast<std::size_t>(width) * 3,
+            const bool sunk = SinkRowsInto(rendered, pixels_.get(), static_cast<std::size_t>(width) * 3,
                                            [this] { return Cancelled(); });
             return sunk ? Status::Ok : Status::OutOfMemory;
         });

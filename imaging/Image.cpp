@@ -28,10 +28,15 @@ QImage StretchedCopy(const FrameInfo& frame, const QSize& size)
 
 }  // namespace
 
-std::optional<vips::VImage> ImageImpl::RenderActiveFrame(int width, int height, VipsKernel kernel) const
+bool ImageImpl::HasActiveFrame() const
 {
-    if (!active || !source)
-        return std::nullopt;
+    return active && source;
+}
+
+vips::VImage ImageImpl::RenderActiveFrame(int width, int height, VipsKernel kernel) const
+{
+    if (!HasActiveFrame())
+        throw vips::VError("no frame is active");
     return source->Render(activeIndex, width, height, kernel);
 }
 
@@ -55,7 +60,7 @@ std::unique_ptr<Image> Image::LoadFromFile(const QString& path, bool withPreview
         impl->source->SetPreviewWanted(withPreview);
         impl->active = impl->source->Open(0);
         impl->activeIndex = 0;
-        return impl->active ? std::move(impl) : std::unique_ptr<ImageImpl>();
+        return impl;
     });
     return image;
 }
@@ -119,8 +124,8 @@ Status Image::SelectActiveFrame(const Guid& dimension, unsigned index)
         return Status::Ok;
     d.previewCache = QImage();
     d.previewIndex = -1;
-    // Frame sources catch their own failures; this is the last guard.
-    d.active = VipsGuarded(std::optional<FrameInfo>(), [&] { return d.source->Open(static_cast<int>(index)); });
+    d.active = VipsGuarded(std::optional<FrameInfo>(),
+                           [&] { return std::optional<FrameInfo>(d.source->Open(static_cast<int>(index))); });
     d.activeIndex = static_cast<int>(index);
     return d.active ? Status::Ok : Status::GenericError;
 }

@@ -19,8 +19,9 @@ public:
     virtual ~FrameSource() = default;
     virtual Guid Dimension() const = 0;
     virtual int FrameCount() const = 0;
-    // Opens frame index; nothing when it cannot be decoded whole or is too large.
-    virtual std::optional<FrameInfo> Open(int index) const = 0;
+    // Opens frame index; throws vips::VError when it cannot be decoded whole or is too large
+    // (std::bad_alloc when memory runs out).
+    virtual FrameInfo Open(int index) const = 0;
     // Frame index as stored (before its turn), stretched to exactly width x height onto black,
     // as 8-bit sRGB. Decoding
     // happens when the result's pixels are asked for; a failure then throws vips::VError

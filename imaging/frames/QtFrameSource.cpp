@@ -9,7 +9,6 @@
 #include "imaging/ImagingLimits.h"
 #include "system/MappedFile.h"
 #include "imaging/frames/PixelPipeline.h"
-#include "imaging/VipsGuard.h"
 
 namespace platform {
 namespace {
@@ -51,41 +50,37 @@ Guid QtFrameSource::Dimension() const
     return format_ == "ico" ? FrameDimensionResolution : FrameDimensionPage;
 }
 
-std::optional<FrameInfo> QtFrameSource::Open(int index) const
+FrameInfo QtFrameSource::Open(int index) const
 {
-    if (!Decode(index))
-        return std::nullopt;
+    Decode(index);
     FrameInfo info = FrameInfoFor(pixels_.width(), pixels_.height(), dpiX_);
-    return VipsGuarded(std::optional<FrameInfo>(), [&] {
-        info.preview = PreviewCopy(pixels_);
-        return std::optional<FrameInfo>(std::move(info));
-    });
+    info.preview = PreviewCopy(pixels_);
+    return info;
 }
 
 vips::VImage QtFrameSource::Render(int index, int width, int height, VipsKernel kernel) const
 {
-    if (!Decode(index))
-        throw vips::VError("the frame cannot be decoded");
+    Decode(index);
     return StretchOntoBlack(pixels_, width, height, kernel);
 }
 
-bool QtFrameSource::Decode(int index) const
+void QtFrameSource::Decode(int index) const
 {
     if (index == decodedIndex_)
-        return true;
+        return;
     if (index < 0 || index >= FrameCount())
-        return false;
+        throw vips::VError("the frame cannot be decoded");
     QFile file;
     if (!OpenForReader(OpenKeptFile(localName_), file))
-        return false;
+        throw vips::VError("the frame cannot be decoded");
     QImageReader reader(&file, format_);
     reader.setAutoDetectImageFormat(false);  // the first bytes chose the reader; no other may try
     const int entry = images_[static_cast<std::size_t>(index)];
     if (entry > 0 && !reader.jumpToImage(entry))
-        return false;
+        throw vips::VError("the frame cannot be decoded");
     const QSize size = reader.size();
     if (size.isValid() && !FitsImageLimit(size.width(), size.height()))
-        return false;
+        throw vips::VError("the frame cannot be decoded");
     // Qt's own limit (128 MiB) is far below ours: a frame as large as ours allows, at 4 bytes a pixel.
     reader.setAllocationLimit(static_cast<int>((kMaxImagePixels * 4 >> 20) + 1));
     decodedIndex_ = -1;  // the last frame's pixels go first, so that two are never held
@@ -99,28 +94,22 @@ bool QtFrameSource::Decode(int index) const
         image.fill(0);
     }
     if (!reader.read(&image) || image.isNull())
-        return false;
+        throw vips::VError("the frame cannot be decoded");
     const bool alpha = image.hasAlphaChannel();
     // In place where Qt can (32-bit formats): a frame at the limit is never held twice.
     image.convertTo(QImage::Format_RGBA8888);
     if (image.format() != QImage::Format_RGBA8888 || image.isNull())  // Qt's way of saying memory ran out
-        return false;
-    const bool viewed = VipsGuarded(false, [&] {
-        // A view of Qt's pixels, which are kept, as 3 bands or 4.
-        vips::VImage pixels = vips::VImage::new_from_memory(image.bits(), static_cast<size_t>(image.sizeInBytes()),
-                                                            image.width(), image.height(), 4, VIPS_FORMAT_UCHAR);
-        pixels = pixels.copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
-        if (!alpha)
-            pixels = pixels.extract_band(0, vips::VImage::option()->set("n", 3));
-        pixels_ = pixels;
-        decoded_ = image;
-        return true;
-    });
-    if (!viewed)
-        return false;
+        throw vips::VError("the frame cannot be decoded");
+    // A view of Qt's pixels, which are kept, as 3 bands or 4.
+    vips::VImage pixels = vips::VImage::new_from_memory(image.bits(), static_cast<size_t>(image.sizeInBytes()),
+                                                        image.width(), image.height(), 4, VIPS_FORMAT_UCHAR);
+    pixels = pixels.copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+    if (!alpha)
+        pixels = pixels.extract_band(0, vips::VImage::option()->set("n", 3));
+    pixels_ = pixels;
+    decoded_ = image;
     dpiX_ = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : kDefaultDpi;
     decodedIndex_ = index;
-    return true;
 }
 
 }  // namespace platform

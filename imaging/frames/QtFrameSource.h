@@ -25,11 +25,11 @@ public:
 
     Guid Dimension() const override;
     int FrameCount() const override { return static_cast<int>(images_.size()); }
-    std::optional<FrameInfo> Open(int index) const override;
+    FrameInfo Open(int index) const override;
     vips::VImage Render(int index, int width, int height, VipsKernel kernel) const override;
 
 private:
-    bool Decode(int index) const;
+    void Decode(int index) const;
 
     QByteArray localName_;
     QByteArray format_;

@@ -9,7 +9,6 @@
 #include "imaging/frames/PhotoSource.h"
 #include "imaging/frames/PixelPipeline.h"
 #include "imaging/frames/SrgbConversion.h"
-#include "imaging/VipsGuard.h"
 
 namespace platform {
 
@@ -25,37 +24,35 @@ Guid VipsFrameSource::Dimension() const
     return FrameDimensionPage;
 }
 
-std::optional<FrameInfo> VipsFrameSource::Open(int index) const
+FrameInfo VipsFrameSource::Open(int index) const
 {
     if (index < 0 || index >= pages_)
-        return std::nullopt;
-    return VipsGuarded(std::optional<FrameInfo>(), [&]() -> std::optional<FrameInfo> {
-        const vips::VImage header = Load(index, 1);
-        if (!FitsImageLimit(header.width(), header.height()))
-            return std::nullopt;
-        FrameInfo info = FrameInfoFor(header, TurnOf(header));
-        kept_ = KeptFrame();
-        // Shrunk while decoding where the decoder can: a whole frame is never held for the preview.
-        // Where it cannot, the whole frame decoded is kept for the conversion.
-        if (previewWanted_) {
-            const int shrink = ShrinkOnLoad(header.width(), header.height(), kPreviewSide, kPreviewSide);
-            const bool keep = shrink == 1 && std::int64_t{header.width()} * header.height() * 4 <= kMaxKeptFrameBytes;
-            const bool whole = DrawWithoutTileFailures([&] {
-                vips::VImage pixels = NormalisePixels(ConvertedToSrgb(Load(index, shrink)).pixels);
-                if (keep)
-                    pixels = CopyToMemory(pixels);
-                info.preview = CopyToMemory(Turned(PreviewCopy(pixels), info.turn));
-                if (keep)
-                    kept_ = KeptFrame{index, pixels, KeptFileStamp()};
-                return true;
-            }, WarningsAreDamage());
-            if (!whole) {
-                kept_ = KeptFrame();
-                return std::nullopt;
-            }
+        throw vips::VError("no such page");
+    const vips::VImage header = Load(index, 1);
+    if (!FitsImageLimit(header.width(), header.height()))
+        throw vips::VError("the frame is larger than the pixel limit");
+    FrameInfo info = FrameInfoFor(header, TurnOf(header));
+    kept_ = KeptFrame();
+    // Shrunk while decoding where the decoder can: a whole frame is never held for the preview.
+    // Where it cannot, the whole frame decoded is kept for the conversion.
+    if (previewWanted_) {
+        const int shrink = ShrinkOnLoad(header.width(), header.height(), kPreviewSide, kPreviewSide);
+        const bool keep = shrink == 1 && std::int64_t{header.width()} * header.height() * 4 <= kMaxKeptFrameBytes;
+        const bool whole = DrawWithoutTileFailures([&] {
+            vips::VImage pixels = NormalisePixels(ConvertedToSrgb(Load(index, shrink)).pixels);
+            if (keep)
+                pixels = CopyToMemory(pixels);
+            info.preview = CopyToMemory(Turned(PreviewCopy(pixels), info.turn));
+            if (keep)
+                kept_ = KeptFrame{index, pixels, KeptFileStamp()};
+            return true;
+        }, WarningsAreDamage());
+        if (!whole) {
+            kept_ = KeptFrame();
+            throw vips::VError("the frame cannot be decoded whole");
         }
-        return info;
-    });
+    }
+    return info;
 }
 
 vips::VImage VipsFrameSource::Render(int index, int width, int height, VipsKernel kernel) const

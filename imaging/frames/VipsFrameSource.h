@@ -20,7 +20,7 @@ public:
 
     Guid Dimension() const override;
     int FrameCount() const override { return pages_; }
-    std::optional<FrameInfo> Open(int index) const override;
+    FrameInfo Open(int index) const override;
     vips::VImage Render(int index, int width, int height, VipsKernel kernel) const override;
 
     // Whether the loader reads several frames or pages from one file.

@@ -2,7 +2,6 @@
 
 #include "imaging/ImagingLimits.h"
 #include "imaging/TileFailures.h"
-#include "imaging/VipsGuard.h"
 #include "imaging/frames/MemoryCopy.h"
 #include "imaging/frames/PhotoOrientation.h"
 #include "imaging/frames/PhotoSource.h"
@@ -24,28 +23,26 @@ Guid JpegFrameSource::Dimension() const
     return FrameDimensionPage;
 }
 
-std::optional<FrameInfo> JpegFrameSource::Open(int index) const
+FrameInfo JpegFrameSource::Open(int index) const
 {
     if (index != 0)
-        return std::nullopt;
-    return VipsGuarded(std::optional<FrameInfo>(), [&]() -> std::optional<FrameInfo> {
-        const vips::VImage header = Header();
-        if (!FitsImageLimit(header.width(), header.height()))
-            return std::nullopt;
-        FrameInfo info = FrameInfoFor(
-            header, autoOrient_ ? TurnForOrientation(RecordedOrientation(header)) : RotateFlipType::RotateNoneFlipNone);
-        // The one decode of the opening: it checks the data and makes the preview.
-        if (previewWanted_) {
-            const bool whole = DrawWithoutTileFailures([&] {
-                const vips::VImage pixels = Pixels(header, kPreviewSide, kPreviewSide);
-                info.preview = CopyToMemory(Turned(PreviewCopy(pixels), info.turn));
-                return true;
-            });
-            if (!whole)
-                return std::nullopt;
-        }
-        return info;
-    });
+        throw vips::VError("a JPEG has one frame");
+    const vips::VImage header = Header();
+    if (!FitsImageLimit(header.width(), header.height()))
+        throw vips::VError("the frame is larger than the pixel limit");
+    FrameInfo info = FrameInfoFor(
+        header, autoOrient_ ? TurnForOrientation(RecordedOrientation(header)) : RotateFlipType::RotateNoneFlipNone);
+    // The one decode of the opening: it checks the data and makes the preview.
+    if (previewWanted_) {
+        const bool whole = DrawWithoutTileFailures([&] {
+            const vips::VImage pixels = Pixels(header, kPreviewSide, kPreviewSide);
+            info.preview = CopyToMemory(Turned(PreviewCopy(pixels), info.turn));
+            return true;
+        });
+        if (!whole)
+            throw vips::VError("the frame cannot be decoded whole");
+    }
+    return info;
 }
 
 vips::VImage JpegFrameSource::Render(int, int width, int height, VipsKernel kernel) const

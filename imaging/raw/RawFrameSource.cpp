@@ -4,7 +4,6 @@
 #include "imaging/frames/PixelPipeline.h"
 #include "imaging/raw/RawDecodePlan.h"
 #include "imaging/raw/RawPhoto.h"
-#include "imaging/VipsGuard.h"
 
 namespace platform {
 namespace {
@@ -69,22 +68,20 @@ std::unique_ptr<FrameSource> RawFrameSource::FromHeader(const QByteArray& localN
     return std::make_unique<RawFrameSource>(localName, width, height, autoOrient);
 }
 
-std::optional<FrameInfo> RawFrameSource::Open(int index) const
+FrameInfo RawFrameSource::Open(int index) const
 {
     if (index != 0)
-        return std::nullopt;
-    return VipsGuarded(std::optional<FrameInfo>(), [&] {
-        return Guarded([&] {
-            // LibRaw develops the photo upright, and reports no resolution of a RAW's own.
-            FrameInfo info = FrameInfoFor(width_, height_, kDefaultDpi);
-            if (!previewWanted_)
-                return std::optional<FrameInfo>(std::move(info));
-            OpenedRaw raw = OpenRaw();
-            // The camera's own preview is ready made; otherwise the quickest development.
-            std::optional<vips::VImage> thumbnail = raw.photo->Thumbnail(width_, height_);
-            info.preview = thumbnail ? *thumbnail : PreviewCopy(raw.photo->Develop(true));
-            return std::optional<FrameInfo>(std::move(info));
-        });
+        throw vips::VError("a camera RAW photo has one frame");
+    return Guarded([&] {
+        // LibRaw develops the photo upright, and reports no resolution of a RAW's own.
+        FrameInfo info = FrameInfoFor(width_, height_, kDefaultDpi);
+        if (!previewWanted_)
+            return info;
+        OpenedRaw raw = OpenRaw();
+        // The camera's own preview is ready made; otherwise the quickest development.
+        std::optional<vips::VImage> thumbnail = raw.photo->Thumbnail(width_, height_);
+        info.preview = thumbnail ? *thumbnail : PreviewCopy(raw.photo->Develop(true));
+        return info;
     });
 }
 

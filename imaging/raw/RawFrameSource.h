@@ -22,7 +22,7 @@ public:
 
     Guid Dimension() const override { return FrameDimensionPage; }
     int FrameCount() const override { return 1; }
-    std::optional<FrameInfo> Open(int index) const override;
+    FrameInfo Open(int index) const override;
     vips::VImage Render(int index, int width, int height, VipsKernel kernel) const override;
 
 private:

@@ -5,6 +5,7 @@
 
 #include <glib.h>
 
+#include "imaging/DamageWarning.h"
 #include "imaging/TileFailures.h"
 
 namespace platform {
@@ -31,7 +32,7 @@ void ToSink(const gchar* domain, GLogLevelFlags level, const gchar* message, gpo
         return;
     // A failed tile fails its drawing, which is told as the photo's own error: the warning, from a
     // worker thread that cannot say which photo it was, would only add a line that names none.
-    if (message && std::strncmp(message, "error in tile", 13) == 0)
+    if (IsTileFailure(message))
         return;
     sink((level & (G_LOG_LEVEL_ERROR | G_LOG_LEVEL_CRITICAL)) != 0, QString::fromUtf8(message ? message : ""));
 }

@@ -2,14 +2,12 @@
 #include "imaging/testing/ImagingTestSeams.h"
 
 #include <cstdlib>
-#include <cstring>
-#include <mutex>
 #include <string>
 
 #include <gmodule.h>
 #include <vips/vips8>
 
-#include "imaging/TileFailures.h"
+#include "imaging/LibraryLog.h"
 
 namespace platform {
 namespace {
@@ -59,32 +57,6 @@ std::set<std::string> ReachableLoaders(const char* suffix)
     return collected.nicknames;
 }
 
-std::mutex g_sinkMutex;
-std::function<void(bool, const QString&)> g_sink;
-
-void ToSink(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer data)
-{
-    // Decoders only warn about damage: every warning is counted before it is reported.
-    if ((level & G_LOG_LEVEL_WARNING) && domain && std::strcmp(domain, "VIPS") == 0)
-        CountVipsWarning(message);
-    std::function<void(bool, const QString&)> sink;
-    {
-        const std::lock_guard lock(g_sinkMutex);
-        sink = g_sink;
-    }
-    if (!sink) {
-        g_log_default_handler(domain, level, message, data);
-        return;
-    }
-    if (level & (G_LOG_LEVEL_INFO | G_LOG_LEVEL_DEBUG))
-        return;
-    // A failed tile fails its drawing, which is told as the photo's own error: the warning, from a
-    // worker thread that cannot say which photo it was, would only add a line that names none.
-    if (message && std::strncmp(message, "error in tile", 13) == 0)
-        return;
-    sink((level & (G_LOG_LEVEL_ERROR | G_LOG_LEVEL_CRITICAL)) != 0, QString::fromUtf8(message ? message : ""));
-}
-
 // libvips loads every format module it finds when it starts; ImageMagick's, poppler's and
 // OpenSlide's pull in large libraries (a third of a conversion's start-up) for loaders we block
 // anyway. Only the modules of allowed formats are loaded, by us.
@@ -116,22 +88,12 @@ bool StartWithoutOtherModules(const char* argv0)
 
 }  // namespace
 
-void RouteLibraryMessages(std::function<void(bool error, const QString& text)> sink)
-{
-    const std::lock_guard lock(g_sinkMutex);
-    g_sink = std::move(sink);
-}
-
 bool StartImaging(const char* argv0)
 {
     if (!StartWithoutOtherModules(argv0))
         return false;
     vips_cache_set_max(0);
-    // One handler for the process, from the start: it counts libvips' warnings, and passes every
-    // message on to the routed sink, or to GLib's own handler while none is routed.
-    g_log_set_default_handler(ToSink, nullptr);
-    g_log_set_handler("VIPS", GLogLevelFlags(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION), ToSink,
-                      nullptr);
+    TakeLibraryLog();
     vips_operation_block_set("VipsForeignLoad", TRUE);
     for (const auto& loader : kAllowed)
         vips_operation_block_set(loader.typeName, FALSE);

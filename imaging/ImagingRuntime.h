@@ -1,9 +1,6 @@
 #pragma once
-#include <functional>
 #include <set>
 #include <string>
-
-#include <QString>
 
 namespace platform {
 
@@ -15,11 +12,6 @@ bool StartImaging(const char* argv0);
 // Frees what the imaging library keeps for the calling thread: a thread of ours that used it
 // calls this before it ends.
 void EndImagingThread();
-
-// Hands every message libvips and GLib log (from any thread) to sink, error true for critical
-// ones, instead of letting them print to standard error; an empty sink lets them print again.
-// Debugging and informational messages are dropped, as GLib drops them by default.
-void RouteLibraryMessages(std::function<void(bool error, const QString& text)> sink);
 
 // Shuts the imaging library down; every image must have been released before.
 void StopImaging();

@@ -1,12 +1,10 @@
 #include "imaging/TileFailures.h"
 
 #include <cstdint>
-#include <cstring>
 #include <mutex>
-#include <shared_mutex>
 
-#include <QByteArray>
-#include <glib.h>
+#include "imaging/DamageWarning.h"
+#include "imaging/RerunAloneLock.h"
 
 namespace platform {
 namespace {
@@ -25,26 +23,6 @@ Runs& TheRuns()
     return runs;
 }
 
-// Held shared by every watched run, alone by a drawing done again.
-std::shared_mutex& Turn()
-{
-    static std::shared_mutex turn;
-    return turn;
-}
-
-// A run inside another (a frame decoded for a drawing) is covered by the outer one.
-thread_local int depth = 0;
-
-// A warning about a file's tags or directory (a private tag, an odd count) or about how many
-// frames are offered is about its labels, not its pixels: common, and harmless.
-bool AboutMetadata(const gchar* message)
-{
-    const QByteArray text = QByteArray(message ? message : "").toLower();
-    return text.contains("tag") || text.contains("field") || text.contains("directory") ||
-           text.contains("number of frames");
-}
-
-
 // One watched run: whether a tile failed during it, and whether any other run overlapped it.
 class Watch {
 public:
@@ -55,11 +33,9 @@ public:
         warningsAtStart_ = TheRuns().warnings;
         othersAtStart_ = TheRuns().running++;
         startedAtStart_ = ++TheRuns().started;
-        ++depth;
     }
     ~Watch()
     {
-        --depth;
         std::lock_guard guard(TheRuns().lock);
         --TheRuns().running;
     }
@@ -86,18 +62,18 @@ private:
 void CountVipsWarning(const char* message)
 {
     std::lock_guard guard(TheRuns().lock);
-    if (!AboutMetadata(message))
+    if (IsDamageWarning(message))
         ++TheRuns().warnings;
-    if (message && std::strncmp(message, "error in tile", 13) == 0)
+    if (IsTileFailure(message))
         ++TheRuns().failures;
 }
 
 bool DrawWithoutTileFailures(const std::function<bool()>& draw, bool warningsAreDamage)
 {
-    if (depth > 0)
+    if (RerunAloneLock::HeldByThisThread())
         return draw();
     {
-        std::shared_lock shared(Turn());
+        const RerunAloneLock shared(RerunAloneLock::Mode::SideBySide);
         const Watch watch;
         if (!draw())
             return false;
@@ -106,18 +82,18 @@ bool DrawWithoutTileFailures(const std::function<bool()>& draw, bool warningsAre
         if (watch.Alone())
             return false;
     }
-    std::unique_lock alone(Turn());
+    const RerunAloneLock alone(RerunAloneLock::Mode::Alone);
     const Watch watch;
     return draw() && !watch.Failed(warningsAreDamage);
 }
 
 bool RunSeesOwnTileFailure(const std::function<void()>& run)
 {
-    if (depth > 0) {
+    if (RerunAloneLock::HeldByThisThread()) {
         run();
         return false;
     }
-    std::shared_lock shared(Turn());
+    const RerunAloneLock shared(RerunAloneLock::Mode::SideBySide);
     const Watch watch;
     run();
     return watch.Failed() && watch.Alone();

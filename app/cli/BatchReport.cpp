@@ -4,7 +4,7 @@
 
 #include "app/cli/PrintableText.h"
 #include "convert/PrintSaved.h"
-#include "imaging/ImagingRuntime.h"
+#include "imaging/LibraryLog.h"
 #include "services/ReportingPrompts.h"
 
 namespace {

@@ -2,22 +2,17 @@
 
 #include <algorithm>
 #include <atomic>
-#include <mutex>
 #include <optional>
-#include <thread>
-#include <vector>
 
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QGuiApplication>
-#include <QSet>
 #include <QSize>
-#include <QThread>
 
 #include "app/cli/BatchReport.h"
-#include "app/cli/BatchThreads.h"
+#include "app/cli/BatchScheduler.h"
+#include "app/cli/OutputNames.h"
 #include "app/cli/PhotoFileProblem.h"
-#include "app/cli/MemoryBudget.h"
 #include "convert/ConversionSequence.h"
 #include "convert/KeepRatio.h"
 #include "convert/PhotoDocument.h"
@@ -26,10 +21,6 @@
 #include "lang/CLanguage.h"
 #include "imaging/ConversionMemory.h"
 #include "imaging/ImagingLimits.h"
-#include "imaging/ImagingRuntime.h"
-#include "imaging/ImagingThreads.h"
-#include "system/FileSystem.h"
-#include "system/LocalFileName.h"
 #include "services/SettingsStore.h"
 #include "services/SystemInfo.h"
 #include "res/ResourceIds.h"
@@ -52,32 +43,17 @@ public:
 
     int Run()
     {
-        if (!ChooseOutputFolder())
+        const std::optional<QString> folder = ChooseOutputFolder();
+        if (!folder)
             return 2;
+        names_.emplace(r_.outputFile, *folder);
         ChooseOverlayStyle();
         // Messages from below the conversion (the language manager, the imaging layer) are
         // reported like the conversion's own, naming the photo they concern.
         auto previous = platform::InstallPrompts(report_.MakePrompts());
         report_.RouteLibraryMessages();
-        // Reading and decoding a photo uses one core; while it does, another photo is resized and
-        // written on the others. One worker per core, within the pixel budget.
-        // Planned on the cores this process may use (its affinity, its cgroup's quota).
-        const BatchThreads plan = PlanBatchThreads(platform::UsableCores(), static_cast<int>(r_.photos.size()));
-        platform::SetPipelineThreads(plan.pipelineThreads);
-        workers_ = plan.sideBySide;
-        pipelineThreads_ = plan.pipelineThreads;
-        writerShare_ = (plan.writerThreads + plan.sideBySide - 1) / plan.sideBySide;
-        budget_.emplace(platform::BatchBudgetBytes(pipelineThreads_, writerShare_));
-        const int workers = workers_;
-        std::vector<std::thread> others;
-        for (int k = 1; k < workers; ++k)
-            others.emplace_back([this] {
-                Work();
-                platform::EndImagingThread();
-            });
-        Work();
-        for (std::thread& t : others)
-            t.join();
+        scheduler_.emplace(static_cast<int>(r_.photos.size()));
+        scheduler_->Run([this](int index) { Convert(index); });
         report_.StopLibraryMessages();
         platform::InstallPrompts(std::move(previous));
         report_.Finish();
@@ -116,58 +92,44 @@ private:
         const QByteArray& localOutput_;
     };
 
-    // Takes the next photo until none is left.
-    void Work()
+    void Convert(int index)
     {
-        for (int i = next_++; i < r_.photos.size(); i = next_++) {
-            const QString& photo = r_.photos[i];
-            report_.Progress(i, QFileInfo(photo).fileName(), workers_);
-            const BatchReport::PhotoScope scope(report_, photo, LoaderOf(photo));
-            bool converted = false;
-            try {
-                converted = ConvertOne(photo);
-            } catch (const std::exception&) {  // memory running out outside the imaging layer
-                Fail(photo, IDS_STRING115);
-            }
-            if (!converted)
-                ++failed_;
+        const QString& photo = r_.photos[index];
+        report_.Progress(index, QFileInfo(photo).fileName(), scheduler_->Workers());
+        const BatchReport::PhotoScope scope(report_, photo, LoaderOf(photo));
+        bool converted = false;
+        try {
+            converted = ConvertOne(photo);
+        } catch (const std::exception&) {  // memory running out outside the imaging layer
+            Fail(photo, IDS_STRING115);
         }
+        if (!converted)
+            ++failed_;
     }
 
     void Fail(const QString& subject, const QString& message) { report_.Error(subject, message); }
     void Fail(const QString& subject, int messageId) { Fail(subject, theLanguage.GetString(messageId)); }
 
-    bool ChooseOutputFolder()
+    // The folder outputs go to (none with an output file); nothing when it cannot be used.
+    std::optional<QString> ChooseOutputFolder()
     {
         if (!r_.outputFile.isEmpty())
-            return true;
-        if (r_.outputFolder.isEmpty()) {
-            folder_ = UserOutputFolder(platform::QueryOsMajorVersion(),
-                                       [this](const QString& text) { Fail({}, text); });
-            SetLocalFolder();
-            return true;
-        }
+            return QString();
+        if (r_.outputFolder.isEmpty())
+            return UserOutputFolder(platform::QueryOsMajorVersion(), [this](const QString& text) { Fail({}, text); });
         const QFileInfo info(r_.outputFolder);
         if (!info.isDir()) {
             Fail(r_.outputFolder, info.exists() ? QStringLiteral("not a folder") : QStringLiteral("no such folder"));
-            return false;
+            return std::nullopt;
         }
         if (!info.isWritable()) {
             Fail(r_.outputFolder, QStringLiteral("the folder cannot be written to"));
-            return false;
+            return std::nullopt;
         }
-        folder_ = info.absoluteFilePath();
-        if (!folder_.endsWith(u'/'))
-            folder_ += u'/';
-        SetLocalFolder();
-        return true;
-    }
-
-    void SetLocalFolder()
-    {
-        localFolder_ = platform::LocalFileName(folder_);
-        if (!localFolder_.isEmpty() && !localFolder_.endsWith('/'))
-            localFolder_ += '/';
+        QString folder = info.absoluteFilePath();
+        if (!folder.endsWith(u'/'))
+            folder += u'/';
+        return folder;
     }
 
     // Unless given, the font and colour the window would draw with.
@@ -195,7 +157,9 @@ private:
         // Held from before the photo is opened to the last byte written, and given back whatever
         // happens: at first what opening may take, then, its size known, what the conversion takes.
         const platform::PhotoFormat format = PhotoFormatOf(path);
-        MemoryBudget::Hold held(*budget_, platform::OpeningBytes(format, pipelineThreads_, writerShare_));
+        const int pipelineThreads = scheduler_->PipelineThreads();
+        const int writerShare = scheduler_->WriterShare();
+        MemoryBudget::Hold held(scheduler_->Budget(), platform::OpeningBytes(format, pipelineThreads, writerShare));
         PhotoDocument photo;
         if (!OpenPhoto(argument, path, photo))
             return false;
@@ -206,19 +170,13 @@ private:
                                .arg(size.width()).arg(size.height()).arg(platform::kMaxImagePixels));
             return false;
         }
-        QString displayName;
-        GetDisplayFileName(path, displayName);
-        const QString output = r_.outputFile.isEmpty() ? ProposeOutputFile(folder_, displayName) : r_.outputFile;
-        // The output's name on disk keeps the bytes of a photo name that is not UTF-8.
-        const QByteArray localOutput =
-            r_.outputFile.isEmpty() ? ProposeLocalOutputFile(localFolder_, platform::LocalFileName(path), displayName)
-                                    : platform::LocalFileName(r_.outputFile);
-        if (!CanWrite(argument, output, localOutput))
+        const OutputName output = names_->For(path);
+        if (!CanWrite(argument, output))
             return false;
 
         held.Resize(platform::ConversionBytes({format, photo.Width(), photo.Height(), std::max(size.width(), 0),
-                                               std::max(size.height(), 0), pipelineThreads_, writerShare_}));
-        Host host(*this, argument, output, localOutput);
+                                               std::max(size.height(), 0), pipelineThreads, writerShare}));
+        Host host(*this, argument, output.path, output.local);
         const ConversionOutcome outcome = RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host);
         if (!outcome.textDrawn)
             Fail(argument, kNoFont);
@@ -275,48 +233,34 @@ private:
         return QSize(width, height);
     }
 
-    // Whether output may be written: never over a special file, over another photo's output of
-    // this run (the photo that comes second is told), or, without --overwrite, over anything
-    // already there. The name is then taken, so no other photo of the run writes it. Without
-    // --overwrite the save checks again as it publishes.
-    bool CanWrite(const QString& photo, const QString& output, const QByteArray& localOutput)
+    // Takes the output's name for photo, or tells why it cannot be written.
+    bool CanWrite(const QString& photo, const OutputName& output)
     {
-        std::unique_lock lock(names_);
-        if (output.size() > kMaxPathChars || platform::IsSpecialFile(localOutput)) {
-            lock.unlock();
-            Fail(output, IDS_STRING118);
-            return false;
-        }
-        if (taken_.contains(localOutput)) {
-            lock.unlock();
+        switch (names_->Claim(output, r_.overwrite)) {
+        case OutputClaim::Granted:
+            return true;
+        case OutputClaim::Unwritable:
+            Fail(output.path, IDS_STRING118);
+            break;
+        case OutputClaim::OutputOfAnother:
             Fail(photo, QStringLiteral("not converted: its output %1 is the output of another photo of this run")
-                            .arg(output));
-            return false;
+                            .arg(output.path));
+            break;
+        case OutputClaim::Exists:
+            Fail(output.path, kExists);
+            break;
         }
-        if (!r_.overwrite && platform::AnythingAt(localOutput)) {
-            lock.unlock();
-            Fail(output, kExists);
-            return false;
-        }
-        taken_.insert(localOutput);
-        return true;
+        return false;
     }
 
     const ConversionRequest& r_;
     BatchReport report_;
-    QString folder_;
-    QByteArray localFolder_;
+    std::optional<OutputNames> names_;
+    std::optional<BatchScheduler> scheduler_;
     QFont font_;
     QColor colour_;
     bool fontMissing_ = false;
-    std::optional<MemoryBudget> budget_;
-    int workers_ = 1;
-    int pipelineThreads_ = 1;
-    int writerShare_ = 1;  // the PNG writer's helpers of one conversion, its share of the allowance
-    std::atomic<int> next_{0};
     std::atomic<int> failed_{0};
-    std::mutex names_;
-    QSet<QByteArray> taken_;  // by their bytes: two names that are not UTF-8 may read alike
 };
 
 }  // namespace

@@ -1,0 +1,46 @@
+#include "app/cli/OutputNames.h"
+
+#include "convert/PhotoPaths.h"
+#include "system/FileSystem.h"
+#include "system/LocalFileName.h"
+
+namespace {
+
+QByteArray LocalFolder(const QString& folder)
+{
+    QByteArray local = platform::LocalFileName(folder);
+    if (!local.isEmpty() && !local.endsWith('/'))
+        local += '/';
+    return local;
+}
+
+}  // namespace
+
+OutputNames::OutputNames(const QString& outputFile, const QString& folder)
+    : outputFile_(outputFile), folder_(folder), localFolder_(LocalFolder(folder))
+{
+}
+
+OutputName OutputNames::For(const QString& path) const
+{
+    if (!outputFile_.isEmpty())
+        return {outputFile_, platform::LocalFileName(outputFile_)};
+    QString displayName;
+    GetDisplayFileName(path, displayName);
+    // The output's name on disk keeps the bytes of a photo name that is not UTF-8.
+    return {ProposeOutputFile(folder_, displayName),
+            ProposeLocalOutputFile(localFolder_, platform::LocalFileName(path), displayName)};
+}
+
+OutputClaim OutputNames::Claim(const OutputName& output, bool overwrite)
+{
+    const std::lock_guard lock(mutex_);
+    if (output.path.size() > kMaxPathChars || platform::IsSpecialFile(output.local))
+        return OutputClaim::Unwritable;
+    if (taken_.contains(output.local))
+        return OutputClaim::OutputOfAnother;
+    if (!overwrite && platform::AnythingAt(output.local))
+        return OutputClaim::Exists;
+    taken_.insert(output.local);
+    return OutputClaim::Granted;
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include <mutex>
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+
+// A photo's output: its name as told, and the bytes that name it on disk.
+struct OutputName {
+    QString path;
+    QByteArray local;
+};
+
+// Whether a photo may write its output.
+enum class OutputClaim {
+    Granted,          // the name is the photo's now
+    Unwritable,       // too long a path, or a special file
+    OutputOfAnother,  // another photo of the run writes it
+    Exists,           // something is there, and replacing it was not asked for
+};
+
+// The outputs of one command-line run: each photo's output name, each name given to one photo.
+class OutputNames {
+public:
+    // Outputs go to outputFile when one is given, else into folder (ending in '/'), named after
+    // their photos.
+    OutputNames(const QString& outputFile, const QString& folder);
+
+    // The output of the photo at path (absolute).
+    OutputName For(const QString& path) const;
+
+    // Whether output may be written: never over a special file, over another photo's output of
+    // this run (the photo that comes second is told), or, without overwrite, over anything
+    // already there. A granted name is then taken, so no other photo of the run writes it.
+    // Without overwrite the save checks again as it publishes.
+    OutputClaim Claim(const OutputName& output, bool overwrite);
+
+private:
+    const QString outputFile_;
+    const QString folder_;
+    const QByteArray localFolder_;
+    std::mutex mutex_;
+    QSet<QByteArray> taken_;  // by their bytes: two names that are not UTF-8 may read alike
+};

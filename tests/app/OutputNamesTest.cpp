@@ -1,0 +1,28 @@
+// Output names of one command-line run: two photos of one name never write over each other.
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/cli/OutputNames.h"
+
+TEST(OutputNames, EachNameToOnePhotoByItsBytes)
+{
+    const QTemporaryDir dir;
+    const QString folder = dir.path() + u'/';
+    OutputNames names(QString(), folder);
+    const OutputName first = names.For(QStringLiteral("/a/p.jpg"));
+    EXPECT_EQ(first.path, folder + "p_out.png");
+    EXPECT_EQ(names.Claim(first, false), OutputClaim::Granted);
+    EXPECT_EQ(names.Claim(names.For(QStringLiteral("/b/p.png")), true), OutputClaim::OutputOfAnother)
+        << "overwrite replaces what was there before the run, never another photo's output";
+
+    // Names that are not UTF-8 read alike as text and are still two files.
+    const QByteArray local = QFile::encodeName(folder);
+    EXPECT_EQ(names.Claim({folder + "\uFFFD.png", local + "\xff.png"}, false), OutputClaim::Granted);
+    EXPECT_EQ(names.Claim({folder + "\uFFFD.png", local + "\xfe.png"}, false), OutputClaim::Granted);
+
+    QFile old(folder + "old_out.png");
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    EXPECT_EQ(names.Claim(names.For(QStringLiteral("/c/old.jpg")), false), OutputClaim::Exists);
+    EXPECT_EQ(names.Claim(names.For(QStringLiteral("/c/old.jpg")), true), OutputClaim::Granted);
+}

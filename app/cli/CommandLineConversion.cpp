@@ -20,6 +20,7 @@
 #include "services/Prompts.h"
 #include "lang/CLanguage.h"
 #include "imaging/ConversionMemory.h"
+#include "imaging/checks/JpegCoefficientBuffer.h"
 #include "imaging/ImagingLimits.h"
 #include "services/SettingsStore.h"
 #include "services/SystemInfo.h"
@@ -171,7 +172,11 @@ private:
         const platform::PhotoFormat format = PhotoFormatOf(path);
         const int pipelineThreads = scheduler_->PipelineThreads();
         const int writerShare = scheduler_->WriterShare();
-        MemoryBudget::Hold held(scheduler_->Budget(), platform::OpeningBytes(format, pipelineThreads, writerShare));
+        // A multi-scan JPEG's header tells what libjpeg will keep of it, before any of it is decoded.
+        const std::int64_t coefficients =
+            format == platform::PhotoFormat::Jpeg ? platform::JpegCoefficientBufferBytes(path) : 0;
+        MemoryBudget::Hold held(scheduler_->Budget(),
+                                platform::OpeningBytes(format, pipelineThreads, writerShare, coefficients));
         PhotoDocument photo;
         if (Interrupted() || !OpenPhoto(argument, path, photo) || Interrupted())
             return false;
@@ -187,7 +192,8 @@ private:
             return false;
 
         held.Resize(platform::ConversionBytes({format, photo.Width(), photo.Height(), std::max(size.width(), 0),
-                                               std::max(size.height(), 0), pipelineThreads, writerShare}));
+                                               std::max(size.height(), 0), pipelineThreads, writerShare,
+                                               coefficients}));
         Host host(*this, argument, output.path, output.local);
         const ConversionOutcome outcome =
             RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host, &platform::InterruptedFlag());

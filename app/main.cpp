@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QGuiApplication>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -114,6 +115,9 @@ int RunCommandLine(const CommandLine& line, char* argv0)
 
 int main(int argc, char* argv[])
 {
+    // A file-size limit (ulimit -f) is then a failed write of that one output, told and cleaned
+    // up like a full disk, rather than the end of the whole process.
+    std::signal(SIGXFSZ, SIG_IGN);
     const CommandLine line = ParseCommandLine(ArgumentsOf(argc, argv));
     switch (line.mode) {
     case CommandLine::Mode::Help:

@@ -35,13 +35,14 @@ std::int64_t ConversionBytes(const ConversionLoad& load)
     const std::int64_t vips = std::min(widest * kVipsBytesPerColumn, kVipsMostBufferBytes) +
                               std::int64_t{std::max(load.pipelineThreads, 1)} * kVipsBytesPerThread;
     return vips + kTurnScratchBytes + std::int64_t{std::max(load.writerThreads, 1)} * kWriterBytesPerThread +
-           load.photoWidth * load.photoHeight * DecodedBytesPerPixel(load.format) +
+           load.photoWidth * load.photoHeight * DecodedBytesPerPixel(load.format) + load.jpegCoefficientBytes +
            load.outputWidth * load.outputHeight * 3;
 }
 
-std::int64_t OpeningBytes(PhotoFormat format, int pipelineThreads, int writerThreads)
+std::int64_t OpeningBytes(PhotoFormat format, int pipelineThreads, int writerThreads,
+                          std::int64_t jpegCoefficientBytes)
 {
-    ConversionLoad load{format, 0, 0, 0, 0, pipelineThreads, writerThreads};
+    ConversionLoad load{format, 0, 0, 0, 0, pipelineThreads, writerThreads, jpegCoefficientBytes};
     if (DecodedAtOpening(format)) {
         load.photoWidth = kMaxImagePixels;
         load.photoHeight = 1;

@@ -14,6 +14,7 @@ struct ConversionLoad {
     std::int64_t outputHeight = 0;
     int pipelineThreads = 1;  // libvips' threads for this picture
     int writerThreads = 1;    // its share of the PNG writer's helpers
+    std::int64_t jpegCoefficientBytes = 0;  // a multi-scan JPEG's (JpegCoefficientBufferBytes)
 };
 
 // Bytes a decoder holds per pixel of the frame: 0 for one that streams rows into the drawing;
@@ -27,12 +28,14 @@ bool DecodedAtOpening(PhotoFormat format);
 
 // The most one conversion holds: libvips' buffers (by the widest side and its threads), the
 // turn's scratch, the PNG writer's strips for its threads, the decoded frame where the decoder
-// cannot stream and the 24-bit output picture.
+// cannot stream or libjpeg's coefficients of a multi-scan JPEG, and the 24-bit output picture.
 std::int64_t ConversionBytes(const ConversionLoad& load);
 
 // What to hold before a photo is opened: its size unknown, a format decoded at opening takes the
-// largest frame the pixel limit lets through; the others read only a header there.
-std::int64_t OpeningBytes(PhotoFormat format, int pipelineThreads, int writerThreads);
+// largest frame the pixel limit lets through; the others read only a header there, except a
+// multi-scan JPEG, which opening decodes with its coefficients (jpegCoefficientBytes).
+std::int64_t OpeningBytes(PhotoFormat format, int pipelineThreads, int writerThreads,
+                          std::int64_t jpegCoefficientBytes = 0);
 
 // The budget of a batch: the heaviest single conversion the limits accept, so one photo at the
 // limit always converts and lighter ones share that memory side by side.

@@ -21,6 +21,21 @@ QString Lookup(const std::vector<TextEntry>& store, int id)
     return it == store.end() ? QString() : it->strText;
 }
 
+// The largest language file read: the shipped ones are a few kilobytes, and a larger one would
+// only cost time and memory at every start (the built-in texts are used instead).
+constexpr qint64 kMaxLanguageFileBytes = qint64{4} << 20;
+
+std::optional<QByteArray> ReadLanguageFile(const QString& path)
+{
+    auto bytes = platform::ReadRegularFile(path, kMaxLanguageFileBytes);
+    if (!bytes && platform::RegularFileLargerThan(path, kMaxLanguageFileBytes))
+        platform::CurrentPrompts().MessageBox(
+            nullptr, QStringLiteral("The language file %1 is larger than %2 MiB and was not read.")
+                         .arg(path).arg(kMaxLanguageFileBytes >> 20),
+            QStringLiteral("Warning"), platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    return bytes;
+}
+
 }  // namespace
 
 bool CLanguage::Init(const QString& baseFolder, const QString& language)
@@ -66,8 +81,8 @@ void CLanguage::LoadLanguage(const QString& name)
     QString localeName;
     m_bResolved = ResolveLanguage(name, localeName);
     m_strLanguageFile = platform::EntryIgnoringCase(LanguageFolder(), name + QStringLiteral(".ini"));
-    // Read once: a language file is looked at 45 times, and may be large.
-    m_profile = platform::PrivateProfile(platform::ReadRegularFile(m_strLanguageFile).value_or(QByteArray()));
+    // Read once: a language file is looked at 45 times.
+    m_profile = platform::PrivateProfile(ReadLanguageFile(m_strLanguageFile).value_or(QByteArray()));
 
     for (const ResourceName& row : g_ResourceNames) {
         const TextSection section = SectionOf(row);

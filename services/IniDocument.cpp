@@ -214,7 +214,10 @@ IniDocument IniDocument::Parse(const QByteArray& text)
 {
     IniDocument doc;
     doc.sections_.emplace_back();  // the lines before any header
-    QList<QByteArray> lines = text.split('\n');
+    // A byte-order mark, which some editors put first, is no part of the first line (QSettings
+    // skips it too); it is not written back.
+    const QByteArray bom = "\xEF\xBB\xBF";
+    QList<QByteArray> lines = (text.startsWith(bom) ? text.mid(bom.size()) : text).split('\n');
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
     QString sectionName;

@@ -20,4 +20,10 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes)
     return bytes;
 }
 
+bool RegularFileLargerThan(const QString& path, qint64 maxBytes)
+{
+    struct stat st{};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > maxBytes;
+}
+
 }  // namespace platform

@@ -14,4 +14,8 @@ inline constexpr qint64 kMaxTextFileBytes = qint64{256} << 20;
 // or unreadable file.
 std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes = kMaxTextFileBytes);
 
+// Whether path is (or links to) a regular file of more than maxBytes: a file ReadRegularFile
+// refused for its size, rather than one that is missing.
+bool RegularFileLargerThan(const QString& path, qint64 maxBytes);
+
 }  // namespace platform

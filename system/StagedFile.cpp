@@ -4,30 +4,40 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <random>
 
+#include "system/FreeNamePublishing.h"
 #include "system/RetryingIo.h"
+#include "system/TemporaryName.h"
 
 namespace platform {
 namespace {
 
-// Gives temporary the name target only where nothing is at target; errno EEXIST otherwise.
-bool MoveIntoFreeName(const QByteArray& temporary, const QByteArray& target)
+std::atomic<StagingRefusal> refusal{StagingRefusal::None};
+
+QByteArray RandomTag()
 {
-    if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // A file system without RENAME_NOREPLACE: a hard link is refused just as atomically.
-    if (::link(temporary.constData(), target.constData()) != 0)
-        return false;
-    ::unlink(temporary.constData());
-    return true;
+    static thread_local std::mt19937 random(std::random_device{}());
+    return QByteArray::number(random() & 0xFFFFFF, 36);
 }
 
+// Keeps errno as it was across cleaning up, for callers that read why publishing failed.
+class ErrnoKept {
+public:
+    ~ErrnoKept() { errno = saved_; }
+
+private:
+    int saved_ = errno;
+};
+
 }  // namespace
+
+void SetStagingRefusalForTests(StagingRefusal r)
+{
+    refusal = r;
+}
 
 QByteArray FolderOf(const QByteArray& path)
 {
@@ -39,36 +49,47 @@ QByteArray FolderOf(const QByteArray& path)
 
 StagedFile::StagedFile(const QByteArray& target, mode_t mode) : target_(target)
 {
-    const QByteArray base = target.mid(target.lastIndexOf('/') + 1);
-    std::random_device seed;
-    std::mt19937 random(seed());
+    if (!OpenUnnamed())
+        OpenNamed();
+    if (file_ && mode != 0)
+        ::fchmod(file_.Get(), mode & 07777);
+}
+
+bool StagedFile::OpenUnnamed()
+{
+    // Linking it into the folder later goes through /proc, without which the file could never
+    // be named.
+    if (refusal != StagingRefusal::None || ::access("/proc/self/fd", X_OK) != 0)
+        return false;
+    // Readable, for the copy where the file system takes no links.
+    file_ = FileDescriptor(::open(FolderOf(target_).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666));
+    return static_cast<bool>(file_);
+}
+
+bool StagedFile::OpenNamed()
+{
     for (int attempt = 0; attempt < 64; ++attempt) {
-        name_ = FolderOf(target) + "/." + base + "." + QByteArray::number(random() & 0xFFFFFF, 36) + ".tmp";
-        const int fd = ::open(name_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            file_ = FileDescriptor(fd);
-            if (mode != 0)
-                ::fchmod(fd, mode & 07777);
-            return;
-        }
+        name_ = TemporaryNameBeside(target_, RandomTag());
+        file_ = FileDescriptor(::open(name_.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (file_)
+            return true;
         if (errno != EEXIST)
             break;
     }
     name_.clear();
+    return false;
 }
 
 StagedFile::~StagedFile()
 {
-    if (!name_.isEmpty() && !published_) {
-        const int saved = errno;  // callers read why publishing failed after this
+    const ErrnoKept kept;
+    if (!name_.isEmpty() && !published_)
         ::unlink(name_.constData());
-        errno = saved;
-    }
 }
 
 bool StagedFile::Fill(const ByteProducer& produce)
 {
-    if (!file_)
+    if (!file_ || filled_)
         return false;
     bool ok = false;
     try {
@@ -78,20 +99,68 @@ bool StagedFile::Fill(const ByteProducer& produce)
     }
     // Every byte must be on the disk before the file takes its name: a write or a sync that
     // fails here is a file cut short, never one to publish.
-    ok = ok && ::fsync(file_.Get()) == 0;
-    ok = ::close(file_.Release()) == 0 && ok;
-    return ok;
+    filled_ = ok && ::fsync(file_.Get()) == 0;
+    if (!filled_)
+        file_.Reset();
+    return filled_;
+}
+
+bool StagedFile::LinksAllowed() const
+{
+    return refusal != StagingRefusal::UnnamedAndLinks;
+}
+
+// Where links are refused, the file is copied into an exclusively created name instead.
+bool StagedFile::NameOnlyNew(const QByteArray& name)
+{
+    if (LinksAllowed()) {
+        if (name_.isEmpty() ? LinkIntoFreeName(file_.Get(), name) : MoveIntoFreeName(name_, name))
+            return true;
+        if (!LinksRefused(errno))
+            return false;
+    }
+    if (!CopyIntoFreeName(file_.Get(), name))
+        return false;
+    if (!name_.isEmpty())
+        ::unlink(name_.constData());
+    return true;
+}
+
+// The unnamed file linked under a private name first, then renamed over the target: the target
+// is never missing and never partial. Only a kill between the two steps leaves the private name.
+bool StagedFile::ReplaceWithUnnamed()
+{
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        const QByteArray privateName = TemporaryNameBeside(target_, RandomTag());
+        if (!NameOnlyNew(privateName)) {
+            if (errno == EEXIST)
+                continue;
+            return false;
+        }
+        if (::rename(privateName.constData(), target_.constData()) == 0)
+            return true;
+        const ErrnoKept kept;
+        ::unlink(privateName.constData());
+        return false;
+    }
+    return false;
 }
 
 bool StagedFile::PublishAs(Publish how)
 {
-    if (name_.isEmpty() || file_)  // not made, or not filled
+    if (!filled_ || published_)
         return false;
-    const bool moved = how == Publish::Replace ? ::rename(name_.constData(), target_.constData()) == 0
-                                               : MoveIntoFreeName(name_, target_);
-    if (!moved)
+    bool named = false;
+    if (how == Publish::OnlyNew)
+        named = NameOnlyNew(target_);
+    else if (name_.isEmpty())
+        named = ReplaceWithUnnamed();
+    else
+        named = ::rename(name_.constData(), target_.constData()) == 0;
+    if (!named)
         return false;
     published_ = true;
+    file_.Reset();
     const FileDescriptor folder(::open(FolderOf(target_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder)
         ::fsync(folder.Get());  // the new name itself survives a power cut

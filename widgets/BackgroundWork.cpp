@@ -22,6 +22,7 @@ bool IsInput(QEvent::Type type)
     case QEvent::Wheel:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
+    case QEvent::InputMethod:  // text composed by an input method (Chinese, Japanese)
     case QEvent::ShortcutOverride:
     case QEvent::Shortcut:
     case QEvent::ContextMenu:
@@ -31,7 +32,6 @@ bool IsInput(QEvent::Type type)
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
-    case QEvent::Close:
         return true;
     default:
         return false;
@@ -50,9 +50,17 @@ BackgroundWork::~BackgroundWork() = default;
 bool BackgroundWork::eventFilter(QObject* watched, QEvent* event)
 {
     // Only the busy window is deaf: a message or the progress prompt above it still answers.
-    if (IsInput(event->type()) && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == &window_)
-        return true;
-    return false;
+    if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != &window_)
+        return false;
+    // Closing is not lost: the work is cancelled, and the window closes as usual once it ends.
+    if (event->type() == QEvent::Close && watched == &window_) {
+        closeAsked_ = true;
+        cancel_ = true;
+    }
+    // A close event left accepted would hide the window all the same.
+    if (event->type() == QEvent::Close)
+        event->ignore();
+    return IsInput(event->type()) || event->type() == QEvent::Close;
 }
 
 void BackgroundWork::ShowProgressWhenDue()
@@ -66,13 +74,19 @@ void BackgroundWork::ShowProgressWhenDue()
     delay_ = timer;
 }
 
-void BackgroundWork::Run(const std::function<void()>& work)
+bool BackgroundWork::Run(const std::function<void()>& work)
 {
     QEventLoop loop;
     qApp->installEventFilter(this);
     ShowProgressWhenDue();
+    bool ended = false;
     std::thread worker([&] {
-        work();
+        // Nothing thrown may leave the thread, which would end the whole program.
+        try {
+            work();
+            ended = true;
+        } catch (...) {
+        }
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
     loop.exec();
@@ -81,6 +95,9 @@ void BackgroundWork::Run(const std::function<void()>& work)
     delete delay_;
     delay_ = nullptr;
     progress_.reset();
+    if (closeAsked_)
+        QMetaObject::invokeMethod(&window_, "close", Qt::QueuedConnection);
+    return ended;
 }
 
 void BackgroundWork::OnWindowThread(const std::function<void()>& call)

@@ -20,8 +20,10 @@ public:
     BackgroundWork(QWidget& window, QString progressText);
     ~BackgroundWork() override;
 
-    // Runs work on a thread of its own and returns when it has ended.
-    void Run(const std::function<void()>& work);
+    // Runs work on a thread of its own and returns when it has ended: false when it ended by
+    // throwing (memory running out), which leaves the window as it was. Closing the window
+    // meanwhile cancels the work and closes the window once the work has ended.
+    bool Run(const std::function<void()>& work);
     // Called from the work: runs call on the window's thread and waits for it. Time spent there
     // (a message waiting for the user) does not count towards showing the progress.
     void OnWindowThread(const std::function<void()>& call);
@@ -40,6 +42,7 @@ private:
     QWidget& window_;
     QString progressText_;
     std::atomic<bool> cancel_{false};
+    bool closeAsked_ = false;
     std::unique_ptr<QObject> progress_;
     QTimer* delay_ = nullptr;  // shows the progress when it runs out
 };

@@ -20,6 +20,7 @@
 #include "services/Prompts.h"
 #include "lang/CLanguage.h"
 #include "imaging/ConversionMemory.h"
+#include "imaging/checks/JpegCoefficientBuffer.h"
 #include "imaging/ImagingLimits.h"
 #include "services/SettingsStore.h"
 #include "services/SystemInfo.h"
@@ -28,6 +29,8 @@
 #include "settings/FontRecordStore.h"
 #include "settings/SettingsKeys.h"
 #include "settings/UserOutputFolder.h"
+#include "system/Interruption.h"
+#include "system/TemporaryName.h"
 
 namespace {
 
@@ -53,10 +56,15 @@ public:
         auto previous = platform::InstallPrompts(report_.MakePrompts());
         report_.RouteLibraryMessages();
         scheduler_.emplace(static_cast<int>(r_.photos.size()));
+        platform::CatchInterruptions();
         scheduler_->Run([this](int index) { Convert(index); });
         report_.StopLibraryMessages();
         platform::InstallPrompts(std::move(previous));
         report_.Finish();
+        if (const int signal = platform::InterruptingSignal()) {
+            Fail({}, QStringLiteral("interrupted; the photos not yet saved were not converted"));
+            return platform::InterruptedExitStatus(signal);
+        }
         return failed_ == 0 ? 0 : 1;
     }
 
@@ -94,6 +102,9 @@ private:
 
     void Convert(int index)
     {
+        // Once asked to stop, no photo is started; those in flight are abandoned where they are.
+        if (Interrupted())
+            return;
         const QString& photo = r_.photos[index];
         report_.Progress(index, QFileInfo(photo).fileName(), scheduler_->Workers());
         const BatchReport::PhotoScope scope(report_, photo, LoaderOf(photo));
@@ -106,6 +117,8 @@ private:
         if (!converted)
             ++failed_;
     }
+
+    static bool Interrupted() { return platform::InterruptedFlag().load(); }
 
     void Fail(const QString& subject, const QString& message) { report_.Error(subject, message); }
     void Fail(const QString& subject, int messageId) { Fail(subject, theLanguage.GetString(messageId)); }
@@ -159,9 +172,13 @@ private:
         const platform::PhotoFormat format = PhotoFormatOf(path);
         const int pipelineThreads = scheduler_->PipelineThreads();
         const int writerShare = scheduler_->WriterShare();
-        MemoryBudget::Hold held(scheduler_->Budget(), platform::OpeningBytes(format, pipelineThreads, writerShare));
+        // A multi-scan JPEG's header tells what libjpeg will keep of it, before any of it is decoded.
+        const std::int64_t coefficients =
+            format == platform::PhotoFormat::Jpeg ? platform::JpegCoefficientBufferBytes(path) : 0;
+        MemoryBudget::Hold held(scheduler_->Budget(),
+                                platform::OpeningBytes(format, pipelineThreads, writerShare, coefficients));
         PhotoDocument photo;
-        if (!OpenPhoto(argument, path, photo))
+        if (Interrupted() || !OpenPhoto(argument, path, photo) || Interrupted())
             return false;
         const QSize size = OutputSize(photo);
         // One message with the limit, rather than each step failing in turn.
@@ -175,9 +192,13 @@ private:
             return false;
 
         held.Resize(platform::ConversionBytes({format, photo.Width(), photo.Height(), std::max(size.width(), 0),
-                                               std::max(size.height(), 0), pipelineThreads, writerShare}));
+                                               std::max(size.height(), 0), pipelineThreads, writerShare,
+                                               coefficients}));
         Host host(*this, argument, output.path, output.local);
-        const ConversionOutcome outcome = RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host);
+        const ConversionOutcome outcome =
+            RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host, &platform::InterruptedFlag());
+        if (outcome.cancelled)
+            return false;
         if (!outcome.textDrawn)
             Fail(argument, kNoFont);
         // A picture saved without its turn or its text is not the one asked for.
@@ -239,6 +260,14 @@ private:
         switch (names_->Claim(output, r_.overwrite)) {
         case OutputClaim::Granted:
             return true;
+        case OutputClaim::NameTooLong:
+            Fail(output.path, QStringLiteral("its name is longer than the %1 bytes a file name may have")
+                                  .arg(platform::kMaxFileNameBytes));
+            break;
+        case OutputClaim::PathTooLong:
+            Fail(output.path, QStringLiteral("the path is longer than the %1 characters this program takes")
+                                  .arg(kMaxPathChars));
+            break;
         case OutputClaim::Unwritable:
             Fail(output.path, IDS_STRING118);
             break;

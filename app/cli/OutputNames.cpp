@@ -3,6 +3,7 @@
 #include "convert/PhotoPaths.h"
 #include "system/FileSystem.h"
 #include "system/LocalFileName.h"
+#include "system/TemporaryName.h"
 
 namespace {
 
@@ -35,7 +36,11 @@ OutputName OutputNames::For(const QString& path) const
 OutputClaim OutputNames::Claim(const OutputName& output, bool overwrite)
 {
     const std::lock_guard lock(mutex_);
-    if (output.path.size() > kMaxPathChars || platform::IsSpecialFile(output.local))
+    if (output.local.size() - (output.local.lastIndexOf('/') + 1) > platform::kMaxFileNameBytes)
+        return OutputClaim::NameTooLong;
+    if (output.path.size() > kMaxPathChars)
+        return OutputClaim::PathTooLong;
+    if (platform::IsSpecialFile(output.local))
         return OutputClaim::Unwritable;
     if (taken_.contains(output.local))
         return OutputClaim::OutputOfAnother;

@@ -14,7 +14,9 @@ struct OutputName {
 // Whether a photo may write its output.
 enum class OutputClaim {
     Granted,          // the name is the photo's now
-    Unwritable,       // too long a path, or a special file
+    NameTooLong,      // its own name is over kMaxFileNameBytes
+    PathTooLong,      // the whole path is over kMaxPathChars
+    Unwritable,       // a special file
     OutputOfAnother,  // another photo of the run writes it
     Exists,           // something is there, and replacing it was not asked for
 };

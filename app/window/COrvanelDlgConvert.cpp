@@ -93,10 +93,13 @@ int COrvanelDlg::ConvertPhoto()
     platform::BackgroundWork work(*this, m_strOutputFile);
     WindowThreadHost hostFromWork(host, work);
     ConversionOutcome outcome;
-    work.Run([&] {
+    const bool ended = work.Run([&] {
         outcome = RunConversion(m_photo, m_nOutputWidth, m_nOutputHeight, m_nRotateAngel, m_nFlipType, hostFromWork,
                                 &work.CancelFlag());
     });
+    // Memory running out outside the imaging layer ends this conversion, not the window.
+    if (!ended)
+        host.Tell(IDS_STRING115, {});
     return outcome.saveAttempted ? 1 : 0;
 }
 

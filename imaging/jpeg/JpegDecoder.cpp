@@ -9,6 +9,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
+#include "imaging/ImagingLimits.h"
 #include "system/RetryingIo.h"
 
 namespace platform {
@@ -132,8 +133,13 @@ std::unique_ptr<JpegDecoder> JpegDecoder::Open(FileDescriptor file)
     s.errors.error_exit = Stop;
     s.errors.emit_message = OnMessage;
     s.errors.output_message = Silent;
+    s.cinfo.client_data = &s;  // kept by jpeg_create_decompress, which may already fail
+    // Armed before libjpeg's first allocation; a create that fails has allocated nothing.
+    if (setjmp(s.jump) != 0)
+        return nullptr;
     jpeg_create_decompress(&s.cinfo);
-    s.cinfo.client_data = &s;
+    // What the budget counts for one decode: beyond it libjpeg fails instead of growing.
+    s.cinfo.mem->max_memory_to_use = static_cast<long>(kMaxJpegDecoderBytes);
     std::unique_ptr<JpegDecoder> decoder(new JpegDecoder(std::move(state)));
     s.source.init_source = NoAction;
     s.source.fill_input_buffer = FillInput;

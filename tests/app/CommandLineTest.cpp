@@ -7,6 +7,7 @@
 #include <csignal>
 #include <thread>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -60,8 +61,7 @@ protected:
         QProcess process;
         process.setChildProcessModifier([fileSizeLimit] {
             const struct rlimit limit{fileSizeLimit, fileSizeLimit};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-            ::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of killing the program
+            ::setrlimit(RLIMIT_FSIZE, &limit);  // the program itself ignores SIGXFSZ
         });
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
@@ -316,7 +316,7 @@ TEST_F(CommandLineTest, AFullDiskKeepsTheOldOutputWhole)
     for (const rlim_t limit : {rlim_t(size - 1), rlim_t(size / 2)}) {
         const Outcome full = Pictorelle({"--convert", "p.png", "--output", "p_out.png", "--overwrite"}, {}, limit);
         EXPECT_EQ(full.status, 1) << limit;
-        EXPECT_TRUE(full.err.contains(English(IDS_STRING118))) << full.err.toStdString();
+        EXPECT_TRUE(full.err.contains("p_out.png: " + English(IDS_STRING118))) << full.err.toStdString();
         EXPECT_EQ(ReadAll(TempPath("p_out.png")), old) << limit;
         EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
                   (QStringList{"p.png", "p_out.png", "whole.png"}));
@@ -638,6 +638,9 @@ TEST(ConversionMemory, EachConversionCountedAndTheBatchBounded)
         EXPECT_GE(budget, platform::ConversionBytes({PhotoFormat::CameraRaw, 16384, 16384, 16384, 16384,
                                                      plan.pipelineThreads, share}))
             << "one photo at the limit converts";
+        EXPECT_GE(budget, platform::ConversionBytes({PhotoFormat::Jpeg, 16384, 16384, 16384, 16384,
+                                                     plan.pipelineThreads, share, std::int64_t{16384} * 16384 * 4 * 2}))
+            << "a four-component progressive JPEG at the limit converts";
         EXPECT_GE(budget / platform::ConversionBytes({PhotoFormat::Jpeg, 6000, 4000, 1920, 1280,
                                                       plan.pipelineThreads, share}),
                   std::min(m.cores, 25))
@@ -674,4 +677,93 @@ TEST_F(CommandLineTest, ABatchKeepsItsThreadsWithinThePlan)
     const int fixedFew = 8;  // the main thread, Qt's and GLib's own
     EXPECT_LE(most, PlanBatchThreads(platform::UsableCores(), 40).most + fixedFew);
     EXPECT_GT(most, 1) << "sampled while it ran";
+}
+
+// Whether the process has a file open in folder: an output being written.
+bool WritingInto(qint64 pid, const QString& folder)
+{
+    const QByteArray fds = QStringLiteral("/proc/%1/fd").arg(pid).toUtf8();
+    const QByteArray prefix = QFile::encodeName(folder) + '/';
+    DIR* listing = ::opendir(fds.constData());
+    bool writing = false;
+    while (listing && !writing) {
+        const dirent* entry = ::readdir(listing);
+        if (!entry)
+            break;
+        char target[4096];
+        const ssize_t n = ::readlinkat(::dirfd(listing), entry->d_name, target, sizeof target);
+        writing = n > 0 && QByteArray(target, n).startsWith(prefix);
+    }
+    if (listing)
+        ::closedir(listing);
+    return writing;
+}
+
+// Interrupted while the first outputs are being written, then once one is saved: the folder
+// then holds complete PNGs only, whatever the signal, even one that cannot be caught.
+TEST_F(CommandLineTest, AnInterruptedBatchLeavesOnlyCompleteOutputs)
+{
+    QDir(dir_.path()).mkdir("out");
+    const QString out = TempPath("out");
+    QStringList args = {"--convert", "--quiet", "--output-dir", "out"};
+    for (int i = 0; i < 6; ++i) {
+        const QString name = QStringLiteral("p%1.jpg").arg(i);
+        if (i == 0)
+            WriteNoise(TempPath(name), 5000, 3500);
+        else
+            QFile::copy(TempPath("p0.jpg"), TempPath(name));
+        args << name;
+    }
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGKILL}) {
+        for (const bool afterOneSaved : {false, true}) {
+            const QString when = QStringLiteral("signal %1, %2").arg(signal).arg(afterOneSaved ? "one saved" : "writing");
+            for (const QString& name : QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System))
+                QFile::remove(out + u'/' + name);
+            QProcess process;
+            process.setWorkingDirectory(dir_.path());
+            process.start(Binary(), args);
+            ASSERT_TRUE(process.waitForStarted());
+            const qint64 pid = process.processId();
+            const auto due = [&] {
+                return afterOneSaved ? !QDir(out).entryList({"*_out.png"}, QDir::Files).isEmpty() : WritingInto(pid, out);
+            };
+            QDeadlineTimer timeout(30000);
+            while (!due() && process.state() == QProcess::Running && !timeout.hasExpired())
+                QThread::msleep(2);
+            ASSERT_EQ(process.state(), QProcess::Running) << when.toStdString() << ": finished before the moment came";
+            ::kill(static_cast<pid_t>(pid), signal);
+            ASSERT_TRUE(process.waitForFinished(30000)) << when.toStdString();
+            if (signal == SIGKILL)
+                EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << when.toStdString();
+            else
+                EXPECT_EQ(process.exitCode(), 128 + signal) << when.toStdString() << process.readAllStandardError().toStdString();
+
+            for (const QString& name : QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+                EXPECT_TRUE(name.endsWith("_out.png")) << when.toStdString() << ": " << name.toStdString();
+                const std::vector<PngChunk> chunks = ReadPngChunks(out + u'/' + name);
+                ASSERT_GE(chunks.size(), 2u) << when.toStdString();
+                EXPECT_EQ(chunks.back().type, "IEND") << when.toStdString() << ": " << name.toStdString();
+                const std::vector<std::uint8_t>& ihdr = chunks.front().data;
+                EXPECT_EQ((ihdr[2] << 8 | ihdr[3]) * 0x10000 + (ihdr[6] << 8 | ihdr[7]), 5000 * 0x10000 + 3500);
+            }
+        }
+    }
+}
+
+// An output name of 248 bytes leaves no room for a temporary name built on it; it still converts.
+// Over 255 bytes, or over the path limit, the message says which limit.
+TEST_F(CommandLineTest, NamesUpToTheirLimitsConvertAndLongerOnesAreToldWhy)
+{
+    const QString stem(120, u'\u00e9');  // two bytes each
+    WriteSolid(TempPath(stem + ".png"), 30, 20, {9, 8, 7});
+    WriteSolid(TempPath(stem + "xxxxxxxx.png"), 30, 20, {9, 8, 7});
+    const Outcome run = Pictorelle({"--convert", stem + ".png", stem + "xxxxxxxx.png", "--output-dir", "."});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(DecodeFile(TempPath(stem + "_out.png")).At(29, 19), (Rgb{9, 8, 7}));
+    EXPECT_TRUE(run.err.contains(TempPath(stem + "xxxxxxxx_out.png") + ": its name is longer than the 255 bytes"))
+        << run.err.toStdString();
+    const Outcome deep = Pictorelle({"--convert", stem + ".png", "--output", TempPath(QString(250, u'd') + ".png")});
+    EXPECT_EQ(deep.status, 1);
+    EXPECT_TRUE(deep.err.contains("the path is longer than the 259 characters")) << deep.err.toStdString();
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }

@@ -5,14 +5,17 @@
 #include <chrono>
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 #include "imaging/testing/ImagingTestSeams.h"
 #include "services/SettingsStore.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"
+#include "support/SettingsStoreProbe.h"
 
 using platform::IDNO;
 using platform::IDOK;
@@ -307,3 +310,21 @@ TEST_F(ConvertTest, CalculatorKeepsTheAspectRatio)
 }
 
 }  // namespace
+
+// Closing the window while a conversion runs cancels it, then closes as the close box does.
+TEST_F(ConvertTest, ClosingDuringAConversionCancelsItAndSavesTheSettings)
+{
+    OpenWithOutput(WriteSolid(TempPath("p.png"), 20, 10, {1, 2, 3}), TempPath("out.png"));
+    Click(1019);  // 90 degrees, stored when the window closes
+    platform::HoldSavesUntilCancelled(true);
+    QTimer::singleShot(100, dlg_.get(), [this] { dlg_->close(); });
+    Click(1000);
+    platform::HoldSavesUntilCancelled(false);
+    EXPECT_FALSE(dlg_->isHidden()) << "not closed while the conversion was still ending";
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dlg_->isHidden());
+    EXPECT_EQ(FilesInDir(), QStringList{"p.png"});
+    EXPECT_EQ(Texts(), QStringList{}) << "a cancelled conversion says nothing";
+    SettingsStoreProbe::Reload();
+    EXPECT_EQ(platform::SettingsStore::GetProfileInt("Option", "nRotateAngel", 0), 90);
+}

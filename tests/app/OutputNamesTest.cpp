@@ -26,3 +26,14 @@ TEST(OutputNames, EachNameToOnePhotoByItsBytes)
     EXPECT_EQ(names.Claim(names.For(QStringLiteral("/c/old.jpg")), false), OutputClaim::Exists);
     EXPECT_EQ(names.Claim(names.For(QStringLiteral("/c/old.jpg")), true), OutputClaim::Granted);
 }
+
+TEST(OutputNames, ANameOrAPathOverItsLimitIsToldWhich)
+{
+    const QTemporaryDir dir;
+    OutputNames names(QString(), dir.path() + u'/');
+    // "_out.png" takes a photo named with 247 bytes to 255 bytes, one of 248 past them; é is two bytes.
+    EXPECT_EQ(names.Claim(names.For("/a/" + QString(123, u'\u00e9') + "x.jpg"), false), OutputClaim::Granted);
+    EXPECT_EQ(names.Claim(names.For("/a/" + QString(124, u'\u00e9') + ".jpg"), false), OutputClaim::NameTooLong);
+    OutputNames inDeepFolder(QString(), "/" + QString(250, u'd') + "/");
+    EXPECT_EQ(inDeepFolder.Claim(inDeepFolder.For("/a/p.jpg"), false), OutputClaim::PathTooLong);
+}

@@ -1,9 +1,13 @@
 // Telling formats apart by their first bytes.
 #include <string>
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <vips/vips8>
 
+#include "imaging/checks/JpegCoefficientBuffer.h"
 #include "imaging/checks/PhotoFormat.h"
+#include "support/Fixtures.h"
 
 using platform::PhotoFormat;
 
@@ -59,4 +63,47 @@ TEST(SniffPhotoFormat, SignaturesOfEveryFormatAndNearMisses)
         EXPECT_EQ(platform::SniffPhotoFormat(bytes, c.bytes.size()), c.format) << testing::PrintToString(c.bytes);
     }
     EXPECT_EQ(platform::SniffPhotoFormat(nullptr, 10), PhotoFormat::Unknown);
+}
+
+// What libjpeg keeps of a JPEG in several scans, from its header: JPEGs written by libvips at
+// each sampling, and headers cut or broken.
+TEST(JpegCoefficientBuffer, CountedForMultiScanFilesOnly)
+{
+    using namespace std::string_literals;
+    QTemporaryDir dir;
+    const vips::VImage picture = vips::VImage::black(300, 200, vips::VImage::option()->set("bands", 3)) + 90;
+    const struct {
+        const char* name;
+        vips::VOption* options;
+        std::int64_t bytes;
+    } files[] = {
+        {"baseline.jpg", vips::VImage::option(), 0},
+        // 38 x 25 blocks in each of three components.
+        {"444.jpg", vips::VImage::option()->set("interlace", true)->set("subsample_mode", VIPS_FOREIGN_SUBSAMPLE_OFF),
+         38 * 25 * 3 * 128},
+        // The luma's blocks rounded to 2 x 2, the chroma at half size: 19 x 13 blocks.
+        {"420.jpg", vips::VImage::option()->set("interlace", true)->set("subsample_mode", VIPS_FOREIGN_SUBSAMPLE_ON),
+         (38 * 26 + 2 * 19 * 13) * 128},
+    };
+    for (const auto& f : files) {
+        const QString path = dir.filePath(f.name);
+        picture.cast(VIPS_FORMAT_UCHAR).jpegsave(path.toUtf8().constData(), f.options);
+        EXPECT_EQ(platform::JpegCoefficientBufferBytes(path), f.bytes) << f.name;
+        const QByteArray bytes = ReadAll(path);
+        const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+        // Cut before its first scan, a progressive frame still tells; a baseline one is read as one pass.
+        const qsizetype scan = bytes.indexOf("\xFF\xDA");
+        EXPECT_EQ(platform::JpegCoefficientBufferBytes(data, static_cast<std::size_t>(scan)), f.bytes) << f.name;
+    }
+    // Components in separate scans of a baseline frame (SOF0 3 components, first SOS with one).
+    const std::string separate = "\xFF\xD8\xFF\xC0\0\x11\x08\0\x10\0\x10\x03\x01\x11\0\x02\x11\0\x03\x11\0"
+                                 "\xFF\xDA\0\x08\x01\x01\0\0\x3F\0"s;
+    EXPECT_EQ(platform::JpegCoefficientBufferBytes(reinterpret_cast<const std::uint8_t*>(separate.data()),
+                                                   separate.size()),
+              2 * 2 * 3 * 128);
+    for (const std::string& broken : {"\x89PNG\r\n"s, "\xFF\xD8\xFF\xC2\0\x11\x08"s, "\xFF\xD8\x00\xC2"s,
+                                      "\xFF\xD8\xFF\xC2\0\x08\x08\0\x10\0\x10\x05"s})
+        EXPECT_EQ(platform::JpegCoefficientBufferBytes(reinterpret_cast<const std::uint8_t*>(broken.data()),
+                                                       broken.size()),
+                  0);
 }

@@ -265,8 +265,8 @@ TEST_F(LanguageFolder, BadFilesLoadWhatTheyCanAndNeverHang)
     for (int i = 0; i < 1 << 16; ++i)
         noise.append(char((i * 2654435761u) >> 24));
     QByteArray big;
-    big.reserve(50 << 20);
-    while (big.size() < (50 << 20))
+    big.reserve(3 << 20);  // large, and still under the size a language file may have
+    while (big.size() < (3 << 20))
         big.append("[STRING]\nIDS_STRING108=%n%s%s %99999999d\nfiller line without a key\n");
     const struct {
         const char* name;
@@ -309,4 +309,22 @@ TEST_F(LanguageFolder, BadFilesLoadWhatTheyCanAndNeverHang)
     theLanguage.Init(dir_.path(), "english");
     EXPECT_TRUE(CLanguageProbe::LanguageNames(theLanguage).isEmpty());
     EXPECT_EQ(theLanguage.GetString(108), "Please open a photo file first!");
+}
+
+TEST_F(LanguageFolder, AFileOverTheSizeCapIsNotReadAndSaysSo)
+{
+    QByteArray huge = "[STRING]\nIDS_STRING108=read\n";
+    huge += QByteArray((4 << 20) + 1 - huge.size(), ';');
+    Write("Japanese_utf-8.ini", huge);
+    theLanguage.Init(dir_.path(), "english");
+    prompts_->QueueAnswer(platform::IDOK);
+    theLanguage.SetLanguage("Japanese_utf-8");
+    EXPECT_EQ(theLanguage.GetString(108), "Please open a photo file first!");
+    ASSERT_EQ(prompts_->Records().size(), 1u);
+    EXPECT_TRUE(prompts_->Records()[0].text.contains("is larger than 4 MiB")) << prompts_->Records()[0].text.toStdString();
+
+    huge.chop(1);  // at the cap: read
+    Write("Japanese_utf-8.ini", huge);
+    theLanguage.SetLanguage("Japanese_utf-8");
+    EXPECT_EQ(theLanguage.GetString(108), "read");
 }

@@ -21,6 +21,7 @@
 #include "services/SettingsStore.h"
 #include "services/TextToLong.h"
 #include "support/Fixtures.h"
+#include "support/ScriptedPrompts.h"
 
 using platform::SettingsStore;
 
@@ -148,6 +149,36 @@ TEST(SettingsStore, ReadsOnceAndWritesOnlyARegularFile)
     }
     struct stat st{};
     EXPECT_TRUE(::stat(fifo.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+}
+
+// What another window saved meanwhile is kept; a byte-order mark is skipped; a file over the cap
+// is neither read nor rewritten.
+TEST(SettingsStore, SavesIntoTheFileAsItIsOnDisk)
+{
+    const QString file = SettingsStoreProbe::FileName();
+    QDir().mkpath(QFileInfo(file).path());
+    WriteAll(file, "\xEF\xBB\xBF[Option]\nnFlipType=2\nnRotateAngel=90\n");
+    EXPECT_EQ(SettingsStore::GetProfileInt("Option", "nFlipType", 0), 2);
+    SettingsStore::WriteProfileInt("Option", "nRotateAngel", 180);
+    // The other window closes first, with its own change.
+    WriteAll(file, "[Option]\nnFlipType=1\nnRotateAngel=90\nCurrentLanguage=german\n");
+    EXPECT_TRUE(SettingsStore::Save());
+    EXPECT_EQ(ReadAll(file), "[Option]\nnFlipType=1\nnRotateAngel=180\nCurrentLanguage=german\n");
+    SettingsStoreProbe::Reload();
+    EXPECT_EQ(SettingsStore::GetProfileInt("Option", "nFlipType", 0), 1);
+
+    QByteArray huge = "[Option]\nnFlipType=2\n";
+    huge += QByteArray(platform::kMaxSettingsFileBytes + 1 - huge.size(), ';');
+    WriteAll(file, huge);
+    SettingsStoreProbe::Reload();
+    ScopedScriptedPrompts prompts;
+    prompts->QueueAnswer(platform::IDOK);
+    EXPECT_EQ(SettingsStore::GetProfileInt("Option", "nFlipType", 7), 7);
+    ASSERT_EQ(prompts->Records().size(), 1u);
+    EXPECT_TRUE(prompts->Records()[0].text.contains("larger than 4 MiB")) << prompts->Records()[0].text.toStdString();
+    SettingsStore::WriteProfileInt("Option", "nFlipType", 3);
+    EXPECT_FALSE(SettingsStore::Save());
+    EXPECT_EQ(ReadAll(file), huge);
 }
 
 TEST(FileFilters, MatchWithoutRegardToCase)

@@ -29,6 +29,7 @@
 #include "res/ResourceIds.h"
 #include "support/BayerDng.h"
 #include "support/Fixtures.h"
+#include "support/JpegDamage.h"
 
 namespace {
 
@@ -379,6 +380,38 @@ TEST_F(CommandLineTest, DamageFailsEveryConversionWhicheverThreadMeetsIt)
         EXPECT_EQ(run.status, 1) << ext;
         EXPECT_EQ(run.err.count(English(IDS_STRING115)), 20) << ext << run.err.toStdString();
         EXPECT_EQ(QDir(TempPath("out")).entryList(QDir::Files), QStringList()) << ext;
+    }
+}
+
+// Each structural damage class of JPEG refused with its own message and no output; the oddities
+// real files carry convert to exactly the pixels of the file without them.
+TEST_F(CommandLineTest, DamagedJpegsRefusedHarmlessOdditiesConvertTheSame)
+{
+    QStringList args = {"--convert", "--output-dir", "out"};
+    const std::vector<JpegVariant> damaged = StructurallyDamagedJpegs();
+    for (const JpegVariant& v : damaged) {
+        WriteAll(TempPath(v.name), v.bytes);
+        args << v.name;
+    }
+    const std::vector<JpegVariant> harmless = HarmlessJpegVariants();
+    for (const JpegVariant& v : harmless) {
+        WriteAll(TempPath(v.name), v.bytes);
+        WriteAll(TempPath("same_" + v.name), v.same);
+        args << v.name << "same_" + v.name;
+    }
+    QDir(dir_.path()).mkpath("out");
+    const Outcome run = Pictorelle(args);
+    EXPECT_EQ(run.status, 1);
+    for (const JpegVariant& v : damaged) {
+        EXPECT_TRUE(run.err.contains("pictorelle: " + v.name + ": ")) << v.name.toStdString() << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(TempPath("out/" + QFileInfo(v.name).completeBaseName() + "_out.png")));
+    }
+    for (const JpegVariant& v : harmless) {
+        SCOPED_TRACE(v.name.toStdString());
+        const QString base = QFileInfo(v.name).completeBaseName();
+        const Decoded ours = DecodeFile(TempPath("out/" + base + "_out.png"));
+        ASSERT_GT(ours.width, 0);
+        EXPECT_TRUE(ours.pixels == DecodeFile(TempPath("out/same_" + base + "_out.png")).pixels);
     }
 }
 

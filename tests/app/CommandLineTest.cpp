@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -593,6 +594,19 @@ TEST_F(CommandLineTest, WarningsNameTheirPhotoAndQuietKeepsOnlyErrors)
     EXPECT_FALSE(quiet.err.contains("warning:")) << quiet.err.toStdString();
     EXPECT_TRUE(quiet.err.contains("pictorelle: missing.jpg: No such file or directory")) << quiet.err.toStdString();
     EXPECT_EQ(quiet.out, "");
+}
+
+// A warning libvips gives again and again for one photo (libnsgif's, as each frame beyond those
+// it offers is counted) is told once, with how often it came.
+TEST_F(CommandLineTest, EachWarningOfAPhotoOnceCounted)
+{
+    WriteAll(TempPath("many.gif"), GifOfFrames(5000));
+    const Outcome run = Pictorelle({"--convert", "many.gif", "--output-dir", "."});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1) << run.err.toStdString();
+    EXPECT_TRUE(QRegularExpression("^pictorelle: many.gif: warning: Excessive number of frames \\(\\d+ times\\)$")
+                    .match(lines[0]).hasMatch()) << lines[0].toStdString();
 }
 
 TEST_F(CommandLineTest, TheLimitOnceAndNoWindowWithoutADisplay)

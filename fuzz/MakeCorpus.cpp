@@ -15,6 +15,7 @@
 #include <vips/vips8>
 
 #include "support/BayerDng.h"
+#include "support/JpegDamage.h"
 
 namespace {
 
@@ -92,6 +93,16 @@ int main(int argc, char** argv)
         const qsizetype rst = j.indexOf("\xFF\xD2");
         return rst > 0 ? j.replace(rst + 1, 1, "\xD4") : j;
     });
+    // Each class of structural damage our JPEG decoder refuses, and the oddities of real files it
+    // must decode all the same; the large ones (many big APP segments) are left out.
+    constexpr qsizetype kMaxSeedBytes = 64 * 1024;
+    std::vector<JpegVariant> jpegs = StructurallyDamagedJpegs();
+    for (JpegVariant& v : HarmlessJpegVariants())
+        jpegs.push_back(std::move(v));
+    for (const JpegVariant& v : jpegs) {
+        if (v.bytes.size() <= kMaxSeedBytes)
+            Write(photo + "jpeg-" + v.name, v.bytes);
+    }
     save(Gradient(12, 8, 0), "still.png");
     save(Gradient(12, 8, 0).bandjoin_const({200}), "alpha.png");
     save(Frames(6, 4, 3), "frames.gif");

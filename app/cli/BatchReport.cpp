@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "app/cli/PrintableText.h"
 #include "convert/PrintSaved.h"
 #include "imaging/LibraryLog.h"
@@ -33,8 +35,23 @@ void BatchReport::Error(const QString& subject, const QString& text)
 
 void BatchReport::Warning(const QString& subject, const QString& text)
 {
-    if (!quiet_)
-        Print(subject, QStringLiteral("warning: %1").arg(text));
+    if (quiet_)
+        return;
+    {
+        const std::lock_guard lock(mutex_);
+        const bool converting = std::any_of(converting_.cbegin(), converting_.cend(),
+                                            [&](const auto& photo) { return photo.first == subject; });
+        if (converting && !subject.isEmpty()) {
+            QList<QPair<QString, int>>& told = warnings_[subject];
+            const auto same = std::find_if(told.begin(), told.end(), [&](const auto& w) { return w.first == text; });
+            if (same != told.end())
+                ++same->second;
+            else
+                told.append({text, 1});
+            return;
+        }
+    }
+    Print(subject, QStringLiteral("warning: %1").arg(text));
 }
 
 void BatchReport::Progress(int index, const QString& name, int sideBySide)
@@ -106,8 +123,10 @@ BatchReport::PhotoScope::PhotoScope(BatchReport& report, const QString& photo, c
 
 BatchReport::PhotoScope::~PhotoScope()
 {
+    QList<QPair<QString, int>> warnings;
     {
         const std::lock_guard lock(report_.mutex_);
+        warnings = report_.warnings_.take(t_photo);
         for (qsizetype i = 0; i < report_.converting_.size(); ++i) {
             if (report_.converting_[i].first == t_photo) {
                 report_.converting_.removeAt(i);
@@ -116,5 +135,8 @@ BatchReport::PhotoScope::~PhotoScope()
         }
         ++report_.done_;
     }
+    for (const auto& [text, count] : std::as_const(warnings))
+        report_.Print(t_photo, count == 1 ? QStringLiteral("warning: %1").arg(text)
+                                          : QStringLiteral("warning: %1 (%2 times)").arg(text).arg(count));
     t_photo.clear();
 }

@@ -3,6 +3,7 @@
 #include <memory>
 #include <mutex>
 
+#include <QHash>
 #include <QStringList>
 
 #include "app/cli/ProgressLine.h"
@@ -13,7 +14,8 @@ class Prompts;
 
 // Everything a batch says on its standard output and error, from any of its threads, one line at
 // a time and never through the progress line: "pictorelle: SUBJECT: text" for what went wrong,
-// "pictorelle: SUBJECT: warning: text" for what it went on despite (not with --quiet), "PATH saved
+// "pictorelle: SUBJECT: warning: text" for what it went on despite (not with --quiet; a photo's
+// warnings once each when it is done, "(N times)" after one that came again), "PATH saved
 // successfully." for what went right. Control characters of names are shown as '?'.
 class BatchReport {
 public:
@@ -60,5 +62,8 @@ private:
     std::mutex mutex_;
     ProgressLine progress_;
     QList<QPair<QString, QString>> converting_;  // photos in PhotoScopes with their loaders, under mutex_
+    // The distinct warnings of each photo being converted, each with how often it came, told when
+    // its scope ends; under mutex_.
+    QHash<QString, QList<QPair<QString, int>>> warnings_;
     int done_ = 0;            // photos whose scope ended, under mutex_
 };

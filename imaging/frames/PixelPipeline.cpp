@@ -16,9 +16,11 @@ double ResolutionOrDefault(const vips::VImage& image)
     const bool declared = vips_image_get_typeof(image.get_image(), "resolution-unit") != 0;
     if (!std::isfinite(xres) || xres <= 0)
         return kDefaultDpi;
-    // Loaders fill in 1 (25.4 dpi) or 72 dpi when the file says nothing.
-    const bool guessed = std::fabs(xres - 1.0) < 1e-5 || std::fabs(xres - 72.0 / kMmPerInch) < 1e-5;
-    if (guessed && !declared)
+    // Loaders fill in 1 (25.4 dpi) or 72 dpi when the file says nothing; libvips writes 1 pixel
+    // per millimetre (a TIFF's, a WebP's EXIF) for a picture without a resolution.
+    const bool placeholder = std::fabs(xres - 1.0) < 1e-5;
+    const bool guessed = std::fabs(xres - 72.0 / kMmPerInch) < 1e-5;
+    if (placeholder || (guessed && !declared))
         return kDefaultDpi;
     return xres * kMmPerInch;
 }

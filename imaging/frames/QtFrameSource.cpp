@@ -13,6 +13,8 @@
 namespace platform {
 namespace {
 
+constexpr int kNoResolution = 1;  // dots per metre
+
 // Qt's readers get a file we opened, never the name: no reader guesses from it.
 bool OpenForReader(FileDescriptor fd, QFile& file)
 {
@@ -92,6 +94,9 @@ void QtFrameSource::Decode(int index) const
     if (size.isValid() && reader.imageFormat() != QImage::Format_Invalid) {
         image = QImage(size, reader.imageFormat());
         image.fill(0);
+        // Qt's default of 72 dpi stays where the file declares none; a resolution no file gives
+        // tells that case apart (Qt ignores 0).
+        image.setDotsPerMeterX(kNoResolution);
     }
     if (!reader.read(&image) || image.isNull())
         throw vips::VError("the frame cannot be decoded");
@@ -108,7 +113,7 @@ void QtFrameSource::Decode(int index) const
         pixels = pixels.extract_band(0, vips::VImage::option()->set("n", 3));
     pixels_ = pixels;
     decoded_ = image;
-    dpiX_ = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : kDefaultDpi;
+    dpiX_ = image.dotsPerMeterX() > kNoResolution ? image.dotsPerMeterX() * 0.0254 : kDefaultDpi;
     decodedIndex_ = index;
 }
 

@@ -1,5 +1,6 @@
 #include "imaging/frames/SrgbConversion.h"
 
+#include "imaging/checks/IccProfileBehaviour.h"
 #include "imaging/checks/IccProfileHeader.h"
 
 namespace platform {
@@ -22,7 +23,9 @@ bool ProfileFits(const vips::VImage& image)
     }
     const int colourBands = image.bands() >= 3 ? 3 : 1;
     const bool depthFits = image.format() == VIPS_FORMAT_UCHAR || image.format() == VIPS_FORMAT_USHORT;
-    return depthFits && image.bands() <= 4 && IccProfileFits(static_cast<const std::uint8_t*>(data), size, colourBands);
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    return depthFits && image.bands() <= 4 && IccProfileFits(bytes, size, colourBands) &&
+           IccProfileBehaves(bytes, size, colourBands);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "imaging/ImagingLimits.h"
 #include "imaging/TileFailures.h"
+#include "imaging/frames/FrameResolution.h"
 #include "imaging/frames/MemoryCopy.h"
 #include "imaging/frames/PhotoOrientation.h"
 #include "imaging/frames/PhotoSource.h"
@@ -32,6 +33,7 @@ FrameInfo VipsFrameSource::Open(int index) const
     if (!FitsImageLimit(header.width(), header.height()))
         throw vips::VError("the frame is larger than the pixel limit");
     FrameInfo info = FrameInfoFor(header, TurnOf(header));
+    info.dpiX = FrameResolution(loader_, header, OpenKeptFile(localName_).Get());
     kept_ = KeptFrame();
     // Shrunk while decoding where the decoder can: a whole frame is never held for the preview.
     // Where it cannot, the whole frame decoded is kept for the conversion.

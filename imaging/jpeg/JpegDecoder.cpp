@@ -10,15 +10,15 @@
 #include <jerror.h>
 
 #include "imaging/ImagingLimits.h"
+#include "imaging/jpeg/JpegEntropyWatch.h"
+#include "imaging/jpeg/JpegProgression.h"
+#include "imaging/jpeg/JpegWarningKind.h"
 #include "system/RetryingIo.h"
 
 namespace platform {
 namespace {
 
 constexpr std::size_t kReadBytes = 64 * 1024;
-constexpr int kEndOfImage = 0xD9;
-constexpr int kFirstRestart = 0xD0;
-constexpr int kLastRestart = 0xD7;
 // A progressive file may repeat scans without end, each a whole pass over the picture: no encoder
 // writes more than a few dozen.
 constexpr int kMaxScans = 500;
@@ -33,6 +33,7 @@ struct JpegDecoder::State {
     std::jmp_buf jump;
     FileDescriptor file;
     std::unique_ptr<JOCTET[]> buffer{new JOCTET[kReadBytes]};
+    JpegEntropyWatch watch;
     bool failed = false;
     bool inverted = false;  // Adobe's CMYK stores ink inverted
 
@@ -42,27 +43,6 @@ struct JpegDecoder::State {
 
 namespace {
 
-// Whether the warning just raised means the decoder fills blocks the data did not give.
-bool FillsMissingData(const jpeg_decompress_struct& d)
-{
-    switch (d.err->msg_code) {
-    case JWRN_JPEG_EOF:  // the file ends before its end marker
-        return true;
-    case JWRN_HIT_MARKER: {  // the entropy data of a segment ran out
-        const int marker = d.unread_marker;
-        // A restart marker out of place loses the rest of one interval, as cameras sometimes do.
-        if (marker >= kFirstRestart && marker <= kLastRestart)
-            return d.restart_interval == 0;
-        // A few bytes missing from the last row of blocks: harmless, cameras write such files.
-        if (marker == kEndOfImage)
-            return d.input_iMCU_row + 1 < d.total_iMCU_rows;
-        return true;  // a false marker inside the data: the rest of the scan would be grey
-    }
-    default:
-        return false;
-    }
-}
-
 [[noreturn]] void Stop(j_common_ptr cinfo)
 {
     JpegDecoder::State& state = JpegDecoder::State::Of(cinfo);
@@ -70,15 +50,43 @@ bool FillsMissingData(const jpeg_decompress_struct& d)
     std::longjmp(state.jump, 1);
 }
 
+// Whether the warning just raised means the picture cannot come out whole.
+bool WarnsOfDamage(j_decompress_ptr cinfo)
+{
+    JpegCoverage& coverage = JpegDecoder::State::Of(cinfo).watch.Coverage();
+    const int* parameters = cinfo->err->msg_parm.i;
+    switch (KindOfJpegWarning(cinfo->err->msg_code)) {
+    case JpegWarningKind::Harmless:
+        return false;
+    case JpegWarningKind::DataRanOut:  // the MCUs it leaves without data are counted as decoded
+        coverage.MetMarker(cinfo->unread_marker);
+        return false;
+    case JpegWarningKind::Leftover:  // before the first scan, between header segments: harmless
+        return coverage.Begun() && !coverage.Leftover(parameters[0]);
+    case JpegWarningKind::ScanOrder:
+        return RefinesOutOfOrder(cinfo->Ss, cinfo->Ah, parameters[1]);
+    case JpegWarningKind::Damage:
+        return true;
+    }
+    return true;
+}
+
 void OnMessage(j_common_ptr cinfo, int level)
 {
-    if (level < 0 && FillsMissingData(*reinterpret_cast<j_decompress_ptr>(cinfo)))
+    const auto d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (level < 0 && WarnsOfDamage(d)) {
+        JpegDecoder::State::Of(cinfo).watch.Coverage().MarkDamaged();
         Stop(cinfo);
+    }
 }
 
 void OnProgress(j_common_ptr cinfo)
 {
-    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans)
+    const auto d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    // Called before the first MCU is decoded, whether jpeg_start_decompress reads every scan of a
+    // progressive file or jpeg_read_scanlines the one scan of a sequential file.
+    JpegDecoder::State::Of(cinfo).watch.Install(d);
+    if (d->input_scan_number > kMaxScans)
         Stop(cinfo);
 }
 
@@ -114,6 +122,11 @@ void SkipInput(j_decompress_ptr cinfo, long count)
 }
 
 }  // namespace
+
+JpegEntropyWatch& EntropyWatchOf(j_decompress_ptr cinfo)
+{
+    return JpegDecoder::State::Of(cinfo).watch;
+}
 
 JpegDecoder::JpegDecoder(std::unique_ptr<State> state) : state_(std::move(state)) {}
 
@@ -174,7 +187,9 @@ bool JpegDecoder::Start(int eighths)
     s.cinfo.scale_denom = 8;
     s.inverted = s.cinfo.out_color_space == JCS_CMYK && s.cinfo.saw_Adobe_marker;
     jpeg_start_decompress(&s.cinfo);
-    return true;
+    s.watch.Install(&s.cinfo);
+    // A file of several scans has been read whole by now.
+    return !jpeg_has_multiple_scans(&s.cinfo) || s.watch.Covers(&s.cinfo);
 }
 
 int JpegDecoder::OutputWidth() const
@@ -218,11 +233,12 @@ bool JpegDecoder::FinishFile()
 {
     State& s = *state_;
     if (setjmp(s.jump) != 0) {
-        // Broken markers after the picture lose nothing of it; a file cut before its end does.
-        return s.errors.msg_code != JWRN_JPEG_EOF;
+        // Broken markers after the picture lose nothing of it (a scan sent twice ends here); a file
+        // cut before its end, or data left over from the scan, do.
+        return !s.watch.Coverage().Damaged() && s.watch.Covers(&s.cinfo);
     }
     jpeg_finish_decompress(&s.cinfo);
-    return true;
+    return s.watch.Covers(&s.cinfo);
 }
 
 }  // namespace platform

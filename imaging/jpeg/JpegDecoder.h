@@ -8,12 +8,13 @@
 
 namespace platform {
 
-// Decodes one JPEG file, checking while it decodes that the data gives every block of the picture.
-// Damage libjpeg would only warn about while filling the picture grey fails the decode: the file
-// ending before its end marker, its data ending before the last row of blocks (a cut file, or a
-// header whose size was raised), and a false marker inside the entropy data. What cameras leave
-// behind harmlessly passes: stray bytes before a marker, a restart marker out of place (one
-// interval lost), a few bytes missing from the last row of blocks.
+// Decodes one JPEG file, checking while it decodes that the data gives every block of the picture
+// (imaging/jpeg/JpegEntropyWatch): damage libjpeg would only warn about while filling the picture
+// grey or sheared fails the decode. A scan whose data ends before its last MCU (a cut file, a
+// header whose size was raised, a false marker inside the data), a progressive file whose scans
+// leave coefficients unsent or unrefined, entropy data left over after a scan, a restart marker out
+// of sequence, the file ending before its end marker. What cameras leave behind harmlessly passes:
+// a few stray bytes before a marker, a few bytes missing at the very end of the data.
 class JpegDecoder {
 public:
     // Reads the header of the JPEG open on file, which it reads from its current position on;

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -30,6 +31,7 @@
 #include "res/ResourceIds.h"
 #include "support/BayerDng.h"
 #include "support/Fixtures.h"
+#include "support/JpegDamage.h"
 
 namespace {
 
@@ -382,6 +384,38 @@ TEST_F(CommandLineTest, DamageFailsEveryConversionWhicheverThreadMeetsIt)
     }
 }
 
+// Each structural damage class of JPEG refused with its own message and no output; the oddities
+// real files carry convert to exactly the pixels of the file without them.
+TEST_F(CommandLineTest, DamagedJpegsRefusedHarmlessOdditiesConvertTheSame)
+{
+    QStringList args = {"--convert", "--output-dir", "out"};
+    const std::vector<JpegVariant> damaged = StructurallyDamagedJpegs();
+    for (const JpegVariant& v : damaged) {
+        WriteAll(TempPath(v.name), v.bytes);
+        args << v.name;
+    }
+    const std::vector<JpegVariant> harmless = HarmlessJpegVariants();
+    for (const JpegVariant& v : harmless) {
+        WriteAll(TempPath(v.name), v.bytes);
+        WriteAll(TempPath("same_" + v.name), v.same);
+        args << v.name << "same_" + v.name;
+    }
+    QDir(dir_.path()).mkpath("out");
+    const Outcome run = Pictorelle(args);
+    EXPECT_EQ(run.status, 1);
+    for (const JpegVariant& v : damaged) {
+        EXPECT_TRUE(run.err.contains("pictorelle: " + v.name + ": ")) << v.name.toStdString() << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(TempPath("out/" + QFileInfo(v.name).completeBaseName() + "_out.png")));
+    }
+    for (const JpegVariant& v : harmless) {
+        SCOPED_TRACE(v.name.toStdString());
+        const QString base = QFileInfo(v.name).completeBaseName();
+        const Decoded ours = DecodeFile(TempPath("out/" + base + "_out.png"));
+        ASSERT_GT(ours.width, 0);
+        EXPECT_TRUE(ours.pixels == DecodeFile(TempPath("out/same_" + base + "_out.png")).pixels);
+    }
+}
+
 TEST_F(CommandLineTest, UsageErrorsInTheLocalesLanguageAndHelp)
 {
     CLanguage shipped;
@@ -560,6 +594,19 @@ TEST_F(CommandLineTest, WarningsNameTheirPhotoAndQuietKeepsOnlyErrors)
     EXPECT_FALSE(quiet.err.contains("warning:")) << quiet.err.toStdString();
     EXPECT_TRUE(quiet.err.contains("pictorelle: missing.jpg: No such file or directory")) << quiet.err.toStdString();
     EXPECT_EQ(quiet.out, "");
+}
+
+// A warning libvips gives again and again for one photo (libnsgif's, as each frame beyond those
+// it offers is counted) is told once, with how often it came.
+TEST_F(CommandLineTest, EachWarningOfAPhotoOnceCounted)
+{
+    WriteAll(TempPath("many.gif"), GifOfFrames(5000));
+    const Outcome run = Pictorelle({"--convert", "many.gif", "--output-dir", "."});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1) << run.err.toStdString();
+    EXPECT_TRUE(QRegularExpression("^pictorelle: many.gif: warning: Excessive number of frames \\(\\d+ times\\)$")
+                    .match(lines[0]).hasMatch()) << lines[0].toStdString();
 }
 
 TEST_F(CommandLineTest, TheLimitOnceAndNoWindowWithoutADisplay)

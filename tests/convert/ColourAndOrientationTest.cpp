@@ -213,6 +213,65 @@ TEST_F(ColourAndOrientationTest, UnusableProfilesLeaveThePixelsAsSrgb)
     }
 }
 
+// The Display P3 profile with its colorants or tone curves replaced.
+std::vector<std::uint8_t> DegenerateProfile(double colorant, double gamma)
+{
+    const auto p3 = MakeRgbProfile(true);
+    cmsHPROFILE profile = cmsOpenProfileFromMem(p3.data(), static_cast<cmsUInt32Number>(p3.size()));
+    if (colorant >= 0) {
+        const cmsCIEXYZ xyz{colorant, colorant, colorant};
+        for (const cmsTagSignature tag : {cmsSigRedColorantTag, cmsSigGreenColorantTag, cmsSigBlueColorantTag})
+            cmsWriteTag(profile, tag, &xyz);
+    }
+    if (gamma >= 0) {
+        cmsToneCurve* curve = cmsBuildGamma(nullptr, gamma);
+        for (const cmsTagSignature tag : {cmsSigRedTRCTag, cmsSigGreenTRCTag, cmsSigBlueTRCTag})
+            cmsWriteTag(profile, tag, curve);
+        cmsFreeToneCurve(curve);
+    }
+    return SavedAndClosed(profile);
+}
+
+// Profiles that would turn the picture black, white or false are ignored in every format, with the
+// warning, and the pixels taken as sRGB; the valid ones still convert as lcms2 does.
+TEST_F(ColourAndOrientationTest, DegenerateProfilesIgnoredInEveryFormat)
+{
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> profile;
+        bool used;
+    } profiles[] = {
+        {"zero colorants", DegenerateProfile(0, -1), false},
+        {"gamma 0", DegenerateProfile(-1, 0), false},
+        {"overflowing colorants", DegenerateProfile(300, -1), false},
+        {"Display P3", MakeRgbProfile(true), true},
+        {"Adobe RGB", MakeRgbProfile(false), true},
+    };
+    for (const char* ext : {"jpg", "png", "tif"}) {
+        for (const auto& p : profiles) {
+            SCOPED_TRACE(std::string(ext) + ", " + p.name);
+            const QString path = TempPath(QStringLiteral("p.%1").arg(ext));
+            const QByteArray bytes(reinterpret_cast<const char*>(p.profile.data()), qsizetype(p.profile.size()));
+            if (QString(ext) == "jpg") {
+                Save(Patches(false), path);
+                EmbedIccInJpeg(path, bytes);
+            } else {
+                Save(WithProfile(Patches(false), p.profile), path);
+            }
+            PhotoDocument photo;
+            photo.Open(path);
+            ASSERT_EQ(photo.Width(), 3 * kPatch);
+            EXPECT_EQ(photo.Image()->ColourProfileIgnored(), !p.used);
+            const Decoded out = Convert(photo, RotateFlipType::RotateNoneFlipNone, TempPath("out.png"));
+            for (int k = 0; k < 3; ++k) {
+                const Rgb got = out.At(k * kPatch + kPatch / 2, kPatch / 2);
+                const Rgb want = p.used ? Srgb(p.profile, kPatches[k]) : kPatches[k];
+                EXPECT_TRUE(Near(got, want, 2)) << Text(got) << " for " << Text(want);
+            }
+        }
+    }
+}
+
 // Where the upright photo's point (x, y) is stored for each EXIF orientation: value 1 keeps it,
 // 2 mirrors, 3 turns half round, 4 flips, 5 to 8 swap rows and columns (6: the camera was turned
 // a quarter clockwise, so the photo's top is stored on the right).

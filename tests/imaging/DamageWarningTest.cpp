@@ -18,3 +18,28 @@ TEST(DamageWarning, LabelsAreHarmlessPixelsAreDamage)
     EXPECT_FALSE(IsTileFailure("VipsJpeg: error in tile"));
     EXPECT_FALSE(IsTileFailure(nullptr));
 }
+
+// Each listed harmless message as its library words it, and warnings about pixel data that
+// mention a tag or a field all the same.
+TEST(DamageWarning, OnlyTheListedMessagesAreHarmless)
+{
+    for (const char* harmless : {
+             "TIFFReadDirectory: Unknown field with tag 50838 (0xc696) encountered",
+             "TIFFReadCustomDirectory: Unknown field with tag 42034 (0xa432) encountered",
+             "TIFFReadDirectoryCheckOrder: Invalid TIFF directory; tags are not sorted in ascending order",
+             "TIFFFetchNormalTag: ASCII value for tag \"Software\" does not end in null byte. Forcing it to be null",
+             "TIFFFetchNormalTag: Incorrect count for \"XResolution\"; tag ignored",
+             "TIFFFetchNormalTag: Incompatible type for \"Make\"; tag ignored",
+             "TIFFFetchDirectory: Sanity check on directory count failed",
+             "Excessive number of frames",
+         })
+        EXPECT_FALSE(IsDamageWarning(harmless)) << harmless;
+    for (const char* damage : {
+             "TIFFReadDirectory: Bogus \"StripByteCounts\" field, ignoring and calculating from imagelength",
+             "TIFFFillStrip: Read error on strip 3; got 100 bytes, expected 4000",
+             "TIFFReadDirectory: Unknown field with tag 50838 (0xc696) encountered; and then some",
+             "Fax3Decode2D: Premature EOL at line 12 of strip 0 (got 1728, expected 1728)",
+             "",
+         })
+        EXPECT_TRUE(IsDamageWarning(damage)) << damage;
+}

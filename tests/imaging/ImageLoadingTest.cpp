@@ -235,6 +235,48 @@ TEST_F(ImageLoadingTest, ResolutionIsTheFilesOwnOr96)
     }
 }
 
+// Every format, with a resolution of its own and without: the photo's own where the format can
+// hold one, 96 dpi otherwise. A PNG without pHYs and a HEIF without EXIF say nothing, though
+// libvips reports 72 and 25.4 dpi for them.
+TEST_F(ImageLoadingTest, ResolutionOfEveryFormatWithAndWithoutOne)
+{
+    const auto withoutChunk = [](QByteArray png, const char* type) {
+        const qsizetype at = png.indexOf(type) - 4;
+        const quint32 length = (quint8(png[at]) << 24) | (quint8(png[at + 1]) << 16) | (quint8(png[at + 2]) << 8) | quint8(png[at + 3]);
+        return at > 0 ? png.remove(at, qsizetype(length) + 12) : png;
+    };
+    const struct {
+        const char* name;
+        double withDpi;  // what a file written at 72 dpi gives
+    } formats[] = {{"jpg", 72}, {"png", 72}, {"tif", 72}, {"heic", 72}, {"avif", 72}, {"webp", 96}, {"gif", 96}, {"bmp", 72}};
+    for (const auto& f : formats) {
+        SCOPED_TRACE(f.name);
+        const QString with = Path(QString("with.") + f.name), without = Path(QString("without.") + f.name);
+        if (QString(f.name) == "bmp") {
+            QImage picture(30, 20, QImage::Format_RGB888);
+            picture.fill(Qt::gray);
+            picture.setDotsPerMeterX(2835);
+            picture.setDotsPerMeterY(2835);
+            ASSERT_TRUE(picture.save(with, "BMP"));
+            ASSERT_TRUE(picture.save(without, "BMP"));
+            WriteAll(without, ReadAll(without).replace(38, 8, QByteArray(8, '\0')));  // Qt ignores a 0
+        } else {
+            try {
+                WriteSolid(with, 30, 20, {1, 2, 3}, 72);
+                WriteSolid(without, 30, 20, {1, 2, 3});
+            } catch (const vips::VError&) {
+                vips_error_clear();
+                continue;  // no encoder for it here
+            }
+        }
+        if (QString(f.name) == "png")
+            WriteAll(without, withoutChunk(ReadAll(without), "pHYs"));
+        const auto dpi = [](const QString& path) { return Image::LoadFromFile(path)->HorizontalResolution(); };
+        EXPECT_NEAR(dpi(with), f.withDpi, 0.1);
+        EXPECT_NEAR(dpi(without), 96.0, 0.001);
+    }
+}
+
 TEST_F(ImageLoadingTest, BrokenFilesGiveAnEmptyImage)
 {
     WriteAll(Path("empty.jpg"), {});

@@ -1,5 +1,6 @@
 // Our JPEG decoder against libvips' on the JPEGs users have, and the damage it refuses while decoding.
 #include <cstdio>
+#include <optional>
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include "imaging/jpeg/JpegDecoder.h"
 #include "imaging/jpeg/JpegPixels.h"
 #include "support/Fixtures.h"
+#include "support/JpegDamage.h"
 
 using platform::JpegDecoder;
 
@@ -29,48 +31,11 @@ struct Kind {
     bool profile;
 };
 
-// Soft shapes under sensor noise, as a camera gives them, in bands bands.
-vips::VImage Photo(int bands)
-{
-    vips::VImage xy = vips::VImage::xyz(kWidth, kHeight);
-    vips::VImage shade = (xy[0] * 1.1 + xy[1] * 0.7 + (xy[0] * 0.05).sin() * 40);
-    vips::VImage out;
-    for (int b = 0; b < bands; ++b) {
-        const vips::VImage band = shade * (0.4 + 0.2 * b) +
-                                  vips::VImage::gaussnoise(kWidth, kHeight, vips::VImage::option()->set("sigma", 12.0)->set("seed", b));
-        out = b == 0 ? band : out.bandjoin(band);
-    }
-    return out.cast(VIPS_FORMAT_UCHAR);
-}
-
 // The picture written by libjpeg as kind says, with a profile from libvips' own where asked.
 QByteArray Encode(const Kind& kind)
 {
     const int bands = kind.space == JCS_GRAYSCALE ? 1 : kind.space == JCS_CMYK ? 4 : 3;
-    const vips::VImage pixels = Photo(bands);
-    std::size_t size = 0;
-    auto* data = static_cast<unsigned char*>(pixels.write_to_memory(&size));
-    jpeg_compress_struct c{};
-    jpeg_error_mgr errors{};
-    c.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&c);
-    unsigned char* out = nullptr;
-    unsigned long outSize = 0;
-    jpeg_mem_dest(&c, &out, &outSize);
-    c.image_width = kWidth;
-    c.image_height = kHeight;
-    c.input_components = bands;
-    c.in_color_space = kind.space == JCS_YCbCr ? JCS_RGB : kind.space;
-    jpeg_set_defaults(&c);
-    jpeg_set_quality(&c, 85, TRUE);
-    if (bands == 3) {
-        c.comp_info[0].h_samp_factor = kind.chromaH;
-        c.comp_info[0].v_samp_factor = kind.chromaV;
-    }
-    if (kind.progressive)
-        jpeg_simple_progression(&c);
-    c.restart_in_rows = kind.restartRows;
-    jpeg_start_compress(&c, TRUE);
+    JpegEncoding encoding{kWidth, kHeight, bands, kind.chromaH, kind.chromaV, kind.progressive, kind.restartRows};
     if (kind.profile) {
         const char* name = bands == 4 ? "cmyk" : bands == 1 ? "srgb" : "p3";
         const vips::VImage tagged = vips::VImage::black(1, 1, vips::VImage::option()->set("bands", 3))
@@ -78,18 +43,9 @@ QByteArray Encode(const Kind& kind)
         const void* icc = nullptr;
         std::size_t iccSize = 0;
         vips_image_get_blob(tagged.get_image(), VIPS_META_ICC_NAME, &icc, &iccSize);
-        jpeg_write_icc_profile(&c, static_cast<const JOCTET*>(icc), static_cast<unsigned>(iccSize));
+        encoding.profile = QByteArray(static_cast<const char*>(icc), qsizetype(iccSize));
     }
-    for (int y = 0; y < kHeight; ++y) {
-        JSAMPROW row = data + std::size_t(y) * kWidth * bands;
-        jpeg_write_scanlines(&c, &row, 1);
-    }
-    jpeg_finish_compress(&c);
-    jpeg_destroy_compress(&c);
-    g_free(data);
-    QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(outSize));
-    free(out);
-    return bytes;
+    return EncodeJpeg(encoding);
 }
 
 class JpegDecoderTest : public ::testing::Test {
@@ -104,19 +60,21 @@ protected:
     {
         return JpegDecoder::Open(platform::OpenRegularFile(path.toLocal8Bit()));
     }
-    // Whether the whole file decodes at eighths / 8 of its size.
-    static bool DecodesWhole(const QString& path, int eighths = 8)
+    // The pixels of the whole file at eighths / 8 of its size; nothing when it does not decode whole.
+    static std::optional<std::vector<std::uint8_t>> Decode(const QString& path, int eighths = 8)
     {
         const auto decoder = Decoder(path);
         if (!decoder || !decoder->Start(eighths))
-            return false;
-        std::vector<std::uint8_t> row(std::size_t(decoder->OutputWidth()) * decoder->Components());
+            return std::nullopt;
+        const std::size_t stride = std::size_t(decoder->OutputWidth()) * decoder->Components();
+        std::vector<std::uint8_t> pixels(stride * std::size_t(decoder->OutputHeight()));
         for (int y = 0; y < decoder->OutputHeight(); ++y) {
-            if (!decoder->ReadRows(row.data(), row.size(), 1))
-                return false;
+            if (!decoder->ReadRows(pixels.data() + stride * std::size_t(y), stride, 1))
+                return std::nullopt;
         }
-        return true;
+        return pixels;
     }
+    static bool DecodesWhole(const QString& path, int eighths = 8) { return Decode(path, eighths).has_value(); }
     QTemporaryDir dir_;
     int count_ = 0;
 };
@@ -187,7 +145,7 @@ TEST_F(JpegDecoderTest, DataThatWouldDecodeGreyIsRefusedAndCameraOdditiesPass)
         {"only the end marker missing", whole.chopped(2), false},
         {"height raised over the data", raisedTo(whole, kHeight * 2), false},
         {"stray bytes before the end marker", QByteArray(whole).insert(whole.size() - 2, QByteArray("\x00\x13\x37", 3)), true},
-        {"a restart marker out of place", changed(restarts, restarts.indexOf("\xFF\xD2") + 1, "\xD4"), true},
+        {"a restart marker out of sequence", changed(restarts, restarts.indexOf("\xFF\xD2") + 1, "\xD4"), false},
         {"a few bytes lost from the last row", QByteArray(whole).remove(whole.size() - 6, 4), true},
     };
     for (const auto& c : cases) {
@@ -195,6 +153,24 @@ TEST_F(JpegDecoderTest, DataThatWouldDecodeGreyIsRefusedAndCameraOdditiesPass)
         const QString path = Write(c.bytes);
         EXPECT_EQ(DecodesWhole(path), c.decodes);
         EXPECT_EQ(DecodesWhole(path, 1), c.decodes) << "at an eighth of the size too";
+    }
+}
+
+// The damage classes each refused, at full size and at an eighth; the oddities of real files give
+// exactly the pixels of the file without them.
+TEST_F(JpegDecoderTest, StructuralDamageRefusedHarmlessOdditiesSamePixels)
+{
+    for (const JpegVariant& v : StructurallyDamagedJpegs()) {
+        SCOPED_TRACE(v.name.toStdString());
+        const QString path = Write(v.bytes);
+        EXPECT_FALSE(DecodesWhole(path));
+        EXPECT_FALSE(DecodesWhole(path, 1));
+    }
+    for (const JpegVariant& v : HarmlessJpegVariants()) {
+        SCOPED_TRACE(v.name.toStdString());
+        const auto pixels = Decode(Write(v.bytes));
+        ASSERT_TRUE(pixels.has_value());
+        EXPECT_TRUE(*pixels == *Decode(Write(v.same)));
     }
 }
 

@@ -220,3 +220,26 @@ void EmbedIccInJpeg(const QString& path, const QByteArray& profile)
     jpeg.insert(2, segments);
     WriteAll(path, jpeg);
 }
+
+QByteArray GifOfFrames(int frames)
+{
+    QByteArray gif = QByteArray("GIF89a\x02\x00\x02\x00\xF0\x00\x00", 13) + QByteArray("\0\0\0\xFF\xFF\xFF", 6);
+    for (int k = 0; k < frames; ++k) {
+        gif += QByteArray("\x21\xF9\x04\x00\x0A\x00\x00\x00", 8);
+        gif += QByteArray("\x2C\0\0\0\0\x02\0\x02\0\0", 10);
+        // Minimum code size 2; each pixel after a clear code keeps the codes 3 bits wide.
+        const unsigned px = k % 2;
+        const unsigned codes[] = {4, px, 4, px, 4, px, 4, px, 5};
+        QByteArray data;
+        unsigned bits = 0, count = 0;
+        for (unsigned c : codes) {
+            bits |= c << count;
+            for (count += 3; count >= 8; count -= 8, bits >>= 8)
+                data += char(bits & 0xFF);
+        }
+        if (count)
+            data += char(bits & 0xFF);
+        gif += '\x02' + QByteArray(1, char(data.size())) + data + QByteArray(1, '\0');
+    }
+    return gif + ';';
+}

@@ -26,6 +26,8 @@ QString WriteFramesGif(const QString& path, int width, int height, int frames);
 QString WriteFramesWebp(const QString& path, int width, int height, int frames);
 QString WritePagesTiff(const QString& path, int width, int height, int pages);
 // Gaussian noise in three bands: neighbouring pixels differ.
+// A GIF whose every frame is 2 x 2 pixels, black for even frames and white for odd ones.
+QByteArray GifOfFrames(int frames);
 QString WriteNoise(const QString& path, int width, int height);
 // A picture with a distinct colour in each corner quadrant (see CornerColour).
 QString WriteCornerMarkers(const QString& path, int width, int height);

@@ -1,10 +1,14 @@
-#include "app/cli/CommandLineConversion.h"
+#include "app/cli/BatchConversion.h"
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <optional>
+#include <vector>
 
 #include <QFileInfo>
+#include <QSet>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QSize>
@@ -14,15 +18,16 @@
 #include "app/cli/OutputNames.h"
 #include "app/cli/PhotoFileProblem.h"
 #include "convert/ConversionSequence.h"
-#include "convert/KeepRatio.h"
 #include "convert/PhotoDocument.h"
 #include "convert/PhotoPaths.h"
+#include "convert/SizeRule.h"
 #include "services/Prompts.h"
 #include "lang/CLanguage.h"
 #include "imaging/ConversionMemory.h"
 #include "imaging/ImagingLimits.h"
 #include "services/SettingsStore.h"
 #include "services/SystemInfo.h"
+#include "system/FileSystem.h"
 #include "res/ResourceIds.h"
 #include "settings/FontRecordConversion.h"
 #include "settings/FontRecordStore.h"
@@ -34,10 +39,23 @@ namespace {
 const QString kNoFont = QStringLiteral("the text cannot be drawn: no font is installed");
 const QString kExists = QStringLiteral("file exists; use --overwrite to replace it");
 
+// What was said of the photo a thread converts, for a listener.
+struct PhotoLog {
+    QString photo;
+    QString first;  // the first message
+    bool exists = false;
+};
+thread_local PhotoLog* t_log = nullptr;
+
 class BatchConversion {
 public:
-    explicit BatchConversion(const ConversionRequest& request)
-        : r_(request), report_(static_cast<int>(request.photos.size()), request.quiet)
+    BatchConversion(const ConversionRequest& request, const QList<BatchPhoto>& photos, BatchListener* listener,
+                    const std::atomic<bool>* cancel)
+        : r_(request),
+          photos_(photos),
+          listener_(listener),
+          cancel_(cancel),
+          report_(static_cast<int>(photos.size()), request.quiet || listener)
     {
     }
 
@@ -46,16 +64,25 @@ public:
         const std::optional<QString> folder = ChooseOutputFolder();
         if (!folder)
             return 2;
+        if (photos_.isEmpty())
+            return 0;
         names_.emplace(r_.outputFile, *folder);
+        FindClashes();
         ChooseOverlayStyle();
         // Messages from below the conversion (the language manager, the imaging layer) are
-        // reported like the conversion's own, naming the photo they concern.
-        auto previous = platform::InstallPrompts(report_.MakePrompts());
-        report_.RouteLibraryMessages();
-        scheduler_.emplace(static_cast<int>(r_.photos.size()));
+        // reported like the conversion's own, naming the photo they concern; beside a window,
+        // its prompts and log stay its own.
+        std::unique_ptr<platform::Prompts> previous;
+        if (!listener_) {
+            previous = platform::InstallPrompts(report_.MakePrompts());
+            report_.RouteLibraryMessages();
+        }
+        scheduler_.emplace(static_cast<int>(photos_.size()));
         scheduler_->Run([this](int index) { Convert(index); });
-        report_.StopLibraryMessages();
-        platform::InstallPrompts(std::move(previous));
+        if (!listener_) {
+            report_.StopLibraryMessages();
+            platform::InstallPrompts(std::move(previous));
+        }
         report_.Finish();
         return failed_ == 0 ? 0 : 1;
     }
@@ -82,7 +109,7 @@ private:
         QByteArray OutputLocalName(const QString&) override { return localOutput_; }
         // Without --overwrite, a file that appeared at the output since it was checked is kept.
         bool MayReplaceOutput() override { return batch_.r_.overwrite; }
-        void OutputExists(const QString& path) override { batch_.Fail(path, kExists); }
+        void OutputExists(const QString& path) override { batch_.Exists(path); }
         void Saved(const QString& path) override { batch_.report_.Saved(path); }
 
     private:
@@ -94,21 +121,58 @@ private:
 
     void Convert(int index)
     {
-        const QString& photo = r_.photos[index];
-        report_.Progress(index, QFileInfo(photo).fileName(), scheduler_->Workers());
-        const BatchReport::PhotoScope scope(report_, photo, LoaderOf(photo));
-        bool converted = false;
-        try {
-            converted = ConvertOne(photo);
-        } catch (const std::exception&) {  // memory running out outside the imaging layer
-            Fail(photo, IDS_STRING115);
+        const BatchPhoto& photo = photos_[index];
+        if (Cancelled()) {
+            ++failed_;
+            if (listener_)
+                listener_->Finished(index, PhotoResult::Cancelled, QString());
+            return;
         }
+        if (listener_)
+            listener_->Started(index);
+        report_.Progress(index, QFileInfo(photo.path).fileName(), scheduler_->Workers());
+        PhotoLog log{photo.path, {}, false};
+        t_log = &log;
+        bool converted = false;
+        {
+            const BatchReport::PhotoScope scope(report_, photo.path, LoaderOf(photo.path));
+            try {
+                converted = ConvertOne(photo, clashes_[index]);
+            } catch (const std::exception&) {  // memory running out outside the imaging layer
+                Fail(photo.path, IDS_STRING115);
+            }
+        }
+        t_log = nullptr;
         if (!converted)
             ++failed_;
+        if (listener_) {
+            const PhotoResult result = converted ? PhotoResult::Converted
+                                       : Cancelled() && log.first.isEmpty() ? PhotoResult::Cancelled
+                                       : log.exists                         ? PhotoResult::Kept
+                                                                            : PhotoResult::Failed;
+            listener_->Finished(index, result, log.first);
+        }
     }
 
-    void Fail(const QString& subject, const QString& message) { report_.Error(subject, message); }
+    bool Cancelled() const { return cancel_ && cancel_->load(); }
+
+    void Fail(const QString& subject, const QString& message)
+    {
+        if (!listener_) {
+            report_.Error(subject, message);
+        } else if (t_log && t_log->first.isEmpty()) {
+            t_log->first = subject == t_log->photo ? message : QStringLiteral("%1: %2").arg(subject, message);
+        }
+    }
     void Fail(const QString& subject, int messageId) { Fail(subject, theLanguage.GetString(messageId)); }
+
+    // An output that is there already, kept.
+    void Exists(const QString& output)
+    {
+        if (t_log)
+            t_log->exists = true;
+        Fail(output, kExists);
+    }
 
     // The folder outputs go to (none with an output file); nothing when it cannot be used.
     std::optional<QString> ChooseOutputFolder()
@@ -146,8 +210,25 @@ private:
                                   keys::kCurrentFont, keys::kCurrentColor, 0)));
     }
 
-    bool ConvertOne(const QString& argument)
+    // Two photos that reach one output name: the one listed first writes it, whichever opens
+    // first, so that a run's outputs never depend on the order its photos finish in.
+    void FindClashes()
     {
+        clashes_.assign(photos_.size(), false);
+        if (!r_.outputFile.isEmpty())
+            return;  // one photo only
+        QSet<QByteArray> seen;
+        for (qsizetype i = 0; i < photos_.size(); ++i) {
+            const QByteArray local =
+                names_->For(QFileInfo(photos_[i].path).absoluteFilePath(), photos_[i].addedFolder).local;
+            clashes_[i] = seen.contains(local);
+            seen.insert(local);
+        }
+    }
+
+    bool ConvertOne(const BatchPhoto& photoToConvert, bool clash)
+    {
+        const QString& argument = photoToConvert.path;
         // A picture without the text asked for is not the one asked for: nothing is written.
         if (fontMissing_) {
             Fail(argument, kNoFont);
@@ -170,14 +251,17 @@ private:
                                .arg(size.width()).arg(size.height()).arg(platform::kMaxImagePixels));
             return false;
         }
-        const OutputName output = names_->For(path);
-        if (!CanWrite(argument, output))
+        const OutputName output = names_->For(path, photoToConvert.addedFolder);
+        if (!CanWrite(argument, output, clash) || !MakeOutputFolder(photoToConvert, output))
             return false;
 
         held.Resize(platform::ConversionBytes({format, photo.Width(), photo.Height(), std::max(size.width(), 0),
                                                std::max(size.height(), 0), pipelineThreads, writerShare}));
         Host host(*this, argument, output.path, output.local);
-        const ConversionOutcome outcome = RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host);
+        const ConversionOutcome outcome =
+            RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host, cancel_);
+        if (outcome.cancelled)
+            return false;
         if (!outcome.textDrawn)
             Fail(argument, kNoFont);
         // A picture saved without its turn or its text is not the one asked for.
@@ -220,23 +304,28 @@ private:
         return true;
     }
 
-    // The size asked for, a missing side kept at the active frame's aspect ratio as the
-    // calculator keeps it; the conversion refuses a side that comes out 0.
+    // The size asked for, of the active frame; the conversion refuses a side that comes out 0.
     QSize OutputSize(const PhotoDocument& photo) const
     {
-        int width = r_.width.value_or(photo.Width());
-        int height = r_.height.value_or(photo.Height());
-        if (r_.width && !r_.height)
-            height = HeightForWidth(photo.Width(), photo.Height(), width);
-        else if (r_.height && !r_.width)
-            width = WidthForHeight(photo.Width(), photo.Height(), height);
-        return QSize(width, height);
+        return OutputSizeOf(SizeRuleOf(r_), photo.Width(), photo.Height());
+    }
+
+    // A photo of a folder given whole writes into as many folders below the output folder.
+    bool MakeOutputFolder(const BatchPhoto& photo, const OutputName& output)
+    {
+        if (photo.addedFolder.isEmpty())
+            return true;
+        const QByteArray folder = output.local.left(output.local.lastIndexOf('/') + 1);
+        if (platform::MakeFolders(folder))
+            return true;
+        Fail(GetFolderOfPath(output.path), QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
     }
 
     // Takes the output's name for photo, or tells why it cannot be written.
-    bool CanWrite(const QString& photo, const OutputName& output)
+    bool CanWrite(const QString& photo, const OutputName& output, bool clash)
     {
-        switch (names_->Claim(output, r_.overwrite)) {
+        switch (clash ? OutputClaim::OutputOfAnother : names_->Claim(output, r_.overwrite)) {
         case OutputClaim::Granted:
             return true;
         case OutputClaim::Unwritable:
@@ -247,15 +336,19 @@ private:
                             .arg(output.path));
             break;
         case OutputClaim::Exists:
-            Fail(output.path, kExists);
+            Exists(output.path);
             break;
         }
         return false;
     }
 
     const ConversionRequest& r_;
+    const QList<BatchPhoto>& photos_;
+    BatchListener* const listener_;
+    const std::atomic<bool>* const cancel_;
     BatchReport report_;
     std::optional<OutputNames> names_;
+    std::vector<bool> clashes_;  // by index: a photo listed earlier has the same output
     std::optional<BatchScheduler> scheduler_;
     QFont font_;
     QColor colour_;
@@ -265,7 +358,8 @@ private:
 
 }  // namespace
 
-int RunCommandLineConversion(const ConversionRequest& request)
+int RunBatchConversion(const ConversionRequest& request, const QList<BatchPhoto>& photos, BatchListener* listener,
+                       const std::atomic<bool>* cancel)
 {
-    return BatchConversion(request).Run();
+    return BatchConversion(request, photos, listener, cancel).Run();
 }

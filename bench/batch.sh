@@ -2,7 +2,9 @@
 # Batch conversion from the command line: COUNT photos of 12 megapixels (4240 x 2832 JPEG) to
 # 1920 x 1280 PNG, by Pictorelle, ImageMagick (mogrify) and the libvips command line
 # (vipsthumbnail), each on the same files in the same run, one photo after another in one process
-# and split over two processes with xargs -P2. Prints a Markdown table of wall times and output sizes.
+# and split over two processes with xargs -P2, and by Convert All of Pictorelle's Convert Several
+# Photos window (one process, driven headless by pictorelle_batch_window_bench beside PICTORELLE's
+# build, or WINDOW_BENCH). Prints a Markdown table of wall times and output sizes.
 #
 #   bench/batch.sh PICTORELLE [COUNT] [WORK_DIR]
 #
@@ -13,6 +15,7 @@
 # Needs tools/install-deps.sh --bench (imagemagick, libvips-tools).
 set -eu
 pictorelle=$(realpath "$1")
+window_bench=${WINDOW_BENCH:-$(dirname "$pictorelle")/bench/pictorelle_batch_window_bench}
 count=${2:-100}
 work=${3:-$(mktemp -d)}
 mkdir -p "$work"
@@ -46,9 +49,10 @@ per_process=$(( (count + 1) / 2 ))
 
 pictorelle_run() { "$pictorelle" --convert --quiet --overwrite --size 1920x1280 --output-dir "$1" -- "${@:2}"; }
 magick_run() { mogrify -path "$1" -resize '1920x1280!' -format png "${@:2}"; }
+window_run() { "$window_bench" 1920 1280 "$1" "${@:2}" >/dev/null; }
 vips_run() { vipsthumbnail --size '1920x1280!' -o "$(realpath "$1")/%s_out.png" "${@:2}"; }
-export -f pictorelle_run magick_run vips_run
-export pictorelle
+export -f pictorelle_run magick_run vips_run window_run
+export pictorelle window_bench
 
 # Seconds of wall time for one case; its output folder is made new first.
 timed() {
@@ -78,5 +82,13 @@ for kind in $kinds; do
     par_s=$(timed "$tool" parallel)
     mib=$(du -sm "out/$tool-parallel" | cut -f1)
     printf '| %s | %s | %.1f s | %.1f s | %s |\n' "$kind" "$tool" "$seq_s" "$par_s" "$mib"
+    [ "$tool" = pictorelle ] && line_s=$seq_s
   done
+  # The window is one process: beside the command line's one process, in the same run.
+  if [ -x "$window_bench" ]; then
+    window_s=$(timed window sequential)
+    mib=$(du -sm "out/window-sequential" | cut -f1)
+    printf '| %s | window (x%.2f) | %.1f s | - | %s |\n' "$kind" "$(awk -v w="$window_s" -v l="$line_s" 'BEGIN { print w / l }')" \
+      "$window_s" "$mib"
+  fi
 done

@@ -10,6 +10,7 @@
 #include "app/window/COrvanelDlg.h"
 #include "app/window/ConvertSeveralWindow.h"
 #include "app/window/DroppedFilePath.h"
+#include "settings/FontRecordConversion.h"
 #include "system/FileSystem.h"
 #include "res/ResourceIds.h"
 
@@ -73,8 +74,12 @@ void COrvanelDlg::OpenDroppedPhoto(const QUrl& url)
 
 void COrvanelDlg::ConvertSeveral(const QStringList& paths)
 {
-    if (!m_severalWindow)
+    if (!m_severalWindow) {
         m_severalWindow = new ConvertSeveralWindow(this);
+        m_severalWindow->SetTextStyle([this] {
+            return ConvertSeveralWindow::TextStyle{m_CurrentFont, ColourFromColorref(m_nCurrentColor)};
+        });
+    }
     m_severalWindow->AddPaths(paths);
     m_severalWindow->show();
     m_severalWindow->raise();

@@ -342,7 +342,13 @@ void ConvertSeveralWindow::OnConvertAll()
     progress_->setValue(0);
     summary_->clear();
     EnableForRun(true);
-    runner_->Start(RequestOf(choices), model_->Photos());
+    ConversionRequest request = RequestOf(choices);
+    if (textStyle_) {
+        const TextStyle style = textStyle_();
+        request.font = style.font;
+        request.colour = style.colour;
+    }
+    runner_->Start(request, model_->Photos());
 }
 
 void ConvertSeveralWindow::OnEvents(const BatchRunner::Events& events)

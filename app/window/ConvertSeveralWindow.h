@@ -1,5 +1,8 @@
 #pragma once
+#include <functional>
 #include <memory>
+
+#include <QColor>
 
 #include <QWidget>
 
@@ -40,6 +43,14 @@ public:
     QPushButton* CancelButton() const { return cancel_; }
     QPushButton* OpenFolderButton() const { return openFolder_; }
     QLabel* Summary() const { return summary_; }
+
+    // The text line's font and colour: the main window's, as its Font button last set them
+    // (without one, those kept in the settings).
+    struct TextStyle {
+        LOGFONTW font;
+        QColor colour;
+    };
+    void SetTextStyle(std::function<TextStyle()> style) { textStyle_ = std::move(style); }
 
     // Reads the controls into choices.
     SeveralPhotosChoices Choices() const;
@@ -94,6 +105,7 @@ private:
     QPushButton* openFolder_ = nullptr;
     QPushButton* convertAll_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    std::function<TextStyle()> textStyle_;
     int done_ = 0;
     int converted_ = 0;
     int failed_ = 0;

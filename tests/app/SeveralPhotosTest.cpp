@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTest>
 #include <QThread>
 #include <QUrl>
 
@@ -108,6 +109,12 @@ TEST_F(SeveralPhotosTest, OpensForSeveralPhotosDroppedOrNamedAndFromTheMenu)
     EXPECT_EQ(menus[0].menuItems.last(), "Convert Several Photos...");
     EXPECT_EQ(dlg_->SeveralWindow(), &w);
 
+    // Enter in a field does not close it.
+    for (QLineEdit* field : w.findChildren<QLineEdit*>()) {
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_TRUE(w.isVisible()) << field->accessibleName().toStdString();
+    }
+
     // Every control without words of its own has a name for a screen reader.
     for (QWidget* control : w.findChildren<QWidget*>()) {
         if (qobject_cast<QAbstractSpinBox*>(control->parentWidget()))
@@ -191,6 +198,29 @@ TEST_F(SeveralPhotosTest, AnExistingOutputIsKeptUnlessReplacing)
     EXPECT_EQ(platform::SettingsStore::GetProfileInt("ConvertSeveral", "Replace", 0), 1);
     EXPECT_EQ(platform::SettingsStore::GetProfileString("ConvertSeveral", "OutputFolder", ""), TempPath("out"));
     EXPECT_EQ(platform::SettingsStore::GetProfileString("Option", "last_output_folder", "<none>"), "<none>");
+}
+
+TEST_F(SeveralPhotosTest, TheTextLineInTheMainWindowsFontAndColour)
+{
+    QFont font("DejaVu Sans");
+    font.setPixelSize(40);
+    (*prompts_)->QueueFont(platform::FontChoice{font, QColor(255, 0, 0)});
+    Click(1042);  // the main window's Font button
+    ConvertSeveralWindow& w = Several({WriteSolid(TempPath("black.png"), 120, 60, {0, 0, 0})});
+    Choose(w);
+    SeveralPhotosChoices c = w.Choices();
+    c.textOn = true;
+    c.text = "M";
+    c.textX = 10;
+    c.textY = 5;
+    w.ShowChoices(c);
+    ConvertAll(w);
+    const Decoded png = DecodeFile(TempPath("out/black_out.png"));
+    int red = 0;
+    for (int y = 0; y < png.height; ++y)
+        for (int x = 0; x < png.width; ++x)
+            red += png.At(x, y) == Rgb{255, 0, 0};
+    EXPECT_GT(red, 40) << "a 40-pixel M in the red the Font button chose";
 }
 
 TEST_F(SeveralPhotosTest, CancelLeavesNoPartFileAndOldFilesAsTheyWere)

@@ -37,12 +37,19 @@ void PhotoListModel::Remove(QList<int> rows)
 {
     std::sort(rows.begin(), rows.end(), std::greater<int>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    for (const int row : std::as_const(rows)) {
-        if (row < 0 || row >= rows_.size())
-            continue;
-        beginRemoveRows({}, row, row);
-        rows_.removeAt(row);
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int row) { return row < 0 || row >= rows_.size(); }),
+               rows.end());
+    // Each run of neighbouring rows at once, from the last: all of thousands selected go in one step.
+    for (qsizetype i = 0; i < rows.size();) {
+        qsizetype j = i;
+        while (j + 1 < rows.size() && rows[j + 1] == rows[j] - 1)
+            ++j;
+        const int first = rows[j];
+        const int last = rows[i];
+        beginRemoveRows({}, first, last);
+        rows_.remove(first, last - first + 1);
         endRemoveRows();
+        i = j + 1;
     }
     Reindex();
 }

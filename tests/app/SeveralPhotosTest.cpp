@@ -100,6 +100,11 @@ TEST_F(SeveralPhotosTest, OpensForSeveralPhotosDroppedOrNamedAndFromTheMenu)
     // Listed once, whichever way a photo comes again.
     w.AddPaths({a, TempPath("./b.png")});
     EXPECT_EQ(w.Photos().rowCount(), 2);
+    w.Photos().Remove({0});
+    w.AddPaths({b, a});
+    ASSERT_EQ(w.Photos().rowCount(), 2);
+    EXPECT_EQ(w.Photos().At(0).name, "b.png");
+    EXPECT_EQ(w.Photos().At(1).name, "a.png") << "a removed photo may come back, once";
 
     // The right-click menu's last entry opens the same window.
     (*prompts_)->QueueMenuChoice(IDM_CONVERT_SEVERAL);

@@ -21,6 +21,8 @@ work=${3:-$(mktemp -d)}
 mkdir -p "$work"
 cd "$work"
 kinds=${KINDS:-444-q90 420-q90 420-q75 422-q90 422-q75 camera-420}
+# The other tools in turn (TOOLS, all by default); Pictorelle's command line always.
+tools=${TOOLS:-magick vips}
 
 # Four different photo-like pictures (smooth areas, edges and grain) of the kind, copied round to
 # COUNT files in photos/.
@@ -49,7 +51,7 @@ per_process=$(( (count + 1) / 2 ))
 
 pictorelle_run() { "$pictorelle" --convert --quiet --overwrite --size 1920x1280 --output-dir "$1" -- "${@:2}"; }
 magick_run() { mogrify -path "$1" -resize '1920x1280!' -format png "${@:2}"; }
-window_run() { "$window_bench" 1920 1280 "$1" "${@:2}" >/dev/null; }
+window_run() { "$window_bench" 1920 1280 "$1" "${@:2}" >/dev/null 2>&1; }
 vips_run() { vipsthumbnail --size '1920x1280!' -o "$(realpath "$1")/%s_out.png" "${@:2}"; }
 export -f pictorelle_run magick_run vips_run window_run
 export pictorelle window_bench
@@ -77,7 +79,7 @@ echo "|---|---|---|---|---|"
 for kind in $kinds; do
   make_photos "$kind"
   photos=(photos/*.jpg)
-  for tool in pictorelle magick vips; do
+  for tool in pictorelle $tools; do
     seq_s=$(timed "$tool" sequential)
     par_s=$(timed "$tool" parallel)
     mib=$(du -sm "out/$tool-parallel" | cut -f1)

@@ -1,5 +1,7 @@
 #include "app/window/BatchRunner.h"
 
+#include "imaging/ImagingRuntime.h"
+
 namespace {
 // Rows change a few times a second at most, however fast small photos convert.
 constexpr int kDeliverMs = 250;
@@ -30,6 +32,7 @@ void BatchRunner::Start(const ConversionRequest& request, const QList<BatchPhoto
     done_ = false;
     thread_ = std::thread([this] {
         status_ = RunBatchConversion(request_, photos_, this, &cancel_);
+        platform::EndImagingThread();  // this thread converted photos too
         done_ = true;
     });
     deliver_.start();

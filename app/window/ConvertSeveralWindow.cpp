@@ -84,7 +84,9 @@ void ConvertSeveralWindow::BuildControls()
     list_->setColumnWidth(PhotoListModel::NameColumn, 260);
     list_->setColumnWidth(PhotoListModel::SizeColumn, 110);
     list_->setMinimumHeight(180);
-    Named(list_, tr("Photos"));
+    auto* listLabel = new QLabel(tr("Photos to con&vert:"), this);
+    Label(listLabel, list_);
+    layout->addWidget(listLabel);
     layout->addWidget(list_, 1);
 
     auto* listButtons = new QHBoxLayout;
@@ -186,6 +188,7 @@ void ConvertSeveralWindow::BuildControls()
     openFolder_ = new QPushButton(tr("&Open Output Folder"), this);
     convertAll_ = new QPushButton(tr("&Convert All"), this);
     cancel_ = new QPushButton(tr("Cancel"), this);
+    cancel_->setShortcut(Qt::Key_Escape);  // enabled only while converting
     actions->addWidget(summary_, 1);
     actions->addWidget(openFolder_);
     actions->addWidget(convertAll_);

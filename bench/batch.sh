@@ -21,8 +21,8 @@ work=${3:-$(mktemp -d)}
 mkdir -p "$work"
 cd "$work"
 kinds=${KINDS:-444-q90 420-q90 420-q75 422-q90 422-q75 camera-420}
-# The other tools in turn (TOOLS, all by default); Pictorelle's command line always.
-tools=${TOOLS:-magick vips}
+# The other tools in turn (TOOLS, all by default; empty for none); Pictorelle's command line always.
+tools=${TOOLS-magick vips}
 
 # Four different photo-like pictures (smooth areas, edges and grain) of the kind, copied round to
 # COUNT files in photos/.

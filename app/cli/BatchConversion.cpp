@@ -47,6 +47,11 @@ struct PhotoLog {
 };
 thread_local PhotoLog* t_log = nullptr;
 
+bool IsWarning(const QString& message)
+{
+    return message.startsWith(QLatin1String("warning: "));
+}
+
 class BatchConversion {
 public:
     BatchConversion(const ConversionRequest& request, const QList<BatchPhoto>& photos, BatchListener* listener,
@@ -160,7 +165,8 @@ private:
     {
         if (!listener_) {
             report_.Error(subject, message);
-        } else if (t_log && t_log->first.isEmpty()) {
+        } else if (t_log && (t_log->first.isEmpty() || (IsWarning(t_log->first) && !IsWarning(message)))) {
+            // What stopped the photo rather than what it went on despite.
             t_log->first = subject == t_log->photo ? message : QStringLiteral("%1: %2").arg(subject, message);
         }
     }

@@ -2,8 +2,6 @@
 
 #include <QFileInfo>
 
-#include "system/ThreadPriority.h"
-
 namespace {
 // Photos listed in one turn of the window's event loop.
 constexpr qsizetype kPart = 1000;
@@ -31,7 +29,6 @@ void FolderLister::List(const QString& folder, bool subfolders)
     }
     deliver_.start();
     walks_.emplace_back([this, folder, subfolders] {
-        platform::LowerThisThreadsPriority();
         QStringList problems;
         // Absolute from the start, so that the window has nothing to look up for each photo.
         const QList<BatchPhoto> photos =

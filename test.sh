@@ -11,7 +11,7 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 # The benchmarks are not tests, but they must keep building.
-cmake --build build -j "$jobs" --target pictorelle_bench pictorelle_memory_bench
+cmake --build build -j "$jobs" --target pictorelle_bench pictorelle_memory_bench pictorelle_batch_window_bench
 (cd build && ctest --output-on-failure -j "$jobs")
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPICTORELLE_SANITIZE=ON >/dev/null

@@ -75,7 +75,7 @@ int RunWindow(int argc, char* argv[])
     }
     {
         COrvanelApp app;
-        app.InitInstance(PhotoArgument(qt.arguments()));
+        app.InitInstance(PhotoArguments(qt.arguments()));
     }
     platform::StopImaging();
     return 0;

@@ -43,6 +43,35 @@ QByteArray ProposeLocalOutputFile(const QByteArray& outputFolder, const QByteArr
     return outputFolder + base + QByteArrayLiteral("_out.png");
 }
 
+namespace {
+template <typename Text>
+Text Below(Text folder, const Text& path)
+{
+    while (folder.size() > 1 && folder.endsWith('/'))
+        folder.chop(1);
+    if (folder.isEmpty() || !path.startsWith(folder) || path.size() <= folder.size())
+        return Text();
+    qsizetype start = folder.size();
+    if (folder != "/") {
+        if (path[start] != '/')
+            return Text();  // "/a/bc" is not below "/a/b"
+        ++start;
+    }
+    const qsizetype lastSlash = path.lastIndexOf('/');
+    return lastSlash < start ? Text() : path.mid(start, lastSlash + 1 - start);
+}
+}  // namespace
+
+QString FolderBelow(const QString& folder, const QString& path)
+{
+    return Below(folder, path);
+}
+
+QByteArray FolderBelow(const QByteArray& folder, const QByteArray& path)
+{
+    return Below(folder, path);
+}
+
 QString WithPngExtension(const QString& path)
 {
     const qsizetype nameStart = path.lastIndexOf(u'/') + 1;

@@ -21,6 +21,12 @@ QString ProposeOutputFile(const QString& outputFolder, const QString& displayNam
 QByteArray ProposeLocalOutputFile(const QByteArray& outputFolder, const QByteArray& photoPath,
                                   const QString& displayName);
 
+// The folders between folder and the file at path, ending in '/' ("day2/" for folder/day2/a.jpg);
+// empty when path is not below folder. Text and bytes alike: '/' is one byte that never stands for
+// anything else.
+QString FolderBelow(const QString& folder, const QString& path);
+QByteArray FolderBelow(const QByteArray& folder, const QByteArray& path);
+
 // path with the extension of its file name made ".png" (appended when it has none).
 // A dot in a folder name is not an extension.
 QString WithPngExtension(const QString& path);

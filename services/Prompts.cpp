@@ -11,6 +11,16 @@ std::unique_ptr<Prompts>& Installed()
 }
 }  // namespace
 
+std::optional<QStringList> Prompts::OpenFiles(const FileDialogRequest&)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> Prompts::ChooseFolder(const FileDialogRequest&)
+{
+    return std::nullopt;
+}
+
 Prompts& CurrentPrompts()
 {
     // Until the window installs real dialogs, nobody is there to answer: messages are reported.

@@ -76,6 +76,10 @@ public:
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> OpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> SaveFile(const FileDialogRequest& request) = 0;
+    // Several existing files chosen at once, or nothing when the user cancels; by default nothing.
+    virtual std::optional<QStringList> OpenFiles(const FileDialogRequest& request);
+    // A folder chosen (the request's title and initial folder), or nothing; by default nothing.
+    virtual std::optional<QString> ChooseFolder(const FileDialogRequest& request);
     // The font and colour chosen, or nothing when the user cancels.
     virtual std::optional<FontChoice> ChooseFont(const FontDialogRequest& request) = 0;
     // Shows menu at globalPos until the user picks an item or dismisses it; the picked item's

@@ -11,4 +11,20 @@ inline const QString kRotateAngle = QStringLiteral("nRotateAngel");
 inline const QString kFlipType = QStringLiteral("nFlipType");
 inline const QString kCurrentFont = QStringLiteral("CurrentFont");
 inline const QString kCurrentColor = QStringLiteral("nCurrentColor");
+
+// The Convert Several Photos window's choices, apart from the main window's.
+inline const QString kSeveral = QStringLiteral("ConvertSeveral");
+inline const QString kSeveralSizeMode = QStringLiteral("SizeMode");
+inline const QString kSeveralWidth = QStringLiteral("Width");
+inline const QString kSeveralHeight = QStringLiteral("Height");
+inline const QString kSeveralNoEnlarge = QStringLiteral("NoEnlarge");
+inline const QString kSeveralRotate = QStringLiteral("Rotate");
+inline const QString kSeveralFlip = QStringLiteral("Flip");
+inline const QString kSeveralTextOn = QStringLiteral("TextOn");
+inline const QString kSeveralText = QStringLiteral("Text");
+inline const QString kSeveralTextX = QStringLiteral("TextX");
+inline const QString kSeveralTextY = QStringLiteral("TextY");
+inline const QString kSeveralOutputFolder = QStringLiteral("OutputFolder");
+inline const QString kSeveralReplace = QStringLiteral("Replace");
+inline const QString kSeveralSubfolders = QStringLiteral("Subfolders");
 }  // namespace keys

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+
 #include <QFile>
 
 #include "system/LocalFileName.h"
@@ -49,6 +51,34 @@ bool AnythingAt(const QByteArray& localName)
 {
     struct stat st {};
     return UsableName(localName) && ::lstat(localName.constData(), &st) == 0;
+}
+
+}  // namespace platform
+
+namespace platform {
+
+bool MakeFolders(const QByteArray& localFolder)
+{
+    if (!UsableName(localFolder)) {
+        errno = ENOENT;
+        return false;
+    }
+    struct stat st {};
+    for (qsizetype slash = localFolder.indexOf('/', 1); ; slash = localFolder.indexOf('/', slash + 1)) {
+        const QByteArray part = slash < 0 ? localFolder : localFolder.left(slash);
+        // Another run making the same folder at the same time is no failure.
+        if (!part.isEmpty() && ::mkdir(part.constData(), 0777) != 0 && errno != EEXIST)
+            return false;
+        if (slash < 0 || slash + 1 >= localFolder.size())
+            break;
+    }
+    if (::stat(localFolder.constData(), &st) != 0)
+        return false;
+    if (!S_ISDIR(st.st_mode)) {
+        errno = ENOTDIR;
+        return false;
+    }
+    return true;
 }
 
 }  // namespace platform

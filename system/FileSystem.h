@@ -22,4 +22,8 @@ bool IsSpecialFile(const QByteArray& localName);
 // cannot be read, a dangling link.
 bool AnythingAt(const QByteArray& localName);
 
+// Makes the folder named by its bytes on disk and those above it that are missing; true when it
+// is a folder by then, else false with errno set.
+bool MakeFolders(const QByteArray& localFolder);
+
 }  // namespace platform

@@ -55,7 +55,8 @@ void FitFileTypes(QFileDialog& dialog)
     types->setMinimumWidth(std::min(types->sizeHint().width(), room));
 }
 
-std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
+std::optional<QStringList> RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode,
+                                         QFileDialog::FileMode files)
 {
     QFileDialog dialog(request.owner, LiteralTitle(request.title), request.initialFolder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -64,10 +65,7 @@ std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDial
     // The descriptions already list the patterns; the letter-case variants would only clutter them.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(mode);
-    if (mode == QFileDialog::AcceptOpen && (request.flags & OFN_FILEMUSTEXIST))
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    else
-        dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setFileMode(files);
     QStringList filters;
     for (const auto& f : request.filters)
         filters << QtNameFilter(f);
@@ -80,7 +78,14 @@ std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDial
     const ModalPromptScope scope;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().first();
+    return dialog.selectedFiles();
+}
+
+std::optional<QString> RunOneFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
+{
+    const bool mustExist = mode == QFileDialog::AcceptOpen && (request.flags & OFN_FILEMUSTEXIST);
+    const auto chosen = RunFileDialog(request, mode, mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    return chosen ? std::optional<QString>(chosen->first()) : std::nullopt;
 }
 
 }  // namespace
@@ -114,12 +119,23 @@ int QtPrompts::MessageBox(QWidget* owner, const QString& text, const QString& ca
 
 std::optional<QString> QtPrompts::OpenFile(const FileDialogRequest& request)
 {
-    return RunFileDialog(request, QFileDialog::AcceptOpen);
+    return RunOneFileDialog(request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QStringList> QtPrompts::OpenFiles(const FileDialogRequest& request)
+{
+    return RunFileDialog(request, QFileDialog::AcceptOpen, QFileDialog::ExistingFiles);
+}
+
+std::optional<QString> QtPrompts::ChooseFolder(const FileDialogRequest& request)
+{
+    const auto chosen = RunFileDialog(request, QFileDialog::AcceptOpen, QFileDialog::Directory);
+    return chosen ? std::optional<QString>(chosen->first()) : std::nullopt;
 }
 
 std::optional<QString> QtPrompts::SaveFile(const FileDialogRequest& request)
 {
-    return RunFileDialog(request, QFileDialog::AcceptSave);
+    return RunOneFileDialog(request, QFileDialog::AcceptSave);
 }
 
 std::optional<FontChoice> QtPrompts::ChooseFont(const FontDialogRequest& request)

@@ -11,6 +11,8 @@ public:
     int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type) override;
     std::optional<QString> OpenFile(const FileDialogRequest& request) override;
     std::optional<QString> SaveFile(const FileDialogRequest& request) override;
+    std::optional<QStringList> OpenFiles(const FileDialogRequest& request) override;
+    std::optional<QString> ChooseFolder(const FileDialogRequest& request) override;
     std::optional<FontChoice> ChooseFont(const FontDialogRequest& request) override;
     int TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget* owner) override;
     int RunDialog(CDialog& dialog) override;

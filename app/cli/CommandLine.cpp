@@ -15,11 +15,13 @@ UsageError Own(const QString& text)
 // The options --convert takes: those followed by a value, and the switches.
 const QStringList kValueOptions = {
     QStringLiteral("--output"),   QStringLiteral("--output-dir"), QStringLiteral("--size"),
-    QStringLiteral("--width"),    QStringLiteral("--height"),     QStringLiteral("--rotate"),
+    QStringLiteral("--width"),    QStringLiteral("--height"),     QStringLiteral("--fit"),
+    QStringLiteral("--rotate"),
     QStringLiteral("--flip"),     QStringLiteral("--frame"),      QStringLiteral("--text"),
     QStringLiteral("--position"), QStringLiteral("--font"),       QStringLiteral("--color")};
-const QStringList kSwitches = {QStringLiteral("--convert"), QStringLiteral("--overwrite"), QStringLiteral("--quiet"),
-                                QStringLiteral("--no-auto-orient")};
+const QStringList kSwitches = {QStringLiteral("--convert"),        QStringLiteral("--overwrite"),
+                                QStringLiteral("--quiet"),          QStringLiteral("--no-auto-orient"),
+                                QStringLiteral("--no-enlarge"),     QStringLiteral("--recursive")};
 
 QString OptionName(const QString& arg)
 {
@@ -107,6 +109,10 @@ public:
                 r_.photos << arg;
                 continue;
             }
+            if (arg == QLatin1String("-r")) {
+                r_.recursive = true;
+                continue;
+            }
             // "-w" is no photo: a photo named so follows "--".
             if (!arg.startsWith(QLatin1String("--"))) {
                 Fail(Own(QStringLiteral("unrecognized option '%1'").arg(arg)));
@@ -171,6 +177,10 @@ private:
                 r_.quiet = true;
             else if (name == QLatin1String("--no-auto-orient"))
                 r_.autoOrient = false;
+            else if (name == QLatin1String("--no-enlarge"))
+                r_.noEnlarge = true;
+            else if (name == QLatin1String("--recursive"))
+                r_.recursive = true;
             return true;
         }
         if (!kValueOptions.contains(name))
@@ -190,13 +200,14 @@ private:
             r_.outputFile = value;
         } else if (name == QLatin1String("--output-dir")) {
             r_.outputFolder = value;
-        } else if (name == QLatin1String("--size")) {
+        } else if (name == QLatin1String("--size") || name == QLatin1String("--fit")) {
             const qsizetype x = value.indexOf(u'x');
             if (!(r_.width = PositiveNumber(x < 0 ? value : value.left(x))))
                 return Fail(IDS_STRING111);
             if (x < 0 || !(r_.height = PositiveNumber(value.mid(x + 1))))
                 return Fail(IDS_STRING112);
-            sizeGiven_ = true;
+            (name == QLatin1String("--fit") ? fitGiven_ : sizeGiven_) = true;
+            r_.fit = fitGiven_;
         } else if (name == QLatin1String("--width")) {
             if (!(r_.width = PositiveNumber(value)))
                 return Fail(IDS_STRING111);
@@ -248,6 +259,8 @@ private:
             return Fail(Own(QStringLiteral("no photo to convert")));
         if (sizeGiven_ && sideGiven_)
             return Fail(Own(QStringLiteral("--size cannot be combined with --width or --height")));
+        if (fitGiven_ && (sizeGiven_ || sideGiven_))
+            return Fail(Own(QStringLiteral("--fit cannot be combined with --size, --width or --height")));
         if (!r_.outputFile.isEmpty() && !r_.outputFolder.isEmpty())
             return Fail(Own(QStringLiteral("--output and --output-dir cannot be combined")));
         if (!r_.outputFile.isEmpty() && r_.photos.size() > 1)
@@ -262,9 +275,37 @@ private:
     UsageError error_;
     bool sizeGiven_ = false;
     bool sideGiven_ = false;
+    bool fitGiven_ = false;
 };
 
 }  // namespace
+
+SizeRule SizeRuleOf(const ConversionRequest& request)
+{
+    SizeRule rule;
+    rule.noEnlarge = request.noEnlarge;
+    rule.width = request.width.value_or(0);
+    rule.height = request.height.value_or(0);
+    if (request.width && request.height)
+        rule.mode = request.fit ? SizeRule::Mode::Fit : SizeRule::Mode::Exact;
+    else if (request.width)
+        rule.mode = SizeRule::Mode::Width;
+    else if (request.height)
+        rule.mode = SizeRule::Mode::Height;
+    return rule;
+}
+
+void SetSizeRule(ConversionRequest& request, const SizeRule& rule)
+{
+    const bool width = rule.mode == SizeRule::Mode::Width || rule.mode == SizeRule::Mode::Fit ||
+                       rule.mode == SizeRule::Mode::Exact;
+    const bool height = rule.mode == SizeRule::Mode::Height || rule.mode == SizeRule::Mode::Fit ||
+                        rule.mode == SizeRule::Mode::Exact;
+    request.width = width ? std::optional<int>(rule.width) : std::nullopt;
+    request.height = height ? std::optional<int>(rule.height) : std::nullopt;
+    request.fit = rule.mode == SizeRule::Mode::Fit;
+    request.noEnlarge = rule.noEnlarge;
+}
 
 std::optional<int> ParseWholeNumber(const QString& text)
 {
@@ -299,7 +340,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     // The window would ignore them: a width meant for a conversion must not open a window.
     for (qsizetype i = 0; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
         const QString name = OptionName(arguments[i]);
-        if (kValueOptions.contains(name) || kSwitches.contains(name)) {
+        if (kValueOptions.contains(name) || kSwitches.contains(name) || name == QLatin1String("-r")) {
             CommandLine line;
             line.mode = CommandLine::Mode::Invalid;
             line.error = Own(QStringLiteral("option '%1' converts without a window: add --convert").arg(name));

@@ -22,15 +22,22 @@ OutputNames::OutputNames(const QString& outputFile, const QString& folder)
 {
 }
 
-OutputName OutputNames::For(const QString& path) const
+OutputName OutputNames::For(const QString& path, const QString& addedFolder) const
 {
     if (!outputFile_.isEmpty())
         return {outputFile_, platform::LocalFileName(outputFile_)};
     QString displayName;
     GetDisplayFileName(path, displayName);
     // The output's name on disk keeps the bytes of a photo name that is not UTF-8.
-    return {ProposeOutputFile(folder_, displayName),
-            ProposeLocalOutputFile(localFolder_, platform::LocalFileName(path), displayName)};
+    const QByteArray localPath = platform::LocalFileName(path);
+    QString below;
+    QByteArray localBelow;
+    if (!addedFolder.isEmpty()) {
+        below = FolderBelow(addedFolder, path);
+        localBelow = FolderBelow(platform::LocalFileName(addedFolder), localPath);
+    }
+    return {ProposeOutputFile(folder_ + below, displayName),
+            ProposeLocalOutputFile(localFolder_ + localBelow, localPath, displayName)};
 }
 
 OutputClaim OutputNames::Claim(const OutputName& output, bool overwrite)

@@ -28,8 +28,10 @@ public:
     // their photos.
     OutputNames(const QString& outputFile, const QString& folder);
 
-    // The output of the photo at path (absolute).
-    OutputName For(const QString& path) const;
+    // The output of the photo at path (absolute). A photo found in a folder given whole
+    // (addedFolder, absolute) keeps its place below it: addedFolder/day2/a.jpg writes
+    // day2/a_out.png into the output folder, so that repeated names in different folders never meet.
+    OutputName For(const QString& path, const QString& addedFolder = QString()) const;
 
     // Whether output may be written: never over a special file, over another photo's output of
     // this run (the photo that comes second is told), or, without overwrite, over anything

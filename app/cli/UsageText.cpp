@@ -3,11 +3,12 @@
 QString HelpText()
 {
     return QStringLiteral(
-        "Usage: pictorelle [PHOTO]\n"
+        "Usage: pictorelle [PHOTO]...\n"
         "  or:  pictorelle --convert PHOTO... [OPTION]...\n"
         "Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.\n"
         "\n"
-        "Without --convert the window opens, with PHOTO open in it when one is named.\n"
+        "Without --convert the window opens, with PHOTO open in it when one is named; several\n"
+        "photos open in the Convert Several Photos window.\n"
         "With --convert each PHOTO is converted without a window; the other photos still convert\n"
         "when one fails.\n"
         "\n"
@@ -16,6 +17,9 @@ QString HelpText()
         "                           only)\n"
         "      --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT\n"
         "                           (default: the output folder the window proposes)\n"
+        "  -r, --recursive          a PHOTO that is a folder stands for its photos and those\n"
+        "                           of its subfolders (links to folders are not followed);\n"
+        "                           each keeps its place below it in the output folder\n"
         "      --overwrite          replace outputs that already exist (without it, an\n"
         "                           output that exists by the time the PNG is complete is\n"
         "                           kept and the photo fails)\n"
@@ -23,6 +27,8 @@ QString HelpText()
         "      --size WxH           exactly W x H pixels\n"
         "      --width W            W pixels wide, the height keeping the aspect ratio\n"
         "      --height H           H pixels high, the width keeping the aspect ratio\n"
+        "      --fit WxH            within W x H pixels, keeping the aspect ratio\n"
+        "      --no-enlarge         with a size, a photo already within it keeps its own\n"
         "Picture:\n"
         "      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)\n"
         "      --flip WAY           none, horizontal or vertical (default none)\n"
@@ -45,7 +51,9 @@ QString HelpText()
         "LC_MESSAGES, LANG; English for C and POSIX).\n"
         "\n"
         "Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line.\n"
-        "Example, every JPEG of a folder on two cores:\n"
+        "Examples, the photos of a folder and its subfolders for the web:\n"
+        "  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge\n"
+        "every JPEG of a folder on two cores:\n"
         "  find photos -name '*.jpg' -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \\\n"
         "      --output-dir out --width 1920 --\n");
 }

@@ -10,14 +10,17 @@
 #include "lang/ui/QtTranslation.h"
 #include "services/SettingsStore.h"
 
-bool COrvanelApp::InitInstance(const QString& photo)
+bool COrvanelApp::InitInstance(const QStringList& photos)
 {
     LoadUserLanguage();
     LoadQtTranslation(theLanguage.GetCurrentLanguage());
     // Docks and task bars match the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryName));
     COrvanelDlg dlg;
-    dlg.SetPhotoToOpen(photo);
+    if (photos.size() == 1)
+        dlg.SetPhotoToOpen(photos.first());
+    else
+        dlg.SetPhotosToConvert(photos);
     dlg.DoModal();
     // Folders remembered while the window was open, even when it ended without its closing writes.
     platform::SettingsStore::Save();

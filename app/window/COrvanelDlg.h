@@ -3,6 +3,7 @@
 #include <vector>
 
 #include <QString>
+#include <QStringList>
 
 #include "lang/FormatText.h"
 #include "convert/PhotoDocument.h"
@@ -11,6 +12,7 @@
 #include "widgets/CDialog.h"
 #include "services/Prompts.h"
 
+class ConvertSeveralWindow;
 class PhotoConversion;
 class QMenu;
 class QUrl;
@@ -30,6 +32,11 @@ public:
     void OpenDroppedPhoto(const QUrl& url);
     // A photo named when the program started, opened once the window shows.
     void SetPhotoToOpen(const QString& path) { m_photoToOpen = path; }
+    // Photos named when the program started, listed in Convert Several Photos once the window shows.
+    void SetPhotosToConvert(const QStringList& paths) { m_photosToConvert = paths; }
+    // Opens Convert Several Photos beside the main window (once), with paths added to its list.
+    void ConvertSeveral(const QStringList& paths);
+    ConvertSeveralWindow* SeveralWindow() const { return m_severalWindow; }
     void OnCbnSelchangeFrameDimension();
     void OnEnUpdateFrameNumber();
     void OnEnKillfocusFrameNumber();
@@ -81,6 +88,8 @@ private:
     int m_nFlipType = 0;
     platform::CComboBox m_comboDimension;
     QString m_photoToOpen;
+    QStringList m_photosToConvert;
+    ConvertSeveralWindow* m_severalWindow = nullptr;  // a child: closed with the main window
     LOGFONTW m_CurrentFont;
     COLORREF m_nCurrentColor = 0;
 

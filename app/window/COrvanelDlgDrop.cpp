@@ -8,23 +8,17 @@
 #include <QUrl>
 
 #include "app/window/COrvanelDlg.h"
+#include "app/window/ConvertSeveralWindow.h"
+#include "app/window/DroppedFilePath.h"
+#include "settings/FontRecordConversion.h"
 #include "system/FileSystem.h"
 #include "res/ResourceIds.h"
-
-namespace {
-
-// The path's bytes as the address carries them: QUrl::toLocalFile() would decode them as UTF-8
-// and lose any that are not.
-QByteArray LocalPathBytes(const QUrl& url)
-{
-    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-}
-
-}  // namespace
 
 void COrvanelDlg::showEvent(QShowEvent* event)
 {
     platform::CDialog::showEvent(event);
+    if (!m_photosToConvert.isEmpty())
+        QTimer::singleShot(0, this, [this, paths = std::exchange(m_photosToConvert, {})] { ConvertSeveral(paths); });
     if (m_photoToOpen.isEmpty())
         return;
     // Opened from the event loop, once the window is on screen, as if chosen in Open Photo.
@@ -50,7 +44,17 @@ void COrvanelDlg::dropEvent(QDropEvent* event)
     if (urls.isEmpty())
         return;
     event->acceptProposedAction();
-    const QUrl first = urls.first();  // several files: the first one
+    // Several photos go to the window that converts several.
+    if (urls.size() > 1) {
+        QStringList paths;
+        for (const QUrl& url : urls) {
+            if (const QString path = DroppedFilePath(url); !path.isEmpty())
+                paths << path;
+        }
+        QTimer::singleShot(0, this, [this, paths] { ConvertSeveral(paths); });
+        return;
+    }
+    const QUrl first = urls.first();
     // The program the file came from waits until the drop returns: the photo is opened, and any
     // message shown, from the event loop afterwards.
     QTimer::singleShot(0, this, [this, first] { OpenDroppedPhoto(first); });
@@ -59,11 +63,25 @@ void COrvanelDlg::dropEvent(QDropEvent* event)
 void COrvanelDlg::OpenDroppedPhoto(const QUrl& url)
 {
     // The name as a file dialog would give it, so a name that is not UTF-8 opens as in Open Photo.
-    const QString path = url.isLocalFile() ? QFile::decodeName(LocalPathBytes(url)) : QString();
+    const QString path = DroppedFilePath(url);
     // What cannot be a photo is told so and changes nothing, not even the remembered folder.
     if (path.isEmpty() || !platform::FileExists(path)) {
         Message(Text(IDS_STRING126), path.isEmpty() ? url.toString() : path);
         return;
     }
     OpenChosenPhoto(path);
+}
+
+void COrvanelDlg::ConvertSeveral(const QStringList& paths)
+{
+    if (!m_severalWindow) {
+        m_severalWindow = new ConvertSeveralWindow(this);
+        m_severalWindow->SetTextStyle([this] {
+            return ConvertSeveralWindow::TextStyle{m_CurrentFont, ColourFromColorref(m_nCurrentColor)};
+        });
+    }
+    m_severalWindow->AddPaths(paths);
+    m_severalWindow->show();
+    m_severalWindow->raise();
+    m_severalWindow->activateWindow();
 }

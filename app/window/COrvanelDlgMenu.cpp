@@ -75,6 +75,9 @@ void COrvanelDlg::BuildLanguageMenu(QMenu& menu, QMenu& popup)
         item->setChecked(current.compare(name, Qt::CaseInsensitive) == 0);
     }
     theLanguage.ApplyToMenu(menu, IDR_MENU_LANGUAGE_POPUP, true);
+    // The program's own entry, after the template's: language files do not name it.
+    popup.addSeparator();
+    popup.addAction(tr("Convert Several Photos..."))->setData(IDM_CONVERT_SEVERAL);
 }
 
 void COrvanelDlg::OnCommand(int id)
@@ -83,6 +86,8 @@ void COrvanelDlg::OnCommand(int id)
         OnPopupMenuFont();
     else if (id == IDM_ABOUT)
         OnAbout();
+    else if (id == IDM_CONVERT_SEVERAL)
+        ConvertSeveral({});
     else
         OnLanguageCommand(id);
 }

@@ -3,6 +3,7 @@
 #include "convert/KeepRatio.h"
 #include "convert/FrameDimensionNames.h"
 #include "convert/FrameNumber.h"
+#include "convert/PhotoExtensions.h"
 #include "convert/PhotoPaths.h"
 #include "services/SettingsStore.h"
 #include "services/TextToLong.h"
@@ -24,9 +25,7 @@ platform::FileDialogRequest PhotoOpenRequest(QWidget* owner, const QString& fold
         {QStringLiteral("Photo Files (*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.exif;*.wmf;*.emf;*.dib;"
                         "*.webp;*.heic;*.heif;*.avif;*.jxl;*.jp2;*.j2k;"
                         "*.dng;*.cr2;*.cr3;*.nef;*.arw;*.orf;*.rw2;*.raf;*.pef;*.srw)"),
-         QStringLiteral("*.bmp;*.gif;*.png;*.tif;*.jpg;*.jpeg;*.ico;*.exif;*.wmf;*.emf;*.dib;*.raw;*.tiff;"
-                        "*.webp;*.heic;*.heif;*.avif;*.jxl;*.jp2;*.j2k;"
-                        "*.dng;*.cr2;*.cr3;*.nef;*.arw;*.orf;*.rw2;*.raf;*.pef;*.srw")},
+         PhotoPatterns()},
         {QStringLiteral("Any Files (*.*)"), QStringLiteral("*.*;")},
     };
     r.selectedFilter = 0;

@@ -1,6 +1,7 @@
 // Conversion from the command line: the parser's answers, and the program itself run as a subprocess.
 #include <sys/resource.h>
 #include <dirent.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <atomic>
@@ -152,6 +153,9 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValues)
         {{"--text"}, 0, "requires an argument"},
         {{"-w", "100"}, 0, "unrecognized option '-w'"},
         {{"--output", "x.jpg"}, 0, "'x.jpg' does not end in .png"},
+        {{"--fit", "800"}, IDS_STRING112, ""},
+        {{"--fit", "800x600", "--height", "5"}, 0, "--fit cannot be combined"},
+        {{"-r=1"}, 0, "unrecognized option '-r=1'"},
     };
     for (const auto& c : bad) {
         const CommandLine line = ParseCommandLine(QStringList{"--convert", "a.jpg"} + c.args);
@@ -168,6 +172,16 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValues)
     EXPECT_EQ(noConvert.mode, CommandLine::Mode::Invalid);
     EXPECT_EQ(noConvert.error.text, "option '--width' converts without a window: add --convert");
     EXPECT_EQ(ParseCommandLine({"--", "--width"}).mode, CommandLine::Mode::Window) << "a photo named --width";
+    const CommandLine fit = ParseCommandLine({"--convert", "-r", "trip", "--fit=800x600", "--no-enlarge"});
+    EXPECT_TRUE(fit.request.recursive);
+    const SizeRule rule = SizeRuleOf(fit.request);
+    EXPECT_EQ(rule.mode, SizeRule::Mode::Fit);
+    EXPECT_EQ(QSize(rule.width, rule.height), QSize(800, 600));
+    EXPECT_TRUE(rule.noEnlarge);
+    EXPECT_EQ(SizeRuleOf(ParseCommandLine({"--convert", "a", "--width", "5", "--height", "7"}).request).mode,
+              SizeRule::Mode::Exact);
+    EXPECT_EQ(SizeRuleOf(ParseCommandLine({"--convert", "a", "--height", "7"}).request).mode, SizeRule::Mode::Height);
+    EXPECT_EQ(ParseCommandLine({"-r", "trip"}).mode, CommandLine::Mode::Invalid) << "-r converts";
     EXPECT_EQ(ParseWholeNumber("-2147483648"), INT_MIN);
     EXPECT_EQ(ParseWholeNumber("+5"), std::nullopt);
     EXPECT_EQ(ParseWholeNumber(" 5"), std::nullopt);
@@ -562,6 +576,51 @@ TEST_F(CommandLineTest, TwoRunsOneOutputNameNeverReplaceEachOther)
         EXPECT_EQ(DecodeFile(TempPath("out/p_out.png")).width, a.status ? 400 : 640) << "the winner's picture";
         EXPECT_EQ(QDir(TempPath("out")).entryList(QDir::Files | QDir::Hidden), QStringList{"p_out.png"});
     }
+}
+
+TEST_F(CommandLineTest, FitsWithinTheBoxNeverEnlarging)
+{
+    WriteSolid(TempPath("wide.jpg"), 4000, 1000, {200, 10, 10});
+    WriteSolid(TempPath("tall.jpg"), 900, 3000, {10, 200, 10});
+    WriteSolid(TempPath("small.jpg"), 300, 200, {10, 10, 200});
+    const Outcome run = Pictorelle({"--convert", "wide.jpg", "tall.jpg", "small.jpg", "--fit", "800x800", "--no-enlarge",
+                                    "--output-dir", "."});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const struct {
+        const char* name;
+        int width, height;
+    } outputs[] = {{"wide_out.png", 800, 200}, {"tall_out.png", 240, 800}, {"small_out.png", 300, 200}};
+    for (const auto& o : outputs) {
+        const Decoded png = DecodeFile(TempPath(o.name));
+        EXPECT_EQ(QSize(png.width, png.height), QSize(o.width, o.height)) << o.name;
+    }
+}
+
+// Every camera day's folder holds an IMG_0001.jpg: each keeps its place below the folder walked.
+TEST_F(CommandLineTest, AFolderWalkedKeepsEachPhotosPlace)
+{
+    QDir(dir_.path()).mkpath("trip/a");
+    QDir(dir_.path()).mkpath("trip/b/deeper");
+    QDir(dir_.path()).mkpath("elsewhere");
+    WriteSolid(TempPath("trip/a/IMG_0001.jpg"), 64, 48, {200, 10, 10});
+    WriteSolid(TempPath("trip/b/IMG_0001.jpg"), 48, 64, {10, 200, 10});
+    WriteSolid(TempPath("trip/b/deeper/c.png"), 30, 20, {10, 10, 200});
+    WriteSolid(TempPath("elsewhere/outside.jpg"), 30, 20, {10, 10, 200});
+    WriteAll(TempPath("trip/notes.txt"), "not a photo\n");
+    ASSERT_EQ(::mkfifo(TempPath("trip/pipe.jpg").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(TempPath("elsewhere"), TempPath("trip/b/link")));
+    ASSERT_TRUE(QFile::link(TempPath("trip"), TempPath("trip/a/loop")));
+
+    ASSERT_TRUE(QDir(dir_.path()).mkpath("out"));
+    const Outcome run = Pictorelle({"--convert", "-r", "trip", "--output-dir", "out"});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, "pictorelle: trip/pipe.jpg: warning: skipped: not a regular file\n");
+    EXPECT_EQ(DecodeFile(TempPath("out/a/IMG_0001_out.png")).width, 64);
+    EXPECT_EQ(DecodeFile(TempPath("out/b/IMG_0001_out.png")).width, 48);
+    EXPECT_EQ(DecodeFile(TempPath("out/b/deeper/c_out.png")).width, 30);
+    EXPECT_FALSE(QFileInfo::exists(TempPath("out/b/link"))) << "links to folders are not followed";
+    EXPECT_FALSE(QFileInfo::exists(TempPath("out/a/loop")));
+    EXPECT_EQ(QDir(TempPath("out")).entryList(QDir::Files), QStringList()) << "nothing but the photos' own";
 }
 
 TEST_F(CommandLineTest, WarningsNameTheirPhotoAndQuietKeepsOnlyErrors)

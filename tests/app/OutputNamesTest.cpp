@@ -37,3 +37,20 @@ TEST(OutputNames, ANameOrAPathOverItsLimitIsToldWhich)
     OutputNames inDeepFolder(QString(), "/" + QString(250, u'd') + "/");
     EXPECT_EQ(inDeepFolder.Claim(inDeepFolder.For("/a/p.jpg"), false), OutputClaim::PathTooLong);
 }
+
+TEST(OutputNames, APhotoOfAnAddedFolderKeepsItsPlaceBelowIt)
+{
+    const QTemporaryDir dir;
+    const QString folder = dir.path() + u'/';
+    OutputNames names(QString(), folder);
+    const OutputName a = names.For(QStringLiteral("/trip/day1/IMG_0001.jpg"), QStringLiteral("/trip"));
+    const OutputName b = names.For(QStringLiteral("/trip/day2/IMG_0001.jpg"), QStringLiteral("/trip/"));
+    EXPECT_EQ(a.path, folder + "day1/IMG_0001_out.png");
+    EXPECT_EQ(b.local, QFile::encodeName(folder) + "day2/IMG_0001_out.png");
+    EXPECT_EQ(names.Claim(a, false), OutputClaim::Granted);
+    EXPECT_EQ(names.Claim(b, false), OutputClaim::Granted) << "one name in two folders is two outputs";
+    EXPECT_EQ(names.For(QStringLiteral("/trip/top.jpg"), QStringLiteral("/trip")).path, folder + "top_out.png");
+    EXPECT_EQ(names.Claim(names.For(QStringLiteral("/other/day1/IMG_0001.jpg"), QStringLiteral("/other")), false),
+              OutputClaim::OutputOfAnother)
+        << "two added folders may still meet: the first photo wins";
+}

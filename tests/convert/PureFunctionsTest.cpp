@@ -9,6 +9,8 @@
 #include "convert/FrameNumber.h"
 #include "convert/PhotoPaths.h"
 #include "convert/RotateFlipChoice.h"
+#include "convert/SizeRule.h"
+#include "imaging/ImagingLimits.h"
 #include "imaging/Encoders.h"
 
 using platform::RotateFlipType;
@@ -43,6 +45,17 @@ TEST(PhotoPaths, DisplayNameAndProposal)
               "/o\xfe/bad\xff.x_out.png");
     EXPECT_EQ(ProposeLocalOutputFile("/o/", "/ab:/\xff.jpg", QStringLiteral("/ab:/\uFFFD.jpg")), "/o//ab:/\xff_out.png")
         << "a URL-like name whole, as its text";
+}
+
+TEST(PhotoPaths, FolderBelowAnAddedFolder)
+{
+    EXPECT_EQ(FolderBelow(QString("/trip"), QString("/trip/day2/IMG_0001.jpg")), "day2/");
+    EXPECT_EQ(FolderBelow(QString("/trip/"), QString("/trip/a/b/c.jpg")), "a/b/");
+    EXPECT_EQ(FolderBelow(QString("/trip"), QString("/trip/c.jpg")), "");
+    EXPECT_EQ(FolderBelow(QString("/tri"), QString("/trip/a/c.jpg")), "") << "a name's start is no folder";
+    EXPECT_EQ(FolderBelow(QString("/"), QString("/a/c.jpg")), "a/");
+    EXPECT_EQ(FolderBelow(QString(), QString("/a/c.jpg")), "");
+    EXPECT_EQ(FolderBelow(QByteArray("/t\xff"), QByteArray("/t\xff/d\xfe/c.jpg")), "d\xfe/") << "bytes kept";
 }
 
 TEST(PhotoPaths, PngExtensionReplacesOnlyTheFileNamesOwn)
@@ -98,6 +111,59 @@ INSTANTIATE_TEST_SUITE_P(Examples, AspectRatioTest,
                                            // products beyond 32 bits are clamped, not overflowed
                                            AspectCase{1, 1000, 2147483647, 2147483647, true},
                                            AspectCase{1, 1000, -2147483647, -2147483647 - 1, true}));
+
+TEST(SizeRule, EveryRuleOnLandscapePortraitSquareAndSmallPhotos)
+{
+    using M = SizeRule::Mode;
+    const struct {
+        SizeRule rule;
+        int photoW, photoH, w, h;
+    } rows[] = {
+        {{M::Keep, 0, 0, false}, 4000, 3000, 4000, 3000},
+        {{M::Keep, 0, 0, true}, 4000, 3000, 4000, 3000},
+        // one side given, the other truncated as the calculator does
+        {{M::Width, 1920, 0, false}, 4000, 3000, 1920, 1440},
+        {{M::Width, 1920, 0, false}, 1280, 960, 1920, 1440},
+        {{M::Width, 1920, 0, true}, 1280, 960, 1280, 960},
+        {{M::Width, 600, 0, false}, 600, 110, 600, 109},
+        {{M::Height, 0, 800, false}, 900, 3000, 240, 800},
+        {{M::Height, 0, 800, true}, 900, 3000, 240, 800},
+        {{M::Height, 0, 800, true}, 900, 700, 900, 700},
+        // fit: landscape, portrait, square, smaller than the box
+        {{M::Fit, 800, 800, true}, 4000, 1000, 800, 200},
+        {{M::Fit, 800, 800, true}, 900, 3000, 240, 800},
+        {{M::Fit, 640, 480, false}, 1000, 1000, 480, 480},
+        {{M::Fit, 800, 800, true}, 300, 200, 300, 200},
+        {{M::Fit, 800, 800, false}, 300, 200, 800, 533},
+        {{M::Fit, 800, 600, true}, 800, 601, 798, 600},
+        // exactly: distorted; never enlarged only when within on both sides
+        {{M::Exact, 640, 480, false}, 4000, 1000, 640, 480},
+        {{M::Exact, 640, 480, true}, 300, 200, 300, 200},
+        {{M::Exact, 640, 480, true}, 1000, 200, 640, 480},
+        // one-pixel results: fit keeps a pixel, one given side may truncate to 0 (then refused)
+        {{M::Fit, 100, 100, false}, 10000, 10, 100, 1},
+        {{M::Fit, 100, 100, false}, 10, 10000, 1, 100},
+        {{M::Fit, 1, 1, false}, 3, 2, 1, 1},
+        {{M::Width, 100, 0, false}, 10000, 10, 100, 0},
+        {{M::Width, 1, 0, false}, 1, 1, 1, 1},
+        // no photo: nothing to fit
+        {{M::Fit, 800, 800, false}, 0, 0, 0, 0},
+    };
+    for (const auto& r : rows) {
+        const QSize got = OutputSizeOf(r.rule, r.photoW, r.photoH);
+        EXPECT_EQ(got, QSize(r.w, r.h)) << static_cast<int>(r.rule.mode) << " " << r.rule.width << "x" << r.rule.height
+                                        << (r.rule.noEnlarge ? " no-enlarge" : "") << " of " << r.photoW << "x"
+                                        << r.photoH;
+    }
+    // The pixel limit is the caller's check: the arithmetic neither refuses nor overflows.
+    const QSize huge = OutputSizeOf({M::Width, 100000, 0, false}, 3, 2);
+    EXPECT_EQ(huge, QSize(100000, 66666));
+    EXPECT_FALSE(platform::FitsImageLimit(huge.width(), huge.height()));
+    EXPECT_EQ(OutputSizeOf({M::Width, 2147483647, 0, false}, 1, 1000), QSize(2147483647, 2147483647));
+    const QSize bounded = OutputSizeOf({M::Fit, 16384, 16384, true}, 100000, 50000);
+    EXPECT_EQ(bounded, QSize(16384, 8192));
+    EXPECT_TRUE(platform::FitsImageLimit(bounded.width(), bounded.height()));
+}
 
 TEST(RotateFlipChoice, EveryAngleAndFlip)
 {

@@ -30,7 +30,7 @@ check_layout() {  # root of the installed tree as seen on disk, and the prefix t
   # The menu entry as shipped, but for Exec, which names the installed program by its path.
   local entry=$root/share/applications/$id.desktop
   [ "$(grep -v '^Exec=' "$entry")" = "$(grep -v '^Exec=' "$source/data/$id.desktop")" ] || fail "menu entry missing"
-  [ "$(grep '^Exec=' "$entry")" = "Exec=\"$prefix/lib/pictorelle/pictorelle\" %f" ] ||
+  [ "$(grep '^Exec=' "$entry")" = "Exec=\"$prefix/lib/pictorelle/pictorelle\" %F" ] ||
     fail "menu entry runs '$(grep '^Exec=' "$entry")'"
   if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$entry" || fail "installed entry invalid"; fi
   cmp -s "$source/data/$id.metainfo.xml" "$root/share/metainfo/$id.metainfo.xml" || fail "metainfo missing"

@@ -40,26 +40,38 @@ int ScriptedPrompts::MessageBox(QWidget* owner, const QString& text, const QStri
     return answer;
 }
 
-std::optional<QString> ScriptedPrompts::NextFile(PromptRecord::Kind kind, const platform::FileDialogRequest& request)
+template <typename Answer>
+std::optional<Answer> ScriptedPrompts::NextFile(PromptRecord::Kind kind, const platform::FileDialogRequest& request,
+                                               std::deque<std::optional<Answer>>& queue)
 {
     records_.push_back(PromptRecord{kind, request.owner, {}, request.title, request.flags, request, {}});
-    if (files_.empty()) {
+    if (queue.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << request.title.toStdString();
         return std::nullopt;
     }
-    auto answer = files_.front();
-    files_.pop_front();
+    auto answer = queue.front();
+    queue.pop_front();
     return answer;
 }
 
 std::optional<QString> ScriptedPrompts::OpenFile(const platform::FileDialogRequest& request)
 {
-    return NextFile(PromptRecord::Kind::OpenFile, request);
+    return NextFile(PromptRecord::Kind::OpenFile, request, files_);
 }
 
 std::optional<QString> ScriptedPrompts::SaveFile(const platform::FileDialogRequest& request)
 {
-    return NextFile(PromptRecord::Kind::SaveFile, request);
+    return NextFile(PromptRecord::Kind::SaveFile, request, files_);
+}
+
+std::optional<QStringList> ScriptedPrompts::OpenFiles(const platform::FileDialogRequest& request)
+{
+    return NextFile(PromptRecord::Kind::OpenFiles, request, fileLists_);
+}
+
+std::optional<QString> ScriptedPrompts::ChooseFolder(const platform::FileDialogRequest& request)
+{
+    return NextFile(PromptRecord::Kind::Folder, request, files_);
 }
 
 std::optional<platform::FontChoice> ScriptedPrompts::ChooseFont(const platform::FontDialogRequest& request)

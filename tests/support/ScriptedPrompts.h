@@ -14,7 +14,7 @@ class HelpWindow;
 
 // One prompt the program showed.
 struct PromptRecord {
-    enum class Kind { Message, OpenFile, SaveFile, Font, Menu, Dialog, Url, Help, Progress };
+    enum class Kind { Message, OpenFile, SaveFile, Font, Menu, Dialog, Url, Help, Progress, OpenFiles, Folder };
     Kind kind;
     QWidget* owner = nullptr;
     QString text;
@@ -33,7 +33,9 @@ struct PromptRecord {
 class ScriptedPrompts final : public platform::Prompts {
 public:
     void QueueAnswer(int button) { buttons_.push_back(button); }
+    // Answers an open, save or folder dialog.
     void QueueFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
+    void QueueFiles(std::optional<QStringList> paths) { fileLists_.push_back(std::move(paths)); }
     void QueueFont(std::optional<platform::FontChoice> choice) { fonts_.push_back(std::move(choice)); }
     // A menu command picked (0: dismissed), a dialog's result, whether an address opens.
     void QueueMenuChoice(int id) { menuChoices_.push_back(id); }
@@ -43,7 +45,7 @@ public:
     void QueueProgressCancel() { ++progressCancels_; }
     std::size_t PendingAnswers() const
     {
-        return buttons_.size() + files_.size() + fonts_.size() + menuChoices_.size() + dialogResults_.size() +
+        return buttons_.size() + files_.size() + fileLists_.size() + fonts_.size() + menuChoices_.size() + dialogResults_.size() +
                urlResults_.size() + progressCancels_;
     }
     std::vector<PromptRecord> OfKind(PromptRecord::Kind kind) const;
@@ -56,6 +58,8 @@ public:
     int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type) override;
     std::optional<QString> OpenFile(const platform::FileDialogRequest& request) override;
     std::optional<QString> SaveFile(const platform::FileDialogRequest& request) override;
+    std::optional<QStringList> OpenFiles(const platform::FileDialogRequest& request) override;
+    std::optional<QString> ChooseFolder(const platform::FileDialogRequest& request) override;
     std::optional<platform::FontChoice> ChooseFont(const platform::FontDialogRequest& request) override;
     int TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget* owner) override;
     int RunDialog(platform::CDialog& dialog) override;
@@ -66,10 +70,13 @@ public:
     std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel) override;
 
 private:
-    std::optional<QString> NextFile(PromptRecord::Kind kind, const platform::FileDialogRequest& request);
+    template <typename Answer>
+    std::optional<Answer> NextFile(PromptRecord::Kind kind, const platform::FileDialogRequest& request,
+                                   std::deque<std::optional<Answer>>& queue);
     std::vector<PromptRecord> records_;
     std::deque<int> buttons_;
     std::deque<std::optional<QString>> files_;
+    std::deque<std::optional<QStringList>> fileLists_;
     std::deque<std::optional<platform::FontChoice>> fonts_;
     std::deque<int> menuChoices_;
     std::deque<int> dialogResults_;

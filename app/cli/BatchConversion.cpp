@@ -1,0 +1,394 @@
+#include "app/cli/BatchConversion.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+#include <QFileInfo>
+#include <QSet>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QSize>
+
+#include "app/cli/BatchReport.h"
+#include "app/cli/BatchScheduler.h"
+#include "app/cli/OutputNames.h"
+#include "app/cli/PhotoFileProblem.h"
+#include "convert/ConversionSequence.h"
+#include "convert/PhotoDocument.h"
+#include "convert/PhotoPaths.h"
+#include "convert/SizeRule.h"
+#include "services/Prompts.h"
+#include "lang/CLanguage.h"
+#include "imaging/ConversionMemory.h"
+#include "imaging/ImagingLimits.h"
+#include "imaging/checks/JpegCoefficientBuffer.h"
+#include "services/SettingsStore.h"
+#include "services/SystemInfo.h"
+#include "system/FileSystem.h"
+#include "system/Interruption.h"
+#include "system/TemporaryName.h"
+#include "res/ResourceIds.h"
+#include "settings/FontRecordConversion.h"
+#include "settings/FontRecordStore.h"
+#include "settings/SettingsKeys.h"
+#include "settings/UserOutputFolder.h"
+
+namespace {
+
+const QString kNoFont = QStringLiteral("the text cannot be drawn: no font is installed");
+const QString kExists = QStringLiteral("file exists; use --overwrite to replace it");
+
+// What was said of the photo a thread converts, for a listener.
+struct PhotoLog {
+    QString photo;
+    QString first;  // the first message
+    bool exists = false;
+};
+thread_local PhotoLog* t_log = nullptr;
+
+bool IsWarning(const QString& message)
+{
+    return message.startsWith(QLatin1String("warning: "));
+}
+
+class BatchConversion {
+public:
+    BatchConversion(const ConversionRequest& request, const QList<BatchPhoto>& photos, BatchListener* listener,
+                    const std::atomic<bool>* cancel)
+        : r_(request),
+          photos_(photos),
+          listener_(listener),
+          // From the command line, SIGINT, SIGTERM and SIGHUP cancel the batch.
+          cancel_(cancel || listener ? cancel : &platform::InterruptedFlag()),
+          report_(static_cast<int>(photos.size()), request.quiet || listener)
+    {
+    }
+
+    int Run()
+    {
+        const std::optional<QString> folder = ChooseOutputFolder();
+        if (!folder)
+            return 2;
+        if (photos_.isEmpty())
+            return 0;
+        names_.emplace(r_.outputFile, *folder);
+        FindClashes();
+        ChooseOverlayStyle();
+        // Messages from below the conversion (the language manager, the imaging layer) are
+        // reported like the conversion's own, naming the photo they concern; beside a window,
+        // its prompts and log stay its own.
+        std::unique_ptr<platform::Prompts> previous;
+        if (!listener_) {
+            previous = platform::InstallPrompts(report_.MakePrompts());
+            report_.RouteLibraryMessages();
+        }
+        scheduler_.emplace(static_cast<int>(photos_.size()));
+        if (cancel_ == &platform::InterruptedFlag())
+            platform::CatchInterruptions();
+        scheduler_->Run([this](int index) { Convert(index); });
+        if (!listener_) {
+            report_.StopLibraryMessages();
+            platform::InstallPrompts(std::move(previous));
+        }
+        report_.Finish();
+        if (const int signal = cancel_ == &platform::InterruptedFlag() ? platform::InterruptingSignal() : 0) {
+            Fail({}, QStringLiteral("interrupted; the photos not yet saved were not converted"));
+            return platform::InterruptedExitStatus(signal);
+        }
+        return failed_ == 0 ? 0 : 1;
+    }
+
+private:
+    // The conversion's questions answered from the command line, its messages reported.
+    class Host final : public ConversionHost {
+    public:
+        Host(BatchConversion& batch, const QString& photo, const QString& output, const QByteArray& localOutput)
+            : batch_(batch), photo_(photo), output_(output), localOutput_(localOutput)
+        {
+        }
+        void Tell(int messageId, const QString& subject) override
+        {
+            batch_.Fail(subject.isEmpty() ? photo_ : subject, messageId);
+        }
+        std::optional<OverlayLine> Overlay() override
+        {
+            if (batch_.r_.text.isEmpty())
+                return std::nullopt;
+            return OverlayLine{batch_.r_.text, batch_.r_.textX, batch_.r_.textY, batch_.font_, batch_.colour_};
+        }
+        QString OutputPath() override { return output_; }
+        QByteArray OutputLocalName(const QString&) override { return localOutput_; }
+        // Without --overwrite, a file that appeared at the output since it was checked is kept.
+        bool MayReplaceOutput() override { return batch_.r_.overwrite; }
+        void OutputExists(const QString& path) override { batch_.Exists(path); }
+        void Saved(const QString& path) override { batch_.report_.Saved(path); }
+
+    private:
+        BatchConversion& batch_;
+        const QString& photo_;
+        const QString& output_;
+        const QByteArray& localOutput_;
+    };
+
+    void Convert(int index)
+    {
+        const BatchPhoto& photo = photos_[index];
+        if (Cancelled()) {
+            ++failed_;
+            if (listener_)
+                listener_->Finished(index, PhotoResult::Cancelled, QString());
+            return;
+        }
+        if (listener_)
+            listener_->Started(index);
+        report_.Progress(index, QFileInfo(photo.path).fileName(), scheduler_->Workers());
+        PhotoLog log{photo.path, {}, false};
+        t_log = &log;
+        bool converted = false;
+        {
+            const BatchReport::PhotoScope scope(report_, photo.path, LoaderOf(photo.path));
+            try {
+                converted = ConvertOne(photo, clashes_[index]);
+            } catch (const std::exception&) {  // memory running out outside the imaging layer
+                Fail(photo.path, IDS_STRING115);
+            }
+        }
+        t_log = nullptr;
+        if (!converted)
+            ++failed_;
+        if (listener_) {
+            const PhotoResult result = converted ? PhotoResult::Converted
+                                       : Cancelled() && log.first.isEmpty() ? PhotoResult::Cancelled
+                                       : log.exists                         ? PhotoResult::Kept
+                                                                            : PhotoResult::Failed;
+            listener_->Finished(index, result, log.first);
+        }
+    }
+
+    bool Cancelled() const { return cancel_ && cancel_->load(); }
+
+    void Fail(const QString& subject, const QString& message)
+    {
+        if (!listener_) {
+            report_.Error(subject, message);
+        } else if (t_log && (t_log->first.isEmpty() || (IsWarning(t_log->first) && !IsWarning(message)))) {
+            // What stopped the photo rather than what it went on despite.
+            t_log->first = subject == t_log->photo ? message : QStringLiteral("%1: %2").arg(subject, message);
+        }
+    }
+    void Fail(const QString& subject, int messageId) { Fail(subject, theLanguage.GetString(messageId)); }
+
+    // An output that is there already, kept.
+    void Exists(const QString& output)
+    {
+        if (t_log)
+            t_log->exists = true;
+        Fail(output, kExists);
+    }
+
+    // The folder outputs go to (none with an output file); nothing when it cannot be used.
+    std::optional<QString> ChooseOutputFolder()
+    {
+        if (!r_.outputFile.isEmpty())
+            return QString();
+        if (r_.outputFolder.isEmpty())
+            return UserOutputFolder(platform::QueryOsMajorVersion(), [this](const QString& text) { Fail({}, text); });
+        const QFileInfo info(r_.outputFolder);
+        if (!info.isDir()) {
+            Fail(r_.outputFolder, info.exists() ? QStringLiteral("not a folder") : QStringLiteral("no such folder"));
+            return std::nullopt;
+        }
+        if (!info.isWritable()) {
+            Fail(r_.outputFolder, QStringLiteral("the folder cannot be written to"));
+            return std::nullopt;
+        }
+        QString folder = info.absoluteFilePath();
+        if (!folder.endsWith(u'/'))
+            folder += u'/';
+        return folder;
+    }
+
+    // Unless given, the font and colour the window would draw with.
+    void ChooseOverlayStyle()
+    {
+        LOGFONTW record = r_.font ? *r_.font : LoadFontRecord(keys::kCurrentFont, OverlayFontDefaults());
+        if (record.lfFaceName.isEmpty())
+            record = RecordFromFont(QGuiApplication::font());
+        font_ = FontFromRecord(record);
+        // The font system substitutes any face it lacks; with no font at all there is nothing to draw with.
+        fontMissing_ = !r_.text.isEmpty() && QFontInfo(font_).family().isEmpty();
+        colour_ = r_.colour ? *r_.colour
+                            : ColourFromColorref(static_cast<COLORREF>(platform::SettingsStore::GetProfileInt(
+                                  keys::kCurrentFont, keys::kCurrentColor, 0)));
+    }
+
+    // Two photos that reach one output name: the one listed first writes it, whichever opens
+    // first, so that a run's outputs never depend on the order its photos finish in.
+    void FindClashes()
+    {
+        clashes_.assign(photos_.size(), false);
+        if (!r_.outputFile.isEmpty())
+            return;  // one photo only
+        QSet<QByteArray> seen;
+        for (qsizetype i = 0; i < photos_.size(); ++i) {
+            const QByteArray local =
+                names_->For(QFileInfo(photos_[i].path).absoluteFilePath(), photos_[i].addedFolder).local;
+            clashes_[i] = seen.contains(local);
+            seen.insert(local);
+        }
+    }
+
+    bool ConvertOne(const BatchPhoto& photoToConvert, bool clash)
+    {
+        const QString& argument = photoToConvert.path;
+        // A picture without the text asked for is not the one asked for: nothing is written.
+        if (fontMissing_) {
+            Fail(argument, kNoFont);
+            return false;
+        }
+        const QString path = QFileInfo(argument).absoluteFilePath();
+        // Held from before the photo is opened to the last byte written, and given back whatever
+        // happens: at first what opening may take, then, its size known, what the conversion takes.
+        const platform::PhotoFormat format = PhotoFormatOf(path);
+        const int pipelineThreads = scheduler_->PipelineThreads();
+        const int writerShare = scheduler_->WriterShare();
+        // A multi-scan JPEG's header tells what libjpeg will keep of it, before any of it is decoded.
+        const std::int64_t coefficients =
+            format == platform::PhotoFormat::Jpeg ? platform::JpegCoefficientBufferBytes(path) : 0;
+        MemoryBudget::Hold held(scheduler_->Budget(),
+                                platform::OpeningBytes(format, pipelineThreads, writerShare, coefficients));
+        PhotoDocument photo;
+        if (Cancelled() || !OpenPhoto(argument, path, photo) || Cancelled())
+            return false;
+        const QSize size = OutputSize(photo);
+        // One message with the limit, rather than each step failing in turn.
+        if (size.width() > 0 && size.height() > 0 && !platform::FitsImageLimit(size.width(), size.height())) {
+            Fail(argument, QStringLiteral("an output of %1 x %2 pixels is above the limit of %3 pixels")
+                               .arg(size.width()).arg(size.height()).arg(platform::kMaxImagePixels));
+            return false;
+        }
+        const OutputName output = names_->For(path, photoToConvert.addedFolder);
+        if (!CanWrite(argument, output, clash) || !MakeOutputFolder(photoToConvert, output))
+            return false;
+
+        held.Resize(platform::ConversionBytes({format, photo.Width(), photo.Height(), std::max(size.width(), 0),
+                                               std::max(size.height(), 0), pipelineThreads, writerShare,
+                                               coefficients}));
+        Host host(*this, argument, output.path, output.local);
+        const ConversionOutcome outcome =
+            RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host, cancel_);
+        if (outcome.cancelled)
+            return false;
+        if (!outcome.textDrawn)
+            Fail(argument, kNoFont);
+        // A picture saved without its turn or its text is not the one asked for.
+        return outcome.saved && outcome.turned && outcome.textDrawn;
+    }
+
+    // Opens the photo as Open Photo does, and makes the asked frame the active one.
+    bool OpenPhoto(const QString& argument, const QString& path, PhotoDocument& photo)
+    {
+        if (path.size() > kMaxPathChars) {
+            Fail(argument, IDS_STRING126);
+            return false;
+        }
+        // A missing file, a folder, an unreadable file and a file that is no photo each say so.
+        if (const auto problem = FileProblem(path)) {
+            Fail(argument, *problem);
+            return false;
+        }
+        photo.Open(path, false, r_.autoOrient);
+        if (photo.Width() <= 0 || photo.Height() <= 0) {
+            if (const auto problem = NotAPhotoProblem(path))
+                Fail(argument, *problem);
+            else
+                Fail(argument, photo.Width() <= 0 ? IDS_STRING126 : IDS_STRING127);
+            return false;
+        }
+        if (photo.Image()->ColourProfileIgnored())
+            Fail(argument, QStringLiteral("warning: its colour profile is unusable; its colours are taken as sRGB"));
+        photo.ListFrameDimensions();
+        if (!r_.frame || *r_.frame == 0)
+            return true;
+        if (*r_.frame >= photo.FrameCount(0)) {
+            Fail(argument, IDS_STRING121);
+            return false;
+        }
+        if (!platform::Succeeded(photo.SelectFrame(0, *r_.frame))) {
+            Fail(argument, IDS_STRING115);
+            return false;
+        }
+        return true;
+    }
+
+    // The size asked for, of the active frame; the conversion refuses a side that comes out 0.
+    QSize OutputSize(const PhotoDocument& photo) const
+    {
+        return OutputSizeOf(SizeRuleOf(r_), photo.Width(), photo.Height());
+    }
+
+    // A photo of a folder given whole writes into as many folders below the output folder.
+    bool MakeOutputFolder(const BatchPhoto& photo, const OutputName& output)
+    {
+        if (photo.addedFolder.isEmpty())
+            return true;
+        const QByteArray folder = output.local.left(output.local.lastIndexOf('/') + 1);
+        if (platform::MakeFolders(folder))
+            return true;
+        Fail(GetFolderOfPath(output.path), QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+
+    // Takes the output's name for photo, or tells why it cannot be written.
+    bool CanWrite(const QString& photo, const OutputName& output, bool clash)
+    {
+        switch (clash ? OutputClaim::OutputOfAnother : names_->Claim(output, r_.overwrite)) {
+        case OutputClaim::Granted:
+            return true;
+        case OutputClaim::NameTooLong:
+            Fail(output.path, QStringLiteral("its name is longer than the %1 bytes a file name may have")
+                                  .arg(platform::kMaxFileNameBytes));
+            break;
+        case OutputClaim::PathTooLong:
+            Fail(output.path, QStringLiteral("the path is longer than the %1 characters this program takes")
+                                  .arg(kMaxPathChars));
+            break;
+        case OutputClaim::Unwritable:
+            Fail(output.path, IDS_STRING118);
+            break;
+        case OutputClaim::OutputOfAnother:
+            Fail(photo, QStringLiteral("not converted: its output %1 is the output of another photo of this run")
+                            .arg(output.path));
+            break;
+        case OutputClaim::Exists:
+            Exists(output.path);
+            break;
+        }
+        return false;
+    }
+
+    const ConversionRequest& r_;
+    const QList<BatchPhoto>& photos_;
+    BatchListener* const listener_;
+    const std::atomic<bool>* const cancel_;
+    BatchReport report_;
+    std::optional<OutputNames> names_;
+    std::vector<bool> clashes_;  // by index: a photo listed earlier has the same output
+    std::optional<BatchScheduler> scheduler_;
+    QFont font_;
+    QColor colour_;
+    bool fontMissing_ = false;
+    std::atomic<int> failed_{0};
+};
+
+}  // namespace
+
+int RunBatchConversion(const ConversionRequest& request, const QList<BatchPhoto>& photos, BatchListener* listener,
+                       const std::atomic<bool>* cancel)
+{
+    return BatchConversion(request, photos, listener, cancel).Run();
+}

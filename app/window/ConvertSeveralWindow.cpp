@@ -1,0 +1,448 @@
+#include "app/window/ConvertSeveralWindow.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/window/FolderLister.h"
+#include "app/window/PhotoListModel.h"
+#include "app/window/PhotoSizeReader.h"
+#include "convert/PhotoExtensions.h"
+#include "services/Prompts.h"
+#include "services/SystemInfo.h"
+#include "settings/UserOutputFolder.h"
+
+namespace {
+
+QString ProposedFolder()
+{
+    // Where the pictures folder cannot be found the fallback is proposed; the main window tells that.
+    return UserOutputFolder(platform::QueryOsMajorVersion(), [](const QString&) {});
+}
+
+// A control with its label: the label's mnemonic reaches it, and a screen reader reads the
+// label's words as its name.
+void Label(QLabel* label, QWidget* control)
+{
+    label->setBuddy(control);
+    control->setAccessibleName(label->text().remove(u'&'));
+}
+
+void Named(QWidget* control, const QString& name)
+{
+    control->setAccessibleName(name);
+}
+
+}  // namespace
+
+ConvertSeveralWindow::ConvertSeveralWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(new PhotoListModel(this))
+{
+    setWindowTitle(tr("Convert Several Photos"));
+    setAcceptDrops(true);
+    sizes_ = std::make_unique<PhotoSizeReader>([this](const PhotoSizeReader::Sizes& sizes) { model_->SetSizes(sizes); });
+    folders_ = std::make_unique<FolderLister>(
+        [this](const QList<BatchPhoto>& photos, const QStringList& problems) { OnFolderListed(photos, problems); });
+    runner_ = std::make_unique<BatchRunner>([this](const BatchRunner::Events& events) { OnEvents(events); },
+                                            [this](int status) { OnFinished(status); });
+    BuildControls();
+    ShowChoices(LoadSeveralPhotosChoices(ProposedFolder()));
+    EnableForRun(false);
+}
+
+ConvertSeveralWindow::~ConvertSeveralWindow() = default;
+
+void ConvertSeveralWindow::BuildControls()
+{
+    auto* layout = new QVBoxLayout(this);
+
+    list_ = new QTableView(this);
+    list_->setModel(model_);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->verticalHeader()->hide();
+    // Rows of one height, not measured one by one: a folder of thousands lists at once.
+    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list_->horizontalHeader()->setStretchLastSection(true);
+    list_->setColumnWidth(PhotoListModel::NameColumn, 260);
+    list_->setColumnWidth(PhotoListModel::SizeColumn, 110);
+    list_->setMinimumHeight(180);
+    auto* listLabel = new QLabel(tr("Photos to con&vert:"), this);
+    Label(listLabel, list_);
+    layout->addWidget(listLabel);
+    layout->addWidget(list_, 1);
+
+    auto* listButtons = new QHBoxLayout;
+    addPhotos_ = new QPushButton(tr("Add &Photos..."), this);
+    addFolder_ = new QPushButton(tr("Add &Folder..."), this);
+    subfolders_ = new QCheckBox(tr("With its &subfolders"), this);
+    remove_ = new QPushButton(tr("&Remove"), this);
+    clear_ = new QPushButton(tr("C&lear"), this);
+    for (QWidget* w : {static_cast<QWidget*>(addPhotos_), static_cast<QWidget*>(addFolder_),
+                       static_cast<QWidget*>(subfolders_), static_cast<QWidget*>(remove_), static_cast<QWidget*>(clear_)})
+        listButtons->addWidget(w);
+    listButtons->addStretch();
+    layout->addLayout(listButtons);
+
+    auto* picture = new QGroupBox(tr("Each photo"), this);
+    auto* grid = new QGridLayout(picture);
+    auto* sizeLabel = new QLabel(tr("Si&ze:"), picture);
+    sizeMode_ = new QComboBox(picture);
+    sizeMode_->addItems({tr("Keep the photo's size"), tr("Width, the height following"),
+                         tr("Height, the width following"), tr("Fit within, keeping the aspect ratio"),
+                         tr("Exactly")});
+    Label(sizeLabel, sizeMode_);
+    auto* widthLabel = new QLabel(tr("&Width:"), picture);
+    width_ = new QSpinBox(picture);
+    auto* heightLabel = new QLabel(tr("&Height:"), picture);
+    height_ = new QSpinBox(picture);
+    for (QSpinBox* box : {width_, height_}) {
+        box->setRange(1, kMaxSideInWindow);
+        box->setSuffix(tr(" px"));
+    }
+    Label(widthLabel, width_);
+    Label(heightLabel, height_);
+    noEnlarge_ = new QCheckBox(tr("&Never enlarge"), picture);
+    grid->addWidget(sizeLabel, 0, 0);
+    grid->addWidget(sizeMode_, 0, 1);
+    grid->addWidget(widthLabel, 0, 2);
+    grid->addWidget(width_, 0, 3);
+    grid->addWidget(heightLabel, 0, 4);
+    grid->addWidget(height_, 0, 5);
+    grid->addWidget(noEnlarge_, 0, 6);
+
+    auto* rotateLabel = new QLabel(tr("Rot&ate:"), picture);
+    rotate_ = new QComboBox(picture);
+    rotate_->addItems({tr("0\u00B0"), tr("90\u00B0"), tr("180\u00B0"), tr("270\u00B0")});
+    Label(rotateLabel, rotate_);
+    auto* flipLabel = new QLabel(tr("Fl&ip:"), picture);
+    flip_ = new QComboBox(picture);
+    flip_->addItems({tr("None"), tr("Horizontal"), tr("Vertical")});
+    Label(flipLabel, flip_);
+    grid->addWidget(rotateLabel, 1, 0);
+    grid->addWidget(rotate_, 1, 1);
+    grid->addWidget(flipLabel, 1, 2);
+    grid->addWidget(flip_, 1, 3);
+
+    textOn_ = new QCheckBox(tr("&Text:"), picture);
+    text_ = new QLineEdit(picture);
+    Named(text_, tr("Text"));
+    auto* xLabel = new QLabel(tr("&X:"), picture);
+    textX_ = new QSpinBox(picture);
+    auto* yLabel = new QLabel(tr("&Y:"), picture);
+    textY_ = new QSpinBox(picture);
+    for (QSpinBox* box : {textX_, textY_})
+        box->setRange(0, kMaxSideInWindow);
+    Label(xLabel, textX_);
+    Label(yLabel, textY_);
+    textX_->setAccessibleName(tr("Text X"));
+    textY_->setAccessibleName(tr("Text Y"));
+    grid->addWidget(textOn_, 2, 0);
+    grid->addWidget(text_, 2, 1);
+    grid->addWidget(xLabel, 2, 2);
+    grid->addWidget(textX_, 2, 3);
+    grid->addWidget(yLabel, 2, 4);
+    grid->addWidget(textY_, 2, 5);
+    layout->addWidget(picture);
+
+    auto* output = new QHBoxLayout;
+    auto* folderLabel = new QLabel(tr("Output fol&der:"), this);
+    outputFolder_ = new QLineEdit(this);
+    Label(folderLabel, outputFolder_);
+    browse_ = new QPushButton(tr("&Browse..."), this);
+    Named(browse_, tr("Browse for the output folder"));
+    replace_ = new QCheckBox(tr("Replace &existing files"), this);
+    output->addWidget(folderLabel);
+    output->addWidget(outputFolder_, 1);
+    output->addWidget(browse_);
+    output->addWidget(replace_);
+    layout->addLayout(output);
+
+    progress_ = new QProgressBar(this);
+    progress_->setFormat(tr("%v of %m (%p%)"));
+    Named(progress_, tr("Photos done"));
+    current_ = new QLabel(this);
+    summary_ = new QLabel(this);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(progress_);
+    layout->addWidget(current_);
+
+    auto* actions = new QHBoxLayout;
+    openFolder_ = new QPushButton(tr("&Open Output Folder"), this);
+    convertAll_ = new QPushButton(tr("&Convert All"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
+    cancel_->setShortcut(Qt::Key_Escape);  // enabled only while converting
+    actions->addWidget(summary_, 1);
+    actions->addWidget(openFolder_);
+    actions->addWidget(convertAll_);
+    actions->addWidget(cancel_);
+    layout->addLayout(actions);
+
+    connect(addPhotos_, &QPushButton::clicked, this, [this] { OnAddPhotos(); });
+    connect(addFolder_, &QPushButton::clicked, this, [this] { OnAddFolder(); });
+    connect(remove_, &QPushButton::clicked, this, [this] { OnRemove(); });
+    connect(clear_, &QPushButton::clicked, this, [this] {
+        sizes_->Forget();
+        model_->Clear();
+    });
+    connect(browse_, &QPushButton::clicked, this, [this] { OnBrowse(); });
+    connect(convertAll_, &QPushButton::clicked, this, [this] { OnConvertAll(); });
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        runner_->Cancel();
+        cancel_->setEnabled(false);
+    });
+    connect(openFolder_, &QPushButton::clicked, this, [this] { OnOpenFolder(); });
+    connect(sizeMode_, &QComboBox::currentIndexChanged, this, [this] { EnableSizeFields(); });
+    connect(textOn_, &QCheckBox::toggled, this, [this] { EnableSizeFields(); });
+    resize(820, 560);
+}
+
+SeveralPhotosChoices ConvertSeveralWindow::Choices() const
+{
+    SeveralPhotosChoices c;
+    c.size = {static_cast<SizeRule::Mode>(sizeMode_->currentIndex()), width_->value(), height_->value(),
+              noEnlarge_->isChecked()};
+    c.rotate = rotate_->currentIndex() * 90;
+    c.flip = flip_->currentIndex();
+    c.textOn = textOn_->isChecked();
+    c.text = text_->text();
+    c.textX = textX_->value();
+    c.textY = textY_->value();
+    c.outputFolder = outputFolder_->text();
+    c.replace = replace_->isChecked();
+    c.subfolders = subfolders_->isChecked();
+    return c;
+}
+
+void ConvertSeveralWindow::ShowChoices(const SeveralPhotosChoices& c)
+{
+    sizeMode_->setCurrentIndex(static_cast<int>(c.size.mode));
+    width_->setValue(c.size.width);
+    height_->setValue(c.size.height);
+    noEnlarge_->setChecked(c.size.noEnlarge);
+    rotate_->setCurrentIndex(c.rotate / 90);
+    flip_->setCurrentIndex(c.flip);
+    textOn_->setChecked(c.textOn);
+    text_->setText(c.text);
+    textX_->setValue(c.textX);
+    textY_->setValue(c.textY);
+    outputFolder_->setText(c.outputFolder);
+    replace_->setChecked(c.replace);
+    subfolders_->setChecked(c.subfolders);
+    EnableSizeFields();
+}
+
+void ConvertSeveralWindow::EnableSizeFields()
+{
+    using M = SizeRule::Mode;
+    const auto mode = static_cast<M>(sizeMode_->currentIndex());
+    const bool idle = !runner_->Running();
+    width_->setEnabled(idle && mode != M::Keep && mode != M::Height);
+    height_->setEnabled(idle && mode != M::Keep && mode != M::Width);
+    noEnlarge_->setEnabled(idle && mode != M::Keep);
+    for (QWidget* w : {static_cast<QWidget*>(text_), static_cast<QWidget*>(textX_), static_cast<QWidget*>(textY_)})
+        w->setEnabled(idle && textOn_->isChecked());
+}
+
+void ConvertSeveralWindow::AddPaths(const QStringList& paths)
+{
+    QList<BatchPhoto> photos;
+    for (const QString& path : paths) {
+        if (QFileInfo(path).isDir())
+            AddFolder(path);
+        else
+            photos.append({path, QString()});
+    }
+    sizes_->Read(model_->Add(photos));
+}
+
+void ConvertSeveralWindow::AddFolder(const QString& folder)
+{
+    folders_->List(folder, subfolders_->isChecked());
+}
+
+void ConvertSeveralWindow::OnFolderListed(const QList<BatchPhoto>& photos, const QStringList& problems)
+{
+    sizes_->Read(model_->Add(photos));
+    if (!problems.isEmpty())
+        Message(problems.join(u'\n'));
+}
+
+void ConvertSeveralWindow::OnAddPhotos()
+{
+    platform::FileDialogRequest request;
+    request.owner = this;
+    request.title = tr("Add Photos");
+    request.filters = {{tr("Photo Files"), PhotoPatterns()}, {tr("Any Files (*.*)"), QStringLiteral("*.*;")}};
+    request.flags = platform::OFN_EXPLORER | platform::OFN_FILEMUSTEXIST | platform::OFN_PATHMUSTEXIST;
+    if (const auto chosen = platform::CurrentPrompts().OpenFiles(request))
+        AddPaths(*chosen);
+}
+
+void ConvertSeveralWindow::OnAddFolder()
+{
+    platform::FileDialogRequest request;
+    request.owner = this;
+    request.title = tr("Add Folder");
+    if (const auto chosen = platform::CurrentPrompts().ChooseFolder(request))
+        AddFolder(*chosen);
+}
+
+void ConvertSeveralWindow::OnRemove()
+{
+    QList<int> rows;
+    for (const QModelIndex& index : list_->selectionModel()->selectedRows())
+        rows << index.row();
+    model_->Remove(rows);
+}
+
+void ConvertSeveralWindow::OnBrowse()
+{
+    platform::FileDialogRequest request;
+    request.owner = this;
+    request.title = tr("Output Folder");
+    request.initialFolder = outputFolder_->text();
+    if (const auto chosen = platform::CurrentPrompts().ChooseFolder(request))
+        outputFolder_->setText(*chosen);
+}
+
+void ConvertSeveralWindow::OnConvertAll()
+{
+    if (runner_->Running())
+        return;
+    if (model_->rowCount() == 0) {
+        Message(tr("There is no photo to convert: add photos first."));
+        return;
+    }
+    const SeveralPhotosChoices choices = Choices();
+    SaveSeveralPhotosChoices(choices);
+    const QFileInfo folder(choices.outputFolder);
+    if (choices.outputFolder.isEmpty() || !folder.isDir() || !folder.isWritable()) {
+        Message(tr("The output folder %1 cannot be written to: choose another.").arg(choices.outputFolder));
+        return;
+    }
+    runFolder_ = folder.absoluteFilePath();
+    model_->ResetStates();
+    done_ = converted_ = failed_ = kept_ = 0;
+    progress_->setRange(0, model_->rowCount());
+    progress_->setValue(0);
+    summary_->clear();
+    EnableForRun(true);
+    ConversionRequest request = RequestOf(choices);
+    if (textStyle_) {
+        const TextStyle style = textStyle_();
+        request.font = style.font;
+        request.colour = style.colour;
+    }
+    runner_->Start(request, model_->Photos());
+}
+
+void ConvertSeveralWindow::OnEvents(const BatchRunner::Events& events)
+{
+    for (const BatchRunner::Event& e : events) {
+        if (e.started) {
+            model_->SetState(e.index, PhotoListModel::State::Converting);
+            current_->setText(model_->At(e.index).name);
+            continue;
+        }
+        switch (e.result) {
+        case PhotoResult::Converted:
+            ++converted_;
+            model_->SetState(e.index, PhotoListModel::State::Converted);
+            break;
+        case PhotoResult::Failed:
+            ++failed_;
+            model_->SetState(e.index, PhotoListModel::State::Failed, e.message);
+            break;
+        case PhotoResult::Kept:
+            ++kept_;
+            model_->SetState(e.index, PhotoListModel::State::Kept);
+            break;
+        case PhotoResult::Cancelled:
+            model_->SetState(e.index, PhotoListModel::State::Waiting);
+            continue;  // not done
+        }
+        ++done_;
+    }
+    progress_->setValue(done_);
+}
+
+void ConvertSeveralWindow::OnFinished(int status)
+{
+    EnableForRun(false);
+    current_->clear();
+    if (status == 2) {
+        Message(tr("The output folder %1 cannot be written to: choose another.").arg(runFolder_));
+        return;
+    }
+    summary_->setText(tr("%1 converted, %2 failed, %3 kept because they exist").arg(converted_).arg(failed_).arg(kept_));
+}
+
+void ConvertSeveralWindow::OnOpenFolder()
+{
+    const QString folder = runFolder_.isEmpty() ? outputFolder_->text() : runFolder_;
+    if (!platform::CurrentPrompts().OpenUrl(QUrl::fromLocalFile(folder)))
+        Message(tr("No program here opens folders. The converted photos are in %1").arg(folder));
+}
+
+void ConvertSeveralWindow::EnableForRun(bool running)
+{
+    for (QWidget* w : {static_cast<QWidget*>(addPhotos_), static_cast<QWidget*>(addFolder_),
+                       static_cast<QWidget*>(subfolders_), static_cast<QWidget*>(remove_), static_cast<QWidget*>(clear_),
+                       static_cast<QWidget*>(sizeMode_), static_cast<QWidget*>(rotate_), static_cast<QWidget*>(flip_),
+                       static_cast<QWidget*>(textOn_), static_cast<QWidget*>(outputFolder_),
+                       static_cast<QWidget*>(browse_), static_cast<QWidget*>(replace_),
+                       static_cast<QWidget*>(convertAll_)})
+        w->setEnabled(!running);
+    cancel_->setEnabled(running);
+    progress_->setVisible(running || done_ > 0);
+    openFolder_->setEnabled(!running && !runFolder_.isEmpty());
+    EnableSizeFields();
+}
+
+void ConvertSeveralWindow::Message(const QString& text)
+{
+    platform::CurrentPrompts().MessageBox(this, text, windowTitle(), platform::MB_OK | platform::MB_ICONEXCLAMATION);
+}
+
+void ConvertSeveralWindow::closeEvent(QCloseEvent* event)
+{
+    // Photos in flight stop with nothing written; the window's choices are kept for next time.
+    runner_->Cancel();
+    SaveSeveralPhotosChoices(Choices());
+    QWidget::closeEvent(event);
+}
+
+void ConvertSeveralWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() && !runner_->Running())
+        event->acceptProposedAction();
+}
+
+void ConvertSeveralWindow::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths << QFile::decodeName(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    }
+    event->acceptProposedAction();
+    AddPaths(paths);
+}

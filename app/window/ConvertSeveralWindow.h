@@ -1,0 +1,114 @@
+#pragma once
+#include <functional>
+#include <memory>
+
+#include <QColor>
+
+#include <QWidget>
+
+#include "app/window/BatchRunner.h"
+#include "app/window/SeveralPhotosChoices.h"
+
+class FolderLister;
+class PhotoListModel;
+class PhotoSizeReader;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+
+// "Convert Several Photos": a list of photos converted together, with one size rule, turn, text
+// line and output folder, through the command line's batch engine. Beside the main window, which
+// stays usable.
+class ConvertSeveralWindow final : public QWidget {
+    Q_OBJECT
+public:
+    explicit ConvertSeveralWindow(QWidget* parent = nullptr);
+    ~ConvertSeveralWindow() override;
+
+    // Photos named on the command line or dropped: folders among them are added as Add Folder adds them.
+    void AddPaths(const QStringList& paths);
+    // The folder's photos are listed once walked, off the window's thread.
+    void AddFolder(const QString& folder);
+
+    PhotoListModel& Photos() { return *model_; }
+    bool Converting() const { return runner_->Running(); }
+
+    // The controls, for tests and for the keyboard.
+    QPushButton* ConvertAllButton() const { return convertAll_; }
+    QPushButton* CancelButton() const { return cancel_; }
+    QPushButton* OpenFolderButton() const { return openFolder_; }
+    QLabel* Summary() const { return summary_; }
+
+    // The text line's font and colour: the main window's, as its Font button last set them
+    // (without one, those kept in the settings).
+    struct TextStyle {
+        LOGFONTW font;
+        QColor colour;
+    };
+    void SetTextStyle(std::function<TextStyle()> style) { textStyle_ = std::move(style); }
+
+    // Reads the controls into choices.
+    SeveralPhotosChoices Choices() const;
+    void ShowChoices(const SeveralPhotosChoices& choices);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildControls();
+    void OnFolderListed(const QList<BatchPhoto>& photos, const QStringList& problems);
+    void OnAddPhotos();
+    void OnAddFolder();
+    void OnRemove();
+    void OnBrowse();
+    void OnConvertAll();
+    void OnOpenFolder();
+    void OnEvents(const BatchRunner::Events& events);
+    void OnFinished(int status);
+    void EnableForRun(bool running);
+    void EnableSizeFields();
+    void Message(const QString& text);
+
+    PhotoListModel* model_;
+    std::unique_ptr<PhotoSizeReader> sizes_;
+    std::unique_ptr<FolderLister> folders_;
+    std::unique_ptr<BatchRunner> runner_;
+    QTableView* list_ = nullptr;
+    QPushButton* addPhotos_ = nullptr;
+    QPushButton* addFolder_ = nullptr;
+    QCheckBox* subfolders_ = nullptr;
+    QPushButton* remove_ = nullptr;
+    QPushButton* clear_ = nullptr;
+    QComboBox* sizeMode_ = nullptr;
+    QSpinBox* width_ = nullptr;
+    QSpinBox* height_ = nullptr;
+    QCheckBox* noEnlarge_ = nullptr;
+    QComboBox* rotate_ = nullptr;
+    QComboBox* flip_ = nullptr;
+    QCheckBox* textOn_ = nullptr;
+    QLineEdit* text_ = nullptr;
+    QSpinBox* textX_ = nullptr;
+    QSpinBox* textY_ = nullptr;
+    QLineEdit* outputFolder_ = nullptr;
+    QPushButton* browse_ = nullptr;
+    QCheckBox* replace_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLabel* current_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QPushButton* openFolder_ = nullptr;
+    QPushButton* convertAll_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    std::function<TextStyle()> textStyle_;
+    int done_ = 0;
+    int converted_ = 0;
+    int failed_ = 0;
+    int kept_ = 0;
+    QString runFolder_;  // the output folder of the last Convert All
+};

@@ -1,0 +1,78 @@
+#include "app/window/SeveralPhotosChoices.h"
+
+#include "services/SettingsStore.h"
+#include "settings/SettingsKeys.h"
+
+using platform::SettingsStore;
+
+namespace {
+
+int Int(const QString& key, int def, int low, int high)
+{
+    const int value = SettingsStore::GetProfileInt(keys::kSeveral, key, def);
+    return value < low || value > high ? def : value;
+}
+
+void Put(const QString& key, int value)
+{
+    SettingsStore::WriteProfileInt(keys::kSeveral, key, value);
+}
+
+}  // namespace
+
+SeveralPhotosChoices LoadSeveralPhotosChoices(const QString& proposedFolder)
+{
+    SeveralPhotosChoices c;
+    c.size.mode = static_cast<SizeRule::Mode>(Int(keys::kSeveralSizeMode, 0, 0, static_cast<int>(SizeRule::Mode::Exact)));
+    c.size.width = Int(keys::kSeveralWidth, c.size.width, 1, kMaxSideInWindow);
+    c.size.height = Int(keys::kSeveralHeight, c.size.height, 1, kMaxSideInWindow);
+    c.size.noEnlarge = Int(keys::kSeveralNoEnlarge, 0, 0, 1) != 0;
+    c.rotate = Int(keys::kSeveralRotate, 0, 0, 270);
+    if (c.rotate % 90 != 0)
+        c.rotate = 0;
+    c.flip = Int(keys::kSeveralFlip, 0, 0, 2);
+    c.textOn = Int(keys::kSeveralTextOn, 0, 0, 1) != 0;
+    c.text = SettingsStore::GetProfileString(keys::kSeveral, keys::kSeveralText, QString());
+    c.textX = Int(keys::kSeveralTextX, 0, 0, kMaxSideInWindow);
+    c.textY = Int(keys::kSeveralTextY, 0, 0, kMaxSideInWindow);
+    c.outputFolder = SettingsStore::GetProfileString(keys::kSeveral, keys::kSeveralOutputFolder, QString());
+    if (c.outputFolder.isEmpty())
+        c.outputFolder = proposedFolder;
+    c.replace = Int(keys::kSeveralReplace, 0, 0, 1) != 0;
+    c.subfolders = Int(keys::kSeveralSubfolders, 1, 0, 1) != 0;
+    return c;
+}
+
+void SaveSeveralPhotosChoices(const SeveralPhotosChoices& c)
+{
+    Put(keys::kSeveralSizeMode, static_cast<int>(c.size.mode));
+    Put(keys::kSeveralWidth, c.size.width);
+    Put(keys::kSeveralHeight, c.size.height);
+    Put(keys::kSeveralNoEnlarge, c.size.noEnlarge);
+    Put(keys::kSeveralRotate, c.rotate);
+    Put(keys::kSeveralFlip, c.flip);
+    Put(keys::kSeveralTextOn, c.textOn);
+    SettingsStore::WriteProfileString(keys::kSeveral, keys::kSeveralText, c.text);
+    Put(keys::kSeveralTextX, c.textX);
+    Put(keys::kSeveralTextY, c.textY);
+    SettingsStore::WriteProfileString(keys::kSeveral, keys::kSeveralOutputFolder, c.outputFolder);
+    Put(keys::kSeveralReplace, c.replace);
+    Put(keys::kSeveralSubfolders, c.subfolders);
+}
+
+ConversionRequest RequestOf(const SeveralPhotosChoices& c)
+{
+    ConversionRequest r;
+    SetSizeRule(r, c.size);
+    r.rotate = c.rotate;
+    r.flip = c.flip;
+    if (c.textOn) {
+        r.text = c.text;
+        r.textX = c.textX;
+        r.textY = c.textY;
+    }
+    r.outputFolder = c.outputFolder;
+    r.overwrite = c.replace;
+    r.quiet = true;
+    return r;
+}

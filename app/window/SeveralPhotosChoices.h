@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+
+#include "app/cli/CommandLine.h"
+#include "convert/SizeRule.h"
+
+// The largest side or text position the window takes; the pixel limit refuses far less anyway.
+inline constexpr int kMaxSideInWindow = 1000000;
+
+// What the Convert Several Photos window converts with, kept in a settings section of its own.
+struct SeveralPhotosChoices {
+    SizeRule size{SizeRule::Mode::Keep, 1920, 1080, false};
+    int rotate = 0;  // 0, 90, 180 or 270
+    int flip = 0;    // 0 none, 1 horizontal, 2 vertical
+    bool textOn = false;
+    QString text;
+    int textX = 0;
+    int textY = 0;
+    QString outputFolder;
+    bool replace = false;
+    bool subfolders = true;  // Add Folder takes its subfolders' photos too
+};
+
+// The choices last kept, each value out of range replaced by its default; proposedFolder when no
+// output folder was kept.
+SeveralPhotosChoices LoadSeveralPhotosChoices(const QString& proposedFolder);
+void SaveSeveralPhotosChoices(const SeveralPhotosChoices& choices);
+
+// The batch the choices ask for: the text line in the main window's font and colour.
+ConversionRequest RequestOf(const SeveralPhotosChoices& choices);

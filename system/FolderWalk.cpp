@@ -1,0 +1,94 @@
+#include "system/FolderWalk.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <vector>
+
+namespace platform {
+namespace {
+
+struct FolderListing {
+    std::vector<QByteArray> files;
+    std::vector<QByteArray> specials;
+    std::vector<QByteArray> folders;
+};
+
+// The entries of one folder by kind; false with errno when it cannot be listed.
+bool List(const QByteArray& folder, FolderListing& out)
+{
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.constData()), ::closedir);
+    if (!dir)
+        return false;
+    const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
+    errno = 0;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const QByteArray name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        const QByteArray path = prefix + name;
+        struct stat st {};
+        if (::lstat(path.constData(), &st) != 0)
+            continue;  // gone since it was listed
+        if (S_ISDIR(st.st_mode)) {
+            out.folders.push_back(path);
+        } else if (S_ISLNK(st.st_mode)) {
+            // What the link leads to, for its kind only: a folder it leads to is not entered.
+            struct stat target {};
+            if (::stat(path.constData(), &target) != 0)
+                out.files.push_back(path);  // dangling: its reader says so
+            else if (S_ISREG(target.st_mode))
+                out.files.push_back(path);
+            else if (!S_ISDIR(target.st_mode))
+                out.specials.push_back(path);
+        } else if (S_ISREG(st.st_mode)) {
+            out.files.push_back(path);
+        } else {
+            out.specials.push_back(path);
+        }
+        errno = 0;
+    }
+    if (errno != 0)
+        return false;
+    for (auto* names : {&out.files, &out.specials, &out.folders})
+        std::sort(names->begin(), names->end());
+    return true;
+}
+
+}  // namespace
+
+bool WalkFolder(const QByteArray& localFolder, bool subfolders,
+                const std::function<void(const QByteArray& localPath, WalkEntry entry)>& visit)
+{
+    if (localFolder.isEmpty() || localFolder.contains('\0')) {
+        errno = ENOENT;
+        return false;
+    }
+    // Depth first with a stack of its own, so that a deep tree cannot exhaust the call stack.
+    std::vector<QByteArray> pending{localFolder};
+    bool first = true;
+    while (!pending.empty()) {
+        const QByteArray folder = pending.back();
+        pending.pop_back();
+        FolderListing listing;
+        if (!List(folder, listing)) {
+            if (first)
+                return false;
+            visit(folder, WalkEntry::Unreadable);
+            continue;
+        }
+        first = false;
+        for (const QByteArray& file : listing.files)
+            visit(file, WalkEntry::File);
+        for (const QByteArray& special : listing.specials)
+            visit(special, WalkEntry::Special);
+        if (subfolders)
+            pending.insert(pending.end(), listing.folders.rbegin(), listing.folders.rend());
+    }
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,23 @@
+#pragma once
+#include <functional>
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+// What a walk meets below a folder.
+enum class WalkEntry {
+    File,        // a regular file, or a link to anything but a folder (its reader tells what it is)
+    Special,     // a FIFO, a socket or a device: nothing to read a photo from
+    Unreadable,  // a folder that cannot be listed; errno says why
+};
+
+// Calls visit with every entry below the folder named localFolder (bytes on disk), with subfolders
+// those of its subfolders too, in byte order of names, each folder's files before its subfolders. Links to folders are
+// not followed, so a walk never loops and never leaves the folder. Returns false, with errno set,
+// when localFolder itself cannot be listed.
+bool WalkFolder(const QByteArray& localFolder, bool subfolders,
+                const std::function<void(const QByteArray& localPath, WalkEntry entry)>& visit);
+
+}  // namespace platform

@@ -1,0 +1,298 @@
+// Convert Several Photos, headless through the prompt seam: how it opens, and Convert All over
+// damaged photos, folders, existing outputs, a clash of names and a cancel.
+#include <iostream>
+
+#include <QApplication>
+#include <QTimer>
+#include <QDir>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTableView>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+#include <QUrl>
+
+#include "app/window/ConvertSeveralWindow.h"
+#include "app/window/PhotoListModel.h"
+#include "imaging/testing/ImagingTestSeams.h"
+#include "res/ResourceIds.h"
+#include "services/SettingsStore.h"
+#include "support/Fixtures.h"
+#include "support/MainDialogFixture.h"
+#include "support/Watchdog.h"
+
+namespace {
+
+class SeveralPhotosTest : public MainDialogFixture {
+protected:
+    ConvertSeveralWindow& Several(const QStringList& paths = {})
+    {
+        dlg_->ConvertSeveral(paths);
+        return *dlg_->SeveralWindow();
+    }
+    // The defaults, with outputs into out/ of the test folder.
+    void Choose(ConvertSeveralWindow& w, bool replace = false, SizeRule size = {})
+    {
+        QDir(dir_.path()).mkpath("out");
+        SeveralPhotosChoices c;
+        c.outputFolder = TempPath("out");
+        c.replace = replace;
+        c.size = size;
+        w.ShowChoices(c);
+    }
+    void WaitUntil(const std::function<bool()>& done, const char* what)
+    {
+        const Watchdog watchdog(what, 60);
+        while (!done()) {
+            QCoreApplication::processEvents();
+            QThread::msleep(5);
+        }
+    }
+    void ConvertAll(ConvertSeveralWindow& w)
+    {
+        w.ConvertAllButton()->click();
+        WaitUntil([&] { return !w.Converting(); }, "Convert All");
+    }
+    static QString Status(ConvertSeveralWindow& w, int row)
+    {
+        return w.Photos().data(w.Photos().index(row, PhotoListModel::StatusColumn), Qt::DisplayRole).toString();
+    }
+    QStringList Outputs(const QString& folder = "out") const
+    {
+        QStringList names;
+        for (const QString& name : QDir(TempPath(folder)).entryList(QDir::Files | QDir::Hidden))
+            names << name;
+        return names;
+    }
+};
+
+}  // namespace
+
+TEST_F(SeveralPhotosTest, OpensForSeveralPhotosDroppedOrNamedAndFromTheMenu)
+{
+    const QString a = WriteSolid(TempPath("a.png"), 30, 20, {1, 2, 3});
+    const QString b = WriteSolid(TempPath("b.png"), 10, 40, {1, 2, 3});
+    EXPECT_EQ(dlg_->SeveralWindow(), nullptr);
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)});
+    QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dlg_.get(), &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dlg_.get(), &drop);
+    QCoreApplication::processEvents();
+    ASSERT_NE(dlg_->SeveralWindow(), nullptr);
+    ConvertSeveralWindow& w = *dlg_->SeveralWindow();
+    EXPECT_EQ(w.windowTitle(), "Convert Several Photos");
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.Photos().rowCount(), 2);
+    EXPECT_EQ(TextOf(1009), "") << "the main window's photo stays as it was";
+    WaitUntil([&] { return w.Photos().At(1).size.isValid(); }, "sizes read");
+    EXPECT_EQ(w.Photos().At(0).size, QSize(30, 20));
+    EXPECT_EQ(w.Photos().At(1).size, QSize(10, 40));
+
+    // Listed once, whichever way a photo comes again.
+    w.AddPaths({a, TempPath("./b.png")});
+    EXPECT_EQ(w.Photos().rowCount(), 2);
+    w.Photos().Remove({0});
+    w.AddPaths({b, a});
+    ASSERT_EQ(w.Photos().rowCount(), 2);
+    EXPECT_EQ(w.Photos().At(0).name, "b.png");
+    EXPECT_EQ(w.Photos().At(1).name, "a.png") << "a removed photo may come back, once";
+
+    // The right-click menu's last entry opens the same window.
+    (*prompts_)->QueueMenuChoice(IDM_CONVERT_SEVERAL);
+    dlg_->ShowLanguageMenu({5, 5});
+    const auto menus = (*prompts_)->OfKind(PromptRecord::Kind::Menu);
+    ASSERT_EQ(menus.size(), 1u);
+    EXPECT_EQ(menus[0].menuItems.last(), "Convert Several Photos...");
+    EXPECT_EQ(dlg_->SeveralWindow(), &w);
+
+    // Enter in a field does not close it.
+    for (QLineEdit* field : w.findChildren<QLineEdit*>()) {
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_TRUE(w.isVisible()) << field->accessibleName().toStdString();
+    }
+
+    // Every control without words of its own has a name for a screen reader.
+    for (QWidget* control : w.findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractSpinBox*>(control->parentWidget()))
+            continue;  // a spin box's own edit
+        if (qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractSpinBox*>(control) ||
+            qobject_cast<QLineEdit*>(control) || qobject_cast<QTableView*>(control))
+            EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
+    }
+}
+
+TEST_F(SeveralPhotosTest, ConvertAllOverDamagedPhotosFoldersAndAClash)
+{
+    QDir(dir_.path()).mkpath("trip/day1");
+    QDir(dir_.path()).mkpath("trip/day2");
+    QDir(dir_.path()).mkpath("x");
+    QDir(dir_.path()).mkpath("y");
+    WriteSolid(TempPath("wide.jpg"), 400, 100, {200, 10, 10});
+    WriteAll(TempPath("damaged.jpg"), ReadAll(TempPath("wide.jpg")).left(40));
+    WriteSolid(TempPath("trip/day1/IMG_0001.jpg"), 64, 48, {10, 200, 10});
+    WriteSolid(TempPath("trip/day2/IMG_0001.jpg"), 48, 64, {10, 10, 200});
+    WriteSolid(TempPath("x/p.png"), 30, 20, {1, 2, 3});
+    WriteSolid(TempPath("y/p.png"), 20, 30, {1, 2, 3});
+
+    ConvertSeveralWindow& w = Several({TempPath("wide.jpg"), TempPath("damaged.jpg")});
+    Choose(w, false, {SizeRule::Mode::Fit, 200, 200, true});
+    w.AddFolder(TempPath("trip"));
+    WaitUntil([&] { return w.Photos().rowCount() == 4; }, "the folder listed");
+    w.AddPaths({TempPath("x/p.png"), TempPath("y/p.png")});
+    ASSERT_EQ(w.Photos().rowCount(), 6);
+    EXPECT_EQ(w.Photos().At(2).name, "day1/IMG_0001.jpg");
+    ConvertAll(w);
+
+    EXPECT_EQ(Status(w, 0), "converted");
+    EXPECT_TRUE(Status(w, 1).startsWith("failed: ")) << Status(w, 1).toStdString();
+    EXPECT_EQ(Status(w, 2), "converted");
+    EXPECT_EQ(Status(w, 3), "converted");
+    EXPECT_EQ(Status(w, 4), "converted");
+    EXPECT_EQ(Status(w, 5), "failed: not converted: its output " + TempPath("out/") +
+                                "p_out.png is the output of another photo of this run")
+        << "the first listed wins";
+    EXPECT_EQ(w.Summary()->text(), "4 converted, 2 failed, 0 kept because they exist");
+    const Decoded wide = DecodeFile(TempPath("out/wide_out.png"));
+    EXPECT_EQ(QSize(wide.width, wide.height), QSize(200, 50));
+    const Decoded day2 = DecodeFile(TempPath("out/day2/IMG_0001_out.png"));
+    EXPECT_EQ(QSize(day2.width, day2.height), QSize(48, 64)) << "within the box: never enlarged";
+    EXPECT_EQ(DecodeFile(TempPath("out/day1/IMG_0001_out.png")).width, 64);
+    EXPECT_EQ(DecodeFile(TempPath("out/p_out.png")).width, 30);
+    EXPECT_EQ(Outputs(), QStringList({"p_out.png", "wide_out.png"})) << "nothing of the failures";
+
+    // The folder opens through the desktop, or is named where nothing opens folders.
+    (*prompts_)->QueueUrlOpens(false);
+    (*prompts_)->QueueAnswer(platform::IDOK);
+    w.OpenFolderButton()->click();
+    const auto urls = (*prompts_)->OfKind(PromptRecord::Kind::Url);
+    ASSERT_EQ(urls.size(), 1u);
+    EXPECT_EQ(urls[0].text, QUrl::fromLocalFile(TempPath("out")).toString());
+    ASSERT_EQ((*prompts_)->MessageTexts().size(), 1);
+    EXPECT_TRUE((*prompts_)->MessageTexts()[0].contains(TempPath("out")));
+}
+
+TEST_F(SeveralPhotosTest, AnExistingOutputIsKeptUnlessReplacing)
+{
+    WriteSolid(TempPath("a.jpg"), 40, 30, {200, 10, 10});
+    WriteSolid(TempPath("b.jpg"), 30, 40, {10, 200, 10});
+    ConvertSeveralWindow& w = Several({TempPath("a.jpg"), TempPath("b.jpg")});
+    Choose(w);
+    WriteAll(TempPath("out/a_out.png"), "old bytes");
+    ConvertAll(w);
+    EXPECT_EQ(Status(w, 0), "kept: its output exists");
+    EXPECT_EQ(Status(w, 1), "converted");
+    EXPECT_EQ(ReadAll(TempPath("out/a_out.png")), "old bytes");
+    EXPECT_EQ(w.Summary()->text(), "1 converted, 0 failed, 1 kept because they exist");
+    EXPECT_EQ((*prompts_)->Records().size(), 0u) << "never asked per photo";
+
+    Choose(w, true);
+    ConvertAll(w);
+    EXPECT_EQ(Status(w, 0), "converted");
+    EXPECT_EQ(DecodeFile(TempPath("out/a_out.png")).width, 40);
+    EXPECT_EQ(w.Summary()->text(), "2 converted, 0 failed, 0 kept because they exist");
+    // The choices are the window's own, apart from the main window's.
+    EXPECT_EQ(platform::SettingsStore::GetProfileInt("ConvertSeveral", "Replace", 0), 1);
+    EXPECT_EQ(platform::SettingsStore::GetProfileString("ConvertSeveral", "OutputFolder", ""), TempPath("out"));
+    EXPECT_EQ(platform::SettingsStore::GetProfileString("Option", "last_output_folder", "<none>"), "<none>");
+}
+
+TEST_F(SeveralPhotosTest, TheTextLineInTheMainWindowsFontAndColour)
+{
+    QFont font("DejaVu Sans");
+    font.setPixelSize(40);
+    (*prompts_)->QueueFont(platform::FontChoice{font, QColor(255, 0, 0)});
+    Click(1042);  // the main window's Font button
+    ConvertSeveralWindow& w = Several({WriteSolid(TempPath("black.png"), 120, 60, {0, 0, 0})});
+    Choose(w);
+    SeveralPhotosChoices c = w.Choices();
+    c.textOn = true;
+    c.text = "M";
+    c.textX = 10;
+    c.textY = 5;
+    w.ShowChoices(c);
+    ConvertAll(w);
+    const Decoded png = DecodeFile(TempPath("out/black_out.png"));
+    int red = 0;
+    for (int y = 0; y < png.height; ++y)
+        for (int x = 0; x < png.width; ++x)
+            red += png.At(x, y) == Rgb{255, 0, 0};
+    EXPECT_GT(red, 40) << "a 40-pixel M in the red the Font button chose";
+}
+
+TEST_F(SeveralPhotosTest, CancelLeavesNoPartFileAndOldFilesAsTheyWere)
+{
+    QStringList photos;
+    for (const char* name : {"a", "b", "c", "d", "e", "f"})
+        photos << WriteSolid(TempPath(QString("%1.jpg").arg(name)), 60, 40, {200, 10, 10});
+    ConvertSeveralWindow& w = Several(photos);
+    Choose(w, true);
+    WriteAll(TempPath("out/a_out.png"), "old a");
+    WriteAll(TempPath("out/b_out.png"), "old b");
+    platform::HoldSavesUntilCancelled(true);
+    w.ConvertAllButton()->click();
+    // Saves in flight, their temporary files open.
+    WaitUntil([&] { return Outputs().size() > 2; }, "a save held");
+    EXPECT_TRUE(w.CancelButton()->isEnabled());
+    w.CancelButton()->click();
+    WaitUntil([&] { return !w.Converting(); }, "the cancel");
+    platform::HoldSavesUntilCancelled(false);
+
+    EXPECT_EQ(Outputs(), QStringList({"a_out.png", "b_out.png"})) << "no partial file";
+    EXPECT_EQ(ReadAll(TempPath("out/a_out.png")), "old a");
+    EXPECT_EQ(ReadAll(TempPath("out/b_out.png")), "old b");
+    for (int row = 0; row < 6; ++row)
+        EXPECT_EQ(Status(w, row), "waiting") << row;
+    EXPECT_EQ(w.Summary()->text(), "0 converted, 0 failed, 0 kept because they exist");
+}
+
+// Its own CTest entry runs it alone (PICTORELLE_LATENCY_TEST=1): beside other tests the event
+// loop's pace would be theirs.
+TEST_F(SeveralPhotosTest, AFolderOfThousandsListsInSecondsAndTheWindowKeepsAnswering)
+{
+    if (qEnvironmentVariableIsEmpty("PICTORELLE_LATENCY_TEST"))
+        GTEST_SKIP() << "runs alone, with PICTORELLE_LATENCY_TEST=1";
+    constexpr int kPhotos = 10000;
+    const QByteArray jpeg = ReadAll(WriteSolid(TempPath("one.jpg"), 16, 12, {1, 2, 3}));
+    for (const char* day : {"many/day1", "many/day2"})
+        QDir(dir_.path()).mkpath(day);
+    for (int i = 0; i < kPhotos; ++i)
+        WriteAll(TempPath(QString("many/day%1/IMG_%2.jpg").arg(1 + i % 2).arg(i, 5, 10, QChar('0'))), jpeg);
+    ConvertSeveralWindow& w = Several();
+    // The longest the event loop goes without running a timer due every 10 ms.
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    qint64 worst = 0;
+    QTimer tick;
+    tick.setInterval(10);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        worst = std::max(worst, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    // The window's first paint is no part of it; the loop's own pace, idle, is told beside.
+    WaitUntil([&] { return clock.elapsed() > 300; }, "the window shown");
+    tick.start();
+    last = clock.elapsed();
+    WaitUntil([&] { return clock.elapsed() > 1300; }, "idle");
+    const qint64 idle = worst;
+    worst = 0;
+    clock.restart();
+    last = 0;
+    w.AddFolder(TempPath("many"));
+    WaitUntil([&] { return w.Photos().rowCount() == kPhotos; }, "the folder listed");
+    EXPECT_LT(clock.elapsed(), 5000) << "listed";
+    WaitUntil([&] { return w.Photos().At(kPhotos - 1).size.isValid(); }, "the sizes read");
+    EXPECT_EQ(w.Photos().At(kPhotos - 1).size, QSize(16, 12));
+    EXPECT_LT(worst, 100) << "the event loop waited that many ms";
+    std::cout << "listed and sized " << kPhotos << " photos in " << clock.elapsed() << " ms, the event loop waiting "
+              << worst << " ms at most (idle: " << idle << " ms)\n";
+}

@@ -44,7 +44,9 @@ QString HelpText()
         "Messages name the file they concern and speak the language of the locale (LC_ALL,\n"
         "LC_MESSAGES, LANG; English for C and POSIX).\n"
         "\n"
-        "Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line.\n"
+        "Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,\n"
+        "128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch\n"
+        "leaving no partial file.\n"
         "Example, every JPEG of a folder on two cores:\n"
         "  find photos -name '*.jpg' -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \\\n"
         "      --output-dir out --width 1920 --\n");

@@ -22,19 +22,20 @@ inline constexpr std::int64_t kMaxImagePixels = std::int64_t{1} << 28;
 // - the output bitmap (up to kMaxImagePixels x 3 bytes, 768 MiB: drawn and turned in its own memory);
 // - this fixed overhead for libvips' buffers, the rotation's scratch and its bit per block of
 //   pixels, and the PNG writer's strips on up to 8 cores.
-// - libjpeg's buffer of every coefficient of a multi-scan (progressive) JPEG, held while such a
-//   file is decoded (at opening and again for the conversion, never both at once): 2 bytes per
-//   pixel of each component at its own sampling, up to width x height x components x 2 bytes
-//   (1.5 GiB for three components at the limit), counted from the file's header before it is
-//   decoded (checks/JpegCoefficientBuffer.h); libjpeg itself stops at kMaxJpegDecoderBytes.
+// - in place of that decoded frame, libjpeg's buffer of every coefficient of a multi-scan
+//   (progressive) JPEG, held while such a file is decoded (at opening and again for the
+//   conversion, never both at once): 2 bytes per pixel of each component at its own sampling, so
+//   768 MiB for 4:2:0, 1.5 GiB for 4:4:4 and 2 GiB for CMYK at the limit. The command line counts
+//   it from the file's header before it is decoded (checks/JpegCoefficientBuffer.h); libjpeg
+//   stops at kMaxJpegDecoderBytes rather than take more;
 // A camera RAW's development has its own ceiling,
 // kMaxRawDevelopBytes in raw/RawDecodePlan.h. Measured by bench/MemoryBench.cpp; figures in
 // docs/memory.md.
 inline constexpr std::int64_t kMemoryOverheadBytes = std::int64_t{320} << 20;
 
 // The most libjpeg may allocate for one decode: every coefficient of a four-component multi-scan
-// JPEG at the pixel limit, and its own row buffers and tables.
-inline constexpr std::int64_t kMaxJpegDecoderBytes = kMaxImagePixels * 4 * 2 + (std::int64_t{64} << 20);
+// JPEG at the pixel limit, and a little for its own row buffers and tables.
+inline constexpr std::int64_t kMaxJpegDecoderBytes = kMaxImagePixels * 4 * 2 + (std::int64_t{16} << 20);
 
 // The parts of one conversion's memory, as platform::ConversionBytes adds them up: libvips'
 // buffers grow with the widest side (measured: about 256 MiB at 16384) and with its threads'

@@ -745,8 +745,8 @@ TEST(ConversionMemory, EachConversionCountedAndTheBatchBounded)
                                                      plan.pipelineThreads, share}))
             << "one photo at the limit converts";
         EXPECT_GE(budget, platform::ConversionBytes({PhotoFormat::Jpeg, 16384, 16384, 16384, 16384,
-                                                     plan.pipelineThreads, share, std::int64_t{16384} * 16384 * 4 * 2}))
-            << "a four-component progressive JPEG at the limit converts";
+                                                     plan.pipelineThreads, share, platform::kMaxJpegDecoderBytes}))
+            << "a progressive JPEG at the limit converts";
         EXPECT_GE(budget / platform::ConversionBytes({PhotoFormat::Jpeg, 6000, 4000, 1920, 1280,
                                                       plan.pipelineThreads, share}),
                   std::min(m.cores, 25))

@@ -166,6 +166,11 @@ TEST(SettingsStore, SavesIntoTheFileAsItIsOnDisk)
     EXPECT_EQ(ReadAll(file), "[Option]\nnFlipType=1\nnRotateAngel=180\nCurrentLanguage=german\n");
     SettingsStoreProbe::Reload();
     EXPECT_EQ(SettingsStore::GetProfileInt("Option", "nFlipType", 0), 1);
+    // Saved into a file that starts with the mark: still one [Option] section.
+    WriteAll(file, "\xEF\xBB\xBF[Option]\nnFlipType=1\n");
+    SettingsStore::WriteProfileInt("Option", "nFlipType", 2);
+    EXPECT_TRUE(SettingsStore::Save());
+    EXPECT_EQ(ReadAll(file), "[Option]\nnFlipType=2\n");
 
     QByteArray huge = "[Option]\nnFlipType=2\n";
     huge += QByteArray(platform::kMaxSettingsFileBytes + 1 - huge.size(), ';');

@@ -6,16 +6,24 @@
 namespace platform {
 namespace {
 
-// The warnings libvips passes on (libtiff's, with the function that raised them, and libnsgif's)
+// The warnings libvips passes on (libtiff's, after the function that raised them, and libnsgif's)
 // that are about a file's labels rather than its pixels, each in full; '*' stands for the part
-// that varies (a tag's number or name).
+// that varies (the function, a tag's number or name).
 constexpr const char* kHarmless[] = {
-    "TIFFReadDirectory: Unknown field with tag * encountered",
-    "TIFFReadCustomDirectory: Unknown field with tag * encountered",
-    "TIFFReadDirectoryCheckOrder: Invalid TIFF directory; tags are not sorted in ascending order",
-    "TIFFFetchNormalTag: ASCII value for tag \"*\" does not end in null byte. Forcing it to be null",
-    "TIFFFetchNormalTag: Incorrect count for \"*\"; tag ignored",
-    "TIFFFetchNormalTag: Incompatible type for \"*\"; tag ignored",
+    "*: Unknown field with tag * encountered",
+    "*: Invalid TIFF directory; tags are not sorted in ascending order",
+    "*: ASCII value for tag \"*\" does not end in null byte",
+    "*: ASCII value for tag \"*\" does not end in null byte. Forcing it to be null",
+    "*: ASCII value for tag \"*\" contains null byte in value; value incorrectly truncated during reading "
+    "due to implementation limitations",
+    "*: Incorrect count for \"*\"; tag ignored",
+    "*: Incompatible type for \"*\"; tag ignored",
+    "*: Incorrect value for \"*\"; tag ignored",
+    "*: Wrong data type * for \"*\"; tag ignored",
+    "*: Nonstandard tile width *, convert file",
+    "*: Nonstandard tile length *, convert file",
+    "*: Sum of Photometric type-related color channels and ExtraSamples doesn't match SamplesPerPixel. "
+    "Defining non-color channels as ExtraSamples",
     "TIFFFetchDirectory: Sanity check on directory count failed",
     "Excessive number of frames",  // libnsgif, through libvips' GIF loader
 };

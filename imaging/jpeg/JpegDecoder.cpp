@@ -232,13 +232,15 @@ bool JpegDecoder::ReadRows(std::uint8_t* out, std::size_t stride, int count)
 bool JpegDecoder::FinishFile()
 {
     State& s = *state_;
+    // Before jpeg_finish_decompress, which frees the scans' state (coef_bits) with the picture's.
+    const bool covered = s.watch.Covers(&s.cinfo);
     if (setjmp(s.jump) != 0) {
         // Broken markers after the picture lose nothing of it (a scan sent twice ends here); a file
         // cut before its end, or data left over from the scan, do.
-        return !s.watch.Coverage().Damaged() && s.watch.Covers(&s.cinfo);
+        return covered && !s.watch.Coverage().Damaged();
     }
     jpeg_finish_decompress(&s.cinfo);
-    return s.watch.Covers(&s.cinfo);
+    return covered && !s.watch.Coverage().Damaged();
 }
 
 }  // namespace platform

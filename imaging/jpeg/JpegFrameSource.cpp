@@ -1,6 +1,7 @@
 #include "imaging/jpeg/JpegFrameSource.h"
 
 #include "imaging/ImagingLimits.h"
+#include "system/MappedFile.h"
 #include "imaging/TileFailures.h"
 #include "imaging/frames/MemoryCopy.h"
 #include "imaging/frames/PhotoOrientation.h"
@@ -8,6 +9,7 @@
 #include "imaging/frames/PixelPipeline.h"
 #include "imaging/frames/SrgbConversion.h"
 #include "imaging/jpeg/JpegDecoder.h"
+#include "imaging/jpeg/JpegIccChunks.h"
 #include "imaging/jpeg/JpegPixels.h"
 #include "imaging/jpeg/JpegScale.h"
 
@@ -54,7 +56,18 @@ vips::VImage JpegFrameSource::Header() const
 {
     // Before the options, which the load frees.
     const vips::VSource source = OpenPhotoSource(OpenKeptFile(localName_));
-    return LoadPhoto("jpegload", source, vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL));
+    vips::VImage header = LoadPhoto("jpegload", source, vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL)).copy();
+    // The profile as we join its chunks, whatever their numbering, under the same checks and size
+    // limit as every format's: libvips drops chunks numbered from 0 without a word.
+    vips_image_remove(header.get_image(), VIPS_META_ICC_NAME);
+    const FileDescriptor file = OpenKeptFile(localName_);
+    const MappedFile mapped(file.Get());
+    if (const auto profile = JpegIccProfile(mapped.Data(), mapped.Size())) {
+        static const std::uint8_t kNone = 0;  // a profile that cannot be whole: told as ignored
+        vips_image_set_blob_copy(header.get_image(), VIPS_META_ICC_NAME, profile->empty() ? &kNone : profile->data(),
+                                 profile->empty() ? 1 : profile->size());
+    }
+    return header;
 }
 
 vips::VImage JpegFrameSource::Pixels(const vips::VImage& header, int minWidth, int minHeight) const

@@ -8,7 +8,7 @@ namespace platform {
 // every component was sent and refined to its last bit.
 bool ProgressionComplete(const int (*bits)[64], int components);
 
-// A scan out of order, as libjpeg warns of it for one coefficient: the scan's spectral start ss
+// A scan out of order, as libjpeg warns of it for one coefficient: the scan's first coefficient ss
 // and the bit it refines from (ah, 0 for a first scan). A refinement out of order builds on bits
 // that were lost or are already refined, and an AC scan before any DC scan (libjpeg names
 // coefficient 0) has no DC to add to: damage. A first scan sent again only repeats what it gave.

@@ -272,6 +272,60 @@ TEST_F(ColourAndOrientationTest, DegenerateProfilesIgnoredInEveryFormat)
     }
 }
 
+// The JPEG at path with profile cut into as many APP2 chunks as numbers (part k numbered
+// numbers[k]), written in the order of order (all parts in turn when empty), each stating count.
+void EmbedIccChunks(const QString& path, const std::vector<std::uint8_t>& profile, const std::vector<int>& numbers,
+                    int count, std::vector<std::size_t> order = {})
+{
+    const std::size_t part = (profile.size() + numbers.size() - 1) / numbers.size();
+    for (std::size_t k = 0; order.size() < numbers.size(); ++k)
+        order.push_back(k);
+    QByteArray segments;
+    for (const std::size_t k : order) {
+        const std::size_t from = std::min(profile.size(), k * part);
+        const QByteArray bytes(reinterpret_cast<const char*>(profile.data() + from),
+                               qsizetype(std::min(part, profile.size() - from)));
+        const qsizetype length = 2 + 14 + bytes.size();
+        segments += QByteArray("\xFF\xE2", 2) + char(length >> 8) + char(length & 0xFF);
+        segments += QByteArray("ICC_PROFILE\0", 12) + char(numbers[k]) + char(count) + bytes;
+    }
+    QByteArray jpeg = ReadAll(path);
+    WriteAll(path, jpeg.insert(2, segments));
+}
+
+// A JPEG's profile chunks are joined whatever their numbering and order, and refused with the
+// warning when one is lost or repeated.
+TEST_F(ColourAndOrientationTest, JpegProfileChunksJoinedWhateverTheirNumbering)
+{
+    const auto p3 = MakeRgbProfile(true);
+    const struct {
+        const char* name;
+        std::vector<int> numbers;
+        std::vector<std::size_t> order;
+        int count;
+        bool used;
+    } cases[] = {
+        {"1 to 3", {1, 2, 3}, {}, 3, true},
+        {"0 to 2", {0, 1, 2}, {}, 3, true},
+        {"written out of order", {1, 2, 3}, {2, 0, 1}, 3, true},
+        {"a wrong count", {1, 2, 3}, {}, 7, true},
+        {"one lost", {1, 2, 4}, {}, 4, false},
+        {"one repeated", {1, 2, 3}, {0, 1, 1, 2}, 3, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = TempPath("chunks.jpg");
+        Save(Patches(false), path);
+        EmbedIccChunks(path, p3, c.numbers, c.count, c.order);
+        PhotoDocument photo;
+        photo.Open(path);
+        ASSERT_EQ(photo.Width(), 3 * kPatch);
+        EXPECT_EQ(photo.Image()->ColourProfileIgnored(), !c.used);
+        const Rgb got = Convert(photo, RotateFlipType::RotateNoneFlipNone, TempPath("out.png")).At(kPatch / 2, kPatch / 2);
+        EXPECT_TRUE(Near(got, c.used ? Srgb(p3, kPatches[0]) : kPatches[0], 2)) << Text(got);
+    }
+}
+
 // Where the upright photo's point (x, y) is stored for each EXIF orientation: value 1 keeps it,
 // 2 mirrors, 3 turns half round, 4 flips, 5 to 8 swap rows and columns (6: the camera was turned
 // a quarter clockwise, so the photo's top is stored on the right).

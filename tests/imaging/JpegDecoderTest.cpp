@@ -35,7 +35,10 @@ struct Kind {
 QByteArray Encode(const Kind& kind)
 {
     const int bands = kind.space == JCS_GRAYSCALE ? 1 : kind.space == JCS_CMYK ? 4 : 3;
-    JpegEncoding encoding{kWidth, kHeight, bands, kind.chromaH, kind.chromaV, kind.progressive, kind.restartRows};
+    JpegEncoding encoding;
+    encoding.width = kWidth, encoding.height = kHeight, encoding.bands = bands;
+    encoding.chromaH = kind.chromaH, encoding.chromaV = kind.chromaV;
+    encoding.progressive = kind.progressive, encoding.restartRows = kind.restartRows;
     if (kind.profile) {
         const char* name = bands == 4 ? "cmyk" : bands == 1 ? "srgb" : "p3";
         const vips::VImage tagged = vips::VImage::black(1, 1, vips::VImage::option()->set("bands", 3))

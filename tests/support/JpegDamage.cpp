@@ -108,15 +108,28 @@ QByteArray EncodeJpeg(const JpegEncoding& e)
     return bytes;
 }
 
+namespace {
+
+// The JPEG of the default encoding as change leaves it.
+template <typename Change>
+QByteArray Encoded(Change change)
+{
+    JpegEncoding encoding;
+    change(encoding);
+    return EncodeJpeg(encoding);
+}
+
+}  // namespace
+
 std::vector<JpegVariant> StructurallyDamagedJpegs()
 {
     const QByteArray baseline = EncodeJpeg({});
-    const QByteArray oneRow = EncodeJpeg({256, 8, 3, 1, 1});
-    const QByteArray wideRow = EncodeJpeg({2000, 16});
-    const QByteArray full = EncodeJpeg({203, 131, 3, 1, 1});
-    const QByteArray progressive = EncodeJpeg({.progressive = true});
-    const QByteArray restarts = EncodeJpeg({.restartRows = 1});
-    const QByteArray arithmetic = EncodeJpeg({.arithmetic = true});
+    const QByteArray oneRow = Encoded([](JpegEncoding& e) { e.width = 256, e.height = 8, e.chromaH = 1, e.chromaV = 1; });
+    const QByteArray wideRow = Encoded([](JpegEncoding& e) { e.width = 2000, e.height = 16; });
+    const QByteArray full = Encoded([](JpegEncoding& e) { e.chromaH = 1, e.chromaV = 1; });
+    const QByteArray progressive = Encoded([](JpegEncoding& e) { e.progressive = true; });
+    const QByteArray restarts = Encoded([](JpegEncoding& e) { e.restartRows = 1; });
+    const QByteArray arithmetic = Encoded([](JpegEncoding& e) { e.arithmetic = true; });
     const auto dataOf = [](const QByteArray& jpeg) {
         const qsizetype sos = Markers(jpeg, '\xDA').front();
         return sos + SegmentLength(jpeg, sos);
@@ -153,8 +166,8 @@ std::vector<JpegVariant> StructurallyDamagedJpegs()
 std::vector<JpegVariant> HarmlessJpegVariants()
 {
     const QByteArray baseline = EncodeJpeg({});
-    const QByteArray progressive = EncodeJpeg({.progressive = true});
-    const QByteArray arithmetic = EncodeJpeg({.arithmetic = true});
+    const QByteArray progressive = Encoded([](JpegEncoding& e) { e.progressive = true; });
+    const QByteArray arithmetic = Encoded([](JpegEncoding& e) { e.arithmetic = true; });
     const qsizetype sos = Markers(baseline, '\xDA').front();
     const qsizetype end = baseline.size() - 2;
     QByteArray comments = QByteArray("\xFF\xFE\x00\x0D" "camera made", 15);

@@ -10,9 +10,15 @@ namespace platform {
 namespace {
 std::atomic<bool> forced{false};
 
+std::atomic<int> heldNow{0};
+
 // Probes the sink with empty writes, which it refuses once the save is cancelled.
 bool WriteOnlyOnceCancelled(const RgbRows& image, double dpi, const ByteSink& sink)
 {
+    struct Held {
+        Held() { ++heldNow; }
+        ~Held() { --heldNow; }
+    } held;
     for (int i = 0; i < 3000; ++i) {
         if (!sink(nullptr, 0))
             return false;
@@ -25,6 +31,11 @@ bool WriteOnlyOnceCancelled(const RgbRows& image, double dpi, const ByteSink& si
 void ForceAllocationFailures(bool force)
 {
     forced = force;
+}
+
+int SavesHeldNow()
+{
+    return heldNow;
 }
 
 void HoldSavesUntilCancelled(bool hold)

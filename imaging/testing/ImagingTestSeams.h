@@ -15,6 +15,9 @@ bool AllocationFailuresForced();
 // While held, every save waits, with its temporary file open, until it is cancelled (30 s at
 // most): a conversion that tests can stop in the middle.
 void HoldSavesUntilCancelled(bool hold);
+// How many saves are held at this moment: an unnamed output file leaves nothing in the folder
+// to wait for.
+int SavesHeldNow();
 
 // Saves as PNG through writer instead of the PNG writer; nullptr puts the PNG writer back.
 void ReplacePngWriter(PictureWriter writer);

@@ -398,6 +398,26 @@ TEST_F(CommandLineTest, DamageFailsEveryConversionWhicheverThreadMeetsIt)
     }
 }
 
+// A JPEG cut in its last rows is found damaged after the PNG writer has taken most of its rows:
+// the failure is told, nothing is left in the folder, and an old output stays as it was.
+TEST_F(CommandLineTest, AJpegCutInItsLastRowsLeavesNoOutput)
+{
+    JpegEncoding encoding;
+    encoding.width = 1203;
+    encoding.height = 1601;
+    const QByteArray whole = EncodeJpeg(encoding);
+    WriteAll(TempPath("cut.jpg"), whole.left(whole.size() * 98 / 100) + QByteArray("\xFF\xD9", 2));
+    WriteSolid(TempPath("old.png"), 30, 20, {1, 2, 3});
+    const QByteArray old = ReadAll(TempPath("old.png"));
+    for (const QStringList& output : {QStringList{"--output", "new.png"}, QStringList{"--output", "old.png", "--overwrite"}}) {
+        const Outcome run = Pictorelle(QStringList{"--convert", "cut.jpg"} + output);
+        EXPECT_EQ(run.status, 1) << output.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("cut.jpg: ") && run.err.contains(English(IDS_STRING115))) << run.err.toStdString();
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"cut.jpg", "old.png"}));
+        EXPECT_EQ(ReadAll(TempPath("old.png")), old);
+    }
+}
+
 // Each structural damage class of JPEG refused with its own message and no output; the oddities
 // real files carry convert to exactly the pixels of the file without them.
 TEST_F(CommandLineTest, DamagedJpegsRefusedHarmlessOdditiesConvertTheSame)

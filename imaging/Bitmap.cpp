@@ -162,7 +162,11 @@ Bitmap::DrawnAndSaved Bitmap::DrawAndSave(const Image& source, const QByteArray&
             if (thread.joinable())
                 thread.join();
         }
-        ~Saver() { Join(false); }
+        ~Saver()
+        {
+            if (thread.joinable())
+                Join(false);
+        }
     } saver{handOver, {}};
     try {
         saver.thread = std::thread([&] { saved = SaveWith(write, localName, publish, &handOver); });

@@ -272,6 +272,8 @@ private:
                 }
                 EncodedStrip strip;
                 const bool ok = encoder.encode(i, strip);
+                // A strip may wait a while for its turn: it keeps only the bytes it holds.
+                strip.bytes.shrink_to_fit();
                 {
                     std::lock_guard lock(mutex_);
                     if (ok)

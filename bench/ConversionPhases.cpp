@@ -6,11 +6,10 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "bench/MeasuredRun.h"
 #include "system/PhaseTimes.h"
 
 namespace {
-constexpr const char* kStartVariable = "PICTORELLE_BENCH_START";
-
 double SteadyNow()
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
@@ -18,17 +17,10 @@ double SteadyNow()
 
 double BenchStart()
 {
-    const char* start = std::getenv(kStartVariable);
+    const char* start = std::getenv(kBenchStartVariable);
     return start ? std::atof(start) : SteadyNow();
 }
 }  // namespace
-
-void MarkBenchStart(double steadySeconds)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.6f", steadySeconds);
-    setenv(kStartVariable, text, 1);
-}
 
 void StartRecordingPhases()
 {

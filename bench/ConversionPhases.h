@@ -13,9 +13,6 @@ struct ConversionPhases {
     std::array<double, kCount> at{};
 };
 
-// The trampoline's side: the start, for the child to measure from.
-void MarkBenchStart(double steadySeconds);
-
 // The child's side: records the library's marks from here on; then writes them with its own.
 void StartRecordingPhases();
 double SecondsSinceBenchStart();

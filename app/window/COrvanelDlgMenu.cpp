@@ -2,6 +2,7 @@
 // About, help, the home page, and names for a screen reader.
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include "app/window/CAboutDlg.h"
 #include "app/window/COrvanelDlg.h"
 #include "app/window/HelpPage.h"
+#include "app/window/OpenOrSay.h"
 #include "lang/CLanguage.h"
 #include "lang/ui/QtTranslation.h"
 #include "widgets/MenuFromTemplate.h"
@@ -114,11 +116,11 @@ void COrvanelDlg::OnAbout()
 
 void COrvanelDlg::OnBnClickedButtonHomepage()
 {
-    if (platform::CurrentPrompts().OpenUrl(QUrl(kHomePageUrl)))
-        return;
-    Message(QStringLiteral("The Program does not launch your web browser to access ") + kHomePageUrl +
-                QStringLiteral(" ,\nPlease launch your web browser and input the URL manually."),
-            theLanguage.GetString(IDS_MESSAGE_UNKNOWN_ERROR));
+    OpenOrSay(this, QUrl(kHomePageUrl),
+              QCoreApplication::translate("COrvanelDlg", "The Program does not launch your web browser to access %1 ,\n"
+                                                         "Please launch your web browser and input the URL manually.")
+                  .arg(kHomePageUrl),
+              theLanguage.GetString(IDS_MESSAGE_UNKNOWN_ERROR), platform::MB_OK);
 }
 
 void COrvanelDlg::OnBnClickedButtonHelp()

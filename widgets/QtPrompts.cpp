@@ -179,7 +179,10 @@ std::unique_ptr<QObject> QtPrompts::ShowProgress(QWidget* owner, const QString& 
         dialog->setValue(std::clamp(percent(), 0, 100));
         auto* poll = new QTimer(dialog.get());
         QObject::connect(poll, &QTimer::timeout, dialog.get(), [bar = dialog.get(), percent = std::move(percent)] {
-            bar->setValue(std::max(bar->value(), std::clamp(percent(), 0, 100)));
+            // A window-modal progress handles events on every new value: only a change is set.
+            const int now = std::clamp(percent(), 0, 100);
+            if (now > bar->value())
+                bar->setValue(now);
         });
         poll->start(kProgressPollMs);
     } else {

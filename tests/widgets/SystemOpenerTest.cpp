@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -22,7 +23,7 @@ TEST(SystemOpener, TakenOnlyWhenTheOpenerSucceedsOrIsStillRunning)
         {"echo 'xdg-open: no method available for opening' >&2; exit 3", false},  // no web browser
         {"exit 4", false},
         {"kill -SEGV $$", false},
-        {"sleep 3", true},  // a browser started in the foreground: the opener has not failed
+        {"sleep 2", true},  // a browser started in the foreground: the opener has not failed
     };
     QTemporaryDir bin;
     const QByteArray path = qgetenv("PATH");
@@ -36,6 +37,7 @@ TEST(SystemOpener, TakenOnlyWhenTheOpenerSucceedsOrIsStillRunning)
             EXPECT_TRUE(platform::OpenWithSystemOpener(QUrl::fromLocalFile("/tmp/a b"), 1000)) << "a folder by its path";
     }
     qputenv("PATH", path);
+    QTest::qWait(2000);  // the opener still running ends, and goes with it
 }
 
 }  // namespace

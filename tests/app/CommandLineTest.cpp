@@ -217,7 +217,7 @@ TEST_F(CommandLineTest, ConvertsEachPhotoWithoutADisplayAndTellsWhichFailed)
         "pictorelle: empty.jpg: not a photo: no format Pictorelle reads",
         "pictorelle: notes.jpg: not a photo: no format Pictorelle reads",
         "pictorelle: folder.jpg: Is a directory",
-        "pictorelle: cut.png: " + English(IDS_STRING126),
+        "pictorelle: cut.png: " + English(IDS_STRING126) + " (damaged: its data ends early)",
         "pictorelle: n?[2Jo.jpg: No such file or directory",
     };
     QStringList told = run.err.split('\n', Qt::SkipEmptyParts);
@@ -872,4 +872,73 @@ TEST_F(CommandLineTest, NamesUpToTheirLimitsConvertAndLongerOnesAreToldWhy)
     EXPECT_EQ(deep.status, 1);
     EXPECT_TRUE(deep.err.contains("the path is longer than the 259 characters")) << deep.err.toStdString();
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+}
+
+// Each failure the command line meets says why: the window's message, where it has one, then the
+// reason; the path it concerns; nothing written.
+TEST_F(CommandLineTest, EachFailureSaysWhy)
+{
+    WriteSolid(TempPath("p.png"), 800, 600, {4, 5, 6});
+    WriteSolid(TempPath("tall.png"), 600, 800, {4, 5, 6});
+    WriteFramesGif(TempPath("five.gif"), 12, 8, 5);
+    WriteSolid(TempPath("one.png"), 12, 8, {1, 1, 1});
+    WriteAll(TempPath("file"), "not a folder");
+    const QByteArray jpeg = SavedNoise(TempPath("whole.jpg"), 3, "");
+    WriteAll(TempPath("cut.jpg"), jpeg.left(jpeg.size() / 2));
+    const QByteArray png = SavedNoise(TempPath("whole.png"), 3, "");
+    WriteAll(TempPath("cut.png"), png.left(png.size() / 2));
+    // The first frame header's height raised: the scan's data covers a tenth of the picture.
+    QByteArray taller = jpeg;
+    const int sof = taller.indexOf("\xFF\xC0");
+    ASSERT_GT(sof, 0);
+    taller[sof + 5] = char(2400 >> 8);
+    taller[sof + 6] = char(2400 & 0xFF);
+    WriteAll(TempPath("taller.jpg"), taller);
+    QByteArray huge = ReadAll(TempPath("one.png"));
+    const char size[8] = {0, 1, char(0x86), char(0xA0), 0, 1, char(0x86), char(0xA0)};  // 100000 x 100000
+    huge.replace(huge.indexOf("IHDR") + 4, 8, QByteArray(size, 8));
+    WriteAll(TempPath("huge.png"), huge);
+    const QString longName(300, u'n');
+
+    const struct {
+        QStringList arguments;
+        int status;
+        QString says;
+    } cases[] = {
+        {{"one.png", "--output", "missing/x.png"}, 2, "pictorelle: missing/: no such folder"},
+        {{"one.png", "--output", "file/x.png"}, 2, "pictorelle: file/: not a folder"},
+        {{"one.png", "--output-dir", "file"}, 2, "pictorelle: file: not a folder"},
+        {{"one.png", "--output", longName + "/x.png"}, 2, longName + "/: File name too long"},
+        {{"one.png", "--output", TempPath(QString(250, u'd') + ".png")}, 1,
+         "the path is longer than the 259 characters this program takes"},
+        {{"p.png", "--width", "1"}, 1,
+         "p.png: The output hight is invalid! (the height that keeps the aspect ratio of 800 x 600 at width 1 is 0 pixels)"},
+        {{"tall.png", "--height", "1"}, 1,
+         "tall.png: The output width is invalid! (the width that keeps the aspect ratio of 600 x 800 at height 1 is 0 pixels)"},
+        {{"five.gif", "--frame", "7"}, 1,
+         "five.gif: The frame number is invalid. Please enter again! (there is no frame 7: the photo has frames 0 to 4)"},
+        {{"one.png", "--frame", "1"}, 1, "(there is no frame 1: the photo has only frame 0)"},
+        {{"cut.jpg"}, 1, "cut.jpg: " + English(IDS_STRING115) + " (damaged: its data ends early)"},
+        {{"cut.png"}, 1, "cut.png: " + English(IDS_STRING126) + " (damaged: its data ends early)"},
+        {{"taller.jpg"}, 1, "taller.jpg: " + English(IDS_STRING115) + " (damaged: its header does not match its data)"},
+        {{"huge.png"}, 1,
+         "huge.png: " + English(IDS_STRING126) +
+             " (too large: its header gives 100000 x 100000 pixels, over the limit of " +
+             QString::number(platform::kMaxImagePixels) + " pixels)"},
+    };
+    if (::geteuid() != 0) {  // the superuser may write anywhere
+        QDir(dir_.path()).mkdir("locked");
+        QFile::setPermissions(TempPath("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    for (const auto& c : cases) {
+        const Outcome run = Pictorelle(QStringList{"--convert"} + c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString() << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(c.says)) << c.arguments.join(' ').toStdString() << "\n" << run.err.toStdString();
+    }
+    if (::geteuid() != 0) {
+        const Outcome locked = Pictorelle({"--convert", "one.png", "--output", "locked/x.png"});
+        EXPECT_EQ(locked.status, 2);
+        EXPECT_TRUE(locked.err.contains("locked/: the folder cannot be written to: Permission denied")) << locked.err.toStdString();
+    }
+    EXPECT_EQ(QDir(dir_.path()).entryList({"*_out.png", "x.png"}, QDir::Files), QStringList());
 }

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QThread>
+#include <QTranslator>
 #include <gtest/gtest.h>
 #include <vips/vips8>
 
@@ -438,8 +439,14 @@ TEST_F(CommandLineTest, UsageErrorsInTheLocalesLanguageAndHelp)
     ASSERT_FALSE(german.isEmpty());
     shipped.SetLanguage(german);
     ASSERT_NE(shipped.GetString(IDS_STRING111), English(IDS_STRING111));
-    const auto usage = [](const QString& message) {
-        return QStringLiteral("pictorelle: %1\nTry 'pictorelle --help' for more information.\n").arg(message);
+    // Our own texts in German, as the program loads them.
+    QTranslator germanTexts;
+    ASSERT_TRUE(germanTexts.load(QStringLiteral("pictorelle_de"), QStringLiteral(PICTORELLE_QM_DIR)));
+    const char* const hint = "Try 'pictorelle --help' for more information.";
+    const QString germanHint = germanTexts.translate("CommandLine", hint);
+    ASSERT_NE(germanHint, QString(hint));
+    const auto usage = [&](const QString& message, const QString& tryHelp) {
+        return QStringLiteral("pictorelle: %1\n%2\n").arg(message, tryHelp);
     };
 
     // No settings file at all: the locale alone chooses; C means English.
@@ -447,12 +454,18 @@ TEST_F(CommandLineTest, UsageErrorsInTheLocalesLanguageAndHelp)
     const QStringList negativeWidth = {"--convert", "p.png", "--width", "-5"};
     const Outcome inGerman = Pictorelle(negativeWidth, {{"LANG", "de_DE.UTF-8"}});
     EXPECT_EQ(inGerman.status, 2);
-    EXPECT_EQ(inGerman.err, usage(shipped.GetString(IDS_STRING111)));
-    EXPECT_EQ(Pictorelle(negativeWidth, {{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "C"}}).err, usage(English(IDS_STRING111)));
+    EXPECT_EQ(inGerman.err, usage(shipped.GetString(IDS_STRING111), germanHint));
+    EXPECT_EQ(Pictorelle(negativeWidth, {{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "C"}}).err, usage(English(IDS_STRING111), hint));
+    // A usage error of our own, in German under a German locale, in English under C.
+    const QStringList notPng = {"--convert", "p.png", "--output", "x.jpg"};
+    const char* const notPngText = "'%1' does not end in .png: the output is a PNG picture";
+    EXPECT_EQ(Pictorelle(notPng, {{"LANG", "de_DE.UTF-8"}}).err,
+              usage(germanTexts.translate("CommandLine", notPngText).arg("x.jpg"), germanHint));
+    EXPECT_EQ(Pictorelle(notPng).err, usage(QString(notPngText).arg("x.jpg"), hint));
     // The window's language governs the window only; the command line writes no settings.
     QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle").setValue("Option/CurrentLanguage", german);
     const QByteArray settings = ReadAll(QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle").fileName());
-    EXPECT_EQ(Pictorelle(negativeWidth).err, usage(English(IDS_STRING111)));
+    EXPECT_EQ(Pictorelle(negativeWidth).err, usage(English(IDS_STRING111), hint));
     EXPECT_EQ(ReadAll(QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle").fileName()), settings);
 
     const Outcome noFolder = Pictorelle({"--convert", "p.png", "--output-dir", "no/such"});
@@ -463,6 +476,15 @@ TEST_F(CommandLineTest, UsageErrorsInTheLocalesLanguageAndHelp)
     const Outcome help = Pictorelle({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.startsWith("Usage: pictorelle"));
+    // --help in each shipped language's locale is translated whole, and under C it is English.
+    for (const char* locale : {"fr_FR", "de_DE", "es_ES", "ru_RU", "ja_JP", "zh_CN"}) {
+        const Outcome translated = Pictorelle({"--help"}, {{"LANG", QString(locale) + ".UTF-8"}});
+        EXPECT_EQ(translated.status, 0) << locale;
+        EXPECT_NE(translated.out.section('\n', 0, 0), help.out.section('\n', 0, 0)) << locale;
+        EXPECT_NE(translated.out.section('\n', 20, 20), help.out.section('\n', 20, 20)) << locale;
+        EXPECT_TRUE(translated.out.contains("--output-dir")) << locale;
+    }
+    EXPECT_TRUE(Pictorelle({"--help"}, {{"LANG", "de_DE.UTF-8"}}).out.startsWith("Aufruf: pictorelle"));
     const Outcome version = Pictorelle({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.startsWith("pictorelle 1."));

@@ -258,9 +258,10 @@ Tamaño (por omisión: el de la foto):
       --fit AxA            dentro de A x A píxeles, conservando la proporción
       --no-enlarge         con un tamaño, una foto que ya cabe en él conserva el suyo
 Imagen:
-      --rotate ÁNGULO      0, 90, 180 o 270 grados en el sentido de las agujas del reloj (por omisión 0)
+      --rotate ÁNGULO      0, 90, 180 o 270 grados en sentido horario (por omisión 0)
       --flip MODO          none, horizontal o vertical (por omisión none)
-      --frame N            el fotograma N (desde 0) de una animación, o la página N de un documento
+      --frame N            el fotograma N (desde 0) de una animación, o la página N
+                           de un documento
       --no-auto-orient     dejar los píxeles como están guardados, sin enderezarlos según
                            la orientación que registró la cámara
 Línea de texto:

@@ -13,7 +13,7 @@
 #include "app/window/COrvanelDlg.h"
 #include "app/window/HelpPage.h"
 #include "lang/CLanguage.h"
-#include "lang/ui/QtTranslation.h"
+#include "lang/QtTranslation.h"
 #include "widgets/MenuFromTemplate.h"
 #include "res/MenuTemplates.h"
 #include "res/ResourceIds.h"
@@ -101,7 +101,7 @@ void COrvanelDlg::OnLanguageCommand(int id)
 void COrvanelDlg::OnSelectLanguage(int id)
 {
     theLanguage.SetLanguage(theLanguage.GetLanguageName(id - ID_LANGUAGE_FIRST));
-    LoadQtTranslation(theLanguage.GetCurrentLanguage());
+    LoadQtTranslation(theLanguage.GetCurrentLanguage(), OwnTranslationFolders());
     theLanguage.ApplyToDialog(*this, IDD_PROGRAM_PNG_CAPTION);
     NameEditsAfterLabels();
 }

@@ -2,7 +2,6 @@
 // About, help, the home page, and names for a screen reader.
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -15,7 +14,7 @@
 #include "app/window/HelpPage.h"
 #include "app/window/OpenOrSay.h"
 #include "lang/CLanguage.h"
-#include "lang/ui/QtTranslation.h"
+#include "lang/QtTranslation.h"
 #include "widgets/MenuFromTemplate.h"
 #include "res/MenuTemplates.h"
 #include "res/ResourceIds.h"
@@ -103,7 +102,7 @@ void COrvanelDlg::OnLanguageCommand(int id)
 void COrvanelDlg::OnSelectLanguage(int id)
 {
     theLanguage.SetLanguage(theLanguage.GetLanguageName(id - ID_LANGUAGE_FIRST));
-    LoadQtTranslation(theLanguage.GetCurrentLanguage());
+    LoadQtTranslation(theLanguage.GetCurrentLanguage(), OwnTranslationFolders());
     theLanguage.ApplyToDialog(*this, IDD_PROGRAM_PNG_CAPTION);
     NameEditsAfterLabels();
 }
@@ -116,10 +115,10 @@ void COrvanelDlg::OnAbout()
 
 void COrvanelDlg::OnBnClickedButtonHomepage()
 {
+    // The text as the window has always said it, in every language (docs/translations.md).
     OpenOrSay(this, QUrl(kHomePageUrl),
-              QCoreApplication::translate("COrvanelDlg", "The Program does not launch your web browser to access %1 ,\n"
-                                                         "Please launch your web browser and input the URL manually.")
-                  .arg(kHomePageUrl),
+              QStringLiteral("The Program does not launch your web browser to access ") + kHomePageUrl +
+                  QStringLiteral(" ,\nPlease launch your web browser and input the URL manually."),
               theLanguage.GetString(IDS_MESSAGE_UNKNOWN_ERROR), platform::MB_OK);
 }
 

@@ -19,7 +19,7 @@ public:
     bool OpenUrl(const QUrl& url) override;
     void ShowHelp(QWidget* owner, const QString& page) override;
     std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel,
-                                          std::function<int()> percent) override;
+                                          std::function<int()> percent = {}) override;
 };
 
 // How often a progress with a percentage reads it.

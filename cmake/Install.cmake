@@ -71,5 +71,7 @@ install(CODE "
 install(SCRIPT cmake/InstallDocs.cmake)
 
 if(BUILD_TESTING)
+  # The help pages name the installed language folder, which a test compares with this rule.
+  target_compile_definitions(app_tests PRIVATE PICTORELLE_INSTALL_DIR="${PICTORELLE_INSTALL_DIR}")
   add_subdirectory(tests/install)
 endif()

@@ -8,6 +8,7 @@
 #include <glib.h>
 #include <vips/vips8>
 
+#include "imaging/ConversionProgress.h"
 #include "imaging/Encoders.h"
 #include "imaging/Image.h"
 #include "imaging/ImageImpl.h"
@@ -96,8 +97,10 @@ Status Bitmap::DrawImage(const Image& source)
             if (rendered.width() != width || rendered.height() != height || rendered.bands() != 3 ||
                 rendered.format() != VIPS_FORMAT_UCHAR)
                 return Status::GenericError;
+            if (progress_)
+                progress_->drawRows = height;
             const bool sunk = SinkRowsInto(rendered, pixels_.get(), static_cast<std::size_t>(width) * 3,
-                                           [this] { return Cancelled(); });
+                                           [this] { return Cancelled(); }, progress_ ? &progress_->drawn : nullptr);
             return sunk ? Status::Ok : Status::OutOfMemory;
         });
         if (status != Status::Ok)
@@ -138,7 +141,11 @@ Status Bitmap::Save(const QByteArray& path, const Guid& encoder, Publish publish
     const PictureWriter write = WriterFor(encoder);
     if (!write)
         return Status::FileNotFound;
-    const RgbRows rows{pixels_.get(), width_, height_, Stride()};
+    RgbRows rows{pixels_.get(), width_, height_, Stride()};
+    if (progress_) {
+        progress_->writeRows = height_;
+        rows.rowsWritten = &progress_->written;
+    }
     const double dpi = dpiX_;
     // Refusing the bytes makes the writer fail, and the unfinished file goes.
     return SaveFile(path, publish, [&](const ByteSink& sink) {

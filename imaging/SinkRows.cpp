@@ -11,6 +11,7 @@ struct RowTarget {
     std::size_t stride;
     const std::function<bool()>& cancelled;
     VipsImage* image;  // what is being rendered
+    std::atomic<std::int64_t>* rowsDone;
     // Held while rows are copied on libvips' writer thread, and taken once the sink has ended:
     // libvips hands its work back through glib's futexes, which thread checkers cannot see.
     std::mutex rows{};
@@ -29,15 +30,18 @@ int CopyRows(VipsRegion* region, VipsRect* area, void* a)
     for (int y = area->top; y < area->top + area->height; ++y)
         std::memcpy(target->pixels + static_cast<std::size_t>(y) * target->stride + static_cast<std::size_t>(area->left) * 3,
                     VIPS_REGION_ADDR(region, area->left, y), bytes);
+    // Areas come as whole rows, top to bottom.
+    if (target->rowsDone && area->left == 0)
+        target->rowsDone->fetch_add(area->height, std::memory_order_relaxed);
     return 0;
 }
 
 }  // namespace
 
 bool SinkRowsInto(const vips::VImage& image, std::uint8_t* pixels, std::size_t stride,
-                  const std::function<bool()>& cancelled)
+                  const std::function<bool()>& cancelled, std::atomic<std::int64_t>* rowsDone)
 {
-    RowTarget target{pixels, stride, cancelled, image.get_image()};
+    RowTarget target{pixels, stride, cancelled, image.get_image(), rowsDone};
     const bool sunk = vips_sink_disc(image.get_image(), CopyRows, &target) == 0;
     // A cancel that comes as the last rows arrive still fails the drawing.
     const std::lock_guard rowsCopied(target.rows);

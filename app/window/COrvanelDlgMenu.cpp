@@ -12,6 +12,7 @@
 #include "app/window/CAboutDlg.h"
 #include "app/window/COrvanelDlg.h"
 #include "app/window/HelpPage.h"
+#include "app/window/OpenOrSay.h"
 #include "lang/CLanguage.h"
 #include "lang/QtTranslation.h"
 #include "widgets/MenuFromTemplate.h"
@@ -114,11 +115,11 @@ void COrvanelDlg::OnAbout()
 
 void COrvanelDlg::OnBnClickedButtonHomepage()
 {
-    if (platform::CurrentPrompts().OpenUrl(QUrl(kHomePageUrl)))
-        return;
-    Message(QStringLiteral("The Program does not launch your web browser to access ") + kHomePageUrl +
-                QStringLiteral(" ,\nPlease launch your web browser and input the URL manually."),
-            theLanguage.GetString(IDS_MESSAGE_UNKNOWN_ERROR));
+    // The text as the window has always said it, in every language (docs/translations.md).
+    OpenOrSay(this, QUrl(kHomePageUrl),
+              QStringLiteral("The Program does not launch your web browser to access ") + kHomePageUrl +
+                  QStringLiteral(" ,\nPlease launch your web browser and input the URL manually."),
+              theLanguage.GetString(IDS_MESSAGE_UNKNOWN_ERROR), platform::MB_OK);
 }
 
 void COrvanelDlg::OnBnClickedButtonHelp()

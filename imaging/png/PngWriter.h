@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -12,6 +13,8 @@ struct RgbRows {                 // 8-bit RGB pixels, 3 bytes a pixel, rows top 
     int width;
     int height;
     std::ptrdiff_t stride;       // bytes from one row to the next (>= 3*width)
+    // Where the writer counts the rows it has handed to the sink, when given (for a progress).
+    std::atomic<std::int64_t>* rowsWritten = nullptr;
 };
 
 // Writes an 8-bit RGB PNG (colour type 2, no interlace): IHDR; sRGB (perceptual intent) with the

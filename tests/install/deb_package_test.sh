@@ -41,6 +41,12 @@ printf '%s\n' "${expected[@]}" | sort >"$work/expected"
 diff "$work/expected" "$work/actual" >"$work/files.diff" || { cat "$work/files.diff"; fail "file list (< missing, > unexpected)"; }
 [ "$(readlink "$work/root/usr/bin/pictorelle")" = ../lib/pictorelle/pictorelle ] || fail "usr/bin/pictorelle is not the relative link"
 
+# Every folder under /usr the help pages name (but /usr/local, a source install's) is in the package.
+while IFS= read -r named; do
+  [ -e "$work/root$named" ] || fail "the help names $named, which the package does not install"
+done < <(grep -rhoE '<code>/usr/[^<]*</code>' "$source/help" | sed -E 's|</?code>||g' | grep -v '^/usr/local/' | sort -u)
+[ -f "$work/root/usr/lib/pictorelle/language/English.ini" ] || fail "no English.ini in the package's language folder"
+
 program=$work/root/usr/lib/pictorelle/pictorelle
 readelf -S "$program" | grep -Eq '\.symtab|\.debug_' && fail "the program is not stripped"
 home=$work/home && mkdir -p "$home"

@@ -12,6 +12,7 @@
 #include "app/window/COrvanelApp.h"
 #include "app/window/PhotoArgument.h"
 #include "lang/CLanguage.h"
+#include "lang/QtTranslation.h"
 #include "lang/UserLanguage.h"
 #include "imaging/ImagingRuntime.h"
 #include "widgets/QtPrompts.h"
@@ -31,6 +32,12 @@ void PrintTo(std::FILE* stream, const QString& text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+QString ImagingFailedText()
+{
+    return QCoreApplication::translate("CommandLine", "the imaging library could not start");
+}
+
+// Said before Qt, and so any translation, can be loaded.
 const char kNoDisplay[] =
     "pictorelle: no display to open the window on; use --convert to convert without a window\n";
 
@@ -70,7 +77,7 @@ int RunWindow(int argc, char* argv[])
         qWarning("%s", qPrintable(note));
     platform::InstallPrompts(std::make_unique<platform::QtPrompts>());
     if (!platform::StartImaging(argv[0])) {
-        std::fprintf(stderr, "pictorelle: the imaging library could not start\n");
+        PrintTo(stderr, QStringLiteral("pictorelle: %1\n").arg(ImagingFailedText()));
         return 1;
     }
     {
@@ -83,7 +90,7 @@ int RunWindow(int argc, char* argv[])
 
 // No window, so it runs without a display: over SSH, in a container, in a script. Qt sees none of
 // the arguments, which are all ours (a photo may be named "-platform").
-int RunCommandLine(const CommandLine& line, char* argv0)
+int RunCommandLine(const CommandLine& line, const QStringList& arguments, char* argv0)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's notes about the missing desktop session (no runtime folder, no display) would read
@@ -96,14 +103,22 @@ int RunCommandLine(const CommandLine& line, char* argv0)
     char* qtArgv[] = {argv0, nullptr};
     QGuiApplication qt(qtArgc, qtArgv);
     LoadLocaleLanguage();
+    LoadQtTranslation(theLanguage.GetCurrentLanguage(), OwnTranslationFolders());
+    if (line.mode == CommandLine::Mode::Help) {
+        PrintTo(stdout, HelpText());
+        return 0;
+    }
     if (line.mode == CommandLine::Mode::Invalid) {
-        const QString message = PrintableText(line.error.messageId ? theLanguage.GetString(line.error.messageId)
-                                                                   : line.error.text);
-        PrintTo(stderr, QStringLiteral("pictorelle: %1\nTry 'pictorelle --help' for more information.\n").arg(message));
+        // Parsed again now that the translation is loaded, for its message in the locale's language.
+        const UsageError error = ParseCommandLine(arguments).error;
+        const QString message = PrintableText(error.messageId ? theLanguage.GetString(error.messageId) : error.text);
+        PrintTo(stderr, QStringLiteral("pictorelle: %1\n%2\n")
+                            .arg(message, QCoreApplication::translate(
+                                              "CommandLine", "Try 'pictorelle --help' for more information.")));
         return 2;
     }
     if (!platform::StartImaging(argv0)) {
-        std::fprintf(stderr, "pictorelle: the imaging library could not start\n");
+        PrintTo(stderr, QStringLiteral("pictorelle: %1\n").arg(ImagingFailedText()));
         return 1;
     }
     const int status = RunCommandLineConversion(line.request);
@@ -118,17 +133,16 @@ int main(int argc, char* argv[])
     // A file-size limit (ulimit -f) is then a failed write of that one output, told and cleaned
     // up like a full disk, rather than the end of the whole process.
     std::signal(SIGXFSZ, SIG_IGN);
-    const CommandLine line = ParseCommandLine(ArgumentsOf(argc, argv));
+    const QStringList arguments = ArgumentsOf(argc, argv);
+    const CommandLine line = ParseCommandLine(arguments);
     switch (line.mode) {
-    case CommandLine::Mode::Help:
-        PrintTo(stdout, HelpText());
-        return 0;
     case CommandLine::Mode::Version:
         PrintTo(stdout, VersionText());
         return 0;
+    case CommandLine::Mode::Help:
     case CommandLine::Mode::Convert:
     case CommandLine::Mode::Invalid:
-        return RunCommandLine(line, argv[0]);
+        return RunCommandLine(line, arguments, argv[0]);
     case CommandLine::Mode::Window:
         break;
     }

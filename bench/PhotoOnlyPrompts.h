@@ -25,7 +25,10 @@ public:
     int RunDialog(platform::CDialog&) override { return platform::IDCANCEL; }
     bool OpenUrl(const QUrl&) override { return false; }
     void ShowHelp(QWidget*, const QString&) override {}
-    std::unique_ptr<QObject> ShowProgress(QWidget*, const QString&, std::function<void()>) override { return nullptr; }
+    std::unique_ptr<QObject> ShowProgress(QWidget*, const QString&, std::function<void()>, std::function<int()>) override
+    {
+        return nullptr;
+    }
 
 private:
     QString photo_;

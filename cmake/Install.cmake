@@ -2,6 +2,7 @@
 #
 #   <prefix>/lib/pictorelle/pictorelle          the program
 #   <prefix>/lib/pictorelle/language/*.ini      the language files, found beside the program
+#   <prefix>/lib/pictorelle/language/*.qm       the translations of our own texts, beside them
 #   <prefix>/lib/pictorelle/help/               the help pages, found beside the program
 #   <prefix>/bin/pictorelle                     relative symbolic link to ../lib/pictorelle/pictorelle
 #   <prefix>/share/applications/<id>.desktop    the menu entry, its Exec the program's absolute path
@@ -30,6 +31,7 @@ if(CMAKE_STRIP)
 endif()
 install(DIRECTORY language/ DESTINATION ${PICTORELLE_INSTALL_DIR}/language
         FILES_MATCHING PATTERN "*.ini")
+install(FILES ${PICTORELLE_QM_FILES} DESTINATION ${PICTORELLE_INSTALL_DIR}/language)
 install(DIRECTORY help/ DESTINATION ${PICTORELLE_INSTALL_DIR}/help)
 
 # bin/pictorelle: a relative link, so the installed tree can be moved or staged with DESTDIR.
@@ -69,5 +71,7 @@ install(CODE "
 install(SCRIPT cmake/InstallDocs.cmake)
 
 if(BUILD_TESTING)
+  # The help pages name the installed language folder, which a test compares with this rule.
+  target_compile_definitions(app_tests PRIVATE PICTORELLE_INSTALL_DIR="${PICTORELLE_INSTALL_DIR}")
   add_subdirectory(tests/install)
 endif()

@@ -45,6 +45,7 @@ if(NOT status EQUAL 0)
 endif()
 file(READ "${work}/pictorelle.1" page)
 string(REPLACE "@PREFIX@" "${CMAKE_INSTALL_PREFIX}" page "${page}")
+string(REPLACE "@INSTALL_DIR@" "${PICTORELLE_INSTALL_DIR}" page "${page}")
 # help2man starts a hanging paragraph at a command's continued line (a line ending in a backslash,
 # then an indented one); a line break keeps the continued command in its example block.
 string(REGEX REPLACE "(\\\\e\n)\\.HP\n" "\\1.br\n" page "${page}")

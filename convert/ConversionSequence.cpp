@@ -118,14 +118,15 @@ int OutputSizeMessage(int width, int height)
 }
 
 ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int height, int angle, int flip,
-                                ConversionHost& host, const std::atomic<bool>* cancel)
+                                ConversionHost& host, const std::atomic<bool>* cancel,
+                                platform::ConversionProgress* progress)
 {
     ConversionOutcome outcome;
     if (const int message = OutputSizeMessage(width, height)) {
         host.Tell(message, {});
         return outcome;
     }
-    PhotoConversion conversion(photo, width, height, cancel);
+    PhotoConversion conversion(photo, width, height, cancel, progress);
     if (!Succeeded(conversion.SetResolution()))
         host.Tell(IDS_STRING113, {});
     if (!Succeeded(conversion.SetInterpolationMode()))

@@ -8,6 +8,9 @@
 #include <QString>
 
 class PhotoDocument;
+namespace platform {
+struct ConversionProgress;
+}
 
 // The text line of a conversion, as its caller reads it when the text step comes.
 struct OverlayLine {
@@ -58,9 +61,11 @@ struct ConversionOutcome {
 // resolution, the drawing, the text, the turn and the save, in that order (a picture with neither
 // text nor turn is written while it is drawn, and published only once drawn). A failed step is told;
 // the size, the drawing and the save stop the sequence, the others let it go on. Once cancel is
-// set the sequence stops where it is, quietly, and any old output stays as it was.
+// set the sequence stops where it is, quietly, and any old output stays as it was. The drawing
+// and the save count their rows in progress, when given.
 ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int height, int angle, int flip,
-                                ConversionHost& host, const std::atomic<bool>* cancel = nullptr);
+                                ConversionHost& host, const std::atomic<bool>* cancel = nullptr,
+                                platform::ConversionProgress* progress = nullptr);
 
 // The message an output size calls for before anything is drawn: 111 for the width, 112 for the
 // height, 0 when both are positive.

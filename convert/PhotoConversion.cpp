@@ -4,10 +4,12 @@
 #include "imaging/Bitmap.h"
 #include "imaging/TextDrawing.h"
 
-PhotoConversion::PhotoConversion(const PhotoDocument& photo, int width, int height, const std::atomic<bool>* cancel)
+PhotoConversion::PhotoConversion(const PhotoDocument& photo, int width, int height, const std::atomic<bool>* cancel,
+                                 platform::ConversionProgress* progress)
     : photo_(photo), bitmap_(platform::Bitmap::Create(width, height))
 {
     bitmap_->SetCancel(cancel);
+    bitmap_->SetProgress(progress);
 }
 
 bool PhotoConversion::Cancelled() const

@@ -14,6 +14,7 @@
 class PhotoDocument;
 namespace platform {
 class Bitmap;
+struct ConversionProgress;
 }
 
 // One conversion of the photo's active frame into an output picture, step by step. Each step
@@ -23,7 +24,9 @@ class PhotoConversion {
 public:
     // Makes the black output picture of width x height; when that cannot be allocated every
     // step fails. Once cancel is set (from any thread) the drawing and the save stop and fail.
-    PhotoConversion(const PhotoDocument& photo, int width, int height, const std::atomic<bool>* cancel = nullptr);
+    // The drawing and the save count their rows in progress, when given.
+    PhotoConversion(const PhotoDocument& photo, int width, int height, const std::atomic<bool>* cancel = nullptr,
+                    platform::ConversionProgress* progress = nullptr);
     ~PhotoConversion();
     PhotoConversion(const PhotoConversion&) = delete;
     PhotoConversion& operator=(const PhotoConversion&) = delete;

@@ -10,6 +10,7 @@
 #include <glib.h>
 #include <vips/vips8>
 
+#include "imaging/ConversionProgress.h"
 #include "imaging/Encoders.h"
 #include "imaging/Image.h"
 #include "imaging/ImageImpl.h"
@@ -96,8 +97,11 @@ Status Bitmap::Render(const Image& source, int width, int height, RowHandOver* h
             if (rendered.width() != width || rendered.height() != height || rendered.bands() != 3 ||
                 rendered.format() != VIPS_FORMAT_UCHAR)
                 return Status::GenericError;
+            if (progress_)
+                progress_->drawRows = height;
             const bool sunk = SinkRowsInto(rendered, pixels_.get(), static_cast<std::size_t>(width) * 3,
-                                           [this] { return Cancelled(); }, handOver);
+                                           [this] { return Cancelled(); }, progress_ ? &progress_->drawn : nullptr,
+                                           handOver);
             return sunk ? Status::Ok : Status::OutOfMemory;
         });
         if (status != Status::Ok)
@@ -181,6 +185,8 @@ Bitmap::DrawnAndSaved Bitmap::DrawAndSave(const Image& source, const QByteArray&
         saver.Join(false);
         handedOver = false;
     });
+    if (drawn == Status::Ok && progress_)
+        progress_->writeRows = height_;
     saver.Join(drawn == Status::Ok);
     if (drawn != Status::Ok) {
         if (drawn == Status::OutOfMemory)
@@ -221,7 +227,15 @@ Status Bitmap::Save(const QByteArray& path, const Guid& encoder, Publish publish
 Status Bitmap::SaveWith(PictureWriter write, const QByteArray& path, Publish publish,
                         const RowHandOver* arriving) const
 {
-    const RgbRows rows{pixels_.get(), width_, height_, Stride(), arriving};
+    RgbRows rows{pixels_.get(), width_, height_, Stride()};
+    rows.arriving = arriving;
+    if (progress_) {
+        // Rows written while the picture is drawn count once the drawing is over (DrawAndSave), so
+        // that the progress shows the drawing until then.
+        if (!arriving)
+            progress_->writeRows = height_;
+        rows.rowsWritten = &progress_->written;
+    }
     const double dpi = dpiX_;
     // Refusing the bytes makes the writer fail, and the unfinished file goes; so does a drawing
     // that fails after its last rows were written.

@@ -16,6 +16,7 @@ namespace platform {
 
 class Image;
 class RowHandOver;
+struct ConversionProgress;
 
 // The output picture: 8-bit RGB, no alpha, starting black, carrying a resolution.
 // A size that cannot be allocated leaves it empty; every operation on an empty bitmap fails.
@@ -40,6 +41,8 @@ public:
     // fail; a save stopped so leaves any old file as it was.
     void SetCancel(const std::atomic<bool>* cancel) { cancel_ = cancel; }
     bool Cancelled() const { return cancel_ && cancel_->load(); }
+    // Where the drawing and the save count the rows they finish, for a progress shown meanwhile.
+    void SetProgress(ConversionProgress* progress) { progress_ = progress; }
     // The whole active frame of source stretched over the whole bitmap, composited onto black.
     Status DrawImage(const Image& source);
     Status RotateFlip(RotateFlipType type);
@@ -80,6 +83,7 @@ private:
     InterpolationMode interpolation_ = InterpolationMode::Default;
     std::unique_ptr<std::uint8_t, GFree> pixels_;
     const std::atomic<bool>* cancel_ = nullptr;
+    ConversionProgress* progress_ = nullptr;
 };
 
 }  // namespace platform

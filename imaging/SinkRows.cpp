@@ -13,6 +13,7 @@ struct RowTarget {
     std::size_t stride;
     const std::function<bool()>& cancelled;
     VipsImage* image;  // what is being rendered
+    std::atomic<std::int64_t>* rowsDone;
     RowHandOver* handOver;
     // Held while rows are copied on libvips' writer thread, and taken once the sink has ended:
     // libvips hands its work back through glib's futexes, which thread checkers cannot see.
@@ -32,6 +33,9 @@ int CopyRows(VipsRegion* region, VipsRect* area, void* a)
     for (int y = area->top; y < area->top + area->height; ++y)
         std::memcpy(target->pixels + static_cast<std::size_t>(y) * target->stride + static_cast<std::size_t>(area->left) * 3,
                     VIPS_REGION_ADDR(region, area->left, y), bytes);
+    // Areas come as whole rows, top to bottom.
+    if (target->rowsDone && area->left == 0)
+        target->rowsDone->fetch_add(area->height, std::memory_order_relaxed);
     if (target->handOver && area->left == 0 && area->width == target->image->Xsize)
         target->handOver->Filled(static_cast<std::size_t>(area->top) + static_cast<std::size_t>(area->height));
     return 0;
@@ -40,9 +44,10 @@ int CopyRows(VipsRegion* region, VipsRect* area, void* a)
 }  // namespace
 
 bool SinkRowsInto(const vips::VImage& image, std::uint8_t* pixels, std::size_t stride,
-                  const std::function<bool()>& cancelled, RowHandOver* handOver)
+                  const std::function<bool()>& cancelled, std::atomic<std::int64_t>* rowsDone,
+                  RowHandOver* handOver)
 {
-    RowTarget target{pixels, stride, cancelled, image.get_image(), handOver};
+    RowTarget target{pixels, stride, cancelled, image.get_image(), rowsDone, handOver};
     const bool sunk = vips_sink_disc(image.get_image(), CopyRows, &target) == 0;
     // A cancel that comes as the last rows arrive still fails the drawing.
     const std::lock_guard rowsCopied(target.rows);

@@ -92,9 +92,10 @@ public:
     // Shows page, a help page on disk, in the program's help viewer beside owner; nothing waits.
     virtual void ShowHelp(QWidget* owner, const QString& page) = 0;
     // Shows that long work runs, with text and a Cancel button that calls cancel, until the
-    // returned object is destroyed; nothing waits.
-    virtual std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text,
-                                                  std::function<void()> cancel) = 0;
+    // returned object is destroyed; nothing waits. With percent (called on the window's thread,
+    // a few times a second) it shows the percentage done, else only that work goes on.
+    virtual std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel,
+                                                  std::function<int()> percent = {}) = 0;
 };
 
 // The prompts in use: those installed last (the window installs Qt's dialogs), else messages

@@ -28,7 +28,7 @@ int ReportingPrompts::RunDialog(CDialog&) { return IDCANCEL; }
 bool ReportingPrompts::OpenUrl(const QUrl&) { return false; }
 void ReportingPrompts::ShowHelp(QWidget*, const QString&) {}
 
-std::unique_ptr<QObject> ReportingPrompts::ShowProgress(QWidget*, const QString&, std::function<void()>)
+std::unique_ptr<QObject> ReportingPrompts::ShowProgress(QWidget*, const QString&, std::function<void()>, std::function<int()>)
 {
     return nullptr;
 }

@@ -21,7 +21,8 @@ public:
     int RunDialog(CDialog& dialog) override;
     bool OpenUrl(const QUrl& url) override;
     void ShowHelp(QWidget* owner, const QString& page) override;
-    std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel) override;
+    std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel,
+                                          std::function<int()> percent) override;
 
 private:
     Report report_;

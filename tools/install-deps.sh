@@ -10,7 +10,7 @@ packages=(
   pngcheck fonts-dejavu-core fonts-droid-fallback valgrind
   xvfb xdotool
   desktop-file-utils appstream librsvg2-bin libglib2.0-bin
-  qt6-translations-l10n
+  qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   help2man man-db dpkg-dev file lintian
   clang-14 libclang-rt-14-dev
 )

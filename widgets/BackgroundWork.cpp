@@ -40,8 +40,8 @@ bool IsInput(QEvent::Type type)
 
 }  // namespace
 
-BackgroundWork::BackgroundWork(QWidget& window, QString progressText)
-    : window_(window), progressText_(std::move(progressText))
+BackgroundWork::BackgroundWork(QWidget& window, QString progressText, std::function<int()> percent)
+    : window_(window), progressText_(std::move(progressText)), percent_(std::move(percent))
 {
 }
 
@@ -68,7 +68,7 @@ void BackgroundWork::ShowProgressWhenDue()
     auto* timer = new QTimer(this);
     timer->setSingleShot(true);
     connect(timer, &QTimer::timeout, this, [this] {
-        progress_ = CurrentPrompts().ShowProgress(&window_, progressText_, [this] { cancel_ = true; });
+        progress_ = CurrentPrompts().ShowProgress(&window_, progressText_, [this] { cancel_ = true; }, percent_);
     });
     timer->start(kProgressDelayMs);
     delay_ = timer;

@@ -14,10 +14,11 @@ namespace platform {
 // Long work off the window's thread: the window keeps painting but takes no input until the work
 // ends, and after about a second a progress prompt offers Cancel. Work that asks the window
 // something does so through OnWindowThread, so every question and message still comes from the
-// window's thread, in order.
+// window's thread, in order. With percent (read on the window's thread from what the work
+// counts) the progress shows the percentage done.
 class BackgroundWork final : public QObject {
 public:
-    BackgroundWork(QWidget& window, QString progressText);
+    BackgroundWork(QWidget& window, QString progressText, std::function<int()> percent = {});
     ~BackgroundWork() override;
 
     // Runs work on a thread of its own and returns when it has ended: false when it ended by
@@ -41,6 +42,7 @@ private:
 
     QWidget& window_;
     QString progressText_;
+    std::function<int()> percent_;
     std::atomic<bool> cancel_{false};
     bool closeAsked_ = false;
     std::unique_ptr<QObject> progress_;

@@ -37,15 +37,24 @@ QFont WithStyleName(QFont font)
 
 const std::vector<std::pair<QString, QColor>>& StandardTextColours()
 {
+    // The names are translated where they are shown; the table keeps them in English.
     static const std::vector<std::pair<QString, QColor>> colours = {
-        {QStringLiteral("Black"), QColor(0, 0, 0)},        {QStringLiteral("Maroon"), QColor(128, 0, 0)},
-        {QStringLiteral("Green"), QColor(0, 128, 0)},      {QStringLiteral("Olive"), QColor(128, 128, 0)},
-        {QStringLiteral("Navy"), QColor(0, 0, 128)},       {QStringLiteral("Purple"), QColor(128, 0, 128)},
-        {QStringLiteral("Teal"), QColor(0, 128, 128)},     {QStringLiteral("Gray"), QColor(128, 128, 128)},
-        {QStringLiteral("Silver"), QColor(192, 192, 192)}, {QStringLiteral("Red"), QColor(255, 0, 0)},
-        {QStringLiteral("Lime"), QColor(0, 255, 0)},       {QStringLiteral("Yellow"), QColor(255, 255, 0)},
-        {QStringLiteral("Blue"), QColor(0, 0, 255)},       {QStringLiteral("Fuchsia"), QColor(255, 0, 255)},
-        {QStringLiteral("Aqua"), QColor(0, 255, 255)},     {QStringLiteral("White"), QColor(255, 255, 255)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Black"), QColor(0, 0, 0)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Maroon"), QColor(128, 0, 0)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Green"), QColor(0, 128, 0)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Olive"), QColor(128, 128, 0)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Navy"), QColor(0, 0, 128)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Purple"), QColor(128, 0, 128)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Teal"), QColor(0, 128, 128)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Gray"), QColor(128, 128, 128)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Silver"), QColor(192, 192, 192)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Red"), QColor(255, 0, 0)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Lime"), QColor(0, 255, 0)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Yellow"), QColor(255, 255, 0)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Blue"), QColor(0, 0, 255)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Fuchsia"), QColor(255, 0, 255)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "Aqua"), QColor(0, 255, 255)},
+        {QT_TRANSLATE_NOOP("platform::FontColourDialog", "White"), QColor(255, 255, 255)},
     };
     return colours;
 }
@@ -53,7 +62,7 @@ const std::vector<std::pair<QString, QColor>>& StandardTextColours()
 FontColourDialog::FontColourDialog(const QFont& font, const QColor& colour, QWidget* parent)
     : QDialog(parent), fonts_(new QFontDialog(WithStyleName(font), this)), colours_(new QComboBox(this))
 {
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
     // The font chooser lives inside this dialog; its own buttons give way to ours.
     fonts_->setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::NoButtons);
     fonts_->setWindowFlags(Qt::Widget);
@@ -65,14 +74,14 @@ FontColourDialog::FontColourDialog(const QFont& font, const QColor& colour, QWid
     for (std::size_t i = 0; i < standard.size(); ++i) {
         QPixmap swatch(16, 16);
         swatch.fill(standard[i].second);
-        colours_->addItem(QIcon(swatch), standard[i].first, standard[i].second);
+        colours_->addItem(QIcon(swatch), tr(standard[i].first.toUtf8().constData()), standard[i].second);
         if (standard[i].second.rgb() == colour.rgb())
             selected = static_cast<int>(i);
     }
     colours_->setCurrentIndex(selected);
 
     auto* colourRow = new QHBoxLayout;
-    auto* colourLabel = new QLabel(QStringLiteral("&Color:"), this);
+    auto* colourLabel = new QLabel(tr("&Color:"), this);
     colourLabel->setBuddy(colours_);
     colourRow->addWidget(colourLabel);
     colourRow->addWidget(colours_);

@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMenu>
 #include <QUrl>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QScreen>
+#include <QTimer>
 
 #include "widgets/ModalPromptScope.h"
 
@@ -17,6 +17,7 @@
 #include "widgets/FontColourDialog.h"
 #include "widgets/HelpWindow.h"
 #include "widgets/MenuFromTemplate.h"
+#include "widgets/SystemOpener.h"
 
 namespace platform {
 namespace {
@@ -162,15 +163,31 @@ int QtPrompts::RunDialog(CDialog& dialog)
 
 bool QtPrompts::OpenUrl(const QUrl& url)
 {
-    return QDesktopServices::openUrl(url);
+    return OpenWithSystemOpener(url);
 }
 
-std::unique_ptr<QObject> QtPrompts::ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel)
+std::unique_ptr<QObject> QtPrompts::ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel,
+                                                 std::function<int()> percent)
 {
     auto dialog = std::make_unique<QProgressDialog>(owner);
     dialog->setWindowTitle(LiteralTitle(owner ? owner->windowTitle() : QString()));
     dialog->setLabelText(text);
-    dialog->setRange(0, 0);  // how long is not known: a busy bar
+    if (percent) {
+        // The work only counts; the bar reads the count on its own pace, so a fast conversion
+        // is never slowed by updates.
+        dialog->setRange(0, 100);
+        dialog->setValue(std::clamp(percent(), 0, 100));
+        auto* poll = new QTimer(dialog.get());
+        QObject::connect(poll, &QTimer::timeout, dialog.get(), [bar = dialog.get(), percent = std::move(percent)] {
+            // A window-modal progress handles events on every new value: only a change is set.
+            const int now = std::clamp(percent(), 0, 100);
+            if (now > bar->value())
+                bar->setValue(now);
+        });
+        poll->start(kProgressPollMs);
+    } else {
+        dialog->setRange(0, 0);  // how long is not known: a busy bar
+    }
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAutoClose(false);
     dialog->setAutoReset(false);

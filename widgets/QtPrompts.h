@@ -18,8 +18,12 @@ public:
     int RunDialog(CDialog& dialog) override;
     bool OpenUrl(const QUrl& url) override;
     void ShowHelp(QWidget* owner, const QString& page) override;
-    std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel) override;
+    std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel,
+                                          std::function<int()> percent = {}) override;
 };
+
+// How often a progress with a percentage reads it.
+inline constexpr int kProgressPollMs = 100;
 
 // A filter as Qt's file dialog takes it: the description followed by the patterns, made to
 // match without regard to letter case ("*.jpg" also lists IMG_0001.JPG); "*.*" lists every file.

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 #include <QFontInfo>
@@ -15,8 +16,11 @@
 
 #include "app/cli/BatchReport.h"
 #include "app/cli/BatchScheduler.h"
+#include "app/cli/OutputFolderProblem.h"
 #include "app/cli/OutputNames.h"
+#include "app/cli/PhotoDamage.h"
 #include "app/cli/PhotoFileProblem.h"
+#include "app/cli/ReasonTexts.h"
 #include "convert/ConversionSequence.h"
 #include "convert/PhotoDocument.h"
 #include "convert/PhotoPaths.h"
@@ -39,8 +43,10 @@
 
 namespace {
 
-const QString kNoFont = QStringLiteral("the text cannot be drawn: no font is installed");
-const QString kExists = QStringLiteral("file exists; use --overwrite to replace it");
+QString NoFontText()
+{
+    return QCoreApplication::translate("CommandLine", "the text cannot be drawn: no font is installed");
+}
 
 // What was said of the photo a thread converts, for a listener.
 struct PhotoLog {
@@ -49,11 +55,6 @@ struct PhotoLog {
     bool exists = false;
 };
 thread_local PhotoLog* t_log = nullptr;
-
-bool IsWarning(const QString& message)
-{
-    return message.startsWith(QLatin1String("warning: "));
-}
 
 class BatchConversion {
 public:
@@ -96,7 +97,7 @@ public:
         }
         report_.Finish();
         if (const int signal = cancel_ == &platform::InterruptedFlag() ? platform::InterruptingSignal() : 0) {
-            Fail({}, QStringLiteral("interrupted; the photos not yet saved were not converted"));
+            Fail({}, QCoreApplication::translate("CommandLine", "interrupted; the photos not yet saved were not converted"));
             return platform::InterruptedExitStatus(signal);
         }
         return failed_ == 0 ? 0 : 1;
@@ -112,7 +113,12 @@ private:
         }
         void Tell(int messageId, const QString& subject) override
         {
-            batch_.Fail(subject.isEmpty() ? photo_ : subject, messageId);
+            // A photo whose pixels could not be decoded says what is wrong with it.
+            const FoundDamage damage = messageId == IDS_STRING115 ? FindPhotoDamage(photo_) : FoundDamage{};
+            if (damage.kind != PhotoDamage::None)
+                batch_.Fail(photo_, WithReason(theLanguage.GetString(messageId), DamageReason(damage)));
+            else
+                batch_.Fail(subject.isEmpty() ? photo_ : subject, messageId);
         }
         std::optional<OverlayLine> Overlay() override
         {
@@ -175,7 +181,7 @@ private:
     {
         if (!listener_) {
             report_.Error(subject, message);
-        } else if (t_log && (t_log->first.isEmpty() || (IsWarning(t_log->first) && !IsWarning(message)))) {
+        } else if (t_log && (t_log->first.isEmpty() || (IsWarningText(t_log->first) && !IsWarningText(message)))) {
             // What stopped the photo rather than what it went on despite.
             t_log->first = subject == t_log->photo ? message : QStringLiteral("%1: %2").arg(subject, message);
         }
@@ -187,26 +193,28 @@ private:
     {
         if (t_log)
             t_log->exists = true;
-        Fail(output, kExists);
+        Fail(output, QCoreApplication::translate("CommandLine", "file exists; use --overwrite to replace it"));
     }
 
     // The folder outputs go to (none with an output file); nothing when it cannot be used.
     std::optional<QString> ChooseOutputFolder()
     {
-        if (!r_.outputFile.isEmpty())
+        if (!r_.outputFile.isEmpty()) {
+            // Said before any photo is opened, as for --output-dir, rather than as a failed save.
+            const QString folder = GetFolderOfPath(r_.outputFile);
+            if (const auto problem = OutputFolderProblem(folder.isEmpty() ? QStringLiteral(".") : folder)) {
+                Fail(folder, *problem);
+                return std::nullopt;
+            }
             return QString();
+        }
         if (r_.outputFolder.isEmpty())
             return UserOutputFolder(platform::QueryOsMajorVersion(), [this](const QString& text) { Fail({}, text); });
-        const QFileInfo info(r_.outputFolder);
-        if (!info.isDir()) {
-            Fail(r_.outputFolder, info.exists() ? QStringLiteral("not a folder") : QStringLiteral("no such folder"));
+        if (const auto problem = OutputFolderProblem(r_.outputFolder)) {
+            Fail(r_.outputFolder, *problem);
             return std::nullopt;
         }
-        if (!info.isWritable()) {
-            Fail(r_.outputFolder, QStringLiteral("the folder cannot be written to"));
-            return std::nullopt;
-        }
-        QString folder = info.absoluteFilePath();
+        QString folder = QFileInfo(r_.outputFolder).absoluteFilePath();
         if (!folder.endsWith(u'/'))
             folder += u'/';
         return folder;
@@ -247,7 +255,7 @@ private:
         const QString& argument = photoToConvert.path;
         // A picture without the text asked for is not the one asked for: nothing is written.
         if (fontMissing_) {
-            Fail(argument, kNoFont);
+            Fail(argument, NoFontText());
             return false;
         }
         const QString path = QFileInfo(argument).absoluteFilePath();
@@ -265,9 +273,14 @@ private:
         if (Cancelled() || !OpenPhoto(argument, path, photo) || Cancelled())
             return false;
         const QSize size = OutputSize(photo);
+        if (const int message = OutputSizeMessage(size.width(), size.height())) {
+            Fail(argument, WithReason(theLanguage.GetString(message),
+                                      ZeroSideReason(SizeRuleOf(r_), photo.Width(), photo.Height())));
+            return false;
+        }
         // One message with the limit, rather than each step failing in turn.
         if (size.width() > 0 && size.height() > 0 && !platform::FitsImageLimit(size.width(), size.height())) {
-            Fail(argument, QStringLiteral("an output of %1 x %2 pixels is above the limit of %3 pixels")
+            Fail(argument, QCoreApplication::translate("CommandLine", "an output of %1 x %2 pixels is above the limit of %3 pixels")
                                .arg(size.width()).arg(size.height()).arg(platform::kMaxImagePixels));
             return false;
         }
@@ -284,7 +297,7 @@ private:
         if (outcome.cancelled)
             return false;
         if (!outcome.textDrawn)
-            Fail(argument, kNoFont);
+            Fail(argument, NoFontText());
         // A picture saved without its turn or its text is not the one asked for.
         return outcome.saved && outcome.turned && outcome.textDrawn;
     }
@@ -303,19 +316,23 @@ private:
         }
         photo.Open(path, false, r_.autoOrient);
         if (photo.Width() <= 0 || photo.Height() <= 0) {
-            if (const auto problem = NotAPhotoProblem(path))
+            if (const auto problem = NotAPhotoProblem(path)) {
                 Fail(argument, *problem);
-            else
-                Fail(argument, photo.Width() <= 0 ? IDS_STRING126 : IDS_STRING127);
+                return false;
+            }
+            const QString message = theLanguage.GetString(photo.Width() <= 0 ? IDS_STRING126 : IDS_STRING127);
+            Fail(argument, WithReason(message, DamageReason(FindPhotoDamage(path))));
             return false;
         }
         if (photo.Image()->ColourProfileIgnored())
-            Fail(argument, QStringLiteral("warning: its colour profile is unusable; its colours are taken as sRGB"));
+            Fail(argument, WarningText(QCoreApplication::translate(
+                               "CommandLine", "its colour profile is unusable; its colours are taken as sRGB")));
         photo.ListFrameDimensions();
         if (!r_.frame || *r_.frame == 0)
             return true;
         if (*r_.frame >= photo.FrameCount(0)) {
-            Fail(argument, IDS_STRING121);
+            Fail(argument, WithReason(theLanguage.GetString(IDS_STRING121),
+                                      FrameRangeReason(*r_.frame, static_cast<int>(photo.FrameCount(0)))));
             return false;
         }
         if (!platform::Succeeded(photo.SelectFrame(0, *r_.frame))) {
@@ -350,18 +367,16 @@ private:
         case OutputClaim::Granted:
             return true;
         case OutputClaim::NameTooLong:
-            Fail(output.path, QStringLiteral("its name is longer than the %1 bytes a file name may have")
-                                  .arg(platform::kMaxFileNameBytes));
+            Fail(output.path, NameTooLongReason(platform::kMaxFileNameBytes));
             break;
         case OutputClaim::PathTooLong:
-            Fail(output.path, QStringLiteral("the path is longer than the %1 characters this program takes")
-                                  .arg(kMaxPathChars));
+            Fail(output.path, PathTooLongReason(kMaxPathChars));
             break;
         case OutputClaim::Unwritable:
             Fail(output.path, IDS_STRING118);
             break;
         case OutputClaim::OutputOfAnother:
-            Fail(photo, QStringLiteral("not converted: its output %1 is the output of another photo of this run")
+            Fail(photo, QCoreApplication::translate("CommandLine", "not converted: its output %1 is the output of another photo of this run")
                             .arg(output.path));
             break;
         case OutputClaim::Exists:

@@ -1,5 +1,7 @@
 #include "app/cli/BatchPhotos.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 
@@ -31,7 +33,7 @@ QList<BatchPhoto> PhotosOfFolder(const QString& folder, bool subfolders, const W
                 photos.append({name, added});
             break;
         case platform::WalkEntry::Special:
-            report(name, QStringLiteral("skipped: not a regular file"), false);
+            report(name, QCoreApplication::translate("CommandLine", "skipped: not a regular file"), false);
             break;
         case platform::WalkEntry::Unreadable:
             report(name, ErrnoText(errno), true);

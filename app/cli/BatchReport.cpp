@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 #include "app/cli/PrintableText.h"
+#include "app/cli/ReasonTexts.h"
 #include "convert/PrintSaved.h"
 #include "imaging/LibraryLog.h"
 #include "services/ReportingPrompts.h"
@@ -51,7 +54,7 @@ void BatchReport::Warning(const QString& subject, const QString& text)
             return;
         }
     }
-    Print(subject, QStringLiteral("warning: %1").arg(text));
+    Print(subject, WarningText(text));
 }
 
 void BatchReport::Progress(int index, const QString& name, int sideBySide)
@@ -136,7 +139,8 @@ BatchReport::PhotoScope::~PhotoScope()
         ++report_.done_;
     }
     for (const auto& [text, count] : std::as_const(warnings))
-        report_.Print(t_photo, count == 1 ? QStringLiteral("warning: %1").arg(text)
-                                          : QStringLiteral("warning: %1 (%2 times)").arg(text).arg(count));
+        report_.Print(t_photo, WarningText(count == 1 ? text
+                                                      : QCoreApplication::translate("CommandLine", "%1 (%2 times)")
+                                                            .arg(text).arg(count)));
     t_photo.clear();
 }

@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include <QCoreApplication>
+
 #include "res/ResourceIds.h"
 #include "settings/FontRecordConversion.h"
 
@@ -115,7 +117,7 @@ public:
             }
             // "-w" is no photo: a photo named so follows "--".
             if (!arg.startsWith(QLatin1String("--"))) {
-                Fail(Own(QStringLiteral("unrecognized option '%1'").arg(arg)));
+                Fail(Own(QCoreApplication::translate("CommandLine", "unrecognized option '%1'").arg(arg)));
                 return Failed();
             }
             if (arg == QLatin1String("--")) {
@@ -158,7 +160,7 @@ private:
         if (inlineValue_)
             return inlineValue_;
         if (i_ + 1 >= args_.size()) {
-            Fail(Own(QStringLiteral("option '%1' requires an argument").arg(name)));
+            Fail(Own(QCoreApplication::translate("CommandLine", "option '%1' requires an argument").arg(name)));
             return std::nullopt;
         }
         return args_[++i_];
@@ -170,7 +172,7 @@ private:
         inlineValue_ = name.size() == arg.size() ? std::nullopt : std::optional<QString>(arg.mid(name.size() + 1));
         if (kSwitches.contains(name)) {
             if (inlineValue_)
-                return Fail(Own(QStringLiteral("option '%1' doesn't allow an argument").arg(name)));
+                return Fail(Own(QCoreApplication::translate("CommandLine", "option '%1' doesn't allow an argument").arg(name)));
             if (name == QLatin1String("--overwrite"))
                 r_.overwrite = true;
             else if (name == QLatin1String("--quiet"))
@@ -184,7 +186,7 @@ private:
             return true;
         }
         if (!kValueOptions.contains(name))
-            return Fail(Own(QStringLiteral("unrecognized option '%1'").arg(arg)));
+            return Fail(Own(QCoreApplication::translate("CommandLine", "unrecognized option '%1'").arg(arg)));
         const auto value = Value(name);
         return value && Apply(name, *value);
     }
@@ -192,11 +194,11 @@ private:
     bool Apply(const QString& name, const QString& value)
     {
         if ((name == QLatin1String("--output") || name == QLatin1String("--output-dir")) && value.isEmpty())
-            return Fail(Own(QStringLiteral("option '%1' needs a name").arg(name)));
+            return Fail(Own(QCoreApplication::translate("CommandLine", "option '%1' needs a name").arg(name)));
         if (name == QLatin1String("--output")) {
             // The file holds PNG data whatever its name says; a name saying otherwise misleads.
             if (!value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-                return Fail(Own(QStringLiteral("'%1' does not end in .png: the output is a PNG picture").arg(value)));
+                return Fail(Own(QCoreApplication::translate("CommandLine", "'%1' does not end in .png: the output is a PNG picture").arg(value)));
             r_.outputFile = value;
         } else if (name == QLatin1String("--output-dir")) {
             r_.outputFolder = value;
@@ -224,7 +226,7 @@ private:
         } else if (name == QLatin1String("--flip")) {
             const auto flip = FlipNamed(value);
             if (!flip)
-                return Fail(Own(QStringLiteral("unknown flip '%1': use none, horizontal or vertical").arg(value)));
+                return Fail(Own(QCoreApplication::translate("CommandLine", "unknown flip '%1': use none, horizontal or vertical").arg(value)));
             r_.flip = *flip;
         } else if (name == QLatin1String("--frame")) {
             if (!(r_.frame = NonNegativeNumber(value)))
@@ -243,12 +245,12 @@ private:
             r_.textY = *y;
         } else if (name == QLatin1String("--font")) {
             if (!(r_.font = FontNamed(value)))
-                return Fail(Own(QStringLiteral("invalid font '%1': use FAMILY,PIXELS[,bold][,italic] "
+                return Fail(Own(QCoreApplication::translate("CommandLine", "invalid font '%1': use FAMILY,PIXELS[,bold][,italic] "
                                                "with at most %2 characters and %3 pixels")
                                     .arg(value).arg(kFaceNameChars).arg(kMaxFontPixels)));
         } else if (name == QLatin1String("--color")) {
             if (!(r_.colour = ColourNamed(value)))
-                return Fail(Own(QStringLiteral("invalid color '%1': use #RRGGBB").arg(value)));
+                return Fail(Own(QCoreApplication::translate("CommandLine", "invalid color '%1': use #RRGGBB").arg(value)));
         }
         return true;
     }
@@ -256,15 +258,15 @@ private:
     bool Check()
     {
         if (r_.photos.isEmpty())
-            return Fail(Own(QStringLiteral("no photo to convert")));
+            return Fail(Own(QCoreApplication::translate("CommandLine", "no photo to convert")));
         if (sizeGiven_ && sideGiven_)
-            return Fail(Own(QStringLiteral("--size cannot be combined with --width or --height")));
+            return Fail(Own(QCoreApplication::translate("CommandLine", "--size cannot be combined with --width or --height")));
         if (fitGiven_ && (sizeGiven_ || sideGiven_))
-            return Fail(Own(QStringLiteral("--fit cannot be combined with --size, --width or --height")));
+            return Fail(Own(QCoreApplication::translate("CommandLine", "--fit cannot be combined with --size, --width or --height")));
         if (!r_.outputFile.isEmpty() && !r_.outputFolder.isEmpty())
-            return Fail(Own(QStringLiteral("--output and --output-dir cannot be combined")));
+            return Fail(Own(QCoreApplication::translate("CommandLine", "--output and --output-dir cannot be combined")));
         if (!r_.outputFile.isEmpty() && r_.photos.size() > 1)
-            return Fail(Own(QStringLiteral("--output names one file: use --output-dir for several photos")));
+            return Fail(Own(QCoreApplication::translate("CommandLine", "--output names one file: use --output-dir for several photos")));
         return true;
     }
 
@@ -343,7 +345,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         if (kValueOptions.contains(name) || kSwitches.contains(name) || name == QLatin1String("-r")) {
             CommandLine line;
             line.mode = CommandLine::Mode::Invalid;
-            line.error = Own(QStringLiteral("option '%1' converts without a window: add --convert").arg(name));
+            line.error = Own(QCoreApplication::translate("CommandLine", "option '%1' converts without a window: add --convert").arg(name));
             return line;
         }
     }

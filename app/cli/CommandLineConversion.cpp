@@ -1,5 +1,7 @@
 #include "app/cli/CommandLineConversion.h"
 
+#include <QCoreApplication>
+
 #include "app/cli/BatchConversion.h"
 #include "app/cli/BatchReport.h"
 
@@ -17,12 +19,12 @@ int RunCommandLineConversion(const ConversionRequest& request)
             }
         });
     if (photos.isEmpty()) {
-        walk.Error({}, QStringLiteral("no photo to convert"));
+        walk.Error({}, QCoreApplication::translate("CommandLine", "no photo to convert"));
         return 1;
     }
     // A folder's photos each need a name of their own.
     if (!request.outputFile.isEmpty() && photos.size() > 1) {
-        walk.Error({}, QStringLiteral("--output names one file: use --output-dir for several photos"));
+        walk.Error({}, QCoreApplication::translate("CommandLine", "--output names one file: use --output-dir for several photos"));
         return 2;
     }
     const int status = RunBatchConversion(request, photos);

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <variant>
 
+#include <QCoreApplication>
+
 #include "system/FileDescriptor.h"
 #include "system/LocalFileName.h"
 #include "imaging/checks/PhotoFormat.h"
@@ -30,7 +32,7 @@ std::optional<QString> FileProblem(const QString& path)
     if (S_ISDIR(st.st_mode))
         return SystemWords(EISDIR);
     if (!S_ISREG(st.st_mode))
-        return QStringLiteral("not a regular file");
+        return QCoreApplication::translate("CommandLine", "not a regular file");
     if (::access(name.constData(), R_OK) != 0)
         return SystemWords(errno);
     return std::nullopt;
@@ -59,7 +61,7 @@ std::optional<QString> NotAPhotoProblem(const QString& path)
     if (const QString* problem = std::get_if<QString>(&format))
         return *problem;
     if (std::get<platform::PhotoFormat>(format) == platform::PhotoFormat::Unknown)
-        return QStringLiteral("not a photo: no format Pictorelle reads");
+        return QCoreApplication::translate("CommandLine", "not a photo: no format Pictorelle reads");
     return std::nullopt;
 }
 

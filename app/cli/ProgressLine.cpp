@@ -3,6 +3,8 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+
 namespace {
 
 QString Duration(qint64 seconds)
@@ -22,7 +24,7 @@ QString ProgressText(int index, int total, const QString& name, qint64 elapsedMs
     QString text = QStringLiteral("[%1/%2] %3").arg(index + 1).arg(total).arg(name);
     if (done > 0 && done >= sideBySide) {
         const qint64 leftMs = elapsedMs * (total - done) / done;
-        text += QStringLiteral(", %1 left").arg(Duration((leftMs + 999) / 1000));
+        text += QCoreApplication::translate("CommandLine", ", %1 left").arg(Duration((leftMs + 999) / 1000));
     }
     return text;
 }

@@ -1,8 +1,10 @@
 #include "app/cli/UsageText.h"
 
+#include <QCoreApplication>
+
 QString HelpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLine",
         "Usage: pictorelle [PHOTO]...\n"
         "  or:  pictorelle --convert PHOTO... [OPTION]...\n"
         "Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.\n"

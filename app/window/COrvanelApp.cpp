@@ -7,13 +7,13 @@
 #include "app/window/COrvanelDlg.h"
 #include "lang/CLanguage.h"
 #include "lang/UserLanguage.h"
-#include "lang/ui/QtTranslation.h"
+#include "lang/QtTranslation.h"
 #include "services/SettingsStore.h"
 
 bool COrvanelApp::InitInstance(const QStringList& photos)
 {
     LoadUserLanguage();
-    LoadQtTranslation(theLanguage.GetCurrentLanguage());
+    LoadQtTranslation(theLanguage.GetCurrentLanguage(), OwnTranslationFolders());
     // Docks and task bars match the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryName));
     COrvanelDlg dlg;

@@ -7,6 +7,7 @@
 #include "system/FileSystem.h"
 #include "services/SettingsStore.h"
 #include "services/TextToLong.h"
+#include "imaging/ConversionProgress.h"
 #include "widgets/BackgroundWork.h"
 #include "widgets/WaitCursor.h"
 #include "res/ResourceIds.h"
@@ -90,12 +91,14 @@ int COrvanelDlg::ConvertPhoto()
     ConversionInWindow host(*this);
     // The work runs beside the window, which keeps painting; its questions and messages come
     // back to the window's thread in their order. Cancel stops it with nothing written.
-    platform::BackgroundWork work(*this, m_strOutputFile);
+    // The progress shows how many rows are drawn and written.
+    platform::ConversionProgress progress;
+    platform::BackgroundWork work(*this, m_strOutputFile, [&progress] { return platform::ProgressPercent(progress); });
     WindowThreadHost hostFromWork(host, work);
     ConversionOutcome outcome;
     const bool ended = work.Run([&] {
         outcome = RunConversion(m_photo, m_nOutputWidth, m_nOutputHeight, m_nRotateAngel, m_nFlipType, hostFromWork,
-                                &work.CancelFlag());
+                                &work.CancelFlag(), &progress);
     });
     // Memory running out outside the imaging layer ends this conversion, not the window.
     if (!ended)

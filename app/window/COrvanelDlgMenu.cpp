@@ -12,8 +12,9 @@
 #include "app/window/CAboutDlg.h"
 #include "app/window/COrvanelDlg.h"
 #include "app/window/HelpPage.h"
+#include "app/window/OpenOrSay.h"
 #include "lang/CLanguage.h"
-#include "lang/ui/QtTranslation.h"
+#include "lang/QtTranslation.h"
 #include "widgets/MenuFromTemplate.h"
 #include "res/MenuTemplates.h"
 #include "res/ResourceIds.h"
@@ -101,7 +102,7 @@ void COrvanelDlg::OnLanguageCommand(int id)
 void COrvanelDlg::OnSelectLanguage(int id)
 {
     theLanguage.SetLanguage(theLanguage.GetLanguageName(id - ID_LANGUAGE_FIRST));
-    LoadQtTranslation(theLanguage.GetCurrentLanguage());
+    LoadQtTranslation(theLanguage.GetCurrentLanguage(), OwnTranslationFolders());
     theLanguage.ApplyToDialog(*this, IDD_PROGRAM_PNG_CAPTION);
     NameEditsAfterLabels();
 }
@@ -114,11 +115,11 @@ void COrvanelDlg::OnAbout()
 
 void COrvanelDlg::OnBnClickedButtonHomepage()
 {
-    if (platform::CurrentPrompts().OpenUrl(QUrl(kHomePageUrl)))
-        return;
-    Message(QStringLiteral("The Program does not launch your web browser to access ") + kHomePageUrl +
-                QStringLiteral(" ,\nPlease launch your web browser and input the URL manually."),
-            theLanguage.GetString(IDS_MESSAGE_UNKNOWN_ERROR));
+    // The text as the window has always said it, in every language (docs/translations.md).
+    OpenOrSay(this, QUrl(kHomePageUrl),
+              QStringLiteral("The Program does not launch your web browser to access ") + kHomePageUrl +
+                  QStringLiteral(" ,\nPlease launch your web browser and input the URL manually."),
+              theLanguage.GetString(IDS_MESSAGE_UNKNOWN_ERROR), platform::MB_OK);
 }
 
 void COrvanelDlg::OnBnClickedButtonHelp()

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "app/window/FolderLister.h"
+#include "app/window/OpenOrSay.h"
 #include "app/window/PhotoListModel.h"
 #include "app/window/PhotoSizeReader.h"
 #include "convert/PhotoExtensions.h"
@@ -398,8 +399,8 @@ void ConvertSeveralWindow::OnFinished(int status)
 void ConvertSeveralWindow::OnOpenFolder()
 {
     const QString folder = runFolder_.isEmpty() ? outputFolder_->text() : runFolder_;
-    if (!platform::CurrentPrompts().OpenUrl(QUrl::fromLocalFile(folder)))
-        Message(tr("No program here opens folders. The converted photos are in %1").arg(folder));
+    OpenOrSay(this, QUrl::fromLocalFile(folder), tr("No program here opens folders. The converted photos are in %1").arg(folder),
+              windowTitle(), platform::MB_OK | platform::MB_ICONEXCLAMATION);
 }
 
 void ConvertSeveralWindow::EnableForRun(bool running)

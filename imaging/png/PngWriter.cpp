@@ -180,13 +180,18 @@ private:
 // Receives strips in order, writes them as IDAT data and keeps the running Adler-32.
 class StreamTail {
 public:
-    explicit StreamTail(ChunkWriter& out) : out_(out) {}
+    StreamTail(ChunkWriter& out, const RgbRows& image) : out_(out), image_(image) {}
 
     bool begin() { return out_.idat(kZlibHeader, sizeof kZlibHeader); }
 
     bool add(const EncodedStrip& s) {
         adler_ = Adler32Combine(adler_, s.adler, s.filteredSize);
-        return out_.idat(s.bytes.data(), s.bytes.size());
+        if (!out_.idat(s.bytes.data(), s.bytes.size())) return false;
+        // A strip is whole rows, each a filter byte and its pixels.
+        if (image_.rowsWritten)
+            image_.rowsWritten->fetch_add(static_cast<std::int64_t>(s.filteredSize / (1 + 3 * std::uint64_t(image_.width))),
+                                          std::memory_order_relaxed);
+        return true;
     }
 
     bool end() {
@@ -197,6 +202,7 @@ public:
 
 private:
     ChunkWriter& out_;
+    const RgbRows& image_;
     std::uint32_t adler_ = 1;
 };
 
@@ -402,7 +408,7 @@ bool WritePng(const RgbRows& image, double dpi, const ByteSink& sink, const PngW
             !WriteSrgbChunks(out) || !out.chunk("pHYs", phys, sizeof phys))
             return false;
 
-        StreamTail tail(out);
+        StreamTail tail(out, image);
         if (!tail.begin()) return false;
         // Helper threads come from the process's shared allowance unless a test arranges them.
         unsigned threads = ThreadCount(options, *layout);

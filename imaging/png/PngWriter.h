@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -14,6 +15,8 @@ struct RgbRows {                 // 8-bit RGB pixels, 3 bytes a pixel, rows top 
     int width;
     int height;
     std::ptrdiff_t stride;       // bytes from one row to the next (>= 3*width)
+    // Where the writer counts the rows it has handed to the sink, when given (for a progress).
+    std::atomic<std::int64_t>* rowsWritten = nullptr;
     // Where the rows are still being filled: a row is read only once handed over, and the writing
     // fails when the filling is abandoned. Nothing: every row is in place.
     const RowHandOver* arriving = nullptr;

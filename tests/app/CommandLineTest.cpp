@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QThread>
+#include <QTranslator>
 #include <gtest/gtest.h>
 #include <vips/vips8>
 
@@ -217,7 +218,7 @@ TEST_F(CommandLineTest, ConvertsEachPhotoWithoutADisplayAndTellsWhichFailed)
         "pictorelle: empty.jpg: not a photo: no format Pictorelle reads",
         "pictorelle: notes.jpg: not a photo: no format Pictorelle reads",
         "pictorelle: folder.jpg: Is a directory",
-        "pictorelle: cut.png: " + English(IDS_STRING126),
+        "pictorelle: cut.png: " + English(IDS_STRING126) + " (damaged: its data ends early)",
         "pictorelle: n?[2Jo.jpg: No such file or directory",
     };
     QStringList told = run.err.split('\n', Qt::SkipEmptyParts);
@@ -468,8 +469,14 @@ TEST_F(CommandLineTest, UsageErrorsInTheLocalesLanguageAndHelp)
     ASSERT_FALSE(german.isEmpty());
     shipped.SetLanguage(german);
     ASSERT_NE(shipped.GetString(IDS_STRING111), English(IDS_STRING111));
-    const auto usage = [](const QString& message) {
-        return QStringLiteral("pictorelle: %1\nTry 'pictorelle --help' for more information.\n").arg(message);
+    // Our own texts in German, as the program loads them.
+    QTranslator germanTexts;
+    ASSERT_TRUE(germanTexts.load(QStringLiteral("pictorelle_de"), QStringLiteral(PICTORELLE_QM_DIR)));
+    const char* const hint = "Try 'pictorelle --help' for more information.";
+    const QString germanHint = germanTexts.translate("CommandLine", hint);
+    ASSERT_NE(germanHint, QString(hint));
+    const auto usage = [&](const QString& message, const QString& tryHelp) {
+        return QStringLiteral("pictorelle: %1\n%2\n").arg(message, tryHelp);
     };
 
     // No settings file at all: the locale alone chooses; C means English.
@@ -477,12 +484,18 @@ TEST_F(CommandLineTest, UsageErrorsInTheLocalesLanguageAndHelp)
     const QStringList negativeWidth = {"--convert", "p.png", "--width", "-5"};
     const Outcome inGerman = Pictorelle(negativeWidth, {{"LANG", "de_DE.UTF-8"}});
     EXPECT_EQ(inGerman.status, 2);
-    EXPECT_EQ(inGerman.err, usage(shipped.GetString(IDS_STRING111)));
-    EXPECT_EQ(Pictorelle(negativeWidth, {{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "C"}}).err, usage(English(IDS_STRING111)));
+    EXPECT_EQ(inGerman.err, usage(shipped.GetString(IDS_STRING111), germanHint));
+    EXPECT_EQ(Pictorelle(negativeWidth, {{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "C"}}).err, usage(English(IDS_STRING111), hint));
+    // A usage error of our own, in German under a German locale, in English under C.
+    const QStringList notPng = {"--convert", "p.png", "--output", "x.jpg"};
+    const char* const notPngText = "'%1' does not end in .png: the output is a PNG picture";
+    EXPECT_EQ(Pictorelle(notPng, {{"LANG", "de_DE.UTF-8"}}).err,
+              usage(germanTexts.translate("CommandLine", notPngText).arg("x.jpg"), germanHint));
+    EXPECT_EQ(Pictorelle(notPng).err, usage(QString(notPngText).arg("x.jpg"), hint));
     // The window's language governs the window only; the command line writes no settings.
     QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle").setValue("Option/CurrentLanguage", german);
     const QByteArray settings = ReadAll(QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle").fileName());
-    EXPECT_EQ(Pictorelle(negativeWidth).err, usage(English(IDS_STRING111)));
+    EXPECT_EQ(Pictorelle(negativeWidth).err, usage(English(IDS_STRING111), hint));
     EXPECT_EQ(ReadAll(QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle").fileName()), settings);
 
     const Outcome noFolder = Pictorelle({"--convert", "p.png", "--output-dir", "no/such"});
@@ -493,6 +506,15 @@ TEST_F(CommandLineTest, UsageErrorsInTheLocalesLanguageAndHelp)
     const Outcome help = Pictorelle({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.startsWith("Usage: pictorelle"));
+    // --help in each shipped language's locale is translated whole, and under C it is English.
+    for (const char* locale : {"fr_FR", "de_DE", "es_ES", "ru_RU", "ja_JP", "zh_CN"}) {
+        const Outcome translated = Pictorelle({"--help"}, {{"LANG", QString(locale) + ".UTF-8"}});
+        EXPECT_EQ(translated.status, 0) << locale;
+        EXPECT_NE(translated.out.section('\n', 0, 0), help.out.section('\n', 0, 0)) << locale;
+        EXPECT_NE(translated.out.section('\n', 20, 20), help.out.section('\n', 20, 20)) << locale;
+        EXPECT_TRUE(translated.out.contains("--output-dir")) << locale;
+    }
+    EXPECT_TRUE(Pictorelle({"--help"}, {{"LANG", "de_DE.UTF-8"}}).out.startsWith("Aufruf: pictorelle"));
     const Outcome version = Pictorelle({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.startsWith("pictorelle 1."));
@@ -902,4 +924,73 @@ TEST_F(CommandLineTest, NamesUpToTheirLimitsConvertAndLongerOnesAreToldWhy)
     EXPECT_EQ(deep.status, 1);
     EXPECT_TRUE(deep.err.contains("the path is longer than the 259 characters")) << deep.err.toStdString();
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+}
+
+// Each failure the command line meets says why: the window's message, where it has one, then the
+// reason; the path it concerns; nothing written.
+TEST_F(CommandLineTest, EachFailureSaysWhy)
+{
+    WriteSolid(TempPath("p.png"), 800, 600, {4, 5, 6});
+    WriteSolid(TempPath("tall.png"), 600, 800, {4, 5, 6});
+    WriteFramesGif(TempPath("five.gif"), 12, 8, 5);
+    WriteSolid(TempPath("one.png"), 12, 8, {1, 1, 1});
+    WriteAll(TempPath("file"), "not a folder");
+    const QByteArray jpeg = SavedNoise(TempPath("whole.jpg"), 3, "");
+    WriteAll(TempPath("cut.jpg"), jpeg.left(jpeg.size() / 2));
+    const QByteArray png = SavedNoise(TempPath("whole.png"), 3, "");
+    WriteAll(TempPath("cut.png"), png.left(png.size() / 2));
+    // The first frame header's height raised: the scan's data covers a tenth of the picture.
+    QByteArray taller = jpeg;
+    const int sof = taller.indexOf("\xFF\xC0");
+    ASSERT_GT(sof, 0);
+    taller[sof + 5] = char(2400 >> 8);
+    taller[sof + 6] = char(2400 & 0xFF);
+    WriteAll(TempPath("taller.jpg"), taller);
+    QByteArray huge = ReadAll(TempPath("one.png"));
+    const char size[8] = {0, 1, char(0x86), char(0xA0), 0, 1, char(0x86), char(0xA0)};  // 100000 x 100000
+    huge.replace(huge.indexOf("IHDR") + 4, 8, QByteArray(size, 8));
+    WriteAll(TempPath("huge.png"), huge);
+    const QString longName(300, u'n');
+
+    const struct {
+        QStringList arguments;
+        int status;
+        QString says;
+    } cases[] = {
+        {{"one.png", "--output", "missing/x.png"}, 2, "pictorelle: missing/: no such folder"},
+        {{"one.png", "--output", "file/x.png"}, 2, "pictorelle: file/: not a folder"},
+        {{"one.png", "--output-dir", "file"}, 2, "pictorelle: file: not a folder"},
+        {{"one.png", "--output", longName + "/x.png"}, 2, longName + "/: File name too long"},
+        {{"one.png", "--output", TempPath(QString(250, u'd') + ".png")}, 1,
+         "the path is longer than the 259 characters this program takes"},
+        {{"p.png", "--width", "1"}, 1,
+         "p.png: The output hight is invalid! (the height that keeps the aspect ratio of 800 x 600 at width 1 is 0 pixels)"},
+        {{"tall.png", "--height", "1"}, 1,
+         "tall.png: The output width is invalid! (the width that keeps the aspect ratio of 600 x 800 at height 1 is 0 pixels)"},
+        {{"five.gif", "--frame", "7"}, 1,
+         "five.gif: The frame number is invalid. Please enter again! (there is no frame 7: the photo has frames 0 to 4)"},
+        {{"one.png", "--frame", "1"}, 1, "(there is no frame 1: the photo has only frame 0)"},
+        {{"cut.jpg"}, 1, "cut.jpg: " + English(IDS_STRING115) + " (damaged: its data ends early)"},
+        {{"cut.png"}, 1, "cut.png: " + English(IDS_STRING126) + " (damaged: its data ends early)"},
+        {{"taller.jpg"}, 1, "taller.jpg: " + English(IDS_STRING115) + " (damaged: its header does not match its data)"},
+        {{"huge.png"}, 1,
+         "huge.png: " + English(IDS_STRING126) +
+             " (too large: its header gives 100000 x 100000 pixels, over the limit of " +
+             QString::number(platform::kMaxImagePixels) + " pixels)"},
+    };
+    if (::geteuid() != 0) {  // the superuser may write anywhere
+        QDir(dir_.path()).mkdir("locked");
+        QFile::setPermissions(TempPath("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    for (const auto& c : cases) {
+        const Outcome run = Pictorelle(QStringList{"--convert"} + c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString() << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(c.says)) << c.arguments.join(' ').toStdString() << "\n" << run.err.toStdString();
+    }
+    if (::geteuid() != 0) {
+        const Outcome locked = Pictorelle({"--convert", "one.png", "--output", "locked/x.png"});
+        EXPECT_EQ(locked.status, 2);
+        EXPECT_TRUE(locked.err.contains("locked/: the folder cannot be written to: Permission denied")) << locked.err.toStdString();
+    }
+    EXPECT_EQ(QDir(dir_.path()).entryList({"*_out.png", "x.png"}, QDir::Files), QStringList());
 }

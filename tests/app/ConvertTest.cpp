@@ -2,6 +2,7 @@
 // the PNG written, safe overwrite, Browse and the aspect-ratio calculator.
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include <QAbstractButton>
@@ -140,6 +141,11 @@ TEST_F(ConvertTest, LongConversionShowsProgressAndCancelKeepsTheOldFile)
     const auto progress = (*prompts_)->OfKind(PromptRecord::Kind::Progress);
     ASSERT_EQ(progress.size(), 1u);
     EXPECT_EQ(progress[0].owner, dlg_.get());
+    // Drawn, then held before a row is written: half way, and never back.
+    const std::vector<int> percents = (*prompts_)->ProgressPercents();
+    ASSERT_FALSE(percents.empty());
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+    EXPECT_EQ(percents.back(), 50);
     EXPECT_EQ(Texts().size(), 1u) << "the question only: a cancelled conversion says nothing";
     EXPECT_EQ(ReadAll(out), "precious");
     EXPECT_EQ(FilesInDir(), (QStringList{"exists.png", "p.png"})) << "no temporary file is left";

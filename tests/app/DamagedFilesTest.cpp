@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QtEndian>
 #include <vips/vips8>
 
 #include "support/Fixtures.h"
@@ -113,6 +114,18 @@ QByteArray ZeroedInTheMiddle(QByteArray whole, double share)
     const qsizetype count = qsizetype(whole.size() * share);
     whole.replace((whole.size() - count) / 2, count, QByteArray(count, '\0'));
     return whole;
+}
+
+// Where the entry for tag sits in a little-endian TIFF's first directory; -1 without one.
+qsizetype TiffEntry(const QByteArray& tiff, quint16 tag)
+{
+    const auto u16 = [&](qsizetype at) { return quint16(quint8(tiff[at]) | quint8(tiff[at + 1]) << 8); };
+    const qsizetype ifd = qFromLittleEndian<quint32>(tiff.constData() + 4);
+    for (qsizetype i = 0, n = u16(ifd); i < n; ++i) {
+        if (u16(ifd + 2 + 12 * i) == tag)
+            return ifd + 2 + 12 * i;
+    }
+    return -1;
 }
 
 struct Case {
@@ -260,6 +273,12 @@ TEST_F(DamagedFilesTest, DataThatLeavesPixelsUnsetOrDecodesFlatIsRefused)
         file("jpeg_tiff_zeroed_block.tif", [&](const QString& dir) {
             return ZeroedInTheMiddle(saved(dir, noise(3), "j.tif[compression=jpeg,tile=false]"), 0.1);
         }),
+        // libtiff only warns ("Bogus StripByteCounts field") and guesses where the pixels end.
+        file("tiff_strip_byte_count_zero.tif", [&](const QString& dir) {
+            QByteArray t = saved(dir, noise(3).crop(0, 0, 24, 16), "b.tif[strip]");
+            t.replace(TiffEntry(t, 279) + 8, 4, QByteArray(4, '\0'));
+            return t;
+        }),
     };
     for (const Case& c : cases)
         Run(c);
@@ -285,6 +304,35 @@ TEST_F(DamagedFilesTest, HarmlessJpegWarningsStillOpen)
              j.remove(j.size() - 6, 4);  // a few bytes of the last blocks lost before the marker
              WriteAll(dir + "/s.jpg", j);
              return dir + "/s.jpg";
+         }, 1},
+    };
+    for (const Case& c : cases)
+        Run(c);
+}
+
+// libtiff's warnings about labels, not pixels: a private tag, tags out of order.
+TEST_F(DamagedFilesTest, HarmlessTiffWarningsStillOpen)
+{
+    const auto tiff = [](const QString& dir, const char* name, const std::function<void(QByteArray&)>& change) {
+        const QString path = dir + "/" + name;
+        vips::VImage::gaussnoise(96, 64).cast(VIPS_FORMAT_UCHAR).tiffsave(path.toLocal8Bit().constData());
+        QByteArray t = ReadAll(path);
+        change(t);
+        WriteAll(path, t);
+        return path;
+    };
+    const Case cases[] = {
+        {"private_tag.tif", [&](const QString& dir) {
+             return tiff(dir, "p.tif", [](QByteArray& t) {  // the sample format under a private tag number
+                 qToLittleEndian<quint16>(50838, t.data() + TiffEntry(t, 339));
+             });
+         }, 1},
+        {"tags_out_of_order.tif", [&](const QString& dir) {
+             return tiff(dir, "o.tif", [](QByteArray& t) {  // the vertical resolution before the horizontal
+                 const qsizetype x = TiffEntry(t, 282);
+                 const QByteArray entry = t.mid(x, 12);
+                 t.replace(x, 12, t.mid(x + 12, 12)).replace(x + 12, 12, entry);
+             });
          }, 1},
     };
     for (const Case& c : cases)

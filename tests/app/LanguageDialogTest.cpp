@@ -1,18 +1,26 @@
 // The main window in each shipped language, and the relabelling rules, through its widgets.
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "support/CLanguageProbe.h"
 
 #include "app/window/COrvanelDlg.h"
+#include "app/window/ConvertSeveralWindow.h"
+#include "lang/QtTranslation.h"
+#include "widgets/FontColourDialog.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/QtPrompts.h"
 #include "lang/CLanguage.h"
 #include "lang/ResourceNames.h"
 #include "services/PrivateProfile.h"
@@ -146,4 +154,47 @@ TEST_F(LanguageDialogTest, InterfaceFontIsKeptPerLanguage)
     prompts_->QueueFont(std::nullopt);
     dlg.OnPopupMenuFont();
     EXPECT_EQ(theLanguage.InterfaceFont()->pixelSize(), 15) << "cancel changes nothing";
+}
+
+// Our own texts in the window follow the chosen language file's language: the help viewer's
+// buttons, the font dialog's words and colours, Convert Several Photos, and the progress dialog
+// (Qt's own Cancel).
+TEST_F(LanguageDialogTest, OwnTextsOfTheWindowInTheLanguagesLanguage)
+{
+    LoadQtTranslation(QStringLiteral("German_Germany"), {QStringLiteral(PICTORELLE_QM_DIR)});
+    const auto texts = [](const QWidget& w) {
+        QStringList out;
+        for (const auto* button : w.findChildren<QAbstractButton*>())
+            out << button->text();
+        for (const auto* label : w.findChildren<QLabel*>())
+            out << label->text();
+        return out;
+    };
+
+    platform::FontColourDialog font(QFont(), QColor(255, 0, 0));
+    EXPECT_EQ(font.windowTitle(), "Schrift");
+    EXPECT_TRUE(texts(font).contains("&Farbe:")) << texts(font).join('|').toStdString();
+    const auto combos = font.findChildren<QComboBox*>();
+    const auto colours = std::find_if(combos.begin(), combos.end(), [](QComboBox* c) { return c->count() == 16; });
+    ASSERT_NE(colours, combos.end());
+    EXPECT_EQ((*colours)->currentText(), "Rot");
+    EXPECT_EQ((*colours)->itemText(0), "Schwarz");
+    EXPECT_EQ(font.SelectedColour(), QColor(255, 0, 0));
+    EXPECT_TRUE(texts(font).join("|").remove(u'&').contains("Abbrechen")) << "Qt's own words, from Qt's translation";
+
+    ConvertSeveralWindow several;
+    EXPECT_EQ(several.windowTitle(), "Mehrere Fotos umwandeln");
+    QTemporaryDir pages;
+    WriteAll(pages.filePath("page.htm"), "<html><head><title>T</title></head><body>x</body></html>");
+    const platform::HelpWindow* help = platform::HelpWindow::Show(&several, pages.filePath("page.htm"));
+    EXPECT_TRUE(texts(*help).contains("Zurück")) << texts(*help).join('|').toStdString();
+    EXPECT_TRUE(texts(*help).contains("Vor"));
+    EXPECT_TRUE(texts(several).contains("Alle u&mwandeln")) << texts(several).join('|').toStdString();
+    const std::unique_ptr<QObject> progress = platform::QtPrompts().ShowProgress(&several, "out.png", [] {});
+    const auto* dialog = qobject_cast<QWidget*>(progress.get());
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(texts(*dialog).contains("Abbrechen")) << texts(*dialog).join('|').toStdString();
+
+    LoadQtTranslation(QStringLiteral("english"), {QStringLiteral(PICTORELLE_QM_DIR)});
+    EXPECT_EQ(platform::FontColourDialog(QFont(), QColor()).windowTitle(), "Font");
 }

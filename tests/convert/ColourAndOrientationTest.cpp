@@ -232,8 +232,29 @@ std::vector<std::uint8_t> DegenerateProfile(double colorant, double gamma)
     return SavedAndClosed(profile);
 }
 
-// Profiles that would turn the picture black, white or false are ignored in every format, with the
-// warning, and the pixels taken as sRGB; the valid ones still convert as lcms2 does.
+// The Display P3 profile without its tone curves: lcms2 finds no relative-colorimetric path.
+std::vector<std::uint8_t> WithoutToneCurves()
+{
+    const auto p3 = MakeRgbProfile(true);
+    cmsHPROFILE profile = cmsOpenProfileFromMem(p3.data(), static_cast<cmsUInt32Number>(p3.size()));
+    for (const cmsTagSignature tag : {cmsSigRedTRCTag, cmsSigGreenTRCTag, cmsSigBlueTRCTag})
+        cmsWriteTag(profile, tag, nullptr);
+    return SavedAndClosed(profile);
+}
+
+// The Display P3 profile grown to about size bytes by a private tag of zeros.
+std::vector<std::uint8_t> Padded(std::size_t size)
+{
+    const auto p3 = MakeRgbProfile(true);
+    cmsHPROFILE profile = cmsOpenProfileFromMem(p3.data(), static_cast<cmsUInt32Number>(p3.size()));
+    const std::vector<char> zeros(size - p3.size() - 12);
+    cmsWriteRawTag(profile, cmsTagSignature(0x7A706164), zeros.data(), cmsUInt32Number(zeros.size()));
+    return SavedAndClosed(profile);
+}
+
+// Profiles that would turn the picture black, white or false, or that lcms2 cannot use relative
+// colorimetric, are ignored in every format, with the warning, and the pixels taken as sRGB; the
+// valid ones still convert as lcms2 does. Every format has the same size cap.
 TEST_F(ColourAndOrientationTest, DegenerateProfilesIgnoredInEveryFormat)
 {
     const struct {
@@ -246,6 +267,9 @@ TEST_F(ColourAndOrientationTest, DegenerateProfilesIgnoredInEveryFormat)
         {"overflowing colorants", DegenerateProfile(300, -1), false},
         {"Display P3", MakeRgbProfile(true), true},
         {"Adobe RGB", MakeRgbProfile(false), true},
+        {"no tone curves", WithoutToneCurves(), false},
+        {"8.2 MB, under the cap", Padded(8'200'000), true},
+        {"8.5 MB, over the cap", Padded(8'500'000), false},
     };
     for (const char* ext : {"jpg", "png", "tif"}) {
         for (const auto& p : profiles) {

@@ -13,6 +13,7 @@
 #include "convert/PhotoDocument.h"
 #include "convert/RotateFlipChoice.h"
 #include "imaging/Bitmap.h"
+#include "imaging/ConversionProgress.h"
 #include "imaging/Encoders.h"
 #include "settings/FontRecordConversion.h"
 #include "settings/FontRecordStore.h"
@@ -242,6 +243,56 @@ TEST_F(PhotoConversionTest, CancelStopsTheDrawingAndTheSaveAndKeepsTheOldFile)
     EXPECT_NE(conversion.Save(TempPath("old.png"), platform::kPngEncoderClsid), Status::Ok);
     EXPECT_EQ(ReadAll(TempPath("old.png")), "precious");
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"old.png", "p.png"}));
+}
+
+TEST(ProgressPercent, DrawingThenWritingEachHalfNeverBackNever100Early)
+{
+    struct Case {
+        std::int64_t drawn, drawRows, written, writeRows;
+        int percent;
+    };
+    // In the order a conversion of 2300 rows passes through them.
+    const Case cases[] = {
+        {0, 0, 0, 0, 0},            // nothing made yet
+        {0, 2300, 0, 0, 0},
+        {23, 2300, 0, 0, 0},
+        {1150, 2300, 0, 0, 25},
+        {2299, 2300, 0, 0, 49},
+        {2300, 2300, 0, 0, 50},
+        {2300, 2300, 0, 2300, 50},  // the save starts
+        {0, 0, 0, 2300, 50},        // a save under way means the drawing is over
+        {2300, 2300, 1150, 2300, 75},
+        {2300, 2300, 2299, 2300, 99},
+        {2300, 2300, 2300, 2300, 100},
+        {9000, 2300, 9000, 2300, 100},  // counts past the end go no further
+    };
+    int before = 0;
+    for (const Case& c : cases) {
+        const int percent = platform::ProgressPercent(c.drawn, c.drawRows, c.written, c.writeRows);
+        EXPECT_EQ(percent, c.percent) << c.drawn << "/" << c.drawRows << " " << c.written << "/" << c.writeRows;
+        EXPECT_GE(percent, before);
+        before = percent;
+    }
+    EXPECT_EQ(platform::ProgressPercent(-5, 2300, -5, 0), 0);
+}
+
+TEST_F(PhotoConversionTest, ProgressCountsEveryRowDrawnAndWritten)
+{
+    // Tall enough for the writer to make several strips; turned, so the picture written has
+    // other rows than the one drawn.
+    const PhotoDocument photo = Open(WriteNoise(TempPath("p.png"), 300, 200));
+    platform::ConversionProgress progress;
+    PhotoConversion conversion(photo, 170, 2300, nullptr, &progress);
+    EXPECT_EQ(platform::ProgressPercent(progress), 0);
+    ASSERT_EQ(conversion.DrawPhoto(), Status::Ok);
+    EXPECT_EQ(progress.drawn, 2300);
+    EXPECT_EQ(progress.drawRows, 2300);
+    EXPECT_EQ(platform::ProgressPercent(progress), 50);
+    ASSERT_EQ(conversion.RotateFlip(RotateFlipType::Rotate90FlipNone), Status::Ok);
+    ASSERT_EQ(conversion.Save(TempPath("out.png"), platform::kPngEncoderClsid), Status::Ok);
+    EXPECT_EQ(progress.writeRows, 170);
+    EXPECT_EQ(progress.written, 170);
+    EXPECT_EQ(platform::ProgressPercent(progress), 100);
 }
 
 TEST_F(PhotoConversionTest, ThePhotoOpenedIsThePhotoDrawn)

@@ -33,12 +33,19 @@ expected=(usr/bin/pictorelle usr/lib/pictorelle/pictorelle
   usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man1/pictorelle.1.gz
   usr/share/doc/pictorelle/copyright usr/share/doc/pictorelle/changelog.gz)
 for f in "$source"/language/*.ini; do expected+=("usr/lib/pictorelle/language/${f##*/}"); done
+for f in "$source"/translations/*.ts; do n=${f##*/}; expected+=("usr/lib/pictorelle/language/${n%.ts}.qm"); done
 for f in "$source"/help/*; do expected+=("usr/lib/pictorelle/help/${f##*/}"); done
 for d in "$source"/data/icons/hicolor/*x*; do expected+=("usr/share/icons/hicolor/${d##*/}/apps/$id.png"); done
 printf '%s\n' "${expected[@]}" | sort >"$work/expected"
 (cd "$work/root" && find . ! -type d | sed 's|^\./||' | sort) >"$work/actual"
 diff "$work/expected" "$work/actual" >"$work/files.diff" || { cat "$work/files.diff"; fail "file list (< missing, > unexpected)"; }
 [ "$(readlink "$work/root/usr/bin/pictorelle")" = ../lib/pictorelle/pictorelle ] || fail "usr/bin/pictorelle is not the relative link"
+
+# Every folder under /usr the help pages name (but /usr/local, a source install's) is in the package.
+while IFS= read -r named; do
+  [ -e "$work/root$named" ] || fail "the help names $named, which the package does not install"
+done < <(grep -rhoE '<code>/usr/[^<]*</code>' "$source/help" | sed -E 's|</?code>||g' | grep -v '^/usr/local/' | sort -u)
+[ -f "$work/root/usr/lib/pictorelle/language/English.ini" ] || fail "no English.ini in the package's language folder"
 
 program=$work/root/usr/lib/pictorelle/pictorelle
 readelf -S "$program" | grep -Eq '\.symtab|\.debug_' && fail "the program is not stripped"

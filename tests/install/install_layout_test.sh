@@ -23,6 +23,10 @@ check_layout() {  # root of the installed tree as seen on disk, and the prefix t
     cmp -s "$f" "$app/language/$(basename "$f")" || fail "language/$(basename "$f") missing or different"
   done
   [ -f "$app/language/English.ini" ] || fail "no language/English.ini beside the program"
+  for f in "$source"/translations/*.ts; do
+    local qm=${f##*/}
+    [ -s "$app/language/${qm%.ts}.qm" ] || fail "language/${qm%.ts}.qm missing"
+  done
   for f in "$source"/help/*; do
     cmp -s "$f" "$app/help/$(basename "$f")" || fail "help/$(basename "$f") missing or different"
   done
@@ -83,6 +87,9 @@ message=$(HOME=$home XDG_CONFIG_HOME=$home/.config LC_ALL= LC_MESSAGES= LANGUAGE
   "$prefix/bin/pictorelle" --convert x.png --width 0 2>&1 >/dev/null)
 [ $? -eq 2 ] && [ -n "$message" ] && ! grep -q "The output width is invalid" <<<"$message" ||
   fail "a usage error from the installed program is not in the user's language: $message"
+# Its own texts too: --help in German from the translation installed beside the language files.
+HOME=$home XDG_CONFIG_HOME=$home/.config LC_ALL= LC_MESSAGES= LANGUAGE= LANG=de_DE.UTF-8 \
+  "$prefix/bin/pictorelle" --help | grep -q '^Aufruf: pictorelle' || fail "--help of the installed program is not German"
 HOME=$home XDG_CONFIG_HOME=$home/.config "$prefix/bin/pictorelle" --convert --quiet --output "$work/out.png" \
   "$source/tests/data/photo_30x20.bmp" && [ -s "$work/out.png" ] || fail "the installed program does not convert"
 

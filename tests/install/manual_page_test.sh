@@ -26,6 +26,15 @@ grep -q '^NAME' <<<"$text" && grep -q 'pictorelle - turn a photo' <<<"$text" || 
 version=$("$prefix/bin/pictorelle" --version)
 grep -qF "$version" <<<"$text" || fail "the page does not name '$version'"
 
+# The folders the page names are those the installed program uses; --convert's language is the locale's.
+for folder in language help; do
+  grep -qF "$prefix/lib/pictorelle/$folder/" <<<"$text" && [ -d "$prefix/lib/pictorelle/$folder" ] ||
+    fail "the page does not name the installed $folder folder $prefix/lib/pictorelle/$folder/"
+done
+[ -f "$prefix/lib/pictorelle/language/English.ini" ] || fail "no English.ini in the folder the page names"
+grep -q 'language from them' <<<"$text" && fail "the page says --convert takes its language from the settings"
+grep -q 'LC_MESSAGES' <<<"$text" || fail "the page does not say which locale --convert speaks"
+
 options() { grep -oE -- '--[a-z][a-z0-9-]*' | sort -u; }
 "$prefix/bin/pictorelle" --help | options >"$work/help-options"
 options <<<"$text" >"$work/page-options"

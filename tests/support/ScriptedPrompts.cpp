@@ -8,6 +8,7 @@
 #include "widgets/CDialog.h"
 #include "widgets/HelpWindow.h"
 #include "widgets/MenuFromTemplate.h"
+#include "widgets/QtPrompts.h"
 
 std::vector<PromptRecord> ScriptedPrompts::Messages() const
 {
@@ -142,14 +143,24 @@ bool ScriptedPrompts::OpenUrl(const QUrl& url)
     return Next(urlResults_, false, "address to open");
 }
 
-std::unique_ptr<QObject> ScriptedPrompts::ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel)
+std::unique_ptr<QObject> ScriptedPrompts::ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel,
+                                                       std::function<int()> percent)
 {
     records_.push_back(PromptRecord{PromptRecord::Kind::Progress, owner, text, {}, 0, {}, {}});
     if (progressCancels_ > 0) {
         --progressCancels_;
         QTimer::singleShot(0, std::move(cancel));  // as the user's click would come, from the event loop
     }
-    return nullptr;
+    if (!percent)
+        return nullptr;
+    auto shown = std::make_unique<QObject>();
+    auto* poll = new QTimer(shown.get());
+    const auto read = [this, percent] { percents_.push_back(percent()); };
+    read();
+    QObject::connect(poll, &QTimer::timeout, read);
+    poll->start(platform::kProgressPollMs);
+    QObject::connect(shown.get(), &QObject::destroyed, read);
+    return shown;
 }
 
 void ScriptedPrompts::ShowHelp(QWidget* owner, const QString& page)

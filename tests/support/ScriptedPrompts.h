@@ -49,6 +49,9 @@ public:
                urlResults_.size() + progressCancels_;
     }
     std::vector<PromptRecord> OfKind(PromptRecord::Kind kind) const;
+    // The percentages a progress showed, read as the real one reads them and once more as it
+    // closes; empty for a progress without a percentage.
+    const std::vector<int>& ProgressPercents() const { return percents_; }
 
     const std::vector<PromptRecord>& Records() const { return records_; }
     std::vector<PromptRecord> Messages() const;
@@ -67,7 +70,8 @@ public:
     // Records the page and shows it in the real help window, which tests then look at.
     void ShowHelp(QWidget* owner, const QString& page) override;
     platform::HelpWindow* HelpWindow() const { return helpWindow_; }
-    std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel) override;
+    std::unique_ptr<QObject> ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel,
+                                          std::function<int()> percent) override;
 
 private:
     template <typename Answer>
@@ -83,6 +87,7 @@ private:
     std::deque<bool> urlResults_;
     platform::HelpWindow* helpWindow_ = nullptr;
     std::size_t progressCancels_ = 0;
+    std::vector<int> percents_;
 };
 
 // Installs scripted prompts for the life of the object.

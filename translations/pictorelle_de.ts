@@ -1,0 +1,624 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>COrvanelDlg</name>
+    <message>
+        <source>Convert Several Photos...</source>
+        <translation>Mehrere Fotos umwandeln...</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>die Bildbibliothek konnte nicht starten</translation>
+    </message>
+    <message>
+        <source>Try &apos;pictorelle --help&apos; for more information.</source>
+        <translation>„pictorelle --help“ gibt weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>the text cannot be drawn: no font is installed</source>
+        <translation>der Text kann nicht gezeichnet werden: keine Schrift ist installiert</translation>
+    </message>
+    <message>
+        <source>interrupted; the photos not yet saved were not converted</source>
+        <translation>unterbrochen; die noch nicht gespeicherten Fotos wurden nicht umgewandelt</translation>
+    </message>
+    <message>
+        <source>file exists; use --overwrite to replace it</source>
+        <translation>Datei existiert; mit --overwrite wird sie ersetzt</translation>
+    </message>
+    <message>
+        <source>an output of %1 x %2 pixels is above the limit of %3 pixels</source>
+        <translation>eine Ausgabe von %1 x %2 Pixeln liegt über der Grenze von %3 Pixeln</translation>
+    </message>
+    <message>
+        <source>its colour profile is unusable; its colours are taken as sRGB</source>
+        <translation>sein Farbprofil ist unbrauchbar; seine Farben werden als sRGB genommen</translation>
+    </message>
+    <message>
+        <source>not converted: its output %1 is the output of another photo of this run</source>
+        <translation>nicht umgewandelt: seine Ausgabe %1 ist die Ausgabe eines anderen Fotos dieses Laufs</translation>
+    </message>
+    <message>
+        <source>skipped: not a regular file</source>
+        <translation>übersprungen: keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation>%1 (%2-mal)</translation>
+    </message>
+    <message>
+        <source>unrecognized option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; requires an argument</source>
+        <translation>Option „%1“ verlangt ein Argument</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; doesn&apos;t allow an argument</source>
+        <translation>Option „%1“ erlaubt kein Argument</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a name</source>
+        <translation>Option „%1“ braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not end in .png: the output is a PNG picture</source>
+        <translation>„%1“ endet nicht auf .png: die Ausgabe ist ein PNG-Bild</translation>
+    </message>
+    <message>
+        <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
+        <translation>unbekannte Spiegelung „%1“: none, horizontal oder vertical verwenden</translation>
+    </message>
+    <message>
+        <source>invalid font &apos;%1&apos;: use FAMILY,PIXELS[,bold][,italic] with at most %2 characters and %3 pixels</source>
+        <translation>ungültige Schrift „%1“: FAMILIE,PIXEL[,bold][,italic] mit höchstens %2 Zeichen und %3 Pixeln verwenden</translation>
+    </message>
+    <message>
+        <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
+        <translation>ungültige Farbe „%1“: #RRGGBB verwenden</translation>
+    </message>
+    <message>
+        <source>no photo to convert</source>
+        <translation>kein Foto zum Umwandeln</translation>
+    </message>
+    <message>
+        <source>--size cannot be combined with --width or --height</source>
+        <translation>--size kann nicht mit --width oder --height kombiniert werden</translation>
+    </message>
+    <message>
+        <source>--fit cannot be combined with --size, --width or --height</source>
+        <translation>--fit kann nicht mit --size, --width oder --height kombiniert werden</translation>
+    </message>
+    <message>
+        <source>--output and --output-dir cannot be combined</source>
+        <translation>--output und --output-dir können nicht kombiniert werden</translation>
+    </message>
+    <message>
+        <source>--output names one file: use --output-dir for several photos</source>
+        <translation>--output nennt eine Datei: für mehrere Fotos --output-dir verwenden</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; converts without a window: add --convert</source>
+        <translation>Option „%1“ wandelt ohne Fenster um: --convert hinzufügen</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>kein solcher Ordner</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written to: %1</source>
+        <translation>in den Ordner kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>not a photo: no format Pictorelle reads</source>
+        <translation>kein Foto: kein Format, das Pictorelle liest</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, noch %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>the height that keeps the aspect ratio of %1 x %2 at width %3 is %4 pixels</source>
+        <translation>die Höhe, die das Seitenverhältnis von %1 x %2 bei Breite %3 wahrt, ist %4 Pixel</translation>
+    </message>
+    <message>
+        <source>the width that keeps the aspect ratio of %1 x %2 at height %3 is %4 pixels</source>
+        <translation>die Breite, die das Seitenverhältnis von %1 x %2 bei Höhe %3 wahrt, ist %4 Pixel</translation>
+    </message>
+    <message>
+        <source>there is no frame %1: the photo has only frame 0</source>
+        <translation>es gibt kein Bild %1: das Foto hat nur Bild 0</translation>
+    </message>
+    <message>
+        <source>there is no frame %1: the photo has frames 0 to %2</source>
+        <translation>es gibt kein Bild %1: das Foto hat die Bilder 0 bis %2</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 bytes a file name may have</source>
+        <translation>sein Name ist länger als die %1 Bytes, die ein Dateiname haben darf</translation>
+    </message>
+    <message>
+        <source>the path is longer than the %1 characters this program takes</source>
+        <translation>der Pfad ist länger als die %1 Zeichen, die dieses Programm annimmt</translation>
+    </message>
+    <message>
+        <source>damaged: its data ends early</source>
+        <translation>beschädigt: seine Daten enden zu früh</translation>
+    </message>
+    <message>
+        <source>damaged: its header does not match its data</source>
+        <translation>beschädigt: sein Kopf passt nicht zu seinen Daten</translation>
+    </message>
+    <message>
+        <source>too large: its header gives %1 x %2 pixels, over the limit of %3 pixels</source>
+        <translation>zu groß: sein Kopf gibt %1 x %2 Pixel an, über der Grenze von %3 Pixeln</translation>
+    </message>
+    <message>
+        <source>Usage: pictorelle [PHOTO]...
+  or:  pictorelle --convert PHOTO... [OPTION]...
+Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
+
+Without --convert the window opens, with PHOTO open in it when one is named; several
+photos open in the Convert Several Photos window.
+With --convert each PHOTO is converted without a window; the other photos still convert
+when one fails.
+
+Output:
+      --output FILE        write the PNG to FILE, a name ending in .png (one photo
+                           only)
+      --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
+                           (default: the output folder the window proposes)
+  -r, --recursive          a PHOTO that is a folder stands for its photos and those
+                           of its subfolders (links to folders are not followed);
+                           each keeps its place below it in the output folder
+      --overwrite          replace outputs that already exist (without it, an
+                           output that exists by the time the PNG is complete is
+                           kept and the photo fails)
+Size (default: the photo&apos;s own):
+      --size WxH           exactly W x H pixels
+      --width W            W pixels wide, the height keeping the aspect ratio
+      --height H           H pixels high, the width keeping the aspect ratio
+      --fit WxH            within W x H pixels, keeping the aspect ratio
+      --no-enlarge         with a size, a photo already within it keeps its own
+Picture:
+      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
+      --flip WAY           none, horizontal or vertical (default none)
+      --frame N            frame N (from 0) of an animation, or page N of a document
+      --no-auto-orient     keep the pixels as stored, not turned upright by the
+                           orientation the camera recorded
+Text line:
+      --text TEXT          draw one line of TEXT
+      --position X,Y       its top-left corner on the output (default 0,0)
+      --font FAMILY,PIXELS[,bold][,italic]
+                           its font (default: the window&apos;s last font)
+      --color #RRGGBB      its colour (default: the window&apos;s last colour)
+Other:
+      --quiet              print nothing but errors (no warnings, no progress)
+      --help               show this help and exit
+      --version            show the version and exit
+  --                       end of options: what follows are photos
+
+Messages name the file they concern and speak the language of the locale (LC_ALL,
+LC_MESSAGES, LANG; English for C and POSIX).
+
+Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
+128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
+leaving no partial file.
+Examples, the photos of a folder and its subfolders for the web:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+every JPEG of a folder on two cores:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</source>
+        <translation>Aufruf: pictorelle [FOTO]...
+  oder: pictorelle --convert FOTO... [OPTION]...
+Macht aus einem Foto ein 24-Bit-PNG-Bild beliebiger Größe, gedreht, gespiegelt und mit einer Textzeile.
+
+Ohne --convert öffnet sich das Fenster, mit FOTO darin, wenn eines genannt ist; mehrere
+Fotos öffnen sich im Fenster „Mehrere Fotos umwandeln“.
+Mit --convert wird jedes FOTO ohne Fenster umgewandelt; die anderen Fotos werden auch dann
+umgewandelt, wenn eines fehlschlägt.
+
+Ausgabe:
+      --output DATEI       das PNG in DATEI schreiben, einen Namen auf .png (nur ein
+                           Foto)
+      --output-dir ORDNER  für jedes Foto NAME.ENDUNG NAME_out.png in ORDNER schreiben
+                           (Vorgabe: der Ausgabeordner, den das Fenster vorschlägt)
+  -r, --recursive          ein FOTO, das ein Ordner ist, steht für seine Fotos und die
+                           seiner Unterordner (Verknüpfungen auf Ordner werden nicht
+                           verfolgt); jedes behält seinen Platz darunter im Ausgabeordner
+      --overwrite          vorhandene Ausgaben ersetzen (ohne diese Option wird eine
+                           Ausgabe, die bei Fertigstellung des PNG schon existiert,
+                           behalten und das Foto schlägt fehl)
+Größe (Vorgabe: die des Fotos):
+      --size BxH           genau B x H Pixel
+      --width B            B Pixel breit, die Höhe wahrt das Seitenverhältnis
+      --height H           H Pixel hoch, die Breite wahrt das Seitenverhältnis
+      --fit BxH            innerhalb von B x H Pixeln, das Seitenverhältnis gewahrt
+      --no-enlarge         mit einer Größe behält ein Foto, das schon hineinpasst, seine eigene
+Bild:
+      --rotate WINKEL      0, 90, 180 oder 270 Grad im Uhrzeigersinn (Vorgabe 0)
+      --flip ART           none, horizontal oder vertical (Vorgabe none)
+      --frame N            Bild N (ab 0) einer Animation oder Seite N eines Dokuments
+      --no-auto-orient     die Pixel wie gespeichert lassen, nicht nach der von der
+                           Kamera aufgezeichneten Ausrichtung aufrichten
+Textzeile:
+      --text TEXT          eine Zeile TEXT zeichnen
+      --position X,Y       ihre linke obere Ecke in der Ausgabe (Vorgabe 0,0)
+      --font FAMILIE,PIXEL[,bold][,italic]
+                           ihre Schrift (Vorgabe: die letzte Schrift des Fensters)
+      --color #RRGGBB      ihre Farbe (Vorgabe: die letzte Farbe des Fensters)
+Sonstiges:
+      --quiet              nur Fehler ausgeben (keine Warnungen, kein Fortschritt)
+      --help               diese Hilfe zeigen und beenden
+      --version            die Version zeigen und beenden
+  --                       Ende der Optionen: was folgt, sind Fotos
+
+Meldungen nennen die Datei, die sie betreffen, und sprechen die Sprache der Locale (LC_ALL,
+LC_MESSAGES, LANG; Englisch für C und POSIX).
+
+Rückgabewert: 0, wenn jedes Foto umgewandelt wurde, 1, wenn welche fehlschlugen, 2 bei einer
+falschen Befehlszeile, 128 + das Signal nach SIGINT, SIGTERM oder SIGHUP (130, 143, 129), die
+den Stapel anhalten, ohne eine halbe Datei zu hinterlassen.
+Beispiele, die Fotos eines Ordners und seiner Unterordner fürs Web:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+jedes JPEG eines Ordners auf zwei Kernen:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertSeveralWindow</name>
+    <message>
+        <source>Convert Several Photos</source>
+        <translation>Mehrere Fotos umwandeln</translation>
+    </message>
+    <message>
+        <source>Photos to con&amp;vert:</source>
+        <translation>Umzu&amp;wandelnde Fotos:</translation>
+    </message>
+    <message>
+        <source>Add &amp;Photos...</source>
+        <translation>&amp;Fotos hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>&amp;Ordner hinzufügen...</translation>
+    </message>
+    <message>
+        <source>With its &amp;subfolders</source>
+        <translation>Mit seinen &amp;Unterordnern</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>Each photo</source>
+        <translation>Jedes Foto</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>Keep the photo&apos;s size</source>
+        <translation>Größe des Fotos behalten</translation>
+    </message>
+    <message>
+        <source>Width, the height following</source>
+        <translation>Breite, die Höhe folgt</translation>
+    </message>
+    <message>
+        <source>Height, the width following</source>
+        <translation>Höhe, die Breite folgt</translation>
+    </message>
+    <message>
+        <source>Fit within, keeping the aspect ratio</source>
+        <translation>Einpassen, Seitenverhältnis wahren</translation>
+    </message>
+    <message>
+        <source>Exactly</source>
+        <translation>Genau</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>&amp;Never enlarge</source>
+        <translation>&amp;Nie vergrößern</translation>
+    </message>
+    <message>
+        <source>Rot&amp;ate:</source>
+        <translation>&amp;Drehen:</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>90°</source>
+        <translation>90°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>270°</source>
+        <translation>270°</translation>
+    </message>
+    <message>
+        <source>Fl&amp;ip:</source>
+        <translation>S&amp;piegeln:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation>Text X</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation>Text Y</translation>
+    </message>
+    <message>
+        <source>Output fol&amp;der:</source>
+        <translation>&amp;Ausgabeordner:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Du&amp;rchsuchen...</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Nach dem Ausgabeordner suchen</translation>
+    </message>
+    <message>
+        <source>Replace &amp;existing files</source>
+        <translation>Vorhandene Dateien er&amp;setzen</translation>
+    </message>
+    <message>
+        <source>%v of %m (%p%)</source>
+        <translation>%v von %m (%p%)</translation>
+    </message>
+    <message>
+        <source>Photos done</source>
+        <translation>Fertige Fotos</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>Ausgabeordner &amp;öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Convert All</source>
+        <translation>Alle u&amp;mwandeln</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Fotos hinzufügen</translation>
+    </message>
+    <message>
+        <source>Photo Files</source>
+        <translation>Fotodateien</translation>
+    </message>
+    <message>
+        <source>Any Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>There is no photo to convert: add photos first.</source>
+        <translation>Es gibt kein Foto zum Umwandeln: zuerst Fotos hinzufügen.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 cannot be written to: choose another.</source>
+        <translation>In den Ausgabeordner %1 kann nicht geschrieben werden: einen anderen wählen.</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed, %3 kept because they exist</source>
+        <translation>%1 umgewandelt, %2 fehlgeschlagen, %3 behalten, weil sie existieren</translation>
+    </message>
+    <message>
+        <source>No program here opens folders. The converted photos are in %1</source>
+        <translation>Kein Programm hier öffnet Ordner. Die umgewandelten Fotos sind in %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>unreadable</source>
+        <translation>unlesbar</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>converting</source>
+        <translation>wird umgewandelt</translation>
+    </message>
+    <message>
+        <source>converted</source>
+        <translation>umgewandelt</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>kept: its output exists</source>
+        <translation>behalten: seine Ausgabe existiert</translation>
+    </message>
+</context>
+<context>
+    <name>platform::FontColourDialog</name>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Kastanienbraun</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Blaugrün</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aquamarin</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>&amp;Farbe:</translation>
+    </message>
+</context>
+<context>
+    <name>platform::HelpWindow</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+</context>
+</TS>

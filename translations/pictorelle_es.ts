@@ -1,0 +1,625 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>COrvanelDlg</name>
+    <message>
+        <source>Convert Several Photos...</source>
+        <translation>Convertir varias fotos...</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>la biblioteca de imágenes no pudo iniciarse</translation>
+    </message>
+    <message>
+        <source>Try &apos;pictorelle --help&apos; for more information.</source>
+        <translation>Pruebe «pictorelle --help» para más información.</translation>
+    </message>
+    <message>
+        <source>the text cannot be drawn: no font is installed</source>
+        <translation>el texto no se puede dibujar: no hay ninguna fuente instalada</translation>
+    </message>
+    <message>
+        <source>interrupted; the photos not yet saved were not converted</source>
+        <translation>interrumpido; las fotos aún no guardadas no se convirtieron</translation>
+    </message>
+    <message>
+        <source>file exists; use --overwrite to replace it</source>
+        <translation>el archivo existe; use --overwrite para reemplazarlo</translation>
+    </message>
+    <message>
+        <source>an output of %1 x %2 pixels is above the limit of %3 pixels</source>
+        <translation>una salida de %1 x %2 píxeles supera el límite de %3 píxeles</translation>
+    </message>
+    <message>
+        <source>its colour profile is unusable; its colours are taken as sRGB</source>
+        <translation>su perfil de color no se puede usar; sus colores se toman como sRGB</translation>
+    </message>
+    <message>
+        <source>not converted: its output %1 is the output of another photo of this run</source>
+        <translation>no convertida: su salida %1 es la salida de otra foto de esta ejecución</translation>
+    </message>
+    <message>
+        <source>skipped: not a regular file</source>
+        <translation>omitido: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation>%1 (%2 veces)</translation>
+    </message>
+    <message>
+        <source>unrecognized option &apos;%1&apos;</source>
+        <translation>opción no reconocida «%1»</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; requires an argument</source>
+        <translation>la opción «%1» requiere un argumento</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; doesn&apos;t allow an argument</source>
+        <translation>la opción «%1» no admite ningún argumento</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a name</source>
+        <translation>la opción «%1» necesita un nombre</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not end in .png: the output is a PNG picture</source>
+        <translation>«%1» no termina en .png: la salida es una imagen PNG</translation>
+    </message>
+    <message>
+        <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
+        <translation>volteo desconocido «%1»: use none, horizontal o vertical</translation>
+    </message>
+    <message>
+        <source>invalid font &apos;%1&apos;: use FAMILY,PIXELS[,bold][,italic] with at most %2 characters and %3 pixels</source>
+        <translation>fuente no válida «%1»: use FAMILIA,PÍXELES[,bold][,italic] con como mucho %2 caracteres y %3 píxeles</translation>
+    </message>
+    <message>
+        <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
+        <translation>color no válido «%1»: use #RRGGBB</translation>
+    </message>
+    <message>
+        <source>no photo to convert</source>
+        <translation>ninguna foto que convertir</translation>
+    </message>
+    <message>
+        <source>--size cannot be combined with --width or --height</source>
+        <translation>--size no se puede combinar con --width ni con --height</translation>
+    </message>
+    <message>
+        <source>--fit cannot be combined with --size, --width or --height</source>
+        <translation>--fit no se puede combinar con --size, --width ni --height</translation>
+    </message>
+    <message>
+        <source>--output and --output-dir cannot be combined</source>
+        <translation>--output y --output-dir no se pueden combinar</translation>
+    </message>
+    <message>
+        <source>--output names one file: use --output-dir for several photos</source>
+        <translation>--output nombra un solo archivo: use --output-dir para varias fotos</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; converts without a window: add --convert</source>
+        <translation>la opción «%1» convierte sin ventana: añada --convert</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>no existe la carpeta</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written to: %1</source>
+        <translation>no se puede escribir en la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>not a photo: no format Pictorelle reads</source>
+        <translation>no es una foto: ningún formato que Pictorelle lea</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, quedan %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>aviso: %1</translation>
+    </message>
+    <message>
+        <source>the height that keeps the aspect ratio of %1 x %2 at width %3 is %4 pixels</source>
+        <translation>el alto que conserva la proporción de %1 x %2 con ancho %3 es de %4 píxeles</translation>
+    </message>
+    <message>
+        <source>the width that keeps the aspect ratio of %1 x %2 at height %3 is %4 pixels</source>
+        <translation>el ancho que conserva la proporción de %1 x %2 con alto %3 es de %4 píxeles</translation>
+    </message>
+    <message>
+        <source>there is no frame %1: the photo has only frame 0</source>
+        <translation>no hay fotograma %1: la foto solo tiene el fotograma 0</translation>
+    </message>
+    <message>
+        <source>there is no frame %1: the photo has frames 0 to %2</source>
+        <translation>no hay fotograma %1: la foto tiene los fotogramas 0 a %2</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 bytes a file name may have</source>
+        <translation>su nombre supera los %1 bytes que puede tener un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>the path is longer than the %1 characters this program takes</source>
+        <translation>la ruta supera los %1 caracteres que admite este programa</translation>
+    </message>
+    <message>
+        <source>damaged: its data ends early</source>
+        <translation>dañada: sus datos terminan antes de tiempo</translation>
+    </message>
+    <message>
+        <source>damaged: its header does not match its data</source>
+        <translation>dañada: su cabecera no coincide con sus datos</translation>
+    </message>
+    <message>
+        <source>too large: its header gives %1 x %2 pixels, over the limit of %3 pixels</source>
+        <translation>demasiado grande: su cabecera indica %1 x %2 píxeles, por encima del límite de %3 píxeles</translation>
+    </message>
+    <message>
+        <source>Usage: pictorelle [PHOTO]...
+  or:  pictorelle --convert PHOTO... [OPTION]...
+Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
+
+Without --convert the window opens, with PHOTO open in it when one is named; several
+photos open in the Convert Several Photos window.
+With --convert each PHOTO is converted without a window; the other photos still convert
+when one fails.
+
+Output:
+      --output FILE        write the PNG to FILE, a name ending in .png (one photo
+                           only)
+      --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
+                           (default: the output folder the window proposes)
+  -r, --recursive          a PHOTO that is a folder stands for its photos and those
+                           of its subfolders (links to folders are not followed);
+                           each keeps its place below it in the output folder
+      --overwrite          replace outputs that already exist (without it, an
+                           output that exists by the time the PNG is complete is
+                           kept and the photo fails)
+Size (default: the photo&apos;s own):
+      --size WxH           exactly W x H pixels
+      --width W            W pixels wide, the height keeping the aspect ratio
+      --height H           H pixels high, the width keeping the aspect ratio
+      --fit WxH            within W x H pixels, keeping the aspect ratio
+      --no-enlarge         with a size, a photo already within it keeps its own
+Picture:
+      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
+      --flip WAY           none, horizontal or vertical (default none)
+      --frame N            frame N (from 0) of an animation, or page N of a document
+      --no-auto-orient     keep the pixels as stored, not turned upright by the
+                           orientation the camera recorded
+Text line:
+      --text TEXT          draw one line of TEXT
+      --position X,Y       its top-left corner on the output (default 0,0)
+      --font FAMILY,PIXELS[,bold][,italic]
+                           its font (default: the window&apos;s last font)
+      --color #RRGGBB      its colour (default: the window&apos;s last colour)
+Other:
+      --quiet              print nothing but errors (no warnings, no progress)
+      --help               show this help and exit
+      --version            show the version and exit
+  --                       end of options: what follows are photos
+
+Messages name the file they concern and speak the language of the locale (LC_ALL,
+LC_MESSAGES, LANG; English for C and POSIX).
+
+Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
+128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
+leaving no partial file.
+Examples, the photos of a folder and its subfolders for the web:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+every JPEG of a folder on two cores:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</source>
+        <translation>Uso: pictorelle [FOTO]...
+  o:  pictorelle --convert FOTO... [OPCIÓN]...
+Convierte una foto en una imagen PNG de 24 bits de cualquier tamaño, girada, volteada y con una línea de texto.
+
+Sin --convert se abre la ventana, con FOTO abierta en ella si se nombra una; varias
+fotos se abren en la ventana «Convertir varias fotos».
+Con --convert cada FOTO se convierte sin ventana; las demás fotos se convierten igualmente
+cuando una falla.
+
+Salida:
+      --output ARCHIVO     escribir el PNG en ARCHIVO, un nombre que termine en .png (solo
+                           una foto)
+      --output-dir CARPETA escribir NOMBRE_out.png en CARPETA por cada foto NOMBRE.EXT
+                           (por omisión: la carpeta de salida que propone la ventana)
+  -r, --recursive          una FOTO que es una carpeta representa sus fotos y las de sus
+                           subcarpetas (no se siguen los enlaces a carpetas); cada una
+                           conserva su lugar debajo de ella en la carpeta de salida
+      --overwrite          reemplazar las salidas que ya existen (sin esta opción, una
+                           salida que existe cuando el PNG está completo se conserva
+                           y la foto falla)
+Tamaño (por omisión: el de la foto):
+      --size AxA           exactamente A x A píxeles (ancho x alto)
+      --width A            A píxeles de ancho, el alto conservando la proporción
+      --height A           A píxeles de alto, el ancho conservando la proporción
+      --fit AxA            dentro de A x A píxeles, conservando la proporción
+      --no-enlarge         con un tamaño, una foto que ya cabe en él conserva el suyo
+Imagen:
+      --rotate ÁNGULO      0, 90, 180 o 270 grados en sentido horario (por omisión 0)
+      --flip MODO          none, horizontal o vertical (por omisión none)
+      --frame N            el fotograma N (desde 0) de una animación, o la página N
+                           de un documento
+      --no-auto-orient     dejar los píxeles como están guardados, sin enderezarlos según
+                           la orientación que registró la cámara
+Línea de texto:
+      --text TEXTO         dibujar una línea de TEXTO
+      --position X,Y       su esquina superior izquierda en la salida (por omisión 0,0)
+      --font FAMILIA,PÍXELES[,bold][,italic]
+                           su fuente (por omisión: la última fuente de la ventana)
+      --color #RRGGBB      su color (por omisión: el último color de la ventana)
+Otras:
+      --quiet              mostrar solo los errores (ni avisos ni progreso)
+      --help               mostrar esta ayuda y salir
+      --version            mostrar la versión y salir
+  --                       fin de las opciones: lo que sigue son fotos
+
+Los mensajes nombran el archivo al que se refieren y hablan el idioma de la configuración
+regional (LC_ALL, LC_MESSAGES, LANG; inglés para C y POSIX).
+
+Estado de salida: 0 cuando se convirtió cada foto, 1 cuando alguna falló, 2 para una línea de
+órdenes errónea, 128 + la señal tras SIGINT, SIGTERM o SIGHUP (130, 143, 129), que detienen el
+lote sin dejar ningún archivo parcial.
+Ejemplos, las fotos de una carpeta y sus subcarpetas para la web:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+cada JPEG de una carpeta en dos núcleos:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertSeveralWindow</name>
+    <message>
+        <source>Convert Several Photos</source>
+        <translation>Convertir varias fotos</translation>
+    </message>
+    <message>
+        <source>Photos to con&amp;vert:</source>
+        <translation>Fotos &amp;que convertir:</translation>
+    </message>
+    <message>
+        <source>Add &amp;Photos...</source>
+        <translation>Añadir &amp;fotos...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>Añadir &amp;carpeta...</translation>
+    </message>
+    <message>
+        <source>With its &amp;subfolders</source>
+        <translation>Con sus &amp;subcarpetas</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Q&amp;uitar</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Vaciar</translation>
+    </message>
+    <message>
+        <source>Each photo</source>
+        <translation>Cada foto</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>Keep the photo&apos;s size</source>
+        <translation>Conservar el tamaño de la foto</translation>
+    </message>
+    <message>
+        <source>Width, the height following</source>
+        <translation>Ancho, el alto a continuación</translation>
+    </message>
+    <message>
+        <source>Height, the width following</source>
+        <translation>Alto, el ancho a continuación</translation>
+    </message>
+    <message>
+        <source>Fit within, keeping the aspect ratio</source>
+        <translation>Encajar dentro, conservando la proporción</translation>
+    </message>
+    <message>
+        <source>Exactly</source>
+        <translation>Exactamente</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Ancho:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>Alt&amp;o:</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>&amp;Never enlarge</source>
+        <translation>&amp;Nunca ampliar</translation>
+    </message>
+    <message>
+        <source>Rot&amp;ate:</source>
+        <translation>&amp;Girar:</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>90°</source>
+        <translation>90°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>270°</source>
+        <translation>270°</translation>
+    </message>
+    <message>
+        <source>Fl&amp;ip:</source>
+        <translation>Vo&amp;ltear:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>T&amp;exto:</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation>Texto X</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation>Texto Y</translation>
+    </message>
+    <message>
+        <source>Output fol&amp;der:</source>
+        <translation>Carpeta de sal&amp;ida:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Exa&amp;minar...</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Buscar la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Replace &amp;existing files</source>
+        <translation>&amp;Reemplazar los archivos existentes</translation>
+    </message>
+    <message>
+        <source>%v of %m (%p%)</source>
+        <translation>%v de %m (%p%)</translation>
+    </message>
+    <message>
+        <source>Photos done</source>
+        <translation>Fotos hechas</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>A&amp;brir la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>&amp;Convert All</source>
+        <translation>Convertir to&amp;do</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Añadir fotos</translation>
+    </message>
+    <message>
+        <source>Photo Files</source>
+        <translation>Archivos de foto</translation>
+    </message>
+    <message>
+        <source>Any Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Añadir carpeta</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Carpeta de salida</translation>
+    </message>
+    <message>
+        <source>There is no photo to convert: add photos first.</source>
+        <translation>No hay ninguna foto que convertir: añada fotos primero.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 cannot be written to: choose another.</source>
+        <translation>No se puede escribir en la carpeta de salida %1: elija otra.</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed, %3 kept because they exist</source>
+        <translation>%1 convertidas, %2 fallidas, %3 conservadas porque existen</translation>
+    </message>
+    <message>
+        <source>No program here opens folders. The converted photos are in %1</source>
+        <translation>Ningún programa de aquí abre carpetas. Las fotos convertidas están en %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegible</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>en espera</translation>
+    </message>
+    <message>
+        <source>converting</source>
+        <translation>convirtiendo</translation>
+    </message>
+    <message>
+        <source>converted</source>
+        <translation>convertida</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>fallida: %1</translation>
+    </message>
+    <message>
+        <source>kept: its output exists</source>
+        <translation>conservada: su salida existe</translation>
+    </message>
+</context>
+<context>
+    <name>platform::FontColourDialog</name>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Granate</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Azul marino</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Púrpura</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde azulado</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Lima</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fucsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aguamarina</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>&amp;Color:</translation>
+    </message>
+</context>
+<context>
+    <name>platform::HelpWindow</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,624 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>COrvanelDlg</name>
+    <message>
+        <source>Convert Several Photos...</source>
+        <translation>Convertir plusieurs photos...</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>la bibliothèque d&apos;images n&apos;a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>Try &apos;pictorelle --help&apos; for more information.</source>
+        <translation>Essayez « pictorelle --help » pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>the text cannot be drawn: no font is installed</source>
+        <translation>le texte ne peut pas être dessiné : aucune police n&apos;est installée</translation>
+    </message>
+    <message>
+        <source>interrupted; the photos not yet saved were not converted</source>
+        <translation>interrompu ; les photos pas encore enregistrées n&apos;ont pas été converties</translation>
+    </message>
+    <message>
+        <source>file exists; use --overwrite to replace it</source>
+        <translation>le fichier existe ; utilisez --overwrite pour le remplacer</translation>
+    </message>
+    <message>
+        <source>an output of %1 x %2 pixels is above the limit of %3 pixels</source>
+        <translation>une sortie de %1 x %2 pixels dépasse la limite de %3 pixels</translation>
+    </message>
+    <message>
+        <source>its colour profile is unusable; its colours are taken as sRGB</source>
+        <translation>son profil de couleur est inutilisable ; ses couleurs sont prises comme sRGB</translation>
+    </message>
+    <message>
+        <source>not converted: its output %1 is the output of another photo of this run</source>
+        <translation>non convertie : sa sortie %1 est la sortie d&apos;une autre photo de cette exécution</translation>
+    </message>
+    <message>
+        <source>skipped: not a regular file</source>
+        <translation>ignoré : pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation>%1 (%2 fois)</translation>
+    </message>
+    <message>
+        <source>unrecognized option &apos;%1&apos;</source>
+        <translation>option non reconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; requires an argument</source>
+        <translation>l&apos;option « %1 » exige un argument</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; doesn&apos;t allow an argument</source>
+        <translation>l&apos;option « %1 » n&apos;accepte pas d&apos;argument</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a name</source>
+        <translation>l&apos;option « %1 » a besoin d&apos;un nom</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not end in .png: the output is a PNG picture</source>
+        <translation>« %1 » ne finit pas par .png : la sortie est une image PNG</translation>
+    </message>
+    <message>
+        <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
+        <translation>retournement inconnu « %1 » : utilisez none, horizontal ou vertical</translation>
+    </message>
+    <message>
+        <source>invalid font &apos;%1&apos;: use FAMILY,PIXELS[,bold][,italic] with at most %2 characters and %3 pixels</source>
+        <translation>police non valable « %1 » : utilisez FAMILLE,PIXELS[,bold][,italic] avec au plus %2 caractères et %3 pixels</translation>
+    </message>
+    <message>
+        <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
+        <translation>couleur non valable « %1 » : utilisez #RRVVBB</translation>
+    </message>
+    <message>
+        <source>no photo to convert</source>
+        <translation>aucune photo à convertir</translation>
+    </message>
+    <message>
+        <source>--size cannot be combined with --width or --height</source>
+        <translation>--size ne peut pas être combiné avec --width ou --height</translation>
+    </message>
+    <message>
+        <source>--fit cannot be combined with --size, --width or --height</source>
+        <translation>--fit ne peut pas être combiné avec --size, --width ou --height</translation>
+    </message>
+    <message>
+        <source>--output and --output-dir cannot be combined</source>
+        <translation>--output et --output-dir ne peuvent pas être combinés</translation>
+    </message>
+    <message>
+        <source>--output names one file: use --output-dir for several photos</source>
+        <translation>--output nomme un seul fichier : utilisez --output-dir pour plusieurs photos</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; converts without a window: add --convert</source>
+        <translation>l&apos;option « %1 » convertit sans fenêtre : ajoutez --convert</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>dossier inexistant</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>pas un dossier</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written to: %1</source>
+        <translation>impossible d&apos;écrire dans le dossier : %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>not a photo: no format Pictorelle reads</source>
+        <translation>pas une photo : aucun format que Pictorelle lit</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, reste %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>avertissement : %1</translation>
+    </message>
+    <message>
+        <source>the height that keeps the aspect ratio of %1 x %2 at width %3 is %4 pixels</source>
+        <translation>la hauteur qui garde les proportions de %1 x %2 à la largeur %3 est de %4 pixels</translation>
+    </message>
+    <message>
+        <source>the width that keeps the aspect ratio of %1 x %2 at height %3 is %4 pixels</source>
+        <translation>la largeur qui garde les proportions de %1 x %2 à la hauteur %3 est de %4 pixels</translation>
+    </message>
+    <message>
+        <source>there is no frame %1: the photo has only frame 0</source>
+        <translation>il n&apos;y a pas d&apos;image %1 : la photo n&apos;a que l&apos;image 0</translation>
+    </message>
+    <message>
+        <source>there is no frame %1: the photo has frames 0 to %2</source>
+        <translation>il n&apos;y a pas d&apos;image %1 : la photo a les images 0 à %2</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 bytes a file name may have</source>
+        <translation>son nom dépasse les %1 octets qu&apos;un nom de fichier peut avoir</translation>
+    </message>
+    <message>
+        <source>the path is longer than the %1 characters this program takes</source>
+        <translation>le chemin dépasse les %1 caractères que ce programme accepte</translation>
+    </message>
+    <message>
+        <source>damaged: its data ends early</source>
+        <translation>endommagée : ses données s&apos;arrêtent trop tôt</translation>
+    </message>
+    <message>
+        <source>damaged: its header does not match its data</source>
+        <translation>endommagée : son en-tête ne correspond pas à ses données</translation>
+    </message>
+    <message>
+        <source>too large: its header gives %1 x %2 pixels, over the limit of %3 pixels</source>
+        <translation>trop grande : son en-tête indique %1 x %2 pixels, au-delà de la limite de %3 pixels</translation>
+    </message>
+    <message>
+        <source>Usage: pictorelle [PHOTO]...
+  or:  pictorelle --convert PHOTO... [OPTION]...
+Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
+
+Without --convert the window opens, with PHOTO open in it when one is named; several
+photos open in the Convert Several Photos window.
+With --convert each PHOTO is converted without a window; the other photos still convert
+when one fails.
+
+Output:
+      --output FILE        write the PNG to FILE, a name ending in .png (one photo
+                           only)
+      --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
+                           (default: the output folder the window proposes)
+  -r, --recursive          a PHOTO that is a folder stands for its photos and those
+                           of its subfolders (links to folders are not followed);
+                           each keeps its place below it in the output folder
+      --overwrite          replace outputs that already exist (without it, an
+                           output that exists by the time the PNG is complete is
+                           kept and the photo fails)
+Size (default: the photo&apos;s own):
+      --size WxH           exactly W x H pixels
+      --width W            W pixels wide, the height keeping the aspect ratio
+      --height H           H pixels high, the width keeping the aspect ratio
+      --fit WxH            within W x H pixels, keeping the aspect ratio
+      --no-enlarge         with a size, a photo already within it keeps its own
+Picture:
+      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
+      --flip WAY           none, horizontal or vertical (default none)
+      --frame N            frame N (from 0) of an animation, or page N of a document
+      --no-auto-orient     keep the pixels as stored, not turned upright by the
+                           orientation the camera recorded
+Text line:
+      --text TEXT          draw one line of TEXT
+      --position X,Y       its top-left corner on the output (default 0,0)
+      --font FAMILY,PIXELS[,bold][,italic]
+                           its font (default: the window&apos;s last font)
+      --color #RRGGBB      its colour (default: the window&apos;s last colour)
+Other:
+      --quiet              print nothing but errors (no warnings, no progress)
+      --help               show this help and exit
+      --version            show the version and exit
+  --                       end of options: what follows are photos
+
+Messages name the file they concern and speak the language of the locale (LC_ALL,
+LC_MESSAGES, LANG; English for C and POSIX).
+
+Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
+128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
+leaving no partial file.
+Examples, the photos of a folder and its subfolders for the web:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+every JPEG of a folder on two cores:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</source>
+        <translation>Utilisation : pictorelle [PHOTO]...
+   ou : pictorelle --convert PHOTO... [OPTION]...
+Transforme une photo en image PNG 24 bits de toute taille, tournée, retournée et avec une ligne de texte.
+
+Sans --convert, la fenêtre s&apos;ouvre, avec PHOTO ouverte dedans si une est nommée ; plusieurs
+photos s&apos;ouvrent dans la fenêtre « Convertir plusieurs photos ».
+Avec --convert, chaque PHOTO est convertie sans fenêtre ; les autres photos sont tout de même
+converties quand l&apos;une échoue.
+
+Sortie :
+      --output FICHIER     écrire le PNG dans FICHIER, un nom finissant par .png (une
+                           seule photo)
+      --output-dir DOSSIER écrire NOM_out.png dans DOSSIER pour chaque photo NOM.EXT
+                           (par défaut : le dossier de sortie que propose la fenêtre)
+  -r, --recursive          une PHOTO qui est un dossier représente ses photos et celles
+                           de ses sous-dossiers (les liens vers des dossiers ne sont pas
+                           suivis) ; chacune garde sa place en dessous dans le dossier de sortie
+      --overwrite          remplacer les sorties qui existent déjà (sans cette option, une
+                           sortie qui existe au moment où le PNG est complet est
+                           gardée et la photo échoue)
+Taille (par défaut : celle de la photo) :
+      --size LxH           exactement L x H pixels
+      --width L            L pixels de large, la hauteur gardant les proportions
+      --height H           H pixels de haut, la largeur gardant les proportions
+      --fit LxH            dans L x H pixels, en gardant les proportions
+      --no-enlarge         avec une taille, une photo qui y tient déjà garde la sienne
+Image :
+      --rotate ANGLE       0, 90, 180 ou 270 degrés dans le sens horaire (par défaut 0)
+      --flip SENS          none, horizontal ou vertical (par défaut none)
+      --frame N            l&apos;image N (à partir de 0) d&apos;une animation, ou la page N d&apos;un document
+      --no-auto-orient     garder les pixels tels qu&apos;enregistrés, sans les redresser selon
+                           l&apos;orientation enregistrée par l&apos;appareil
+Ligne de texte :
+      --text TEXTE         dessiner une ligne de TEXTE
+      --position X,Y       son coin supérieur gauche sur la sortie (par défaut 0,0)
+      --font FAMILLE,PIXELS[,bold][,italic]
+                           sa police (par défaut : la dernière police de la fenêtre)
+      --color #RRVVBB      sa couleur (par défaut : la dernière couleur de la fenêtre)
+Autres :
+      --quiet              n&apos;afficher que les erreurs (ni avertissements, ni progression)
+      --help               afficher cette aide et quitter
+      --version            afficher la version et quitter
+  --                       fin des options : ce qui suit, ce sont des photos
+
+Les messages nomment le fichier qu&apos;ils concernent et parlent la langue de la locale (LC_ALL,
+LC_MESSAGES, LANG ; anglais pour C et POSIX).
+
+Code de sortie : 0 quand chaque photo a été convertie, 1 quand certaines ont échoué, 2 pour une
+ligne de commande erronée, 128 + le signal après SIGINT, SIGTERM ou SIGHUP (130, 143, 129), qui
+arrêtent le lot sans laisser de fichier partiel.
+Exemples, les photos d&apos;un dossier et de ses sous-dossiers pour le web :
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+chaque JPEG d&apos;un dossier sur deux cœurs :
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertSeveralWindow</name>
+    <message>
+        <source>Convert Several Photos</source>
+        <translation>Convertir plusieurs photos</translation>
+    </message>
+    <message>
+        <source>Photos to con&amp;vert:</source>
+        <translation>Photos à convert&amp;ir :</translation>
+    </message>
+    <message>
+        <source>Add &amp;Photos...</source>
+        <translation>A&amp;jouter des photos...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>Ajouter un &amp;dossier...</translation>
+    </message>
+    <message>
+        <source>With its &amp;subfolders</source>
+        <translation>Avec ses &amp;sous-dossiers</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Vider</translation>
+    </message>
+    <message>
+        <source>Each photo</source>
+        <translation>Chaque photo</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Taille :</translation>
+    </message>
+    <message>
+        <source>Keep the photo&apos;s size</source>
+        <translation>Garder la taille de la photo</translation>
+    </message>
+    <message>
+        <source>Width, the height following</source>
+        <translation>Largeur, la hauteur suit</translation>
+    </message>
+    <message>
+        <source>Height, the width following</source>
+        <translation>Hauteur, la largeur suit</translation>
+    </message>
+    <message>
+        <source>Fit within, keeping the aspect ratio</source>
+        <translation>Tenir dans, en gardant les proportions</translation>
+    </message>
+    <message>
+        <source>Exactly</source>
+        <translation>Exactement</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur :</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Hauteur :</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>&amp;Never enlarge</source>
+        <translation>Ne jamais a&amp;grandir</translation>
+    </message>
+    <message>
+        <source>Rot&amp;ate:</source>
+        <translation>Tour&amp;ner :</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>90°</source>
+        <translation>90°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>270°</source>
+        <translation>270°</translation>
+    </message>
+    <message>
+        <source>Fl&amp;ip:</source>
+        <translation>Retourne&amp;ment :</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>T&amp;exte :</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X :</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y :</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation>Texte X</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation>Texte Y</translation>
+    </message>
+    <message>
+        <source>Output fol&amp;der:</source>
+        <translation>Dossier de s&amp;ortie :</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Choisir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Replace &amp;existing files</source>
+        <translation>Rempl&amp;acer les fichiers existants</translation>
+    </message>
+    <message>
+        <source>%v of %m (%p%)</source>
+        <translation>%v sur %m (%p%)</translation>
+    </message>
+    <message>
+        <source>Photos done</source>
+        <translation>Photos faites</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>O&amp;uvrir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>&amp;Convert All</source>
+        <translation>&amp;Convertir tout</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Ajouter des photos</translation>
+    </message>
+    <message>
+        <source>Photo Files</source>
+        <translation>Fichiers photo</translation>
+    </message>
+    <message>
+        <source>Any Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>There is no photo to convert: add photos first.</source>
+        <translation>Il n&apos;y a aucune photo à convertir : ajoutez d&apos;abord des photos.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 cannot be written to: choose another.</source>
+        <translation>Impossible d&apos;écrire dans le dossier de sortie %1 : choisissez-en un autre.</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed, %3 kept because they exist</source>
+        <translation>%1 converties, %2 en échec, %3 gardées car elles existent</translation>
+    </message>
+    <message>
+        <source>No program here opens folders. The converted photos are in %1</source>
+        <translation>Aucun programme ici n&apos;ouvre les dossiers. Les photos converties sont dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>unreadable</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>converting</source>
+        <translation>conversion en cours</translation>
+    </message>
+    <message>
+        <source>converted</source>
+        <translation>convertie</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>échec : %1</translation>
+    </message>
+    <message>
+        <source>kept: its output exists</source>
+        <translation>gardée : sa sortie existe</translation>
+    </message>
+</context>
+<context>
+    <name>platform::FontColourDialog</name>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Bordeaux</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Bleu marine</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Sarcelle</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Citron vert</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>&amp;Couleur :</translation>
+    </message>
+</context>
+<context>
+    <name>platform::HelpWindow</name>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,623 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>COrvanelDlg</name>
+    <message>
+        <source>Convert Several Photos...</source>
+        <translation>複数の写真を変換...</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>画像ライブラリを起動できませんでした</translation>
+    </message>
+    <message>
+        <source>Try &apos;pictorelle --help&apos; for more information.</source>
+        <translation>詳しくは &apos;pictorelle --help&apos; を実行してください。</translation>
+    </message>
+    <message>
+        <source>the text cannot be drawn: no font is installed</source>
+        <translation>テキストを描画できません: フォントが 1 つもインストールされていません</translation>
+    </message>
+    <message>
+        <source>interrupted; the photos not yet saved were not converted</source>
+        <translation>中断しました。まだ保存されていない写真は変換されていません</translation>
+    </message>
+    <message>
+        <source>file exists; use --overwrite to replace it</source>
+        <translation>ファイルが存在します。置き換えるには --overwrite を使用してください</translation>
+    </message>
+    <message>
+        <source>an output of %1 x %2 pixels is above the limit of %3 pixels</source>
+        <translation>%1 x %2 ピクセルの出力は上限の %3 ピクセルを超えています</translation>
+    </message>
+    <message>
+        <source>its colour profile is unusable; its colours are taken as sRGB</source>
+        <translation>カラープロファイルが使用できないため、色は sRGB として扱います</translation>
+    </message>
+    <message>
+        <source>not converted: its output %1 is the output of another photo of this run</source>
+        <translation>変換しませんでした: 出力 %1 はこの実行の別の写真の出力です</translation>
+    </message>
+    <message>
+        <source>skipped: not a regular file</source>
+        <translation>スキップ: 通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation>%1 (%2 回)</translation>
+    </message>
+    <message>
+        <source>unrecognized option &apos;%1&apos;</source>
+        <translation>認識できないオプション &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; requires an argument</source>
+        <translation>オプション &apos;%1&apos; には引数が必要です</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; doesn&apos;t allow an argument</source>
+        <translation>オプション &apos;%1&apos; は引数を取りません</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a name</source>
+        <translation>オプション &apos;%1&apos; には名前が必要です</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not end in .png: the output is a PNG picture</source>
+        <translation>&apos;%1&apos; は .png で終わっていません: 出力は PNG 画像です</translation>
+    </message>
+    <message>
+        <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
+        <translation>不明な反転 &apos;%1&apos;: none、horizontal、vertical のいずれかを使用してください</translation>
+    </message>
+    <message>
+        <source>invalid font &apos;%1&apos;: use FAMILY,PIXELS[,bold][,italic] with at most %2 characters and %3 pixels</source>
+        <translation>無効なフォント &apos;%1&apos;: FAMILY,PIXELS[,bold][,italic] の形式で、%2 文字以内、%3 ピクセル以内で指定してください</translation>
+    </message>
+    <message>
+        <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
+        <translation>無効な色 &apos;%1&apos;: #RRGGBB を使用してください</translation>
+    </message>
+    <message>
+        <source>no photo to convert</source>
+        <translation>変換する写真がありません</translation>
+    </message>
+    <message>
+        <source>--size cannot be combined with --width or --height</source>
+        <translation>--size は --width や --height と併用できません</translation>
+    </message>
+    <message>
+        <source>--fit cannot be combined with --size, --width or --height</source>
+        <translation>--fit は --size、--width、--height と併用できません</translation>
+    </message>
+    <message>
+        <source>--output and --output-dir cannot be combined</source>
+        <translation>--output と --output-dir は併用できません</translation>
+    </message>
+    <message>
+        <source>--output names one file: use --output-dir for several photos</source>
+        <translation>--output は 1 つのファイルを指定します: 複数の写真には --output-dir を使用してください</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; converts without a window: add --convert</source>
+        <translation>オプション &apos;%1&apos; はウィンドウなしで変換します: --convert を追加してください</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>そのようなフォルダはありません</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>フォルダではありません</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written to: %1</source>
+        <translation>フォルダに書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>not a photo: no format Pictorelle reads</source>
+        <translation>写真ではありません: Pictorelle が読める形式ではありません</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>、残り %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>警告: %1</translation>
+    </message>
+    <message>
+        <source>the height that keeps the aspect ratio of %1 x %2 at width %3 is %4 pixels</source>
+        <translation>%1 x %2 の縦横比を幅 %3 で保つ高さは %4 ピクセルです</translation>
+    </message>
+    <message>
+        <source>the width that keeps the aspect ratio of %1 x %2 at height %3 is %4 pixels</source>
+        <translation>%1 x %2 の縦横比を高さ %3 で保つ幅は %4 ピクセルです</translation>
+    </message>
+    <message>
+        <source>there is no frame %1: the photo has only frame 0</source>
+        <translation>フレーム %1 はありません: この写真にはフレーム 0 しかありません</translation>
+    </message>
+    <message>
+        <source>there is no frame %1: the photo has frames 0 to %2</source>
+        <translation>フレーム %1 はありません: この写真のフレームは 0 から %2 までです</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 bytes a file name may have</source>
+        <translation>名前がファイル名に使える %1 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>the path is longer than the %1 characters this program takes</source>
+        <translation>パスがこのプログラムの扱える %1 文字を超えています</translation>
+    </message>
+    <message>
+        <source>damaged: its data ends early</source>
+        <translation>破損: データが途中で終わっています</translation>
+    </message>
+    <message>
+        <source>damaged: its header does not match its data</source>
+        <translation>破損: ヘッダーがデータと一致しません</translation>
+    </message>
+    <message>
+        <source>too large: its header gives %1 x %2 pixels, over the limit of %3 pixels</source>
+        <translation>大きすぎます: ヘッダーによると %1 x %2 ピクセルで、上限の %3 ピクセルを超えています</translation>
+    </message>
+    <message>
+        <source>Usage: pictorelle [PHOTO]...
+  or:  pictorelle --convert PHOTO... [OPTION]...
+Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
+
+Without --convert the window opens, with PHOTO open in it when one is named; several
+photos open in the Convert Several Photos window.
+With --convert each PHOTO is converted without a window; the other photos still convert
+when one fails.
+
+Output:
+      --output FILE        write the PNG to FILE, a name ending in .png (one photo
+                           only)
+      --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
+                           (default: the output folder the window proposes)
+  -r, --recursive          a PHOTO that is a folder stands for its photos and those
+                           of its subfolders (links to folders are not followed);
+                           each keeps its place below it in the output folder
+      --overwrite          replace outputs that already exist (without it, an
+                           output that exists by the time the PNG is complete is
+                           kept and the photo fails)
+Size (default: the photo&apos;s own):
+      --size WxH           exactly W x H pixels
+      --width W            W pixels wide, the height keeping the aspect ratio
+      --height H           H pixels high, the width keeping the aspect ratio
+      --fit WxH            within W x H pixels, keeping the aspect ratio
+      --no-enlarge         with a size, a photo already within it keeps its own
+Picture:
+      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
+      --flip WAY           none, horizontal or vertical (default none)
+      --frame N            frame N (from 0) of an animation, or page N of a document
+      --no-auto-orient     keep the pixels as stored, not turned upright by the
+                           orientation the camera recorded
+Text line:
+      --text TEXT          draw one line of TEXT
+      --position X,Y       its top-left corner on the output (default 0,0)
+      --font FAMILY,PIXELS[,bold][,italic]
+                           its font (default: the window&apos;s last font)
+      --color #RRGGBB      its colour (default: the window&apos;s last colour)
+Other:
+      --quiet              print nothing but errors (no warnings, no progress)
+      --help               show this help and exit
+      --version            show the version and exit
+  --                       end of options: what follows are photos
+
+Messages name the file they concern and speak the language of the locale (LC_ALL,
+LC_MESSAGES, LANG; English for C and POSIX).
+
+Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
+128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
+leaving no partial file.
+Examples, the photos of a folder and its subfolders for the web:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+every JPEG of a folder on two cores:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</source>
+        <translation>使い方: pictorelle [写真]...
+  または: pictorelle --convert 写真... [オプション]...
+写真を任意のサイズの 24 ビット PNG 画像に変換します。回転、反転、1 行のテキストも加えられます。
+
+--convert なしではウィンドウが開き、写真が指定されていればそれを開きます。複数の
+写真は「複数の写真を変換」ウィンドウで開きます。
+--convert ありでは各写真をウィンドウなしで変換します。1 枚が失敗しても
+他の写真は変換されます。
+
+出力:
+      --output ファイル    PNG をファイルに書き込む (名前は .png で終わること、写真
+                           1 枚のみ)
+      --output-dir フォルダ  写真 名前.拡張子 ごとに 名前_out.png をフォルダに書き込む
+                           (既定: ウィンドウが提案する出力フォルダ)
+  -r, --recursive          フォルダである写真は、その中の写真とサブフォルダの写真を
+                           表す (フォルダへのリンクはたどらない)。各写真は出力フォルダ
+                           の中でも同じ位置に置かれる
+      --overwrite          既存の出力を置き換える (指定しない場合、PNG が完成した
+                           時点で存在する出力は残され、その写真は失敗となる)
+サイズ (既定: 写真自身のサイズ):
+      --size 幅x高さ       ちょうど 幅 x 高さ ピクセル
+      --width 幅           幅 ピクセル、高さは縦横比を保つ
+      --height 高さ        高さ ピクセル、幅は縦横比を保つ
+      --fit 幅x高さ        縦横比を保ったまま 幅 x 高さ ピクセル以内に収める
+      --no-enlarge         サイズ指定時、すでに収まる写真は元のサイズのまま
+画像:
+      --rotate 角度        時計回りに 0、90、180、270 度 (既定 0)
+      --flip 方向          none、horizontal、vertical (既定 none)
+      --frame N            アニメーションのフレーム N (0 から)、または文書のページ N
+      --no-auto-orient     カメラが記録した向きで正立させず、保存されたままの
+                           ピクセルを使う
+テキスト行:
+      --text テキスト      テキストを 1 行描く
+      --position X,Y       出力上のその左上の角 (既定 0,0)
+      --font ファミリー,ピクセル[,bold][,italic]
+                           そのフォント (既定: ウィンドウで最後に使ったフォント)
+      --color #RRGGBB      その色 (既定: ウィンドウで最後に使った色)
+その他:
+      --quiet              エラーのみ表示する (警告も進行状況も表示しない)
+      --help               このヘルプを表示して終了する
+      --version            バージョンを表示して終了する
+  --                       オプションの終わり: 以降はすべて写真
+
+メッセージは対象のファイルを示し、ロケールの言語で表示されます (LC_ALL、
+LC_MESSAGES、LANG。C と POSIX では英語)。
+
+終了ステータス: すべての写真を変換したら 0、失敗したものがあれば 1、コマンド行が
+誤っていれば 2、SIGINT、SIGTERM、SIGHUP の後は 128 + シグナル番号 (130、143、129)。
+これらのシグナルは一括処理を止め、書きかけのファイルを残しません。
+例: フォルダとそのサブフォルダの写真を Web 用に:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+フォルダ内のすべての JPEG を 2 コアで:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertSeveralWindow</name>
+    <message>
+        <source>Convert Several Photos</source>
+        <translation>複数の写真を変換</translation>
+    </message>
+    <message>
+        <source>Photos to con&amp;vert:</source>
+        <translation>変換する写真(&amp;V):</translation>
+    </message>
+    <message>
+        <source>Add &amp;Photos...</source>
+        <translation>写真を追加(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>フォルダを追加(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>With its &amp;subfolders</source>
+        <translation>サブフォルダも含める(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>クリア(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Each photo</source>
+        <translation>各写真</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>サイズ(&amp;Z):</translation>
+    </message>
+    <message>
+        <source>Keep the photo&apos;s size</source>
+        <translation>写真のサイズのまま</translation>
+    </message>
+    <message>
+        <source>Width, the height following</source>
+        <translation>幅を指定、高さは追従</translation>
+    </message>
+    <message>
+        <source>Height, the width following</source>
+        <translation>高さを指定、幅は追従</translation>
+    </message>
+    <message>
+        <source>Fit within, keeping the aspect ratio</source>
+        <translation>縦横比を保って収める</translation>
+    </message>
+    <message>
+        <source>Exactly</source>
+        <translation>正確に指定</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>幅(&amp;W):</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>高さ(&amp;H):</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>&amp;Never enlarge</source>
+        <translation>拡大しない(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Rot&amp;ate:</source>
+        <translation>回転(&amp;A):</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>90°</source>
+        <translation>90°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>270°</source>
+        <translation>270°</translation>
+    </message>
+    <message>
+        <source>Fl&amp;ip:</source>
+        <translation>反転(&amp;I):</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>左右</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>上下</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>テキスト(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation>テキストの X</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation>テキストの Y</translation>
+    </message>
+    <message>
+        <source>Output fol&amp;der:</source>
+        <translation>出力フォルダ(&amp;D):</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>参照(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>出力フォルダを参照</translation>
+    </message>
+    <message>
+        <source>Replace &amp;existing files</source>
+        <translation>既存のファイルを置き換える(&amp;E)</translation>
+    </message>
+    <message>
+        <source>%v of %m (%p%)</source>
+        <translation>%v / %m (%p%)</translation>
+    </message>
+    <message>
+        <source>Photos done</source>
+        <translation>完了した写真</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>出力フォルダを開く(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Convert All</source>
+        <translation>すべて変換(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>写真を追加</translation>
+    </message>
+    <message>
+        <source>Photo Files</source>
+        <translation>写真ファイル</translation>
+    </message>
+    <message>
+        <source>Any Files (*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>フォルダを追加</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>出力フォルダ</translation>
+    </message>
+    <message>
+        <source>There is no photo to convert: add photos first.</source>
+        <translation>変換する写真がありません: 先に写真を追加してください。</translation>
+    </message>
+    <message>
+        <source>The output folder %1 cannot be written to: choose another.</source>
+        <translation>出力フォルダ %1 に書き込めません: 別のフォルダを選んでください。</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed, %3 kept because they exist</source>
+        <translation>変換 %1、失敗 %2、既存のため保持 %3</translation>
+    </message>
+    <message>
+        <source>No program here opens folders. The converted photos are in %1</source>
+        <translation>ここにはフォルダを開くプログラムがありません。変換した写真は %1 にあります</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>unreadable</source>
+        <translation>読み取れません</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>写真</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>converting</source>
+        <translation>変換中</translation>
+    </message>
+    <message>
+        <source>converted</source>
+        <translation>変換済み</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>失敗: %1</translation>
+    </message>
+    <message>
+        <source>kept: its output exists</source>
+        <translation>保持: 出力が存在します</translation>
+    </message>
+</context>
+<context>
+    <name>platform::FontColourDialog</name>
+    <message>
+        <source>Black</source>
+        <translation>黒</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>栗色</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>オリーブ</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>紺</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>紫</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>青緑</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>灰色</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>銀色</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>ライム</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黄</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>赤紫</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>水色</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>色(&amp;C):</translation>
+    </message>
+</context>
+<context>
+    <name>platform::HelpWindow</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>進む</translation>
+    </message>
+</context>
+</TS>

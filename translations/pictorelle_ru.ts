@@ -1,0 +1,625 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>COrvanelDlg</name>
+    <message>
+        <source>Convert Several Photos...</source>
+        <translation>Преобразовать несколько фотографий...</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>не удалось запустить библиотеку изображений</translation>
+    </message>
+    <message>
+        <source>Try &apos;pictorelle --help&apos; for more information.</source>
+        <translation>Для дополнительной информации попробуйте «pictorelle --help».</translation>
+    </message>
+    <message>
+        <source>the text cannot be drawn: no font is installed</source>
+        <translation>текст нельзя нарисовать: не установлено ни одного шрифта</translation>
+    </message>
+    <message>
+        <source>interrupted; the photos not yet saved were not converted</source>
+        <translation>прервано; ещё не сохранённые фотографии не преобразованы</translation>
+    </message>
+    <message>
+        <source>file exists; use --overwrite to replace it</source>
+        <translation>файл существует; используйте --overwrite, чтобы заменить его</translation>
+    </message>
+    <message>
+        <source>an output of %1 x %2 pixels is above the limit of %3 pixels</source>
+        <translation>вывод размером %1 x %2 пикселей превышает предел в %3 пикселей</translation>
+    </message>
+    <message>
+        <source>its colour profile is unusable; its colours are taken as sRGB</source>
+        <translation>его цветовой профиль непригоден; его цвета считаются sRGB</translation>
+    </message>
+    <message>
+        <source>not converted: its output %1 is the output of another photo of this run</source>
+        <translation>не преобразовано: его вывод %1 является выводом другой фотографии этого запуска</translation>
+    </message>
+    <message>
+        <source>skipped: not a regular file</source>
+        <translation>пропущено: не обычный файл</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation>%1 (раз: %2)</translation>
+    </message>
+    <message>
+        <source>unrecognized option &apos;%1&apos;</source>
+        <translation>нераспознанный параметр «%1»</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; requires an argument</source>
+        <translation>параметр «%1» требует аргумента</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; doesn&apos;t allow an argument</source>
+        <translation>параметр «%1» не допускает аргумента</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a name</source>
+        <translation>параметру «%1» нужно имя</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not end in .png: the output is a PNG picture</source>
+        <translation>«%1» не оканчивается на .png: вывод — изображение PNG</translation>
+    </message>
+    <message>
+        <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
+        <translation>неизвестное отражение «%1»: используйте none, horizontal или vertical</translation>
+    </message>
+    <message>
+        <source>invalid font &apos;%1&apos;: use FAMILY,PIXELS[,bold][,italic] with at most %2 characters and %3 pixels</source>
+        <translation>недопустимый шрифт «%1»: используйте СЕМЕЙСТВО,ПИКСЕЛИ[,bold][,italic] не более чем с %2 символами и %3 пикселями</translation>
+    </message>
+    <message>
+        <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
+        <translation>недопустимый цвет «%1»: используйте #RRGGBB</translation>
+    </message>
+    <message>
+        <source>no photo to convert</source>
+        <translation>нет фотографии для преобразования</translation>
+    </message>
+    <message>
+        <source>--size cannot be combined with --width or --height</source>
+        <translation>--size нельзя сочетать с --width или --height</translation>
+    </message>
+    <message>
+        <source>--fit cannot be combined with --size, --width or --height</source>
+        <translation>--fit нельзя сочетать с --size, --width или --height</translation>
+    </message>
+    <message>
+        <source>--output and --output-dir cannot be combined</source>
+        <translation>--output и --output-dir нельзя сочетать</translation>
+    </message>
+    <message>
+        <source>--output names one file: use --output-dir for several photos</source>
+        <translation>--output называет один файл: для нескольких фотографий используйте --output-dir</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; converts without a window: add --convert</source>
+        <translation>параметр «%1» преобразует без окна: добавьте --convert</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>нет такой папки</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>не папка</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written to: %1</source>
+        <translation>в папку нельзя записать: %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>не обычный файл</translation>
+    </message>
+    <message>
+        <source>not a photo: no format Pictorelle reads</source>
+        <translation>не фотография: ни один из форматов, которые читает Pictorelle</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, осталось %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>предупреждение: %1</translation>
+    </message>
+    <message>
+        <source>the height that keeps the aspect ratio of %1 x %2 at width %3 is %4 pixels</source>
+        <translation>высота, сохраняющая пропорции %1 x %2 при ширине %3, равна %4 пикселям</translation>
+    </message>
+    <message>
+        <source>the width that keeps the aspect ratio of %1 x %2 at height %3 is %4 pixels</source>
+        <translation>ширина, сохраняющая пропорции %1 x %2 при высоте %3, равна %4 пикселям</translation>
+    </message>
+    <message>
+        <source>there is no frame %1: the photo has only frame 0</source>
+        <translation>кадра %1 нет: у фотографии есть только кадр 0</translation>
+    </message>
+    <message>
+        <source>there is no frame %1: the photo has frames 0 to %2</source>
+        <translation>кадра %1 нет: у фотографии есть кадры с 0 по %2</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 bytes a file name may have</source>
+        <translation>его имя длиннее %1 байт, допустимых для имени файла</translation>
+    </message>
+    <message>
+        <source>the path is longer than the %1 characters this program takes</source>
+        <translation>путь длиннее %1 символов, которые принимает эта программа</translation>
+    </message>
+    <message>
+        <source>damaged: its data ends early</source>
+        <translation>повреждено: его данные обрываются раньше времени</translation>
+    </message>
+    <message>
+        <source>damaged: its header does not match its data</source>
+        <translation>повреждено: его заголовок не соответствует его данным</translation>
+    </message>
+    <message>
+        <source>too large: its header gives %1 x %2 pixels, over the limit of %3 pixels</source>
+        <translation>слишком большое: заголовок указывает %1 x %2 пикселей, больше предела в %3 пикселей</translation>
+    </message>
+    <message>
+        <source>Usage: pictorelle [PHOTO]...
+  or:  pictorelle --convert PHOTO... [OPTION]...
+Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
+
+Without --convert the window opens, with PHOTO open in it when one is named; several
+photos open in the Convert Several Photos window.
+With --convert each PHOTO is converted without a window; the other photos still convert
+when one fails.
+
+Output:
+      --output FILE        write the PNG to FILE, a name ending in .png (one photo
+                           only)
+      --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
+                           (default: the output folder the window proposes)
+  -r, --recursive          a PHOTO that is a folder stands for its photos and those
+                           of its subfolders (links to folders are not followed);
+                           each keeps its place below it in the output folder
+      --overwrite          replace outputs that already exist (without it, an
+                           output that exists by the time the PNG is complete is
+                           kept and the photo fails)
+Size (default: the photo&apos;s own):
+      --size WxH           exactly W x H pixels
+      --width W            W pixels wide, the height keeping the aspect ratio
+      --height H           H pixels high, the width keeping the aspect ratio
+      --fit WxH            within W x H pixels, keeping the aspect ratio
+      --no-enlarge         with a size, a photo already within it keeps its own
+Picture:
+      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
+      --flip WAY           none, horizontal or vertical (default none)
+      --frame N            frame N (from 0) of an animation, or page N of a document
+      --no-auto-orient     keep the pixels as stored, not turned upright by the
+                           orientation the camera recorded
+Text line:
+      --text TEXT          draw one line of TEXT
+      --position X,Y       its top-left corner on the output (default 0,0)
+      --font FAMILY,PIXELS[,bold][,italic]
+                           its font (default: the window&apos;s last font)
+      --color #RRGGBB      its colour (default: the window&apos;s last colour)
+Other:
+      --quiet              print nothing but errors (no warnings, no progress)
+      --help               show this help and exit
+      --version            show the version and exit
+  --                       end of options: what follows are photos
+
+Messages name the file they concern and speak the language of the locale (LC_ALL,
+LC_MESSAGES, LANG; English for C and POSIX).
+
+Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
+128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
+leaving no partial file.
+Examples, the photos of a folder and its subfolders for the web:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+every JPEG of a folder on two cores:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</source>
+        <translation>Использование: pictorelle [ФОТО]...
+         или: pictorelle --convert ФОТО... [ПАРАМЕТР]...
+Превращает фотографию в 24-битное изображение PNG любого размера, повёрнутое, отражённое и со строкой текста.
+
+Без --convert открывается окно, с ФОТО в нём, если оно указано; несколько
+фотографий открываются в окне «Преобразовать несколько фотографий».
+С --convert каждое ФОТО преобразуется без окна; остальные фотографии преобразуются,
+даже если одна не удалась.
+
+Вывод:
+      --output ФАЙЛ        записать PNG в ФАЙЛ, имя с окончанием .png (только одна
+                           фотография)
+      --output-dir ПАПКА   записать ИМЯ_out.png в ПАПКУ для каждой фотографии ИМЯ.РАСШ
+                           (по умолчанию: папка вывода, которую предлагает окно)
+  -r, --recursive          ФОТО, являющееся папкой, означает её фотографии и фотографии
+                           её подпапок (ссылки на папки не отслеживаются); каждая
+                           сохраняет своё место под ней в папке вывода
+      --overwrite          заменять уже существующие файлы вывода (без этого параметра
+                           файл, существующий к моменту готовности PNG, сохраняется,
+                           а фотография считается неудачной)
+Размер (по умолчанию: собственный размер фотографии):
+      --size ШxВ           ровно Ш x В пикселей
+      --width Ш            Ш пикселей в ширину, высота сохраняет пропорции
+      --height В           В пикселей в высоту, ширина сохраняет пропорции
+      --fit ШxВ            в пределах Ш x В пикселей, сохраняя пропорции
+      --no-enlarge         при заданном размере фотография, уже вписывающаяся
+                           в него, сохраняет свой размер
+Изображение:
+      --rotate УГОЛ        0, 90, 180 или 270 градусов по часовой стрелке (по умолчанию 0)
+      --flip СПОСОБ        none, horizontal или vertical (по умолчанию none)
+      --frame N            кадр N (с 0) анимации или страница N документа
+      --no-auto-orient     оставить пиксели как сохранены, не поворачивая их по
+                           ориентации, записанной камерой
+Строка текста:
+      --text ТЕКСТ         нарисовать одну строку ТЕКСТА
+      --position X,Y       её левый верхний угол на выводе (по умолчанию 0,0)
+      --font СЕМЕЙСТВО,ПИКСЕЛИ[,bold][,italic]
+                           её шрифт (по умолчанию: последний шрифт окна)
+      --color #RRGGBB      её цвет (по умолчанию: последний цвет окна)
+Прочее:
+      --quiet              выводить только ошибки (без предупреждений и хода работы)
+      --help               показать эту справку и выйти
+      --version            показать версию и выйти
+  --                       конец параметров: далее идут фотографии
+
+Сообщения называют файл, к которому относятся, и говорят на языке локали (LC_ALL,
+LC_MESSAGES, LANG; английский для C и POSIX).
+
+Код возврата: 0, если преобразованы все фотографии, 1, если некоторые не удались, 2 при
+неверной командной строке, 128 + номер сигнала после SIGINT, SIGTERM или SIGHUP (130, 143, 129),
+которые останавливают пакет, не оставляя недописанных файлов.
+Примеры: фотографии папки и её подпапок для веба:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+каждый JPEG папки на двух ядрах:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertSeveralWindow</name>
+    <message>
+        <source>Convert Several Photos</source>
+        <translation>Преобразовать несколько фотографий</translation>
+    </message>
+    <message>
+        <source>Photos to con&amp;vert:</source>
+        <translation>&amp;Фотографии для преобразования:</translation>
+    </message>
+    <message>
+        <source>Add &amp;Photos...</source>
+        <translation>Добавить фото&amp;графии...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>Добавить &amp;папку...</translation>
+    </message>
+    <message>
+        <source>With its &amp;subfolders</source>
+        <translation>С её по&amp;дпапками</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>О&amp;чистить</translation>
+    </message>
+    <message>
+        <source>Each photo</source>
+        <translation>Каждая фотография</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>Ра&amp;змер:</translation>
+    </message>
+    <message>
+        <source>Keep the photo&apos;s size</source>
+        <translation>Сохранить размер фотографии</translation>
+    </message>
+    <message>
+        <source>Width, the height following</source>
+        <translation>Ширина, высота по ней</translation>
+    </message>
+    <message>
+        <source>Height, the width following</source>
+        <translation>Высота, ширина по ней</translation>
+    </message>
+    <message>
+        <source>Fit within, keeping the aspect ratio</source>
+        <translation>Вписать, сохраняя пропорции</translation>
+    </message>
+    <message>
+        <source>Exactly</source>
+        <translation>Точно</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Ширина:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Высота:</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> пикс.</translation>
+    </message>
+    <message>
+        <source>&amp;Never enlarge</source>
+        <translation>&amp;Никогда не увеличивать</translation>
+    </message>
+    <message>
+        <source>Rot&amp;ate:</source>
+        <translation>П&amp;овернуть:</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>90°</source>
+        <translation>90°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>270°</source>
+        <translation>270°</translation>
+    </message>
+    <message>
+        <source>Fl&amp;ip:</source>
+        <translation>От&amp;разить:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>По горизонтали</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>По вертикали</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Текст:</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation>Текст X</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation>Текст Y</translation>
+    </message>
+    <message>
+        <source>Output fol&amp;der:</source>
+        <translation>Папка в&amp;ывода:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>О&amp;бзор...</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Выбрать папку вывода</translation>
+    </message>
+    <message>
+        <source>Replace &amp;existing files</source>
+        <translation>Заменять &amp;существующие файлы</translation>
+    </message>
+    <message>
+        <source>%v of %m (%p%)</source>
+        <translation>%v из %m (%p%)</translation>
+    </message>
+    <message>
+        <source>Photos done</source>
+        <translation>Готово фотографий</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>Открыть п&amp;апку вывода</translation>
+    </message>
+    <message>
+        <source>&amp;Convert All</source>
+        <translation>Преобразовать вс&amp;е</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Добавить фотографии</translation>
+    </message>
+    <message>
+        <source>Photo Files</source>
+        <translation>Файлы фотографий</translation>
+    </message>
+    <message>
+        <source>Any Files (*.*)</source>
+        <translation>Все файлы (*.*)</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Добавить папку</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Папка вывода</translation>
+    </message>
+    <message>
+        <source>There is no photo to convert: add photos first.</source>
+        <translation>Нет фотографий для преобразования: сначала добавьте фотографии.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 cannot be written to: choose another.</source>
+        <translation>В папку вывода %1 нельзя записать: выберите другую.</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed, %3 kept because they exist</source>
+        <translation>Преобразовано: %1, не удалось: %2, сохранено, так как существуют: %3</translation>
+    </message>
+    <message>
+        <source>No program here opens folders. The converted photos are in %1</source>
+        <translation>Здесь нет программы, открывающей папки. Преобразованные фотографии находятся в %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>unreadable</source>
+        <translation>не читается</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Фотография</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>ожидает</translation>
+    </message>
+    <message>
+        <source>converting</source>
+        <translation>преобразуется</translation>
+    </message>
+    <message>
+        <source>converted</source>
+        <translation>преобразовано</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>не удалось: %1</translation>
+    </message>
+    <message>
+        <source>kept: its output exists</source>
+        <translation>сохранено: его вывод существует</translation>
+    </message>
+</context>
+<context>
+    <name>platform::FontColourDialog</name>
+    <message>
+        <source>Black</source>
+        <translation>Чёрный</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Тёмно-бордовый</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелёный</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Оливковый</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Тёмно-синий</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Пурпурный</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Сине-зелёный</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Серый</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Серебристый</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Лаймовый</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Жёлтый</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синий</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Фуксия</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Голубой</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Белый</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Шрифт</translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>&amp;Цвет:</translation>
+    </message>
+</context>
+<context>
+    <name>platform::HelpWindow</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Вперёд</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,623 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>COrvanelDlg</name>
+    <message>
+        <source>Convert Several Photos...</source>
+        <translation>转换多张照片...</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>the imaging library could not start</source>
+        <translation>图像库无法启动</translation>
+    </message>
+    <message>
+        <source>Try &apos;pictorelle --help&apos; for more information.</source>
+        <translation>请尝试执行“pictorelle --help”以获取更多信息。</translation>
+    </message>
+    <message>
+        <source>the text cannot be drawn: no font is installed</source>
+        <translation>无法绘制文字: 未安装任何字体</translation>
+    </message>
+    <message>
+        <source>interrupted; the photos not yet saved were not converted</source>
+        <translation>已中断；尚未保存的照片未被转换</translation>
+    </message>
+    <message>
+        <source>file exists; use --overwrite to replace it</source>
+        <translation>文件已存在；使用 --overwrite 替换它</translation>
+    </message>
+    <message>
+        <source>an output of %1 x %2 pixels is above the limit of %3 pixels</source>
+        <translation>%1 x %2 像素的输出超过了 %3 像素的上限</translation>
+    </message>
+    <message>
+        <source>its colour profile is unusable; its colours are taken as sRGB</source>
+        <translation>其颜色配置文件不可用；其颜色按 sRGB 处理</translation>
+    </message>
+    <message>
+        <source>not converted: its output %1 is the output of another photo of this run</source>
+        <translation>未转换: 其输出 %1 是本次运行中另一张照片的输出</translation>
+    </message>
+    <message>
+        <source>skipped: not a regular file</source>
+        <translation>已跳过: 不是普通文件</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation>%1 (%2 次)</translation>
+    </message>
+    <message>
+        <source>unrecognized option &apos;%1&apos;</source>
+        <translation>无法识别的选项“%1”</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; requires an argument</source>
+        <translation>选项“%1”需要一个参数</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; doesn&apos;t allow an argument</source>
+        <translation>选项“%1”不接受参数</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a name</source>
+        <translation>选项“%1”需要一个名称</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not end in .png: the output is a PNG picture</source>
+        <translation>“%1”不以 .png 结尾: 输出是 PNG 图片</translation>
+    </message>
+    <message>
+        <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
+        <translation>未知的翻转方式“%1”: 请使用 none、horizontal 或 vertical</translation>
+    </message>
+    <message>
+        <source>invalid font &apos;%1&apos;: use FAMILY,PIXELS[,bold][,italic] with at most %2 characters and %3 pixels</source>
+        <translation>无效的字体“%1”: 请使用 FAMILY,PIXELS[,bold][,italic]，最多 %2 个字符、%3 像素</translation>
+    </message>
+    <message>
+        <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
+        <translation>无效的颜色“%1”: 请使用 #RRGGBB</translation>
+    </message>
+    <message>
+        <source>no photo to convert</source>
+        <translation>没有要转换的照片</translation>
+    </message>
+    <message>
+        <source>--size cannot be combined with --width or --height</source>
+        <translation>--size 不能与 --width 或 --height 同时使用</translation>
+    </message>
+    <message>
+        <source>--fit cannot be combined with --size, --width or --height</source>
+        <translation>--fit 不能与 --size、--width 或 --height 同时使用</translation>
+    </message>
+    <message>
+        <source>--output and --output-dir cannot be combined</source>
+        <translation>--output 和 --output-dir 不能同时使用</translation>
+    </message>
+    <message>
+        <source>--output names one file: use --output-dir for several photos</source>
+        <translation>--output 只指定一个文件: 多张照片请使用 --output-dir</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; converts without a window: add --convert</source>
+        <translation>选项“%1”在无窗口时转换: 请加上 --convert</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>没有这个文件夹</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>不是文件夹</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written to: %1</source>
+        <translation>无法写入该文件夹: %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>not a photo: no format Pictorelle reads</source>
+        <translation>不是照片: 不是 Pictorelle 能读取的格式</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>，剩余 %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>警告: %1</translation>
+    </message>
+    <message>
+        <source>the height that keeps the aspect ratio of %1 x %2 at width %3 is %4 pixels</source>
+        <translation>在宽度 %3 下保持 %1 x %2 宽高比的高度为 %4 像素</translation>
+    </message>
+    <message>
+        <source>the width that keeps the aspect ratio of %1 x %2 at height %3 is %4 pixels</source>
+        <translation>在高度 %3 下保持 %1 x %2 宽高比的宽度为 %4 像素</translation>
+    </message>
+    <message>
+        <source>there is no frame %1: the photo has only frame 0</source>
+        <translation>没有第 %1 帧: 该照片只有第 0 帧</translation>
+    </message>
+    <message>
+        <source>there is no frame %1: the photo has frames 0 to %2</source>
+        <translation>没有第 %1 帧: 该照片的帧为 0 到 %2</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 bytes a file name may have</source>
+        <translation>其名称超过了文件名允许的 %1 字节</translation>
+    </message>
+    <message>
+        <source>the path is longer than the %1 characters this program takes</source>
+        <translation>路径超过了本程序接受的 %1 个字符</translation>
+    </message>
+    <message>
+        <source>damaged: its data ends early</source>
+        <translation>已损坏: 其数据提前结束</translation>
+    </message>
+    <message>
+        <source>damaged: its header does not match its data</source>
+        <translation>已损坏: 其文件头与数据不符</translation>
+    </message>
+    <message>
+        <source>too large: its header gives %1 x %2 pixels, over the limit of %3 pixels</source>
+        <translation>太大: 其文件头给出 %1 x %2 像素，超过了 %3 像素的上限</translation>
+    </message>
+    <message>
+        <source>Usage: pictorelle [PHOTO]...
+  or:  pictorelle --convert PHOTO... [OPTION]...
+Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
+
+Without --convert the window opens, with PHOTO open in it when one is named; several
+photos open in the Convert Several Photos window.
+With --convert each PHOTO is converted without a window; the other photos still convert
+when one fails.
+
+Output:
+      --output FILE        write the PNG to FILE, a name ending in .png (one photo
+                           only)
+      --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
+                           (default: the output folder the window proposes)
+  -r, --recursive          a PHOTO that is a folder stands for its photos and those
+                           of its subfolders (links to folders are not followed);
+                           each keeps its place below it in the output folder
+      --overwrite          replace outputs that already exist (without it, an
+                           output that exists by the time the PNG is complete is
+                           kept and the photo fails)
+Size (default: the photo&apos;s own):
+      --size WxH           exactly W x H pixels
+      --width W            W pixels wide, the height keeping the aspect ratio
+      --height H           H pixels high, the width keeping the aspect ratio
+      --fit WxH            within W x H pixels, keeping the aspect ratio
+      --no-enlarge         with a size, a photo already within it keeps its own
+Picture:
+      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
+      --flip WAY           none, horizontal or vertical (default none)
+      --frame N            frame N (from 0) of an animation, or page N of a document
+      --no-auto-orient     keep the pixels as stored, not turned upright by the
+                           orientation the camera recorded
+Text line:
+      --text TEXT          draw one line of TEXT
+      --position X,Y       its top-left corner on the output (default 0,0)
+      --font FAMILY,PIXELS[,bold][,italic]
+                           its font (default: the window&apos;s last font)
+      --color #RRGGBB      its colour (default: the window&apos;s last colour)
+Other:
+      --quiet              print nothing but errors (no warnings, no progress)
+      --help               show this help and exit
+      --version            show the version and exit
+  --                       end of options: what follows are photos
+
+Messages name the file they concern and speak the language of the locale (LC_ALL,
+LC_MESSAGES, LANG; English for C and POSIX).
+
+Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
+128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
+leaving no partial file.
+Examples, the photos of a folder and its subfolders for the web:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+every JPEG of a folder on two cores:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</source>
+        <translation>用法: pictorelle [照片]...
+  或: pictorelle --convert 照片... [选项]...
+将照片转换为任意尺寸的 24 位 PNG 图片，可旋转、翻转并加上一行文字。
+
+不带 --convert 时打开窗口，若指定了照片则在其中打开；多张
+照片在“转换多张照片”窗口中打开。
+带 --convert 时每张照片都在无窗口的情况下转换；某张失败时
+其他照片仍会转换。
+
+输出:
+      --output 文件        将 PNG 写入文件，文件名须以 .png 结尾 (仅限一张
+                           照片)
+      --output-dir 文件夹  为每张照片 名称.扩展名 在文件夹中写入 名称_out.png
+                           (默认: 窗口建议的输出文件夹)
+  -r, --recursive          作为文件夹的照片代表其中的照片及其子文件夹中的照片
+                           (不跟随指向文件夹的链接)；每张照片在输出文件夹中
+                           保持其相对位置
+      --overwrite          替换已存在的输出 (不带此选项时，PNG 完成时已存在的
+                           输出会被保留，该照片算作失败)
+尺寸 (默认: 照片本身的尺寸):
+      --size 宽x高         正好 宽 x 高 像素
+      --width 宽           宽 像素，高度保持宽高比
+      --height 高          高 像素，宽度保持宽高比
+      --fit 宽x高          保持宽高比，限制在 宽 x 高 像素以内
+      --no-enlarge         指定尺寸时，已在其范围内的照片保持原尺寸
+图片:
+      --rotate 角度        顺时针旋转 0、90、180 或 270 度 (默认 0)
+      --flip 方式          none、horizontal 或 vertical (默认 none)
+      --frame N            动画的第 N 帧 (从 0 开始)，或文档的第 N 页
+      --no-auto-orient     保持像素的存储方向，不按相机记录的方向
+                           摆正
+文字行:
+      --text 文字          绘制一行文字
+      --position X,Y       其左上角在输出上的位置 (默认 0,0)
+      --font 字体族,像素[,bold][,italic]
+                           其字体 (默认: 窗口上次使用的字体)
+      --color #RRGGBB      其颜色 (默认: 窗口上次使用的颜色)
+其他:
+      --quiet              只输出错误 (不输出警告和进度)
+      --help               显示此帮助并退出
+      --version            显示版本并退出
+  --                       选项结束: 其后均为照片
+
+消息会指明所涉及的文件，并使用区域设置的语言 (LC_ALL、
+LC_MESSAGES、LANG；C 和 POSIX 为英语)。
+
+退出状态: 所有照片都已转换为 0，有照片失败为 1，命令行有误为 2，
+收到 SIGINT、SIGTERM 或 SIGHUP 后为 128 + 信号编号 (130、143、129)，
+这些信号会停止批处理且不留下不完整的文件。
+示例，将文件夹及其子文件夹中的照片转换为网页用:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+用两个核心转换文件夹中的每个 JPEG:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertSeveralWindow</name>
+    <message>
+        <source>Convert Several Photos</source>
+        <translation>转换多张照片</translation>
+    </message>
+    <message>
+        <source>Photos to con&amp;vert:</source>
+        <translation>要转换的照片(&amp;V):</translation>
+    </message>
+    <message>
+        <source>Add &amp;Photos...</source>
+        <translation>添加照片(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder...</source>
+        <translation>添加文件夹(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>With its &amp;subfolders</source>
+        <translation>包括子文件夹(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>清空(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Each photo</source>
+        <translation>每张照片</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>尺寸(&amp;Z):</translation>
+    </message>
+    <message>
+        <source>Keep the photo&apos;s size</source>
+        <translation>保持照片尺寸</translation>
+    </message>
+    <message>
+        <source>Width, the height following</source>
+        <translation>宽度，高度随之</translation>
+    </message>
+    <message>
+        <source>Height, the width following</source>
+        <translation>高度，宽度随之</translation>
+    </message>
+    <message>
+        <source>Fit within, keeping the aspect ratio</source>
+        <translation>适应范围，保持宽高比</translation>
+    </message>
+    <message>
+        <source>Exactly</source>
+        <translation>精确尺寸</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>宽度(&amp;W):</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>高度(&amp;H):</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> 像素</translation>
+    </message>
+    <message>
+        <source>&amp;Never enlarge</source>
+        <translation>从不放大(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Rot&amp;ate:</source>
+        <translation>旋转(&amp;A):</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>90°</source>
+        <translation>90°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>270°</source>
+        <translation>270°</translation>
+    </message>
+    <message>
+        <source>Fl&amp;ip:</source>
+        <translation>翻转(&amp;I):</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>文字(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation>文字 X</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation>文字 Y</translation>
+    </message>
+    <message>
+        <source>Output fol&amp;der:</source>
+        <translation>输出文件夹(&amp;D):</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>浏览(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>浏览输出文件夹</translation>
+    </message>
+    <message>
+        <source>Replace &amp;existing files</source>
+        <translation>替换已有文件(&amp;E)</translation>
+    </message>
+    <message>
+        <source>%v of %m (%p%)</source>
+        <translation>%v / %m (%p%)</translation>
+    </message>
+    <message>
+        <source>Photos done</source>
+        <translation>已完成的照片</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>打开输出文件夹(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Convert All</source>
+        <translation>全部转换(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>添加照片</translation>
+    </message>
+    <message>
+        <source>Photo Files</source>
+        <translation>照片文件</translation>
+    </message>
+    <message>
+        <source>Any Files (*.*)</source>
+        <translation>所有文件 (*.*)</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>添加文件夹</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>输出文件夹</translation>
+    </message>
+    <message>
+        <source>There is no photo to convert: add photos first.</source>
+        <translation>没有要转换的照片: 请先添加照片。</translation>
+    </message>
+    <message>
+        <source>The output folder %1 cannot be written to: choose another.</source>
+        <translation>无法写入输出文件夹 %1: 请另选一个。</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed, %3 kept because they exist</source>
+        <translation>已转换 %1 张，失败 %2 张，因已存在而保留 %3 张</translation>
+    </message>
+    <message>
+        <source>No program here opens folders. The converted photos are in %1</source>
+        <translation>此处没有可打开文件夹的程序。转换后的照片在 %1 中</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListModel</name>
+    <message>
+        <source>unreadable</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>照片</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>converting</source>
+        <translation>转换中</translation>
+    </message>
+    <message>
+        <source>converted</source>
+        <translation>已转换</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>失败: %1</translation>
+    </message>
+    <message>
+        <source>kept: its output exists</source>
+        <translation>已保留: 其输出已存在</translation>
+    </message>
+</context>
+<context>
+    <name>platform::FontColourDialog</name>
+    <message>
+        <source>Black</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>栗色</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>橄榄色</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>藏青色</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>紫色</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>蓝绿色</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>灰色</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>银色</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>酸橙色</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>紫红色</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>青色</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>颜色(&amp;C):</translation>
+    </message>
+</context>
+<context>
+    <name>platform::HelpWindow</name>
+    <message>
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+</context>
+</TS>

@@ -172,13 +172,28 @@ bool PngDecoder::Begin()
     }
     // Adam7 gives every row only at the last pass: the picture is decoded whole first, as libpng
     // did.
-    std::size_t bytes = 0;
-    if (const int code = spng_decoded_image_size(s.ctx, s.layout.format, &bytes))
-        return Fail(code);
-    s.whole.resize(bytes);
-    if (const int code = spng_decode_image(s.ctx, s.whole.data(), bytes, s.layout.format, s.layout.flags))
+    s.whole.resize(RowBytes() * std::size_t(height_));
+    return DecodeImage(s.whole.data(), s.whole.size());
+}
+
+bool PngDecoder::DecodeImage(std::uint8_t* out, std::size_t bytes)
+{
+    State& s = *state_;
+    if (const int code = spng_decode_image(s.ctx, out, bytes, s.layout.format, s.layout.flags))
         return Fail(code);
     return Finish();
+}
+
+bool PngDecoder::ReadWhole(std::uint8_t* out, std::size_t bytes)
+{
+    State& s = *state_;
+    if (s.failed || s.started)
+        return false;
+    s.started = true;
+    if (bytes != RowBytes() * std::size_t(height_))
+        return Fail(SPNG_EBUFSIZ);
+    nextRow_ = height_;
+    return DecodeImage(out, bytes);
 }
 
 bool PngDecoder::Finish()

@@ -47,6 +47,9 @@ public:
     // rest of the file up to its end chunk.
     bool ReadRows(std::uint8_t* out, std::size_t stride, int count);
     int NextRow() const { return nextRow_; }
+    // Every row at once into out (bytes: RowBytes() x Height()), checking the file as ReadRows
+    // does; only before any row was read. The fastest way where the whole picture is wanted.
+    bool ReadWhole(std::uint8_t* out, std::size_t bytes);
     // Why decoding stopped; empty while it has not.
     const std::string& Error() const { return error_; }
 
@@ -56,6 +59,7 @@ private:
     explicit PngDecoder(std::unique_ptr<State> state);
     bool Fail(int code);
     bool Begin();
+    bool DecodeImage(std::uint8_t* out, std::size_t bytes);
     bool Finish();
 
     std::unique_ptr<State> state_;

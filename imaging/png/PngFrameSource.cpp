@@ -39,6 +39,10 @@ FrameInfo PngFrameSource::Open(int index) const
     const RotateFlipType turn =
         autoOrient_ ? TurnForOrientation(decoder->Orientation()) : RotateFlipType::RotateNoneFlipNone;
     FrameInfo info = FrameInfoFor(decoder->Width(), decoder->Height(), DeclaredOrDefault(decoder->DeclaredDpi()), turn);
+    // 8-bit RGB, with or without alpha, and no profile: decoded as it will be kept, at once.
+    const bool asKept = !decoder->Deep() && decoder->Bands() >= 3 && !decoder->Profile();
+    if (asKept && previewWanted_)
+        return OpenKept(*decoder, info);
     const SrgbPixels srgb = ConvertedToSrgb(PngPixels(std::move(decoder)));
     info.profileIgnored = srgb.profileIgnored;
     // The one decode of the opening: it checks the file, makes the preview and is kept for the
@@ -55,6 +59,14 @@ FrameInfo PngFrameSource::Open(int index) const
             throw vips::VError("the frame cannot be decoded whole");
         }
     }
+    return info;
+}
+
+FrameInfo PngFrameSource::OpenKept(PngDecoder& decoder, FrameInfo info) const
+{
+    const vips::VImage pixels = NormalisePixels(PngPixelsInMemory(decoder));
+    info.preview = CopyToMemory(Turned(PreviewCopy(pixels), info.turn));
+    kept_ = KeptFrame{pixels, KeptFileStamp()};
     return info;
 }
 

@@ -25,6 +25,8 @@ public:
 private:
     // A decoder at the start of the kept file; throws vips::VError when its header is damaged.
     std::unique_ptr<PngDecoder> Decoder() const;
+    // Opening where the frame decodes straight into the pixels kept: no copy of it is made.
+    FrameInfo OpenKept(PngDecoder& decoder, FrameInfo info) const;
 
     struct KeptFrame {
         vips::VImage pixels;  // normalised sRGB, in memory, as stored (before the turn)

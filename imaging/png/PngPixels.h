@@ -14,4 +14,8 @@ namespace platform {
 // computation. Throws vips::VError when the image cannot be set up.
 vips::VImage PngPixels(std::unique_ptr<PngDecoder> decoder);
 
+// The same pixels decoded at once into an image in memory. Throws vips::VError on damage,
+// std::bad_alloc when the memory cannot be had.
+vips::VImage PngPixelsInMemory(PngDecoder& decoder);
+
 }  // namespace platform

@@ -113,8 +113,10 @@ std::unique_ptr<PngDecoder> PngDecoder::Open(FileDescriptor file)
         return nullptr;
     constexpr auto kMaxSide = static_cast<std::uint32_t>(std::min<std::int64_t>(kMaxImagePixels, 0x7FFFFFFF));
     spng_set_image_limits(s.ctx, kMaxSide, kMaxSide);
-    // The one size limit for an embedded profile in every format; no other chunk we read is larger.
-    spng_set_chunk_limits(s.ctx, kMaxIccProfileBytes, kChunkCacheBytes);
+    // A chunk libspng keeps (image data is streamed, not kept) may be larger than the profile cap, so
+    // that a profile over the cap is ignored by the colour rule, as in every other format, rather
+    // than failing the photo; only one over the whole cache is refused with the file.
+    spng_set_chunk_limits(s.ctx, kChunkCacheBytes, kChunkCacheBytes);
     // A damaged critical chunk fails the file; a damaged ancillary one is dropped, as libpng does.
     spng_set_crc_action(s.ctx, SPNG_CRC_ERROR, SPNG_CRC_DISCARD);
     spng_set_png_stream(s.ctx, ReadFile, &s);

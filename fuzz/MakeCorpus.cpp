@@ -16,6 +16,7 @@
 
 #include "support/BayerDng.h"
 #include "support/JpegDamage.h"
+#include "support/PngDamage.h"
 
 namespace {
 
@@ -103,6 +104,12 @@ int main(int argc, char** argv)
         if (v.bytes.size() <= kMaxSeedBytes)
             Write(photo + "jpeg-" + v.name, v.bytes);
     }
+    // Our PNG decoder's paths: each damage it refuses and each oddity it takes, and an interlaced
+    // palette with transparency and a 16-bit grey one with a tRNS colour.
+    for (const PngVariant& v : PngDamageVariants())
+        Write(photo + "png-" + v.name + ".png", v.bytes);
+    Write(photo + "png-palette-interlaced.png", EncodePng({13, 9, 3, 4, true, true}));
+    Write(photo + "png-grey16-trns.png", EncodePng({13, 9, 0, 16, true, false}));
     save(Gradient(12, 8, 0), "still.png");
     save(Gradient(12, 8, 0).bandjoin_const({200}), "alpha.png");
     save(Frames(6, 4, 3), "frames.gif");

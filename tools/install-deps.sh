@@ -5,7 +5,7 @@ set -eu
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libvips-dev zlib1g-dev libjpeg-dev libraw-dev libglib2.0-dev
+  libvips-dev zlib1g-dev libjpeg-dev libspng-dev libraw-dev libglib2.0-dev
   libgtest-dev libgmock-dev liblcms2-dev
   pngcheck fonts-dejavu-core fonts-droid-fallback valgrind
   xvfb xdotool

@@ -219,8 +219,8 @@ Other:
       --version            show the version and exit
   --                       end of options: what follows are photos
 
-Messages name the file they concern and speak the language of the locale (LC_ALL,
-LC_MESSAGES, LANG; English for C and POSIX).
+Messages name the file they concern and speak the language of the locale (LANGUAGE,
+LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
 
 Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
 128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
@@ -275,7 +275,7 @@ Sonstiges:
       --version            die Version zeigen und beenden
   --                       Ende der Optionen: was folgt, sind Fotos
 
-Meldungen nennen die Datei, die sie betreffen, und sprechen die Sprache der Locale (LC_ALL,
+Meldungen nennen die Datei, die sie betreffen, und sprechen die Sprache der Locale (LANGUAGE, LC_ALL,
 LC_MESSAGES, LANG; Englisch für C und POSIX).
 
 Rückgabewert: 0, wenn jedes Foto umgewandelt wurde, 1, wenn welche fehlschlugen, 2 bei einer

@@ -219,8 +219,8 @@ Other:
       --version            show the version and exit
   --                       end of options: what follows are photos
 
-Messages name the file they concern and speak the language of the locale (LC_ALL,
-LC_MESSAGES, LANG; English for C and POSIX).
+Messages name the file they concern and speak the language of the locale (LANGUAGE,
+LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
 
 Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
 128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
@@ -277,7 +277,7 @@ Otras:
   --                       fin de las opciones: lo que sigue son fotos
 
 Los mensajes nombran el archivo al que se refieren y hablan el idioma de la configuración
-regional (LC_ALL, LC_MESSAGES, LANG; inglés para C y POSIX).
+regional (LANGUAGE, LC_ALL, LC_MESSAGES, LANG; inglés para C y POSIX).
 
 Estado de salida: 0 cuando se convirtió cada foto, 1 cuando alguna falló, 2 para una línea de
 órdenes errónea, 128 + la señal tras SIGINT, SIGTERM o SIGHUP (130, 143, 129), que detienen el

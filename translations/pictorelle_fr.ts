@@ -219,8 +219,8 @@ Other:
       --version            show the version and exit
   --                       end of options: what follows are photos
 
-Messages name the file they concern and speak the language of the locale (LC_ALL,
-LC_MESSAGES, LANG; English for C and POSIX).
+Messages name the file they concern and speak the language of the locale (LANGUAGE,
+LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
 
 Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
 128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
@@ -275,7 +275,7 @@ Autres :
       --version            afficher la version et quitter
   --                       fin des options : ce qui suit, ce sont des photos
 
-Les messages nomment le fichier qu&apos;ils concernent et parlent la langue de la locale (LC_ALL,
+Les messages nomment le fichier qu&apos;ils concernent et parlent la langue de la locale (LANGUAGE, LC_ALL,
 LC_MESSAGES, LANG ; anglais pour C et POSIX).
 
 Code de sortie : 0 quand chaque photo a été convertie, 1 quand certaines ont échoué, 2 pour une

@@ -219,8 +219,8 @@ Other:
       --version            show the version and exit
   --                       end of options: what follows are photos
 
-Messages name the file they concern and speak the language of the locale (LC_ALL,
-LC_MESSAGES, LANG; English for C and POSIX).
+Messages name the file they concern and speak the language of the locale (LANGUAGE,
+LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
 
 Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
 128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
@@ -274,7 +274,7 @@ every JPEG of a folder on two cores:
       --version            バージョンを表示して終了する
   --                       オプションの終わり: 以降はすべて写真
 
-メッセージは対象のファイルを示し、ロケールの言語で表示されます (LC_ALL、
+メッセージは対象のファイルを示し、ロケールの言語で表示されます (LANGUAGE、LC_ALL、
 LC_MESSAGES、LANG。C と POSIX では英語)。
 
 終了ステータス: すべての写真を変換したら 0、失敗したものがあれば 1、コマンド行が

@@ -219,8 +219,8 @@ Other:
       --version            show the version and exit
   --                       end of options: what follows are photos
 
-Messages name the file they concern and speak the language of the locale (LC_ALL,
-LC_MESSAGES, LANG; English for C and POSIX).
+Messages name the file they concern and speak the language of the locale (LANGUAGE,
+LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
 
 Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
 128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
@@ -276,7 +276,7 @@ every JPEG of a folder on two cores:
       --version            показать версию и выйти
   --                       конец параметров: далее идут фотографии
 
-Сообщения называют файл, к которому относятся, и говорят на языке локали (LC_ALL,
+Сообщения называют файл, к которому относятся, и говорят на языке локали (LANGUAGE, LC_ALL,
 LC_MESSAGES, LANG; английский для C и POSIX).
 
 Код возврата: 0, если преобразованы все фотографии, 1, если некоторые не удались, 2 при

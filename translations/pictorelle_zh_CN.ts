@@ -219,8 +219,8 @@ Other:
       --version            show the version and exit
   --                       end of options: what follows are photos
 
-Messages name the file they concern and speak the language of the locale (LC_ALL,
-LC_MESSAGES, LANG; English for C and POSIX).
+Messages name the file they concern and speak the language of the locale (LANGUAGE,
+LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
 
 Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
 128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
@@ -274,7 +274,7 @@ every JPEG of a folder on two cores:
       --version            显示版本并退出
   --                       选项结束: 其后均为照片
 
-消息会指明所涉及的文件，并使用区域设置的语言 (LC_ALL、
+消息会指明所涉及的文件，并使用区域设置的语言 (LANGUAGE、LC_ALL、
 LC_MESSAGES、LANG；C 和 POSIX 为英语)。
 
 退出状态: 所有照片都已转换为 0，有照片失败为 1，命令行有误为 2，

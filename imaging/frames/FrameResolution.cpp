@@ -2,10 +2,8 @@
 
 #include <cmath>
 
-#include "imaging/checks/PngResolution.h"
 #include "imaging/frames/ExifResolution.h"
 #include "imaging/frames/PixelPipeline.h"
-#include "system/MappedFile.h"
 
 namespace platform {
 namespace {
@@ -19,12 +17,8 @@ double DeclaredOrDefault(std::optional<double> dpi)
     return *dpi;
 }
 
-double FrameResolution(std::string_view loader, const vips::VImage& header, int fd)
+double FrameResolution(std::string_view loader, const vips::VImage& header)
 {
-    if (loader == "pngload") {
-        const MappedFile file(fd);
-        return DeclaredOrDefault(PngDeclaredDpi(file.Data(), file.Size()));
-    }
     if (loader == "heifload")
         return DeclaredOrDefault(ExifDeclaredDpi(header));
     return ResolutionOrDefault(header);

@@ -11,8 +11,8 @@ namespace platform {
 // it is 25.4 dpi: one pixel per millimetre, what libvips writes when a picture has no resolution.
 double DeclaredOrDefault(std::optional<double> dpi);
 
-// The resolution a frame loader read (header) is converted at: the photo's own, or 96 dpi. A PNG's
-// is looked up in the file open on fd, a HEIF's in its EXIF, which libvips' loaders pass over.
-double FrameResolution(std::string_view loader, const vips::VImage& header, int fd);
+// The resolution a frame loader read (header) is converted at: the photo's own, or 96 dpi. A HEIF's
+// is looked up in its EXIF, which libvips' loader passes over.
+double FrameResolution(std::string_view loader, const vips::VImage& header);
 
 }  // namespace platform

@@ -12,7 +12,6 @@
 #include "system/RetryingIo.h"
 #include "imaging/checks/PhotoFormat.h"
 #include "imaging/frames/PhotoSource.h"
-#include "imaging/checks/PngCompleteness.h"
 #include "imaging/checks/TiffPictureData.h"
 #include "imaging/checks/TiffSampleBits.h"
 #include "imaging/frames/QtFrameSource.h"
@@ -20,6 +19,8 @@
 #include "imaging/raw/RawPhoto.h"
 #include "imaging/frames/VipsFrameSource.h"
 #include "imaging/jpeg/JpegFrameSource.h"
+#include "imaging/png/PngDecoder.h"
+#include "imaging/png/PngFrameSource.h"
 
 namespace platform {
 namespace {
@@ -54,16 +55,14 @@ std::unique_ptr<FrameSource> SourceFor(const QByteArray& local, const FileDescri
                 return RawFrameSource::FromPhoto(local, *raw, autoOrient);
         }
     }
+    // Our PNG decoder reads the header and the chunks before the image data here, refusing a
+    // damaged header or a picture beyond the pixel limit; the rest it checks while decoding.
+    if (format == PhotoFormat::Png)
+        return PngDecoder::Open(ReopenFile(fd.Get(), local)) ? std::make_unique<PngFrameSource>(local, autoOrient)
+                                                             : nullptr;
     const char* loader = VipsLoaderFor(format);
     if (!loader)
         return nullptr;
-    // Damage libpng would only warn about, filling the rest of the picture. Our JPEG decoder
-    // checks its data while decoding.
-    if (format == PhotoFormat::Png) {
-        const MappedFile file(fd.Get());
-        if (!PngIsComplete(file.Data(), file.Size()))
-            return nullptr;
-    }
     try {
         const vips::VSource source = vips::VSource::new_from_descriptor(fd.Get());
         // Read the header only: size limits are checked before a single pixel is decoded.

@@ -33,7 +33,7 @@ FrameInfo VipsFrameSource::Open(int index) const
     if (!FitsImageLimit(header.width(), header.height()))
         throw vips::VError("the frame is larger than the pixel limit");
     FrameInfo info = FrameInfoFor(header, TurnOf(header));
-    info.dpiX = FrameResolution(loader_, header, OpenKeptFile(localName_).Get());
+    info.dpiX = FrameResolution(loader_, header);
     kept_ = KeptFrame();
     // Shrunk while decoding where the decoder can: a whole frame is never held for the preview.
     // Where it cannot, the whole frame decoded is kept for the conversion.
@@ -71,7 +71,7 @@ vips::VImage VipsFrameSource::Render(int index, int width, int height, VipsKerne
 RotateFlipType VipsFrameSource::TurnOf(const vips::VImage& header) const
 {
     // libheif has already applied a HEIF's own transformations; JPEG XL's decoder likewise.
-    const bool exifOrientation = IsWebp() || loader_ == "tiffload" || loader_ == "pngload";
+    const bool exifOrientation = IsWebp() || loader_ == "tiffload";
     return autoOrient_ && exifOrientation ? TurnForOrientation(RecordedOrientation(header))
                                           : RotateFlipType::RotateNoneFlipNone;
 }

@@ -8,7 +8,7 @@
 
 namespace platform {
 
-// Frames decoded by libvips: PNG, GIF, TIFF, WebP, HEIF/AVIF, JPEG XL, JPEG 2000.
+// Frames decoded by libvips: GIF, TIFF, WebP, HEIF/AVIF, JPEG XL, JPEG 2000.
 // A frame that opening decoded whole (its decoder cannot shrink) is kept decoded for the conversion
 // while it is the active frame and the file is unchanged; other uses read the file again, at the
 // size they need.

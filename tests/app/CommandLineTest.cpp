@@ -971,7 +971,7 @@ TEST_F(CommandLineTest, EachFailureSaysWhy)
          "five.gif: The frame number is invalid. Please enter again! (there is no frame 7: the photo has frames 0 to 4)"},
         {{"one.png", "--frame", "1"}, 1, "(there is no frame 1: the photo has only frame 0)"},
         {{"cut.jpg"}, 1, "cut.jpg: " + English(IDS_STRING115) + " (damaged: its data ends early)"},
-        {{"cut.png"}, 1, "cut.png: " + English(IDS_STRING126) + " (damaged: its data ends early)"},
+        {{"cut.png"}, 1, "cut.png: " + English(IDS_STRING115) + " (damaged: its data ends early)"},
         {{"taller.jpg"}, 1, "taller.jpg: " + English(IDS_STRING115) + " (damaged: its header does not match its data)"},
         {{"huge.png"}, 1,
          "huge.png: " + English(IDS_STRING126) +

@@ -22,7 +22,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version), not $version"
 # dpkg-shlibdeps names each library's package with the least version the program needs.
 depends=$(field Depends)
-for package in 'libvips[0-9]+' 'libqt6core6' 'libqt6gui6' 'libqt6widgets6' 'libraw[0-9]+' 'libc6'; do
+for package in 'libvips[0-9]+' 'libqt6core6' 'libqt6gui6' 'libqt6widgets6' 'libraw[0-9]+' 'libspng[0-9]+' 'libc6'; do
   grep -Eq "(^|, )$package \([<>=]+ [^)]+\)" <<<"$depends" || fail "Depends names no $package with a version: $depends"
 done
 

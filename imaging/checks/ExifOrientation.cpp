@@ -1,0 +1,25 @@
+#include "imaging/checks/ExifOrientation.h"
+
+#include <algorithm>
+
+#include "imaging/checks/TiffReader.h"
+
+namespace platform {
+namespace {
+constexpr std::uint32_t kOrientationTag = 0x0112;
+}  // namespace
+
+int ExifOrientation(const std::uint8_t* data, std::size_t size)
+{
+    const TiffReader tiff(data, size);
+    int orientation = 1;
+    // The first IFD visited is the picture's own (IFD0); the walk stops there.
+    tiff.VisitIfds([&](std::uint64_t ifd) {
+        if (const auto entry = tiff.Entry(ifd, kOrientationTag))
+            orientation = static_cast<int>(std::clamp<std::uint32_t>(tiff.Value(*entry), 1, 8));
+        return true;
+    });
+    return orientation;
+}
+
+}  // namespace platform

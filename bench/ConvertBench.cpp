@@ -6,7 +6,10 @@
 // It makes 6000 x 4000 pictures of several kinds (smooth, noisy, fine texture, screenshot), then
 // converts each in two cases: (a) at full size with no rotation, (b) to 1920 x 1280 rotated by 90
 // degrees. Each tool runs N times (3 by default); the medians are printed as a Markdown table.
-// Last, (c): how long opening each picture in the main window takes until its preview is painted.
+// Case (a) is followed by where Pictorelle's time went: start-up, opening, the decode, the writing
+// and the sync, as moments from the process's start, so that the decode and the writing are seen
+// overlapping. Last, (c): how long opening each picture in the main window takes until its
+// preview is painted.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -28,6 +31,7 @@
 #include <vips/vips8>
 
 #include "app/window/COrvanelDlg.h"
+#include "bench/ConversionPhases.h"
 #include "bench/MeasuredRun.h"
 #include "bench/PhotoOnlyPrompts.h"
 #include "bench/SubsampledJpeg.h"
@@ -60,6 +64,7 @@ int ConvertWithPictorelle(int argc, char** argv)
     const QByteArray work = QFileInfo(argv[3]).absolutePath().toLocal8Bit();
     setenv("HOME", work.constData(), 1);
     setenv("XDG_CONFIG_HOME", work.constData(), 1);
+    StartRecordingPhases();
     QApplication app(argc, argv);
     if (!platform::StartImaging(argv[0]))
         return 2;
@@ -71,7 +76,9 @@ int ConvertWithPictorelle(int argc, char** argv)
     {
         COrvanelDlg dlg;
         dlg.Create();
+        const double windowUp = SecondsSinceBenchStart();
         dlg.OnBnClickedButtonOpenPhoto();
+        const double opened = SecondsSinceBenchStart();
         dlg.SetDlgItemText(1005, argv[4]);
         dlg.SetDlgItemText(1006, argv[5]);
         dlg.SetDlgItemText(1003, out);
@@ -79,6 +86,7 @@ int ConvertWithPictorelle(int argc, char** argv)
         qobject_cast<QAbstractButton*>(dlg.GetDlgItem(radio))->click();
         dlg.OnBnClickedButtonConvert();
         failed = p->failed;
+        WritePhases(std::string(argv[3]) + ".phases", windowUp, opened, SecondsSinceBenchStart());
     }
     platform::InstallPrompts(nullptr);
     platform::StopImaging();
@@ -333,18 +341,23 @@ int main(int argc, char** argv)
                           {"(b) 1920 x 1280, rotated 90", "1920", "1280", 90}};
     const bool magick = Has("convert"), vipsCli = Has("vips");
     for (const auto& c : cases) {
+        std::vector<std::pair<std::string, std::vector<ConversionPhases>>> phases;
         std::printf("\n%s, median of %d runs\n\n", c.title, runs);
         std::printf("| kind | tool | wall time | peak memory | PNG size | ours / this: time, memory, size |\n");
         std::printf("|---|---|---|---|---|---|\n");
         for (const Kind& k : kinds) {
             const std::string photo = work + "/" + k.file;
             Tool ours{"Pictorelle", {}}, im{"ImageMagick", {}}, vc{"libvips CLI", {}};
+            phases.push_back({k.name, {}});
             // The tools take turns, so a change in the machine's load falls on all of them.
             for (int run = 0; run < runs; ++run) {
                 const std::string out = work + "/ours.png";
                 std::remove(out.c_str());
                 ours.runs.push_back(RunChild(
                     {"/proc/self/exe", "--convert", photo, out, c.width, c.height, std::to_string(c.angle)}, out));
+                ConversionPhases moments;
+                if (ReadPhases(out + ".phases", ours.runs.back().seconds, moments))
+                    phases.back().second.push_back(moments);
                 if (magick) {
                     const std::string mout = work + "/magick.png";
                     std::vector<std::string> args = {"convert", photo, "-resize",
@@ -380,6 +393,8 @@ int main(int argc, char** argv)
             if (vipsCli)
                 Report(k.name, vc.name, Median(vc.runs), &pic);
         }
+        if (c.angle == 0)
+            PrintPhases(phases);
     }
 
     std::printf("\n(c) opening the photo in the window, median of %d runs\n\n", runs);

@@ -26,6 +26,9 @@ std::optional<int> TrampolineMain(int argc, char** argv)
         return std::nullopt;
     const int fd = std::atoi(argv[2]);
     const auto start = std::chrono::steady_clock::now();
+    char started[64];
+    std::snprintf(started, sizeof started, "%.6f", std::chrono::duration<double>(start.time_since_epoch()).count());
+    setenv(kBenchStartVariable, started, 1);
     const pid_t pid = fork();
     if (pid == 0) {
         if (!std::freopen("/dev/null", "w", stdout))

@@ -16,6 +16,10 @@ struct MeasuredRun {
 // the pictures, would add the benchmark's own memory to theirs.
 MeasuredRun RunMeasured(const std::vector<std::string>& argv);
 
+// The environment variable in which the trampoline gives the child the moment it started, as
+// seconds on the steady clock, so that the child can time its own moments from there.
+inline constexpr const char* kBenchStartVariable = "PICTORELLE_BENCH_START";
+
 // The trampoline's side: when argv asks for it, runs the child and returns this process's exit
 // code; nothing otherwise. Call first in main().
 std::optional<int> TrampolineMain(int argc, char** argv);

@@ -14,9 +14,9 @@ namespace {
 using platform::Succeeded;
 
 // The text line where one is asked; a coordinate outside the picture is told and moved to 0.
-bool DrawOverlay(PhotoConversion& conversion, int width, int height, ConversionHost& host)
+bool DrawOverlay(PhotoConversion& conversion, const std::optional<OverlayLine>& line, int width, int height,
+                 ConversionHost& host)
 {
-    std::optional<OverlayLine> line = host.Overlay();
     if (!line || line->text.isEmpty())
         return true;
     const OverlayPosition p = CorrectOverlayPosition(line->x, line->y, width, height);
@@ -29,6 +29,71 @@ bool DrawOverlay(PhotoConversion& conversion, int width, int height, ConversionH
         host.OverlayMovedToZero(false);
     }
     return Succeeded(conversion.DrawText(line->text, line->font, line->colour, p.x, p.y));
+}
+
+// Where the picture goes, read just before it is written.
+struct SaveTarget {
+    platform::Guid encoder{};
+    QString path;
+    QByteArray localName;
+    platform::Publish publish = platform::Publish::Replace;
+    bool pathFits = true;  // a path longer than the program keeps is refused rather than saved under a cut name
+};
+
+SaveTarget ReadSaveTarget(ConversionHost& host)
+{
+    SaveTarget target;
+    // Without a PNG encoder the empty identifier makes the save fail, and that is told.
+    FindEncoderByMimeType(QStringLiteral("image/png"), target.encoder);
+    target.path = host.OutputPath();
+    target.publish = host.MayReplaceOutput() ? platform::Publish::Replace : platform::Publish::OnlyNew;
+    target.pathFits = target.path.size() <= kMaxPathChars;
+    if (target.pathFits)
+        target.localName = host.OutputLocalName(target.path);
+    return target;
+}
+
+// The save's outcome, told.
+void TellSave(const PhotoConversion& conversion, const SaveTarget& target, platform::Status saved,
+              ConversionHost& host, ConversionOutcome& outcome)
+{
+    outcome.saveAttempted = true;
+    outcome.saved = Succeeded(saved);
+    outcome.cancelled = !outcome.saved && conversion.Cancelled();
+    // A cancelled conversion was ended by the user, who needs no message about it.
+    if (outcome.saved)
+        host.Saved(target.path);
+    else if (!outcome.cancelled && saved == platform::Status::OutputExists)
+        host.OutputExists(target.path);
+    else if (!outcome.cancelled)
+        host.Tell(IDS_STRING118, target.path);
+}
+
+// A picture with no text and no turn: written while it is drawn.
+ConversionOutcome DrawAndSave(PhotoConversion& conversion, ConversionHost& host)
+{
+    ConversionOutcome outcome;
+    const SaveTarget target = ReadSaveTarget(host);
+    if (!target.pathFits) {
+        // Nothing to write to: drawn as before, so that a photo that cannot be drawn is told first.
+        const bool drawn = Succeeded(conversion.DrawPhoto());
+        if ((outcome.cancelled = conversion.Cancelled()))
+            return outcome;
+        if (!drawn) {
+            host.Tell(IDS_STRING115, {});
+            return outcome;
+        }
+        TellSave(conversion, target, platform::Status::GenericError, host, outcome);
+        return outcome;
+    }
+    const auto [drawn, saved] = conversion.DrawPhotoAndSave(target.localName, target.encoder, target.publish);
+    if (!Succeeded(drawn)) {
+        if (!(outcome.cancelled = conversion.Cancelled()))
+            host.Tell(IDS_STRING115, {});
+        return outcome;
+    }
+    TellSave(conversion, target, saved, host, outcome);
+    return outcome;
 }
 
 }  // namespace
@@ -66,6 +131,16 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
         host.Tell(IDS_STRING113, {});
     if (!Succeeded(conversion.SetInterpolationMode()))
         host.Tell(IDS_STRING114, {});
+    const RotateFlipChoice choice = ChooseRotateFlip(angle, flip);
+    // Without text or a turn, the rows are final as they are drawn, so the save need not wait for
+    // the whole picture; with either, the picture is drawn whole first.
+    const bool untouched = choice.angleKnown && choice.type == platform::RotateFlipType::RotateNoneFlipNone;
+    std::optional<OverlayLine> line;
+    if (untouched) {
+        line = host.Overlay();
+        if (!line || line->text.isEmpty())
+            return DrawAndSave(conversion, host);
+    }
     const bool drawn = Succeeded(conversion.DrawPhoto());
     if ((outcome.cancelled = conversion.Cancelled()))
         return outcome;
@@ -73,9 +148,10 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
         host.Tell(IDS_STRING115, {});
         return outcome;
     }
-    outcome.textDrawn = DrawOverlay(conversion, width, height, host);
+    if (!untouched)
+        line = host.Overlay();
+    outcome.textDrawn = DrawOverlay(conversion, line, width, height, host);
 
-    const RotateFlipChoice choice = ChooseRotateFlip(angle, flip);
     if (!choice.angleKnown)
         host.Tell(IDS_STRING116, {});
     if (!Succeeded(conversion.RotateFlip(choice.type))) {
@@ -85,23 +161,10 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
     if ((outcome.cancelled = conversion.Cancelled()))
         return outcome;
 
-    // Without a PNG encoder the empty identifier makes the save fail, and that is told.
-    platform::Guid encoder{};
-    FindEncoderByMimeType(QStringLiteral("image/png"), encoder);
-    const QString path = host.OutputPath();
-    outcome.saveAttempted = true;
-    // A path longer than the program keeps is refused rather than saved under a cut name.
-    const platform::Publish publish = host.MayReplaceOutput() ? platform::Publish::Replace : platform::Publish::OnlyNew;
-    const platform::Status saved =
-        path.size() <= kMaxPathChars ? conversion.Save(host.OutputLocalName(path), encoder, publish) : platform::Status::GenericError;
-    outcome.saved = Succeeded(saved);
-    outcome.cancelled = !outcome.saved && conversion.Cancelled();
-    // A cancelled conversion was ended by the user, who needs no message about it.
-    if (outcome.saved)
-        host.Saved(path);
-    else if (!outcome.cancelled && saved == platform::Status::OutputExists)
-        host.OutputExists(path);
-    else if (!outcome.cancelled)
-        host.Tell(IDS_STRING118, path);
+    const SaveTarget target = ReadSaveTarget(host);
+    const platform::Status saved = target.pathFits
+        ? conversion.Save(target.localName, target.encoder, target.publish)
+        : platform::Status::GenericError;
+    TellSave(conversion, target, saved, host, outcome);
     return outcome;
 }

@@ -29,11 +29,13 @@ public:
     // A step calls for message messageId; the sequence has already decided whether it goes on.
     // subject is the output path for a failed save (the message's caption there), else empty.
     virtual void Tell(int messageId, const QString& subject) = 0;
-    // The text line to draw, or nothing; asked only once the photo has been drawn.
+    // The text line to draw, or nothing; asked once, before the drawing when the picture is not
+    // turned (without text it is written while drawn), else once the photo has been drawn.
     virtual std::optional<OverlayLine> Overlay() = 0;
     // A text coordinate outside the picture was told and moved to 0: x when horizontal.
     virtual void OverlayMovedToZero(bool horizontal) { (void)horizontal; }
-    // The path to save to, read just before the save.
+    // The path to save to, read just before the save (which, for a picture written while it is
+    // drawn, starts with the drawing).
     virtual QString OutputPath() = 0;
     // The bytes that name that path on disk, which a name that is not UTF-8 needs to keep its own;
     // by default the path as Qt encodes it.
@@ -56,7 +58,8 @@ struct ConversionOutcome {
 
 // Converts the photo's active frame into a width x height PNG, turned by angle (0, 90, 180, 270)
 // and flip (0 none, 1 horizontal, 2 vertical): the size check, the picture with the photo's
-// resolution, the drawing, the text, the turn and the save, in that order. A failed step is told;
+// resolution, the drawing, the text, the turn and the save, in that order (a picture with neither
+// text nor turn is written while it is drawn, and published only once drawn). A failed step is told;
 // the size, the drawing and the save stop the sequence, the others let it go on. Once cancel is
 // set the sequence stops where it is, quietly, and any old output stays as it was. The drawing
 // and the save count their rows in progress, when given.

@@ -48,6 +48,16 @@ platform::Status PhotoConversion::RotateFlip(platform::RotateFlipType type)
     return bitmap_->RotateFlip(type);
 }
 
+PhotoConversion::DrawnAndSaved PhotoConversion::DrawPhotoAndSave(const QByteArray& localName,
+                                                                 const platform::Guid& encoder,
+                                                                 platform::Publish publish)
+{
+    if (!photo_.Image())
+        return {platform::Status::WrongState, platform::Status::WrongState};
+    const auto [drawn, saved] = bitmap_->DrawAndSave(*photo_.Image(), localName, encoder, publish);
+    return {drawn, saved};
+}
+
 platform::Status PhotoConversion::Save(const QByteArray& localName, const platform::Guid& encoder,
                                        platform::Publish publish) const
 {

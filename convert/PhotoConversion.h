@@ -40,6 +40,15 @@ public:
     // that it turns with it.
     platform::Status DrawText(const QString& text, const QFont& font, const QColor& colour, int x, int y);
     platform::Status RotateFlip(platform::RotateFlipType type);
+    // DrawPhoto then Save, for a picture with no text and no turn: the writer may take the rows
+    // already drawn while the next are decoded (platform::Bitmap::DrawAndSave). saved is
+    // WrongState when the drawing failed and nothing was written.
+    struct DrawnAndSaved {
+        platform::Status drawn;
+        platform::Status saved;
+    };
+    DrawnAndSaved DrawPhotoAndSave(const QByteArray& localName, const platform::Guid& encoder,
+                                   platform::Publish publish = platform::Publish::Replace);
     // Writes the picture; an existing file is replaced only by a complete new one, and with
     // Publish::OnlyNew not at all (Status::OutputExists).
     // localName is the name's bytes on disk; path is taken as Qt encodes it.

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 #include <glib.h>
 #include <vips/vips8>
@@ -15,10 +17,13 @@
 #include "imaging/ImagingLimits.h"
 #include "imaging/png/PngWriter.h"
 #include "imaging/RotateInPlace.h"
+#include "imaging/RowHandOver.h"
+#include "imaging/RowsInOrder.h"
 #include "imaging/SaveFile.h"
 #include "imaging/SinkRows.h"
 #include "imaging/TileFailures.h"
 #include "imaging/VipsGuard.h"
+#include "system/PhaseTimes.h"
 #include "imaging/frames/PhotoOrientation.h"
 
 namespace platform {
@@ -78,6 +83,40 @@ Status Bitmap::SetInterpolationMode(InterpolationMode mode)
     return Status::Ok;
 }
 
+Status Bitmap::Render(const Image& source, int width, int height, RowHandOver* handOver,
+                      const std::function<void()>& beforeRerun)
+{
+    Status failure = Status::OutOfMemory;
+    int runs = 0;
+    MarkPhase(Phase::DrawStarted);
+    const bool drawn = DrawWithoutTileFailures([&] {
+        if (runs++ > 0 && beforeRerun)
+            beforeRerun();
+        const Status status = VipsGuarded(Status::OutOfMemory, [&] {
+            const vips::VImage rendered = source.impl_->RenderActiveFrame(width, height, KernelFor(interpolation_));
+            if (rendered.width() != width || rendered.height() != height || rendered.bands() != 3 ||
+                rendered.format() != VIPS_FORMAT_UCHAR)
+                return Status::GenericError;
+            if (progress_)
+                progress_->drawRows = height;
+            const bool sunk = SinkRowsInto(rendered, pixels_.get(), static_cast<std::size_t>(width) * 3,
+                                           [this] { return Cancelled(); }, progress_ ? &progress_->drawn : nullptr,
+                                           handOver);
+            return sunk ? Status::Ok : Status::OutOfMemory;
+        });
+        if (status != Status::Ok)
+            failure = status;
+        return status == Status::Ok;
+    }, source.impl_->source && source.impl_->source->WarningsAreDamage());
+    MarkPhase(Phase::DrawEnded);
+    return drawn ? Status::Ok : failure;
+}
+
+void Bitmap::Clear()
+{
+    std::memset(pixels_.get(), 0, static_cast<std::size_t>(Stride()) * height_);
+}
+
 Status Bitmap::DrawImage(const Image& source)
 {
     if (IsEmpty())
@@ -90,30 +129,71 @@ Status Bitmap::DrawImage(const Image& source)
     const bool swapped = SwapsSides(source.impl_->ActiveTurn());
     int width = swapped ? height_ : width_;
     int height = swapped ? width_ : height_;
-    Status failure = Status::OutOfMemory;
-    const bool drawn = DrawWithoutTileFailures([&] {
-        const Status status = VipsGuarded(Status::OutOfMemory, [&] {
-            const vips::VImage rendered = source.impl_->RenderActiveFrame(width, height, KernelFor(interpolation_));
-            if (rendered.width() != width || rendered.height() != height || rendered.bands() != 3 ||
-                rendered.format() != VIPS_FORMAT_UCHAR)
-                return Status::GenericError;
-            if (progress_)
-                progress_->drawRows = height;
-            const bool sunk = SinkRowsInto(rendered, pixels_.get(), static_cast<std::size_t>(width) * 3,
-                                           [this] { return Cancelled(); }, progress_ ? &progress_->drawn : nullptr);
-            return sunk ? Status::Ok : Status::OutOfMemory;
-        });
-        if (status != Status::Ok)
-            failure = status;
-        return status == Status::Ok;
-    }, source.impl_->source && source.impl_->source->WarningsAreDamage());
-    if (drawn && (turn == 0 || RotateFlipInPlace(pixels_.get(), width, height, turn)))
+    const Status rendered = Render(source, width, height, nullptr, {});
+    if (rendered == Status::Ok && (turn == 0 || RotateFlipInPlace(pixels_.get(), width, height, turn)))
         return Status::Ok;
-    if (!drawn && failure != Status::OutOfMemory)
-        return failure;
+    if (rendered != Status::Ok && rendered != Status::OutOfMemory)
+        return rendered;
     // A failed drawing leaves the picture black, as it started.
-    std::memset(pixels_.get(), 0, static_cast<std::size_t>(Stride()) * height_);
+    Clear();
     return Status::OutOfMemory;
+}
+
+Bitmap::DrawnAndSaved Bitmap::DrawAndSave(const Image& source, const QByteArray& localName, const Guid& encoder,
+                                          Publish publish)
+{
+    const PictureWriter write = WriterFor(encoder);
+    const bool inOrder = !IsEmpty() && write && source.impl_ && source.impl_->HasActiveFrame() &&
+                         source.impl_->ActiveTurn() == RotateFlipType::RotateNoneFlipNone &&
+                         dynamic_cast<const RowsInOrder*>(source.impl_->source.get());
+    if (!inOrder) {
+        const Status drawn = DrawImage(source);
+        return {drawn, drawn == Status::Ok ? Save(localName, encoder, publish) : Status::WrongState};
+    }
+    // The writer runs on its own thread and reads only the rows handed over; every way out of
+    // here ends the hand-over first, so the writer never waits for rows that will not come.
+    RowHandOver handOver;
+    Status saved = Status::Win32Error;
+    struct Saver {
+        RowHandOver& handOver;
+        std::thread thread;
+        void Join(bool complete)
+        {
+            if (complete)
+                handOver.Complete();
+            else
+                handOver.Abandon();
+            if (thread.joinable())
+                thread.join();
+        }
+        ~Saver()
+        {
+            if (thread.joinable())
+                Join(false);
+        }
+    } saver{handOver, {}};
+    try {
+        saver.thread = std::thread([&] { saved = SaveWith(write, localName, publish, &handOver); });
+    } catch (const std::system_error&) {  // no thread to be had: the one after the other
+        const Status drawn = DrawImage(source);
+        return {drawn, drawn == Status::Ok ? Save(localName, encoder, publish) : Status::WrongState};
+    }
+    // A drawing run again (another photo's damage met beside it) gives its rows a second time:
+    // the file begun on the first run is dropped and written again once the drawing is whole.
+    bool handedOver = true;
+    const Status drawn = Render(source, width_, height_, &handOver, [&] {
+        saver.Join(false);
+        handedOver = false;
+    });
+    if (drawn == Status::Ok && progress_)
+        progress_->writeRows = height_;
+    saver.Join(drawn == Status::Ok);
+    if (drawn != Status::Ok) {
+        if (drawn == Status::OutOfMemory)
+            Clear();  // as DrawImage leaves it
+        return {drawn, Status::WrongState};
+    }
+    return {drawn, handedOver ? saved : Save(localName, encoder, publish)};
 }
 
 Status Bitmap::RotateFlip(RotateFlipType type)
@@ -141,15 +221,27 @@ Status Bitmap::Save(const QByteArray& path, const Guid& encoder, Publish publish
     const PictureWriter write = WriterFor(encoder);
     if (!write)
         return Status::FileNotFound;
+    return SaveWith(write, path, publish, nullptr);
+}
+
+Status Bitmap::SaveWith(PictureWriter write, const QByteArray& path, Publish publish,
+                        const RowHandOver* arriving) const
+{
     RgbRows rows{pixels_.get(), width_, height_, Stride()};
+    rows.arriving = arriving;
     if (progress_) {
-        progress_->writeRows = height_;
+        // Rows written while the picture is drawn count once the drawing is over (DrawAndSave), so
+        // that the progress shows the drawing until then.
+        if (!arriving)
+            progress_->writeRows = height_;
         rows.rowsWritten = &progress_->written;
     }
     const double dpi = dpiX_;
-    // Refusing the bytes makes the writer fail, and the unfinished file goes.
+    // Refusing the bytes makes the writer fail, and the unfinished file goes; so does a drawing
+    // that fails after its last rows were written.
     return SaveFile(path, publish, [&](const ByteSink& sink) {
-        return write(rows, dpi, [&](const std::uint8_t* data, std::size_t size) { return !Cancelled() && sink(data, size); });
+        return write(rows, dpi, [&](const std::uint8_t* data, std::size_t size) { return !Cancelled() && sink(data, size); }) &&
+               (!arriving || arriving->WaitForEnd());
     });
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include <QString>
 
 #include "system/PublishMode.h"
+#include "imaging/Encoders.h"
 #include "imaging/Guid.h"
 #include "imaging/RotateFlipType.h"
 #include "imaging/Status.h"
@@ -13,6 +15,7 @@
 namespace platform {
 
 class Image;
+class RowHandOver;
 struct ConversionProgress;
 
 // The output picture: 8-bit RGB, no alpha, starting black, carrying a resolution.
@@ -49,11 +52,29 @@ public:
     Status Save(const QByteArray& localName, const Guid& encoder, Publish publish = Publish::Replace) const;
     Status Save(const QString& path, const Guid& encoder, Publish publish = Publish::Replace) const;
 
+    struct DrawnAndSaved {
+        Status drawn;
+        Status saved;  // WrongState when the drawing failed: nothing was written
+    };
+    // DrawImage then Save, for a picture that is not turned afterwards. Where the photo's decoder
+    // gives its rows in order (RowsInOrder) and the photo needs no turn of its own, the writer
+    // takes the rows already drawn while the next are decoded; the file is the same either way,
+    // and published only once the drawing has succeeded.
+    DrawnAndSaved DrawAndSave(const Image& source, const QByteArray& localName, const Guid& encoder,
+                              Publish publish = Publish::Replace);
+
 private:
     struct GFree {
         void operator()(std::uint8_t* p) const;
     };
     Bitmap() = default;
+    // The active frame as stored, width x height, into the pixels; handOver gets the rows as they
+    // come. beforeRerun is called when a drawing that met another photo's damage runs again alone.
+    Status Render(const Image& source, int width, int height, RowHandOver* handOver,
+                  const std::function<void()>& beforeRerun);
+    void Clear();
+    Status SaveWith(PictureWriter write, const QByteArray& localName, Publish publish,
+                    const RowHandOver* arriving) const;
 
     int width_ = 0;
     int height_ = 0;

@@ -45,6 +45,10 @@ inline constexpr std::int64_t kVipsMostBufferBytes = std::int64_t{256} << 20;
 inline constexpr std::int64_t kVipsBytesPerThread = std::int64_t{2} << 20;
 inline constexpr std::int64_t kTurnScratchBytes = std::int64_t{16} << 20;
 inline constexpr std::int64_t kWriterBytesPerThread = std::int64_t{4} << 20;
+// A picture written while its rows are still decoded holds, besides, the strips the PNG writer
+// deflated on the first sample's choice of row filters until the second sample confirms it. Such
+// a picture is never turned, so they are counted in the turn's scratch, which it does not use.
+inline constexpr std::int64_t kWriterAheadBytes = kTurnScratchBytes;
 
 // A batch of photos from the command line: conversions run side by side only while what they
 // hold together, each counted by platform::ConversionBytes before it is opened (a BMP or ICO,

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <mutex>
 
+#include "imaging/RowHandOver.h"
+
 namespace platform {
 namespace {
 
@@ -12,6 +14,7 @@ struct RowTarget {
     const std::function<bool()>& cancelled;
     VipsImage* image;  // what is being rendered
     std::atomic<std::int64_t>* rowsDone;
+    RowHandOver* handOver;
     // Held while rows are copied on libvips' writer thread, and taken once the sink has ended:
     // libvips hands its work back through glib's futexes, which thread checkers cannot see.
     std::mutex rows{};
@@ -33,15 +36,18 @@ int CopyRows(VipsRegion* region, VipsRect* area, void* a)
     // Areas come as whole rows, top to bottom.
     if (target->rowsDone && area->left == 0)
         target->rowsDone->fetch_add(area->height, std::memory_order_relaxed);
+    if (target->handOver && area->left == 0 && area->width == target->image->Xsize)
+        target->handOver->Filled(static_cast<std::size_t>(area->top) + static_cast<std::size_t>(area->height));
     return 0;
 }
 
 }  // namespace
 
 bool SinkRowsInto(const vips::VImage& image, std::uint8_t* pixels, std::size_t stride,
-                  const std::function<bool()>& cancelled, std::atomic<std::int64_t>* rowsDone)
+                  const std::function<bool()>& cancelled, std::atomic<std::int64_t>* rowsDone,
+                  RowHandOver* handOver)
 {
-    RowTarget target{pixels, stride, cancelled, image.get_image(), rowsDone};
+    RowTarget target{pixels, stride, cancelled, image.get_image(), rowsDone, handOver};
     const bool sunk = vips_sink_disc(image.get_image(), CopyRows, &target) == 0;
     // A cancel that comes as the last rows arrive still fails the drawing.
     const std::lock_guard rowsCopied(target.rows);

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "system/FreeNamePublishing.h"
+#include "system/PhaseTimes.h"
 #include "system/RetryingIo.h"
 #include "system/TemporaryName.h"
 
@@ -92,6 +93,7 @@ bool StagedFile::Fill(const ByteProducer& produce)
     if (!file_ || filled_)
         return false;
     bool ok = false;
+    MarkPhase(Phase::WriteStarted);
     try {
         ok = produce([this](const std::uint8_t* data, std::size_t size) { return WriteAll(file_.Get(), data, size); });
     } catch (...) {
@@ -99,7 +101,9 @@ bool StagedFile::Fill(const ByteProducer& produce)
     }
     // Every byte must be on the disk before the file takes its name: a write or a sync that
     // fails here is a file cut short, never one to publish.
+    MarkPhase(Phase::WriteEnded);
     filled_ = ok && ::fsync(file_.Get()) == 0;
+    MarkPhase(Phase::SyncEnded);
     if (!filled_)
         file_.Reset();
     return filled_;
@@ -164,6 +168,7 @@ bool StagedFile::PublishAs(Publish how)
     const FileDescriptor folder(::open(FolderOf(target_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder)
         ::fsync(folder.Get());  // the new name itself survives a power cut
+    MarkPhase(Phase::Published);
     return true;
 }
 

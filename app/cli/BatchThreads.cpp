@@ -10,6 +10,8 @@ BatchThreads PlanBatchThreads(int cores, int photos)
     // The cores left over when fewer photos than cores convert go to each picture's libvips threads.
     plan.pipelineThreads = std::max(1, cores / plan.sideBySide);
     plan.writerThreads = cores;
-    plan.most = plan.sideBySide * (1 + plan.pipelineThreads + 1) + plan.writerThreads;
+    // Each conversion: its own thread, libvips' threads and write-behind thread, and the thread
+    // that writes a picture while it is drawn.
+    plan.most = plan.sideBySide * (1 + plan.pipelineThreads + 1 + 1) + plan.writerThreads;
     return plan;
 }

@@ -3,7 +3,8 @@
 // The threads of a batch on cores usable cores: photos converting side by side, each on a thread
 // of its own; libvips' threads per picture; and the PNG writer's helpers, drawn from one allowance
 // of cores for the whole process (platform::TakeWriterThreads). Linear in the cores, never their
-// square: side by side x (1 + libvips' threads and its write-behind thread) + the writer's.
+// square: side by side x (1 + libvips' threads and its write-behind thread + the thread that writes
+// a picture while it is drawn) + the writer's.
 struct BatchThreads {
     int sideBySide = 1;
     int pipelineThreads = 1;

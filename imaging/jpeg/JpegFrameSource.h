@@ -2,6 +2,7 @@
 // Private to imaging: uses libvips types.
 #include <QByteArray>
 
+#include "imaging/RowsInOrder.h"
 #include "imaging/frames/FrameSource.h"
 
 namespace platform {
@@ -11,8 +12,9 @@ class JpegDecoder;
 // A JPEG's one frame, decoded by our own libjpeg decoder at the smallest scale each use needs,
 // checking the data while decoding: opening with the preview decodes once, for the preview and the
 // check; a conversion decodes once more, at its own scale. The header (size, resolution,
-// orientation, colour profile) is read by libvips, as for every other format.
-class JpegFrameSource final : public FrameSource {
+// orientation, colour profile) is read by libvips, as for every other format. The conversion's
+// rows are decoded in order as they are drawn, so the PNG writer can take them meanwhile.
+class JpegFrameSource final : public FrameSource, public RowsInOrder {
 public:
     JpegFrameSource(QByteArray localName, bool autoOrient);
 

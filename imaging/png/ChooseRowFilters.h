@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "imaging/png/PngFilter.h"
 #include "imaging/png/PngWriter.h"
 #include "imaging/png/ZlibStrips.h"
@@ -18,7 +20,32 @@ namespace platform {
 struct RowChoice {
     RowFilters filters = RowFilters::Adaptive;
     StripDeflater::Setting deflate = StripDeflater::Setting::Chosen;
+    friend bool operator==(const RowChoice&, const RowChoice&) = default;
 };
 RowChoice ChooseRowFilters(const RgbRows& image);
+
+// The same samples taken one at a time, each once its rows are in (RgbRows::arriving), so that a
+// writer whose rows are still being decoded can start on a guess from the first sample while the
+// second is decoded, and keep that work only when the whole choice agrees.
+class RowFilterSamples {
+public:
+    explicit RowFilterSamples(const RgbRows& image);
+    // Whether every sample has been taken (at once for a picture too small to be sampled).
+    bool Complete() const { return taken_ == count_; }
+    // Takes the next sample; false when its rows never came or it could not be deflated, after
+    // which the choice is adaptive filters, as ChooseRowFilters makes it then.
+    bool TakeNext();
+    // The choice from the samples taken so far; once complete, ChooseRowFilters' own.
+    RowChoice Choice() const;
+
+private:
+    const RgbRows& image_;
+    int count_ = 0;
+    int taken_ = 0;
+    bool failed_ = false;
+    std::size_t rows_ = 0;
+    std::size_t sizes_[3] = {};
+    std::optional<StripDeflater> deflater_;  // made for the first sample
+};
 
 }  // namespace platform

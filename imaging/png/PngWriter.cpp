@@ -4,7 +4,9 @@
 #include "imaging/png/ChooseRowFilters.h"
 #include "imaging/png/PngFilter.h"
 #include "imaging/png/ZlibStrips.h"
+#include "imaging/ImagingLimits.h"
 #include "imaging/ImagingThreads.h"
+#include "imaging/RowHandOver.h"
 
 #include <algorithm>
 #include <cmath>
@@ -146,6 +148,7 @@ public:
         // strips never wait on each other.
         const std::size_t dictRows = std::min(r0, (kDeflateWindow + l.filteredRow - 1) / l.filteredRow);
         const std::size_t first = r0 - dictRows;
+        if (!RowsArrived(image_, r1)) return false;
         filtered_.resize((r1 - first) * l.filteredRow);
         for (std::size_t r = first; r < r1; ++r)
             filter_.filter(r > 0 ? row(r - 1) : nullptr, row(r), filtered_.data() + (r - first) * l.filteredRow);
@@ -217,9 +220,12 @@ bool EncodeOnThisThread(const RgbRows& image, const Layout& layout, const PngWri
 // calling thread writes finished strips in order as they arrive.
 class ParallelEncoder {
 public:
-    ParallelEncoder(const RgbRows& image, const Layout& layout, const PngWriteOptions& options, unsigned threads)
+    // extraAhead: strips the workers may deflate beyond their usual lead while the writer waits.
+    ParallelEncoder(const RgbRows& image, const Layout& layout, const PngWriteOptions& options, unsigned threads,
+                    std::size_t extraAhead = 0)
         : image_(image), layout_(layout), options_(options),
-          window_(std::min<std::size_t>(layout.stripCount, threads * kStripsAheadPerThread)), slots_(window_) {
+          window_(std::min<std::size_t>(layout.stripCount, threads * kStripsAheadPerThread + extraAhead)),
+          slots_(window_) {
         workers_.reserve(threads);
         try {
             for (unsigned i = 0; i < threads; ++i) workers_.emplace_back([this] { work(); });
@@ -272,6 +278,8 @@ private:
                 }
                 EncodedStrip strip;
                 const bool ok = encoder.encode(i, strip);
+                // A strip may wait a while for its turn: it keeps only the bytes it holds.
+                strip.bytes.shrink_to_fit();
                 {
                     std::lock_guard lock(mutex_);
                     if (ok)
@@ -320,14 +328,46 @@ bool WriteSrgbChunks(ChunkWriter& out) {
            out.chunk("cHRM", chrm, sizeof chrm);
 }
 
-// The writer's own choice, or the way a test forces.
-RowChoice RowsFor(const RgbRows& image, PngDeflate deflate) {
+// The way a test forces, or nothing for the writer's own choice.
+std::optional<RowChoice> ForcedRows(PngDeflate deflate) {
     switch (deflate) {
-    case PngDeflate::Runs: return {RowFilters::Adaptive, StripDeflater::Setting::Runs};
-    case PngDeflate::Matches: return {RowFilters::Adaptive, StripDeflater::Setting::Matches};
-    case PngDeflate::UpRows: return {RowFilters::Up, StripDeflater::Setting::FastMatches};
-    default: return ChooseRowFilters(image);
+    case PngDeflate::Runs: return RowChoice{RowFilters::Adaptive, StripDeflater::Setting::Runs};
+    case PngDeflate::Matches: return RowChoice{RowFilters::Adaptive, StripDeflater::Setting::Matches};
+    case PngDeflate::UpRows: return RowChoice{RowFilters::Up, StripDeflater::Setting::FastMatches};
+    default: return std::nullopt;
     }
+}
+
+bool EncodeStrips(const RgbRows& image, const Layout& layout, const PngWriteOptions& options, unsigned threads,
+                  StreamTail& tail) {
+    if (threads <= 1) return EncodeOnThisThread(image, layout, options, tail);
+    ParallelEncoder encoder(image, layout, options, threads);
+    return encoder.run(tail);
+}
+
+// Strips held while they wait for the choice to be confirmed, within kWriterAheadBytes: a strip's
+// deflated bytes may take a quarter more than its rows while their buffer grows.
+std::size_t StripsAheadOfTheChoice(const Layout& layout) {
+    const std::size_t strip = layout.stripRows * layout.filteredRow;
+    return static_cast<std::size_t>(kWriterAheadBytes) / (strip + strip / 4 + 8192);
+}
+
+// The row filters chosen from samples. Where the rows are still being decoded, the strips start
+// on the first sample's choice while the second sample's rows are decoded, and that work is kept
+// only when the choice from both agrees (else it is dropped and the strips start again): the file
+// is always the one the whole picture gives.
+bool EncodeChoosing(const RgbRows& image, Layout& layout, const PngWriteOptions& options, unsigned threads,
+                    StreamTail& tail) {
+    RowFilterSamples samples(image);
+    if (image.arriving && threads > 1 && !samples.Complete() && samples.TakeNext() && !samples.Complete()) {
+        layout.rows = samples.Choice();
+        ParallelEncoder ahead(image, layout, options, threads, StripsAheadOfTheChoice(layout));
+        while (!samples.Complete() && samples.TakeNext()) {}
+        if (samples.Choice() == layout.rows) return ahead.run(tail);
+    }
+    while (!samples.Complete() && samples.TakeNext()) {}
+    layout.rows = samples.Choice();
+    return EncodeStrips(image, layout, options, threads, tail);
 }
 
 unsigned ThreadCount(const PngWriteOptions& options, const Layout& layout) {
@@ -337,6 +377,10 @@ unsigned ThreadCount(const PngWriteOptions& options, const Layout& layout) {
 }
 
 }  // namespace
+
+bool RowsArrived(const RgbRows& image, std::size_t row) {
+    return !image.arriving || image.arriving->WaitForRows(row);
+}
 
 bool WritePng(const RgbRows& image, double dpi, const ByteSink& sink) {
     return WritePng(image, dpi, sink, PngWriteOptions{});
@@ -348,7 +392,7 @@ bool WritePng(const RgbRows& image, double dpi, const ByteSink& sink, const PngW
     if (!layout) return false;
 
     try {
-        layout->rows = RowsFor(image, options.deflate);
+        const std::optional<RowChoice> forced = ForcedRows(options.deflate);
         ChunkWriter out(sink);
         std::uint8_t ihdr[13] = {};
         PutBe32(ihdr, static_cast<std::uint32_t>(image.width));
@@ -373,11 +417,11 @@ bool WritePng(const RgbRows& image, double dpi, const ByteSink& sink, const PngW
         const std::unique_ptr<unsigned, void (*)(unsigned*)> giveBack(
             options.threads ? nullptr : &threads, [](unsigned* n) { GiveBackWriterThreads(*n); });
         bool ok;
-        if (threads <= 1) {
-            ok = EncodeOnThisThread(image, *layout, options, tail);
+        if (forced) {
+            layout->rows = *forced;
+            ok = EncodeStrips(image, *layout, options, threads, tail);
         } else {
-            ParallelEncoder encoder(image, *layout, options, threads);
-            ok = encoder.run(tail);
+            ok = EncodeChoosing(image, *layout, options, threads, tail);
         }
         return ok && tail.end() && out.chunk("IEND", nullptr, 0);
     } catch (...) {

@@ -8,6 +8,8 @@
 
 namespace platform {
 
+class RowHandOver;
+
 struct RgbRows {                 // 8-bit RGB pixels, 3 bytes a pixel, rows top to bottom
     const std::uint8_t* pixels;
     int width;
@@ -15,7 +17,13 @@ struct RgbRows {                 // 8-bit RGB pixels, 3 bytes a pixel, rows top 
     std::ptrdiff_t stride;       // bytes from one row to the next (>= 3*width)
     // Where the writer counts the rows it has handed to the sink, when given (for a progress).
     std::atomic<std::int64_t>* rowsWritten = nullptr;
+    // Where the rows are still being filled: a row is read only once handed over, and the writing
+    // fails when the filling is abandoned. Nothing: every row is in place.
+    const RowHandOver* arriving = nullptr;
 };
+
+// Waits until the rows above row are in place; false when they never will be.
+bool RowsArrived(const RgbRows& image, std::size_t row);
 
 // Writes an 8-bit RGB PNG (colour type 2, no interlace): IHDR; sRGB (perceptual intent) with the
 // gAMA and cHRM values that stand for sRGB, since the pixels are sRGB; a pHYs chunk giving dpi on both

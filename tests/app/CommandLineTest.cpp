@@ -399,6 +399,36 @@ TEST_F(CommandLineTest, DamageFailsEveryConversionWhicheverThreadMeetsIt)
     }
 }
 
+// A JPEG is written while it is decoded: one cut in its last rows is found damaged after the PNG
+// writer has taken most of its rows, and a disk that fills stops the writing while the decode goes
+// on. Either is told, nothing is left in the folder, and an old output stays as it was.
+TEST_F(CommandLineTest, AJpegWrittenWhileDecodedLeavesNoOutputWhenEitherFails)
+{
+    JpegEncoding encoding;
+    encoding.width = 1203;
+    encoding.height = 1601;
+    const QByteArray jpeg = EncodeJpeg(encoding);
+    WriteAll(TempPath("cut.jpg"), jpeg.left(jpeg.size() * 98 / 100) + QByteArray("\xFF\xD9", 2));
+    WriteNoise(TempPath("whole.jpg"), 1000, 800);  // about 2.4 MB as PNG: its first IDAT goes out midway
+    WriteSolid(TempPath("old.png"), 30, 20, {1, 2, 3});
+    const QByteArray old = ReadAll(TempPath("old.png"));
+    const struct {
+        const char* photo;
+        rlim_t fileSizeLimit;
+        int message;
+    } cases[] = {{"cut.jpg", RLIM_INFINITY, IDS_STRING115}, {"whole.jpg", 1'500'000, IDS_STRING118}};
+    for (const auto& c : cases) {
+        for (const QStringList& output : {QStringList{"--output", "new.png"}, QStringList{"--output", "old.png", "--overwrite"}}) {
+            SCOPED_TRACE(std::string(c.photo) + " to " + output.join(' ').toStdString());
+            const Outcome run = Pictorelle(QStringList{"--convert", c.photo} + output, {}, c.fileSizeLimit);
+            EXPECT_EQ(run.status, 1);
+            EXPECT_TRUE(run.err.contains(English(c.message))) << run.err.toStdString();
+            EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"cut.jpg", "old.png", "whole.jpg"}));
+            EXPECT_EQ(ReadAll(TempPath("old.png")), old);
+        }
+    }
+}
+
 // Each structural damage class of JPEG refused with its own message and no output; the oddities
 // real files carry convert to exactly the pixels of the file without them.
 TEST_F(CommandLineTest, DamagedJpegsRefusedHarmlessOdditiesConvertTheSame)
@@ -720,11 +750,11 @@ TEST(BatchThreads, LinearInTheCoresTheProcessMayUse)
     const struct {
         int cores, photos, sideBySide, pipeline, most;
     } plans[] = {
-        {64, 1000, 64, 1, 256},  // was 64 conversions x 64 writer threads each, about 4,000
-        {256, 1000, 256, 1, 1024},
-        {2, 40, 2, 1, 8},
-        {8, 2, 2, 4, 20},  // few photos: their pictures get the cores left over
-        {4, 1, 1, 4, 10},
+        {64, 1000, 64, 1, 320},  // was 64 conversions x 64 writer threads each, about 4,000
+        {256, 1000, 256, 1, 1280},
+        {2, 40, 2, 1, 10},
+        {8, 2, 2, 4, 22},  // few photos: their pictures get the cores left over
+        {4, 1, 1, 4, 11},
     };
     for (const auto& p : plans) {
         const BatchThreads plan = PlanBatchThreads(p.cores, p.photos);

@@ -159,6 +159,26 @@ TEST_F(ConvertTest, LongConversionShowsProgressAndCancelKeepsTheOldFile)
     EXPECT_EQ(DecodeFile(out).width, 20);
 }
 
+// A JPEG with no text and no turn is written while it is drawn: Cancel during that save says
+// nothing and leaves the old file and no part file; converted again, it replaces the file.
+TEST_F(ConvertTest, CancelWhileAJpegIsWrittenAsDrawnKeepsTheOldFile)
+{
+    const QString out = TempPath("exists.png");
+    WriteAll(out, "precious");
+    OpenWithOutput(WriteNoise(TempPath("p.jpg"), 300, 200), out);
+    platform::HoldSavesUntilCancelled(true);
+    (*prompts_)->QueueAnswer(IDYES);
+    (*prompts_)->QueueProgressCancel();
+    Click(1000);
+    platform::HoldSavesUntilCancelled(false);
+    EXPECT_EQ(Texts().size(), 1u) << "the question only: a cancelled conversion says nothing";
+    EXPECT_EQ(ReadAll(out), "precious");
+    EXPECT_EQ(FilesInDir(), (QStringList{"exists.png", "p.jpg"})) << "no temporary file is left";
+    (*prompts_)->QueueAnswer(IDYES);
+    Click(1000);
+    EXPECT_EQ(DecodeFile(out).width, 300);
+}
+
 TEST_F(ConvertTest, SaveFailuresReportTheirPathAndLeaveNothing)
 {
     OpenPhoto(WriteSolid(TempPath("p.png"), 20, 10, {1, 2, 3}));

@@ -1,5 +1,6 @@
 #include "imaging/testing/PngWriterTestSeams.h"
 #include "imaging/png/ChooseRowFilters.h"
+#include "imaging/RowHandOver.h"
 
 #include <gtest/gtest.h>
 #include <vips/vips8>  // before Qt: glib headers use the name "signals"
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -20,6 +22,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 using platform::PngWriteOptions;
@@ -476,6 +479,58 @@ TEST(PngWriterFailure, StripFailureStopsTheWrite) {
                 EXPECT_LT(partial.size(), full.size() / 4);
             }
             EXPECT_LE(ThreadsInProcess(), threadsBefore);
+        }
+    }
+}
+
+// Rows handed over by another thread, a few at a time, while the file is written: the same file
+// as from the whole picture, also where the row filters are chosen from samples a quarter and three
+// quarters down (the writer starts on the first sample's choice), also where the second sample
+// overturns that choice; a filling abandoned midway fails the file before its end, with no thread left.
+TEST(PngWriterHandOver, RowsFilledMeanwhileGiveTheSameFile) {
+    // A 4:2:0 photo above noise: the first sample alone would choose Up rows, both choose adaptive.
+    TestImage overturned = DecodedJpeg("on", 2400, 1800);
+    const TestImage noise = MakeImage(2400, 1800, Content::Noise, 9);
+    for (int y = 900; y < 1800; ++y)
+        std::memcpy(overturned.data.data() + y * overturned.stride, noise.data.data() + y * noise.stride, 3 * 2400);
+    ASSERT_EQ(platform::ChooseRowFilters(overturned.rows()).filters, platform::RowFilters::Adaptive);
+    const TestImage images[] = {DecodedJpeg("on", 2400, 1800), overturned, MakeImage(333, 500, Content::Bands, 7)};
+    const int threadsBefore = ThreadsInProcess();
+    for (const TestImage& whole : images) {
+        Bytes expected;
+        ASSERT_TRUE(Encode(whole.rows(), expected));
+        for (unsigned threads : {1u, 3u}) {
+            for (const bool abandoned : {false, true}) {
+                SCOPED_TRACE(testing::Message() << whole.width << " wide, " << threads << " threads, abandoned " << abandoned);
+                TestImage target = whole;
+                std::fill(target.data.begin(), target.data.end(), 0);  // a row read too early shows
+                platform::RowHandOver handOver;
+                std::thread filler([&] {
+                    const std::size_t rowBytes = static_cast<std::size_t>(whole.stride);
+                    for (int y = 0; y < whole.height; y += 7) {
+                        if (abandoned && y >= whole.height / 2) {
+                            handOver.Abandon();
+                            return;
+                        }
+                        const int rows = std::min(7, whole.height - y);
+                        std::memcpy(target.data.data() + y * rowBytes, whole.data.data() + y * rowBytes, rows * rowBytes);
+                        handOver.Filled(static_cast<std::size_t>(y + rows));
+                        std::this_thread::sleep_for(std::chrono::microseconds(200));
+                    }
+                    handOver.Complete();
+                });
+                RgbRows rows = target.rows();
+                rows.arriving = &handOver;
+                Bytes file;
+                const bool ok = Encode(rows, file, {threads, 0, -1});
+                filler.join();
+                EXPECT_EQ(ok, !abandoned);
+                if (abandoned)
+                    EXPECT_LT(file.size(), expected.size());
+                else
+                    EXPECT_TRUE(file == expected);
+                EXPECT_LE(ThreadsInProcess(), threadsBefore);
+            }
         }
     }
 }

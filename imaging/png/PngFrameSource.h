@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+#include "imaging/RowsInOrder.h"
 #include "imaging/frames/FrameSource.h"
 
 namespace platform {
@@ -12,8 +13,9 @@ class PngDecoder;
 
 // A PNG's one frame, decoded by our own libspng decoder, which checks the file while decoding.
 // Opening with the preview decodes the frame whole once, makes the preview from it and keeps it
-// for the conversion while the file is unchanged; otherwise each use decodes it anew, row by row.
-class PngFrameSource final : public FrameSource {
+// for the conversion while the file is unchanged; otherwise each use decodes it anew, row by row,
+// in order, so the PNG writer can take the rows meanwhile.
+class PngFrameSource final : public FrameSource, public RowsInOrder {
 public:
     PngFrameSource(QByteArray localName, bool autoOrient);
 

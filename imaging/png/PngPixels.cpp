@@ -2,36 +2,10 @@
 
 #include <new>
 
+#include "imaging/frames/RowsDecodedInOrder.h"
+
 namespace platform {
 namespace {
-
-// Strips of full rows, top to bottom: vips_sequential hands them over in that order.
-constexpr int kStripRows = 8;
-
-int GenerateRows(VipsRegion* region, void*, void* a, void*, gboolean*)
-{
-    auto* decoder = static_cast<PngDecoder*>(a);
-    const VipsRect& r = region->valid;
-    bool read = false;
-    try {
-        read = r.left == 0 && r.top == decoder->NextRow() &&
-               decoder->ReadRows(reinterpret_cast<std::uint8_t*>(VIPS_REGION_ADDR(region, 0, r.top)),
-                                 VIPS_REGION_LSKIP(region), r.height);
-    } catch (const std::bad_alloc&) {  // an interlaced picture is decoded whole first
-        vips_error("png", "out of memory");
-        return -1;
-    }
-    if (!read) {
-        vips_error("png", "damaged PNG data: %s", decoder->Error().c_str());
-        return -1;
-    }
-    return 0;
-}
-
-void FreeDecoder(VipsImage*, gpointer decoder)
-{
-    delete static_cast<PngDecoder*>(decoder);
-}
 
 VipsInterpretation InterpretationFor(const PngDecoder& decoder)
 {
@@ -56,19 +30,13 @@ vips::VImage PngPixels(std::unique_ptr<PngDecoder> decoder)
 {
     VipsImage* rows = vips_image_new();
     DescribeAs(rows, *decoder);
-    vips_image_pipelinev(rows, VIPS_DEMAND_STYLE_FATSTRIP, nullptr);
-    PngDecoder* owned = decoder.release();
-    g_signal_connect(rows, "close", G_CALLBACK(FreeDecoder), owned);
-    VipsImage* ordered = nullptr;
-    const bool made = vips_image_generate(rows, nullptr, GenerateRows, nullptr, owned, nullptr) == 0 &&
-                      vips_sequential(rows, &ordered, "tile_height", kStripRows, nullptr) == 0;
-    g_object_unref(rows);
-    if (!made)
-        throw vips::VError();
+    vips::VImage ordered = RowsDecodedInOrder(rows, std::move(decoder), "png", [](const PngDecoder& d) {
+        return "damaged PNG data: " + d.Error();
+    });
     // Marked as libvips' loaders mark what they read in order: the steps after (the resampling
     // above all) then keep the rows they need instead of asking for them again.
-    vips_image_set_int(ordered, VIPS_META_SEQUENTIAL, 1);
-    return vips::VImage(ordered);
+    vips_image_set_int(ordered.get_image(), VIPS_META_SEQUENTIAL, 1);
+    return ordered;
 }
 
 vips::VImage PngPixelsInMemory(PngDecoder& decoder)

@@ -69,6 +69,17 @@ void TellSave(const PhotoConversion& conversion, const SaveTarget& target, platf
         host.Tell(IDS_STRING118, target.path);
 }
 
+// Draws the photo; false, with the message told, when it cannot be drawn or the user cancelled.
+bool DrawOrTell(PhotoConversion& conversion, ConversionHost& host, ConversionOutcome& outcome)
+{
+    const bool drawn = Succeeded(conversion.DrawPhoto());
+    if ((outcome.cancelled = conversion.Cancelled()))
+        return false;
+    if (!drawn)
+        host.Tell(IDS_STRING115, {});
+    return drawn;
+}
+
 // A picture with no text and no turn: written while it is drawn.
 ConversionOutcome DrawAndSave(PhotoConversion& conversion, ConversionHost& host)
 {
@@ -76,14 +87,8 @@ ConversionOutcome DrawAndSave(PhotoConversion& conversion, ConversionHost& host)
     const SaveTarget target = ReadSaveTarget(host);
     if (!target.pathFits) {
         // Nothing to write to: drawn as before, so that a photo that cannot be drawn is told first.
-        const bool drawn = Succeeded(conversion.DrawPhoto());
-        if ((outcome.cancelled = conversion.Cancelled()))
-            return outcome;
-        if (!drawn) {
-            host.Tell(IDS_STRING115, {});
-            return outcome;
-        }
-        TellSave(conversion, target, platform::Status::GenericError, host, outcome);
+        if (DrawOrTell(conversion, host, outcome))
+            TellSave(conversion, target, platform::Status::GenericError, host, outcome);
         return outcome;
     }
     const auto [drawn, saved] = conversion.DrawPhotoAndSave(target.localName, target.encoder, target.publish);
@@ -141,13 +146,8 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
         if (!line || line->text.isEmpty())
             return DrawAndSave(conversion, host);
     }
-    const bool drawn = Succeeded(conversion.DrawPhoto());
-    if ((outcome.cancelled = conversion.Cancelled()))
+    if (!DrawOrTell(conversion, host, outcome))
         return outcome;
-    if (!drawn) {
-        host.Tell(IDS_STRING115, {});
-        return outcome;
-    }
     if (!untouched)
         line = host.Overlay();
     outcome.textDrawn = DrawOverlay(conversion, line, width, height, host);

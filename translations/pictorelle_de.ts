@@ -193,8 +193,8 @@ Output:
                            of its subfolders (links to folders are not followed);
                            each keeps its place below it in the output folder
       --overwrite          replace outputs that already exist (without it, an
-                           output that exists by the time the PNG is complete is
-                           kept and the photo fails)
+                           output already there is kept and its photo not
+                           converted, which is no failure)
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -249,8 +249,8 @@ Ausgabe:
                            seiner Unterordner (Verknüpfungen auf Ordner werden nicht
                            verfolgt); jedes behält seinen Platz darunter im Ausgabeordner
       --overwrite          vorhandene Ausgaben ersetzen (ohne diese Option wird eine
-                           Ausgabe, die bei Fertigstellung des PNG schon existiert,
-                           behalten und das Foto schlägt fehl)
+                           vorhandene Ausgabe behalten und ihr Foto übersprungen,
+                           was kein Fehler ist)
 Größe (Vorgabe: die des Fotos):
       --size BxH           genau B x H Pixel
       --width B            B Pixel breit, die Höhe wahrt das Seitenverhältnis
@@ -287,6 +287,30 @@ jedes JPEG eines Ordners auf zwei Kernen:
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
+        <translation>%1 umgewandelt, %2 übersprungen (Ausgabedatei vorhanden), %3 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>an output of this run, not converted again</source>
+        <translation>eine Ausgabedatei dieses Durchlaufs, nicht erneut umgewandelt</translation>
+    </message>
+    <message>
+        <source>made the output folder %1</source>
+        <translation>Ausgabeordner %1 angelegt</translation>
+    </message>
+    <message>
+        <source>%1 kept: it exists already; --overwrite replaces it</source>
+        <translation>%1 übersprungen: die Datei ist bereits vorhanden; mit --overwrite wird sie ersetzt</translation>
+    </message>
+    <message>
+        <source>a file is in the way</source>
+        <translation>eine Datei steht im Weg</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made: %1</source>
+        <translation>der Ordner kann nicht angelegt werden: %1</translation>
     </message>
 </context>
 <context>

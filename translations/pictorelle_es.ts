@@ -193,8 +193,8 @@ Output:
                            of its subfolders (links to folders are not followed);
                            each keeps its place below it in the output folder
       --overwrite          replace outputs that already exist (without it, an
-                           output that exists by the time the PNG is complete is
-                           kept and the photo fails)
+                           output already there is kept and its photo not
+                           converted, which is no failure)
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -249,8 +249,8 @@ Salida:
                            subcarpetas (no se siguen los enlaces a carpetas); cada una
                            conserva su lugar debajo de ella en la carpeta de salida
       --overwrite          reemplazar las salidas que ya existen (sin esta opción, una
-                           salida que existe cuando el PNG está completo se conserva
-                           y la foto falla)
+                           salida ya existente se conserva y su foto no se convierte,
+                           lo que no es un fallo)
 Tamaño (por omisión: el de la foto):
       --size AxA           exactamente A x A píxeles (ancho x alto)
       --width A            A píxeles de ancho, el alto conservando la proporción
@@ -288,6 +288,30 @@ cada JPEG de una carpeta en dos núcleos:
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
+        <translation>convertidas: %1; omitidas (el archivo de salida ya existe): %2; fallidas: %3</translation>
+    </message>
+    <message>
+        <source>an output of this run, not converted again</source>
+        <translation>es un archivo de salida de esta conversión; no se vuelve a convertir</translation>
+    </message>
+    <message>
+        <source>made the output folder %1</source>
+        <translation>se ha creado la carpeta de salida %1</translation>
+    </message>
+    <message>
+        <source>%1 kept: it exists already; --overwrite replaces it</source>
+        <translation>%1 omitido: el archivo ya existe; --overwrite lo reemplaza</translation>
+    </message>
+    <message>
+        <source>a file is in the way</source>
+        <translation>un archivo tiene ya ese nombre</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made: %1</source>
+        <translation>no se puede crear la carpeta: %1</translation>
     </message>
 </context>
 <context>

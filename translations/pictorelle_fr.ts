@@ -193,8 +193,8 @@ Output:
                            of its subfolders (links to folders are not followed);
                            each keeps its place below it in the output folder
       --overwrite          replace outputs that already exist (without it, an
-                           output that exists by the time the PNG is complete is
-                           kept and the photo fails)
+                           output already there is kept and its photo not
+                           converted, which is no failure)
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -249,8 +249,8 @@ Sortie :
                            de ses sous-dossiers (les liens vers des dossiers ne sont pas
                            suivis) ; chacune garde sa place en dessous dans le dossier de sortie
       --overwrite          remplacer les sorties qui existent déjà (sans cette option, une
-                           sortie qui existe au moment où le PNG est complet est
-                           gardée et la photo échoue)
+                           sortie déjà présente est gardée et sa photo n’est pas
+                           convertie, ce qui n’est pas un échec)
 Taille (par défaut : celle de la photo) :
       --size LxH           exactement L x H pixels
       --width L            L pixels de large, la hauteur gardant les proportions
@@ -287,6 +287,30 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
+        <translation>converties : %1, ignorées (fichier de sortie déjà présent) : %2, en échec : %3</translation>
+    </message>
+    <message>
+        <source>an output of this run, not converted again</source>
+        <translation>fichier de sortie de cette conversion, non converti à nouveau</translation>
+    </message>
+    <message>
+        <source>made the output folder %1</source>
+        <translation>dossier de sortie %1 créé</translation>
+    </message>
+    <message>
+        <source>%1 kept: it exists already; --overwrite replaces it</source>
+        <translation>%1 ignoré : le fichier existe déjà ; --overwrite le remplace</translation>
+    </message>
+    <message>
+        <source>a file is in the way</source>
+        <translation>un fichier porte déjà ce nom</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made: %1</source>
+        <translation>impossible de créer le dossier : %1</translation>
     </message>
 </context>
 <context>

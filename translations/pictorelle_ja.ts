@@ -193,8 +193,8 @@ Output:
                            of its subfolders (links to folders are not followed);
                            each keeps its place below it in the output folder
       --overwrite          replace outputs that already exist (without it, an
-                           output that exists by the time the PNG is complete is
-                           kept and the photo fails)
+                           output already there is kept and its photo not
+                           converted, which is no failure)
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -248,8 +248,8 @@ every JPEG of a folder on two cores:
   -r, --recursive          フォルダである写真は、その中の写真とサブフォルダの写真を
                            表す (フォルダへのリンクはたどらない)。各写真は出力フォルダ
                            の中でも同じ位置に置かれる
-      --overwrite          既存の出力を置き換える (指定しない場合、PNG が完成した
-                           時点で存在する出力は残され、その写真は失敗となる)
+      --overwrite          既存の出力を置き換える (指定しない場合、既存の出力は残され、
+                           その写真は変換されない。これは失敗ではない)
 サイズ (既定: 写真自身のサイズ):
       --size 幅x高さ       ちょうど 幅 x 高さ ピクセル
       --width 幅           幅 ピクセル、高さは縦横比を保つ
@@ -286,6 +286,30 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
+        <translation>変換 %1 件、スキップ %2 件（出力ファイルが既に存在）、失敗 %3 件</translation>
+    </message>
+    <message>
+        <source>an output of this run, not converted again</source>
+        <translation>この実行の出力ファイルのため、再変換しません</translation>
+    </message>
+    <message>
+        <source>made the output folder %1</source>
+        <translation>出力フォルダ %1 を作成しました</translation>
+    </message>
+    <message>
+        <source>%1 kept: it exists already; --overwrite replaces it</source>
+        <translation>%1 をスキップしました: 既に存在します。--overwrite で置き換えます</translation>
+    </message>
+    <message>
+        <source>a file is in the way</source>
+        <translation>同じ名前のファイルがあります</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made: %1</source>
+        <translation>フォルダを作成できません: %1</translation>
     </message>
 </context>
 <context>

@@ -193,8 +193,8 @@ Output:
                            of its subfolders (links to folders are not followed);
                            each keeps its place below it in the output folder
       --overwrite          replace outputs that already exist (without it, an
-                           output that exists by the time the PNG is complete is
-                           kept and the photo fails)
+                           output already there is kept and its photo not
+                           converted, which is no failure)
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -249,8 +249,8 @@ every JPEG of a folder on two cores:
                            её подпапок (ссылки на папки не отслеживаются); каждая
                            сохраняет своё место под ней в папке вывода
       --overwrite          заменять уже существующие файлы вывода (без этого параметра
-                           файл, существующий к моменту готовности PNG, сохраняется,
-                           а фотография считается неудачной)
+                           существующий файл сохраняется, а фотография пропускается;
+                           это не считается ошибкой)
 Размер (по умолчанию: собственный размер фотографии):
       --size ШxВ           ровно Ш x В пикселей
       --width Ш            Ш пикселей в ширину, высота сохраняет пропорции
@@ -288,6 +288,30 @@ LC_MESSAGES, LANG; английский для C и POSIX).
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
+        <translation>преобразовано: %1, пропущено (файл уже существует): %2, с ошибкой: %3</translation>
+    </message>
+    <message>
+        <source>an output of this run, not converted again</source>
+        <translation>выходной файл этого запуска, повторно не преобразуется</translation>
+    </message>
+    <message>
+        <source>made the output folder %1</source>
+        <translation>создана папка для результатов %1</translation>
+    </message>
+    <message>
+        <source>%1 kept: it exists already; --overwrite replaces it</source>
+        <translation>%1 пропущен: файл уже существует; --overwrite заменит его</translation>
+    </message>
+    <message>
+        <source>a file is in the way</source>
+        <translation>на этом месте находится файл</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made: %1</source>
+        <translation>не удаётся создать папку: %1</translation>
     </message>
 </context>
 <context>

@@ -193,8 +193,8 @@ Output:
                            of its subfolders (links to folders are not followed);
                            each keeps its place below it in the output folder
       --overwrite          replace outputs that already exist (without it, an
-                           output that exists by the time the PNG is complete is
-                           kept and the photo fails)
+                           output already there is kept and its photo not
+                           converted, which is no failure)
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -248,8 +248,8 @@ every JPEG of a folder on two cores:
   -r, --recursive          作为文件夹的照片代表其中的照片及其子文件夹中的照片
                            (不跟随指向文件夹的链接)；每张照片在输出文件夹中
                            保持其相对位置
-      --overwrite          替换已存在的输出 (不带此选项时，PNG 完成时已存在的
-                           输出会被保留，该照片算作失败)
+      --overwrite          替换已存在的输出 (不带此选项时，已存在的输出会被保留，
+                           该照片不转换，这不算失败)
 尺寸 (默认: 照片本身的尺寸):
       --size 宽x高         正好 宽 x 高 像素
       --width 宽           宽 像素，高度保持宽高比
@@ -286,6 +286,30 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
+        <translation>已转换 %1 个，跳过 %2 个（输出文件已存在），失败 %3 个</translation>
+    </message>
+    <message>
+        <source>an output of this run, not converted again</source>
+        <translation>本次运行的输出文件，不再转换</translation>
+    </message>
+    <message>
+        <source>made the output folder %1</source>
+        <translation>已创建输出文件夹 %1</translation>
+    </message>
+    <message>
+        <source>%1 kept: it exists already; --overwrite replaces it</source>
+        <translation>已跳过 %1：文件已存在；--overwrite 可替换它</translation>
+    </message>
+    <message>
+        <source>a file is in the way</source>
+        <translation>已有同名文件</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made: %1</source>
+        <translation>无法创建文件夹：%1</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@
 #include "app/cli/BatchScheduler.h"
 #include "app/cli/OutputFolderProblem.h"
 #include "app/cli/OutputNames.h"
+#include "app/cli/OwnOutputs.h"
 #include "app/cli/PhotoDamage.h"
 #include "app/cli/PhotoFileProblem.h"
 #include "app/cli/ReasonTexts.h"
@@ -77,6 +78,7 @@ public:
         if (photos_.isEmpty())
             return 0;
         names_.emplace(r_.outputFile, *folder);
+        FindOwnOutputs(*folder);
         FindClashes();
         ChooseOverlayStyle();
         // Messages from below the conversion (the language manager, the imaging layer) are
@@ -96,6 +98,11 @@ public:
             platform::InstallPrompts(std::move(previous));
         }
         report_.Finish();
+        if (kept_ > 0 && !r_.quiet && !listener_)
+            report_.Summary(QCoreApplication::translate("CommandLine", "%1 converted, %2 kept because their outputs exist, %3 failed")
+                                .arg(static_cast<int>(photos_.size()) - kept_ - failed_ - ownOutputs_)
+                                .arg(kept_.load())
+                                .arg(failed_.load()));
         if (const int signal = cancel_ == &platform::InterruptedFlag() ? platform::InterruptingSignal() : 0) {
             Fail({}, QCoreApplication::translate("CommandLine", "interrupted; the photos not yet saved were not converted"));
             return platform::InterruptedExitStatus(signal);
@@ -143,6 +150,12 @@ private:
     void Convert(int index)
     {
         const BatchPhoto& photo = photos_[index];
+        if (ownOutput_[index]) {
+            if (listener_)
+                listener_->Finished(index, PhotoResult::Kept,
+                                    QCoreApplication::translate("CommandLine", "an output of this run, not converted again"));
+            return;
+        }
         if (Cancelled()) {
             ++failed_;
             if (listener_)
@@ -164,8 +177,10 @@ private:
             }
         }
         t_log = nullptr;
+        // An output already there is kept, which is no failure: a rerun after an interruption
+        // converts what is left and exits as a run that converted it all.
         if (!converted)
-            ++failed_;
+            ++(log.exists ? kept_ : failed_);
         if (listener_) {
             const PhotoResult result = converted ? PhotoResult::Converted
                                        : Cancelled() && log.first.isEmpty() ? PhotoResult::Cancelled
@@ -188,12 +203,15 @@ private:
     }
     void Fail(const QString& subject, int messageId) { Fail(subject, theLanguage.GetString(messageId)); }
 
-    // An output that is there already, kept.
+    // An output that is there already, kept: told as news, not as a failure.
     void Exists(const QString& output)
     {
         if (t_log)
             t_log->exists = true;
-        Fail(output, QCoreApplication::translate("CommandLine", "file exists; use --overwrite to replace it"));
+        if (listener_)
+            Fail(output, QCoreApplication::translate("CommandLine", "file exists; use --overwrite to replace it"));
+        else
+            report_.Kept(output);
     }
 
     // The folder outputs go to (none with an output file); nothing when it cannot be used.
@@ -210,10 +228,13 @@ private:
         }
         if (r_.outputFolder.isEmpty())
             return UserOutputFolder(platform::QueryOsMajorVersion(), [this](const QString& text) { Fail({}, text); });
-        if (const auto problem = OutputFolderProblem(r_.outputFolder)) {
-            Fail(r_.outputFolder, *problem);
+        const PreparedOutputFolder prepared = PrepareOutputFolder(r_.outputFolder);
+        if (prepared.problem) {
+            Fail(r_.outputFolder, *prepared.problem);
             return std::nullopt;
         }
+        if (prepared.made && !r_.quiet && !listener_)
+            report_.Summary(QCoreApplication::translate("CommandLine", "made the output folder %1").arg(r_.outputFolder));
         QString folder = QFileInfo(r_.outputFolder).absoluteFilePath();
         if (!folder.endsWith(u'/'))
             folder += u'/';
@@ -234,6 +255,14 @@ private:
                                   keys::kCurrentFont, keys::kCurrentColor, 0)));
     }
 
+    // The photos of a folder walked that are outputs of this very run (the output folder inside
+    // the tree walked, or the same folder), so that a rerun never converts its own outputs.
+    void FindOwnOutputs(const QString& folder)
+    {
+        ownOutput_ = OwnOutputs(photos_, *names_, folder);
+        ownOutputs_ = static_cast<int>(std::count(ownOutput_.cbegin(), ownOutput_.cend(), true));
+    }
+
     // Two photos that reach one output name: the one listed first writes it, whichever opens
     // first, so that a run's outputs never depend on the order its photos finish in.
     void FindClashes()
@@ -243,6 +272,8 @@ private:
             return;  // one photo only
         QSet<QByteArray> seen;
         for (qsizetype i = 0; i < photos_.size(); ++i) {
+            if (ownOutput_[i])
+                continue;
             const QByteArray local =
                 names_->For(QFileInfo(photos_[i].path).absoluteFilePath(), photos_[i].addedFolder).local;
             clashes_[i] = seen.contains(local);
@@ -269,6 +300,10 @@ private:
             format == platform::PhotoFormat::Jpeg ? platform::JpegCoefficientBufferBytes(path) : 0;
         MemoryBudget::Hold held(scheduler_->Budget(),
                                 platform::OpeningBytes(format, pipelineThreads, writerShare, coefficients));
+        // An output already there keeps its photo from being opened at all.
+        const OutputName output = names_->For(path, photoToConvert.addedFolder);
+        if (!CanWrite(argument, output, clash))
+            return false;
         PhotoDocument photo;
         if (Cancelled() || !OpenPhoto(argument, path, photo) || Cancelled())
             return false;
@@ -284,8 +319,7 @@ private:
                                .arg(size.width()).arg(size.height()).arg(platform::kMaxImagePixels));
             return false;
         }
-        const OutputName output = names_->For(path, photoToConvert.addedFolder);
-        if (!CanWrite(argument, output, clash) || !MakeOutputFolder(photoToConvert, output))
+        if (!MakeOutputFolder(photoToConvert, output))
             return false;
 
         held.Resize(platform::ConversionBytes({format, photo.Width(), photo.Height(), std::max(size.width(), 0),
@@ -392,12 +426,15 @@ private:
     const std::atomic<bool>* const cancel_;
     BatchReport report_;
     std::optional<OutputNames> names_;
-    std::vector<bool> clashes_;  // by index: a photo listed earlier has the same output
+    std::vector<bool> clashes_;
+    std::vector<bool> ownOutput_;  // by index: an output of this run, found by a folder walk
+    int ownOutputs_ = 0;  // by index: a photo listed earlier has the same output
     std::optional<BatchScheduler> scheduler_;
     QFont font_;
     QColor colour_;
     bool fontMissing_ = false;
     std::atomic<int> failed_{0};
+    std::atomic<int> kept_{0};
 };
 
 }  // namespace

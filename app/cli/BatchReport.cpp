@@ -72,6 +72,21 @@ void BatchReport::Saved(const QString& path)
     PrintSaved(PrintableText(path));
 }
 
+void BatchReport::Kept(const QString& path)
+{
+    if (!quiet_)
+        Summary(QCoreApplication::translate("CommandLine", "%1 kept: it exists already; --overwrite replaces it").arg(path));
+}
+
+void BatchReport::Summary(const QString& text)
+{
+    const QByteArray bytes = PrintableText(text).toLocal8Bit() + '\n';
+    const std::lock_guard lock(mutex_);
+    progress_.Clear();
+    std::fputs(bytes.constData(), stdout);
+    std::fflush(stdout);
+}
+
 void BatchReport::Finish()
 {
     const std::lock_guard lock(mutex_);

@@ -27,6 +27,10 @@ public:
     // sideBySide: how many photos convert at once, so that the time left waits for a fair pace.
     void Progress(int index, const QString& name, int sideBySide);
     void Saved(const QString& path);
+    // An output there already, kept: "PATH kept: it exists already ...", on standard output.
+    void Kept(const QString& path);
+    // A line of news on standard output: an output folder made, the counts at the end.
+    void Summary(const QString& text);
     // Clears the progress line for good.
     void Finish();
 

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 
+#include "system/FileSystem.h"
 #include "system/LocalFileName.h"
 
 std::optional<QString> OutputFolderProblem(const QString& folder)
@@ -27,4 +28,21 @@ std::optional<QString> OutputFolderProblem(const QString& folder)
     if (::access(name.constData(), W_OK | X_OK) != 0)
         return QCoreApplication::translate("CommandLine", "the folder cannot be written to: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
     return std::nullopt;
+}
+
+PreparedOutputFolder PrepareOutputFolder(const QString& folder)
+{
+    const QByteArray name = platform::LocalFileName(folder);
+    struct stat st{};
+    const int missing = name.isEmpty() || ::lstat(name.constData(), &st) == 0 ? 0 : errno;
+    if (missing != ENOENT && missing != ENOTDIR)
+        return {OutputFolderProblem(folder), false};
+    if (missing == ENOTDIR || !platform::MakeFolders(name)) {
+        const int error = missing == ENOTDIR ? missing : errno;
+        const QString why = error == ENOTDIR || error == EEXIST
+                                ? QCoreApplication::translate("CommandLine", "a file is in the way")
+                                : QString::fromLocal8Bit(std::strerror(error));
+        return {QCoreApplication::translate("CommandLine", "the folder cannot be made: %1").arg(why), false};
+    }
+    return {OutputFolderProblem(folder), true};
 }

@@ -8,3 +8,10 @@
 // loop of links). Nothing when it is a folder we may write into.
 std::optional<QString> OutputFolderProblem(const QString& folder);
 
+// An output folder made ready for a run: made with its parents when it is missing, so that a
+// rerun into a new folder and a first run behave alike.
+struct PreparedOutputFolder {
+    std::optional<QString> problem;  // why it cannot be used, as OutputFolderProblem, or why it could not be made
+    bool made = false;               // it was missing and is made now
+};
+PreparedOutputFolder PrepareOutputFolder(const QString& folder);

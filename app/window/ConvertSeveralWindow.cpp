@@ -28,6 +28,7 @@
 #include "convert/PhotoExtensions.h"
 #include "services/Prompts.h"
 #include "services/SystemInfo.h"
+#include "app/cli/OutputFolderProblem.h"
 #include "settings/UserOutputFolder.h"
 
 namespace {
@@ -334,8 +335,9 @@ void ConvertSeveralWindow::OnConvertAll()
     }
     const SeveralPhotosChoices choices = Choices();
     SaveSeveralPhotosChoices(choices);
+    // A folder typed that is not there yet is made, as the command line makes it.
     const QFileInfo folder(choices.outputFolder);
-    if (choices.outputFolder.isEmpty() || !folder.isDir() || !folder.isWritable()) {
+    if (choices.outputFolder.isEmpty() || PrepareOutputFolder(choices.outputFolder).problem) {
         Message(tr("The output folder %1 cannot be written to: choose another.").arg(choices.outputFolder));
         return;
     }

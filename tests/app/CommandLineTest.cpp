@@ -10,6 +10,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -295,10 +296,13 @@ TEST_F(CommandLineTest, ReplacesAnOutputOnlyWhenAskedAndDrawsTheText)
     WriteAll(TempPath("p_out.png"), "keep me");
     const QStringList args = {"--convert", "p.png", "--output", "p_out.png", "--height", "25", "--text", "I",
                               "--position", "10,3", "--font", "DejaVu Sans,16,bold", "--color", "#00FF00"};
-    const Outcome refused = Pictorelle(args);
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.contains("p_out.png: file exists; use --overwrite")) << refused.err.toStdString();
+    // An output already there is kept, which is no failure: a rerun exits 0.
+    const Outcome kept = Pictorelle(args);
+    EXPECT_EQ(kept.status, 0) << kept.err.toStdString();
+    EXPECT_EQ(kept.out, "p_out.png kept: it exists already; --overwrite replaces it\n"
+                        "0 converted, 1 kept because their outputs exist, 0 failed\n");
     EXPECT_EQ(ReadAll(TempPath("p_out.png")), "keep me");
+    EXPECT_EQ(Pictorelle(args + QStringList{"--quiet"}).out, "");
 
     const Outcome replaced = Pictorelle(args + QStringList{"--overwrite", "--quiet"});
     EXPECT_EQ(replaced.status, 0) << replaced.err.toStdString();
@@ -317,7 +321,7 @@ TEST_F(CommandLineTest, ReplacesAnOutputOnlyWhenAskedAndDrawsTheText)
     }
     EXPECT_GT(green, 5);
 
-    const Outcome noFrame = Pictorelle({"--convert", "p.png", "--frame", "1", "--output-dir", "."});
+    const Outcome noFrame = Pictorelle({"--convert", "p.png", "--frame", "1", "--output-dir", ".", "--overwrite"});
     EXPECT_EQ(noFrame.status, 1);
     EXPECT_TRUE(noFrame.err.contains("p.png: " + English(IDS_STRING121))) << noFrame.err.toStdString();
 }
@@ -498,9 +502,9 @@ TEST_F(CommandLineTest, UsageErrorsInTheLocalesLanguageAndHelp)
     EXPECT_EQ(Pictorelle(negativeWidth).err, usage(English(IDS_STRING111), hint));
     EXPECT_EQ(ReadAll(QSettings(QSettings::IniFormat, QSettings::UserScope, "TOLVARK", "pictorelle").fileName()), settings);
 
-    const Outcome noFolder = Pictorelle({"--convert", "p.png", "--output-dir", "no/such"});
+    const Outcome noFolder = Pictorelle({"--convert", "p.png", "--output-dir", "p.png/such"});
     EXPECT_EQ(noFolder.status, 2);
-    EXPECT_TRUE(noFolder.err.contains("no/such: no such folder"));
+    EXPECT_TRUE(noFolder.err.contains("p.png/such: the folder cannot be made: a file is in the way")) << noFolder.err.toStdString();
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"p.png"});
 
     const Outcome help = Pictorelle({"--help"});
@@ -622,12 +626,52 @@ TEST_F(CommandLineTest, TwoRunsOneOutputNameNeverReplaceEachOther)
         std::thread other([&] { b = Pictorelle({"--convert", "b/p.png", "--output-dir", "out"}); });
         a = Pictorelle({"--convert", "a/p.png", "--output-dir", "out"});
         other.join();
-        ASSERT_EQ(a.status + b.status, 1) << a.err.toStdString() << b.err.toStdString();
-        const Outcome& loser = a.status ? a : b;
-        EXPECT_EQ(loser.err, "pictorelle: " + TempPath("out/p_out.png") + ": file exists; use --overwrite to replace it\n");
-        EXPECT_EQ(DecodeFile(TempPath("out/p_out.png")).width, a.status ? 400 : 640) << "the winner's picture";
+        ASSERT_EQ(a.status + b.status, 0) << a.err.toStdString() << b.err.toStdString();
+        const bool aLost = a.out.contains(" kept: ");
+        const Outcome& loser = aLost ? a : b;
+        EXPECT_TRUE(loser.out.startsWith(TempPath("out/p_out.png") + " kept: it exists already")) << loser.out.toStdString();
+        EXPECT_EQ(loser.err, "");
+        EXPECT_EQ(DecodeFile(TempPath("out/p_out.png")).width, aLost ? 400 : 640) << "the winner's picture";
         EXPECT_EQ(QDir(TempPath("out")).entryList(QDir::Files | QDir::Hidden), QStringList{"p_out.png"});
     }
+}
+
+// A rerun after an interruption, into the tree it reads or beside its photos, converts only what
+// is left: its own outputs are never photos, kept outputs are no failure, a new folder is made.
+TEST_F(CommandLineTest, RerunsConvertOnlyWhatIsLeftAndNeverTheirOwnOutputs)
+{
+    QDir(dir_.path()).mkpath("tree/day");
+    WriteSolid(TempPath("tree/a.jpg"), 64, 48, {200, 10, 10});
+    WriteSolid(TempPath("tree/day/b.png"), 30, 20, {10, 200, 10});
+    for (const QString& out : {QString("tree/out"), QString("tree")}) {
+        const QStringList args = {"--convert", "-r", "tree", "--output-dir", out};
+        const Outcome first = Pictorelle(args);
+        ASSERT_EQ(first.status, 0) << first.err.toStdString();
+        QFile::remove(TempPath(out + "/a_out.png"));  // as if interrupted before a was saved
+        const Outcome second = Pictorelle(args);
+        EXPECT_EQ(second.status, 0) << second.err.toStdString();
+        EXPECT_EQ(second.err, "");
+        EXPECT_TRUE(second.out.contains(TempPath(out + "/day/b_out.png") + " kept: it exists already")) << second.out.toStdString();
+        EXPECT_TRUE(second.out.endsWith("1 converted, 1 kept because their outputs exist, 0 failed\n")) << second.out.toStdString();
+        const Outcome third = Pictorelle(args);
+        EXPECT_EQ(third.status, 0);
+        EXPECT_TRUE(third.out.endsWith("0 converted, 2 kept because their outputs exist, 0 failed\n")) << third.out.toStdString();
+        QStringList all;
+        for (QDirIterator it(TempPath("tree"), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            all << it.next().mid(TempPath("tree/").size());
+        all.sort();
+        const QStringList expected = out == "tree" ? QStringList{"a.jpg", "a_out.png", "day/b.png", "day/b_out.png"}
+                                                   : QStringList{"a.jpg", "day/b.png", "out/a_out.png", "out/day/b_out.png"};
+        EXPECT_EQ(all, expected) << "no output of an output";
+        QDir(TempPath("tree/out")).removeRecursively();
+        QFile::remove(TempPath("tree/a_out.png"));
+        QFile::remove(TempPath("tree/day/b_out.png"));
+    }
+
+    const Outcome made = Pictorelle({"--convert", "tree/a.jpg", "--output-dir", "new/deeper"});
+    EXPECT_EQ(made.status, 0) << made.err.toStdString();
+    EXPECT_TRUE(made.out.startsWith("made the output folder new/deeper\n")) << made.out.toStdString();
+    EXPECT_EQ(DecodeFile(TempPath("new/deeper/a_out.png")).width, 64);
 }
 
 TEST_F(CommandLineTest, FitsWithinTheBoxNeverEnlarging)

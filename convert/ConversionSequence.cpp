@@ -124,19 +124,22 @@ int OutputSizeMessage(int width, int height)
 
 ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int height, int angle, int flip,
                                 ConversionHost& host, const std::atomic<bool>* cancel,
-                                platform::ConversionProgress* progress)
+                                platform::ConversionProgress* progress, StepOrder order)
 {
     ConversionOutcome outcome;
     if (const int message = OutputSizeMessage(width, height)) {
         host.Tell(message, {});
         return outcome;
     }
-    PhotoConversion conversion(photo, width, height, cancel, progress);
+    const RotateFlipChoice choice = ChooseRotateFlip(angle, flip);
+    const bool textLast = order == StepOrder::TurnThenSize;
+    // Turned last, a quarter turn is drawn at the sides it has before its turn.
+    const bool swap = textLast && TurnsAQuarter(choice.type);
+    PhotoConversion conversion(photo, swap ? height : width, swap ? width : height, cancel, progress);
     if (!Succeeded(conversion.SetResolution()))
         host.Tell(IDS_STRING113, {});
     if (!Succeeded(conversion.SetInterpolationMode()))
         host.Tell(IDS_STRING114, {});
-    const RotateFlipChoice choice = ChooseRotateFlip(angle, flip);
     // Without text or a turn, the rows are final as they are drawn, so the save need not wait for
     // the whole picture; with either, the picture is drawn whole first.
     const bool untouched = choice.angleKnown && choice.type == platform::RotateFlipType::RotateNoneFlipNone;
@@ -150,7 +153,8 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
         return outcome;
     if (!untouched)
         line = host.Overlay();
-    outcome.textDrawn = DrawOverlay(conversion, line, width, height, host);
+    if (!textLast)
+        outcome.textDrawn = DrawOverlay(conversion, line, width, height, host);
 
     if (!choice.angleKnown)
         host.Tell(IDS_STRING116, {});
@@ -158,6 +162,12 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
         host.Tell(IDS_STRING117, {});
         outcome.turned = false;
     }
+    // Upright on the picture as it will be seen; a failed turn leaves nothing worth a text.
+    if (textLast && outcome.turned)
+        outcome.textDrawn = DrawOverlay(conversion, line, width, height, host);
+    // A batch reports such a photo failed, and a failed photo must not replace a good old output.
+    if (textLast && !(outcome.turned && outcome.textDrawn))
+        return outcome;
     if ((outcome.cancelled = conversion.Cancelled()))
         return outcome;
 

@@ -56,6 +56,15 @@ struct ConversionOutcome {
     bool cancelled = false;      // stopped at the caller's word: nothing told, nothing written
 };
 
+// The order of a conversion's steps. The main window sizes the picture as the photo lies, draws
+// its text, then turns the whole; a batch turns the photo first, so that the size and the text are
+// those of the picture the user will see.
+enum class StepOrder {
+    SizeThenTurn,  // width x height is the picture before its turn; the text turns with it
+    TurnThenSize,  // width x height is the turned picture; the text is drawn upright on it, and
+                   // a picture whose turn or text failed is not saved
+};
+
 // Converts the photo's active frame into a width x height PNG, turned by angle (0, 90, 180, 270)
 // and flip (0 none, 1 horizontal, 2 vertical): the size check, the picture with the photo's
 // resolution, the drawing, the text, the turn and the save, in that order (a picture with neither
@@ -63,9 +72,11 @@ struct ConversionOutcome {
 // the size, the drawing and the save stop the sequence, the others let it go on. Once cancel is
 // set the sequence stops where it is, quietly, and any old output stays as it was. The drawing
 // and the save count their rows in progress, when given.
+// With StepOrder::TurnThenSize the text comes after the turn instead.
 ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int height, int angle, int flip,
                                 ConversionHost& host, const std::atomic<bool>* cancel = nullptr,
-                                platform::ConversionProgress* progress = nullptr);
+                                platform::ConversionProgress* progress = nullptr,
+                                StepOrder order = StepOrder::SizeThenTurn);
 
 // The message an output size calls for before anything is drawn: 111 for the width, 112 for the
 // height, 0 when both are positive.

@@ -22,3 +22,9 @@ RotateFlipChoice ChooseRotateFlip(int angle, int flip)
     const int column = (flip >= 0 && flip <= 2) ? flip : 0;
     return RotateFlipChoice{kTable[row][column], known};
 }
+
+bool TurnsAQuarter(platform::RotateFlipType type)
+{
+    // The odd types turn by 90 or 270 degrees, whatever their flip.
+    return (static_cast<int>(type) & 1) != 0;
+}

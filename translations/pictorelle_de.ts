@@ -203,6 +203,7 @@ Size (default: the photo&apos;s own):
       --no-enlarge         with a size, a photo already within it keeps its own
 Picture:
       --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
+                           (the photo turns and flips first, then takes its size and text)
       --flip WAY           none, horizontal or vertical (default none)
       --frame N            frame N (from 0) of an animation, or page N of a document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
@@ -259,6 +260,7 @@ Größe (Vorgabe: die des Fotos):
       --no-enlarge         mit einer Größe behält ein Foto, das schon hineinpasst, seine eigene
 Bild:
       --rotate WINKEL      0, 90, 180 oder 270 Grad im Uhrzeigersinn (Vorgabe 0)
+                           (das Foto wird zuerst gedreht und gespiegelt, dann skaliert und beschriftet)
       --flip ART           none, horizontal oder vertical (Vorgabe none)
       --frame N            Bild N (ab 0) einer Animation oder Seite N eines Dokuments
       --no-auto-orient     die Pixel wie gespeichert lassen, nicht nach der von der
@@ -519,6 +521,10 @@ jedes JPEG eines Ordners auf zwei Kernen:
         <source>No program here opens folders. The converted photos are in %1</source>
         <translation>Kein Programm hier öffnet Ordner. Die umgewandelten Fotos sind in %1</translation>
     </message>
+    <message>
+        <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
+        <translation>Abgebrochen: %1 umgewandelt, %2 nicht umgewandelt, %3 fehlgeschlagen, %4 übersprungen (Ausgabedatei vorhanden)</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>
@@ -557,6 +563,10 @@ jedes JPEG eines Ordners auf zwei Kernen:
     <message>
         <source>kept: its output exists</source>
         <translation>behalten: seine Ausgabe existiert</translation>
+    </message>
+    <message>
+        <source>not converted</source>
+        <translation>nicht umgewandelt</translation>
     </message>
 </context>
 <context>

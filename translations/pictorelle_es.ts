@@ -203,6 +203,7 @@ Size (default: the photo&apos;s own):
       --no-enlarge         with a size, a photo already within it keeps its own
 Picture:
       --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
+                           (the photo turns and flips first, then takes its size and text)
       --flip WAY           none, horizontal or vertical (default none)
       --frame N            frame N (from 0) of an animation, or page N of a document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
@@ -259,6 +260,7 @@ Tamaño (por omisión: el de la foto):
       --no-enlarge         con un tamaño, una foto que ya cabe en él conserva el suyo
 Imagen:
       --rotate ÁNGULO      0, 90, 180 o 270 grados en sentido horario (por omisión 0)
+                           (la foto se gira y se voltea primero, luego se redimensiona y se rotula)
       --flip MODO          none, horizontal o vertical (por omisión none)
       --frame N            el fotograma N (desde 0) de una animación, o la página N
                            de un documento
@@ -520,6 +522,10 @@ cada JPEG de una carpeta en dos núcleos:
         <source>No program here opens folders. The converted photos are in %1</source>
         <translation>Ningún programa de aquí abre carpetas. Las fotos convertidas están en %1</translation>
     </message>
+    <message>
+        <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
+        <translation>Cancelado. Convertidas: %1; sin convertir: %2; fallidas: %3; omitidas (el archivo de salida ya existe): %4</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>
@@ -558,6 +564,10 @@ cada JPEG de una carpeta en dos núcleos:
     <message>
         <source>kept: its output exists</source>
         <translation>conservada: su salida existe</translation>
+    </message>
+    <message>
+        <source>not converted</source>
+        <translation>sin convertir</translation>
     </message>
 </context>
 <context>

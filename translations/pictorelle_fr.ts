@@ -203,6 +203,7 @@ Size (default: the photo&apos;s own):
       --no-enlarge         with a size, a photo already within it keeps its own
 Picture:
       --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
+                           (the photo turns and flips first, then takes its size and text)
       --flip WAY           none, horizontal or vertical (default none)
       --frame N            frame N (from 0) of an animation, or page N of a document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
@@ -259,6 +260,7 @@ Taille (par défaut : celle de la photo) :
       --no-enlarge         avec une taille, une photo qui y tient déjà garde la sienne
 Image :
       --rotate ANGLE       0, 90, 180 ou 270 degrés dans le sens horaire (par défaut 0)
+                           (la photo est d’abord tournée et retournée, puis dimensionnée et légendée)
       --flip SENS          none, horizontal ou vertical (par défaut none)
       --frame N            l&apos;image N (à partir de 0) d&apos;une animation, ou la page N d&apos;un document
       --no-auto-orient     garder les pixels tels qu&apos;enregistrés, sans les redresser selon
@@ -519,6 +521,10 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
         <source>No program here opens folders. The converted photos are in %1</source>
         <translation>Aucun programme ici n&apos;ouvre les dossiers. Les photos converties sont dans %1</translation>
     </message>
+    <message>
+        <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
+        <translation>Annulé. Converties : %1, non converties : %2, en échec : %3, ignorées (fichier de sortie déjà présent) : %4</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>
@@ -557,6 +563,10 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     <message>
         <source>kept: its output exists</source>
         <translation>gardée : sa sortie existe</translation>
+    </message>
+    <message>
+        <source>not converted</source>
+        <translation>non convertie</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,7 @@ Size (default: the photo&apos;s own):
       --no-enlarge         with a size, a photo already within it keeps its own
 Picture:
       --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
+                           (the photo turns and flips first, then takes its size and text)
       --flip WAY           none, horizontal or vertical (default none)
       --frame N            frame N (from 0) of an animation, or page N of a document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
@@ -258,6 +259,7 @@ every JPEG of a folder on two cores:
       --no-enlarge         サイズ指定時、すでに収まる写真は元のサイズのまま
 画像:
       --rotate 角度        時計回りに 0、90、180、270 度 (既定 0)
+                           (写真はまず回転・反転され、その後サイズ変更と文字入れが行われる)
       --flip 方向          none、horizontal、vertical (既定 none)
       --frame N            アニメーションのフレーム N (0 から)、または文書のページ N
       --no-auto-orient     カメラが記録した向きで正立させず、保存されたままの
@@ -518,6 +520,10 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
         <source>No program here opens folders. The converted photos are in %1</source>
         <translation>ここにはフォルダを開くプログラムがありません。変換した写真は %1 にあります</translation>
     </message>
+    <message>
+        <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
+        <translation>キャンセルしました: 変換 %1、未変換 %2、失敗 %3、既存のためスキップ %4</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>
@@ -556,6 +562,10 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
     <message>
         <source>kept: its output exists</source>
         <translation>保持: 出力が存在します</translation>
+    </message>
+    <message>
+        <source>not converted</source>
+        <translation>未変換</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,7 @@ Size (default: the photo&apos;s own):
       --no-enlarge         with a size, a photo already within it keeps its own
 Picture:
       --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
+                           (the photo turns and flips first, then takes its size and text)
       --flip WAY           none, horizontal or vertical (default none)
       --frame N            frame N (from 0) of an animation, or page N of a document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
@@ -260,6 +261,7 @@ every JPEG of a folder on two cores:
                            в него, сохраняет свой размер
 Изображение:
       --rotate УГОЛ        0, 90, 180 или 270 градусов по часовой стрелке (по умолчанию 0)
+                           (фотография сначала поворачивается и отражается, затем масштабируется и подписывается)
       --flip СПОСОБ        none, horizontal или vertical (по умолчанию none)
       --frame N            кадр N (с 0) анимации или страница N документа
       --no-auto-orient     оставить пиксели как сохранены, не поворачивая их по
@@ -520,6 +522,10 @@ LC_MESSAGES, LANG; английский для C и POSIX).
         <source>No program here opens folders. The converted photos are in %1</source>
         <translation>Здесь нет программы, открывающей папки. Преобразованные фотографии находятся в %1</translation>
     </message>
+    <message>
+        <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
+        <translation>Отменено. Преобразовано: %1, не преобразовано: %2, с ошибкой: %3, пропущено (файл уже существует): %4</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>
@@ -558,6 +564,10 @@ LC_MESSAGES, LANG; английский для C и POSIX).
     <message>
         <source>kept: its output exists</source>
         <translation>сохранено: его вывод существует</translation>
+    </message>
+    <message>
+        <source>not converted</source>
+        <translation>не преобразовано</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,7 @@ Size (default: the photo&apos;s own):
       --no-enlarge         with a size, a photo already within it keeps its own
 Picture:
       --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
+                           (the photo turns and flips first, then takes its size and text)
       --flip WAY           none, horizontal or vertical (default none)
       --frame N            frame N (from 0) of an animation, or page N of a document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
@@ -258,6 +259,7 @@ every JPEG of a folder on two cores:
       --no-enlarge         指定尺寸时，已在其范围内的照片保持原尺寸
 图片:
       --rotate 角度        顺时针旋转 0、90、180 或 270 度 (默认 0)
+                           (照片先旋转和翻转，再调整尺寸并添加文字)
       --flip 方式          none、horizontal 或 vertical (默认 none)
       --frame N            动画的第 N 帧 (从 0 开始)，或文档的第 N 页
       --no-auto-orient     保持像素的存储方向，不按相机记录的方向
@@ -518,6 +520,10 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
         <source>No program here opens folders. The converted photos are in %1</source>
         <translation>此处没有可打开文件夹的程序。转换后的照片在 %1 中</translation>
     </message>
+    <message>
+        <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
+        <translation>已取消：已转换 %1 张，未转换 %2 张，失败 %3 张，因已存在而跳过 %4 张</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>
@@ -556,6 +562,10 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     <message>
         <source>kept: its output exists</source>
         <translation>已保留: 其输出已存在</translation>
+    </message>
+    <message>
+        <source>not converted</source>
+        <translation>未转换</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,7 @@
 #include "convert/ConversionSequence.h"
 #include "convert/PhotoDocument.h"
 #include "convert/PhotoPaths.h"
+#include "convert/RotateFlipChoice.h"
 #include "convert/SizeRule.h"
 #include "services/Prompts.h"
 #include "lang/CLanguage.h"
@@ -307,10 +308,11 @@ private:
         PhotoDocument photo;
         if (Cancelled() || !OpenPhoto(argument, path, photo) || Cancelled())
             return false;
-        const QSize size = OutputSize(photo);
+        const QSize turned = TurnedSize(photo);
+        const QSize size = OutputSizeOf(SizeRuleOf(r_), turned.width(), turned.height());
         if (const int message = OutputSizeMessage(size.width(), size.height())) {
             Fail(argument, WithReason(theLanguage.GetString(message),
-                                      ZeroSideReason(SizeRuleOf(r_), photo.Width(), photo.Height())));
+                                      ZeroSideReason(SizeRuleOf(r_), turned.width(), turned.height())));
             return false;
         }
         // One message with the limit, rather than each step failing in turn.
@@ -327,7 +329,8 @@ private:
                                                coefficients}));
         Host host(*this, argument, output.path, output.local);
         const ConversionOutcome outcome =
-            RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host, cancel_);
+            RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host, cancel_, nullptr,
+                          StepOrder::TurnThenSize);
         if (outcome.cancelled)
             return false;
         if (!outcome.textDrawn)
@@ -376,10 +379,11 @@ private:
         return true;
     }
 
-    // The size asked for, of the active frame; the conversion refuses a side that comes out 0.
-    QSize OutputSize(const PhotoDocument& photo) const
+    // The active frame's size once turned: a batch sizes the picture the user will see.
+    QSize TurnedSize(const PhotoDocument& photo) const
     {
-        return OutputSizeOf(SizeRuleOf(r_), photo.Width(), photo.Height());
+        const bool quarter = TurnsAQuarter(ChooseRotateFlip(r_.rotate, r_.flip).type);
+        return quarter ? QSize(photo.Height(), photo.Width()) : QSize(photo.Width(), photo.Height());
     }
 
     // A photo of a folder given whole writes into as many folders below the output folder.

@@ -33,6 +33,7 @@ QString HelpText()
         "      --no-enlarge         with a size, a photo already within it keeps its own\n"
         "Picture:\n"
         "      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)\n"
+        "                           (the photo turns and flips first, then takes its size and text)\n"
         "      --flip WAY           none, horizontal or vertical (default none)\n"
         "      --frame N            frame N (from 0) of an animation, or page N of a document\n"
         "      --no-auto-orient     keep the pixels as stored, not turned upright by the\n"

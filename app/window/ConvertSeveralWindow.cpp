@@ -67,6 +67,9 @@ ConvertSeveralWindow::ConvertSeveralWindow(QWidget* parent)
     BuildControls();
     ShowChoices(LoadSeveralPhotosChoices(ProposedFolder()));
     EnableForRun(false);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &ConvertSeveralWindow::ForgetRun);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, &ConvertSeveralWindow::ForgetRun);
+    connect(model_, &QAbstractItemModel::modelReset, this, &ConvertSeveralWindow::ForgetRun);
 }
 
 ConvertSeveralWindow::~ConvertSeveralWindow() = default;
@@ -207,6 +210,7 @@ void ConvertSeveralWindow::BuildControls()
     connect(browse_, &QPushButton::clicked, this, [this] { OnBrowse(); });
     connect(convertAll_, &QPushButton::clicked, this, [this] { OnConvertAll(); });
     connect(cancel_, &QPushButton::clicked, this, [this] {
+        cancelled_ = true;
         runner_->Cancel();
         cancel_->setEnabled(false);
     });
@@ -255,7 +259,7 @@ void ConvertSeveralWindow::EnableSizeFields()
 {
     using M = SizeRule::Mode;
     const auto mode = static_cast<M>(sizeMode_->currentIndex());
-    const bool idle = !runner_->Running();
+    const bool idle = !running_;
     width_->setEnabled(idle && mode != M::Keep && mode != M::Height);
     height_->setEnabled(idle && mode != M::Keep && mode != M::Width);
     noEnlarge_->setEnabled(idle && mode != M::Keep);
@@ -344,6 +348,7 @@ void ConvertSeveralWindow::OnConvertAll()
     runFolder_ = folder.absoluteFilePath();
     model_->ResetStates();
     done_ = converted_ = failed_ = kept_ = 0;
+    cancelled_ = false;
     progress_->setRange(0, model_->rowCount());
     progress_->setValue(0);
     summary_->clear();
@@ -379,7 +384,7 @@ void ConvertSeveralWindow::OnEvents(const BatchRunner::Events& events)
             model_->SetState(e.index, PhotoListModel::State::Kept);
             break;
         case PhotoResult::Cancelled:
-            model_->SetState(e.index, PhotoListModel::State::Waiting);
+            model_->SetState(e.index, PhotoListModel::State::NotConverted);
             continue;  // not done
         }
         ++done_;
@@ -395,7 +400,21 @@ void ConvertSeveralWindow::OnFinished(int status)
         Message(tr("The output folder %1 cannot be written to: choose another.").arg(runFolder_));
         return;
     }
-    summary_->setText(tr("%1 converted, %2 failed, %3 kept because they exist").arg(converted_).arg(failed_).arg(kept_));
+    if (!cancelled_) {
+        summary_->setText(tr("%1 converted, %2 failed, %3 kept because they exist").arg(converted_).arg(failed_).arg(kept_));
+        return;
+    }
+    // Photos the cancel stopped before they were told are not converted either.
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        const auto state = model_->At(row).state;
+        if (state == PhotoListModel::State::Waiting || state == PhotoListModel::State::Converting)
+            model_->SetState(row, PhotoListModel::State::NotConverted);
+    }
+    summary_->setText(tr("Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist")
+                          .arg(converted_)
+                          .arg(model_->rowCount() - done_)
+                          .arg(failed_)
+                          .arg(kept_));
 }
 
 void ConvertSeveralWindow::OnOpenFolder()
@@ -405,8 +424,20 @@ void ConvertSeveralWindow::OnOpenFolder()
               windowTitle(), platform::MB_OK | platform::MB_ICONEXCLAMATION);
 }
 
+void ConvertSeveralWindow::ForgetRun()
+{
+    if (running_)
+        return;
+    done_ = converted_ = failed_ = kept_ = 0;
+    cancelled_ = false;
+    summary_->clear();
+    progress_->setValue(0);
+    progress_->setVisible(false);
+}
+
 void ConvertSeveralWindow::EnableForRun(bool running)
 {
+    running_ = running;
     for (QWidget* w : {static_cast<QWidget*>(addPhotos_), static_cast<QWidget*>(addFolder_),
                        static_cast<QWidget*>(subfolders_), static_cast<QWidget*>(remove_), static_cast<QWidget*>(clear_),
                        static_cast<QWidget*>(sizeMode_), static_cast<QWidget*>(rotate_), static_cast<QWidget*>(flip_),

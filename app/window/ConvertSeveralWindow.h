@@ -74,6 +74,8 @@ private:
     void OnFinished(int status);
     void EnableForRun(bool running);
     void EnableSizeFields();
+    // The figures of the last run belong to its list: a changed list drops them.
+    void ForgetRun();
     void Message(const QString& text);
 
     PhotoListModel* model_;
@@ -110,5 +112,7 @@ private:
     int converted_ = 0;
     int failed_ = 0;
     int kept_ = 0;
+    bool running_ = false;
+    bool cancelled_ = false;  // the run was cancelled by the user
     QString runFolder_;  // the output folder of the last Convert All
 };

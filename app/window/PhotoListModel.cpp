@@ -166,6 +166,8 @@ QString PhotoListModel::StatusText(const Row& row) const
         return tr("failed: %1").arg(row.message);
     case State::Kept:
         return tr("kept: its output exists");
+    case State::NotConverted:
+        return tr("not converted");
     }
     return {};
 }

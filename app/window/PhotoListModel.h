@@ -13,7 +13,7 @@ class PhotoListModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { NameColumn, SizeColumn, StatusColumn, ColumnCount };
-    enum class State { Waiting, Converting, Converted, Failed, Kept };
+    enum class State { Waiting, Converting, Converted, Failed, Kept, NotConverted };
     struct Row {
         BatchPhoto photo;  // path absolute
         QString name;      // as shown: its place below an added folder, else its file name

@@ -231,13 +231,13 @@ TEST_F(CommandLineTest, ConvertsEachPhotoWithoutADisplayAndTellsWhichFailed)
     saved.sort();  // photos convert side by side and finish in either order
     EXPECT_EQ(saved, QStringList({dir_.path() + "/out/wide photo_out.png saved successfully.",
                                   dir_.path() + "/out/wide_out.png saved successfully."}));
-    // 80 x 60 at width 40 keeps 40 x 30, which turns clockwise into 30 x 40: the top-left
-    // corner goes to the top right.
+    // A batch turns first: 80 x 60 turns clockwise into 60 x 80, which at width 40 is 40 x 53;
+    // the top-left corner goes to the top right.
     for (const QString name : {"out/wide_out.png", "out/wide photo_out.png"}) {
         const Decoded png = DecodeFile(TempPath(name));
-        EXPECT_EQ(png.width, 30);
-        EXPECT_EQ(png.height, 40);
-        EXPECT_EQ(png.At(29, 0), CornerColour(Corner::TopLeft));
+        EXPECT_EQ(png.width, 40);
+        EXPECT_EQ(png.height, 53);
+        EXPECT_EQ(png.At(39, 0), CornerColour(Corner::TopLeft));
         EXPECT_EQ(png.At(0, 0), CornerColour(Corner::BottomLeft));
     }
     EXPECT_EQ(QDir(TempPath("out")).entryList(QDir::Files).size(), 2) << "nothing left of the failures";
@@ -672,6 +672,31 @@ TEST_F(CommandLineTest, RerunsConvertOnlyWhatIsLeftAndNeverTheirOwnOutputs)
     EXPECT_EQ(made.status, 0) << made.err.toStdString();
     EXPECT_TRUE(made.out.startsWith("made the output folder new/deeper\n")) << made.out.toStdString();
     EXPECT_EQ(DecodeFile(TempPath("new/deeper/a_out.png")).width, 64);
+}
+
+// The size and the text are those of the picture the user sees: the turn comes first, the text
+// is drawn upright where it was asked on the turned picture.
+TEST_F(CommandLineTest, ABatchTurnsBeforeItSizesAndWritesItsTextUpright)
+{
+    WriteSolid(TempPath("flat.png"), 60, 40, {0, 0, 0});
+    const Outcome run = Pictorelle({"--convert", "flat.png", "--width", "120", "--rotate", "270", "--text", "HHHH",
+                                    "--position", "5,7", "--font", "DejaVu Sans,12", "--color", "#FFFFFF",
+                                    "--output", "turned.png"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const Decoded png = DecodeFile(TempPath("turned.png"));
+    ASSERT_EQ(QSize(png.width, png.height), QSize(120, 180));
+    int left = png.width, top = png.height, right = -1, bottom = -1;
+    for (int y = 0; y < png.height; ++y)
+        for (int x = 0; x < png.width; ++x)
+            if (png.At(x, y)[0] > 128) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    ASSERT_GE(right, 0) << "the text is drawn";
+    EXPECT_GE(left, 5);
+    EXPECT_GE(top, 7);
+    EXPECT_GT(right - left, 2 * (bottom - top)) << "a line of text reads across, not down the edge";
+    EXPECT_LT(bottom, 40);
 }
 
 TEST_F(CommandLineTest, FitsWithinTheBoxNeverEnlarging)

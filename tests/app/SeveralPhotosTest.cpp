@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QElapsedTimer>
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -250,8 +252,33 @@ TEST_F(SeveralPhotosTest, CancelLeavesNoPartFileAndOldFilesAsTheyWere)
     EXPECT_EQ(ReadAll(TempPath("out/a_out.png")), "old a");
     EXPECT_EQ(ReadAll(TempPath("out/b_out.png")), "old b");
     for (int row = 0; row < 6; ++row)
-        EXPECT_EQ(Status(w, row), "waiting") << row;
-    EXPECT_EQ(w.Summary()->text(), "0 converted, 0 failed, 0 kept because they exist");
+        EXPECT_EQ(Status(w, row), "not converted") << row;
+    EXPECT_EQ(w.Summary()->text(), "Cancelled: 0 converted, 6 not converted, 0 failed, 0 kept because they exist");
+    EXPECT_TRUE(w.ConvertAllButton()->isEnabled());
+
+    // The figures belong to the run they describe: a changed list drops them.
+    w.AddPaths({WriteSolid(TempPath("g.jpg"), 60, 40, {200, 10, 10})});
+    EXPECT_EQ(w.Summary()->text(), "");
+}
+
+TEST_F(SeveralPhotosTest, EveryChoiceIsLockedWhileARunGoes)
+{
+    ConvertSeveralWindow& w = Several({WriteSolid(TempPath("a.jpg"), 60, 40, {200, 10, 10})});
+    Choose(w, true, SizeRule{SizeRule::Mode::Fit, 40, 30});
+    platform::HoldSavesUntilCancelled(true);
+    w.ConvertAllButton()->click();
+    WaitUntil([] { return platform::SavesHeldNow() > 0; }, "a save held");
+    QStringList editable;
+    for (QWidget* child : w.findChildren<QWidget*>())
+        if (child->isEnabled() && child->isVisible() && child->focusPolicy() != Qt::NoFocus &&
+            (qobject_cast<QAbstractButton*>(child) || qobject_cast<QAbstractSpinBox*>(child) ||
+             qobject_cast<QLineEdit*>(child) || qobject_cast<QComboBox*>(child)) &&
+            child != w.CancelButton())
+            editable << child->objectName() + "/" + child->metaObject()->className();
+    w.CancelButton()->click();
+    WaitUntil([&] { return !w.Converting(); }, "the cancel");
+    platform::HoldSavesUntilCancelled(false);
+    EXPECT_EQ(editable, QStringList()) << "only Cancel acts during a run";
 }
 
 // Its own CTest entry runs it alone (PICTORELLE_LATENCY_TEST=1): beside other tests the event

@@ -28,7 +28,7 @@
 #include "convert/RotateFlipChoice.h"
 #include "convert/SizeRule.h"
 #include "services/Prompts.h"
-#include "lang/CLanguage.h"
+#include "lang/MessageTexts.h"
 #include "imaging/ConversionMemory.h"
 #include "imaging/ImagingLimits.h"
 #include "imaging/checks/JpegCoefficientBuffer.h"
@@ -61,8 +61,9 @@ thread_local PhotoLog* t_log = nullptr;
 class BatchConversion {
 public:
     BatchConversion(const ConversionRequest& request, const QList<BatchPhoto>& photos, BatchListener* listener,
-                    const std::atomic<bool>* cancel)
+                    const std::atomic<bool>* cancel, const MessageTexts* texts)
         : r_(request),
+          texts_(texts ? *texts : MessageTexts::Current()),
           photos_(photos),
           listener_(listener),
           // From the command line, SIGINT, SIGTERM and SIGHUP cancel the batch.
@@ -124,7 +125,7 @@ private:
             // A photo whose pixels could not be decoded says what is wrong with it.
             const FoundDamage damage = messageId == IDS_STRING115 ? FindPhotoDamage(photo_) : FoundDamage{};
             if (damage.kind != PhotoDamage::None)
-                batch_.Fail(photo_, WithReason(theLanguage.GetString(messageId), DamageReason(damage)));
+                batch_.Fail(photo_, WithReason(batch_.texts_.Get(messageId), DamageReason(damage)));
             else
                 batch_.Fail(subject.isEmpty() ? photo_ : subject, messageId);
         }
@@ -202,7 +203,7 @@ private:
             t_log->first = subject == t_log->photo ? message : QStringLiteral("%1: %2").arg(subject, message);
         }
     }
-    void Fail(const QString& subject, int messageId) { Fail(subject, theLanguage.GetString(messageId)); }
+    void Fail(const QString& subject, int messageId) { Fail(subject, texts_.Get(messageId)); }
 
     // An output that is there already, kept: told as news, not as a failure.
     void Exists(const QString& output)
@@ -311,7 +312,7 @@ private:
         const QSize turned = TurnedSize(photo);
         const QSize size = OutputSizeOf(SizeRuleOf(r_), turned.width(), turned.height());
         if (const int message = OutputSizeMessage(size.width(), size.height())) {
-            Fail(argument, WithReason(theLanguage.GetString(message),
+            Fail(argument, WithReason(texts_.Get(message),
                                       ZeroSideReason(SizeRuleOf(r_), turned.width(), turned.height())));
             return false;
         }
@@ -357,7 +358,7 @@ private:
                 Fail(argument, *problem);
                 return false;
             }
-            const QString message = theLanguage.GetString(photo.Width() <= 0 ? IDS_STRING126 : IDS_STRING127);
+            const QString message = texts_.Get(photo.Width() <= 0 ? IDS_STRING126 : IDS_STRING127);
             Fail(argument, WithReason(message, DamageReason(FindPhotoDamage(path))));
             return false;
         }
@@ -368,7 +369,7 @@ private:
         if (!r_.frame || *r_.frame == 0)
             return true;
         if (*r_.frame >= photo.FrameCount(0)) {
-            Fail(argument, WithReason(theLanguage.GetString(IDS_STRING121),
+            Fail(argument, WithReason(texts_.Get(IDS_STRING121),
                                       FrameRangeReason(*r_.frame, static_cast<int>(photo.FrameCount(0)))));
             return false;
         }
@@ -425,6 +426,7 @@ private:
     }
 
     const ConversionRequest& r_;
+    const MessageTexts texts_;
     const QList<BatchPhoto>& photos_;
     BatchListener* const listener_;
     const std::atomic<bool>* const cancel_;
@@ -444,7 +446,7 @@ private:
 }  // namespace
 
 int RunBatchConversion(const ConversionRequest& request, const QList<BatchPhoto>& photos, BatchListener* listener,
-                       const std::atomic<bool>* cancel)
+                       const std::atomic<bool>* cancel, const MessageTexts* texts)
 {
-    return BatchConversion(request, photos, listener, cancel).Run();
+    return BatchConversion(request, photos, listener, cancel, texts).Run();
 }

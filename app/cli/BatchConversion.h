@@ -6,6 +6,7 @@
 
 #include "app/cli/BatchPhotos.h"
 #include "app/cli/CommandLine.h"
+#include "lang/MessageTexts.h"
 
 // What became of one photo of a batch.
 enum class PhotoResult {
@@ -31,7 +32,9 @@ public:
 // everything is told on standard output and error, as the command line tells it; with one, only
 // the listener is told and the program's prompts stay as they are. Once cancel is set, photos in
 // flight stop with nothing written and no others start.
-// Returns the exit status: 0 when every photo converted, 1 when any did not, 2 when the output
-// folder cannot be used. Needs a running application and the user's language.
+// Returns the exit status: 0 when every photo converted or kept its output, 1 when any failed, 2
+// when the output folder cannot be used. Needs a running application and the user's language;
+// the message texts are those of texts, or copied as the run starts, on the calling thread.
 int RunBatchConversion(const ConversionRequest& request, const QList<BatchPhoto>& photos,
-                       BatchListener* listener = nullptr, const std::atomic<bool>* cancel = nullptr);
+                       BatchListener* listener = nullptr, const std::atomic<bool>* cancel = nullptr,
+                       const MessageTexts* texts = nullptr);

@@ -28,10 +28,12 @@ void BatchRunner::Start(const ConversionRequest& request, const QList<BatchPhoto
         return;
     request_ = request;
     photos_ = photos;
+    // Copied here, on the window's thread: the language may change while the batch runs.
+    texts_ = MessageTexts::Current();
     cancel_ = false;
     done_ = false;
     thread_ = std::thread([this] {
-        status_ = RunBatchConversion(request_, photos_, this, &cancel_);
+        status_ = RunBatchConversion(request_, photos_, this, &cancel_, &texts_);
         platform::EndImagingThread();  // this thread converted photos too
         done_ = true;
     });

@@ -43,6 +43,7 @@ private:
     std::function<void(int)> finished_;
     ConversionRequest request_;
     QList<BatchPhoto> photos_;
+    MessageTexts texts_;
     std::atomic<bool> cancel_{false};
     std::atomic<bool> done_{false};
     int status_ = 0;

@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "widgets/ScreenPlacement.h"
+
 namespace platform {
 
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this))
@@ -39,8 +41,10 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), browser_(ne
 HelpWindow* HelpWindow::Show(QWidget* owner, const QString& page)
 {
     auto* window = owner ? owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    if (!window)
+    if (!window) {
         window = new HelpWindow(owner);
+        PlaceOnOwnersScreen(*window, owner);
+    }
     window->browser_->setSource(QUrl::fromLocalFile(page));
     window->show();
     window->raise();

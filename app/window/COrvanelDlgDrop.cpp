@@ -12,6 +12,7 @@
 #include "app/window/DroppedFilePath.h"
 #include "settings/FontRecordConversion.h"
 #include "system/FileSystem.h"
+#include "widgets/ScreenPlacement.h"
 #include "res/ResourceIds.h"
 
 void COrvanelDlg::showEvent(QShowEvent* event)
@@ -79,6 +80,7 @@ void COrvanelDlg::ConvertSeveral(const QStringList& paths)
         m_severalWindow->SetTextStyle([this] {
             return ConvertSeveralWindow::TextStyle{m_CurrentFont, ColourFromColorref(m_nCurrentColor)};
         });
+        platform::PlaceOnOwnersScreen(*m_severalWindow, this);
     }
     m_severalWindow->AddPaths(paths);
     m_severalWindow->show();

@@ -525,6 +525,10 @@ jedes JPEG eines Ordners auf zwei Kernen:
         <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
         <translation>Abgebrochen: %1 umgewandelt, %2 nicht umgewandelt, %3 fehlgeschlagen, %4 übersprungen (Ausgabedatei vorhanden)</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>

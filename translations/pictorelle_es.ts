@@ -526,6 +526,10 @@ cada JPEG de una carpeta en dos núcleos:
         <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
         <translation>Cancelado. Convertidas: %1; sin convertir: %2; fallidas: %3; omitidas (el archivo de salida ya existe): %4</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>

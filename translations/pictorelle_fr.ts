@@ -525,6 +525,10 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
         <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
         <translation>Annulé. Converties : %1, non converties : %2, en échec : %3, ignorées (fichier de sortie déjà présent) : %4</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>

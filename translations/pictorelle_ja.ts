@@ -524,6 +524,10 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
         <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
         <translation>キャンセルしました: 変換 %1、未変換 %2、失敗 %3、既存のためスキップ %4</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>

@@ -526,6 +526,10 @@ LC_MESSAGES, LANG; английский для C и POSIX).
         <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
         <translation>Отменено. Преобразовано: %1, не преобразовано: %2, с ошибкой: %3, пропущено (файл уже существует): %4</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>

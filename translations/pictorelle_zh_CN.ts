@@ -524,6 +524,10 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
         <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
         <translation>已取消：已转换 %1 张，未转换 %2 张，失败 %3 张，因已存在而跳过 %4 张</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>

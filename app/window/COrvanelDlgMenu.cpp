@@ -127,7 +127,7 @@ void COrvanelDlg::OnBnClickedButtonHelp()
     // The program's own viewer, in the current language where the pages exist; nothing is said
     // when the page is missing.
     platform::CurrentPrompts().ShowHelp(
-        this, HelpIntroductionPage(theLanguage.BaseFolder(), theLanguage.GetCurrentLanguage()));
+        this, HelpPage(theLanguage.BaseFolder(), theLanguage.GetCurrentLanguage()));
 }
 
 void COrvanelDlg::NameEditsAfterLabels()

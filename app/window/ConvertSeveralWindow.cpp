@@ -26,9 +26,11 @@
 #include "app/window/PhotoListModel.h"
 #include "app/window/PhotoSizeReader.h"
 #include "convert/PhotoExtensions.h"
+#include "lang/CLanguage.h"
 #include "services/Prompts.h"
 #include "services/SystemInfo.h"
 #include "app/cli/OutputFolderProblem.h"
+#include "app/window/HelpPage.h"
 #include "settings/UserOutputFolder.h"
 
 namespace {
@@ -194,6 +196,13 @@ void ConvertSeveralWindow::BuildControls()
     convertAll_ = new QPushButton(tr("&Convert All"), this);
     cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setShortcut(Qt::Key_Escape);  // enabled only while converting
+    help_ = new QPushButton(tr("Help"), this);
+    help_->setShortcut(QKeySequence::HelpContents);
+    connect(help_, &QPushButton::clicked, this, [this] {
+        platform::CurrentPrompts().ShowHelp(
+            this, HelpPage(theLanguage.BaseFolder(), theLanguage.GetCurrentLanguage(), QStringLiteral("SeveralPhotos.htm")));
+    });
+    actions->addWidget(help_);
     actions->addWidget(summary_, 1);
     actions->addWidget(openFolder_);
     actions->addWidget(convertAll_);

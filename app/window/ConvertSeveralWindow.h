@@ -41,6 +41,7 @@ public:
     // The controls, for tests and for the keyboard.
     QPushButton* ConvertAllButton() const { return convertAll_; }
     QPushButton* CancelButton() const { return cancel_; }
+    QPushButton* HelpButton() const { return help_; }
     QPushButton* OpenFolderButton() const { return openFolder_; }
     QLabel* Summary() const { return summary_; }
 
@@ -107,6 +108,7 @@ private:
     QPushButton* openFolder_ = nullptr;
     QPushButton* convertAll_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QPushButton* help_ = nullptr;
     std::function<TextStyle()> textStyle_;
     int done_ = 0;
     int converted_ = 0;

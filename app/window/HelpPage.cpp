@@ -4,9 +4,8 @@
 
 #include "system/FolderEntries.h"
 
-QString HelpIntroductionPage(const QString& baseFolder, const QString& language)
+QString HelpPage(const QString& baseFolder, const QString& language, const QString& page)
 {
-    const QString page = QStringLiteral("Introduction.htm");
     const QString help = platform::EntryIgnoringCase(baseFolder, QStringLiteral("help"));
     if (!language.isEmpty()) {
         const QString translated = platform::EntryIgnoringCase(help, language) + QLatin1Char('/') + page;

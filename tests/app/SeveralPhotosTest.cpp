@@ -304,12 +304,21 @@ TEST_F(SeveralPhotosTest, EveryChoiceIsLockedWhileARunGoes)
         if (child->isEnabled() && child->isVisible() && child->focusPolicy() != Qt::NoFocus &&
             (qobject_cast<QAbstractButton*>(child) || qobject_cast<QAbstractSpinBox*>(child) ||
              qobject_cast<QLineEdit*>(child) || qobject_cast<QComboBox*>(child)) &&
-            child != w.CancelButton())
+            child != w.CancelButton() && child != w.HelpButton())
             editable << child->objectName() + "/" + child->metaObject()->className();
     w.CancelButton()->click();
     WaitUntil([&] { return !w.Converting(); }, "the cancel");
     platform::HoldSavesUntilCancelled(false);
     EXPECT_EQ(editable, QStringList()) << "only Cancel acts during a run";
+}
+
+TEST_F(SeveralPhotosTest, HelpShowsThePageOfThisWindow)
+{
+    ConvertSeveralWindow& w = Several();
+    w.HelpButton()->click();
+    const auto help = (*prompts_)->OfKind(PromptRecord::Kind::Help);
+    ASSERT_EQ(help.size(), 1u);
+    EXPECT_TRUE(help[0].text.endsWith("/help/SeveralPhotos.htm")) << help[0].text.toStdString();
 }
 
 // Its own CTest entry runs it alone (PICTORELLE_LATENCY_TEST=1): beside other tests the event

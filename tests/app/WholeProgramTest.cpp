@@ -182,16 +182,18 @@ TEST_F(WholeProgramTest, AboutHelpAndHomePage)
     EXPECT_EQ((*prompts_)->Messages()[0].caption, "Unknown error");
 }
 
-TEST(HelpIntroductionPage, TheLanguagesPagesWhereTheyExistElseEnglish)
+TEST(HelpPage, TheLanguagesPagesWhereTheyExistElseEnglish)
 {
     QTemporaryDir dir;
     QDir(dir.path()).mkpath("help/german_germany");
     QDir(dir.path()).mkpath("help/French_France");  // no pages in it
     WriteAll(dir.filePath("help/Introduction.htm"), "");
     WriteAll(dir.filePath("help/german_germany/Introduction.htm"), "");
-    EXPECT_EQ(HelpIntroductionPage(dir.path(), "German_Germany"), dir.filePath("help/german_germany/Introduction.htm"));
-    EXPECT_EQ(HelpIntroductionPage(dir.path(), "French_France"), dir.filePath("help/Introduction.htm"));
-    EXPECT_EQ(HelpIntroductionPage(dir.path(), "english"), dir.filePath("help/Introduction.htm"));
+    EXPECT_EQ(HelpPage(dir.path(), "German_Germany"), dir.filePath("help/german_germany/Introduction.htm"));
+    EXPECT_EQ(HelpPage(dir.path(), "French_France"), dir.filePath("help/Introduction.htm"));
+    EXPECT_EQ(HelpPage(dir.path(), "english"), dir.filePath("help/Introduction.htm"));
+    EXPECT_EQ(HelpPage(dir.path(), "German_Germany", "CommandLine.htm"), dir.filePath("help/CommandLine.htm"))
+        << "a page the language lacks is the English one";
 }
 
 TEST_F(WholeProgramTest, AboutBoxClosesOnOkEnterAndEscape)

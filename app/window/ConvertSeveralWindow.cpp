@@ -43,10 +43,22 @@ QString ProposedFolder()
 
 // A control with its label: the label's mnemonic reaches it, and a screen reader reads the
 // label's words as its name.
-void Label(QLabel* label, QWidget* control)
+void Label(QLabel* label, QWidget* control, const QString& text)
 {
+    label->setText(text);
     label->setBuddy(control);
-    control->setAccessibleName(label->text().remove(u'&'));
+    control->setAccessibleName(QString(text).remove(u'&'));
+}
+
+// A combo box's entries, in place when it has them already, so that its choice stays.
+void SetItems(QComboBox* box, const QStringList& items)
+{
+    if (box->count() == 0) {
+        box->addItems(items);
+        return;
+    }
+    for (int i = 0; i < items.size() && i < box->count(); ++i)
+        box->setItemText(i, items[i]);
 }
 
 void Named(QWidget* control, const QString& name)
@@ -59,7 +71,6 @@ void Named(QWidget* control, const QString& name)
 ConvertSeveralWindow::ConvertSeveralWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), model_(new PhotoListModel(this))
 {
-    setWindowTitle(tr("Convert Several Photos"));
     setAcceptDrops(true);
     sizes_ = std::make_unique<PhotoSizeReader>([this](const PhotoSizeReader::Sizes& sizes) { model_->SetSizes(sizes); });
     folders_ = std::make_unique<FolderLister>(
@@ -76,6 +87,25 @@ ConvertSeveralWindow::ConvertSeveralWindow(QWidget* parent)
 
 ConvertSeveralWindow::~ConvertSeveralWindow() = default;
 
+void ConvertSeveralWindow::Relabel(std::function<void()> texts)
+{
+    texts();
+    relabel_.push_back(std::move(texts));
+}
+
+void ConvertSeveralWindow::changeEvent(QEvent* event)
+{
+    // The language changed: the same controls, in the new language's words.
+    if (event->type() == QEvent::LanguageChange) {
+        for (const auto& texts : relabel_)
+            texts();
+        // The list's headings and states are the model's words, read again when shown.
+        Q_EMIT model_->headerDataChanged(Qt::Horizontal, 0, model_->columnCount() - 1);
+        list_->viewport()->update();
+    }
+    QWidget::changeEvent(event);
+}
+
 void ConvertSeveralWindow::BuildControls()
 {
     auto* layout = new QVBoxLayout(this);
@@ -91,42 +121,53 @@ void ConvertSeveralWindow::BuildControls()
     list_->setColumnWidth(PhotoListModel::NameColumn, 260);
     list_->setColumnWidth(PhotoListModel::SizeColumn, 110);
     list_->setMinimumHeight(180);
-    auto* listLabel = new QLabel(tr("Photos to con&vert:"), this);
-    Label(listLabel, list_);
+    auto* listLabel = new QLabel(this);
+    Relabel([=, this] { Label(listLabel, list_, tr("Photos to con&vert:")); });
     layout->addWidget(listLabel);
     layout->addWidget(list_, 1);
 
     auto* listButtons = new QHBoxLayout;
-    addPhotos_ = new QPushButton(tr("Add &Photos..."), this);
-    addFolder_ = new QPushButton(tr("Add &Folder..."), this);
-    subfolders_ = new QCheckBox(tr("With its &subfolders"), this);
-    remove_ = new QPushButton(tr("&Remove"), this);
-    clear_ = new QPushButton(tr("C&lear"), this);
+    addPhotos_ = new QPushButton(this);
+    addFolder_ = new QPushButton(this);
+    subfolders_ = new QCheckBox(this);
+    remove_ = new QPushButton(this);
+    clear_ = new QPushButton(this);
+    Relabel([this] {
+        addPhotos_->setText(tr("Add &Photos..."));
+        addFolder_->setText(tr("Add &Folder..."));
+        subfolders_->setText(tr("With its &subfolders"));
+        remove_->setText(tr("&Remove"));
+        clear_->setText(tr("C&lear"));
+    });
     for (QWidget* w : {static_cast<QWidget*>(addPhotos_), static_cast<QWidget*>(addFolder_),
                        static_cast<QWidget*>(subfolders_), static_cast<QWidget*>(remove_), static_cast<QWidget*>(clear_)})
         listButtons->addWidget(w);
     listButtons->addStretch();
     layout->addLayout(listButtons);
 
-    auto* picture = new QGroupBox(tr("Each photo"), this);
+    auto* picture = new QGroupBox(this);
     auto* grid = new QGridLayout(picture);
-    auto* sizeLabel = new QLabel(tr("Si&ze:"), picture);
+    auto* sizeLabel = new QLabel(picture);
     sizeMode_ = new QComboBox(picture);
-    sizeMode_->addItems({tr("Keep the photo's size"), tr("Width, the height following"),
-                         tr("Height, the width following"), tr("Fit within, keeping the aspect ratio"),
-                         tr("Exactly")});
-    Label(sizeLabel, sizeMode_);
-    auto* widthLabel = new QLabel(tr("&Width:"), picture);
+    auto* widthLabel = new QLabel(picture);
     width_ = new QSpinBox(picture);
-    auto* heightLabel = new QLabel(tr("&Height:"), picture);
+    auto* heightLabel = new QLabel(picture);
     height_ = new QSpinBox(picture);
-    for (QSpinBox* box : {width_, height_}) {
+    for (QSpinBox* box : {width_, height_})
         box->setRange(1, kMaxSideInWindow);
-        box->setSuffix(tr(" px"));
-    }
-    Label(widthLabel, width_);
-    Label(heightLabel, height_);
-    noEnlarge_ = new QCheckBox(tr("&Never enlarge"), picture);
+    noEnlarge_ = new QCheckBox(picture);
+    Relabel([=, this] {
+        picture->setTitle(tr("Each photo"));
+        SetItems(sizeMode_, {tr("Keep the photo's size"), tr("Width, the height following"),
+                             tr("Height, the width following"), tr("Fit within, keeping the aspect ratio"),
+                             tr("Exactly")});
+        Label(sizeLabel, sizeMode_, tr("Si&ze:"));
+        Label(widthLabel, width_, tr("&Width:"));
+        Label(heightLabel, height_, tr("&Height:"));
+        for (QSpinBox* box : {width_, height_})
+            box->setSuffix(tr(" px"));
+        noEnlarge_->setText(tr("&Never enlarge"));
+    });
     grid->addWidget(sizeLabel, 0, 0);
     grid->addWidget(sizeMode_, 0, 1);
     grid->addWidget(widthLabel, 0, 2);
@@ -135,32 +176,37 @@ void ConvertSeveralWindow::BuildControls()
     grid->addWidget(height_, 0, 5);
     grid->addWidget(noEnlarge_, 0, 6);
 
-    auto* rotateLabel = new QLabel(tr("Rot&ate:"), picture);
+    auto* rotateLabel = new QLabel(picture);
     rotate_ = new QComboBox(picture);
-    rotate_->addItems({tr("0\u00B0"), tr("90\u00B0"), tr("180\u00B0"), tr("270\u00B0")});
-    Label(rotateLabel, rotate_);
-    auto* flipLabel = new QLabel(tr("Fl&ip:"), picture);
+    auto* flipLabel = new QLabel(picture);
     flip_ = new QComboBox(picture);
-    flip_->addItems({tr("None"), tr("Horizontal"), tr("Vertical")});
-    Label(flipLabel, flip_);
+    Relabel([=, this] {
+        SetItems(rotate_, {tr("0\u00B0"), tr("90\u00B0"), tr("180\u00B0"), tr("270\u00B0")});
+        Label(rotateLabel, rotate_, tr("Rot&ate:"));
+        SetItems(flip_, {tr("None"), tr("Horizontal"), tr("Vertical")});
+        Label(flipLabel, flip_, tr("Fl&ip:"));
+    });
     grid->addWidget(rotateLabel, 1, 0);
     grid->addWidget(rotate_, 1, 1);
     grid->addWidget(flipLabel, 1, 2);
     grid->addWidget(flip_, 1, 3);
 
-    textOn_ = new QCheckBox(tr("&Text:"), picture);
+    textOn_ = new QCheckBox(picture);
     text_ = new QLineEdit(picture);
-    Named(text_, tr("Text"));
-    auto* xLabel = new QLabel(tr("&X:"), picture);
+    auto* xLabel = new QLabel(picture);
     textX_ = new QSpinBox(picture);
-    auto* yLabel = new QLabel(tr("&Y:"), picture);
+    auto* yLabel = new QLabel(picture);
     textY_ = new QSpinBox(picture);
     for (QSpinBox* box : {textX_, textY_})
         box->setRange(0, kMaxSideInWindow);
-    Label(xLabel, textX_);
-    Label(yLabel, textY_);
-    textX_->setAccessibleName(tr("Text X"));
-    textY_->setAccessibleName(tr("Text Y"));
+    Relabel([=, this] {
+        textOn_->setText(tr("&Text:"));
+        Named(text_, tr("Text"));
+        Label(xLabel, textX_, tr("&X:"));
+        Label(yLabel, textY_, tr("&Y:"));
+        textX_->setAccessibleName(tr("Text X"));
+        textY_->setAccessibleName(tr("Text Y"));
+    });
     grid->addWidget(textOn_, 2, 0);
     grid->addWidget(text_, 2, 1);
     grid->addWidget(xLabel, 2, 2);
@@ -170,12 +216,16 @@ void ConvertSeveralWindow::BuildControls()
     layout->addWidget(picture);
 
     auto* output = new QHBoxLayout;
-    auto* folderLabel = new QLabel(tr("Output fol&der:"), this);
+    auto* folderLabel = new QLabel(this);
     outputFolder_ = new QLineEdit(this);
-    Label(folderLabel, outputFolder_);
-    browse_ = new QPushButton(tr("&Browse..."), this);
-    Named(browse_, tr("Browse for the output folder"));
-    replace_ = new QCheckBox(tr("Replace &existing files"), this);
+    browse_ = new QPushButton(this);
+    replace_ = new QCheckBox(this);
+    Relabel([=, this] {
+        Label(folderLabel, outputFolder_, tr("Output fol&der:"));
+        browse_->setText(tr("&Browse..."));
+        Named(browse_, tr("Browse for the output folder"));
+        replace_->setText(tr("Replace &existing files"));
+    });
     output->addWidget(folderLabel);
     output->addWidget(outputFolder_, 1);
     output->addWidget(browse_);
@@ -183,8 +233,10 @@ void ConvertSeveralWindow::BuildControls()
     layout->addLayout(output);
 
     progress_ = new QProgressBar(this);
-    progress_->setFormat(tr("%v of %m (%p%)"));
-    Named(progress_, tr("Photos done"));
+    Relabel([this] {
+        progress_->setFormat(tr("%v of %m (%p%)"));
+        Named(progress_, tr("Photos done"));
+    });
     current_ = new QLabel(this);
     summary_ = new QLabel(this);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -192,12 +244,20 @@ void ConvertSeveralWindow::BuildControls()
     layout->addWidget(current_);
 
     auto* actions = new QHBoxLayout;
-    openFolder_ = new QPushButton(tr("&Open Output Folder"), this);
-    convertAll_ = new QPushButton(tr("&Convert All"), this);
-    cancel_ = new QPushButton(tr("Cancel"), this);
-    cancel_->setShortcut(Qt::Key_Escape);  // enabled only while converting
-    help_ = new QPushButton(tr("Help"), this);
-    help_->setShortcut(QKeySequence::HelpContents);
+    openFolder_ = new QPushButton(this);
+    convertAll_ = new QPushButton(this);
+    cancel_ = new QPushButton(this);
+    help_ = new QPushButton(this);
+    Relabel([this] {
+        setWindowTitle(tr("Convert Several Photos"));
+        openFolder_->setText(tr("&Open Output Folder"));
+        convertAll_->setText(tr("&Convert All"));
+        cancel_->setText(tr("Cancel"));
+        help_->setText(tr("Help"));
+        // Set after the texts, which may carry shortcuts of their own.
+        cancel_->setShortcut(Qt::Key_Escape);  // enabled only while converting
+        help_->setShortcut(QKeySequence::HelpContents);
+    });
     connect(help_, &QPushButton::clicked, this, [this] {
         platform::CurrentPrompts().ShowHelp(
             this, HelpPage(theLanguage.BaseFolder(), theLanguage.GetCurrentLanguage(), QStringLiteral("SeveralPhotos.htm")));

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <QColor>
 
@@ -58,12 +59,15 @@ public:
     void ShowChoices(const SeveralPhotosChoices& choices);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildControls();
+    // Sets a group of texts now and again whenever the language changes.
+    void Relabel(std::function<void()> texts);
     void OnFolderListed(const QList<BatchPhoto>& photos, const QStringList& problems);
     void OnAddPhotos();
     void OnAddFolder();
@@ -110,6 +114,7 @@ private:
     QPushButton* cancel_ = nullptr;
     QPushButton* help_ = nullptr;
     std::function<TextStyle()> textStyle_;
+    std::vector<std::function<void()>> relabel_;
     int done_ = 0;
     int converted_ = 0;
     int failed_ = 0;

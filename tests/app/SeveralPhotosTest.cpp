@@ -24,6 +24,7 @@
 #include "app/window/PhotoListModel.h"
 #include "imaging/testing/ImagingTestSeams.h"
 #include "lang/CLanguage.h"
+#include "lang/QtTranslation.h"
 #include "res/ResourceIds.h"
 #include "services/SettingsStore.h"
 #include "support/Fixtures.h"
@@ -310,6 +311,27 @@ TEST_F(SeveralPhotosTest, EveryChoiceIsLockedWhileARunGoes)
     WaitUntil([&] { return !w.Converting(); }, "the cancel");
     platform::HoldSavesUntilCancelled(false);
     EXPECT_EQ(editable, QStringList()) << "only Cancel acts during a run";
+}
+
+// A language chosen in the main window relabels this window at once, its choices kept.
+TEST_F(SeveralPhotosTest, ALanguageSwitchRelabelsTheWindowKeepingItsChoices)
+{
+    ConvertSeveralWindow& w = Several({WriteSolid(TempPath("a.jpg"), 60, 40, {200, 10, 10})});
+    Choose(w, false, SizeRule{SizeRule::Mode::Fit, 40, 30});
+    LoadQtTranslation(QStringLiteral("German_Germany"), {QStringLiteral(PICTORELLE_QM_DIR)});
+    QCoreApplication::processEvents();  // the change reaches windows as a posted event
+    const QString german = w.ConvertAllButton()->text();
+    const QString status = Status(w, 0);
+    const QString title = w.windowTitle();
+    const SeveralPhotosChoices kept = w.Choices();
+    LoadQtTranslation(QStringLiteral("english"), {QStringLiteral(PICTORELLE_QM_DIR)});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(german, "Alle u&mwandeln");
+    EXPECT_EQ(status, "wartet");
+    EXPECT_NE(title, "Convert Several Photos");
+    EXPECT_EQ(kept.size.mode, SizeRule::Mode::Fit) << "the choice stays when its words change";
+    EXPECT_EQ(w.ConvertAllButton()->text(), "&Convert All");
+    EXPECT_EQ(w.windowTitle(), "Convert Several Photos");
 }
 
 TEST_F(SeveralPhotosTest, HelpShowsThePageOfThisWindow)

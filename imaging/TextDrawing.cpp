@@ -1,5 +1,6 @@
 #include "imaging/TextDrawing.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include <QFontInfo>
@@ -11,15 +12,28 @@
 
 namespace platform {
 
+namespace {
+// Qt's font engines are shared by every thread of the process: one line is drawn or measured at a
+// time.
+std::mutex g_fonts;
+}  // namespace
+
+QSizeF MeasureString(const QString& text, const QFont& font)
+{
+    const std::lock_guard lock(g_fonts);
+    const QFontMetricsF metrics(font);
+    const QRectF ink = metrics.boundingRect(text);
+    const double right = std::max(metrics.horizontalAdvance(text), ink.right());
+    return {right - std::min(0.0, ink.left()), metrics.ascent() + metrics.descent()};
+}
+
 Status DrawString(Bitmap& bitmap, const QString& text, const QFont& font, const QColor& colour, int x, int y)
 {
     if (bitmap.IsEmpty())
         return Status::WrongState;
     if (text.isEmpty())
         return Status::Ok;
-    // Qt's font engines are shared by every thread of the process: one line is drawn at a time.
-    static std::mutex drawing;
-    const std::lock_guard lock(drawing);
+    const std::lock_guard lock(g_fonts);
     // With no font installed at all (the font system substitutes any unknown face) nothing would be drawn, and a picture without its text is
     // not the picture asked for.
     if (QFontInfo(font).family().isEmpty())

@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 
 #include "app/cli/PrintableText.h"
-#include "app/cli/ReasonTexts.h"
+#include "batch/ReasonTexts.h"
 #include "convert/PrintSaved.h"
 #include "imaging/LibraryLog.h"
 #include "services/ReportingPrompts.h"

@@ -9,6 +9,9 @@
 
 namespace {
 
+// The widest margin taken in pixels; larger ones leave no room on any picture the limit allows.
+constexpr int kMaxMarginPixels = 100000;
+
 UsageError Own(const QString& text)
 {
     return UsageError{0, text};
@@ -20,7 +23,8 @@ const QStringList kValueOptions = {
     QStringLiteral("--width"),    QStringLiteral("--height"),     QStringLiteral("--fit"),
     QStringLiteral("--rotate"),
     QStringLiteral("--flip"),     QStringLiteral("--frame"),      QStringLiteral("--text"),
-    QStringLiteral("--position"), QStringLiteral("--font"),       QStringLiteral("--color")};
+    QStringLiteral("--position"), QStringLiteral("--margin"),     QStringLiteral("--font"),
+    QStringLiteral("--color")};
 const QStringList kSwitches = {QStringLiteral("--convert"),        QStringLiteral("--overwrite"),
                                 QStringLiteral("--quiet"),          QStringLiteral("--no-auto-orient"),
                                 QStringLiteral("--no-enlarge"),     QStringLiteral("--recursive")};
@@ -59,28 +63,36 @@ std::optional<int> FlipNamed(const QString& name)
     return std::nullopt;
 }
 
-// FAMILY,PIXELS[,bold][,italic]; the family may itself hold commas, so it is read from the right.
-std::optional<LOGFONTW> FontNamed(const QString& text)
+// "N" pixels or "N%" of what the length is a share of, N a whole number from 1 (0 with zero)
+// to most.
+std::optional<CaptionLength> LengthNamed(const QString& text, int most, bool zero)
+{
+    const bool percent = text.endsWith(u'%');
+    const auto n = ParseWholeNumber(percent ? text.chopped(1) : text);
+    if (!n || *n < (zero ? 0 : 1) || *n > (percent ? 100 : most))
+        return std::nullopt;
+    return CaptionLength{static_cast<double>(*n), percent};
+}
+
+// FAMILY,SIZE[,bold][,italic] into style, SIZE in pixels or N% of the output's height; the family
+// may itself hold commas, so it is read from the right.
+bool FontNamed(const QString& text, CaptionStyle& style)
 {
     QStringList parts = text.split(u',');
-    LOGFONTW record;
-    record.lfWeight = 400;
+    style.bold = style.italic = false;
     while (parts.size() > 2 && (parts.last() == QLatin1String("bold") || parts.last() == QLatin1String("italic"))) {
-        if (parts.last() == QLatin1String("bold"))
-            record.lfWeight = 700;
-        else
-            record.lfItalic = 1;
+        (parts.last() == QLatin1String("bold") ? style.bold : style.italic) = true;
         parts.removeLast();
     }
     if (parts.size() < 2)
-        return std::nullopt;
-    const auto pixels = PositiveNumber(parts.takeLast());
+        return false;
+    const auto size = LengthNamed(parts.takeLast(), kMaxFontPixels, false);
     const QString family = parts.join(u',').trimmed();
-    if (!pixels || *pixels > kMaxFontPixels || family.isEmpty() || family.size() > kFaceNameChars)
-        return std::nullopt;
-    record.lfHeight = -*pixels;
-    record.lfFaceName = family;
-    return record;
+    if (!size || family.isEmpty() || family.size() > kFaceNameChars)
+        return false;
+    style.size = *size;
+    style.family = family;
+    return true;
 }
 
 std::optional<QColor> ColourNamed(const QString& text)
@@ -234,24 +246,47 @@ private:
         } else if (name == QLatin1String("--text")) {
             r_.text = value;
         } else if (name == QLatin1String("--position")) {
-            const QStringList xy = value.split(u',');
-            const auto x = xy.size() == 2 ? NonNegativeNumber(xy[0]) : std::nullopt;
-            if (!x)
-                return Fail(IDS_STRING123);
-            const auto y = NonNegativeNumber(xy[1]);
-            if (!y)
-                return Fail(IDS_STRING124);
-            r_.textX = *x;
-            r_.textY = *y;
+            return Position(value);
+        } else if (name == QLatin1String("--margin")) {
+            const auto margin = LengthNamed(value, kMaxMarginPixels, true);
+            if (!margin)
+                return Fail(Own(QCoreApplication::translate("CommandLine", "invalid margin '%1': use N pixels or N% of the shorter side").arg(value)));
+            r_.caption.margin = *margin;
         } else if (name == QLatin1String("--font")) {
-            if (!(r_.font = FontNamed(value)))
-                return Fail(Own(QCoreApplication::translate("CommandLine", "invalid font '%1': use FAMILY,PIXELS[,bold][,italic] "
-                                               "with at most %2 characters and %3 pixels")
+            if (!FontNamed(value, r_.caption))
+                return Fail(Own(QCoreApplication::translate("CommandLine", "invalid font '%1': use FAMILY,SIZE[,bold][,italic], SIZE in "
+                                                            "pixels (at most %3) or N% of the output's height, with at most %2 characters")
                                     .arg(value).arg(kFaceNameChars).arg(kMaxFontPixels)));
         } else if (name == QLatin1String("--color")) {
-            if (!(r_.colour = ColourNamed(value)))
+            const auto colour = ColourNamed(value);
+            if (!colour)
                 return Fail(Own(QCoreApplication::translate("CommandLine", "invalid color '%1': use #RRGGBB").arg(value)));
+            r_.caption.colour = *colour;
         }
+        return true;
+    }
+
+    // X,Y or one of the nine place words.
+    bool Position(const QString& value)
+    {
+        const CaptionPlace place = CaptionPlaceOfWord(value);
+        if (place != CaptionPlace::AtPoint) {
+            r_.caption.place = place;
+            return true;
+        }
+        const QStringList xy = value.split(u',');
+        const auto x = xy.size() == 2 ? NonNegativeNumber(xy[0]) : std::nullopt;
+        if (!x)
+            return Fail(xy.size() == 1 && !ParseWholeNumber(value)
+                            ? Own(QCoreApplication::translate("CommandLine", "invalid position '%1': use X,Y or one of top-left, top, "
+                                                              "top-right, left, center, right, bottom-left, bottom, bottom-right").arg(value))
+                            : UsageError{IDS_STRING123, {}});
+        const auto y = NonNegativeNumber(xy[1]);
+        if (!y)
+            return Fail(IDS_STRING124);
+        r_.caption.place = CaptionPlace::AtPoint;
+        r_.caption.x = *x;
+        r_.caption.y = *y;
         return true;
     }
 
@@ -281,33 +316,6 @@ private:
 };
 
 }  // namespace
-
-SizeRule SizeRuleOf(const ConversionRequest& request)
-{
-    SizeRule rule;
-    rule.noEnlarge = request.noEnlarge;
-    rule.width = request.width.value_or(0);
-    rule.height = request.height.value_or(0);
-    if (request.width && request.height)
-        rule.mode = request.fit ? SizeRule::Mode::Fit : SizeRule::Mode::Exact;
-    else if (request.width)
-        rule.mode = SizeRule::Mode::Width;
-    else if (request.height)
-        rule.mode = SizeRule::Mode::Height;
-    return rule;
-}
-
-void SetSizeRule(ConversionRequest& request, const SizeRule& rule)
-{
-    const bool width = rule.mode == SizeRule::Mode::Width || rule.mode == SizeRule::Mode::Fit ||
-                       rule.mode == SizeRule::Mode::Exact;
-    const bool height = rule.mode == SizeRule::Mode::Height || rule.mode == SizeRule::Mode::Fit ||
-                        rule.mode == SizeRule::Mode::Exact;
-    request.width = width ? std::optional<int>(rule.width) : std::nullopt;
-    request.height = height ? std::optional<int>(rule.height) : std::nullopt;
-    request.fit = rule.mode == SizeRule::Mode::Fit;
-    request.noEnlarge = rule.noEnlarge;
-}
 
 std::optional<int> ParseWholeNumber(const QString& text)
 {

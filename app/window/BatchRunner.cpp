@@ -33,7 +33,8 @@ void BatchRunner::Start(const ConversionRequest& request, const QList<BatchPhoto
     cancel_ = false;
     done_ = false;
     thread_ = std::thread([this] {
-        status_ = RunBatchConversion(request_, photos_, this, &cancel_, &texts_);
+        const BatchSummary summary = RunBatchConversion(request_, photos_, *this, &cancel_, texts_);
+        status_ = summary.folderUnusable ? 2 : summary.failed > 0 ? 1 : 0;
         platform::EndImagingThread();  // this thread converted photos too
         done_ = true;
     });

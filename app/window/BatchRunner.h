@@ -8,7 +8,8 @@
 #include <QObject>
 #include <QTimer>
 
-#include "app/cli/BatchConversion.h"
+#include "batch/BatchConversion.h"
+#include "batch/ConversionRequest.h"
 
 // Runs the command line's batch engine off the window's thread, and tells the window what became
 // of each photo in batches, a few times a second, on its own thread.
@@ -36,6 +37,7 @@ public:
 
 private:
     void Started(int index) override;
+    void Told(int, const QString&, const QString&) override {}
     void Finished(int index, PhotoResult result, const QString& message) override;
     void Deliver();
 

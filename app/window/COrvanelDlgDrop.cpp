@@ -77,9 +77,6 @@ void COrvanelDlg::ConvertSeveral(const QStringList& paths)
 {
     if (!m_severalWindow) {
         m_severalWindow = new ConvertSeveralWindow(this);
-        m_severalWindow->SetTextStyle([this] {
-            return ConvertSeveralWindow::TextStyle{m_CurrentFont, ColourFromColorref(m_nCurrentColor)};
-        });
         platform::PlaceOnOwnersScreen(*m_severalWindow, this);
     }
     m_severalWindow->AddPaths(paths);

@@ -21,6 +21,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/window/BatchPreview.h"
+#include "app/window/CaptionBox.h"
 #include "app/window/FolderLister.h"
 #include "app/window/OpenOrSay.h"
 #include "app/window/PhotoListModel.h"
@@ -29,7 +31,7 @@
 #include "lang/CLanguage.h"
 #include "services/Prompts.h"
 #include "services/SystemInfo.h"
-#include "app/cli/OutputFolderProblem.h"
+#include "batch/OutputFolderProblem.h"
 #include "app/window/HelpPage.h"
 #include "settings/UserOutputFolder.h"
 
@@ -191,29 +193,19 @@ void ConvertSeveralWindow::BuildControls()
     grid->addWidget(flipLabel, 1, 2);
     grid->addWidget(flip_, 1, 3);
 
-    textOn_ = new QCheckBox(picture);
-    text_ = new QLineEdit(picture);
-    auto* xLabel = new QLabel(picture);
-    textX_ = new QSpinBox(picture);
-    auto* yLabel = new QLabel(picture);
-    textY_ = new QSpinBox(picture);
-    for (QSpinBox* box : {textX_, textY_})
-        box->setRange(0, kMaxSideInWindow);
-    Relabel([=, this] {
-        textOn_->setText(tr("&Text:"));
-        Named(text_, tr("Text"));
-        Label(xLabel, textX_, tr("&X:"));
-        Label(yLabel, textY_, tr("&Y:"));
-        textX_->setAccessibleName(tr("Text X"));
-        textY_->setAccessibleName(tr("Text Y"));
-    });
-    grid->addWidget(textOn_, 2, 0);
-    grid->addWidget(text_, 2, 1);
-    grid->addWidget(xLabel, 2, 2);
-    grid->addWidget(textX_, 2, 3);
-    grid->addWidget(yLabel, 2, 4);
-    grid->addWidget(textY_, 2, 5);
     layout->addWidget(picture);
+
+    // The caption beside the preview of the selected photo as it will come out.
+    auto* captionRow = new QHBoxLayout;
+    caption_ = new CaptionBox(this);
+    preview_ = new BatchPreview(this);
+    Relabel([this] {
+        caption_->Relabel();
+        preview_->setAccessibleName(tr("Preview of the selected photo"));
+    });
+    captionRow->addWidget(caption_, 1);
+    captionRow->addWidget(preview_);
+    layout->addLayout(captionRow);
 
     auto* output = new QHBoxLayout;
     auto* folderLabel = new QLabel(this);
@@ -285,8 +277,16 @@ void ConvertSeveralWindow::BuildControls()
     });
     connect(openFolder_, &QPushButton::clicked, this, [this] { OnOpenFolder(); });
     connect(sizeMode_, &QComboBox::currentIndexChanged, this, [this] { EnableSizeFields(); });
-    connect(textOn_, &QCheckBox::toggled, this, [this] { EnableSizeFields(); });
-    resize(820, 560);
+    connect(caption_, &CaptionBox::Changed, this, [this] { ShowPreview(); });
+    for (QComboBox* box : {sizeMode_, rotate_, flip_})
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { ShowPreview(); });
+    for (QSpinBox* box : {width_, height_})
+        connect(box, &QSpinBox::valueChanged, this, [this] { ShowPreview(); });
+    connect(noEnlarge_, &QCheckBox::toggled, this, [this] { ShowPreview(); });
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& row) {
+        preview_->ShowPhoto(row.isValid() ? model_->At(row.row()).photo.path : QString());
+    });
+    resize(860, 640);
 }
 
 SeveralPhotosChoices ConvertSeveralWindow::Choices() const
@@ -296,10 +296,9 @@ SeveralPhotosChoices ConvertSeveralWindow::Choices() const
               noEnlarge_->isChecked()};
     c.rotate = rotate_->currentIndex() * 90;
     c.flip = flip_->currentIndex();
-    c.textOn = textOn_->isChecked();
-    c.text = text_->text();
-    c.textX = textX_->value();
-    c.textY = textY_->value();
+    c.textOn = caption_->On();
+    c.text = caption_->Text();
+    c.caption = caption_->Style();
     c.outputFolder = outputFolder_->text();
     c.replace = replace_->isChecked();
     c.subfolders = subfolders_->isChecked();
@@ -314,10 +313,7 @@ void ConvertSeveralWindow::ShowChoices(const SeveralPhotosChoices& c)
     noEnlarge_->setChecked(c.size.noEnlarge);
     rotate_->setCurrentIndex(c.rotate / 90);
     flip_->setCurrentIndex(c.flip);
-    textOn_->setChecked(c.textOn);
-    text_->setText(c.text);
-    textX_->setValue(c.textX);
-    textY_->setValue(c.textY);
+    caption_->Show(c.textOn, c.text, c.caption);
     outputFolder_->setText(c.outputFolder);
     replace_->setChecked(c.replace);
     subfolders_->setChecked(c.subfolders);
@@ -332,8 +328,11 @@ void ConvertSeveralWindow::EnableSizeFields()
     width_->setEnabled(idle && mode != M::Keep && mode != M::Height);
     height_->setEnabled(idle && mode != M::Keep && mode != M::Width);
     noEnlarge_->setEnabled(idle && mode != M::Keep);
-    for (QWidget* w : {static_cast<QWidget*>(text_), static_cast<QWidget*>(textX_), static_cast<QWidget*>(textY_)})
-        w->setEnabled(idle && textOn_->isChecked());
+}
+
+void ConvertSeveralWindow::ShowPreview()
+{
+    preview_->ShowChoices(Choices());
 }
 
 void ConvertSeveralWindow::AddPaths(const QStringList& paths)
@@ -422,13 +421,7 @@ void ConvertSeveralWindow::OnConvertAll()
     progress_->setValue(0);
     summary_->clear();
     EnableForRun(true);
-    ConversionRequest request = RequestOf(choices);
-    if (textStyle_) {
-        const TextStyle style = textStyle_();
-        request.font = style.font;
-        request.colour = style.colour;
-    }
-    runner_->Start(request, model_->Photos());
+    runner_->Start(RequestOf(choices), model_->Photos());
 }
 
 void ConvertSeveralWindow::OnEvents(const BatchRunner::Events& events)
@@ -442,7 +435,7 @@ void ConvertSeveralWindow::OnEvents(const BatchRunner::Events& events)
         switch (e.result) {
         case PhotoResult::Converted:
             ++converted_;
-            model_->SetState(e.index, PhotoListModel::State::Converted);
+            model_->SetState(e.index, PhotoListModel::State::Converted, e.message);
             break;
         case PhotoResult::Failed:
             ++failed_;
@@ -510,7 +503,7 @@ void ConvertSeveralWindow::EnableForRun(bool running)
     for (QWidget* w : {static_cast<QWidget*>(addPhotos_), static_cast<QWidget*>(addFolder_),
                        static_cast<QWidget*>(subfolders_), static_cast<QWidget*>(remove_), static_cast<QWidget*>(clear_),
                        static_cast<QWidget*>(sizeMode_), static_cast<QWidget*>(rotate_), static_cast<QWidget*>(flip_),
-                       static_cast<QWidget*>(textOn_), static_cast<QWidget*>(outputFolder_),
+                       static_cast<QWidget*>(caption_), static_cast<QWidget*>(outputFolder_),
                        static_cast<QWidget*>(browse_), static_cast<QWidget*>(replace_),
                        static_cast<QWidget*>(convertAll_)})
         w->setEnabled(!running);

@@ -3,13 +3,13 @@
 #include <memory>
 #include <vector>
 
-#include <QColor>
-
 #include <QWidget>
 
 #include "app/window/BatchRunner.h"
 #include "app/window/SeveralPhotosChoices.h"
 
+class BatchPreview;
+class CaptionBox;
 class FolderLister;
 class PhotoListModel;
 class PhotoSizeReader;
@@ -22,8 +22,8 @@ class QPushButton;
 class QSpinBox;
 class QTableView;
 
-// "Convert Several Photos": a list of photos converted together, with one size rule, turn, text
-// line and output folder, through the command line's batch engine. Beside the main window, which
+// "Convert Several Photos": a list of photos converted together, with one size rule, turn, caption
+// and output folder, through the batch engine. Beside the main window, which
 // stays usable.
 class ConvertSeveralWindow final : public QWidget {
     Q_OBJECT
@@ -46,13 +46,8 @@ public:
     QPushButton* OpenFolderButton() const { return openFolder_; }
     QLabel* Summary() const { return summary_; }
 
-    // The text line's font and colour: the main window's, as its Font button last set them
-    // (without one, those kept in the settings).
-    struct TextStyle {
-        LOGFONTW font;
-        QColor colour;
-    };
-    void SetTextStyle(std::function<TextStyle()> style) { textStyle_ = std::move(style); }
+    CaptionBox* Caption() const { return caption_; }
+    BatchPreview* Preview() const { return preview_; }
 
     // Reads the controls into choices.
     SeveralPhotosChoices Choices() const;
@@ -79,6 +74,7 @@ private:
     void OnFinished(int status);
     void EnableForRun(bool running);
     void EnableSizeFields();
+    void ShowPreview();
     // The figures of the last run belong to its list: a changed list drops them.
     void ForgetRun();
     void Message(const QString& text);
@@ -99,10 +95,8 @@ private:
     QCheckBox* noEnlarge_ = nullptr;
     QComboBox* rotate_ = nullptr;
     QComboBox* flip_ = nullptr;
-    QCheckBox* textOn_ = nullptr;
-    QLineEdit* text_ = nullptr;
-    QSpinBox* textX_ = nullptr;
-    QSpinBox* textY_ = nullptr;
+    CaptionBox* caption_ = nullptr;
+    BatchPreview* preview_ = nullptr;
     QLineEdit* outputFolder_ = nullptr;
     QPushButton* browse_ = nullptr;
     QCheckBox* replace_ = nullptr;
@@ -113,7 +107,6 @@ private:
     QPushButton* convertAll_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QPushButton* help_ = nullptr;
-    std::function<TextStyle()> textStyle_;
     std::vector<std::function<void()>> relabel_;
     int done_ = 0;
     int converted_ = 0;

@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "app/cli/BatchPhotos.h"
+#include "batch/BatchPhotos.h"
 
 // Walks folders for their photos off the window's thread, so that a folder of thousands never
 // holds the window up; what each walk found is handed to the window's thread in parts, one part

@@ -161,7 +161,8 @@ QString PhotoListModel::StatusText(const Row& row) const
     case State::Converting:
         return tr("converting");
     case State::Converted:
-        return tr("converted");
+        // What it was converted despite, such as a caption made smaller to fit.
+        return row.message.isEmpty() ? tr("converted") : tr("converted; %1").arg(row.message);
     case State::Failed:
         return tr("failed: %1").arg(row.message);
     case State::Kept:

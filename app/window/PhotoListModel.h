@@ -5,7 +5,7 @@
 #include <QSize>
 #include <QString>
 
-#include "app/cli/BatchConversion.h"
+#include "batch/BatchConversion.h"
 
 // The photos of the Convert Several Photos window: each listed once (by its absolute path), with
 // its pixel size once read and what became of it.

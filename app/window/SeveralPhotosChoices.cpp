@@ -1,6 +1,8 @@
 #include "app/window/SeveralPhotosChoices.h"
 
 #include "services/SettingsStore.h"
+#include "settings/FontRecordConversion.h"
+#include "settings/LogFont.h"
 #include "settings/SettingsKeys.h"
 
 using platform::SettingsStore;
@@ -20,6 +22,13 @@ void Put(const QString& key, int value)
 
 }  // namespace
 
+CaptionStyle DefaultWindowCaption()
+{
+    CaptionStyle style;
+    style.place = CaptionPlace::BottomRight;
+    return style;
+}
+
 SeveralPhotosChoices LoadSeveralPhotosChoices(const QString& proposedFolder)
 {
     SeveralPhotosChoices c;
@@ -33,8 +42,19 @@ SeveralPhotosChoices LoadSeveralPhotosChoices(const QString& proposedFolder)
     c.flip = Int(keys::kSeveralFlip, 0, 0, 2);
     c.textOn = Int(keys::kSeveralTextOn, 0, 0, 1) != 0;
     c.text = SettingsStore::GetProfileString(keys::kSeveral, keys::kSeveralText, QString());
-    c.textX = Int(keys::kSeveralTextX, 0, 0, kMaxSideInWindow);
-    c.textY = Int(keys::kSeveralTextY, 0, 0, kMaxSideInWindow);
+    CaptionStyle& t = c.caption;
+    t.family = SettingsStore::GetProfileString(keys::kSeveral, keys::kSeveralCaptionFont, QString()).left(kFaceNameChars);
+    t.bold = Int(keys::kSeveralCaptionBold, 0, 0, 1) != 0;
+    t.italic = Int(keys::kSeveralCaptionItalic, 0, 0, 1) != 0;
+    t.size.percent = Int(keys::kSeveralCaptionSizeInPixels, 0, 0, 1) == 0;
+    t.size.value = Int(keys::kSeveralCaptionSize, 4, 1, t.size.percent ? 100 : kMaxFontPixels);
+    t.colour = QColor::fromRgb(static_cast<QRgb>(Int(keys::kSeveralCaptionColour, 0, 0, 0xFFFFFF)));
+    t.place = static_cast<CaptionPlace>(Int(keys::kSeveralCaptionPlace, static_cast<int>(t.place), 0,
+                                            static_cast<int>(CaptionPlace::AtPoint)));
+    t.x = Int(keys::kSeveralTextX, 0, 0, kMaxSideInWindow);
+    t.y = Int(keys::kSeveralTextY, 0, 0, kMaxSideInWindow);
+    t.margin.percent = Int(keys::kSeveralCaptionMarginInPixels, 0, 0, 1) == 0;
+    t.margin.value = Int(keys::kSeveralCaptionMargin, 2, 0, t.margin.percent ? 50 : kMaxSideInWindow);
     c.outputFolder = SettingsStore::GetProfileString(keys::kSeveral, keys::kSeveralOutputFolder, QString());
     if (c.outputFolder.isEmpty())
         c.outputFolder = proposedFolder;
@@ -53,8 +73,18 @@ void SaveSeveralPhotosChoices(const SeveralPhotosChoices& c)
     Put(keys::kSeveralFlip, c.flip);
     Put(keys::kSeveralTextOn, c.textOn);
     SettingsStore::WriteProfileString(keys::kSeveral, keys::kSeveralText, c.text);
-    Put(keys::kSeveralTextX, c.textX);
-    Put(keys::kSeveralTextY, c.textY);
+    const CaptionStyle& t = c.caption;
+    SettingsStore::WriteProfileString(keys::kSeveral, keys::kSeveralCaptionFont, t.family);
+    Put(keys::kSeveralCaptionBold, t.bold);
+    Put(keys::kSeveralCaptionItalic, t.italic);
+    Put(keys::kSeveralCaptionSize, static_cast<int>(t.size.value));
+    Put(keys::kSeveralCaptionSizeInPixels, !t.size.percent);
+    Put(keys::kSeveralCaptionColour, static_cast<int>(t.colour.rgb() & 0xFFFFFF));
+    Put(keys::kSeveralCaptionPlace, static_cast<int>(t.place));
+    Put(keys::kSeveralTextX, t.x);
+    Put(keys::kSeveralTextY, t.y);
+    Put(keys::kSeveralCaptionMargin, static_cast<int>(t.margin.value));
+    Put(keys::kSeveralCaptionMarginInPixels, !t.margin.percent);
     SettingsStore::WriteProfileString(keys::kSeveral, keys::kSeveralOutputFolder, c.outputFolder);
     Put(keys::kSeveralReplace, c.replace);
     Put(keys::kSeveralSubfolders, c.subfolders);
@@ -68,8 +98,7 @@ ConversionRequest RequestOf(const SeveralPhotosChoices& c)
     r.flip = c.flip;
     if (c.textOn) {
         r.text = c.text;
-        r.textX = c.textX;
-        r.textY = c.textY;
+        r.caption = c.caption;
     }
     r.outputFolder = c.outputFolder;
     r.overwrite = c.replace;

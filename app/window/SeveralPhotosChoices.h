@@ -1,11 +1,15 @@
 #pragma once
 #include <QString>
 
-#include "app/cli/CommandLine.h"
+#include "batch/ConversionRequest.h"
+#include "batch/CaptionStyle.h"
 #include "convert/SizeRule.h"
 
 // The largest side or text position the window takes; the pixel limit refuses far less anyway.
 inline constexpr int kMaxSideInWindow = 1000000;
+
+// The caption a first run gives: 4 % of the height in the bottom-right corner, 2 % from the edges.
+CaptionStyle DefaultWindowCaption();
 
 // What the Convert Several Photos window converts with, kept in a settings section of its own.
 struct SeveralPhotosChoices {
@@ -14,8 +18,7 @@ struct SeveralPhotosChoices {
     int flip = 0;    // 0 none, 1 horizontal, 2 vertical
     bool textOn = false;
     QString text;
-    int textX = 0;
-    int textY = 0;
+    CaptionStyle caption = DefaultWindowCaption();
     QString outputFolder;
     bool replace = false;
     bool subfolders = true;  // Add Folder takes its subfolders' photos too
@@ -26,5 +29,5 @@ struct SeveralPhotosChoices {
 SeveralPhotosChoices LoadSeveralPhotosChoices(const QString& proposedFolder);
 void SaveSeveralPhotosChoices(const SeveralPhotosChoices& choices);
 
-// The batch the choices ask for: the text line in the main window's font and colour.
+// The batch the choices ask for.
 ConversionRequest RequestOf(const SeveralPhotosChoices& choices);

@@ -10,6 +10,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QRect>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QProcess>
@@ -23,9 +24,9 @@
 #include "support/CLanguageProbe.h"
 
 #include "lang/BaseFolder.h"
-#include "app/cli/BatchThreads.h"
+#include "batch/BatchThreads.h"
 #include "app/cli/CommandLine.h"
-#include "app/cli/MemoryBudget.h"
+#include "batch/MemoryBudget.h"
 #include "imaging/ConversionMemory.h"
 #include "imaging/ImagingLimits.h"
 #include "app/cli/ProgressLine.h"
@@ -116,14 +117,19 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValues)
     EXPECT_EQ(r.flip, 2);
     EXPECT_EQ(r.frame, 2);
     EXPECT_EQ(r.text, "Hi");
-    EXPECT_EQ(r.textX, 5);
-    EXPECT_EQ(r.textY, 7);
-    ASSERT_TRUE(r.font);
-    EXPECT_EQ(r.font->lfFaceName, "DejaVu Sans");
-    EXPECT_EQ(r.font->lfHeight, -24);
-    EXPECT_EQ(r.font->lfWeight, 700);
-    EXPECT_EQ(r.font->lfItalic, 1);
-    EXPECT_EQ(r.colour, QColor(255, 128, 0));
+    EXPECT_EQ(r.caption.place, CaptionPlace::AtPoint);
+    EXPECT_EQ(r.caption.x, 5);
+    EXPECT_EQ(r.caption.y, 7);
+    EXPECT_EQ(r.caption.family, "DejaVu Sans");
+    EXPECT_EQ(r.caption.size, (CaptionLength{24, false}));
+    EXPECT_TRUE(r.caption.bold && r.caption.italic);
+    EXPECT_EQ(r.caption.colour, QColor(255, 128, 0));
+    const ConversionRequest placed =
+        ParseCommandLine({"--convert", "a", "--position", "bottom-right", "--margin", "3%", "--font", "A,B,5%"}).request;
+    EXPECT_EQ(placed.caption.place, CaptionPlace::BottomRight);
+    EXPECT_EQ(placed.caption.margin, (CaptionLength{3, true}));
+    EXPECT_EQ(placed.caption.family, "A,B");
+    EXPECT_EQ(placed.caption.size, (CaptionLength{5, true}));
     EXPECT_TRUE(r.overwrite && r.quiet);
     EXPECT_EQ(r.outputFolder, "out");
 
@@ -146,6 +152,9 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValues)
         {{"--flip", "diagonal"}, 0, "unknown flip 'diagonal'"},
         {{"--font", "Sans,0"}, 0, "invalid font"},
         {{"--font", "Sans,99999"}, 0, "invalid font"},
+        {{"--font", "Sans,101%"}, 0, "invalid font"},
+        {{"--position", "middle"}, 0, "invalid position 'middle'"},
+        {{"--margin", "-1"}, 0, "invalid margin"},
         {{"--color", "red"}, 0, "invalid color"},
         {{"--colour", "#000000"}, 0, "unrecognized option '--colour'"},
         {{"--quiet=yes"}, 0, "doesn't allow an argument"},
@@ -676,7 +685,18 @@ TEST_F(CommandLineTest, RerunsConvertOnlyWhatIsLeftAndNeverTheirOwnOutputs)
 
 // The size and the text are those of the picture the user sees: the turn comes first, the text
 // is drawn upright where it was asked on the turned picture.
-TEST_F(CommandLineTest, ABatchTurnsBeforeItSizesAndWritesItsTextUpright)
+// The box of the light pixels of a picture on black: its caption's ink.
+QRect LightInk(const Decoded& png)
+{
+    QRect box;
+    for (int y = 0; y < png.height; ++y)
+        for (int x = 0; x < png.width; ++x)
+            if (png.At(x, y)[0] > 128)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST_F(CommandLineTest, ABatchTurnsBeforeItSizesAndWritesItsCaptionUprightWhereItIsPlaced)
 {
     WriteSolid(TempPath("flat.png"), 60, 40, {0, 0, 0});
     const Outcome run = Pictorelle({"--convert", "flat.png", "--width", "120", "--rotate", "270", "--text", "HHHH",
@@ -685,18 +705,45 @@ TEST_F(CommandLineTest, ABatchTurnsBeforeItSizesAndWritesItsTextUpright)
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const Decoded png = DecodeFile(TempPath("turned.png"));
     ASSERT_EQ(QSize(png.width, png.height), QSize(120, 180));
-    int left = png.width, top = png.height, right = -1, bottom = -1;
-    for (int y = 0; y < png.height; ++y)
-        for (int x = 0; x < png.width; ++x)
-            if (png.At(x, y)[0] > 128) {
-                left = std::min(left, x), right = std::max(right, x);
-                top = std::min(top, y), bottom = std::max(bottom, y);
-            }
-    ASSERT_GE(right, 0) << "the text is drawn";
-    EXPECT_GE(left, 5);
-    EXPECT_GE(top, 7);
-    EXPECT_GT(right - left, 2 * (bottom - top)) << "a line of text reads across, not down the edge";
-    EXPECT_LT(bottom, 40);
+    const QRect ink = LightInk(png);
+    ASSERT_FALSE(ink.isEmpty()) << "the text is drawn";
+    EXPECT_GE(ink.left(), 5);
+    EXPECT_GE(ink.top(), 7);
+    EXPECT_GT(ink.width(), 2 * ink.height()) << "a line of text reads across, not down the edge";
+    EXPECT_LT(ink.bottom(), 40);
+
+    // A place with a margin, the size a share of the picture's height.
+    WriteSolid(TempPath("wide.jpg"), 1200, 900, {0, 0, 0});
+    const Outcome placed = Pictorelle({"--convert", "wide.jpg", "--width", "800", "--rotate", "90", "--text", "Hi",
+                                       "--position", "bottom-right", "--margin", "10", "--font", "DejaVu Sans,5%",
+                                       "--color", "#FFFFFF", "--output", "placed.png"});
+    ASSERT_EQ(placed.status, 0) << placed.err.toStdString();
+    const Decoded corner = DecodeFile(TempPath("placed.png"));
+    ASSERT_EQ(QSize(corner.width, corner.height), QSize(800, 1066));
+    const QRect hi = LightInk(corner);
+    EXPECT_GT(hi.left(), 800 * 0.9);
+    EXPECT_GT(hi.top(), 1066 * 0.9);
+    EXPECT_LE(hi.right(), 800 - 10);
+    EXPECT_LE(hi.bottom(), 1066 - 10);
+    EXPECT_GT(hi.width(), hi.height()) << "upright, left to right";
+    EXPECT_NEAR(hi.height(), 1066 * 0.05 * 0.72, 1066 * 0.05 * 0.2) << "capitals of a 5 % line";
+
+    // Too long for the picture: made smaller, told, never cut.
+    const Outcome shrunk = Pictorelle({"--convert", "flat.png", "--text", "Summer 2026",
+                                       "--font", "DejaVu Sans,50%", "--position", "center", "--color", "#FFFFFF",
+                                       "--output", "shrunk.png"});
+    ASSERT_EQ(shrunk.status, 0) << shrunk.err.toStdString();
+    EXPECT_TRUE(shrunk.err.contains("flat.png: warning: the caption is drawn")) << shrunk.err.toStdString();
+    const QRect small = LightInk(DecodeFile(TempPath("shrunk.png")));
+    EXPECT_TRUE(QRect(0, 0, 60, 40).contains(small));
+    EXPECT_GT(small.left(), 0);
+    EXPECT_LT(small.right(), 59);
+    // Too long to be read at any size: the photo fails and nothing is written.
+    const Outcome unreadable = Pictorelle({"--convert", "flat.png", "--text", "A caption far longer than sixty pixels",
+                                           "--font", "DejaVu Sans,12", "--output", "none.png"});
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_TRUE(unreadable.err.contains("the caption cannot be drawn")) << unreadable.err.toStdString();
+    EXPECT_FALSE(QFile::exists(TempPath("none.png")));
 }
 
 TEST_F(CommandLineTest, FitsWithinTheBoxNeverEnlarging)

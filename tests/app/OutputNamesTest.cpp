@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "app/cli/OutputNames.h"
+#include "batch/OutputNames.h"
 
 TEST(OutputNames, EachNameToOnePhotoByItsBytes)
 {

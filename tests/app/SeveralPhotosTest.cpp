@@ -20,6 +20,7 @@
 #include <QThread>
 #include <QUrl>
 
+#include "app/window/CaptionBox.h"
 #include "app/window/ConvertSeveralWindow.h"
 #include "app/window/PhotoListModel.h"
 #include "imaging/testing/ImagingTestSeams.h"
@@ -209,27 +210,62 @@ TEST_F(SeveralPhotosTest, AnExistingOutputIsKeptUnlessReplacing)
     EXPECT_EQ(platform::SettingsStore::GetProfileString("Option", "last_output_folder", "<none>"), "<none>");
 }
 
-TEST_F(SeveralPhotosTest, TheTextLineInTheMainWindowsFontAndColour)
+// The box of a red caption's ink on black, its anti-aliased edges included.
+QRect RedInkOf(const Decoded& png)
 {
-    QFont font("DejaVu Sans");
-    font.setPixelSize(40);
-    (*prompts_)->QueueFont(platform::FontChoice{font, QColor(255, 0, 0)});
-    Click(1042);  // the main window's Font button
-    ConvertSeveralWindow& w = Several({WriteSolid(TempPath("black.png"), 120, 60, {0, 0, 0})});
+    QRect box;
+    for (int y = 0; y < png.height; ++y)
+        for (int x = 0; x < png.width; ++x) {
+            const Rgb p = png.At(x, y);
+            if (p[0] > 80 && p[1] < 40 && p[2] < 40)
+                box |= QRect(x, y, 1, 1);
+        }
+    return box;
+}
+
+TEST_F(SeveralPhotosTest, TheCaptionIsTheSameShareOfEachPictureAndALongOneIsMadeToFit)
+{
+    ConvertSeveralWindow& w = Several({WriteSolid(TempPath("big.jpg"), 6000, 4000, {0, 0, 0}),
+                                       WriteSolid(TempPath("hd.png"), 1920, 1080, {0, 0, 0}),
+                                       WriteSolid(TempPath("narrow.png"), 300, 200, {0, 0, 0})});
     Choose(w);
     SeveralPhotosChoices c = w.Choices();
     c.textOn = true;
-    c.text = "M";
-    c.textX = 10;
-    c.textY = 5;
+    c.text = "Sommer 2026";
+    w.ShowChoices(c);
+    // The face and colour come from Qt's font dialog; the size stays a share of each picture.
+    QFont font("DejaVu Sans");
+    font.setPixelSize(200);
+    (*prompts_)->QueueFont(platform::FontChoice{font, QColor(255, 0, 0)});
+    w.Caption()->FontButton()->click();
+    c = w.Choices();
+    EXPECT_EQ(c.caption.family, "DejaVu Sans");
+    EXPECT_EQ(c.caption.size, (CaptionLength{4, true})) << "the default";
+    EXPECT_EQ(c.caption.place, CaptionPlace::BottomRight);
+    ConvertAll(w);
+
+    const QRect big = RedInkOf(DecodeFile(TempPath("out/big_out.png")));
+    const QRect hd = RedInkOf(DecodeFile(TempPath("out/hd_out.png")));
+    ASSERT_FALSE(big.isEmpty() || hd.isEmpty());
+    EXPECT_NEAR(big.height() / 4000.0, hd.height() / 1080.0, 0.01);
+    EXPECT_GT(big.height(), 4000 * 0.02) << "a caption of about 4 %";
+    // Bottom right, 2 % of the shorter side from the edges.
+    EXPECT_NEAR(big.right(), 6000 - 80, 12);
+    EXPECT_NEAR(hd.bottom(), 1080 - 22, 12);
+    EXPECT_EQ(Status(w, 0), "converted");
+
+    // 4 % of 200 is 8 pixels: "Sommer 2026" fits in 300. A longer one is made smaller, never cut.
+    c.text = "A caption far too long for a picture only three hundred pixels wide";
+    c.caption.size = {20, true};
+    c.replace = true;
     w.ShowChoices(c);
     ConvertAll(w);
-    const Decoded png = DecodeFile(TempPath("out/black_out.png"));
-    int red = 0;
-    for (int y = 0; y < png.height; ++y)
-        for (int x = 0; x < png.width; ++x)
-            red += png.At(x, y) == Rgb{255, 0, 0};
-    EXPECT_GT(red, 40) << "a 40-pixel M in the red the Font button chose";
+    const QRect narrow = RedInkOf(DecodeFile(TempPath("out/narrow_out.png")));
+    ASSERT_FALSE(narrow.isEmpty());
+    EXPECT_GE(narrow.left(), 6 - 1);
+    EXPECT_LE(narrow.right(), 300 - 6);
+    EXPECT_LT(narrow.height(), 40);
+    EXPECT_TRUE(Status(w, 2).startsWith("converted; warning: the caption is drawn")) << Status(w, 2).toStdString();
 }
 
 TEST_F(SeveralPhotosTest, CancelLeavesNoPartFileAndOldFilesAsTheyWere)

@@ -1,4 +1,4 @@
-#include "app/cli/OutputNames.h"
+#include "batch/OutputNames.h"
 
 #include "convert/PhotoPaths.h"
 #include "system/FileSystem.h"

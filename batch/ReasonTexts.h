@@ -2,7 +2,7 @@
 #include <QSize>
 #include <QString>
 
-#include "app/cli/PhotoDamage.h"
+#include "batch/PhotoDamage.h"
 #include "convert/SizeRule.h"
 
 // The command line's words for why a photo was not converted, in the language of the locale (Qt's

@@ -1,4 +1,4 @@
-#include "app/cli/OwnOutputs.h"
+#include "batch/OwnOutputs.h"
 
 #include <QFileInfo>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "app/cli/BatchThreads.h"
+#include "batch/BatchThreads.h"
 
 #include <algorithm>
 

@@ -1,46 +1,39 @@
-#include "app/cli/BatchConversion.h"
+#include "batch/BatchConversion.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 #include <optional>
 #include <vector>
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
-#include <QFontInfo>
-#include <QGuiApplication>
 #include <QSize>
 
-#include "app/cli/BatchReport.h"
-#include "app/cli/BatchScheduler.h"
-#include "app/cli/OutputFolderProblem.h"
-#include "app/cli/OutputNames.h"
-#include "app/cli/OwnOutputs.h"
-#include "app/cli/PhotoDamage.h"
-#include "app/cli/PhotoFileProblem.h"
-#include "app/cli/ReasonTexts.h"
+#include "batch/BatchScheduler.h"
+#include "batch/CaptionLayout.h"
+#include "batch/OutputFolderProblem.h"
+#include "batch/OutputNames.h"
+#include "batch/OwnOutputs.h"
+#include "batch/PhotoDamage.h"
+#include "batch/PhotoFileProblem.h"
+#include "batch/ReasonTexts.h"
 #include "convert/ConversionSequence.h"
 #include "convert/PhotoDocument.h"
 #include "convert/PhotoPaths.h"
 #include "convert/RotateFlipChoice.h"
 #include "convert/SizeRule.h"
-#include "services/Prompts.h"
 #include "lang/MessageTexts.h"
 #include "imaging/ConversionMemory.h"
 #include "imaging/ImagingLimits.h"
 #include "imaging/checks/JpegCoefficientBuffer.h"
-#include "services/SettingsStore.h"
 #include "services/SystemInfo.h"
 #include "system/FileSystem.h"
-#include "system/Interruption.h"
 #include "system/TemporaryName.h"
 #include "res/ResourceIds.h"
-#include "settings/FontRecordConversion.h"
-#include "settings/FontRecordStore.h"
-#include "settings/SettingsKeys.h"
 #include "settings/UserOutputFolder.h"
 
 namespace {
@@ -50,66 +43,40 @@ QString NoFontText()
     return QCoreApplication::translate("CommandLine", "the text cannot be drawn: no font is installed");
 }
 
-// What was said of the photo a thread converts, for a listener.
+// What was said of the photo a thread converts.
 struct PhotoLog {
+    int index = -1;
     QString photo;
-    QString first;  // the first message
+    QString reason;  // the first thing told that is not a warning
     bool exists = false;
+    CaptionLayout caption;
 };
 thread_local PhotoLog* t_log = nullptr;
 
 class BatchConversion {
 public:
-    BatchConversion(const ConversionRequest& request, const QList<BatchPhoto>& photos, BatchListener* listener,
-                    const std::atomic<bool>* cancel, const MessageTexts* texts)
-        : r_(request),
-          texts_(texts ? *texts : MessageTexts::Current()),
-          photos_(photos),
-          listener_(listener),
-          // From the command line, SIGINT, SIGTERM and SIGHUP cancel the batch.
-          cancel_(cancel || listener ? cancel : &platform::InterruptedFlag()),
-          report_(static_cast<int>(photos.size()), request.quiet || listener)
+    BatchConversion(const ConversionRequest& request, const QList<BatchPhoto>& photos, BatchListener& listener,
+                    const std::atomic<bool>* cancel, const MessageTexts& texts)
+        : r_(request), texts_(texts), photos_(photos), listener_(listener), cancel_(cancel)
     {
     }
 
-    int Run()
+    BatchSummary Run()
     {
         const std::optional<QString> folder = ChooseOutputFolder();
-        if (!folder)
-            return 2;
+        if (!folder) {
+            summary_.folderUnusable = true;
+            return summary_;
+        }
         if (photos_.isEmpty())
-            return 0;
+            return summary_;
         names_.emplace(r_.outputFile, *folder);
         FindOwnOutputs(*folder);
         FindClashes();
-        ChooseOverlayStyle();
-        // Messages from below the conversion (the language manager, the imaging layer) are
-        // reported like the conversion's own, naming the photo they concern; beside a window,
-        // its prompts and log stay its own.
-        std::unique_ptr<platform::Prompts> previous;
-        if (!listener_) {
-            previous = platform::InstallPrompts(report_.MakePrompts());
-            report_.RouteLibraryMessages();
-        }
         scheduler_.emplace(static_cast<int>(photos_.size()));
-        if (cancel_ == &platform::InterruptedFlag())
-            platform::CatchInterruptions();
+        listener_.Planned(scheduler_->Workers());
         scheduler_->Run([this](int index) { Convert(index); });
-        if (!listener_) {
-            report_.StopLibraryMessages();
-            platform::InstallPrompts(std::move(previous));
-        }
-        report_.Finish();
-        if (kept_ > 0 && !r_.quiet && !listener_)
-            report_.Summary(QCoreApplication::translate("CommandLine", "%1 converted, %2 kept because their outputs exist, %3 failed")
-                                .arg(static_cast<int>(photos_.size()) - kept_ - failed_ - ownOutputs_)
-                                .arg(kept_.load())
-                                .arg(failed_.load()));
-        if (const int signal = cancel_ == &platform::InterruptedFlag() ? platform::InterruptingSignal() : 0) {
-            Fail({}, QCoreApplication::translate("CommandLine", "interrupted; the photos not yet saved were not converted"));
-            return platform::InterruptedExitStatus(signal);
-        }
-        return failed_ == 0 ? 0 : 1;
+        return summary_;
     }
 
 private:
@@ -133,14 +100,15 @@ private:
         {
             if (batch_.r_.text.isEmpty())
                 return std::nullopt;
-            return OverlayLine{batch_.r_.text, batch_.r_.textX, batch_.r_.textY, batch_.font_, batch_.colour_};
+            const CaptionLayout& c = t_log->caption;
+            return OverlayLine{batch_.r_.text, c.x, c.y, c.font, batch_.r_.caption.colour};
         }
         QString OutputPath() override { return output_; }
         QByteArray OutputLocalName(const QString&) override { return localOutput_; }
         // Without --overwrite, a file that appeared at the output since it was checked is kept.
         bool MayReplaceOutput() override { return batch_.r_.overwrite; }
         void OutputExists(const QString& path) override { batch_.Exists(path); }
-        void Saved(const QString& path) override { batch_.report_.Saved(path); }
+        void Saved(const QString& path) override { batch_.listener_.Saved(t_log->index, path); }
 
     private:
         BatchConversion& batch_;
@@ -153,42 +121,47 @@ private:
     {
         const BatchPhoto& photo = photos_[index];
         if (ownOutput_[index]) {
-            if (listener_)
-                listener_->Finished(index, PhotoResult::Kept,
-                                    QCoreApplication::translate("CommandLine", "an output of this run, not converted again"));
+            {
+                const std::lock_guard lock(countMutex_);
+                ++summary_.ownOutputs;
+            }
+            listener_.Finished(index, PhotoResult::Kept,
+                               QCoreApplication::translate("CommandLine", "an output of this run, not converted again"));
             return;
         }
         if (Cancelled()) {
-            ++failed_;
-            if (listener_)
-                listener_->Finished(index, PhotoResult::Cancelled, QString());
+            Count(PhotoResult::Cancelled);
+            listener_.Finished(index, PhotoResult::Cancelled, QString());
             return;
         }
-        if (listener_)
-            listener_->Started(index);
-        report_.Progress(index, QFileInfo(photo.path).fileName(), scheduler_->Workers());
-        PhotoLog log{photo.path, {}, false};
+        listener_.Started(index);
+        PhotoLog log{index, photo.path, {}, false, {}};
         t_log = &log;
         bool converted = false;
-        {
-            const BatchReport::PhotoScope scope(report_, photo.path, LoaderOf(photo.path));
-            try {
-                converted = ConvertOne(photo, clashes_[index]);
-            } catch (const std::exception&) {  // memory running out outside the imaging layer
-                Fail(photo.path, IDS_STRING115);
-            }
+        try {
+            converted = ConvertOne(photo, clashes_[index]);
+        } catch (const std::exception&) {  // memory running out outside the imaging layer
+            Fail(photo.path, IDS_STRING115);
         }
         t_log = nullptr;
         // An output already there is kept, which is no failure: a rerun after an interruption
-        // converts what is left and exits as a run that converted it all.
-        if (!converted)
-            ++(log.exists ? kept_ : failed_);
-        if (listener_) {
-            const PhotoResult result = converted ? PhotoResult::Converted
-                                       : Cancelled() && log.first.isEmpty() ? PhotoResult::Cancelled
-                                       : log.exists                         ? PhotoResult::Kept
-                                                                            : PhotoResult::Failed;
-            listener_->Finished(index, result, log.first);
+        // converts what is left and ends as a run that converted it all.
+        const PhotoResult result = converted                                  ? PhotoResult::Converted
+                                   : Cancelled() && log.reason.isEmpty()      ? PhotoResult::Cancelled
+                                   : log.exists                               ? PhotoResult::Kept
+                                                                              : PhotoResult::Failed;
+        Count(result);
+        listener_.Finished(index, result, log.reason);
+    }
+
+    void Count(PhotoResult result)
+    {
+        const std::lock_guard lock(countMutex_);
+        switch (result) {
+        case PhotoResult::Converted: ++summary_.converted; break;
+        case PhotoResult::Kept: ++summary_.kept; break;
+        case PhotoResult::Failed: ++summary_.failed; break;
+        case PhotoResult::Cancelled: ++summary_.cancelled; break;
         }
     }
 
@@ -196,24 +169,20 @@ private:
 
     void Fail(const QString& subject, const QString& message)
     {
-        if (!listener_) {
-            report_.Error(subject, message);
-        } else if (t_log && (t_log->first.isEmpty() || (IsWarningText(t_log->first) && !IsWarningText(message)))) {
-            // What stopped the photo rather than what it went on despite.
-            t_log->first = subject == t_log->photo ? message : QStringLiteral("%1: %2").arg(subject, message);
-        }
+        listener_.Told(t_log ? t_log->index : -1, subject, message);
+        // What stopped the photo rather than what it went on despite.
+        if (t_log && (t_log->reason.isEmpty() || (IsWarningText(t_log->reason) && !IsWarningText(message))))
+            t_log->reason = subject == t_log->photo ? message : QStringLiteral("%1: %2").arg(subject, message);
     }
     void Fail(const QString& subject, int messageId) { Fail(subject, texts_.Get(messageId)); }
 
-    // An output that is there already, kept: told as news, not as a failure.
+    // An output that is there already, kept: news, not a failure.
     void Exists(const QString& output)
     {
-        if (t_log)
-            t_log->exists = true;
-        if (listener_)
-            Fail(output, QCoreApplication::translate("CommandLine", "file exists; use --overwrite to replace it"));
-        else
-            report_.Kept(output);
+        t_log->exists = true;
+        t_log->reason = QStringLiteral("%1: %2").arg(
+            output, QCoreApplication::translate("CommandLine", "file exists; use --overwrite to replace it"));
+        listener_.Kept(t_log->index, output);
     }
 
     // The folder outputs go to (none with an output file); nothing when it cannot be used.
@@ -235,26 +204,12 @@ private:
             Fail(r_.outputFolder, *prepared.problem);
             return std::nullopt;
         }
-        if (prepared.made && !r_.quiet && !listener_)
-            report_.Summary(QCoreApplication::translate("CommandLine", "made the output folder %1").arg(r_.outputFolder));
+        if (prepared.made)
+            listener_.OutputFolderMade(r_.outputFolder);
         QString folder = QFileInfo(r_.outputFolder).absoluteFilePath();
         if (!folder.endsWith(u'/'))
             folder += u'/';
         return folder;
-    }
-
-    // Unless given, the font and colour the window would draw with.
-    void ChooseOverlayStyle()
-    {
-        LOGFONTW record = r_.font ? *r_.font : LoadFontRecord(keys::kCurrentFont, OverlayFontDefaults());
-        if (record.lfFaceName.isEmpty())
-            record = RecordFromFont(QGuiApplication::font());
-        font_ = FontFromRecord(record);
-        // The font system substitutes any face it lacks; with no font at all there is nothing to draw with.
-        fontMissing_ = !r_.text.isEmpty() && QFontInfo(font_).family().isEmpty();
-        colour_ = r_.colour ? *r_.colour
-                            : ColourFromColorref(static_cast<COLORREF>(platform::SettingsStore::GetProfileInt(
-                                  keys::kCurrentFont, keys::kCurrentColor, 0)));
     }
 
     // The photos of a folder walked that are outputs of this very run (the output folder inside
@@ -262,7 +217,6 @@ private:
     void FindOwnOutputs(const QString& folder)
     {
         ownOutput_ = OwnOutputs(photos_, *names_, folder);
-        ownOutputs_ = static_cast<int>(std::count(ownOutput_.cbegin(), ownOutput_.cend(), true));
     }
 
     // Two photos that reach one output name: the one listed first writes it, whichever opens
@@ -286,11 +240,6 @@ private:
     bool ConvertOne(const BatchPhoto& photoToConvert, bool clash)
     {
         const QString& argument = photoToConvert.path;
-        // A picture without the text asked for is not the one asked for: nothing is written.
-        if (fontMissing_) {
-            Fail(argument, NoFontText());
-            return false;
-        }
         const QString path = QFileInfo(argument).absoluteFilePath();
         // Held from before the photo is opened to the last byte written, and given back whatever
         // happens: at first what opening may take, then, its size known, what the conversion takes.
@@ -322,6 +271,8 @@ private:
                                .arg(size.width()).arg(size.height()).arg(platform::kMaxImagePixels));
             return false;
         }
+        if (!LayOutCaptionOf(argument, size))
+            return false;
         if (!MakeOutputFolder(photoToConvert, output))
             return false;
 
@@ -338,6 +289,29 @@ private:
             Fail(argument, NoFontText());
         // A picture saved without its turn or its text is not the one asked for.
         return outcome.saved && outcome.turned && outcome.textDrawn;
+    }
+
+    // The caption at its size and place on a picture of size; false (told) when it cannot be drawn.
+    bool LayOutCaptionOf(const QString& argument, const QSize& size)
+    {
+        if (r_.text.isEmpty())
+            return true;
+        // A picture without the caption asked for is not the one asked for: nothing is written.
+        CaptionLayout& caption = t_log->caption;
+        caption = LayOutCaption(r_.text, r_.caption, size);
+        if (caption.fontMissing) {
+            Fail(argument, NoFontText());
+            return false;
+        }
+        if (!caption.fits) {
+            Fail(argument, QCoreApplication::translate("CommandLine", "the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high")
+                               .arg(size.width()).arg(size.height()).arg(kSmallestCaptionPixels));
+            return false;
+        }
+        if (caption.pixels < caption.askedPixels)
+            Fail(argument, WarningText(QCoreApplication::translate("CommandLine", "the caption is drawn %1 pixels high instead of %2, to fit on the picture")
+                                           .arg(caption.pixels).arg(caption.askedPixels)));
+        return true;
     }
 
     // Opens the photo as Open Photo does, and makes the asked frame the active one.
@@ -426,27 +400,22 @@ private:
     }
 
     const ConversionRequest& r_;
-    const MessageTexts texts_;
+    const MessageTexts& texts_;
     const QList<BatchPhoto>& photos_;
-    BatchListener* const listener_;
+    BatchListener& listener_;
     const std::atomic<bool>* const cancel_;
-    BatchReport report_;
     std::optional<OutputNames> names_;
-    std::vector<bool> clashes_;
+    std::vector<bool> clashes_;    // by index: a photo listed earlier has the same output
     std::vector<bool> ownOutput_;  // by index: an output of this run, found by a folder walk
-    int ownOutputs_ = 0;  // by index: a photo listed earlier has the same output
     std::optional<BatchScheduler> scheduler_;
-    QFont font_;
-    QColor colour_;
-    bool fontMissing_ = false;
-    std::atomic<int> failed_{0};
-    std::atomic<int> kept_{0};
+    std::mutex countMutex_;
+    BatchSummary summary_;  // under countMutex_ while the photos convert
 };
 
 }  // namespace
 
-int RunBatchConversion(const ConversionRequest& request, const QList<BatchPhoto>& photos, BatchListener* listener,
-                       const std::atomic<bool>* cancel, const MessageTexts* texts)
+BatchSummary RunBatchConversion(const ConversionRequest& request, const QList<BatchPhoto>& photos,
+                                BatchListener& listener, const std::atomic<bool>* cancel, const MessageTexts& texts)
 {
     return BatchConversion(request, photos, listener, cancel, texts).Run();
 }

@@ -4,8 +4,8 @@
 #include <QList>
 #include <QString>
 
-#include "app/cli/BatchPhotos.h"
-#include "app/cli/OutputNames.h"
+#include "batch/BatchPhotos.h"
+#include "batch/OutputNames.h"
 
 // Which photos of a run, found by walking a folder, are the run's own outputs: a file some photo
 // of the run writes, or anything inside the output folder (ending in '/') when that lies below a

@@ -1,4 +1,4 @@
-#include "app/cli/OutputFolderProblem.h"
+#include "batch/OutputFolderProblem.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

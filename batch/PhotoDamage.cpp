@@ -1,4 +1,4 @@
-#include "app/cli/PhotoDamage.h"
+#include "batch/PhotoDamage.h"
 
 #include <algorithm>
 #include <climits>
@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QImageReader>
 
-#include "app/cli/PhotoFileProblem.h"
+#include "batch/PhotoFileProblem.h"
 #include "imaging/ImagingLimits.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/cli/MemoryBudget.h"
+#include "batch/MemoryBudget.h"
 
 #include <algorithm>
 

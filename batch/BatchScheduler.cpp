@@ -1,4 +1,4 @@
-#include "app/cli/BatchScheduler.h"
+#include "batch/BatchScheduler.h"
 
 #include <thread>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "app/cli/PhotoFileProblem.h"
+#include "batch/PhotoFileProblem.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "app/cli/BatchPhotos.h"
+#include "batch/BatchPhotos.h"
 
 #include <QCoreApplication>
 

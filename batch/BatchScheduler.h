@@ -2,8 +2,8 @@
 #include <atomic>
 #include <functional>
 
-#include "app/cli/BatchThreads.h"
-#include "app/cli/MemoryBudget.h"
+#include "batch/BatchThreads.h"
+#include "batch/MemoryBudget.h"
 
 // Runs a batch's photos side by side. Reading and decoding a photo uses one core; while it does,
 // another photo is resized and written on the others: one worker per core, within the pixel

@@ -1,4 +1,4 @@
-#include "app/cli/ReasonTexts.h"
+#include "batch/ReasonTexts.h"
 
 #include <QCoreApplication>
 

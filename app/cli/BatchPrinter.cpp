@@ -1,0 +1,61 @@
+#include "app/cli/BatchPrinter.h"
+
+#include <memory>
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "batch/PhotoFileProblem.h"
+
+namespace {
+// The photo this thread converts, named in the messages that do not say which photo they are of.
+thread_local std::unique_ptr<BatchReport::PhotoScope> t_scope;
+}  // namespace
+
+BatchPrinter::BatchPrinter(BatchReport& report, const QList<BatchPhoto>& photos, bool quiet)
+    : report_(report), photos_(photos), quiet_(quiet)
+{
+}
+
+void BatchPrinter::OutputFolderMade(const QString& folder)
+{
+    if (!quiet_)
+        report_.Summary(QCoreApplication::translate("CommandLine", "made the output folder %1").arg(folder));
+}
+
+void BatchPrinter::Started(int index)
+{
+    const QString& path = photos_[index].path;
+    report_.Progress(index, QFileInfo(path).fileName(), sideBySide_);
+    t_scope = std::make_unique<BatchReport::PhotoScope>(report_, path, LoaderOf(path));
+}
+
+void BatchPrinter::Told(int, const QString& subject, const QString& text)
+{
+    report_.Error(subject, text);
+}
+
+void BatchPrinter::Saved(int, const QString& path)
+{
+    report_.Saved(path);
+}
+
+void BatchPrinter::Kept(int, const QString& path)
+{
+    report_.Kept(path);
+}
+
+void BatchPrinter::Finished(int, PhotoResult, const QString&)
+{
+    t_scope.reset();  // its warnings are told now, once each
+}
+
+void BatchPrinter::Ended(const BatchSummary& summary)
+{
+    report_.Finish();
+    if (summary.kept > 0 && !quiet_)
+        report_.Summary(QCoreApplication::translate("CommandLine", "%1 converted, %2 kept because their outputs exist, %3 failed")
+                            .arg(summary.converted)
+                            .arg(summary.kept)
+                            .arg(summary.failed));
+}

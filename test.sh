@@ -24,13 +24,15 @@ cmake --build build-asan -j "$jobs"
 )
 
 # ThreadSanitizer: the command line converts photos side by side; its batch tests run the
-# program built with ThreadSanitizer, which fails them on any report (see tests/tsan.supp).
-cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPICTORELLE_TSAN=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-tsan -j "$jobs" --target pictorelle
+# program built with ThreadSanitizer, which fails them on any report (see tests/tsan.supp). The
+# window's batch runs beside language switches in race_tests, built with it too.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPICTORELLE_TSAN=ON -DBUILD_TESTING=ON >/dev/null
+cmake --build build-tsan -j "$jobs" --target pictorelle race_tests
 (
   export PICTORELLE_UNDER_TEST="$PWD/build-tsan/pictorelle"
   export TSAN_OPTIONS="halt_on_error=1:suppressions=$PWD/tests/tsan.supp"
   cd build && ctest --output-on-failure -j "$jobs" -R '^CommandLineTest\.'
+  QT_QPA_PLATFORM=offscreen ../build-tsan/tests/race_tests
 )
 
 # Fuzzing: libFuzzer targets built with clang, from the kept seeds; any finding fails the run.

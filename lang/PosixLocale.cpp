@@ -1,6 +1,7 @@
 #include "lang/PosixLocale.h"
 
 #include <clocale>
+#include <optional>
 
 #include <QLocale>
 
@@ -22,8 +23,17 @@ QString PosixLocaleFor(const QString& languageName)
     return languageOnly;
 }
 
+namespace {
+int g_holds = 0;
+std::optional<QString> g_pending;  // the language asked for while held
+}  // namespace
+
 void ApplyPosixLocale(const QString& languageName)
 {
+    if (g_holds > 0) {
+        g_pending = languageName;
+        return;
+    }
     const QByteArray name = PosixLocaleFor(languageName).toLatin1();
     if (!name.isEmpty()) {
         for (const QByteArray& candidate : {name + ".UTF-8", name + ".utf8", name}) {
@@ -32,4 +42,18 @@ void ApplyPosixLocale(const QString& languageName)
         }
     }
     std::setlocale(LC_NUMERIC, "C");
+}
+
+PosixLocaleHold::PosixLocaleHold()
+{
+    ++g_holds;
+}
+
+PosixLocaleHold::~PosixLocaleHold()
+{
+    if (--g_holds > 0 || !g_pending)
+        return;
+    const QString language = *g_pending;
+    g_pending.reset();
+    ApplyPosixLocale(language);
 }

@@ -29,6 +29,7 @@
 #include "app/window/PhotoSizeReader.h"
 #include "convert/PhotoExtensions.h"
 #include "lang/CLanguage.h"
+#include "lang/PosixLocale.h"
 #include "services/Prompts.h"
 #include "services/SystemInfo.h"
 #include "batch/OutputFolderProblem.h"
@@ -87,7 +88,12 @@ ConvertSeveralWindow::ConvertSeveralWindow(QWidget* parent)
     connect(model_, &QAbstractItemModel::modelReset, this, &ConvertSeveralWindow::ForgetRun);
 }
 
-ConvertSeveralWindow::~ConvertSeveralWindow() = default;
+ConvertSeveralWindow::~ConvertSeveralWindow()
+{
+    // The run ends (cancelled, waited for) before the locale it holds may change.
+    runner_.reset();
+    localeHeld_.reset();
+}
 
 void ConvertSeveralWindow::Relabel(std::function<void()> texts)
 {
@@ -421,6 +427,8 @@ void ConvertSeveralWindow::OnConvertAll()
     progress_->setValue(0);
     summary_->clear();
     EnableForRun(true);
+    // A language chosen in the main window meanwhile changes the C library's locale after the run.
+    localeHeld_ = std::make_unique<PosixLocaleHold>();
     runner_->Start(RequestOf(choices), model_->Photos());
 }
 
@@ -456,6 +464,7 @@ void ConvertSeveralWindow::OnEvents(const BatchRunner::Events& events)
 
 void ConvertSeveralWindow::OnFinished(int status)
 {
+    localeHeld_.reset();
     EnableForRun(false);
     current_->clear();
     if (status == 2) {

@@ -9,6 +9,7 @@
 #include "app/window/SeveralPhotosChoices.h"
 
 class BatchPreview;
+class PosixLocaleHold;
 class CaptionBox;
 class FolderLister;
 class PhotoListModel;
@@ -115,4 +116,5 @@ private:
     bool running_ = false;
     bool cancelled_ = false;  // the run was cancelled by the user
     QString runFolder_;  // the output folder of the last Convert All
+    std::unique_ptr<PosixLocaleHold> localeHeld_;  // while a run goes
 };

@@ -299,36 +299,6 @@ TEST_F(SeveralPhotosTest, CancelLeavesNoPartFileAndOldFilesAsTheyWere)
     EXPECT_EQ(w.Summary()->text(), "");
 }
 
-// The window's language may change while a batch runs: the run tells its photos in the language
-// it started in, and nothing it reads is changed under it.
-TEST_F(SeveralPhotosTest, ALanguageSwitchedDuringARunChangesNothingItTells)
-{
-    QDir(dir_.path()).mkpath("base/language");
-    WriteAll(TempPath("base/language/English.ini"), "");
-    WriteAll(TempPath("base/language/German_Germany.ini"), "[STRING]\nIDS_STRING115=Umwandlung misslungen.\nIDS_STRING126=Breite unbekannt.\n");
-    theLanguage.Init(TempPath("base"), "english");
-    const QByteArray whole = ReadAll(WriteSolid(TempPath("whole.png"), 64, 48, {1, 2, 3}));
-    QStringList photos;
-    for (int i = 0; i < 240; ++i) {
-        photos << TempPath(QString("cut%1.png").arg(i));
-        WriteAll(photos.last(), whole.left(40 + i % 24));
-    }
-    ConvertSeveralWindow& w = Several(photos);
-    Choose(w);
-    w.ConvertAllButton()->click();
-    for (int i = 0; w.Converting(); ++i) {
-        theLanguage.SetLanguage(i % 2 ? QStringLiteral("English") : QStringLiteral("German_Germany"));
-        QCoreApplication::processEvents();
-    }
-    theLanguage.SetLanguage("English");
-    for (int row = 0; row < photos.size(); ++row) {
-        const QString status = Status(w, row);
-        EXPECT_TRUE(status.startsWith("failed: Can not get the width of the photo!") ||
-                    status.startsWith("failed: Failed to convert photo!"))
-            << status.toStdString();
-    }
-}
-
 TEST_F(SeveralPhotosTest, EveryChoiceIsLockedWhileARunGoes)
 {
     ConvertSeveralWindow& w = Several({WriteSolid(TempPath("a.jpg"), 60, 40, {200, 10, 10})});

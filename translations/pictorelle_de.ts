@@ -9,6 +9,125 @@
     </message>
 </context>
 <context>
+    <name>CaptionBox</name>
+    <message>
+        <source>Caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished">&amp;Text:</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished">Text</translation>
+    </message>
+    <message>
+        <source>F&amp;ont...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation type="unfinished">&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>% of the height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At X, Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% of the shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation type="unfinished">&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation type="unfinished">&amp;Y:</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation type="unfinished">Text X</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation type="unfinished">Text Y</translation>
+    </message>
+    <message>
+        <source>, bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caption font: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>the imaging library could not start</source>
@@ -73,10 +192,6 @@
     <message>
         <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
         <translation>unbekannte Spiegelung „%1“: none, horizontal oder vertical verwenden</translation>
-    </message>
-    <message>
-        <source>invalid font &apos;%1&apos;: use FAMILY,PIXELS[,bold][,italic] with at most %2 characters and %3 pixels</source>
-        <translation>ungültige Schrift „%1“: FAMILIE,PIXEL[,bold][,italic] mit höchstens %2 Zeichen und %3 Pixeln verwenden</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
@@ -175,6 +290,42 @@
         <translation>zu groß: sein Kopf gibt %1 x %2 Pixel an, über der Grenze von %3 Pixeln</translation>
     </message>
     <message>
+        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
+        <translation>%1 umgewandelt, %2 übersprungen (Ausgabedatei vorhanden), %3 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>an output of this run, not converted again</source>
+        <translation>eine Ausgabedatei dieses Durchlaufs, nicht erneut umgewandelt</translation>
+    </message>
+    <message>
+        <source>made the output folder %1</source>
+        <translation>Ausgabeordner %1 angelegt</translation>
+    </message>
+    <message>
+        <source>%1 kept: it exists already; --overwrite replaces it</source>
+        <translation>%1 übersprungen: die Datei ist bereits vorhanden; mit --overwrite wird sie ersetzt</translation>
+    </message>
+    <message>
+        <source>a file is in the way</source>
+        <translation>eine Datei steht im Weg</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made: %1</source>
+        <translation>der Ordner kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
 Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
@@ -208,12 +359,18 @@ Picture:
       --frame N            frame N (from 0) of an animation, or page N of a document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
-Text line:
-      --text TEXT          draw one line of TEXT
-      --position X,Y       its top-left corner on the output (default 0,0)
-      --font FAMILY,PIXELS[,bold][,italic]
-                           its font (default: the window&apos;s last font)
-      --color #RRGGBB      its colour (default: the window&apos;s last colour)
+Caption:
+      --text TEXT          draw one line of TEXT, upright on the output
+      --position PLACE     top-left, top, top-right, left, center, right,
+                           bottom-left, bottom or bottom-right, --margin from the
+                           edges; or X,Y: its top-left corner (default 0,0)
+      --margin N|N%        N pixels, or N% of the output&apos;s shorter side
+                           (default 2%)
+      --font FAMILY,SIZE[,bold][,italic]
+                           SIZE in pixels, or N% of the output&apos;s height (default:
+                           the system&apos;s face at 4%); a caption too wide is drawn
+                           smaller, with a warning, and never cut
+      --color #RRGGBB      its colour (default #000000)
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
@@ -228,91 +385,22 @@ Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong com
 leaving no partial file.
 Examples, the photos of a folder and its subfolders for the web:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+captioned in the bottom-right corner:
+  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
+      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
 every JPEG of a folder on two cores:
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </source>
-        <translation>Aufruf: pictorelle [FOTO]...
-  oder: pictorelle --convert FOTO... [OPTION]...
-Macht aus einem Foto ein 24-Bit-PNG-Bild beliebiger Größe, gedreht, gespiegelt und mit einer Textzeile.
-
-Ohne --convert öffnet sich das Fenster, mit FOTO darin, wenn eines genannt ist; mehrere
-Fotos öffnen sich im Fenster „Mehrere Fotos umwandeln“.
-Mit --convert wird jedes FOTO ohne Fenster umgewandelt; die anderen Fotos werden auch dann
-umgewandelt, wenn eines fehlschlägt.
-
-Ausgabe:
-      --output DATEI       das PNG in DATEI schreiben, einen Namen auf .png (nur ein
-                           Foto)
-      --output-dir ORDNER  für jedes Foto NAME.ENDUNG NAME_out.png in ORDNER schreiben
-                           (Vorgabe: der Ausgabeordner, den das Fenster vorschlägt)
-  -r, --recursive          ein FOTO, das ein Ordner ist, steht für seine Fotos und die
-                           seiner Unterordner (Verknüpfungen auf Ordner werden nicht
-                           verfolgt); jedes behält seinen Platz darunter im Ausgabeordner
-      --overwrite          vorhandene Ausgaben ersetzen (ohne diese Option wird eine
-                           vorhandene Ausgabe behalten und ihr Foto übersprungen,
-                           was kein Fehler ist)
-Größe (Vorgabe: die des Fotos):
-      --size BxH           genau B x H Pixel
-      --width B            B Pixel breit, die Höhe wahrt das Seitenverhältnis
-      --height H           H Pixel hoch, die Breite wahrt das Seitenverhältnis
-      --fit BxH            innerhalb von B x H Pixeln, das Seitenverhältnis gewahrt
-      --no-enlarge         mit einer Größe behält ein Foto, das schon hineinpasst, seine eigene
-Bild:
-      --rotate WINKEL      0, 90, 180 oder 270 Grad im Uhrzeigersinn (Vorgabe 0)
-                           (das Foto wird zuerst gedreht und gespiegelt, dann skaliert und beschriftet)
-      --flip ART           none, horizontal oder vertical (Vorgabe none)
-      --frame N            Bild N (ab 0) einer Animation oder Seite N eines Dokuments
-      --no-auto-orient     die Pixel wie gespeichert lassen, nicht nach der von der
-                           Kamera aufgezeichneten Ausrichtung aufrichten
-Textzeile:
-      --text TEXT          eine Zeile TEXT zeichnen
-      --position X,Y       ihre linke obere Ecke in der Ausgabe (Vorgabe 0,0)
-      --font FAMILIE,PIXEL[,bold][,italic]
-                           ihre Schrift (Vorgabe: die letzte Schrift des Fensters)
-      --color #RRGGBB      ihre Farbe (Vorgabe: die letzte Farbe des Fensters)
-Sonstiges:
-      --quiet              nur Fehler ausgeben (keine Warnungen, kein Fortschritt)
-      --help               diese Hilfe zeigen und beenden
-      --version            die Version zeigen und beenden
-  --                       Ende der Optionen: was folgt, sind Fotos
-
-Meldungen nennen die Datei, die sie betreffen, und sprechen die Sprache der Locale (LANGUAGE, LC_ALL,
-LC_MESSAGES, LANG; Englisch für C und POSIX).
-
-Rückgabewert: 0, wenn jedes Foto umgewandelt wurde, 1, wenn welche fehlschlugen, 2 bei einer
-falschen Befehlszeile, 128 + das Signal nach SIGINT, SIGTERM oder SIGHUP (130, 143, 129), die
-den Stapel anhalten, ohne eine halbe Datei zu hinterlassen.
-Beispiele, die Fotos eines Ordners und seiner Unterordner fürs Web:
-  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
-jedes JPEG eines Ordners auf zwei Kernen:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>%1 umgewandelt, %2 übersprungen (Ausgabedatei vorhanden), %3 fehlgeschlagen</translation>
+        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>an output of this run, not converted again</source>
-        <translation>eine Ausgabedatei dieses Durchlaufs, nicht erneut umgewandelt</translation>
-    </message>
-    <message>
-        <source>made the output folder %1</source>
-        <translation>Ausgabeordner %1 angelegt</translation>
-    </message>
-    <message>
-        <source>%1 kept: it exists already; --overwrite replaces it</source>
-        <translation>%1 übersprungen: die Datei ist bereits vorhanden; mit --overwrite wird sie ersetzt</translation>
-    </message>
-    <message>
-        <source>a file is in the way</source>
-        <translation>eine Datei steht im Weg</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made: %1</source>
-        <translation>der Ordner kann nicht angelegt werden: %1</translation>
+        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -426,30 +514,6 @@ jedes JPEG eines Ordners auf zwei Kernen:
         <translation>Vertikal</translation>
     </message>
     <message>
-        <source>&amp;Text:</source>
-        <translation>&amp;Text:</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>&amp;X:</source>
-        <translation>&amp;X:</translation>
-    </message>
-    <message>
-        <source>&amp;Y:</source>
-        <translation>&amp;Y:</translation>
-    </message>
-    <message>
-        <source>Text X</source>
-        <translation>Text X</translation>
-    </message>
-    <message>
-        <source>Text Y</source>
-        <translation>Text Y</translation>
-    </message>
-    <message>
         <source>Output fol&amp;der:</source>
         <translation>&amp;Ausgabeordner:</translation>
     </message>
@@ -529,6 +593,10 @@ jedes JPEG eines Ordners auf zwei Kernen:
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
+    <message>
+        <source>Preview of the selected photo</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>
@@ -571,6 +639,10 @@ jedes JPEG eines Ordners auf zwei Kernen:
     <message>
         <source>not converted</source>
         <translation>nicht umgewandelt</translation>
+    </message>
+    <message>
+        <source>converted; %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

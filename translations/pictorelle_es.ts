@@ -9,6 +9,125 @@
     </message>
 </context>
 <context>
+    <name>CaptionBox</name>
+    <message>
+        <source>Caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished">T&amp;exto:</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished">Texto</translation>
+    </message>
+    <message>
+        <source>F&amp;ont...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation type="unfinished">&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>% of the height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At X, Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% of the shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation type="unfinished">&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation type="unfinished">&amp;Y:</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation type="unfinished">Texto X</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation type="unfinished">Texto Y</translation>
+    </message>
+    <message>
+        <source>, bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caption font: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>the imaging library could not start</source>
@@ -73,10 +192,6 @@
     <message>
         <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
         <translation>volteo desconocido «%1»: use none, horizontal o vertical</translation>
-    </message>
-    <message>
-        <source>invalid font &apos;%1&apos;: use FAMILY,PIXELS[,bold][,italic] with at most %2 characters and %3 pixels</source>
-        <translation>fuente no válida «%1»: use FAMILIA,PÍXELES[,bold][,italic] con como mucho %2 caracteres y %3 píxeles</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
@@ -175,6 +290,42 @@
         <translation>demasiado grande: su cabecera indica %1 x %2 píxeles, por encima del límite de %3 píxeles</translation>
     </message>
     <message>
+        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
+        <translation>convertidas: %1; omitidas (el archivo de salida ya existe): %2; fallidas: %3</translation>
+    </message>
+    <message>
+        <source>an output of this run, not converted again</source>
+        <translation>es un archivo de salida de esta conversión; no se vuelve a convertir</translation>
+    </message>
+    <message>
+        <source>made the output folder %1</source>
+        <translation>se ha creado la carpeta de salida %1</translation>
+    </message>
+    <message>
+        <source>%1 kept: it exists already; --overwrite replaces it</source>
+        <translation>%1 omitido: el archivo ya existe; --overwrite lo reemplaza</translation>
+    </message>
+    <message>
+        <source>a file is in the way</source>
+        <translation>un archivo tiene ya ese nombre</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made: %1</source>
+        <translation>no se puede crear la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
 Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
@@ -208,12 +359,18 @@ Picture:
       --frame N            frame N (from 0) of an animation, or page N of a document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
-Text line:
-      --text TEXT          draw one line of TEXT
-      --position X,Y       its top-left corner on the output (default 0,0)
-      --font FAMILY,PIXELS[,bold][,italic]
-                           its font (default: the window&apos;s last font)
-      --color #RRGGBB      its colour (default: the window&apos;s last colour)
+Caption:
+      --text TEXT          draw one line of TEXT, upright on the output
+      --position PLACE     top-left, top, top-right, left, center, right,
+                           bottom-left, bottom or bottom-right, --margin from the
+                           edges; or X,Y: its top-left corner (default 0,0)
+      --margin N|N%        N pixels, or N% of the output&apos;s shorter side
+                           (default 2%)
+      --font FAMILY,SIZE[,bold][,italic]
+                           SIZE in pixels, or N% of the output&apos;s height (default:
+                           the system&apos;s face at 4%); a caption too wide is drawn
+                           smaller, with a warning, and never cut
+      --color #RRGGBB      its colour (default #000000)
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
@@ -228,92 +385,22 @@ Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong com
 leaving no partial file.
 Examples, the photos of a folder and its subfolders for the web:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+captioned in the bottom-right corner:
+  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
+      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
 every JPEG of a folder on two cores:
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </source>
-        <translation>Uso: pictorelle [FOTO]...
-  o:  pictorelle --convert FOTO... [OPCIÓN]...
-Convierte una foto en una imagen PNG de 24 bits de cualquier tamaño, girada, volteada y con una línea de texto.
-
-Sin --convert se abre la ventana, con FOTO abierta en ella si se nombra una; varias
-fotos se abren en la ventana «Convertir varias fotos».
-Con --convert cada FOTO se convierte sin ventana; las demás fotos se convierten igualmente
-cuando una falla.
-
-Salida:
-      --output ARCHIVO     escribir el PNG en ARCHIVO, un nombre que termine en .png (solo
-                           una foto)
-      --output-dir CARPETA escribir NOMBRE_out.png en CARPETA por cada foto NOMBRE.EXT
-                           (por omisión: la carpeta de salida que propone la ventana)
-  -r, --recursive          una FOTO que es una carpeta representa sus fotos y las de sus
-                           subcarpetas (no se siguen los enlaces a carpetas); cada una
-                           conserva su lugar debajo de ella en la carpeta de salida
-      --overwrite          reemplazar las salidas que ya existen (sin esta opción, una
-                           salida ya existente se conserva y su foto no se convierte,
-                           lo que no es un fallo)
-Tamaño (por omisión: el de la foto):
-      --size AxA           exactamente A x A píxeles (ancho x alto)
-      --width A            A píxeles de ancho, el alto conservando la proporción
-      --height A           A píxeles de alto, el ancho conservando la proporción
-      --fit AxA            dentro de A x A píxeles, conservando la proporción
-      --no-enlarge         con un tamaño, una foto que ya cabe en él conserva el suyo
-Imagen:
-      --rotate ÁNGULO      0, 90, 180 o 270 grados en sentido horario (por omisión 0)
-                           (la foto se gira y se voltea primero, luego se redimensiona y se rotula)
-      --flip MODO          none, horizontal o vertical (por omisión none)
-      --frame N            el fotograma N (desde 0) de una animación, o la página N
-                           de un documento
-      --no-auto-orient     dejar los píxeles como están guardados, sin enderezarlos según
-                           la orientación que registró la cámara
-Línea de texto:
-      --text TEXTO         dibujar una línea de TEXTO
-      --position X,Y       su esquina superior izquierda en la salida (por omisión 0,0)
-      --font FAMILIA,PÍXELES[,bold][,italic]
-                           su fuente (por omisión: la última fuente de la ventana)
-      --color #RRGGBB      su color (por omisión: el último color de la ventana)
-Otras:
-      --quiet              mostrar solo los errores (ni avisos ni progreso)
-      --help               mostrar esta ayuda y salir
-      --version            mostrar la versión y salir
-  --                       fin de las opciones: lo que sigue son fotos
-
-Los mensajes nombran el archivo al que se refieren y hablan el idioma de la configuración
-regional (LANGUAGE, LC_ALL, LC_MESSAGES, LANG; inglés para C y POSIX).
-
-Estado de salida: 0 cuando se convirtió cada foto, 1 cuando alguna falló, 2 para una línea de
-órdenes errónea, 128 + la señal tras SIGINT, SIGTERM o SIGHUP (130, 143, 129), que detienen el
-lote sin dejar ningún archivo parcial.
-Ejemplos, las fotos de una carpeta y sus subcarpetas para la web:
-  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
-cada JPEG de una carpeta en dos núcleos:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>convertidas: %1; omitidas (el archivo de salida ya existe): %2; fallidas: %3</translation>
+        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>an output of this run, not converted again</source>
-        <translation>es un archivo de salida de esta conversión; no se vuelve a convertir</translation>
-    </message>
-    <message>
-        <source>made the output folder %1</source>
-        <translation>se ha creado la carpeta de salida %1</translation>
-    </message>
-    <message>
-        <source>%1 kept: it exists already; --overwrite replaces it</source>
-        <translation>%1 omitido: el archivo ya existe; --overwrite lo reemplaza</translation>
-    </message>
-    <message>
-        <source>a file is in the way</source>
-        <translation>un archivo tiene ya ese nombre</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made: %1</source>
-        <translation>no se puede crear la carpeta: %1</translation>
+        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -427,30 +514,6 @@ cada JPEG de una carpeta en dos núcleos:
         <translation>Vertical</translation>
     </message>
     <message>
-        <source>&amp;Text:</source>
-        <translation>T&amp;exto:</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Texto</translation>
-    </message>
-    <message>
-        <source>&amp;X:</source>
-        <translation>&amp;X:</translation>
-    </message>
-    <message>
-        <source>&amp;Y:</source>
-        <translation>&amp;Y:</translation>
-    </message>
-    <message>
-        <source>Text X</source>
-        <translation>Texto X</translation>
-    </message>
-    <message>
-        <source>Text Y</source>
-        <translation>Texto Y</translation>
-    </message>
-    <message>
         <source>Output fol&amp;der:</source>
         <translation>Carpeta de sal&amp;ida:</translation>
     </message>
@@ -530,6 +593,10 @@ cada JPEG de una carpeta en dos núcleos:
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
+    <message>
+        <source>Preview of the selected photo</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>
@@ -572,6 +639,10 @@ cada JPEG de una carpeta en dos núcleos:
     <message>
         <source>not converted</source>
         <translation>sin convertir</translation>
+    </message>
+    <message>
+        <source>converted; %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,125 @@
     </message>
 </context>
 <context>
+    <name>CaptionBox</name>
+    <message>
+        <source>Caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished">T&amp;exte :</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished">Texte</translation>
+    </message>
+    <message>
+        <source>F&amp;ont...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation type="unfinished">&amp;Taille :</translation>
+    </message>
+    <message>
+        <source>% of the height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At X, Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% of the shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation type="unfinished">&amp;X :</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation type="unfinished">&amp;Y :</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation type="unfinished">Texte X</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation type="unfinished">Texte Y</translation>
+    </message>
+    <message>
+        <source>, bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caption font: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>the imaging library could not start</source>
@@ -73,10 +192,6 @@
     <message>
         <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
         <translation>retournement inconnu « %1 » : utilisez none, horizontal ou vertical</translation>
-    </message>
-    <message>
-        <source>invalid font &apos;%1&apos;: use FAMILY,PIXELS[,bold][,italic] with at most %2 characters and %3 pixels</source>
-        <translation>police non valable « %1 » : utilisez FAMILLE,PIXELS[,bold][,italic] avec au plus %2 caractères et %3 pixels</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
@@ -175,6 +290,42 @@
         <translation>trop grande : son en-tête indique %1 x %2 pixels, au-delà de la limite de %3 pixels</translation>
     </message>
     <message>
+        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
+        <translation>converties : %1, ignorées (fichier de sortie déjà présent) : %2, en échec : %3</translation>
+    </message>
+    <message>
+        <source>an output of this run, not converted again</source>
+        <translation>fichier de sortie de cette conversion, non converti à nouveau</translation>
+    </message>
+    <message>
+        <source>made the output folder %1</source>
+        <translation>dossier de sortie %1 créé</translation>
+    </message>
+    <message>
+        <source>%1 kept: it exists already; --overwrite replaces it</source>
+        <translation>%1 ignoré : le fichier existe déjà ; --overwrite le remplace</translation>
+    </message>
+    <message>
+        <source>a file is in the way</source>
+        <translation>un fichier porte déjà ce nom</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made: %1</source>
+        <translation>impossible de créer le dossier : %1</translation>
+    </message>
+    <message>
+        <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
 Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
@@ -208,12 +359,18 @@ Picture:
       --frame N            frame N (from 0) of an animation, or page N of a document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
-Text line:
-      --text TEXT          draw one line of TEXT
-      --position X,Y       its top-left corner on the output (default 0,0)
-      --font FAMILY,PIXELS[,bold][,italic]
-                           its font (default: the window&apos;s last font)
-      --color #RRGGBB      its colour (default: the window&apos;s last colour)
+Caption:
+      --text TEXT          draw one line of TEXT, upright on the output
+      --position PLACE     top-left, top, top-right, left, center, right,
+                           bottom-left, bottom or bottom-right, --margin from the
+                           edges; or X,Y: its top-left corner (default 0,0)
+      --margin N|N%        N pixels, or N% of the output&apos;s shorter side
+                           (default 2%)
+      --font FAMILY,SIZE[,bold][,italic]
+                           SIZE in pixels, or N% of the output&apos;s height (default:
+                           the system&apos;s face at 4%); a caption too wide is drawn
+                           smaller, with a warning, and never cut
+      --color #RRGGBB      its colour (default #000000)
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
@@ -228,91 +385,22 @@ Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong com
 leaving no partial file.
 Examples, the photos of a folder and its subfolders for the web:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+captioned in the bottom-right corner:
+  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
+      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
 every JPEG of a folder on two cores:
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </source>
-        <translation>Utilisation : pictorelle [PHOTO]...
-   ou : pictorelle --convert PHOTO... [OPTION]...
-Transforme une photo en image PNG 24 bits de toute taille, tournée, retournée et avec une ligne de texte.
-
-Sans --convert, la fenêtre s&apos;ouvre, avec PHOTO ouverte dedans si une est nommée ; plusieurs
-photos s&apos;ouvrent dans la fenêtre « Convertir plusieurs photos ».
-Avec --convert, chaque PHOTO est convertie sans fenêtre ; les autres photos sont tout de même
-converties quand l&apos;une échoue.
-
-Sortie :
-      --output FICHIER     écrire le PNG dans FICHIER, un nom finissant par .png (une
-                           seule photo)
-      --output-dir DOSSIER écrire NOM_out.png dans DOSSIER pour chaque photo NOM.EXT
-                           (par défaut : le dossier de sortie que propose la fenêtre)
-  -r, --recursive          une PHOTO qui est un dossier représente ses photos et celles
-                           de ses sous-dossiers (les liens vers des dossiers ne sont pas
-                           suivis) ; chacune garde sa place en dessous dans le dossier de sortie
-      --overwrite          remplacer les sorties qui existent déjà (sans cette option, une
-                           sortie déjà présente est gardée et sa photo n’est pas
-                           convertie, ce qui n’est pas un échec)
-Taille (par défaut : celle de la photo) :
-      --size LxH           exactement L x H pixels
-      --width L            L pixels de large, la hauteur gardant les proportions
-      --height H           H pixels de haut, la largeur gardant les proportions
-      --fit LxH            dans L x H pixels, en gardant les proportions
-      --no-enlarge         avec une taille, une photo qui y tient déjà garde la sienne
-Image :
-      --rotate ANGLE       0, 90, 180 ou 270 degrés dans le sens horaire (par défaut 0)
-                           (la photo est d’abord tournée et retournée, puis dimensionnée et légendée)
-      --flip SENS          none, horizontal ou vertical (par défaut none)
-      --frame N            l&apos;image N (à partir de 0) d&apos;une animation, ou la page N d&apos;un document
-      --no-auto-orient     garder les pixels tels qu&apos;enregistrés, sans les redresser selon
-                           l&apos;orientation enregistrée par l&apos;appareil
-Ligne de texte :
-      --text TEXTE         dessiner une ligne de TEXTE
-      --position X,Y       son coin supérieur gauche sur la sortie (par défaut 0,0)
-      --font FAMILLE,PIXELS[,bold][,italic]
-                           sa police (par défaut : la dernière police de la fenêtre)
-      --color #RRVVBB      sa couleur (par défaut : la dernière couleur de la fenêtre)
-Autres :
-      --quiet              n&apos;afficher que les erreurs (ni avertissements, ni progression)
-      --help               afficher cette aide et quitter
-      --version            afficher la version et quitter
-  --                       fin des options : ce qui suit, ce sont des photos
-
-Les messages nomment le fichier qu&apos;ils concernent et parlent la langue de la locale (LANGUAGE, LC_ALL,
-LC_MESSAGES, LANG ; anglais pour C et POSIX).
-
-Code de sortie : 0 quand chaque photo a été convertie, 1 quand certaines ont échoué, 2 pour une
-ligne de commande erronée, 128 + le signal après SIGINT, SIGTERM ou SIGHUP (130, 143, 129), qui
-arrêtent le lot sans laisser de fichier partiel.
-Exemples, les photos d&apos;un dossier et de ses sous-dossiers pour le web :
-  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
-chaque JPEG d&apos;un dossier sur deux cœurs :
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>converties : %1, ignorées (fichier de sortie déjà présent) : %2, en échec : %3</translation>
+        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>an output of this run, not converted again</source>
-        <translation>fichier de sortie de cette conversion, non converti à nouveau</translation>
-    </message>
-    <message>
-        <source>made the output folder %1</source>
-        <translation>dossier de sortie %1 créé</translation>
-    </message>
-    <message>
-        <source>%1 kept: it exists already; --overwrite replaces it</source>
-        <translation>%1 ignoré : le fichier existe déjà ; --overwrite le remplace</translation>
-    </message>
-    <message>
-        <source>a file is in the way</source>
-        <translation>un fichier porte déjà ce nom</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made: %1</source>
-        <translation>impossible de créer le dossier : %1</translation>
+        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -426,30 +514,6 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
         <translation>Vertical</translation>
     </message>
     <message>
-        <source>&amp;Text:</source>
-        <translation>T&amp;exte :</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Texte</translation>
-    </message>
-    <message>
-        <source>&amp;X:</source>
-        <translation>&amp;X :</translation>
-    </message>
-    <message>
-        <source>&amp;Y:</source>
-        <translation>&amp;Y :</translation>
-    </message>
-    <message>
-        <source>Text X</source>
-        <translation>Texte X</translation>
-    </message>
-    <message>
-        <source>Text Y</source>
-        <translation>Texte Y</translation>
-    </message>
-    <message>
         <source>Output fol&amp;der:</source>
         <translation>Dossier de s&amp;ortie :</translation>
     </message>
@@ -529,6 +593,10 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
         <source>Help</source>
         <translation>Aide</translation>
     </message>
+    <message>
+        <source>Preview of the selected photo</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>
@@ -571,6 +639,10 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     <message>
         <source>not converted</source>
         <translation>non convertie</translation>
+    </message>
+    <message>
+        <source>converted; %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

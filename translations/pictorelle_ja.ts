@@ -9,6 +9,125 @@
     </message>
 </context>
 <context>
+    <name>CaptionBox</name>
+    <message>
+        <source>Caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished">テキスト(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished">テキスト</translation>
+    </message>
+    <message>
+        <source>F&amp;ont...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation type="unfinished">サイズ(&amp;Z):</translation>
+    </message>
+    <message>
+        <source>% of the height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At X, Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% of the shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation type="unfinished">&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation type="unfinished">&amp;Y:</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation type="unfinished">テキストの X</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation type="unfinished">テキストの Y</translation>
+    </message>
+    <message>
+        <source>, bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caption font: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>the imaging library could not start</source>
@@ -73,10 +192,6 @@
     <message>
         <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
         <translation>不明な反転 &apos;%1&apos;: none、horizontal、vertical のいずれかを使用してください</translation>
-    </message>
-    <message>
-        <source>invalid font &apos;%1&apos;: use FAMILY,PIXELS[,bold][,italic] with at most %2 characters and %3 pixels</source>
-        <translation>無効なフォント &apos;%1&apos;: FAMILY,PIXELS[,bold][,italic] の形式で、%2 文字以内、%3 ピクセル以内で指定してください</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
@@ -175,6 +290,42 @@
         <translation>大きすぎます: ヘッダーによると %1 x %2 ピクセルで、上限の %3 ピクセルを超えています</translation>
     </message>
     <message>
+        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
+        <translation>変換 %1 件、スキップ %2 件（出力ファイルが既に存在）、失敗 %3 件</translation>
+    </message>
+    <message>
+        <source>an output of this run, not converted again</source>
+        <translation>この実行の出力ファイルのため、再変換しません</translation>
+    </message>
+    <message>
+        <source>made the output folder %1</source>
+        <translation>出力フォルダ %1 を作成しました</translation>
+    </message>
+    <message>
+        <source>%1 kept: it exists already; --overwrite replaces it</source>
+        <translation>%1 をスキップしました: 既に存在します。--overwrite で置き換えます</translation>
+    </message>
+    <message>
+        <source>a file is in the way</source>
+        <translation>同じ名前のファイルがあります</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made: %1</source>
+        <translation>フォルダを作成できません: %1</translation>
+    </message>
+    <message>
+        <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
 Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
@@ -208,12 +359,18 @@ Picture:
       --frame N            frame N (from 0) of an animation, or page N of a document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
-Text line:
-      --text TEXT          draw one line of TEXT
-      --position X,Y       its top-left corner on the output (default 0,0)
-      --font FAMILY,PIXELS[,bold][,italic]
-                           its font (default: the window&apos;s last font)
-      --color #RRGGBB      its colour (default: the window&apos;s last colour)
+Caption:
+      --text TEXT          draw one line of TEXT, upright on the output
+      --position PLACE     top-left, top, top-right, left, center, right,
+                           bottom-left, bottom or bottom-right, --margin from the
+                           edges; or X,Y: its top-left corner (default 0,0)
+      --margin N|N%        N pixels, or N% of the output&apos;s shorter side
+                           (default 2%)
+      --font FAMILY,SIZE[,bold][,italic]
+                           SIZE in pixels, or N% of the output&apos;s height (default:
+                           the system&apos;s face at 4%); a caption too wide is drawn
+                           smaller, with a warning, and never cut
+      --color #RRGGBB      its colour (default #000000)
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
@@ -228,90 +385,22 @@ Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong com
 leaving no partial file.
 Examples, the photos of a folder and its subfolders for the web:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+captioned in the bottom-right corner:
+  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
+      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
 every JPEG of a folder on two cores:
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </source>
-        <translation>使い方: pictorelle [写真]...
-  または: pictorelle --convert 写真... [オプション]...
-写真を任意のサイズの 24 ビット PNG 画像に変換します。回転、反転、1 行のテキストも加えられます。
-
---convert なしではウィンドウが開き、写真が指定されていればそれを開きます。複数の
-写真は「複数の写真を変換」ウィンドウで開きます。
---convert ありでは各写真をウィンドウなしで変換します。1 枚が失敗しても
-他の写真は変換されます。
-
-出力:
-      --output ファイル    PNG をファイルに書き込む (名前は .png で終わること、写真
-                           1 枚のみ)
-      --output-dir フォルダ  写真 名前.拡張子 ごとに 名前_out.png をフォルダに書き込む
-                           (既定: ウィンドウが提案する出力フォルダ)
-  -r, --recursive          フォルダである写真は、その中の写真とサブフォルダの写真を
-                           表す (フォルダへのリンクはたどらない)。各写真は出力フォルダ
-                           の中でも同じ位置に置かれる
-      --overwrite          既存の出力を置き換える (指定しない場合、既存の出力は残され、
-                           その写真は変換されない。これは失敗ではない)
-サイズ (既定: 写真自身のサイズ):
-      --size 幅x高さ       ちょうど 幅 x 高さ ピクセル
-      --width 幅           幅 ピクセル、高さは縦横比を保つ
-      --height 高さ        高さ ピクセル、幅は縦横比を保つ
-      --fit 幅x高さ        縦横比を保ったまま 幅 x 高さ ピクセル以内に収める
-      --no-enlarge         サイズ指定時、すでに収まる写真は元のサイズのまま
-画像:
-      --rotate 角度        時計回りに 0、90、180、270 度 (既定 0)
-                           (写真はまず回転・反転され、その後サイズ変更と文字入れが行われる)
-      --flip 方向          none、horizontal、vertical (既定 none)
-      --frame N            アニメーションのフレーム N (0 から)、または文書のページ N
-      --no-auto-orient     カメラが記録した向きで正立させず、保存されたままの
-                           ピクセルを使う
-テキスト行:
-      --text テキスト      テキストを 1 行描く
-      --position X,Y       出力上のその左上の角 (既定 0,0)
-      --font ファミリー,ピクセル[,bold][,italic]
-                           そのフォント (既定: ウィンドウで最後に使ったフォント)
-      --color #RRGGBB      その色 (既定: ウィンドウで最後に使った色)
-その他:
-      --quiet              エラーのみ表示する (警告も進行状況も表示しない)
-      --help               このヘルプを表示して終了する
-      --version            バージョンを表示して終了する
-  --                       オプションの終わり: 以降はすべて写真
-
-メッセージは対象のファイルを示し、ロケールの言語で表示されます (LANGUAGE、LC_ALL、
-LC_MESSAGES、LANG。C と POSIX では英語)。
-
-終了ステータス: すべての写真を変換したら 0、失敗したものがあれば 1、コマンド行が
-誤っていれば 2、SIGINT、SIGTERM、SIGHUP の後は 128 + シグナル番号 (130、143、129)。
-これらのシグナルは一括処理を止め、書きかけのファイルを残しません。
-例: フォルダとそのサブフォルダの写真を Web 用に:
-  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
-フォルダ内のすべての JPEG を 2 コアで:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>変換 %1 件、スキップ %2 件（出力ファイルが既に存在）、失敗 %3 件</translation>
+        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>an output of this run, not converted again</source>
-        <translation>この実行の出力ファイルのため、再変換しません</translation>
-    </message>
-    <message>
-        <source>made the output folder %1</source>
-        <translation>出力フォルダ %1 を作成しました</translation>
-    </message>
-    <message>
-        <source>%1 kept: it exists already; --overwrite replaces it</source>
-        <translation>%1 をスキップしました: 既に存在します。--overwrite で置き換えます</translation>
-    </message>
-    <message>
-        <source>a file is in the way</source>
-        <translation>同じ名前のファイルがあります</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made: %1</source>
-        <translation>フォルダを作成できません: %1</translation>
+        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -425,30 +514,6 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
         <translation>上下</translation>
     </message>
     <message>
-        <source>&amp;Text:</source>
-        <translation>テキスト(&amp;T):</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>テキスト</translation>
-    </message>
-    <message>
-        <source>&amp;X:</source>
-        <translation>&amp;X:</translation>
-    </message>
-    <message>
-        <source>&amp;Y:</source>
-        <translation>&amp;Y:</translation>
-    </message>
-    <message>
-        <source>Text X</source>
-        <translation>テキストの X</translation>
-    </message>
-    <message>
-        <source>Text Y</source>
-        <translation>テキストの Y</translation>
-    </message>
-    <message>
         <source>Output fol&amp;der:</source>
         <translation>出力フォルダ(&amp;D):</translation>
     </message>
@@ -528,6 +593,10 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
         <source>Help</source>
         <translation>ヘルプ</translation>
     </message>
+    <message>
+        <source>Preview of the selected photo</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>
@@ -570,6 +639,10 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
     <message>
         <source>not converted</source>
         <translation>未変換</translation>
+    </message>
+    <message>
+        <source>converted; %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

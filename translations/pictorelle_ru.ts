@@ -9,6 +9,125 @@
     </message>
 </context>
 <context>
+    <name>CaptionBox</name>
+    <message>
+        <source>Caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished">&amp;Текст:</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished">Текст</translation>
+    </message>
+    <message>
+        <source>F&amp;ont...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation type="unfinished">Ра&amp;змер:</translation>
+    </message>
+    <message>
+        <source>% of the height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At X, Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% of the shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation type="unfinished">&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation type="unfinished">&amp;Y:</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation type="unfinished">Текст X</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation type="unfinished">Текст Y</translation>
+    </message>
+    <message>
+        <source>, bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caption font: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>the imaging library could not start</source>
@@ -73,10 +192,6 @@
     <message>
         <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
         <translation>неизвестное отражение «%1»: используйте none, horizontal или vertical</translation>
-    </message>
-    <message>
-        <source>invalid font &apos;%1&apos;: use FAMILY,PIXELS[,bold][,italic] with at most %2 characters and %3 pixels</source>
-        <translation>недопустимый шрифт «%1»: используйте СЕМЕЙСТВО,ПИКСЕЛИ[,bold][,italic] не более чем с %2 символами и %3 пикселями</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
@@ -175,6 +290,42 @@
         <translation>слишком большое: заголовок указывает %1 x %2 пикселей, больше предела в %3 пикселей</translation>
     </message>
     <message>
+        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
+        <translation>преобразовано: %1, пропущено (файл уже существует): %2, с ошибкой: %3</translation>
+    </message>
+    <message>
+        <source>an output of this run, not converted again</source>
+        <translation>выходной файл этого запуска, повторно не преобразуется</translation>
+    </message>
+    <message>
+        <source>made the output folder %1</source>
+        <translation>создана папка для результатов %1</translation>
+    </message>
+    <message>
+        <source>%1 kept: it exists already; --overwrite replaces it</source>
+        <translation>%1 пропущен: файл уже существует; --overwrite заменит его</translation>
+    </message>
+    <message>
+        <source>a file is in the way</source>
+        <translation>на этом месте находится файл</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made: %1</source>
+        <translation>не удаётся создать папку: %1</translation>
+    </message>
+    <message>
+        <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
 Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
@@ -208,12 +359,18 @@ Picture:
       --frame N            frame N (from 0) of an animation, or page N of a document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
-Text line:
-      --text TEXT          draw one line of TEXT
-      --position X,Y       its top-left corner on the output (default 0,0)
-      --font FAMILY,PIXELS[,bold][,italic]
-                           its font (default: the window&apos;s last font)
-      --color #RRGGBB      its colour (default: the window&apos;s last colour)
+Caption:
+      --text TEXT          draw one line of TEXT, upright on the output
+      --position PLACE     top-left, top, top-right, left, center, right,
+                           bottom-left, bottom or bottom-right, --margin from the
+                           edges; or X,Y: its top-left corner (default 0,0)
+      --margin N|N%        N pixels, or N% of the output&apos;s shorter side
+                           (default 2%)
+      --font FAMILY,SIZE[,bold][,italic]
+                           SIZE in pixels, or N% of the output&apos;s height (default:
+                           the system&apos;s face at 4%); a caption too wide is drawn
+                           smaller, with a warning, and never cut
+      --color #RRGGBB      its colour (default #000000)
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
@@ -228,92 +385,22 @@ Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong com
 leaving no partial file.
 Examples, the photos of a folder and its subfolders for the web:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+captioned in the bottom-right corner:
+  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
+      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
 every JPEG of a folder on two cores:
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </source>
-        <translation>Использование: pictorelle [ФОТО]...
-         или: pictorelle --convert ФОТО... [ПАРАМЕТР]...
-Превращает фотографию в 24-битное изображение PNG любого размера, повёрнутое, отражённое и со строкой текста.
-
-Без --convert открывается окно, с ФОТО в нём, если оно указано; несколько
-фотографий открываются в окне «Преобразовать несколько фотографий».
-С --convert каждое ФОТО преобразуется без окна; остальные фотографии преобразуются,
-даже если одна не удалась.
-
-Вывод:
-      --output ФАЙЛ        записать PNG в ФАЙЛ, имя с окончанием .png (только одна
-                           фотография)
-      --output-dir ПАПКА   записать ИМЯ_out.png в ПАПКУ для каждой фотографии ИМЯ.РАСШ
-                           (по умолчанию: папка вывода, которую предлагает окно)
-  -r, --recursive          ФОТО, являющееся папкой, означает её фотографии и фотографии
-                           её подпапок (ссылки на папки не отслеживаются); каждая
-                           сохраняет своё место под ней в папке вывода
-      --overwrite          заменять уже существующие файлы вывода (без этого параметра
-                           существующий файл сохраняется, а фотография пропускается;
-                           это не считается ошибкой)
-Размер (по умолчанию: собственный размер фотографии):
-      --size ШxВ           ровно Ш x В пикселей
-      --width Ш            Ш пикселей в ширину, высота сохраняет пропорции
-      --height В           В пикселей в высоту, ширина сохраняет пропорции
-      --fit ШxВ            в пределах Ш x В пикселей, сохраняя пропорции
-      --no-enlarge         при заданном размере фотография, уже вписывающаяся
-                           в него, сохраняет свой размер
-Изображение:
-      --rotate УГОЛ        0, 90, 180 или 270 градусов по часовой стрелке (по умолчанию 0)
-                           (фотография сначала поворачивается и отражается, затем масштабируется и подписывается)
-      --flip СПОСОБ        none, horizontal или vertical (по умолчанию none)
-      --frame N            кадр N (с 0) анимации или страница N документа
-      --no-auto-orient     оставить пиксели как сохранены, не поворачивая их по
-                           ориентации, записанной камерой
-Строка текста:
-      --text ТЕКСТ         нарисовать одну строку ТЕКСТА
-      --position X,Y       её левый верхний угол на выводе (по умолчанию 0,0)
-      --font СЕМЕЙСТВО,ПИКСЕЛИ[,bold][,italic]
-                           её шрифт (по умолчанию: последний шрифт окна)
-      --color #RRGGBB      её цвет (по умолчанию: последний цвет окна)
-Прочее:
-      --quiet              выводить только ошибки (без предупреждений и хода работы)
-      --help               показать эту справку и выйти
-      --version            показать версию и выйти
-  --                       конец параметров: далее идут фотографии
-
-Сообщения называют файл, к которому относятся, и говорят на языке локали (LANGUAGE, LC_ALL,
-LC_MESSAGES, LANG; английский для C и POSIX).
-
-Код возврата: 0, если преобразованы все фотографии, 1, если некоторые не удались, 2 при
-неверной командной строке, 128 + номер сигнала после SIGINT, SIGTERM или SIGHUP (130, 143, 129),
-которые останавливают пакет, не оставляя недописанных файлов.
-Примеры: фотографии папки и её подпапок для веба:
-  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
-каждый JPEG папки на двух ядрах:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>преобразовано: %1, пропущено (файл уже существует): %2, с ошибкой: %3</translation>
+        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>an output of this run, not converted again</source>
-        <translation>выходной файл этого запуска, повторно не преобразуется</translation>
-    </message>
-    <message>
-        <source>made the output folder %1</source>
-        <translation>создана папка для результатов %1</translation>
-    </message>
-    <message>
-        <source>%1 kept: it exists already; --overwrite replaces it</source>
-        <translation>%1 пропущен: файл уже существует; --overwrite заменит его</translation>
-    </message>
-    <message>
-        <source>a file is in the way</source>
-        <translation>на этом месте находится файл</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made: %1</source>
-        <translation>не удаётся создать папку: %1</translation>
+        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -427,30 +514,6 @@ LC_MESSAGES, LANG; английский для C и POSIX).
         <translation>По вертикали</translation>
     </message>
     <message>
-        <source>&amp;Text:</source>
-        <translation>&amp;Текст:</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Текст</translation>
-    </message>
-    <message>
-        <source>&amp;X:</source>
-        <translation>&amp;X:</translation>
-    </message>
-    <message>
-        <source>&amp;Y:</source>
-        <translation>&amp;Y:</translation>
-    </message>
-    <message>
-        <source>Text X</source>
-        <translation>Текст X</translation>
-    </message>
-    <message>
-        <source>Text Y</source>
-        <translation>Текст Y</translation>
-    </message>
-    <message>
         <source>Output fol&amp;der:</source>
         <translation>Папка в&amp;ывода:</translation>
     </message>
@@ -530,6 +593,10 @@ LC_MESSAGES, LANG; английский для C и POSIX).
         <source>Help</source>
         <translation>Справка</translation>
     </message>
+    <message>
+        <source>Preview of the selected photo</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>
@@ -572,6 +639,10 @@ LC_MESSAGES, LANG; английский для C и POSIX).
     <message>
         <source>not converted</source>
         <translation>не преобразовано</translation>
+    </message>
+    <message>
+        <source>converted; %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

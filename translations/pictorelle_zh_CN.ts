@@ -9,6 +9,125 @@
     </message>
 </context>
 <context>
+    <name>CaptionBox</name>
+    <message>
+        <source>Caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished">文字(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished">文字</translation>
+    </message>
+    <message>
+        <source>F&amp;ont...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation type="unfinished">尺寸(&amp;Z):</translation>
+    </message>
+    <message>
+        <source>% of the height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At X, Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% of the shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation type="unfinished">&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation type="unfinished">&amp;Y:</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation type="unfinished">文字 X</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation type="unfinished">文字 Y</translation>
+    </message>
+    <message>
+        <source>, bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caption font: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>the imaging library could not start</source>
@@ -73,10 +192,6 @@
     <message>
         <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
         <translation>未知的翻转方式“%1”: 请使用 none、horizontal 或 vertical</translation>
-    </message>
-    <message>
-        <source>invalid font &apos;%1&apos;: use FAMILY,PIXELS[,bold][,italic] with at most %2 characters and %3 pixels</source>
-        <translation>无效的字体“%1”: 请使用 FAMILY,PIXELS[,bold][,italic]，最多 %2 个字符、%3 像素</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
@@ -175,6 +290,42 @@
         <translation>太大: 其文件头给出 %1 x %2 像素，超过了 %3 像素的上限</translation>
     </message>
     <message>
+        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
+        <translation>已转换 %1 个，跳过 %2 个（输出文件已存在），失败 %3 个</translation>
+    </message>
+    <message>
+        <source>an output of this run, not converted again</source>
+        <translation>本次运行的输出文件，不再转换</translation>
+    </message>
+    <message>
+        <source>made the output folder %1</source>
+        <translation>已创建输出文件夹 %1</translation>
+    </message>
+    <message>
+        <source>%1 kept: it exists already; --overwrite replaces it</source>
+        <translation>已跳过 %1：文件已存在；--overwrite 可替换它</translation>
+    </message>
+    <message>
+        <source>a file is in the way</source>
+        <translation>已有同名文件</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made: %1</source>
+        <translation>无法创建文件夹：%1</translation>
+    </message>
+    <message>
+        <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
 Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
@@ -208,12 +359,18 @@ Picture:
       --frame N            frame N (from 0) of an animation, or page N of a document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
-Text line:
-      --text TEXT          draw one line of TEXT
-      --position X,Y       its top-left corner on the output (default 0,0)
-      --font FAMILY,PIXELS[,bold][,italic]
-                           its font (default: the window&apos;s last font)
-      --color #RRGGBB      its colour (default: the window&apos;s last colour)
+Caption:
+      --text TEXT          draw one line of TEXT, upright on the output
+      --position PLACE     top-left, top, top-right, left, center, right,
+                           bottom-left, bottom or bottom-right, --margin from the
+                           edges; or X,Y: its top-left corner (default 0,0)
+      --margin N|N%        N pixels, or N% of the output&apos;s shorter side
+                           (default 2%)
+      --font FAMILY,SIZE[,bold][,italic]
+                           SIZE in pixels, or N% of the output&apos;s height (default:
+                           the system&apos;s face at 4%); a caption too wide is drawn
+                           smaller, with a warning, and never cut
+      --color #RRGGBB      its colour (default #000000)
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
@@ -228,90 +385,22 @@ Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong com
 leaving no partial file.
 Examples, the photos of a folder and its subfolders for the web:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+captioned in the bottom-right corner:
+  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
+      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
 every JPEG of a folder on two cores:
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </source>
-        <translation>用法: pictorelle [照片]...
-  或: pictorelle --convert 照片... [选项]...
-将照片转换为任意尺寸的 24 位 PNG 图片，可旋转、翻转并加上一行文字。
-
-不带 --convert 时打开窗口，若指定了照片则在其中打开；多张
-照片在“转换多张照片”窗口中打开。
-带 --convert 时每张照片都在无窗口的情况下转换；某张失败时
-其他照片仍会转换。
-
-输出:
-      --output 文件        将 PNG 写入文件，文件名须以 .png 结尾 (仅限一张
-                           照片)
-      --output-dir 文件夹  为每张照片 名称.扩展名 在文件夹中写入 名称_out.png
-                           (默认: 窗口建议的输出文件夹)
-  -r, --recursive          作为文件夹的照片代表其中的照片及其子文件夹中的照片
-                           (不跟随指向文件夹的链接)；每张照片在输出文件夹中
-                           保持其相对位置
-      --overwrite          替换已存在的输出 (不带此选项时，已存在的输出会被保留，
-                           该照片不转换，这不算失败)
-尺寸 (默认: 照片本身的尺寸):
-      --size 宽x高         正好 宽 x 高 像素
-      --width 宽           宽 像素，高度保持宽高比
-      --height 高          高 像素，宽度保持宽高比
-      --fit 宽x高          保持宽高比，限制在 宽 x 高 像素以内
-      --no-enlarge         指定尺寸时，已在其范围内的照片保持原尺寸
-图片:
-      --rotate 角度        顺时针旋转 0、90、180 或 270 度 (默认 0)
-                           (照片先旋转和翻转，再调整尺寸并添加文字)
-      --flip 方式          none、horizontal 或 vertical (默认 none)
-      --frame N            动画的第 N 帧 (从 0 开始)，或文档的第 N 页
-      --no-auto-orient     保持像素的存储方向，不按相机记录的方向
-                           摆正
-文字行:
-      --text 文字          绘制一行文字
-      --position X,Y       其左上角在输出上的位置 (默认 0,0)
-      --font 字体族,像素[,bold][,italic]
-                           其字体 (默认: 窗口上次使用的字体)
-      --color #RRGGBB      其颜色 (默认: 窗口上次使用的颜色)
-其他:
-      --quiet              只输出错误 (不输出警告和进度)
-      --help               显示此帮助并退出
-      --version            显示版本并退出
-  --                       选项结束: 其后均为照片
-
-消息会指明所涉及的文件，并使用区域设置的语言 (LANGUAGE、LC_ALL、
-LC_MESSAGES、LANG；C 和 POSIX 为英语)。
-
-退出状态: 所有照片都已转换为 0，有照片失败为 1，命令行有误为 2，
-收到 SIGINT、SIGTERM 或 SIGHUP 后为 128 + 信号编号 (130、143、129)，
-这些信号会停止批处理且不留下不完整的文件。
-示例，将文件夹及其子文件夹中的照片转换为网页用:
-  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
-用两个核心转换文件夹中的每个 JPEG:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>已转换 %1 个，跳过 %2 个（输出文件已存在），失败 %3 个</translation>
+        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>an output of this run, not converted again</source>
-        <translation>本次运行的输出文件，不再转换</translation>
-    </message>
-    <message>
-        <source>made the output folder %1</source>
-        <translation>已创建输出文件夹 %1</translation>
-    </message>
-    <message>
-        <source>%1 kept: it exists already; --overwrite replaces it</source>
-        <translation>已跳过 %1：文件已存在；--overwrite 可替换它</translation>
-    </message>
-    <message>
-        <source>a file is in the way</source>
-        <translation>已有同名文件</translation>
-    </message>
-    <message>
-        <source>the folder cannot be made: %1</source>
-        <translation>无法创建文件夹：%1</translation>
+        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -425,30 +514,6 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
         <translation>垂直</translation>
     </message>
     <message>
-        <source>&amp;Text:</source>
-        <translation>文字(&amp;T):</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>文字</translation>
-    </message>
-    <message>
-        <source>&amp;X:</source>
-        <translation>&amp;X:</translation>
-    </message>
-    <message>
-        <source>&amp;Y:</source>
-        <translation>&amp;Y:</translation>
-    </message>
-    <message>
-        <source>Text X</source>
-        <translation>文字 X</translation>
-    </message>
-    <message>
-        <source>Text Y</source>
-        <translation>文字 Y</translation>
-    </message>
-    <message>
         <source>Output fol&amp;der:</source>
         <translation>输出文件夹(&amp;D):</translation>
     </message>
@@ -528,6 +593,10 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
         <source>Help</source>
         <translation>帮助</translation>
     </message>
+    <message>
+        <source>Preview of the selected photo</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhotoListModel</name>
@@ -570,6 +639,10 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     <message>
         <source>not converted</source>
         <translation>未转换</translation>
+    </message>
+    <message>
+        <source>converted; %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -112,11 +112,12 @@ void CaptionBox::Relabel()
     setTitle(tr("Caption"));
     on_->setText(tr("&Text:"));
     text_->setAccessibleName(tr("Text"));
-    font_->setText(tr("F&ont..."));
-    Label(sizeLabel_, size_, tr("Si&ze:"));
+    font_->setText(tr("Font && colo&ur..."));
+    Label(sizeLabel_, size_, tr("Text hei&ght:"));
     SetItems(sizeUnit_, {tr("% of the height"), tr("pixels")});
     sizeUnit_->setAccessibleName(tr("Size unit"));
-    Label(placeLabel_, place_, tr("&Place:"));
+    // Every letter of the word is another control's already.
+    Label(placeLabel_, place_, tr("Place:"));
     SetItems(place_, {tr("Top left"), tr("Top"), tr("Top right"), tr("Left"), tr("Centre"), tr("Right"),
                       tr("Bottom left"), tr("Bottom"), tr("Bottom right"), tr("At X, Y")});
     Label(marginLabel_, margin_, tr("&Margin:"));

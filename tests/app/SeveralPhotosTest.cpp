@@ -20,6 +20,7 @@
 #include <QThread>
 #include <QUrl>
 
+#include "app/window/BatchPreview.h"
 #include "app/window/CaptionBox.h"
 #include "app/window/ConvertSeveralWindow.h"
 #include "app/window/PhotoListModel.h"
@@ -266,6 +267,32 @@ TEST_F(SeveralPhotosTest, TheCaptionIsTheSameShareOfEachPictureAndALongOneIsMade
     EXPECT_LE(narrow.right(), 300 - 6);
     EXPECT_LT(narrow.height(), 40);
     EXPECT_TRUE(Status(w, 2).startsWith("converted; warning: the caption is drawn")) << Status(w, 2).toStdString();
+}
+
+// The preview is the picture the run writes: the same turn and flip, and the same shape.
+TEST_F(SeveralPhotosTest, ThePreviewShowsThePictureTheRunWrites)
+{
+    ConvertSeveralWindow& w = Several({WriteCornerMarkers(TempPath("corners.png"), 60, 40)});
+    Choose(w);
+    SeveralPhotosChoices c = w.Choices();
+    c.rotate = 90;
+    c.flip = 1;
+    w.ShowChoices(c);
+    auto* list = w.findChild<QTableView*>();
+    list->setCurrentIndex(w.Photos().index(0, 0));
+    WaitUntil([&] { return !w.Preview()->Picture().isNull(); }, "the preview");
+    ConvertAll(w);
+    const QImage preview = w.Preview()->Picture();
+    const Decoded png = DecodeFile(TempPath("out/corners_out.png"));
+    ASSERT_EQ(QSize(png.width, png.height), QSize(40, 60));
+    EXPECT_NEAR(static_cast<double>(preview.width()) / preview.height(), 40.0 / 60, 0.02);
+    for (const auto& [fx, fy] : {std::pair{0.2, 0.2}, {0.8, 0.2}, {0.2, 0.8}, {0.8, 0.8}}) {
+        const QColor shown = preview.pixelColor(static_cast<int>(fx * preview.width()), static_cast<int>(fy * preview.height()));
+        const Rgb written = png.At(static_cast<int>(fx * png.width), static_cast<int>(fy * png.height));
+        EXPECT_NEAR(shown.red(), written[0], 8) << fx << "," << fy;
+        EXPECT_NEAR(shown.green(), written[1], 8) << fx << "," << fy;
+        EXPECT_NEAR(shown.blue(), written[2], 8) << fx << "," << fy;
+    }
 }
 
 TEST_F(SeveralPhotosTest, CancelLeavesNoPartFileAndOldFilesAsTheyWere)

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -531,8 +532,24 @@ void ConvertSeveralWindow::closeEvent(QCloseEvent* event)
 {
     // Photos in flight stop with nothing written; the window's choices are kept for next time.
     runner_->Cancel();
-    SaveSeveralPhotosChoices(Choices());
+    if (discardChoices_)
+        ShowChoices(LoadSeveralPhotosChoices(ProposedFolder()));  // as they are when it opens again
+    else
+        SaveSeveralPhotosChoices(Choices());
+    discardChoices_ = false;
     QWidget::closeEvent(event);
+}
+
+void ConvertSeveralWindow::keyPressEvent(QKeyEvent* event)
+{
+    // As in the main window, Escape closes without keeping the choices; during a run it is
+    // Cancel's shortcut and never reaches here.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && !running_) {
+        discardChoices_ = true;
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ConvertSeveralWindow::dragEnterEvent(QDragEnterEvent* event)

@@ -57,6 +57,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -117,4 +118,5 @@ private:
     bool cancelled_ = false;  // the run was cancelled by the user
     QString runFolder_;  // the output folder of the last Convert All
     std::unique_ptr<PosixLocaleHold> localeHeld_;  // while a run goes
+    bool discardChoices_ = false;  // closing by Escape: the choices kept are those of before
 };

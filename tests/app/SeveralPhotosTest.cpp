@@ -367,6 +367,20 @@ TEST_F(SeveralPhotosTest, ALanguageSwitchRelabelsTheWindowKeepingItsChoices)
     EXPECT_EQ(w.windowTitle(), "Convert Several Photos");
 }
 
+TEST_F(SeveralPhotosTest, TheCloseBoxKeepsTheChoicesEscapeDoesNot)
+{
+    ConvertSeveralWindow& w = Several();
+    Choose(w, false, SizeRule{SizeRule::Mode::Width, 640, 480});
+    w.close();
+    EXPECT_EQ(LoadSeveralPhotosChoices({}).size.width, 640);
+    w.show();
+    Choose(w, false, SizeRule{SizeRule::Mode::Width, 320, 480});
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(LoadSeveralPhotosChoices({}).size.width, 640);
+    EXPECT_EQ(w.Choices().size.width, 640) << "shown as kept when it opens again";
+}
+
 TEST_F(SeveralPhotosTest, HelpShowsThePageOfThisWindow)
 {
     ConvertSeveralWindow& w = Several();

@@ -12,119 +12,119 @@
     <name>CaptionBox</name>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftung</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished">&amp;Text:</translation>
+        <translation>&amp;Text:</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished">Text</translation>
-    </message>
-    <message>
-        <source>F&amp;ont...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Si&amp;ze:</source>
-        <translation type="unfinished">&amp;Größe:</translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>% of the height</source>
-        <translation type="unfinished"></translation>
+        <translation>% der Höhe</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixel</translation>
     </message>
     <message>
         <source>Size unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Place:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größeneinheit</translation>
     </message>
     <message>
         <source>Top left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <source>Top right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Bottom left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source>Bottom right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <source>At X, Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei X, Y</translation>
     </message>
     <message>
         <source>&amp;Margin:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand &amp;vom Rand:</translation>
     </message>
     <message>
         <source>% of the shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>% der kürzeren Seite</translation>
     </message>
     <message>
         <source>Margin unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit des Abstands</translation>
     </message>
     <message>
         <source>&amp;X:</source>
-        <translation type="unfinished">&amp;X:</translation>
+        <translation>&amp;X:</translation>
     </message>
     <message>
         <source>&amp;Y:</source>
-        <translation type="unfinished">&amp;Y:</translation>
+        <translation>&amp;Y:</translation>
     </message>
     <message>
         <source>Text X</source>
-        <translation type="unfinished">Text X</translation>
+        <translation>Text X</translation>
     </message>
     <message>
         <source>Text Y</source>
-        <translation type="unfinished">Text Y</translation>
+        <translation>Text Y</translation>
     </message>
     <message>
         <source>, bold</source>
-        <translation type="unfinished"></translation>
+        <translation>, fett</translation>
     </message>
     <message>
         <source>, italic</source>
-        <translation type="unfinished"></translation>
+        <translation>, kursiv</translation>
     </message>
     <message>
         <source>Caption font: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift der Beschriftung: %1</translation>
+    </message>
+    <message>
+        <source>Font &amp;&amp; colo&amp;ur...</source>
+        <translation>S&amp;chrift &amp;&amp; Farbe...</translation>
+    </message>
+    <message>
+        <source>Text hei&amp;ght:</source>
+        <translation>Schr&amp;iftgröße:</translation>
+    </message>
+    <message>
+        <source>Place:</source>
+        <translation>Position:</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Abstand „%1“: N Pixel oder N% der kürzeren Seite verwenden</translation>
     </message>
     <message>
         <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Schrift „%1“: FAMILIE,GRÖSSE[,bold][,italic] verwenden, GRÖSSE in Pixeln (höchstens %3) oder N% der Höhe der Ausgabe, mit höchstens %2 Zeichen</translation>
     </message>
     <message>
         <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Position „%1“: X,Y oder eines von top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right verwenden</translation>
     </message>
     <message>
         <source>Usage: pictorelle [PHOTO]...
@@ -392,15 +392,84 @@ every JPEG of a folder on two cores:
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: pictorelle [FOTO]...
+  oder: pictorelle --convert FOTO... [OPTION]...
+Macht aus einem Foto ein 24-Bit-PNG-Bild beliebiger Größe, gedreht, gespiegelt und mit
+einer Textzeile.
+
+Ohne --convert öffnet sich das Fenster, mit FOTO darin, wenn eines genannt ist; mehrere
+Fotos öffnen sich im Fenster „Mehrere Fotos umwandeln“.
+Mit --convert wird jedes FOTO ohne Fenster umgewandelt; die anderen Fotos werden auch dann
+umgewandelt, wenn eines fehlschlägt.
+
+Ausgabe:
+      --output DATEI       das PNG in DATEI schreiben, einen Namen auf .png (nur ein
+                           Foto)
+      --output-dir ORDNER  für jedes Foto NAME.ENDUNG NAME_out.png in ORDNER schreiben
+                           (Vorgabe: der Ausgabeordner, den das Fenster vorschlägt)
+  -r, --recursive          ein FOTO, das ein Ordner ist, steht für seine Fotos und die
+                           seiner Unterordner (Verknüpfungen auf Ordner werden nicht
+                           verfolgt); jedes behält seinen Platz darunter im Ausgabeordner
+      --overwrite          vorhandene Ausgaben ersetzen (ohne diese Option wird eine
+                           vorhandene Ausgabe behalten und ihr Foto übersprungen,
+                           was kein Fehler ist)
+Größe (Vorgabe: die des Fotos):
+      --size BxH           genau B x H Pixel
+      --width B            B Pixel breit, die Höhe wahrt das Seitenverhältnis
+      --height H           H Pixel hoch, die Breite wahrt das Seitenverhältnis
+      --fit BxH            innerhalb von B x H Pixeln, das Seitenverhältnis gewahrt
+      --no-enlarge         mit einer Größe behält ein Foto, das schon hineinpasst, seine
+                           eigene
+Bild:
+      --rotate WINKEL      0, 90, 180 oder 270 Grad im Uhrzeigersinn (Vorgabe 0)
+                           (das Foto wird zuerst gedreht und gespiegelt, dann skaliert
+                           und beschriftet)
+      --flip ART           none, horizontal oder vertical (Vorgabe none)
+      --frame N            Bild N (ab 0) einer Animation oder Seite N eines Dokuments
+      --no-auto-orient     die Pixel wie gespeichert lassen, nicht nach der von der
+                           Kamera aufgezeichneten Ausrichtung aufrichten
+Beschriftung:
+      --text TEXT          eine Zeile TEXT zeichnen, aufrecht auf der Ausgabe
+      --position STELLE    top-left, top, top-right, left, center, right,
+                           bottom-left, bottom oder bottom-right, mit --margin
+                           Abstand von den Rändern; oder X,Y: ihre linke obere Ecke
+                           (Vorgabe 0,0)
+      --margin N|N%        N Pixel oder N% der kürzeren Seite der Ausgabe
+                           (Vorgabe 2%)
+      --font FAMILIE,GRÖSSE[,bold][,italic]
+                           GRÖSSE in Pixeln oder N% der Höhe der Ausgabe (Vorgabe:
+                           die Systemschrift mit 4%); eine zu breite Beschriftung
+                           wird mit einer Warnung kleiner gezeichnet, nie abgeschnitten
+      --color #RRGGBB      ihre Farbe (Vorgabe #000000)
+Sonstiges:
+      --quiet              nur Fehler ausgeben (keine Warnungen, kein Fortschritt)
+      --help               diese Hilfe zeigen und beenden
+      --version            die Version zeigen und beenden
+  --                       Ende der Optionen: was folgt, sind Fotos
+
+Meldungen nennen die Datei, die sie betreffen, und sprechen die Sprache der Locale
+(LANGUAGE, LC_ALL, LC_MESSAGES, LANG; Englisch für C und POSIX).
+
+Rückgabewert: 0, wenn jedes Foto umgewandelt wurde, 1, wenn welche fehlschlugen, 2 bei
+einer falschen Befehlszeile, 128 + das Signal nach SIGINT, SIGTERM oder SIGHUP
+(130, 143, 129), die den Stapel anhalten, ohne eine halbe Datei zu hinterlassen.
+Beispiele, die Fotos eines Ordners und seiner Unterordner fürs Web:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+mit Beschriftung in der rechten unteren Ecke:
+  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
+      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+jedes JPEG eines Ordners auf zwei Kernen:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</translation>
     </message>
     <message>
         <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation type="unfinished"></translation>
+        <translation>die Beschriftung kann nicht gezeichnet werden: sie passt selbst bei %3 Pixeln Höhe nicht auf ein Bild von %1 x %2 Pixeln</translation>
     </message>
     <message>
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>die Beschriftung wird %1 Pixel statt %2 hoch gezeichnet, damit sie auf das Bild passt</translation>
     </message>
 </context>
 <context>
@@ -595,7 +664,7 @@ every JPEG of a folder on two cores:
     </message>
     <message>
         <source>Preview of the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau des ausgewählten Fotos</translation>
     </message>
 </context>
 <context>
@@ -642,7 +711,7 @@ every JPEG of a folder on two cores:
     </message>
     <message>
         <source>converted; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>umgewandelt; %1</translation>
     </message>
 </context>
 <context>

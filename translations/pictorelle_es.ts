@@ -12,119 +12,119 @@
     <name>CaptionBox</name>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Rótulo</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished">T&amp;exto:</translation>
+        <translation>T&amp;exto:</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished">Texto</translation>
-    </message>
-    <message>
-        <source>F&amp;ont...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Si&amp;ze:</source>
-        <translation type="unfinished">&amp;Tamaño:</translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>% of the height</source>
-        <translation type="unfinished"></translation>
+        <translation>% del alto</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>píxeles</translation>
     </message>
     <message>
         <source>Size unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Place:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad del tamaño</translation>
     </message>
     <message>
         <source>Top left</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba a la izquierda</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Top right</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba a la derecha</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Bottom left</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo a la izquierda</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Bottom right</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo a la derecha</translation>
     </message>
     <message>
         <source>At X, Y</source>
-        <translation type="unfinished"></translation>
+        <translation>En X, Y</translation>
     </message>
     <message>
         <source>&amp;Margin:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Margen:</translation>
     </message>
     <message>
         <source>% of the shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>% del lado más corto</translation>
     </message>
     <message>
         <source>Margin unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad del margen</translation>
     </message>
     <message>
         <source>&amp;X:</source>
-        <translation type="unfinished">&amp;X:</translation>
+        <translation>&amp;X:</translation>
     </message>
     <message>
         <source>&amp;Y:</source>
-        <translation type="unfinished">&amp;Y:</translation>
+        <translation>&amp;Y:</translation>
     </message>
     <message>
         <source>Text X</source>
-        <translation type="unfinished">Texto X</translation>
+        <translation>Texto X</translation>
     </message>
     <message>
         <source>Text Y</source>
-        <translation type="unfinished">Texto Y</translation>
+        <translation>Texto Y</translation>
     </message>
     <message>
         <source>, bold</source>
-        <translation type="unfinished"></translation>
+        <translation>, negrita</translation>
     </message>
     <message>
         <source>, italic</source>
-        <translation type="unfinished"></translation>
+        <translation>, cursiva</translation>
     </message>
     <message>
         <source>Caption font: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente del rótulo: %1</translation>
+    </message>
+    <message>
+        <source>Font &amp;&amp; colo&amp;ur...</source>
+        <translation>F&amp;uente y color...</translation>
+    </message>
+    <message>
+        <source>Text hei&amp;ght:</source>
+        <translation>Tama&amp;ño del texto:</translation>
+    </message>
+    <message>
+        <source>Place:</source>
+        <translation>Posición:</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>margen no válido «%1»: use N píxeles o N% del lado más corto</translation>
     </message>
     <message>
         <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>fuente no válida «%1»: use FAMILIA,TAMAÑO[,bold][,italic], con TAMAÑO en píxeles (como mucho %3) o N% del alto de la salida, y como mucho %2 caracteres</translation>
     </message>
     <message>
         <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
-        <translation type="unfinished"></translation>
+        <translation>posición no válida «%1»: use X,Y o una de top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</translation>
     </message>
     <message>
         <source>Usage: pictorelle [PHOTO]...
@@ -392,15 +392,83 @@ every JPEG of a folder on two cores:
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: pictorelle [FOTO]...
+  o:  pictorelle --convert FOTO... [OPCIÓN]...
+Convierte una foto en una imagen PNG de 24 bits de cualquier tamaño, girada, volteada y
+con una línea de texto.
+
+Sin --convert se abre la ventana, con FOTO abierta en ella si se nombra una; varias
+fotos se abren en la ventana «Convertir varias fotos».
+Con --convert cada FOTO se convierte sin ventana; las demás fotos se convierten igualmente
+cuando una falla.
+
+Salida:
+      --output ARCHIVO     escribir el PNG en ARCHIVO, un nombre que termine en .png (solo
+                           una foto)
+      --output-dir CARPETA escribir NOMBRE_out.png en CARPETA por cada foto NOMBRE.EXT
+                           (por omisión: la carpeta de salida que propone la ventana)
+  -r, --recursive          una FOTO que es una carpeta representa sus fotos y las de sus
+                           subcarpetas (no se siguen los enlaces a carpetas); cada una
+                           conserva su lugar debajo de ella en la carpeta de salida
+      --overwrite          reemplazar las salidas que ya existen (sin esta opción, una
+                           salida ya existente se conserva y su foto no se convierte,
+                           lo que no es un fallo)
+Tamaño (por omisión: el de la foto):
+      --size AxA           exactamente A x A píxeles (ancho x alto)
+      --width A            A píxeles de ancho, el alto conservando la proporción
+      --height A           A píxeles de alto, el ancho conservando la proporción
+      --fit AxA            dentro de A x A píxeles, conservando la proporción
+      --no-enlarge         con un tamaño, una foto que ya cabe en él conserva el suyo
+Imagen:
+      --rotate ÁNGULO      0, 90, 180 o 270 grados en sentido horario (por omisión 0)
+                           (la foto se gira y se voltea primero, luego se redimensiona y
+                           se rotula)
+      --flip MODO          none, horizontal o vertical (por omisión none)
+      --frame N            el fotograma N (desde 0) de una animación, o la página N
+                           de un documento
+      --no-auto-orient     dejar los píxeles como están guardados, sin enderezarlos según
+                           la orientación que registró la cámara
+Rótulo:
+      --text TEXTO         dibujar una línea de TEXTO sobre la salida, sin girar
+      --position LUGAR     top-left, top, top-right, left, center, right,
+                           bottom-left, bottom o bottom-right, a --margin de los
+                           bordes; o X,Y: su esquina superior izquierda (por omisión 0,0)
+      --margin N|N%        N píxeles, o N% del lado más corto de la salida
+                           (por omisión 2%)
+      --font FAMILIA,TAMAÑO[,bold][,italic]
+                           TAMAÑO en píxeles, o N% del alto de la salida (por omisión:
+                           la fuente del sistema al 4%); un rótulo demasiado ancho se
+                           dibuja más pequeño, con un aviso, y nunca se corta
+      --color #RRGGBB      su color (por omisión #000000)
+Otras:
+      --quiet              mostrar solo los errores (ni avisos ni progreso)
+      --help               mostrar esta ayuda y salir
+      --version            mostrar la versión y salir
+  --                       fin de las opciones: lo que sigue son fotos
+
+Los mensajes nombran el archivo al que se refieren y hablan el idioma de la configuración
+regional (LANGUAGE, LC_ALL, LC_MESSAGES, LANG; inglés para C y POSIX).
+
+Estado de salida: 0 cuando se convirtió cada foto, 1 cuando alguna falló, 2 para una
+línea de órdenes errónea, 128 + la señal tras SIGINT, SIGTERM o SIGHUP (130, 143, 129),
+que detienen el lote sin dejar ningún archivo parcial.
+Ejemplos, las fotos de una carpeta y sus subcarpetas para la web:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+con un rótulo en la esquina inferior derecha:
+  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
+      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+cada JPEG de una carpeta en dos núcleos:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</translation>
     </message>
     <message>
         <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation type="unfinished"></translation>
+        <translation>el rótulo no se puede dibujar: no cabe en una imagen de %1 x %2 píxeles ni siquiera con %3 píxeles de alto</translation>
     </message>
     <message>
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>el rótulo se dibuja con %1 píxeles de alto en lugar de %2, para que quepa en la imagen</translation>
     </message>
 </context>
 <context>
@@ -595,7 +663,7 @@ every JPEG of a folder on two cores:
     </message>
     <message>
         <source>Preview of the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de la foto seleccionada</translation>
     </message>
 </context>
 <context>
@@ -642,7 +710,7 @@ every JPEG of a folder on two cores:
     </message>
     <message>
         <source>converted; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>convertida; %1</translation>
     </message>
 </context>
 <context>

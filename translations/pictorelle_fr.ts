@@ -12,119 +12,119 @@
     <name>CaptionBox</name>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Légende</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished">T&amp;exte :</translation>
+        <translation>T&amp;exte :</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished">Texte</translation>
-    </message>
-    <message>
-        <source>F&amp;ont...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Si&amp;ze:</source>
-        <translation type="unfinished">&amp;Taille :</translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>% of the height</source>
-        <translation type="unfinished"></translation>
+        <translation>% de la hauteur</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>pixels</translation>
     </message>
     <message>
         <source>Size unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Place:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de taille</translation>
     </message>
     <message>
         <source>Top left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut</translation>
     </message>
     <message>
         <source>Top right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>À gauche</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Au centre</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>À droite</translation>
     </message>
     <message>
         <source>Bottom left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas</translation>
     </message>
     <message>
         <source>Bottom right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <source>At X, Y</source>
-        <translation type="unfinished"></translation>
+        <translation>En X, Y</translation>
     </message>
     <message>
         <source>&amp;Margin:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marge :</translation>
     </message>
     <message>
         <source>% of the shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>% du plus petit côté</translation>
     </message>
     <message>
         <source>Margin unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de marge</translation>
     </message>
     <message>
         <source>&amp;X:</source>
-        <translation type="unfinished">&amp;X :</translation>
+        <translation>&amp;X :</translation>
     </message>
     <message>
         <source>&amp;Y:</source>
-        <translation type="unfinished">&amp;Y :</translation>
+        <translation>&amp;Y :</translation>
     </message>
     <message>
         <source>Text X</source>
-        <translation type="unfinished">Texte X</translation>
+        <translation>Texte X</translation>
     </message>
     <message>
         <source>Text Y</source>
-        <translation type="unfinished">Texte Y</translation>
+        <translation>Texte Y</translation>
     </message>
     <message>
         <source>, bold</source>
-        <translation type="unfinished"></translation>
+        <translation>, gras</translation>
     </message>
     <message>
         <source>, italic</source>
-        <translation type="unfinished"></translation>
+        <translation>, italique</translation>
     </message>
     <message>
         <source>Caption font: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Police de la légende : %1</translation>
+    </message>
+    <message>
+        <source>Font &amp;&amp; colo&amp;ur...</source>
+        <translation>Police &amp;&amp; co&amp;uleur...</translation>
+    </message>
+    <message>
+        <source>Text hei&amp;ght:</source>
+        <translation>&amp;Hauteur du texte :</translation>
+    </message>
+    <message>
+        <source>Place:</source>
+        <translation>Position :</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>marge non valable « %1 » : utilisez N pixels ou N% du plus petit côté</translation>
     </message>
     <message>
         <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>police non valable « %1 » : utilisez FAMILLE,TAILLE[,bold][,italic], TAILLE en pixels (au plus %3) ou N% de la hauteur de la sortie, avec au plus %2 caractères</translation>
     </message>
     <message>
         <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
-        <translation type="unfinished"></translation>
+        <translation>position non valable « %1 » : utilisez X,Y ou l&apos;une des positions top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</translation>
     </message>
     <message>
         <source>Usage: pictorelle [PHOTO]...
@@ -392,15 +392,85 @@ every JPEG of a folder on two cores:
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : pictorelle [PHOTO]...
+   ou : pictorelle --convert PHOTO... [OPTION]...
+Transforme une photo en image PNG 24 bits de toute taille, tournée, retournée et avec une
+ligne de texte.
+
+Sans --convert, la fenêtre s&apos;ouvre, avec PHOTO ouverte dedans si une est nommée ; plusieurs
+photos s&apos;ouvrent dans la fenêtre « Convertir plusieurs photos ».
+Avec --convert, chaque PHOTO est convertie sans fenêtre ; les autres photos sont tout de
+même converties quand l&apos;une échoue.
+
+Sortie :
+      --output FICHIER     écrire le PNG dans FICHIER, un nom finissant par .png (une
+                           seule photo)
+      --output-dir DOSSIER écrire NOM_out.png dans DOSSIER pour chaque photo NOM.EXT
+                           (par défaut : le dossier de sortie que propose la fenêtre)
+  -r, --recursive          une PHOTO qui est un dossier représente ses photos et celles
+                           de ses sous-dossiers (les liens vers des dossiers ne sont pas
+                           suivis) ; chacune garde sa place en dessous dans le dossier
+                           de sortie
+      --overwrite          remplacer les sorties qui existent déjà (sans cette option, une
+                           sortie déjà présente est gardée et sa photo n&apos;est pas
+                           convertie, ce qui n&apos;est pas un échec)
+Taille (par défaut : celle de la photo) :
+      --size LxH           exactement L x H pixels
+      --width L            L pixels de large, la hauteur gardant les proportions
+      --height H           H pixels de haut, la largeur gardant les proportions
+      --fit LxH            dans L x H pixels, en gardant les proportions
+      --no-enlarge         avec une taille, une photo qui y tient déjà garde la sienne
+Image :
+      --rotate ANGLE       0, 90, 180 ou 270 degrés dans le sens horaire (par défaut 0)
+                           (la photo est d&apos;abord tournée et retournée, puis dimensionnée
+                           et légendée)
+      --flip SENS          none, horizontal ou vertical (par défaut none)
+      --frame N            l&apos;image N (à partir de 0) d&apos;une animation, ou la page N d&apos;un
+                           document
+      --no-auto-orient     garder les pixels tels qu&apos;enregistrés, sans les redresser selon
+                           l&apos;orientation enregistrée par l&apos;appareil
+Légende :
+      --text TEXTE         dessiner une ligne de TEXTE, à l&apos;endroit sur la sortie
+      --position LIEU      top-left, top, top-right, left, center, right,
+                           bottom-left, bottom ou bottom-right, à --margin des
+                           bords ; ou X,Y : son coin supérieur gauche (par défaut 0,0)
+      --margin N|N%        N pixels, ou N% du plus petit côté de la sortie
+                           (par défaut 2%)
+      --font FAMILLE,TAILLE[,bold][,italic]
+                           TAILLE en pixels, ou N% de la hauteur de la sortie (par
+                           défaut : la police du système à 4%) ; une légende trop
+                           large est dessinée plus petite, avec un avertissement, et
+                           n&apos;est jamais coupée
+      --color #RRGGBB      sa couleur (par défaut #000000)
+Autres :
+      --quiet              n&apos;afficher que les erreurs (ni avertissements, ni progression)
+      --help               afficher cette aide et quitter
+      --version            afficher la version et quitter
+  --                       fin des options : ce qui suit, ce sont des photos
+
+Les messages nomment le fichier qu&apos;ils concernent et parlent la langue de la locale
+(LANGUAGE, LC_ALL, LC_MESSAGES, LANG ; anglais pour C et POSIX).
+
+Code de sortie : 0 quand chaque photo a été convertie, 1 quand certaines ont échoué, 2 pour
+une ligne de commande erronée, 128 + le signal après SIGINT, SIGTERM ou SIGHUP
+(130, 143, 129), qui arrêtent le lot sans laisser de fichier partiel.
+Exemples, les photos d&apos;un dossier et de ses sous-dossiers pour le web :
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+avec une légende dans le coin inférieur droit :
+  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
+      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+chaque JPEG d&apos;un dossier sur deux cœurs :
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</translation>
     </message>
     <message>
         <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation type="unfinished"></translation>
+        <translation>la légende ne peut pas être dessinée : elle ne tient pas sur une image de %1 x %2 pixels, même à %3 pixels de haut</translation>
     </message>
     <message>
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>la légende est dessinée à %1 pixels de haut au lieu de %2, pour tenir sur l&apos;image</translation>
     </message>
 </context>
 <context>
@@ -595,7 +665,7 @@ every JPEG of a folder on two cores:
     </message>
     <message>
         <source>Preview of the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de la photo sélectionnée</translation>
     </message>
 </context>
 <context>
@@ -642,7 +712,7 @@ every JPEG of a folder on two cores:
     </message>
     <message>
         <source>converted; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>convertie ; %1</translation>
     </message>
 </context>
 <context>

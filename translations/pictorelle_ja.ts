@@ -12,119 +12,119 @@
     <name>CaptionBox</name>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>キャプション</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished">テキスト(&amp;T):</translation>
+        <translation>テキスト(&amp;T):</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished">テキスト</translation>
-    </message>
-    <message>
-        <source>F&amp;ont...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Si&amp;ze:</source>
-        <translation type="unfinished">サイズ(&amp;Z):</translation>
+        <translation>テキスト</translation>
     </message>
     <message>
         <source>% of the height</source>
-        <translation type="unfinished"></translation>
+        <translation>高さの %</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>ピクセル</translation>
     </message>
     <message>
         <source>Size unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Place:</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズの単位</translation>
     </message>
     <message>
         <source>Top left</source>
-        <translation type="unfinished"></translation>
+        <translation>左上</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>上</translation>
     </message>
     <message>
         <source>Top right</source>
-        <translation type="unfinished"></translation>
+        <translation>右上</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>中央</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右</translation>
     </message>
     <message>
         <source>Bottom left</source>
-        <translation type="unfinished"></translation>
+        <translation>左下</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>下</translation>
     </message>
     <message>
         <source>Bottom right</source>
-        <translation type="unfinished"></translation>
+        <translation>右下</translation>
     </message>
     <message>
         <source>At X, Y</source>
-        <translation type="unfinished"></translation>
+        <translation>X, Y で指定</translation>
     </message>
     <message>
         <source>&amp;Margin:</source>
-        <translation type="unfinished"></translation>
+        <translation>余白(&amp;M):</translation>
     </message>
     <message>
         <source>% of the shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>短辺の %</translation>
     </message>
     <message>
         <source>Margin unit</source>
-        <translation type="unfinished"></translation>
+        <translation>余白の単位</translation>
     </message>
     <message>
         <source>&amp;X:</source>
-        <translation type="unfinished">&amp;X:</translation>
+        <translation>&amp;X:</translation>
     </message>
     <message>
         <source>&amp;Y:</source>
-        <translation type="unfinished">&amp;Y:</translation>
+        <translation>&amp;Y:</translation>
     </message>
     <message>
         <source>Text X</source>
-        <translation type="unfinished">テキストの X</translation>
+        <translation>テキストの X</translation>
     </message>
     <message>
         <source>Text Y</source>
-        <translation type="unfinished">テキストの Y</translation>
+        <translation>テキストの Y</translation>
     </message>
     <message>
         <source>, bold</source>
-        <translation type="unfinished"></translation>
+        <translation>、太字</translation>
     </message>
     <message>
         <source>, italic</source>
-        <translation type="unfinished"></translation>
+        <translation>、斜体</translation>
     </message>
     <message>
         <source>Caption font: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>キャプションのフォント: %1</translation>
+    </message>
+    <message>
+        <source>Font &amp;&amp; colo&amp;ur...</source>
+        <translation>フォントと色(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Text hei&amp;ght:</source>
+        <translation>テキストの高さ(&amp;G):</translation>
+    </message>
+    <message>
+        <source>Place:</source>
+        <translation>位置:</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>無効な余白 &apos;%1&apos;: N ピクセルまたは短辺の N% を指定してください</translation>
     </message>
     <message>
         <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なフォント &apos;%1&apos;: FAMILY,SIZE[,bold][,italic] の形式で、%2 文字以内で指定してください (SIZE はピクセル数 (%3 以下) または出力の高さの N%)</translation>
     </message>
     <message>
         <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
-        <translation type="unfinished"></translation>
+        <translation>無効な位置 &apos;%1&apos;: X,Y または top-left、top、top-right、left、center、right、bottom-left、bottom、bottom-right のいずれかを使用してください</translation>
     </message>
     <message>
         <source>Usage: pictorelle [PHOTO]...
@@ -392,15 +392,79 @@ every JPEG of a folder on two cores:
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: pictorelle [写真]...
+  または: pictorelle --convert 写真... [オプション]...
+写真を任意のサイズの 24 ビット PNG 画像に変換します。回転、反転、1 行のテキストも
+加えられます。
+
+--convert なしではウィンドウが開き、写真が指定されていればそれを開きます。複数の
+写真は「複数の写真を変換」ウィンドウで開きます。
+--convert ありでは各写真をウィンドウなしで変換します。1 枚が失敗しても
+他の写真は変換されます。
+
+出力:
+      --output ファイル    PNG をファイルに書き込む (名前は .png で終わること、写真
+                           1 枚のみ)
+      --output-dir フォルダ  写真 名前.拡張子 ごとに 名前_out.png をフォルダに書き込む
+                           (既定: ウィンドウが提案する出力フォルダ)
+  -r, --recursive          フォルダである写真は、その中の写真とサブフォルダの写真を
+                           表す (フォルダへのリンクはたどらない)。各写真は出力フォルダ
+                           の中でも同じ位置に置かれる
+      --overwrite          既存の出力を置き換える (指定しない場合、既存の出力は残され、
+                           その写真は変換されない。これは失敗ではない)
+サイズ (既定: 写真自身のサイズ):
+      --size 幅x高さ       ちょうど 幅 x 高さ ピクセル
+      --width 幅           幅 ピクセル、高さは縦横比を保つ
+      --height 高さ        高さ ピクセル、幅は縦横比を保つ
+      --fit 幅x高さ        縦横比を保ったまま 幅 x 高さ ピクセル以内に収める
+      --no-enlarge         サイズ指定時、すでに収まる写真は元のサイズのまま
+画像:
+      --rotate 角度        時計回りに 0、90、180、270 度 (既定 0)
+                           (写真はまず回転・反転され、その後サイズ変更と文字入れが行われる)
+      --flip 方向          none、horizontal、vertical (既定 none)
+      --frame N            アニメーションのフレーム N (0 から)、または文書のページ N
+      --no-auto-orient     カメラが記録した向きで正立させず、保存されたままの
+                           ピクセルを使う
+キャプション:
+      --text テキスト      テキストを 1 行、出力に対して正立させて描く
+      --position 位置      top-left、top、top-right、left、center、right、
+                           bottom-left、bottom、bottom-right のいずれかで、端から
+                           --margin だけ離す。または X,Y: その左上の角 (既定 0,0)
+      --margin N|N%        N ピクセル、または出力の短辺の N% (既定 2%)
+      --font ファミリー,サイズ[,bold][,italic]
+                           サイズはピクセル数、または出力の高さの N% (既定: システムの
+                           フォントで 4%)。幅が広すぎるキャプションは警告とともに
+                           小さく描かれ、切り取られることはない
+      --color #RRGGBB      その色 (既定 #000000)
+その他:
+      --quiet              エラーのみ表示する (警告も進行状況も表示しない)
+      --help               このヘルプを表示して終了する
+      --version            バージョンを表示して終了する
+  --                       オプションの終わり: 以降はすべて写真
+
+メッセージは対象のファイルを示し、ロケールの言語で表示されます (LANGUAGE、LC_ALL、
+LC_MESSAGES、LANG。C と POSIX では英語)。
+
+終了ステータス: すべての写真を変換したら 0、失敗したものがあれば 1、コマンド行が
+誤っていれば 2、SIGINT、SIGTERM、SIGHUP の後は 128 + シグナル番号 (130、143、129)。
+これらのシグナルは一括処理を止め、書きかけのファイルを残しません。
+例: フォルダとそのサブフォルダの写真を Web 用に:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+右下の角にキャプションを入れて:
+  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
+      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+フォルダ内のすべての JPEG を 2 コアで:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</translation>
     </message>
     <message>
         <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation type="unfinished"></translation>
+        <translation>キャプションを描画できません: 高さを %3 ピクセルにしても %1 x %2 ピクセルの画像に収まりません</translation>
     </message>
     <message>
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像に収めるため、キャプションを高さ %2 ピクセルではなく %1 ピクセルで描画します</translation>
     </message>
 </context>
 <context>
@@ -595,7 +659,7 @@ every JPEG of a folder on two cores:
     </message>
     <message>
         <source>Preview of the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した写真のプレビュー</translation>
     </message>
 </context>
 <context>
@@ -642,7 +706,7 @@ every JPEG of a folder on two cores:
     </message>
     <message>
         <source>converted; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>変換済み。%1</translation>
     </message>
 </context>
 <context>

@@ -12,119 +12,119 @@
     <name>CaptionBox</name>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Подпись</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished">&amp;Текст:</translation>
+        <translation>&amp;Текст:</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished">Текст</translation>
-    </message>
-    <message>
-        <source>F&amp;ont...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Si&amp;ze:</source>
-        <translation type="unfinished">Ра&amp;змер:</translation>
+        <translation>Текст</translation>
     </message>
     <message>
         <source>% of the height</source>
-        <translation type="unfinished"></translation>
+        <translation>% высоты</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>пикселей</translation>
     </message>
     <message>
         <source>Size unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Place:</source>
-        <translation type="unfinished"></translation>
+        <translation>Единица размера</translation>
     </message>
     <message>
         <source>Top left</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверху слева</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверху</translation>
     </message>
     <message>
         <source>Top right</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверху справа</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Слева</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>В центре</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Справа</translation>
     </message>
     <message>
         <source>Bottom left</source>
-        <translation type="unfinished"></translation>
+        <translation>Внизу слева</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Внизу</translation>
     </message>
     <message>
         <source>Bottom right</source>
-        <translation type="unfinished"></translation>
+        <translation>Внизу справа</translation>
     </message>
     <message>
         <source>At X, Y</source>
-        <translation type="unfinished"></translation>
+        <translation>В точке X, Y</translation>
     </message>
     <message>
         <source>&amp;Margin:</source>
-        <translation type="unfinished"></translation>
+        <translation>Отступ от &amp;краёв:</translation>
     </message>
     <message>
         <source>% of the shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>% короткой стороны</translation>
     </message>
     <message>
         <source>Margin unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Единица отступа</translation>
     </message>
     <message>
         <source>&amp;X:</source>
-        <translation type="unfinished">&amp;X:</translation>
+        <translation>&amp;X:</translation>
     </message>
     <message>
         <source>&amp;Y:</source>
-        <translation type="unfinished">&amp;Y:</translation>
+        <translation>&amp;Y:</translation>
     </message>
     <message>
         <source>Text X</source>
-        <translation type="unfinished">Текст X</translation>
+        <translation>Текст X</translation>
     </message>
     <message>
         <source>Text Y</source>
-        <translation type="unfinished">Текст Y</translation>
+        <translation>Текст Y</translation>
     </message>
     <message>
         <source>, bold</source>
-        <translation type="unfinished"></translation>
+        <translation>, жирный</translation>
     </message>
     <message>
         <source>, italic</source>
-        <translation type="unfinished"></translation>
+        <translation>, курсив</translation>
     </message>
     <message>
         <source>Caption font: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Шрифт подписи: %1</translation>
+    </message>
+    <message>
+        <source>Font &amp;&amp; colo&amp;ur...</source>
+        <translation>Шр&amp;ифт и цвет...</translation>
+    </message>
+    <message>
+        <source>Text hei&amp;ght:</source>
+        <translation>Раз&amp;мер текста:</translation>
+    </message>
+    <message>
+        <source>Place:</source>
+        <translation>Место:</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>недопустимый отступ «%1»: используйте N пикселей или N% короткой стороны</translation>
     </message>
     <message>
         <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>недопустимый шрифт «%1»: используйте СЕМЕЙСТВО,РАЗМЕР[,bold][,italic], где РАЗМЕР — в пикселях (не более %3) или N% высоты вывода, не более %2 символов</translation>
     </message>
     <message>
         <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
-        <translation type="unfinished"></translation>
+        <translation>недопустимое положение «%1»: используйте X,Y или одно из top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</translation>
     </message>
     <message>
         <source>Usage: pictorelle [PHOTO]...
@@ -392,15 +392,83 @@ every JPEG of a folder on two cores:
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: pictorelle [ФОТО]...
+         или: pictorelle --convert ФОТО... [ПАРАМЕТР]...
+Превращает фотографию в 24-битное изображение PNG любого размера, повёрнутое, отражённое
+и со строкой текста.
+
+Без --convert открывается окно, с ФОТО в нём, если оно указано; несколько
+фотографий открываются в окне «Преобразовать несколько фотографий».
+С --convert каждое ФОТО преобразуется без окна; остальные фотографии преобразуются,
+даже если одна не удалась.
+
+Вывод:
+      --output ФАЙЛ        записать PNG в ФАЙЛ, имя с окончанием .png (только одна
+                           фотография)
+      --output-dir ПАПКА   записать ИМЯ_out.png в ПАПКУ для каждой фотографии ИМЯ.РАСШ
+                           (по умолчанию: папка вывода, которую предлагает окно)
+  -r, --recursive          ФОТО, являющееся папкой, означает её фотографии и фотографии
+                           её подпапок (ссылки на папки не отслеживаются); каждая
+                           сохраняет своё место под ней в папке вывода
+      --overwrite          заменять уже существующие файлы вывода (без этого параметра
+                           существующий файл сохраняется, а фотография пропускается;
+                           это не считается ошибкой)
+Размер (по умолчанию: собственный размер фотографии):
+      --size ШxВ           ровно Ш x В пикселей
+      --width Ш            Ш пикселей в ширину, высота сохраняет пропорции
+      --height В           В пикселей в высоту, ширина сохраняет пропорции
+      --fit ШxВ            в пределах Ш x В пикселей, сохраняя пропорции
+      --no-enlarge         при заданном размере фотография, уже вписывающаяся
+                           в него, сохраняет свой размер
+Изображение:
+      --rotate УГОЛ        0, 90, 180 или 270 градусов по часовой стрелке (по умолчанию 0)
+                           (фотография сначала поворачивается и отражается, затем
+                           масштабируется и подписывается)
+      --flip СПОСОБ        none, horizontal или vertical (по умолчанию none)
+      --frame N            кадр N (с 0) анимации или страница N документа
+      --no-auto-orient     оставить пиксели как сохранены, не поворачивая их по
+                           ориентации, записанной камерой
+Подпись:
+      --text ТЕКСТ         нарисовать одну строку ТЕКСТА на выводе, без поворота
+      --position МЕСТО     top-left, top, top-right, left, center, right,
+                           bottom-left, bottom или bottom-right, с отступом --margin
+                           от краёв; или X,Y: её левый верхний угол (по умолчанию 0,0)
+      --margin N|N%        N пикселей или N% короткой стороны вывода
+                           (по умолчанию 2%)
+      --font СЕМЕЙСТВО,РАЗМЕР[,bold][,italic]
+                           РАЗМЕР в пикселях или N% высоты вывода (по умолчанию:
+                           системный шрифт при 4%); слишком широкая подпись рисуется
+                           меньше, с предупреждением, и никогда не обрезается
+      --color #RRGGBB      её цвет (по умолчанию #000000)
+Прочее:
+      --quiet              выводить только ошибки (без предупреждений и хода работы)
+      --help               показать эту справку и выйти
+      --version            показать версию и выйти
+  --                       конец параметров: далее идут фотографии
+
+Сообщения называют файл, к которому относятся, и говорят на языке локали (LANGUAGE, LC_ALL,
+LC_MESSAGES, LANG; английский для C и POSIX).
+
+Код возврата: 0, если преобразованы все фотографии, 1, если некоторые не удались, 2 при
+неверной командной строке, 128 + номер сигнала после SIGINT, SIGTERM или SIGHUP
+(130, 143, 129), которые останавливают пакет, не оставляя недописанных файлов.
+Примеры: фотографии папки и её подпапок для веба:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+с подписью в правом нижнем углу:
+  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
+      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+каждый JPEG папки на двух ядрах:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</translation>
     </message>
     <message>
         <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation type="unfinished"></translation>
+        <translation>подпись нельзя нарисовать: она не помещается на изображение %1 x %2 пикселей даже при высоте %3 пикселей</translation>
     </message>
     <message>
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>подпись нарисована высотой %1 пикселей вместо %2, чтобы поместиться на изображении</translation>
     </message>
 </context>
 <context>
@@ -595,7 +663,7 @@ every JPEG of a folder on two cores:
     </message>
     <message>
         <source>Preview of the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Предпросмотр выбранной фотографии</translation>
     </message>
 </context>
 <context>
@@ -642,7 +710,7 @@ every JPEG of a folder on two cores:
     </message>
     <message>
         <source>converted; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>преобразовано; %1</translation>
     </message>
 </context>
 <context>

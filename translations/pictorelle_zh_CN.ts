@@ -12,119 +12,119 @@
     <name>CaptionBox</name>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>说明文字</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished">文字(&amp;T):</translation>
+        <translation>文字(&amp;T):</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished">文字</translation>
-    </message>
-    <message>
-        <source>F&amp;ont...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Si&amp;ze:</source>
-        <translation type="unfinished">尺寸(&amp;Z):</translation>
+        <translation>文字</translation>
     </message>
     <message>
         <source>% of the height</source>
-        <translation type="unfinished"></translation>
+        <translation>高度的 %</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>像素</translation>
     </message>
     <message>
         <source>Size unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Place:</source>
-        <translation type="unfinished"></translation>
+        <translation>大小单位</translation>
     </message>
     <message>
         <source>Top left</source>
-        <translation type="unfinished"></translation>
+        <translation>左上</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>顶部</translation>
     </message>
     <message>
         <source>Top right</source>
-        <translation type="unfinished"></translation>
+        <translation>右上</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左侧</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>居中</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右侧</translation>
     </message>
     <message>
         <source>Bottom left</source>
-        <translation type="unfinished"></translation>
+        <translation>左下</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>底部</translation>
     </message>
     <message>
         <source>Bottom right</source>
-        <translation type="unfinished"></translation>
+        <translation>右下</translation>
     </message>
     <message>
         <source>At X, Y</source>
-        <translation type="unfinished"></translation>
+        <translation>坐标 X, Y</translation>
     </message>
     <message>
         <source>&amp;Margin:</source>
-        <translation type="unfinished"></translation>
+        <translation>边距(&amp;M):</translation>
     </message>
     <message>
         <source>% of the shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>短边的 %</translation>
     </message>
     <message>
         <source>Margin unit</source>
-        <translation type="unfinished"></translation>
+        <translation>边距单位</translation>
     </message>
     <message>
         <source>&amp;X:</source>
-        <translation type="unfinished">&amp;X:</translation>
+        <translation>&amp;X:</translation>
     </message>
     <message>
         <source>&amp;Y:</source>
-        <translation type="unfinished">&amp;Y:</translation>
+        <translation>&amp;Y:</translation>
     </message>
     <message>
         <source>Text X</source>
-        <translation type="unfinished">文字 X</translation>
+        <translation>文字 X</translation>
     </message>
     <message>
         <source>Text Y</source>
-        <translation type="unfinished">文字 Y</translation>
+        <translation>文字 Y</translation>
     </message>
     <message>
         <source>, bold</source>
-        <translation type="unfinished"></translation>
+        <translation>，粗体</translation>
     </message>
     <message>
         <source>, italic</source>
-        <translation type="unfinished"></translation>
+        <translation>，斜体</translation>
     </message>
     <message>
         <source>Caption font: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>说明文字字体: %1</translation>
+    </message>
+    <message>
+        <source>Font &amp;&amp; colo&amp;ur...</source>
+        <translation>字体和颜色(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Text hei&amp;ght:</source>
+        <translation>文字高度(&amp;G):</translation>
+    </message>
+    <message>
+        <source>Place:</source>
+        <translation>位置:</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
-        <translation type="unfinished"></translation>
+        <translation>无效的边距“%1”: 请使用 N 像素或短边的 N%</translation>
     </message>
     <message>
         <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>无效的字体“%1”: 请使用 FAMILY,SIZE[,bold][,italic]，SIZE 为像素数 (最多 %3) 或输出高度的 N%，最多 %2 个字符</translation>
     </message>
     <message>
         <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
-        <translation type="unfinished"></translation>
+        <translation>无效的位置“%1”: 请使用 X,Y 或 top-left、top、top-right、left、center、right、bottom-left、bottom、bottom-right 之一</translation>
     </message>
     <message>
         <source>Usage: pictorelle [PHOTO]...
@@ -392,15 +392,77 @@ every JPEG of a folder on two cores:
   find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
       --output-dir out --width 1920 --
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法: pictorelle [照片]...
+  或: pictorelle --convert 照片... [选项]...
+将照片转换为任意尺寸的 24 位 PNG 图片，可旋转、翻转并加上一行文字。
+
+不带 --convert 时打开窗口，若指定了照片则在其中打开；多张
+照片在“转换多张照片”窗口中打开。
+带 --convert 时每张照片都在无窗口的情况下转换；某张失败时
+其他照片仍会转换。
+
+输出:
+      --output 文件        将 PNG 写入文件，文件名须以 .png 结尾 (仅限一张
+                           照片)
+      --output-dir 文件夹  为每张照片 名称.扩展名 在文件夹中写入 名称_out.png
+                           (默认: 窗口建议的输出文件夹)
+  -r, --recursive          作为文件夹的照片代表其中的照片及其子文件夹中的照片
+                           (不跟随指向文件夹的链接)；每张照片在输出文件夹中
+                           保持其相对位置
+      --overwrite          替换已存在的输出 (不带此选项时，已存在的输出会被保留，
+                           该照片不转换，这不算失败)
+尺寸 (默认: 照片本身的尺寸):
+      --size 宽x高         正好 宽 x 高 像素
+      --width 宽           宽 像素，高度保持宽高比
+      --height 高          高 像素，宽度保持宽高比
+      --fit 宽x高          保持宽高比，限制在 宽 x 高 像素以内
+      --no-enlarge         指定尺寸时，已在其范围内的照片保持原尺寸
+图片:
+      --rotate 角度        顺时针旋转 0、90、180 或 270 度 (默认 0)
+                           (照片先旋转和翻转，再调整尺寸并添加文字)
+      --flip 方式          none、horizontal 或 vertical (默认 none)
+      --frame N            动画的第 N 帧 (从 0 开始)，或文档的第 N 页
+      --no-auto-orient     保持像素的存储方向，不按相机记录的方向
+                           摆正
+说明文字:
+      --text 文字          在输出上正向绘制一行文字
+      --position 位置      top-left、top、top-right、left、center、right、
+                           bottom-left、bottom 或 bottom-right，与边缘相距
+                           --margin；或 X,Y: 其左上角 (默认 0,0)
+      --margin N|N%        N 像素，或输出短边的 N% (默认 2%)
+      --font 字体族,大小[,bold][,italic]
+                           大小为像素数，或输出高度的 N% (默认: 系统字体，4%)；
+                           过宽的说明文字会缩小绘制并给出警告，绝不截断
+      --color #RRGGBB      其颜色 (默认 #000000)
+其他:
+      --quiet              只输出错误 (不输出警告和进度)
+      --help               显示此帮助并退出
+      --version            显示版本并退出
+  --                       选项结束: 其后均为照片
+
+消息会指明所涉及的文件，并使用区域设置的语言 (LANGUAGE、LC_ALL、
+LC_MESSAGES、LANG；C 和 POSIX 为英语)。
+
+退出状态: 所有照片都已转换为 0，有照片失败为 1，命令行有误为 2，
+收到 SIGINT、SIGTERM 或 SIGHUP 后为 128 + 信号编号 (130、143、129)，
+这些信号会停止批处理且不留下不完整的文件。
+示例，将文件夹及其子文件夹中的照片转换为网页用:
+  pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
+在右下角加上说明文字:
+  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
+      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+用两个核心转换文件夹中的每个 JPEG:
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
+      --output-dir out --width 1920 --
+</translation>
     </message>
     <message>
         <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation type="unfinished"></translation>
+        <translation>无法绘制说明文字: 即使高度为 %3 像素，也无法放入 %1 x %2 像素的图片</translation>
     </message>
     <message>
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>说明文字以 %1 像素的高度绘制 (而非 %2)，以便放入图片</translation>
     </message>
 </context>
 <context>
@@ -595,7 +657,7 @@ every JPEG of a folder on two cores:
     </message>
     <message>
         <source>Preview of the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>所选照片的预览</translation>
     </message>
 </context>
 <context>
@@ -642,7 +704,7 @@ every JPEG of a folder on two cores:
     </message>
     <message>
         <source>converted; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已转换；%1</translation>
     </message>
 </context>
 <context>

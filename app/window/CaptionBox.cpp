@@ -9,30 +9,12 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "app/window/ControlTexts.h"
 #include "app/window/SeveralPhotosChoices.h"
 #include "services/Prompts.h"
 #include "settings/FontRecordConversion.h"
 
 namespace {
-
-// A control with its label: the label's mnemonic reaches it, and a screen reader reads the
-// label's words as its name.
-void Label(QLabel* label, QWidget* control, const QString& text)
-{
-    label->setText(text);
-    label->setBuddy(control);
-    control->setAccessibleName(QString(text).remove(u'&'));
-}
-
-void SetItems(QComboBox* box, const QStringList& items)
-{
-    if (box->count() == 0) {
-        box->addItems(items);
-        return;
-    }
-    for (int i = 0; i < items.size() && i < box->count(); ++i)
-        box->setItemText(i, items[i]);
-}
 
 // A length's unit box: the share first, pixels second.
 CaptionLength LengthOf(const QSpinBox* value, const QComboBox* unit)
@@ -113,18 +95,18 @@ void CaptionBox::Relabel()
     on_->setText(tr("&Text:"));
     text_->setAccessibleName(tr("Text"));
     font_->setText(tr("Font && colo&ur..."));
-    Label(sizeLabel_, size_, tr("Text hei&ght:"));
-    SetItems(sizeUnit_, {tr("% of the height"), tr("pixels")});
+    LabelControl(sizeLabel_, size_, tr("Text hei&ght:"));
+    SetComboItems(sizeUnit_, {tr("% of the height"), tr("pixels")});
     sizeUnit_->setAccessibleName(tr("Size unit"));
     // Every letter of the word is another control's already.
-    Label(placeLabel_, place_, tr("Place:"));
-    SetItems(place_, {tr("Top left"), tr("Top"), tr("Top right"), tr("Left"), tr("Centre"), tr("Right"),
+    LabelControl(placeLabel_, place_, tr("Place:"));
+    SetComboItems(place_, {tr("Top left"), tr("Top"), tr("Top right"), tr("Left"), tr("Centre"), tr("Right"),
                       tr("Bottom left"), tr("Bottom"), tr("Bottom right"), tr("At X, Y")});
-    Label(marginLabel_, margin_, tr("&Margin:"));
-    SetItems(marginUnit_, {tr("% of the shorter side"), tr("pixels")});
+    LabelControl(marginLabel_, margin_, tr("&Margin:"));
+    SetComboItems(marginUnit_, {tr("% of the shorter side"), tr("pixels")});
     marginUnit_->setAccessibleName(tr("Margin unit"));
-    Label(xLabel_, x_, tr("&X:"));
-    Label(yLabel_, y_, tr("&Y:"));
+    LabelControl(xLabel_, x_, tr("&X:"));
+    LabelControl(yLabel_, y_, tr("&Y:"));
     x_->setAccessibleName(tr("Text X"));
     y_->setAccessibleName(tr("Text Y"));
     ShowFont();

@@ -24,6 +24,7 @@
 
 #include "app/window/BatchPreview.h"
 #include "app/window/CaptionBox.h"
+#include "app/window/ControlTexts.h"
 #include "app/window/FolderLister.h"
 #include "app/window/OpenOrSay.h"
 #include "app/window/PhotoListModel.h"
@@ -43,26 +44,6 @@ QString ProposedFolder()
 {
     // Where the pictures folder cannot be found the fallback is proposed; the main window tells that.
     return UserOutputFolder(platform::QueryOsMajorVersion(), [](const QString&) {});
-}
-
-// A control with its label: the label's mnemonic reaches it, and a screen reader reads the
-// label's words as its name.
-void Label(QLabel* label, QWidget* control, const QString& text)
-{
-    label->setText(text);
-    label->setBuddy(control);
-    control->setAccessibleName(QString(text).remove(u'&'));
-}
-
-// A combo box's entries, in place when it has them already, so that its choice stays.
-void SetItems(QComboBox* box, const QStringList& items)
-{
-    if (box->count() == 0) {
-        box->addItems(items);
-        return;
-    }
-    for (int i = 0; i < items.size() && i < box->count(); ++i)
-        box->setItemText(i, items[i]);
 }
 
 void Named(QWidget* control, const QString& name)
@@ -131,7 +112,7 @@ void ConvertSeveralWindow::BuildControls()
     list_->setColumnWidth(PhotoListModel::SizeColumn, 110);
     list_->setMinimumHeight(180);
     auto* listLabel = new QLabel(this);
-    Relabel([=, this] { Label(listLabel, list_, tr("Photos to con&vert:")); });
+    Relabel([=, this] { LabelControl(listLabel, list_, tr("Photos to con&vert:")); });
     layout->addWidget(listLabel);
     layout->addWidget(list_, 1);
 
@@ -167,12 +148,12 @@ void ConvertSeveralWindow::BuildControls()
     noEnlarge_ = new QCheckBox(picture);
     Relabel([=, this] {
         picture->setTitle(tr("Each photo"));
-        SetItems(sizeMode_, {tr("Keep the photo's size"), tr("Width, the height following"),
+        SetComboItems(sizeMode_, {tr("Keep the photo's size"), tr("Width, the height following"),
                              tr("Height, the width following"), tr("Fit within, keeping the aspect ratio"),
                              tr("Exactly")});
-        Label(sizeLabel, sizeMode_, tr("Si&ze:"));
-        Label(widthLabel, width_, tr("&Width:"));
-        Label(heightLabel, height_, tr("&Height:"));
+        LabelControl(sizeLabel, sizeMode_, tr("Si&ze:"));
+        LabelControl(widthLabel, width_, tr("&Width:"));
+        LabelControl(heightLabel, height_, tr("&Height:"));
         for (QSpinBox* box : {width_, height_})
             box->setSuffix(tr(" px"));
         noEnlarge_->setText(tr("&Never enlarge"));
@@ -190,10 +171,10 @@ void ConvertSeveralWindow::BuildControls()
     auto* flipLabel = new QLabel(picture);
     flip_ = new QComboBox(picture);
     Relabel([=, this] {
-        SetItems(rotate_, {tr("0\u00B0"), tr("90\u00B0"), tr("180\u00B0"), tr("270\u00B0")});
-        Label(rotateLabel, rotate_, tr("Rot&ate:"));
-        SetItems(flip_, {tr("None"), tr("Horizontal"), tr("Vertical")});
-        Label(flipLabel, flip_, tr("Fl&ip:"));
+        SetComboItems(rotate_, {tr("0\u00B0"), tr("90\u00B0"), tr("180\u00B0"), tr("270\u00B0")});
+        LabelControl(rotateLabel, rotate_, tr("Rot&ate:"));
+        SetComboItems(flip_, {tr("None"), tr("Horizontal"), tr("Vertical")});
+        LabelControl(flipLabel, flip_, tr("Fl&ip:"));
     });
     grid->addWidget(rotateLabel, 1, 0);
     grid->addWidget(rotate_, 1, 1);
@@ -220,7 +201,7 @@ void ConvertSeveralWindow::BuildControls()
     browse_ = new QPushButton(this);
     replace_ = new QCheckBox(this);
     Relabel([=, this] {
-        Label(folderLabel, outputFolder_, tr("Output fol&der:"));
+        LabelControl(folderLabel, outputFolder_, tr("Output fol&der:"));
         browse_->setText(tr("&Browse..."));
         Named(browse_, tr("Browse for the output folder"));
         replace_->setText(tr("Replace &existing files"));

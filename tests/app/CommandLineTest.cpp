@@ -685,17 +685,6 @@ TEST_F(CommandLineTest, RerunsConvertOnlyWhatIsLeftAndNeverTheirOwnOutputs)
 
 // The size and the text are those of the picture the user sees: the turn comes first, the text
 // is drawn upright where it was asked on the turned picture.
-// The box of the light pixels of a picture on black: its caption's ink.
-QRect LightInk(const Decoded& png)
-{
-    QRect box;
-    for (int y = 0; y < png.height; ++y)
-        for (int x = 0; x < png.width; ++x)
-            if (png.At(x, y)[0] > 128)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 TEST_F(CommandLineTest, ABatchTurnsBeforeItSizesAndWritesItsCaptionUprightWhereItIsPlaced)
 {
     WriteSolid(TempPath("flat.png"), 60, 40, {0, 0, 0});
@@ -705,7 +694,7 @@ TEST_F(CommandLineTest, ABatchTurnsBeforeItSizesAndWritesItsCaptionUprightWhereI
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const Decoded png = DecodeFile(TempPath("turned.png"));
     ASSERT_EQ(QSize(png.width, png.height), QSize(120, 180));
-    const QRect ink = LightInk(png);
+    const QRect ink = InkBox(png, IsLight);
     ASSERT_FALSE(ink.isEmpty()) << "the text is drawn";
     EXPECT_GE(ink.left(), 5);
     EXPECT_GE(ink.top(), 7);
@@ -720,7 +709,7 @@ TEST_F(CommandLineTest, ABatchTurnsBeforeItSizesAndWritesItsCaptionUprightWhereI
     ASSERT_EQ(placed.status, 0) << placed.err.toStdString();
     const Decoded corner = DecodeFile(TempPath("placed.png"));
     ASSERT_EQ(QSize(corner.width, corner.height), QSize(800, 1066));
-    const QRect hi = LightInk(corner);
+    const QRect hi = InkBox(corner, IsLight);
     EXPECT_GT(hi.left(), 800 * 0.9);
     EXPECT_GT(hi.top(), 1066 * 0.9);
     EXPECT_LE(hi.right(), 800 - 10);
@@ -734,7 +723,7 @@ TEST_F(CommandLineTest, ABatchTurnsBeforeItSizesAndWritesItsCaptionUprightWhereI
                                        "--output", "shrunk.png"});
     ASSERT_EQ(shrunk.status, 0) << shrunk.err.toStdString();
     EXPECT_TRUE(shrunk.err.contains("flat.png: warning: the caption is drawn")) << shrunk.err.toStdString();
-    const QRect small = LightInk(DecodeFile(TempPath("shrunk.png")));
+    const QRect small = InkBox(DecodeFile(TempPath("shrunk.png")), IsLight);
     EXPECT_TRUE(QRect(0, 0, 60, 40).contains(small));
     EXPECT_GT(small.left(), 0);
     EXPECT_LT(small.right(), 59);

@@ -32,17 +32,6 @@ protected:
         return dlg;
     }
     // Bounding box of the red pixels of a decoded picture; empty when there are none.
-    static QRect RedArea(const Decoded& d)
-    {
-        QRect box;
-        for (int y = 0; y < d.height; ++y)
-            for (int x = 0; x < d.width; ++x) {
-                const Rgb p = d.At(x, y);
-                if (p[0] > 128 && p[1] < 60 && p[2] < 60)
-                    box |= QRect(x, y, 1, 1);
-            }
-        return box;
-    }
     // A red 40-pixel DejaVu Sans through the Font button.
     void ChooseRedFont()
     {
@@ -210,7 +199,7 @@ TEST_F(SettingsAndTextTest, ClosingKeepsForeignLinesAndNeverWritesThroughAFifo)
 TEST_F(SettingsAndTextTest, TextIsDrawnInItsColourAtItsPlaceAndTurnsWithThePicture)
 {
     ChooseRedFont();
-    const QRect upright = RedArea(ConvertWithText("HHHH", "100", "50", "upright.png"));
+    const QRect upright = InkBox(ConvertWithText("HHHH", "100", "50", "upright.png"), IsRed);
     ASSERT_FALSE(upright.isEmpty());
     EXPECT_GE(upright.left(), 100);
     EXPECT_LT(upright.left(), 110);
@@ -221,7 +210,7 @@ TEST_F(SettingsAndTextTest, TextIsDrawnInItsColourAtItsPlaceAndTurnsWithThePictu
     Click(1019);
     const Decoded turned = ConvertWithText("HHHH", "100", "50", "turned.png");
     ASSERT_EQ(turned.width, 300);
-    const QRect down = RedArea(turned);
+    const QRect down = InkBox(turned, IsRed);
     // Turned clockwise, (x, y) goes to (299 - y, x): the line runs top to bottom on the right.
     EXPECT_EQ(down, QRect(299 - upright.bottom(), upright.left(), upright.height(), upright.width()));
     EXPECT_TRUE((*prompts_)->Messages().empty());
@@ -231,12 +220,12 @@ TEST_F(SettingsAndTextTest, PositionOutsideThePictureIsCorrectedOnlyWhenDrawing)
 {
     ChooseRedFont();
     (*prompts_)->QueueAnswer(IDOK);
-    const QRect reset = RedArea(ConvertWithText("H", "400", "10", "reset.png"));
+    const QRect reset = InkBox(ConvertWithText("H", "400", "10", "reset.png"), IsRed);
     EXPECT_EQ((*prompts_)->MessageTexts(), QStringList{"The text position X is out of range! The program set it to 0 now."});
     EXPECT_EQ(TextOf(1043), "0");
     EXPECT_LT(reset.left(), 10);
 
-    const QRect edge = RedArea(ConvertWithText("HHHH", "390", "10", "edge.png"));
+    const QRect edge = InkBox(ConvertWithText("HHHH", "390", "10", "edge.png"), IsRed);
     ASSERT_FALSE(edge.isEmpty());
     EXPECT_GE(edge.left(), 390) << "nothing wraps to the next line";
     EXPECT_EQ(edge.right(), 399) << "clipped by the picture's edge";
@@ -264,7 +253,7 @@ TEST_F(SettingsAndTextTest, PositionOutsideThePictureIsCorrectedOnlyWhenDrawing)
     (*prompts_)->Clear();
     SetText(1043, "0");
     SetText(1044, "0");
-    EXPECT_TRUE(RedArea(ConvertWithText("", "-5", "-5", "none.png")).isEmpty());
+    EXPECT_TRUE(InkBox(ConvertWithText("", "-5", "-5", "none.png"), IsRed).isEmpty());
     EXPECT_TRUE((*prompts_)->Messages().empty());
 }
 

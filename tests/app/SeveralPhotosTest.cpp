@@ -211,19 +211,6 @@ TEST_F(SeveralPhotosTest, AnExistingOutputIsKeptUnlessReplacing)
     EXPECT_EQ(platform::SettingsStore::GetProfileString("Option", "last_output_folder", "<none>"), "<none>");
 }
 
-// The box of a red caption's ink on black, its anti-aliased edges included.
-QRect RedInkOf(const Decoded& png)
-{
-    QRect box;
-    for (int y = 0; y < png.height; ++y)
-        for (int x = 0; x < png.width; ++x) {
-            const Rgb p = png.At(x, y);
-            if (p[0] > 80 && p[1] < 40 && p[2] < 40)
-                box |= QRect(x, y, 1, 1);
-        }
-    return box;
-}
-
 TEST_F(SeveralPhotosTest, TheCaptionIsTheSameShareOfEachPictureAndALongOneIsMadeToFit)
 {
     ConvertSeveralWindow& w = Several({WriteSolid(TempPath("big.jpg"), 6000, 4000, {0, 0, 0}),
@@ -245,8 +232,8 @@ TEST_F(SeveralPhotosTest, TheCaptionIsTheSameShareOfEachPictureAndALongOneIsMade
     EXPECT_EQ(c.caption.place, CaptionPlace::BottomRight);
     ConvertAll(w);
 
-    const QRect big = RedInkOf(DecodeFile(TempPath("out/big_out.png")));
-    const QRect hd = RedInkOf(DecodeFile(TempPath("out/hd_out.png")));
+    const QRect big = InkBox(DecodeFile(TempPath("out/big_out.png")), IsRed);
+    const QRect hd = InkBox(DecodeFile(TempPath("out/hd_out.png")), IsRed);
     ASSERT_FALSE(big.isEmpty() || hd.isEmpty());
     EXPECT_NEAR(big.height() / 4000.0, hd.height() / 1080.0, 0.01);
     EXPECT_GT(big.height(), 4000 * 0.02) << "a caption of about 4 %";
@@ -261,7 +248,7 @@ TEST_F(SeveralPhotosTest, TheCaptionIsTheSameShareOfEachPictureAndALongOneIsMade
     c.replace = true;
     w.ShowChoices(c);
     ConvertAll(w);
-    const QRect narrow = RedInkOf(DecodeFile(TempPath("out/narrow_out.png")));
+    const QRect narrow = InkBox(DecodeFile(TempPath("out/narrow_out.png")), IsRed);
     ASSERT_FALSE(narrow.isEmpty());
     EXPECT_GE(narrow.left(), 6 - 1);
     EXPECT_LE(narrow.right(), 300 - 6);

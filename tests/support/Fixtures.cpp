@@ -140,6 +140,26 @@ Rgb Decoded::At(int x, int y) const
     return Rgb{pixels[i], pixels[i + 1], pixels[i + 2]};
 }
 
+QRect InkBox(const Decoded& d, const std::function<bool(const Rgb&)>& ink)
+{
+    QRect box;
+    for (int y = 0; y < d.height; ++y)
+        for (int x = 0; x < d.width; ++x)
+            if (ink(d.At(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+bool IsRed(const Rgb& p)
+{
+    return p[0] > 80 && p[1] < 60 && p[2] < 60;
+}
+
+bool IsLight(const Rgb& p)
+{
+    return p[0] > 128;
+}
+
 Decoded DecodeFile(const QString& path)
 {
     vips::VImage img = vips::VImage::new_from_file(path.toLocal8Bit().constData(),

@@ -1,10 +1,12 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -46,6 +48,10 @@ struct Decoded {
     Rgb At(int x, int y) const;
 };
 Decoded DecodeFile(const QString& path);
+// The box of the pixels of d that are ink: a caption's, on a plain picture. Empty without any.
+QRect InkBox(const Decoded& d, const std::function<bool(const Rgb&)>& ink);
+bool IsRed(const Rgb& p);    // red ink, its anti-aliased edges on a dark picture included
+bool IsLight(const Rgb& p);  // white or red ink on black
 
 // The chunks of a PNG file, in order.
 struct PngChunk {

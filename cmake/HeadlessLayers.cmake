@@ -39,3 +39,17 @@ function(pictorelle_check_headless)
     endif()
   endforeach()
 endfunction()
+
+# Fails the configuration when a file of folder includes a header of any of the folders after it:
+# the window reaches the batch engine through its own layer, never through the command line's.
+function(pictorelle_check_includes folder)
+  file(GLOB_RECURSE sources ${CMAKE_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_SOURCE_DIR}/${folder}/*.h)
+  foreach(source ${sources})
+    foreach(forbidden ${ARGN})
+      file(STRINGS ${source} hits REGEX "#include \"${forbidden}/")
+      if(hits)
+        message(FATAL_ERROR "${source} includes from ${forbidden}/, which ${folder}/ may not use")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()

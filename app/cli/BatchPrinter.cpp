@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "batch/PhotoFileProblem.h"
+#include "batch/ReasonTexts.h"
 
 namespace {
 // The photo this thread converts, named in the messages that do not say which photo they are of.
@@ -32,6 +33,9 @@ void BatchPrinter::Started(int index)
 
 void BatchPrinter::Told(int, const QString& subject, const QString& text)
 {
+    // --quiet prints nothing but errors.
+    if (quiet_ && IsWarningText(text))
+        return;
     report_.Error(subject, text);
 }
 

@@ -723,6 +723,8 @@ TEST_F(CommandLineTest, ABatchTurnsBeforeItSizesAndWritesItsCaptionUprightWhereI
                                        "--output", "shrunk.png"});
     ASSERT_EQ(shrunk.status, 0) << shrunk.err.toStdString();
     EXPECT_TRUE(shrunk.err.contains("flat.png: warning: the caption is drawn")) << shrunk.err.toStdString();
+    EXPECT_EQ(Pictorelle({"--convert", "flat.png", "--text", "Summer 2026", "--font", "DejaVu Sans,50%",
+                          "--quiet", "--output", "quiet.png"}).err, "") << "a warning, not an error";
     const QRect small = InkBox(DecodeFile(TempPath("shrunk.png")), IsLight);
     EXPECT_TRUE(QRect(0, 0, 60, 40).contains(small));
     EXPECT_GT(small.left(), 0);

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-void PrintSaved(const QString& path)
+bool PrintSaved(const QString& path)
 {
-    std::printf("%s saved successfully.\n", path.toLocal8Bit().constData());
-    std::fflush(stdout);
+    const bool printed = std::printf("%s saved successfully.\n", path.toLocal8Bit().constData()) >= 0;
+    return std::fflush(stdout) == 0 && printed;
 }

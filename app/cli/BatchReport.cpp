@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <csignal>
+
 #include <algorithm>
 
 #include <QCoreApplication>
@@ -11,9 +14,23 @@
 #include "convert/PrintSaved.h"
 #include "imaging/LibraryLog.h"
 #include "services/ReportingPrompts.h"
+#include "system/Interruption.h"
 
 namespace {
 thread_local QString t_photo;
+
+// A reader that went away (`| head -1`) stops the batch as Ctrl-C would, leaving nothing behind.
+void CheckWritten(bool written)
+{
+    if (!written && errno == EPIPE)
+        platform::Interrupt(SIGPIPE);
+}
+
+void PutLine(const QByteArray& bytes, std::FILE* stream)
+{
+    const bool put = std::fputs(bytes.constData(), stream) >= 0;
+    CheckWritten(std::fflush(stream) == 0 && put);
+}
 }  // namespace
 
 BatchReport::BatchReport(int photos, bool quiet)
@@ -28,7 +45,7 @@ void BatchReport::Print(const QString& subject, const QString& text)
     const QByteArray bytes = PrintableText(line).toLocal8Bit() + '\n';
     const std::lock_guard lock(mutex_);
     progress_.Clear();
-    std::fputs(bytes.constData(), stderr);
+    PutLine(bytes, stderr);
 }
 
 void BatchReport::Error(const QString& subject, const QString& text)
@@ -69,7 +86,7 @@ void BatchReport::Saved(const QString& path)
         return;
     const std::lock_guard lock(mutex_);
     progress_.Clear();
-    PrintSaved(PrintableText(path));
+    CheckWritten(PrintSaved(PrintableText(path)));
 }
 
 void BatchReport::Kept(const QString& path)
@@ -83,8 +100,7 @@ void BatchReport::Summary(const QString& text)
     const QByteArray bytes = PrintableText(text).toLocal8Bit() + '\n';
     const std::lock_guard lock(mutex_);
     progress_.Clear();
-    std::fputs(bytes.constData(), stdout);
-    std::fflush(stdout);
+    PutLine(bytes, stdout);
 }
 
 void BatchReport::Finish()

@@ -1000,10 +1000,9 @@ TEST_F(CommandLineTest, AnInterruptedBatchLeavesOnlyCompleteOutputs)
             ASSERT_EQ(process.state(), QProcess::Running) << when.toStdString() << ": finished before the moment came";
             ::kill(static_cast<pid_t>(pid), signal);
             ASSERT_TRUE(process.waitForFinished(30000)) << when.toStdString();
-            if (signal == SIGKILL)
-                EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << when.toStdString();
-            else
-                EXPECT_EQ(process.exitCode(), 128 + signal) << when.toStdString() << process.readAllStandardError().toStdString();
+            // Cleaned up, then ended by the signal itself, as a shell expects.
+            EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << when.toStdString();
+            EXPECT_EQ(process.exitCode(), signal) << when.toStdString() << process.readAllStandardError().toStdString();
 
             for (const QString& name : QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
                 EXPECT_TRUE(name.endsWith("_out.png")) << when.toStdString() << ": " << name.toStdString();
@@ -1015,6 +1014,48 @@ TEST_F(CommandLineTest, AnInterruptedBatchLeavesOnlyCompleteOutputs)
             }
         }
     }
+}
+
+// Ctrl-C at the terminal reaches the shell's loop and the program alike: the loop stops, since the
+// program ends killed by SIGINT; a reader of its output that goes away stops the batch the same
+// way. Either leaves only complete PNGs.
+TEST_F(CommandLineTest, CtrlCStopsTheShellsLoopAndAClosedPipeStopsTheBatch)
+{
+    QDir(dir_.path()).mkdir("out");
+    const QString out = TempPath("out");
+    WriteNoise(TempPath("big1.jpg"), 4000, 3000);
+    for (const char* name : {"big2.jpg", "big3.jpg"})
+        QFile::copy(TempPath("big1.jpg"), TempPath(name));
+    QProcess shell;
+    shell.setWorkingDirectory(dir_.path());
+    // Its own process group, as a terminal's foreground job: the group is sent the SIGINT.
+    shell.start("setsid", {"bash", "-c", "for i in 1 2 3; do \"$0\" --convert --quiet big$i.jpg --output-dir out; "
+                                         "echo ran $i; done", Binary()});
+    ASSERT_TRUE(shell.waitForStarted());
+    const QString children = QStringLiteral("/proc/%1/task/%1/children").arg(shell.processId());
+    QDeadlineTimer timeout(30000);
+    qint64 program = 0;
+    while (!(program = ReadAll(children).trimmed().toLongLong()) || !WritingInto(program, out)) {
+        ASSERT_FALSE(timeout.hasExpired()) << "the first photo never began";
+        QThread::msleep(2);
+    }
+    ::kill(-static_cast<pid_t>(shell.processId()), SIGINT);
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    EXPECT_EQ(shell.readAllStandardOutput(), "") << "the loop went on";
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
+
+    QStringList photos;
+    for (int i = 0; i < 8; ++i) {
+        photos << QStringLiteral("p%1.jpg").arg(i);
+        WriteNoise(TempPath(photos.last()), 1200, 900);
+    }
+    const Outcome piped = Run("/bin/bash", QStringList{"-c", "set -o pipefail; \"$0\" --convert --output-dir out \"$@\" | head -1",
+                                            Binary()} + photos);
+    EXPECT_EQ(piped.status, 128 + SIGPIPE) << piped.err.toStdString();
+    const QStringList written = QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    EXPECT_LT(written.size(), photos.size()) << "the batch stopped";
+    for (const QString& name : written)
+        EXPECT_EQ(ReadPngChunks(out + u'/' + name).back().type, "IEND") << name.toStdString();
 }
 
 // An output name of 248 bytes leaves no room for a temporary name built on it; it still converts.

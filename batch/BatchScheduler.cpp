@@ -13,12 +13,18 @@ BatchScheduler::BatchScheduler(int photos) : BatchScheduler(photos, PlanBatchThr
 
 BatchScheduler::BatchScheduler(int photos, const BatchThreads& plan)
     : photos_(photos),
+      previousPipelineThreads_(platform::PipelineThreads()),
       workers_(plan.sideBySide),
       pipelineThreads_(plan.pipelineThreads),
       writerShare_((plan.writerThreads + plan.sideBySide - 1) / plan.sideBySide),
       budget_(platform::BatchBudgetBytes(pipelineThreads_, writerShare_))
 {
     platform::SetPipelineThreads(plan.pipelineThreads);
+}
+
+BatchScheduler::~BatchScheduler()
+{
+    platform::SetPipelineThreads(previousPipelineThreads_);
 }
 
 void BatchScheduler::Run(const std::function<void(int index)>& convert)

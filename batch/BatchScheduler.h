@@ -10,8 +10,12 @@
 // budget, planned on the cores this process may use (its affinity, its cgroup's quota).
 class BatchScheduler {
 public:
-    // Plans the threads for that many photos, and sets libvips' threads per picture.
+    // Plans the threads for that many photos, and sets libvips' threads per picture for as long
+    // as it lives: the main window's later conversions run with the process's own.
     explicit BatchScheduler(int photos);
+    ~BatchScheduler();
+    BatchScheduler(const BatchScheduler&) = delete;
+    BatchScheduler& operator=(const BatchScheduler&) = delete;
 
     // How many photos convert at once.
     int Workers() const { return workers_; }
@@ -30,6 +34,7 @@ private:
     BatchScheduler(int photos, const BatchThreads& plan);
 
     const int photos_;
+    const int previousPipelineThreads_;
     const int workers_;
     const int pipelineThreads_;
     const int writerShare_;

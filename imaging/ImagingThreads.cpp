@@ -93,4 +93,9 @@ void SetPipelineThreads(int threads)
     vips_concurrency_set(std::max(threads, 1));
 }
 
+int PipelineThreads()
+{
+    return vips_concurrency_get();
+}
+
 }  // namespace platform

@@ -22,7 +22,8 @@ int UsableCores();
 unsigned TakeWriterThreads(unsigned wanted);
 void GiveBackWriterThreads(unsigned taken);
 
-// How many threads libvips may run for each picture it computes.
+// How many threads libvips may run for each picture it computes, for the whole process.
 void SetPipelineThreads(int threads);
+int PipelineThreads();
 
 }  // namespace platform

@@ -24,6 +24,7 @@
 #include "app/window/CaptionBox.h"
 #include "app/window/ConvertSeveralWindow.h"
 #include "app/window/PhotoListModel.h"
+#include "imaging/ImagingThreads.h"
 #include "imaging/testing/ImagingTestSeams.h"
 #include "lang/CLanguage.h"
 #include "lang/QtTranslation.h"
@@ -221,6 +222,7 @@ TEST_F(SeveralPhotosTest, TheCaptionIsTheSameShareOfEachPictureAndALongOneIsMade
     c.textOn = true;
     c.text = "Sommer 2026";
     w.ShowChoices(c);
+    const int pipelineThreads = platform::PipelineThreads();
     // The face and colour come from Qt's font dialog; the size stays a share of each picture.
     QFont font("DejaVu Sans");
     font.setPixelSize(200);
@@ -241,6 +243,7 @@ TEST_F(SeveralPhotosTest, TheCaptionIsTheSameShareOfEachPictureAndALongOneIsMade
     EXPECT_NEAR(big.right(), 6000 - 80, 12);
     EXPECT_NEAR(hd.bottom(), 1080 - 22, 12);
     EXPECT_EQ(Status(w, 0), "converted");
+    EXPECT_EQ(platform::PipelineThreads(), pipelineThreads) << "the main window converts as before the batch";
 
     // 4 % of 200 is 8 pixels: "Sommer 2026" fits in 300. A longer one is made smaller, never cut.
     c.text = "A caption far too long for a picture only three hundred pixels wide";

@@ -19,7 +19,8 @@ QString ErrnoText(int error)
 }
 }  // namespace
 
-QList<BatchPhoto> PhotosOfFolder(const QString& folder, bool subfolders, const WalkReport& report)
+QList<BatchPhoto> PhotosOfFolder(const QString& folder, bool subfolders, const WalkReport& report,
+                                 const std::atomic<bool>* cancel)
 {
     QList<BatchPhoto> photos;
     const QString added = QFileInfo(folder).absoluteFilePath();
@@ -39,7 +40,7 @@ QList<BatchPhoto> PhotosOfFolder(const QString& folder, bool subfolders, const W
             report(name, ErrnoText(errno), true);
             break;
         }
-    });
+    }, cancel);
     if (!listed)
         report(folder, ErrnoText(errno), true);
     return photos;

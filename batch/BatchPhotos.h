@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <functional>
 
 #include <QList>
@@ -18,8 +19,10 @@ using WalkReport = std::function<void(const QString& subject, const QString& tex
 
 // The photos of a folder: its files with a photo's extension, with subfolders those below them
 // too, links to folders not followed; special files are left out and told, as are subfolders
-// that cannot be listed. Nothing when the folder itself cannot be listed (told).
-QList<BatchPhoto> PhotosOfFolder(const QString& folder, bool subfolders, const WalkReport& report);
+// that cannot be listed. Nothing when the folder itself cannot be listed (told). Once cancel (when
+// given) is set, the walk stops soon and what it found by then is returned.
+QList<BatchPhoto> PhotosOfFolder(const QString& folder, bool subfolders, const WalkReport& report,
+                                 const std::atomic<bool>* cancel = nullptr);
 
 // The photos of a command line: each argument as it is, or with walkFolders, a folder argument
 // replaced by its photos and those of its subfolders.

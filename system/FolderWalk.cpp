@@ -17,8 +17,14 @@ struct FolderListing {
     std::vector<QByteArray> folders;
 };
 
-// The entries of one folder by kind; false with errno when it cannot be listed.
-bool List(const QByteArray& folder, FolderListing& out)
+bool Cancelled(const std::atomic<bool>* cancel)
+{
+    return cancel && cancel->load(std::memory_order_relaxed);
+}
+
+// The entries of one folder by kind; false with errno when it cannot be listed. A cancelled listing
+// ends where it is (a folder may hold a great many entries).
+bool List(const QByteArray& folder, FolderListing& out, const std::atomic<bool>* cancel)
 {
     const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.constData()), ::closedir);
     if (!dir)
@@ -26,6 +32,8 @@ bool List(const QByteArray& folder, FolderListing& out)
     const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
     errno = 0;
     while (const dirent* entry = ::readdir(dir.get())) {
+        if (Cancelled(cancel))
+            return true;
         const QByteArray name(entry->d_name);
         if (name == "." || name == "..")
             continue;
@@ -61,7 +69,8 @@ bool List(const QByteArray& folder, FolderListing& out)
 }  // namespace
 
 bool WalkFolder(const QByteArray& localFolder, bool subfolders,
-                const std::function<void(const QByteArray& localPath, WalkEntry entry)>& visit)
+                const std::function<void(const QByteArray& localPath, WalkEntry entry)>& visit,
+                const std::atomic<bool>* cancel)
 {
     if (localFolder.isEmpty() || localFolder.contains('\0')) {
         errno = ENOENT;
@@ -70,21 +79,27 @@ bool WalkFolder(const QByteArray& localFolder, bool subfolders,
     // Depth first with a stack of its own, so that a deep tree cannot exhaust the call stack.
     std::vector<QByteArray> pending{localFolder};
     bool first = true;
-    while (!pending.empty()) {
+    while (!pending.empty() && !Cancelled(cancel)) {
         const QByteArray folder = pending.back();
         pending.pop_back();
         FolderListing listing;
-        if (!List(folder, listing)) {
+        if (!List(folder, listing, cancel)) {
             if (first)
                 return false;
             visit(folder, WalkEntry::Unreadable);
             continue;
         }
         first = false;
-        for (const QByteArray& file : listing.files)
+        for (const QByteArray& file : listing.files) {
+            if (Cancelled(cancel))
+                return true;
             visit(file, WalkEntry::File);
-        for (const QByteArray& special : listing.specials)
+        }
+        for (const QByteArray& special : listing.specials) {
+            if (Cancelled(cancel))
+                return true;
             visit(special, WalkEntry::Special);
+        }
         if (subfolders)
             pending.insert(pending.end(), listing.folders.rbegin(), listing.folders.rend());
     }

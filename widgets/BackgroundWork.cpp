@@ -1,11 +1,11 @@
 #include "widgets/BackgroundWork.h"
 
-#include <thread>
-
 #include <QApplication>
 #include <QEventLoop>
+#include <QFutureWatcher>
 #include <QTimer>
 #include <QWidget>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "services/Prompts.h"
 
@@ -43,6 +43,7 @@ bool IsInput(QEvent::Type type)
 BackgroundWork::BackgroundWork(QWidget& window, QString progressText, std::function<int()> percent)
     : window_(window), progressText_(std::move(progressText)), percent_(std::move(percent))
 {
+    pool_.setMaxThreadCount(1);
 }
 
 BackgroundWork::~BackgroundWork() = default;
@@ -79,18 +80,19 @@ bool BackgroundWork::Run(const std::function<void()>& work)
     QEventLoop loop;
     qApp->installEventFilter(this);
     ShowProgressWhenDue();
-    bool ended = false;
-    std::thread worker([&] {
-        // Nothing thrown may leave the thread, which would end the whole program.
+    QFutureWatcher<bool> worker;
+    connect(&worker, &QFutureWatcher<bool>::finished, &loop, &QEventLoop::quit);
+    worker.setFuture(QtConcurrent::run(&pool_, [&work] {
+        // Nothing thrown may leave the work: the window is told it failed instead.
         try {
             work();
-            ended = true;
+            return true;
         } catch (...) {
+            return false;
         }
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
+    }));
     loop.exec();
-    worker.join();
+    const bool ended = worker.result();
     qApp->removeEventFilter(this);
     delete delay_;
     delay_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 
 class QTimer;
 class QWidget;
@@ -21,7 +22,7 @@ public:
     BackgroundWork(QWidget& window, QString progressText, std::function<int()> percent = {});
     ~BackgroundWork() override;
 
-    // Runs work on a thread of its own and returns when it has ended: false when it ended by
+    // Runs work on a thread of its own (never waiting behind Qt's shared pool) and returns when it has ended: false when it ended by
     // throwing (memory running out), which leaves the window as it was. Closing the window
     // meanwhile cancels the work and closes the window once the work has ended.
     bool Run(const std::function<void()>& work);
@@ -47,6 +48,7 @@ private:
     bool closeAsked_ = false;
     std::unique_ptr<QObject> progress_;
     QTimer* delay_ = nullptr;  // shows the progress when it runs out
+    QThreadPool pool_;         // the work's own thread
 };
 
 }  // namespace platform

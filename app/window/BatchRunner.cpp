@@ -1,72 +1,56 @@
 #include "app/window/BatchRunner.h"
 
-#include "imaging/ImagingRuntime.h"
+#include <QtConcurrent/QtConcurrentRun>
 
-namespace {
-// Rows change a few times a second at most, however fast small photos convert.
-constexpr int kDeliverMs = 250;
-}  // namespace
+#include "imaging/ImagingRuntime.h"
 
 BatchRunner::BatchRunner(std::function<void(const Events&)> events, std::function<void(int status)> finished,
                          QObject* parent)
-    : QObject(parent), events_(std::move(events)), finished_(std::move(finished))
+    : QObject(parent),
+      finished_(std::move(finished)),
+      news_([events = std::move(events)](Events&& news) { events(news); })
 {
-    deliver_.setInterval(kDeliverMs);
-    connect(&deliver_, &QTimer::timeout, this, [this] { Deliver(); });
+    pool_.setMaxThreadCount(1);
+    connect(&batch_, &QFutureWatcher<int>::finished, this, [this] { Ended(); });
 }
 
 BatchRunner::~BatchRunner()
 {
     cancel_ = true;
-    if (thread_.joinable())
-        thread_.join();
+    pool_.waitForDone();
 }
 
 void BatchRunner::Start(const ConversionRequest& request, const QList<BatchPhoto>& photos)
 {
-    if (thread_.joinable())
+    if (running_)
         return;
     request_ = request;
     photos_ = photos;
     // Copied here, on the window's thread: the language may change while the batch runs.
     texts_ = MessageTexts::Current();
     cancel_ = false;
-    done_ = false;
-    thread_ = std::thread([this] {
+    running_ = true;
+    batch_.setFuture(QtConcurrent::run(&pool_, [this] {
         const BatchSummary summary = RunBatchConversion(request_, photos_, *this, &cancel_, texts_);
-        status_ = summary.folderUnusable ? 2 : summary.failed > 0 ? 1 : 0;
         platform::EndImagingThread();  // this thread converted photos too
-        done_ = true;
-    });
-    deliver_.start();
+        return summary.folderUnusable ? 2 : summary.failed > 0 ? 1 : 0;
+    }));
 }
 
 void BatchRunner::Started(int index)
 {
-    const std::lock_guard lock(mutex_);
-    pending_.push_back({index, true, PhotoResult::Failed, {}});
+    news_.Put(Event{index, true, PhotoResult::Failed, {}});
 }
 
 void BatchRunner::Finished(int index, PhotoResult result, const QString& message)
 {
-    const std::lock_guard lock(mutex_);
-    pending_.push_back({index, false, result, message});
+    news_.Put(Event{index, false, result, message});
 }
 
-void BatchRunner::Deliver()
+void BatchRunner::Ended()
 {
-    // Read before the news: news told before the end is then all in pending_.
-    const bool done = done_;
-    Events events;
-    {
-        const std::lock_guard lock(mutex_);
-        events.swap(pending_);
-    }
-    if (!events.empty())
-        events_(events);
-    if (!done)
-        return;
-    deliver_.stop();
-    thread_.join();
-    finished_(status_);
+    // News told before the end that is still on its way comes first.
+    news_.HandOverNow();
+    running_ = false;
+    finished_(batch_.result());
 }

@@ -1,18 +1,18 @@
 #pragma once
 #include <atomic>
 #include <functional>
-#include <mutex>
-#include <thread>
 #include <vector>
 
+#include <QFutureWatcher>
 #include <QObject>
-#include <QTimer>
+#include <QThreadPool>
 
 #include "batch/BatchConversion.h"
 #include "batch/ConversionRequest.h"
+#include "widgets/WindowThreadQueue.h"
 
 // Runs the command line's batch engine off the window's thread, and tells the window what became
-// of each photo in batches, a few times a second, on its own thread.
+// of each photo on its own thread, the news of a turn of its event loop together.
 class BatchRunner final : public QObject, private BatchListener {
 public:
     struct Event {
@@ -31,7 +31,7 @@ public:
     ~BatchRunner() override;
 
     void Start(const ConversionRequest& request, const QList<BatchPhoto>& photos);
-    bool Running() const { return thread_.joinable(); }
+    bool Running() const { return running_; }
     // Photos in flight stop with nothing written; those not begun are not.
     void Cancel() { cancel_ = true; }
 
@@ -39,18 +39,16 @@ private:
     void Started(int index) override;
     void Told(int, const QString&, const QString&) override {}
     void Finished(int index, PhotoResult result, const QString& message) override;
-    void Deliver();
+    void Ended();
 
-    std::function<void(const Events&)> events_;
     std::function<void(int)> finished_;
     ConversionRequest request_;
     QList<BatchPhoto> photos_;
     MessageTexts texts_;
     std::atomic<bool> cancel_{false};
-    std::atomic<bool> done_{false};
-    int status_ = 0;
-    std::mutex mutex_;
-    Events pending_;  // under mutex_
-    QTimer deliver_;
-    std::thread thread_;
+    bool running_ = false;  // until the window is told the batch ended
+    platform::WindowThreadQueue<Event> news_;
+    QFutureWatcher<int> batch_;
+    // The batch's own thread: it runs for minutes, which Qt's shared pool must not wait behind.
+    QThreadPool pool_;
 };

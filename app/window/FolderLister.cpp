@@ -3,61 +3,51 @@
 #include <QFileInfo>
 
 namespace {
-// Photos listed in one turn of the window's event loop.
+// Photos listed in one turn of the window's event loop: one part a turn.
 constexpr qsizetype kPart = 1000;
-// How often the window looks for parts while a walk goes on.
-constexpr int kDeliverMs = 20;
+constexpr std::size_t kPartsATurn = 1;
 }  // namespace
 
-FolderLister::FolderLister(Listed listed, QObject* parent) : QObject(parent), listed_(std::move(listed))
+FolderLister::FolderLister(Listed listed, QObject* parent)
+    : QObject(parent),
+      parts_(
+          [listed = std::move(listed)](std::vector<Part>&& parts) {
+              for (const Part& part : parts)
+                  listed(part.photos, part.problems);
+          },
+          kPartsATurn)
 {
-    deliver_.setInterval(kDeliverMs);
-    connect(&deliver_, &QTimer::timeout, this, [this] { DeliverOne(); });
 }
 
 FolderLister::~FolderLister()
 {
-    for (std::thread& walk : walks_)
-        walk.join();
+    pool_.clear();  // walks not begun
+    cancel_ = true;
+    pool_.waitForDone();
 }
 
 void FolderLister::List(const QString& folder, bool subfolders)
 {
-    {
-        const std::lock_guard lock(mutex_);
-        ++walking_;
-    }
-    deliver_.start();
-    walks_.emplace_back([this, folder, subfolders] {
-        QStringList problems;
-        // Absolute from the start, so that the window has nothing to look up for each photo.
-        const QList<BatchPhoto> photos =
-            PhotosOfFolder(QFileInfo(folder).absoluteFilePath(), subfolders,
-                           [&](const QString& subject, const QString& text, bool error) {
-                               if (error)
-                                   problems << QStringLiteral("%1: %2").arg(subject, text);
-                           });
-        const std::lock_guard lock(mutex_);
-        for (qsizetype start = 0; start < photos.size() || start == 0; start += kPart) {
-            const bool last = start + kPart >= photos.size();
-            parts_.push_back({photos.mid(start, kPart), last ? problems : QStringList()});
-        }
-        --walking_;
-    });
+    pool_.start([this, folder, subfolders] { Walk(folder, subfolders); });
 }
 
-void FolderLister::DeliverOne()
+void FolderLister::Walk(const QString& folder, bool subfolders)
 {
-    Part part;
-    {
-        const std::lock_guard lock(mutex_);
-        if (parts_.empty()) {
-            if (walking_ == 0)
-                deliver_.stop();
-            return;
-        }
-        part = std::move(parts_.front());
-        parts_.pop_front();
+    QStringList problems;
+    // Absolute from the start, so that the window has nothing to look up for each photo.
+    const QList<BatchPhoto> photos = PhotosOfFolder(
+        QFileInfo(folder).absoluteFilePath(), subfolders,
+        [&](const QString& subject, const QString& text, bool error) {
+            if (error)
+                problems << QStringLiteral("%1: %2").arg(subject, text);
+        },
+        &cancel_);
+    if (cancel_)
+        return;
+    std::vector<Part> parts;
+    for (qsizetype start = 0; start < photos.size() || start == 0; start += kPart) {
+        const bool last = start + kPart >= photos.size();
+        parts.push_back({photos.mid(start, kPart), last ? problems : QStringList()});
     }
-    listed_(part.photos, part.problems);
+    parts_.Put(std::move(parts));
 }

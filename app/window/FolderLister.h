@@ -1,16 +1,14 @@
 #pragma once
-#include <deque>
+#include <atomic>
 #include <functional>
-#include <mutex>
-#include <thread>
-#include <vector>
 
 #include <QList>
 #include <QObject>
 #include <QStringList>
-#include <QTimer>
+#include <QThreadPool>
 
 #include "batch/BatchPhotos.h"
+#include "widgets/WindowThreadQueue.h"
 
 // Walks folders for their photos off the window's thread, so that a folder of thousands never
 // holds the window up; what each walk found is handed to the window's thread in parts, one part
@@ -21,7 +19,7 @@ public:
     // not be read there.
     using Listed = std::function<void(const QList<BatchPhoto>& photos, const QStringList& problems)>;
     explicit FolderLister(Listed listed, QObject* parent = nullptr);
-    // Waits for the walks still going.
+    // Stops the walks still going, and returns as soon as they have noticed, with nothing listed.
     ~FolderLister() override;
 
     void List(const QString& folder, bool subfolders);
@@ -31,12 +29,9 @@ private:
         QList<BatchPhoto> photos;
         QStringList problems;
     };
-    void DeliverOne();
+    void Walk(const QString& folder, bool subfolders);
 
-    Listed listed_;
-    std::mutex mutex_;
-    std::deque<Part> parts_;  // under mutex_
-    int walking_ = 0;         // walks not ended, under mutex_
-    QTimer deliver_;
-    std::vector<std::thread> walks_;
+    std::atomic<bool> cancel_{false};
+    platform::WindowThreadQueue<Part> parts_;
+    QThreadPool pool_;  // the walks' own threads: a long walk must not hold up Qt's shared pool
 };

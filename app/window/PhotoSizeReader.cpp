@@ -4,78 +4,46 @@
 #include "imaging/ImagingRuntime.h"
 #include "system/ThreadPriority.h"
 
-namespace {
-// Often enough to see the list fill, seldom enough that a folder of thousands costs the window
-// a few repaints a second.
-constexpr int kDeliverMs = 250;
-}  // namespace
-
 PhotoSizeReader::PhotoSizeReader(std::function<void(const Sizes&)> read, QObject* parent)
-    : QObject(parent), read_(std::move(read))
+    : QObject(parent),
+      read_([read = std::move(read)](std::vector<QPair<QString, QSize>>&& sizes) {
+          read(Sizes(std::make_move_iterator(sizes.begin()), std::make_move_iterator(sizes.end())));
+      })
 {
-    deliver_.setInterval(kDeliverMs);
-    connect(&deliver_, &QTimer::timeout, this, [this] { Deliver(); });
-    deliver_.start();
-    thread_ = std::thread([this] { Work(); });
+    pool_.setMaxThreadCount(1);
 }
 
 PhotoSizeReader::~PhotoSizeReader()
 {
-    {
-        const std::lock_guard lock(mutex_);
-        stop_ = true;
-        pending_.clear();
-    }
-    wake_.notify_all();
-    thread_.join();
+    Forget();
+    pool_.waitForDone();
 }
 
 void PhotoSizeReader::Read(const QStringList& paths)
 {
-    {
-        const std::lock_guard lock(mutex_);
-        pending_.insert(pending_.end(), paths.begin(), paths.end());
-    }
-    wake_.notify_all();
+    if (!paths.isEmpty())
+        pool_.start([this, paths, generation = generation_.load()] { ReadSizes(paths, generation); });
 }
 
 void PhotoSizeReader::Forget()
 {
-    const std::lock_guard lock(mutex_);
-    pending_.clear();
-    done_.clear();
+    // Lists not begun go; the one being read stops at its next photo.
+    pool_.clear();
+    ++generation_;
+    read_.Drop();
 }
 
-void PhotoSizeReader::Work()
+void PhotoSizeReader::ReadSizes(const QStringList& paths, int generation)
 {
     platform::LowerThisThreadsPriority();
-    for (;;) {
-        QString path;
-        {
-            std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stop_ || !pending_.empty(); });
-            if (stop_)
-                break;
-            path = pending_.front();
-            pending_.pop_front();
-        }
+    for (const QString& path : paths) {
+        if (generation_ != generation)
+            break;
         // The header alone: the pixels are decoded when the photo converts.
         const auto image = platform::Image::LoadFromFile(path, false, true);
         const QSize size = image && !image->IsEmpty() ? QSize(static_cast<int>(image->Width()), static_cast<int>(image->Height()))
                                                       : QSize(0, 0);
-        const std::lock_guard lock(mutex_);
-        done_.append({path, size});
+        read_.Put(QPair<QString, QSize>(path, size));
     }
     platform::EndImagingThread();
-}
-
-void PhotoSizeReader::Deliver()
-{
-    Sizes sizes;
-    {
-        const std::lock_guard lock(mutex_);
-        sizes.swap(done_);
-    }
-    if (!sizes.isEmpty())
-        read_(sizes);
 }

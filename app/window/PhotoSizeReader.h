@@ -1,25 +1,25 @@
 #pragma once
-#include <condition_variable>
-#include <deque>
+#include <atomic>
 #include <functional>
-#include <mutex>
-#include <thread>
 
 #include <QList>
 #include <QObject>
 #include <QPair>
 #include <QSize>
 #include <QStringList>
-#include <QTimer>
+#include <QThreadPool>
+
+#include "widgets/WindowThreadQueue.h"
 
 // Reads the pixel sizes of photos (their headers only) on a thread of its own, and hands them to
-// the window's thread in batches, a few times a second, so that a folder of thousands never holds
-// the window up.
+// the window's thread in batches, those read in a turn of its event loop together, so that a
+// folder of thousands never holds the window up.
 class PhotoSizeReader final : public QObject {
 public:
     using Sizes = QList<QPair<QString, QSize>>;
     // read: told on the window's thread with each batch of sizes (an empty size: unreadable).
     explicit PhotoSizeReader(std::function<void(const Sizes&)> read, QObject* parent = nullptr);
+    // Waits for the photo being read, not for those after it.
     ~PhotoSizeReader() override;
 
     void Read(const QStringList& paths);
@@ -27,15 +27,11 @@ public:
     void Forget();
 
 private:
-    void Work();
-    void Deliver();
+    void ReadSizes(const QStringList& paths, int generation);
 
-    std::function<void(const Sizes&)> read_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::deque<QString> pending_;  // under mutex_
-    Sizes done_;                   // under mutex_
-    bool stop_ = false;            // under mutex_
-    QTimer deliver_;
-    std::thread thread_;
+    // Bumped by Forget: reading for an older one stops.
+    std::atomic<int> generation_{0};
+    platform::WindowThreadQueue<QPair<QString, QSize>> read_;
+    // One thread, so that photos are read in the order they were listed, at a lower priority.
+    QThreadPool pool_;
 };

@@ -1,5 +1,6 @@
 // Convert Several Photos, headless through the prompt seam: how it opens, and Convert All over
-// damaged photos, folders, existing outputs, a clash of names and a cancel.
+// damaged photos, folders, existing outputs, a clash of names and a cancel; a folder walk cancelled.
+#include <atomic>
 #include <iostream>
 
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include "app/window/BatchPreview.h"
 #include "app/window/CaptionBox.h"
 #include "app/window/ConvertSeveralWindow.h"
+#include "app/window/FolderLister.h"
 #include "app/window/PhotoListModel.h"
 #include "imaging/ImagingThreads.h"
 #include "imaging/testing/ImagingTestSeams.h"
@@ -382,6 +384,31 @@ TEST_F(SeveralPhotosTest, HelpShowsThePageOfThisWindow)
 
 // Its own CTest entry runs it alone (PICTORELLE_LATENCY_TEST=1): beside other tests the event
 // loop's pace would be theirs.
+// The window may be closed for good while a big tree is walked: it goes at once, and nothing the
+// walk found is handed to it afterwards.
+TEST_F(SeveralPhotosTest, AWalkStopsWhenCancelledAndItsListerGoesAtOnce)
+{
+    for (int folder = 0; folder < 20; ++folder) {
+        const QString day = QString("tree/day%1").arg(folder);
+        QDir(dir_.path()).mkpath(day);
+        for (int i = 0; i < 200; ++i)
+            WriteAll(TempPath(QString("%1/IMG_%2.jpg").arg(day).arg(i)), {});
+    }
+    const std::atomic<bool> cancelled{true};
+    EXPECT_TRUE(PhotosOfFolder(TempPath("tree"), true, [](const QString&, const QString&, bool) {}, &cancelled).isEmpty());
+
+    int listed = 0;
+    auto lister = std::make_unique<FolderLister>([&](const QList<BatchPhoto>&, const QStringList&) { ++listed; });
+    for (int walk = 0; walk < 4; ++walk)
+        lister->List(TempPath("tree"), true);
+    {
+        const Watchdog watchdog("the lister destroyed during its walks", 5);
+        lister.reset();
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(listed, 0);
+}
+
 TEST_F(SeveralPhotosTest, AFolderOfThousandsListsInSecondsAndTheWindowKeepsAnswering)
 {
     if (qEnvironmentVariableIsEmpty("PICTORELLE_LATENCY_TEST"))

@@ -15,6 +15,7 @@
 #include "lang/QtTranslation.h"
 #include "lang/UserLanguage.h"
 #include "imaging/ImagingRuntime.h"
+#include "system/Interruption.h"
 #include "widgets/QtPrompts.h"
 
 namespace {
@@ -142,7 +143,13 @@ int main(int argc, char* argv[])
     case CommandLine::Mode::Help:
     case CommandLine::Mode::Convert:
     case CommandLine::Mode::Invalid:
-        return RunCommandLine(line, arguments, argv[0]);
+    {
+        const int status = RunCommandLine(line, arguments, argv[0]);
+        // Cleaned up: now ended by the signal that stopped it, as a shell expects.
+        if (const int signal = platform::InterruptingSignal())
+            platform::EndByInterruptingSignal(signal);
+        return status;
+    }
     case CommandLine::Mode::Window:
         break;
     }

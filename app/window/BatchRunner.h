@@ -11,7 +11,7 @@
 #include "batch/ConversionRequest.h"
 #include "widgets/WindowThreadQueue.h"
 
-// Runs the command line's batch engine off the window's thread, and tells the window what became
+// Runs the batch engine off the window's thread, and tells the window what became
 // of each photo on its own thread, the news of a turn of its event loop together.
 class BatchRunner final : public QObject, private BatchListener {
 public:

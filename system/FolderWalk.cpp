@@ -30,8 +30,12 @@ bool List(const QByteArray& folder, FolderListing& out, const std::atomic<bool>*
     if (!dir)
         return false;
     const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
-    errno = 0;
-    while (const dirent* entry = ::readdir(dir.get())) {
+    for (;;) {
+        // readdir tells its end and its failure apart only by errno, which the look-ups below set.
+        errno = 0;
+        const dirent* entry = ::readdir(dir.get());
+        if (!entry)
+            break;
         if (Cancelled(cancel))
             return true;
         const QByteArray name(entry->d_name);
@@ -39,8 +43,11 @@ bool List(const QByteArray& folder, FolderListing& out, const std::atomic<bool>*
             continue;
         const QByteArray path = prefix + name;
         struct stat st {};
-        if (::lstat(path.constData(), &st) != 0)
-            continue;  // gone since it was listed
+        if (::lstat(path.constData(), &st) != 0) {
+            if (errno == ENOENT)
+                continue;  // gone since it was listed
+            return false;
+        }
         if (S_ISDIR(st.st_mode)) {
             out.folders.push_back(path);
         } else if (S_ISLNK(st.st_mode)) {
@@ -57,7 +64,6 @@ bool List(const QByteArray& folder, FolderListing& out, const std::atomic<bool>*
         } else {
             out.specials.push_back(path);
         }
-        errno = 0;
     }
     if (errno != 0)
         return false;

@@ -8,7 +8,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <vips/vips8>
 
-#include "imaging/testing/PngWriterTestSeams.h"
+#include "imaging/png/PngWriteOptions.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char*** argv)
 {

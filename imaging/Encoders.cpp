@@ -1,15 +1,9 @@
 #include "imaging/Encoders.h"
 
-#include <atomic>
-
+#include "imaging/EngineSeams.h"
 #include "imaging/png/PngWriter.h"
-#include "imaging/testing/ImagingTestSeams.h"
 
 namespace platform {
-namespace {
-// Tests put a writer of their own in its place (see ReplacePngWriter).
-std::atomic<PictureWriter> pngWriter{static_cast<PictureWriter>(&WritePng)};
-}  // namespace
 
 std::vector<ImageCodecInfo> ImageEncoders()
 {
@@ -18,12 +12,10 @@ std::vector<ImageCodecInfo> ImageEncoders()
 
 PictureWriter WriterFor(const Guid& encoder)
 {
-    return encoder == kPngEncoderClsid ? pngWriter.load() : nullptr;
-}
-
-void ReplacePngWriter(PictureWriter writer)
-{
-    pngWriter = writer ? writer : static_cast<PictureWriter>(&WritePng);
+    if (encoder != kPngEncoderClsid)
+        return nullptr;
+    const PictureWriter other = Seams().pngWriter.load();
+    return other ? other : static_cast<PictureWriter>(&WritePng);
 }
 
 }  // namespace platform

@@ -1,5 +1,4 @@
 #include "imaging/ImagingRuntime.h"
-#include "imaging/testing/ImagingTestSeams.h"
 
 #include <cstdlib>
 #include <string>
@@ -24,38 +23,6 @@ constexpr LoaderClass kAllowed[] = {
     {"VipsForeignLoadWebp", "webpload"}, {"VipsForeignLoadHeif", "heifload"},
     {"VipsForeignLoadJxl", "jxlload"},   {"VipsForeignLoadJp2k", "jp2kload"},
 };
-
-struct Collected {
-    const char* suffix;  // "load" for file loaders, "load_source" for source loaders
-    std::set<std::string> nicknames;
-};
-
-bool EndsWith(const std::string& s, const std::string& suffix)
-{
-    return s.size() > suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
-void* CollectLoader(GType type, void* a)
-{
-    auto* out = static_cast<Collected*>(a);
-    if (G_TYPE_IS_ABSTRACT(type))
-        return nullptr;
-    auto* cls = static_cast<VipsOperationClass*>(g_type_class_ref(type));
-    const char* nick = VIPS_OBJECT_CLASS(cls)->nickname;
-    const bool blocked = (cls->flags & VIPS_OPERATION_BLOCKED) != 0;
-    const std::string name = nick ? nick : "";
-    if (!blocked && EndsWith(name, out->suffix))
-        out->nicknames.insert(name);
-    g_type_class_unref(cls);
-    return nullptr;
-}
-
-std::set<std::string> ReachableLoaders(const char* suffix)
-{
-    Collected collected{suffix, {}};
-    vips_type_map_all(g_type_from_name("VipsForeignLoad"), CollectLoader, &collected);
-    return collected.nicknames;
-}
 
 // libvips loads every format module it finds when it starts; ImageMagick's, poppler's and
 // OpenSlide's pull in large libraries (a third of a conversion's start-up) for loaders we block
@@ -108,16 +75,6 @@ void EndImagingThread()
 void StopImaging()
 {
     vips_shutdown();
-}
-
-std::set<std::string> ReachableFileLoaders()
-{
-    return ReachableLoaders("load");
-}
-
-std::set<std::string> ReachableSourceLoaders()
-{
-    return ReachableLoaders("load_source");
 }
 
 const std::set<std::string>& AllowedFileLoaders()

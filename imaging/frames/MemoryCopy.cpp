@@ -3,13 +3,13 @@
 #include <new>
 
 #include "imaging/TileFailures.h"
-#include "imaging/testing/ImagingTestSeams.h"
+#include "imaging/EngineSeams.h"
 
 namespace platform {
 
 vips::VImage CopyToMemory(const vips::VImage& pixels)
 {
-    if (AllocationFailuresForced())
+    if (Seams().copiesFail)
         throw std::bad_alloc();
     vips::VImage copy;
     // A tile that failed turns black without an error on some threads: damage all the same.

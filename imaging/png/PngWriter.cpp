@@ -1,5 +1,5 @@
 #include "imaging/png/PngWriter.h"
-#include "imaging/testing/PngWriterTestSeams.h"
+#include "imaging/png/PngWriteOptions.h"
 
 #include "imaging/png/ChooseRowFilters.h"
 #include "imaging/png/PngFilter.h"

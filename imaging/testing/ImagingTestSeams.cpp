@@ -4,11 +4,45 @@
 #include <chrono>
 #include <thread>
 
+#include <vips/vips8>
+
+#include "imaging/EngineSeams.h"
 #include "imaging/png/PngWriter.h"
 
 namespace platform {
 namespace {
-std::atomic<bool> forced{false};
+struct Collected {
+    const char* suffix;  // "load" for file loaders, "load_source" for source loaders
+    std::set<std::string> nicknames;
+};
+
+bool EndsWith(const std::string& s, const std::string& suffix)
+{
+    return s.size() > suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+void* CollectLoader(GType type, void* a)
+{
+    auto* out = static_cast<Collected*>(a);
+    if (G_TYPE_IS_ABSTRACT(type))
+        return nullptr;
+    auto* cls = static_cast<VipsOperationClass*>(g_type_class_ref(type));
+    const char* nick = VIPS_OBJECT_CLASS(cls)->nickname;
+    const bool blocked = (cls->flags & VIPS_OPERATION_BLOCKED) != 0;
+    const std::string name = nick ? nick : "";
+    if (!blocked && EndsWith(name, out->suffix))
+        out->nicknames.insert(name);
+    g_type_class_unref(cls);
+    return nullptr;
+}
+
+std::set<std::string> ReachableLoaders(const char* suffix)
+{
+    Collected collected{suffix, {}};
+    vips_type_map_all(g_type_from_name("VipsForeignLoad"), CollectLoader, &collected);
+    return collected.nicknames;
+}
+
 
 std::atomic<int> heldNow{0};
 
@@ -30,7 +64,7 @@ bool WriteOnlyOnceCancelled(const RgbRows& image, double dpi, const ByteSink& si
 
 void ForceAllocationFailures(bool force)
 {
-    forced = force;
+    Seams().copiesFail = force;
 }
 
 int SavesHeldNow()
@@ -45,7 +79,22 @@ void HoldSavesUntilCancelled(bool hold)
 
 bool AllocationFailuresForced()
 {
-    return forced;
+    return Seams().copiesFail;
+}
+
+void ReplacePngWriter(PictureWriter writer)
+{
+    Seams().pngWriter = writer;
+}
+
+std::set<std::string> ReachableFileLoaders()
+{
+    return ReachableLoaders("load");
+}
+
+std::set<std::string> ReachableSourceLoaders()
+{
+    return ReachableLoaders("load_source");
 }
 
 }  // namespace platform

@@ -4,7 +4,8 @@
 
 #include "imaging/Encoders.h"
 
-// What only tests reach in the imaging layer: no part of the program includes this.
+// What only tests reach in the imaging layer, in a library only test programs link: no part of
+// the program includes this.
 namespace platform {
 
 // While forced, copying decoded pixels into memory fails as if memory had run out, so tests can

@@ -1,4 +1,4 @@
-#include "imaging/testing/PngWriterTestSeams.h"
+#include "imaging/png/PngWriteOptions.h"
 #include "imaging/png/ChooseRowFilters.h"
 #include "imaging/RowHandOver.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 #include "imaging/png/PngWriter.h"
 
-// The PNG writer's arrangements that only tests and the fuzz target choose: no part of the
-// program includes this.
+// The PNG writer's arrangements: the program lets the writer choose; tests and the fuzz target
+// choose each way in turn, so that every way is reached on any picture.
 namespace platform {
 
 // How rows are filtered and strips deflated: as the writer chooses (Up filters with fast matching

@@ -38,8 +38,9 @@ inline constexpr std::int64_t kMemoryOverheadBytes = std::int64_t{320} << 20;
 inline constexpr std::int64_t kMaxJpegDecoderBytes = kMaxImagePixels * 4 * 2 + (std::int64_t{16} << 20);
 
 // The parts of one conversion's memory, as platform::ConversionBytes adds them up: libvips'
-// buffers grow with the widest side (measured: about 256 MiB at 16384) and with its threads'
-// tiles; the turn's scratch; two 1 MiB strips and their deflated output per PNG writer thread.
+// buffers grow with the widest side, up to kVipsMostBufferBytes, and with its threads' tiles; the
+// turn's scratch; two 1 MiB strips and their deflated output per PNG writer thread. What was
+// measured to set them is in docs/memory.md.
 inline constexpr std::int64_t kVipsBytesPerColumn = std::int64_t{16} << 10;
 inline constexpr std::int64_t kVipsMostBufferBytes = std::int64_t{256} << 20;
 inline constexpr std::int64_t kVipsBytesPerThread = std::int64_t{2} << 20;
@@ -56,8 +57,8 @@ inline constexpr std::int64_t kWriterAheadBytes = kTurnScratchBytes;
 // stays within platform::BatchBudgetBytes, the heaviest single conversion the limits accept (about
 // 4.3 GiB: a camera RAW at the limit). The process's peak memory stays within
 // platform::BatchPeakBytes: that budget, the PNG writer's whole allowance (4 MiB a core) and this
-// much for the program itself (Qt, libvips and their libraries: about 60 MiB measured). On 2 cores
-// that is 4.4 GiB, on 64 cores 4.6 GiB, on 256 cores 5.4 GiB, whatever the number of photos.
+// much for the program itself (Qt, libvips and their libraries, with room above what docs/memory.md
+// measured), whatever the number of photos.
 inline constexpr std::int64_t kProcessBaseBytes = std::int64_t{128} << 20;
 
 // A frame that opening had to decode whole (PNG, TIFF, GIF, lossless WebP and the like) is kept

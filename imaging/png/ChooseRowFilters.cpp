@@ -10,16 +10,14 @@ namespace {
 
 constexpr std::size_t kSampleBytes = std::size_t{256} << 10;
 constexpr int kSamples = 2;
-// Below this many filtered bytes (4 megapixels) the samples would cost too much of the whole write:
-// they take about 45 ms on this machine, a third more than writing a 1920 x 1280 picture, which is
-// resampled anyway and so never gains from Up rows.
+// Below this many filtered bytes (4 megapixels) the samples would cost too much of the whole write;
+// a picture that small is usually resampled, and so never gains from Up rows.
 constexpr std::size_t kSmallestChosen = std::size_t{12} << 20;
-// Samples of this size came within 1.5 % of the whole picture's ratio on every benchmark kind:
-// 0.95-0.98 where Up wins, 1.03-1.27 where it loses.
+// A sample of this size comes this close to the whole picture's ratio on every benchmark kind
+// (docs/png-writer.md).
 constexpr double kWithin = 1.015;
 
-// The ways, cheapest first: Up with quick matching costs about 1.2 times adaptive rows with runs,
-// with fast matching about twice.
+// The ways, cheapest first, as docs/png-writer.md times them.
 constexpr RowChoice kWays[] = {
     {RowFilters::Adaptive, StripDeflater::Setting::Chosen},
     {RowFilters::Up, StripDeflater::Setting::QuickMatches},

@@ -80,7 +80,7 @@ public:
     }
 
 private:
-    // The conversion's questions answered from the command line, its messages reported.
+    // The conversion's questions answered from the request, its messages told to the listener.
     class Host final : public ConversionHost {
     public:
         Host(BatchConversion& batch, const QString& photo, const QString& output, const QByteArray& localOutput)

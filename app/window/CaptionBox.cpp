@@ -3,6 +3,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPixmap>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +39,7 @@ CaptionBox::CaptionBox(QWidget* parent)
       on_(new QCheckBox(this)),
       text_(new QLineEdit(this)),
       font_(new QPushButton(this)),
+      swatch_(new QLabel(this)),
       fontName_(new QLabel(this)),
       sizeLabel_(new QLabel(this)),
       size_(new QSpinBox(this)),
@@ -54,7 +58,10 @@ CaptionBox::CaptionBox(QWidget* parent)
     grid->addWidget(on_, 0, 0);
     grid->addWidget(text_, 0, 1, 1, 3);
     grid->addWidget(font_, 0, 4);
-    grid->addWidget(fontName_, 0, 5, 1, 2);
+    auto* fontShown = new QHBoxLayout;
+    fontShown->addWidget(swatch_);
+    fontShown->addWidget(fontName_, 1);
+    grid->addLayout(fontShown, 0, 5, 1, 2);
     grid->addWidget(sizeLabel_, 1, 0);
     grid->addWidget(size_, 1, 1);
     grid->addWidget(sizeUnit_, 1, 2);
@@ -175,8 +182,15 @@ void CaptionBox::ShowFont()
         name += tr(", bold");
     if (style_.italic)
         name += tr(", italic");
-    fontName_->setText(QStringLiteral("<span style=\"color:%1\">\u25A0</span> %2")
-                           .arg(style_.colour.name(), name.toHtmlEscaped()));
+    // A swatch with a frame, so that a white or a pale colour shows on the window's own.
+    QPixmap swatch(12, 12);
+    swatch.fill(style_.colour);
+    QPainter frame(&swatch);
+    frame.setPen(palette().color(QPalette::WindowText));
+    frame.drawRect(0, 0, 11, 11);
+    frame.end();
+    swatch_->setPixmap(swatch);
+    fontName_->setText(name);
     fontName_->setAccessibleName(tr("Caption font: %1").arg(name));
 }
 
@@ -184,7 +198,7 @@ void CaptionBox::EnableFields()
 {
     const bool on = on_->isChecked();
     const bool atPoint = place_->currentIndex() == static_cast<int>(CaptionPlace::AtPoint);
-    for (QWidget* w : std::initializer_list<QWidget*>{text_, font_, fontName_, sizeLabel_, size_, sizeUnit_,
+    for (QWidget* w : std::initializer_list<QWidget*>{text_, font_, swatch_, fontName_, sizeLabel_, size_, sizeUnit_,
                                                       placeLabel_, place_})
         w->setEnabled(on);
     for (QWidget* w : std::initializer_list<QWidget*>{marginLabel_, margin_, marginUnit_})

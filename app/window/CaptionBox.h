@@ -42,6 +42,7 @@ private:
     QCheckBox* on_;
     QLineEdit* text_;
     QPushButton* font_;
+    QLabel* swatch_;  // the colour
     QLabel* fontName_;
     QLabel* sizeLabel_;
     QSpinBox* size_;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Pictorelle with its tests and runs every test,
 # once in a normal build and once under AddressSanitizer and UndefinedBehaviorSanitizer, the
-# command-line batch tests once more under ThreadSanitizer, then runs each fuzz target for a
-# bounded time (FUZZ_SECONDS each, 60 by default).
+# command-line batch tests and the window's language-switch test once more under ThreadSanitizer,
+# then runs each fuzz target for a bounded time (FUZZ_SECONDS each, 30 by default).
 set -eu
 cd "$(dirname "$0")"
 tools/install-deps.sh
@@ -39,4 +39,4 @@ cmake --build build-tsan -j "$jobs" --target pictorelle race_tests
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DPICTORELLE_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-fuzz -j "$jobs" --target fuzz_targets
-fuzz/run.sh build-fuzz "${FUZZ_SECONDS:-60}"
+fuzz/run.sh build-fuzz "${FUZZ_SECONDS:-30}"

@@ -18,7 +18,6 @@
 #include "batch/OutputFolderProblem.h"
 #include "batch/OutputNames.h"
 #include "batch/OwnOutputs.h"
-#include "batch/PhotoDamage.h"
 #include "batch/PhotoFileProblem.h"
 #include "batch/ReasonTexts.h"
 #include "convert/ConversionSequence.h"
@@ -87,14 +86,10 @@ private:
             : batch_(batch), photo_(photo), output_(output), localOutput_(localOutput)
         {
         }
-        void Tell(int messageId, const QString& subject) override
+        void Tell(int messageId, const QString& subject, const platform::Failure& why) override
         {
-            // A photo whose pixels could not be decoded says what is wrong with it.
-            const FoundDamage damage = messageId == IDS_STRING115 ? FindPhotoDamage(photo_) : FoundDamage{};
-            if (damage.kind != PhotoDamage::None)
-                batch_.Fail(photo_, WithReason(batch_.texts_.Get(messageId), DamageReason(damage)));
-            else
-                batch_.Fail(subject.isEmpty() ? photo_ : subject, messageId);
+            batch_.Fail(subject.isEmpty() ? photo_ : subject,
+                        WithReason(batch_.texts_.Get(messageId), FailureReason(why)));
         }
         std::optional<OverlayLine> Overlay() override
         {
@@ -134,14 +129,17 @@ private:
             listener_.Finished(index, PhotoResult::Cancelled, QString());
             return;
         }
-        listener_.Started(index);
+        // Read once: the memory held for its opening and its decoder depend on it.
+        const platform::PhotoFormat format = PhotoFormatOf(QFileInfo(photo.path).absoluteFilePath());
+        listener_.Started(index, format);
         PhotoLog log{index, photo.path, {}, false, {}};
         t_log = &log;
         bool converted = false;
         try {
-            converted = ConvertOne(photo, clashes_[index]);
+            converted = ConvertOne(photo, format, clashes_[index]);
         } catch (const std::exception&) {  // memory running out outside the imaging layer
-            Fail(photo.path, IDS_STRING115);
+            Fail(photo.path, WithReason(texts_.Get(IDS_STRING115),
+                                        FailureReason(platform::Failure::Of(platform::Failure::Kind::OutOfMemory))));
         }
         t_log = nullptr;
         // An output already there is kept, which is no failure: a rerun after an interruption
@@ -237,13 +235,12 @@ private:
         }
     }
 
-    bool ConvertOne(const BatchPhoto& photoToConvert, bool clash)
+    bool ConvertOne(const BatchPhoto& photoToConvert, platform::PhotoFormat format, bool clash)
     {
         const QString& argument = photoToConvert.path;
         const QString path = QFileInfo(argument).absoluteFilePath();
         // Held from before the photo is opened to the last byte written, and given back whatever
         // happens: at first what opening may take, then, its size known, what the conversion takes.
-        const platform::PhotoFormat format = PhotoFormatOf(path);
         const int pipelineThreads = scheduler_->PipelineThreads();
         const int writerShare = scheduler_->WriterShare();
         // A multi-scan JPEG's header tells what libjpeg will keep of it, before any of it is decoded.
@@ -256,7 +253,7 @@ private:
         if (!CanWrite(argument, output, clash))
             return false;
         PhotoDocument photo;
-        if (Cancelled() || !OpenPhoto(argument, path, photo) || Cancelled())
+        if (Cancelled() || !OpenPhoto(argument, path, format, photo) || Cancelled())
             return false;
         const QSize turned = TurnedSize(photo);
         const QSize size = OutputSizeOf(SizeRuleOf(r_), turned.width(), turned.height());
@@ -315,7 +312,7 @@ private:
     }
 
     // Opens the photo as Open Photo does, and makes the asked frame the active one.
-    bool OpenPhoto(const QString& argument, const QString& path, PhotoDocument& photo)
+    bool OpenPhoto(const QString& argument, const QString& path, platform::PhotoFormat format, PhotoDocument& photo)
     {
         if (path.size() > kMaxPathChars) {
             Fail(argument, IDS_STRING126);
@@ -326,14 +323,19 @@ private:
             Fail(argument, *problem);
             return false;
         }
-        photo.Open(path, false, r_.autoOrient);
+        // A file whose first bytes could not be read is read again by the engine, which says why.
+        photo.Open(path, false, r_.autoOrient,
+                   format == platform::PhotoFormat::Unknown ? std::nullopt : std::optional(format));
         if (photo.Width() <= 0 || photo.Height() <= 0) {
-            if (const auto problem = NotAPhotoProblem(path)) {
-                Fail(argument, *problem);
+            // A file that is no photo, or cannot be read, says only that.
+            const platform::Failure why = photo.LastFailure();
+            using Kind = platform::Failure::Kind;
+            if (why.kind == Kind::NotAPhoto || why.kind == Kind::System) {
+                Fail(argument, FailureReason(why));
                 return false;
             }
             const QString message = texts_.Get(photo.Width() <= 0 ? IDS_STRING126 : IDS_STRING127);
-            Fail(argument, WithReason(message, DamageReason(FindPhotoDamage(path))));
+            Fail(argument, WithReason(message, FailureReason(why)));
             return false;
         }
         if (photo.Image()->ColourProfileIgnored())
@@ -348,7 +350,7 @@ private:
             return false;
         }
         if (!platform::Succeeded(photo.SelectFrame(0, *r_.frame))) {
-            Fail(argument, IDS_STRING115);
+            Fail(argument, WithReason(texts_.Get(IDS_STRING115), FailureReason(photo.LastFailure())));
             return false;
         }
         return true;

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include "imaging/checks/PhotoFormat.h"
+
 // What became of one photo of a batch.
 enum class PhotoResult {
     Converted,
@@ -29,7 +31,8 @@ public:
     virtual void Planned(int sideBySide) { (void)sideBySide; }
     // The output folder was missing and has been made, with its parents.
     virtual void OutputFolderMade(const QString& folder) { (void)folder; }
-    virtual void Started(int index) = 0;
+    // The photo starts, in the format its first bytes announce (read once, here).
+    virtual void Started(int index, platform::PhotoFormat format) = 0;
     // What went wrong with subject (a photo, an output or a folder), or what the photo was
     // converted despite (a text IsWarningText calls one); index -1 for the run as a whole.
     virtual void Told(int index, const QString& subject, const QString& text) = 0;

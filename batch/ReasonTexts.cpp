@@ -1,5 +1,8 @@
 #include "batch/ReasonTexts.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include <QCoreApplication>
 
 #include "imaging/ImagingLimits.h"
@@ -53,18 +56,46 @@ QString PathTooLongReason(int limitChars)
     return QCoreApplication::translate("CommandLine", "the path is longer than the %1 characters this program takes").arg(limitChars);
 }
 
-QString DamageReason(const FoundDamage& damage)
+QString SystemErrorReason(int error)
 {
-    switch (damage.kind) {
-    case PhotoDamage::None:
+    switch (error) {
+    case ENOSPC: return QCoreApplication::translate("CommandLine", "no space left on the device");
+    case EFBIG: return QCoreApplication::translate("CommandLine", "over the file size limit");
+    case EDQUOT: return QCoreApplication::translate("CommandLine", "over the disk quota");
+    case EACCES:
+    case EPERM: return QCoreApplication::translate("CommandLine", "permission denied");
+    case EROFS: return QCoreApplication::translate("CommandLine", "the file system is read-only");
+    case ENAMETOOLONG: return QCoreApplication::translate("CommandLine", "the name is too long");
+    case EIO: return QCoreApplication::translate("CommandLine", "an input/output error");
+    default: return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+QString FailureReason(const platform::Failure& failure)
+{
+    using Kind = platform::Failure::Kind;
+    switch (failure.kind) {
+    case Kind::None:
         break;
-    case PhotoDamage::EndsEarly:
+    case Kind::NotAPhoto:
+        return QCoreApplication::translate("CommandLine", "not a photo: no format Pictorelle reads");
+    case Kind::EndsEarly:
         return QCoreApplication::translate("CommandLine", "damaged: its data ends early");
-    case PhotoDamage::HeaderMismatch:
+    case Kind::Mismatch:
         return QCoreApplication::translate("CommandLine", "damaged: its header does not match its data");
-    case PhotoDamage::OverPixelLimit:
+    case Kind::Damaged:
+        if (failure.detail.isEmpty())
+            return QCoreApplication::translate("CommandLine", "damaged: part of its data cannot be decoded");
+        return QCoreApplication::translate("CommandLine", "damaged: %1").arg(failure.detail);
+    case Kind::TooLarge:
         return QCoreApplication::translate("CommandLine", "too large: its header gives %1 x %2 pixels, over the limit of %3 pixels")
-            .arg(damage.headerSize.width()).arg(damage.headerSize.height()).arg(platform::kMaxImagePixels);
+            .arg(failure.size.width()).arg(failure.size.height()).arg(platform::kMaxImagePixels);
+    case Kind::OutOfMemory:
+        return QCoreApplication::translate("CommandLine", "out of memory");
+    case Kind::System:
+        return SystemErrorReason(failure.error);
+    case Kind::FileChanged:
+        return QCoreApplication::translate("CommandLine", "the file changed while it was read");
     }
     return {};
 }

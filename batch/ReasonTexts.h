@@ -2,10 +2,10 @@
 #include <QSize>
 #include <QString>
 
-#include "batch/PhotoDamage.h"
+#include "imaging/Failure.h"
 #include "convert/SizeRule.h"
 
-// The command line's words for why a photo was not converted, in the language of the locale (Qt's
+// The words for why a photo was not converted, in the language of the locale (Qt's
 // translation of the context "CommandLine"). Where the window has a message for the same failure,
 // the reason follows it (WithReason), so that the window's words stay what they are.
 
@@ -29,5 +29,11 @@ QString FrameRangeReason(int asked, int frames);
 QString NameTooLongReason(int limitBytes);
 QString PathTooLongReason(int limitChars);
 
-// What is wrong with a photo whose decoder gave up; empty for PhotoDamage::None.
-QString DamageReason(const FoundDamage& damage);
+// Why the engine failed, in the user's words: what the decoder found wrong with the photo, the
+// size over the limit, memory, or what the operating system said of the file; empty when the
+// failure says nothing.
+QString FailureReason(const platform::Failure& failure);
+
+// The operating system's errno as a reason: the common ones in our own translated words, the
+// others in the system's.
+QString SystemErrorReason(int error);

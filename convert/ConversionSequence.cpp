@@ -66,7 +66,7 @@ void TellSave(const PhotoConversion& conversion, const SaveTarget& target, platf
     else if (!outcome.cancelled && saved == platform::Status::OutputExists)
         host.OutputExists(target.path);
     else if (!outcome.cancelled)
-        host.Tell(IDS_STRING118, target.path);
+        host.Tell(IDS_STRING118, target.path, conversion.LastFailure());
 }
 
 // Draws the photo; false, with the message told, when it cannot be drawn or the user cancelled.
@@ -76,7 +76,7 @@ bool DrawOrTell(PhotoConversion& conversion, ConversionHost& host, ConversionOut
     if ((outcome.cancelled = conversion.Cancelled()))
         return false;
     if (!drawn)
-        host.Tell(IDS_STRING115, {});
+        host.Tell(IDS_STRING115, {}, conversion.LastFailure());
     return drawn;
 }
 
@@ -94,7 +94,7 @@ ConversionOutcome DrawAndSave(PhotoConversion& conversion, ConversionHost& host)
     const auto [drawn, saved] = conversion.DrawPhotoAndSave(target.localName, target.encoder, target.publish);
     if (!Succeeded(drawn)) {
         if (!(outcome.cancelled = conversion.Cancelled()))
-            host.Tell(IDS_STRING115, {});
+            host.Tell(IDS_STRING115, {}, conversion.LastFailure());
         return outcome;
     }
     TellSave(conversion, target, saved, host, outcome);
@@ -159,7 +159,7 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
     if (!choice.angleKnown)
         host.Tell(IDS_STRING116, {});
     if (!Succeeded(conversion.RotateFlip(choice.type))) {
-        host.Tell(IDS_STRING117, {});
+        host.Tell(IDS_STRING117, {}, conversion.LastFailure());
         outcome.turned = false;
     }
     // Upright on the picture as it will be seen; a failed turn leaves nothing worth a text.

@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QString>
 
+#include "imaging/Failure.h"
+
 class PhotoDocument;
 namespace platform {
 struct ConversionProgress;
@@ -27,8 +29,9 @@ class ConversionHost {
 public:
     virtual ~ConversionHost() = default;
     // A step calls for message messageId; the sequence has already decided whether it goes on.
-    // subject is the output path for a failed save (the message's caption there), else empty.
-    virtual void Tell(int messageId, const QString& subject) = 0;
+    // subject is the output path for a failed save (the message's caption there), else empty;
+    // why is what the engine said of the failure where it happened, when it said anything.
+    virtual void Tell(int messageId, const QString& subject, const platform::Failure& why = {}) = 0;
     // The text line to draw, or nothing; asked once, before the drawing when the picture is not
     // turned (without text it is written while drawn), else once the photo has been drawn.
     virtual std::optional<OverlayLine> Overlay() = 0;

@@ -30,6 +30,11 @@ platform::Status PhotoConversion::SetInterpolationMode()
     return bitmap_->SetInterpolationMode(platform::InterpolationMode::HighQualityBicubic);
 }
 
+platform::Failure PhotoConversion::LastFailure() const
+{
+    return bitmap_->LastFailure();
+}
+
 platform::Status PhotoConversion::DrawPhoto()
 {
     if (!photo_.Image())

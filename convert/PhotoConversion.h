@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "system/PublishMode.h"
+#include "imaging/Failure.h"
 #include "imaging/Guid.h"
 #include "imaging/RotateFlipType.h"
 #include "imaging/Status.h"
@@ -57,6 +58,9 @@ public:
     platform::Status Save(const QString& path, const platform::Guid& encoder,
                           platform::Publish publish = platform::Publish::Replace) const;
     bool Cancelled() const;
+    // Why the last step that failed did: the picture's own reason, or the photo's when it had
+    // no frame to draw.
+    platform::Failure LastFailure() const;
 
 private:
     friend class PhotoConversionProbe;  // tests look at the picture between the steps

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cstdint>
 
-void PhotoDocument::Open(const QString& path, bool withPreview, bool autoOrient)
+void PhotoDocument::Open(const QString& path, bool withPreview, bool autoOrient, std::optional<platform::PhotoFormat> format)
 {
     // The old photo goes first, so two large photos are never held at once.
     image_.reset();
     dimensionIds_.clear();
     frameCounts_.fill(0);
     path_ = path;
-    image_ = platform::Image::LoadFromFile(path_, withPreview, autoOrient);
+    image_ = platform::Image::LoadFromFile(path_, withPreview, autoOrient, format);
 }
 
 int PhotoDocument::Width() const

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QString>
@@ -21,7 +22,9 @@ public:
     // cannot be decoded; the image's sizes then read 0 and drawing it fails.
     // A conversion that shows no preview opens without one: the file is then decoded once, when drawn.
     // The photo stands upright as its camera recorded, unless autoOrient is false.
-    void Open(const QString& path, bool withPreview = true, bool autoOrient = true);
+    // format is what the file's first bytes announce, where the caller read them already.
+    void Open(const QString& path, bool withPreview = true, bool autoOrient = true,
+              std::optional<platform::PhotoFormat> format = std::nullopt);
 
     const QString& Path() const { return path_; }
     // Whether a photo was chosen at all, decodable or not.
@@ -43,6 +46,8 @@ public:
     platform::Status DrawPreview(QPainter& painter, const QRect& target) const;
     // The decoded photo, or nothing before the first Open.
     const platform::Image* Image() const { return image_.get(); }
+    // Why the photo could not be opened or its frame selected; empty when nothing failed.
+    platform::Failure LastFailure() const { return image_ ? image_->LastFailure() : platform::Failure{}; }
 
 private:
     QString path_;

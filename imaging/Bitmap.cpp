@@ -49,12 +49,16 @@ void Bitmap::GFree::operator()(std::uint8_t* p) const
 std::unique_ptr<Bitmap> Bitmap::Create(int width, int height)
 {
     std::unique_ptr<Bitmap> bitmap(new Bitmap);
-    if (!FitsImageLimit(width, height))
+    if (!FitsImageLimit(width, height)) {
+        bitmap->failure_ = Failure::TooLargeAt(width, height);
         return bitmap;
+    }
     const gsize bytes = static_cast<gsize>(width) * static_cast<gsize>(height) * 3;
     auto* p = static_cast<std::uint8_t*>(g_try_malloc0(bytes));
-    if (!p)
+    if (!p) {
+        bitmap->failure_ = Failure::Of(Failure::Kind::OutOfMemory);
         return bitmap;
+    }
     bitmap->pixels_.reset(p);
     bitmap->width_ = width;
     bitmap->height_ = height;
@@ -87,12 +91,15 @@ Status Bitmap::Render(const Image& source, int width, int height, RowHandOver* h
                       const std::function<void()>& beforeRerun)
 {
     Status failure = Status::OutOfMemory;
+    failure_ = {};
+    if (source.impl_->source)
+        source.impl_->source->ForgetNoted();
     int runs = 0;
     MarkPhase(Phase::DrawStarted);
     const bool drawn = DrawWithoutTileFailures([&] {
         if (runs++ > 0 && beforeRerun)
             beforeRerun();
-        const Status status = VipsGuarded(Status::OutOfMemory, [&] {
+        const Status status = VipsGuarded(Status::OutOfMemory, failure_, [&] {
             const vips::VImage rendered = source.impl_->RenderActiveFrame(width, height, KernelFor(interpolation_));
             if (rendered.width() != width || rendered.height() != height || rendered.bands() != 3 ||
                 rendered.format() != VIPS_FORMAT_UCHAR)
@@ -102,6 +109,8 @@ Status Bitmap::Render(const Image& source, int width, int height, RowHandOver* h
             const bool sunk = SinkRowsInto(rendered, pixels_.get(), static_cast<std::size_t>(width) * 3,
                                            [this] { return Cancelled(); }, progress_ ? &progress_->drawn : nullptr,
                                            handOver);
+            if (!sunk && !Cancelled())
+                failure_ = Failure::Of(Failure::Kind::OutOfMemory);
             return sunk ? Status::Ok : Status::OutOfMemory;
         });
         if (status != Status::Ok)
@@ -109,7 +118,14 @@ Status Bitmap::Render(const Image& source, int width, int height, RowHandOver* h
         return status == Status::Ok;
     }, source.impl_->source && source.impl_->source->WarningsAreDamage());
     MarkPhase(Phase::DrawEnded);
-    return drawn ? Status::Ok : failure;
+    if (drawn)
+        return Status::Ok;
+    // A tile made black by damage fails the drawing without an error of its own.
+    if (!failure_ && !Cancelled())
+        failure_ = Failure::Of(Failure::Kind::Damaged);
+    if (source.impl_->source)
+        failure_ = source.impl_->source->Explained(failure_);
+    return failure;
 }
 
 void Bitmap::Clear()
@@ -121,8 +137,10 @@ Status Bitmap::DrawImage(const Image& source)
 {
     if (IsEmpty())
         return Status::WrongState;
-    if (!source.impl_ || !source.impl_->HasActiveFrame())
+    if (!source.impl_ || !source.impl_->HasActiveFrame()) {
+        failure_ = source.LastFailure();
         return Status::WrongState;
+    }
     // A photo stored turned is drawn as stored, then stood upright in our own memory: turning it
     // in libvips would need the whole decoded frame at once.
     const int turn = static_cast<int>(source.impl_->ActiveTurn());
@@ -134,6 +152,8 @@ Status Bitmap::DrawImage(const Image& source)
         return Status::Ok;
     if (rendered != Status::Ok && rendered != Status::OutOfMemory)
         return rendered;
+    if (rendered == Status::Ok)
+        failure_ = Failure::Of(Failure::Kind::OutOfMemory);  // the turn in place
     // A failed drawing leaves the picture black, as it started.
     Clear();
     return Status::OutOfMemory;
@@ -154,6 +174,7 @@ Bitmap::DrawnAndSaved Bitmap::DrawAndSave(const Image& source, const QByteArray&
     // here ends the hand-over first, so the writer never waits for rows that will not come.
     RowHandOver handOver;
     Status saved = Status::Win32Error;
+    Failure savedWhy;  // the writer's own, on its thread
     struct Saver {
         RowHandOver& handOver;
         std::thread thread;
@@ -173,7 +194,7 @@ Bitmap::DrawnAndSaved Bitmap::DrawAndSave(const Image& source, const QByteArray&
         }
     } saver{handOver, {}};
     try {
-        saver.thread = std::thread([&] { saved = SaveWith(write, localName, publish, &handOver); });
+        saver.thread = std::thread([&] { saved = SaveWith(write, localName, publish, &handOver, savedWhy); });
     } catch (const std::system_error&) {  // no thread to be had: the one after the other
         const Status drawn = DrawImage(source);
         return {drawn, drawn == Status::Ok ? Save(localName, encoder, publish) : Status::WrongState};
@@ -193,7 +214,10 @@ Bitmap::DrawnAndSaved Bitmap::DrawAndSave(const Image& source, const QByteArray&
             Clear();  // as DrawImage leaves it
         return {drawn, Status::WrongState};
     }
-    return {drawn, handedOver ? saved : Save(localName, encoder, publish)};
+    if (!handedOver)
+        return {drawn, Save(localName, encoder, publish)};
+    failure_ = savedWhy;
+    return {drawn, saved};
 }
 
 Status Bitmap::RotateFlip(RotateFlipType type)
@@ -206,7 +230,10 @@ Status Bitmap::RotateFlip(RotateFlipType type)
     if (value == 0)
         return Status::Ok;
     // Turned in place: a picture as large as the limit allows is never held twice.
-    return RotateFlipInPlace(pixels_.get(), width_, height_, value) ? Status::Ok : Status::OutOfMemory;
+    if (RotateFlipInPlace(pixels_.get(), width_, height_, value))
+        return Status::Ok;
+    failure_ = Failure::Of(Failure::Kind::OutOfMemory);
+    return Status::OutOfMemory;
 }
 
 Status Bitmap::Save(const QString& path, const Guid& encoder, Publish publish) const
@@ -219,13 +246,14 @@ Status Bitmap::Save(const QByteArray& path, const Guid& encoder, Publish publish
     if (IsEmpty())
         return Status::WrongState;
     const PictureWriter write = WriterFor(encoder);
+    failure_ = {};
     if (!write)
         return Status::FileNotFound;
-    return SaveWith(write, path, publish, nullptr);
+    return SaveWith(write, path, publish, nullptr, failure_);
 }
 
 Status Bitmap::SaveWith(PictureWriter write, const QByteArray& path, Publish publish,
-                        const RowHandOver* arriving) const
+                        const RowHandOver* arriving, Failure& why) const
 {
     RgbRows rows{pixels_.get(), width_, height_, Stride()};
     rows.arriving = arriving;
@@ -242,7 +270,7 @@ Status Bitmap::SaveWith(PictureWriter write, const QByteArray& path, Publish pub
     return SaveFile(path, publish, [&](const ByteSink& sink) {
         return write(rows, dpi, [&](const std::uint8_t* data, std::size_t size) { return !Cancelled() && sink(data, size); }) &&
                (!arriving || arriving->WaitForEnd());
-    });
+    }, &why);
 }
 
 }  // namespace platform

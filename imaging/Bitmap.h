@@ -8,6 +8,7 @@
 
 #include "system/PublishMode.h"
 #include "imaging/Encoders.h"
+#include "imaging/Failure.h"
 #include "imaging/Guid.h"
 #include "imaging/RotateFlipType.h"
 #include "imaging/Status.h"
@@ -26,6 +27,10 @@ public:
     ~Bitmap();
 
     bool IsEmpty() const { return !pixels_; }
+    // Why it is empty, or why the last drawing, turn or save failed: what the decoder, the
+    // drawing or the operating system said where it stopped. Empty when nothing says why (a
+    // cancelled save, an unknown encoder).
+    const Failure& LastFailure() const { return failure_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
     int Stride() const { return width_ * 3; }
@@ -74,7 +79,7 @@ private:
                   const std::function<void()>& beforeRerun);
     void Clear();
     Status SaveWith(PictureWriter write, const QByteArray& localName, Publish publish,
-                    const RowHandOver* arriving) const;
+                    const RowHandOver* arriving, Failure& why) const;
 
     int width_ = 0;
     int height_ = 0;
@@ -84,6 +89,7 @@ private:
     std::unique_ptr<std::uint8_t, GFree> pixels_;
     const std::atomic<bool>* cancel_ = nullptr;
     ConversionProgress* progress_ = nullptr;
+    mutable Failure failure_;  // the save is const, and says why it failed too
 };
 
 }  // namespace platform

@@ -48,20 +48,23 @@ RotateFlipType ImageImpl::ActiveTurn() const
 Image::Image() = default;
 Image::~Image() = default;
 
-std::unique_ptr<Image> Image::LoadFromFile(const QString& path, bool withPreview, bool autoOrient)
+std::unique_ptr<Image> Image::LoadFromFile(const QString& path, bool withPreview, bool autoOrient,
+                                           std::optional<PhotoFormat> format)
 {
     std::unique_ptr<Image> image(new Image);
-    // A file that cannot be opened leaves the image empty.
-    image->impl_ = VipsGuarded(std::unique_ptr<ImageImpl>(), [&] {
-        auto impl = std::make_unique<ImageImpl>();
-        impl->source = OpenFrameSource(path, autoOrient);
-        if (!impl->source)
-            return std::unique_ptr<ImageImpl>();
+    // A file that cannot be opened leaves the image empty, saying why.
+    auto impl = std::make_unique<ImageImpl>();
+    const bool opened = VipsGuarded(false, image->failure_, [&] {
+        impl->source = OpenFrameSource(path, autoOrient, format);
         impl->source->SetPreviewWanted(withPreview);
         impl->active = impl->source->Open(0);
         impl->activeIndex = 0;
-        return impl;
+        return true;
     });
+    if (opened)
+        image->impl_ = std::move(impl);
+    else if (impl->source)
+        image->failure_ = impl->source->Explained(image->failure_);
     return image;
 }
 
@@ -124,9 +127,12 @@ Status Image::SelectActiveFrame(const Guid& dimension, unsigned index)
         return Status::Ok;
     d.previewCache = QImage();
     d.previewIndex = -1;
-    d.active = VipsGuarded(std::optional<FrameInfo>(),
+    failure_ = {};
+    d.active = VipsGuarded(std::optional<FrameInfo>(), failure_,
                            [&] { return std::optional<FrameInfo>(d.source->Open(static_cast<int>(index))); });
     d.activeIndex = static_cast<int>(index);
+    if (!d.active)
+        failure_ = d.source->Explained(failure_);
     return d.active ? Status::Ok : Status::GenericError;
 }
 

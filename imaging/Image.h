@@ -1,8 +1,11 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "imaging/Failure.h"
 #include "imaging/Guid.h"
+#include "imaging/checks/PhotoFormat.h"
 #include "imaging/Status.h"
 
 class QPainter;
@@ -22,7 +25,9 @@ class Image {
 public:
     // Without a preview, only the header is read until the photo is drawn (see FrameSource).
     // Without autoOrient, the pixels keep the orientation they are stored in.
-    static std::unique_ptr<Image> LoadFromFile(const QString& path, bool withPreview = true, bool autoOrient = true);
+    // format is what the file's first bytes announce, where the caller read them already.
+    static std::unique_ptr<Image> LoadFromFile(const QString& path, bool withPreview = true, bool autoOrient = true,
+                                               std::optional<PhotoFormat> format = std::nullopt);
     ~Image();
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;
@@ -40,6 +45,8 @@ public:
     unsigned FrameCount(const Guid& dimension) const;
     // Later queries and drawing use that frame; a frame that cannot be decoded empties the image.
     Status SelectActiveFrame(const Guid& dimension, unsigned index);
+    // Why the photo could not be opened, or its frame selected; empty when nothing failed.
+    const Failure& LastFailure() const { return failure_; }
 
     // Draws the whole active frame stretched over target (the preview), at the painter device's
     // pixel density.
@@ -50,6 +57,7 @@ private:
     Image();
 
     std::unique_ptr<ImageImpl> impl_;  // null when the file could not be opened
+    Failure failure_;
 };
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include "imaging/SaveFile.h"
 
+#include <cerrno>
 #include <exception>
 
 #include "system/AtomicFileWriter.h"
@@ -7,20 +8,31 @@
 
 namespace platform {
 
-Status SaveFile(const QByteArray& localName, Publish publish, const ByteProducer& produce)
+Status SaveFile(const QByteArray& localName, Publish publish, const ByteProducer& produce, Failure* why)
 {
+    // The writers leave errno at what stopped them, or 0 when produce gave up.
+    errno = 0;
+    Status status = Status::Win32Error;
     try {
         if (publish == Publish::OnlyNew) {
             switch (WriteNewFile(localName, produce)) {
-            case NewFile::Written: return Status::Ok;
-            case NewFile::Exists: return Status::OutputExists;
-            case NewFile::Failed: return Status::Win32Error;
+            case NewFile::Written: status = Status::Ok; break;
+            case NewFile::Exists: status = Status::OutputExists; break;
+            case NewFile::Failed: break;
             }
+        } else if (WriteFileAtomically(localName, produce)) {
+            status = Status::Ok;
         }
-        return WriteFileAtomically(localName, produce) ? Status::Ok : Status::Win32Error;
-    } catch (const std::exception&) {  // memory running out before the file was started
+    } catch (const std::bad_alloc&) {  // memory running out before the file was started
+        if (why)
+            *why = Failure::Of(Failure::Kind::OutOfMemory);
+        return Status::Win32Error;
+    } catch (const std::exception&) {
         return Status::Win32Error;
     }
+    if (why && status == Status::Win32Error)
+        *why = Failure::SystemError(errno);
+    return status;
 }
 
 }  // namespace platform

@@ -3,13 +3,16 @@
 
 #include "system/ByteSink.h"
 #include "system/PublishMode.h"
+#include "imaging/Failure.h"
 #include "imaging/Status.h"
 
 namespace platform {
 
 // Writes what produce makes into the file localName names, published as asked: replacing what
 // is there only by a complete new file, or only where nothing is there (OutputExists when
-// something is). Any failure leaves the old file, if any, as it was (Win32Error).
-Status SaveFile(const QByteArray& localName, Publish publish, const ByteProducer& produce);
+// something is). Any failure leaves the old file, if any, as it was (Win32Error), and why says what
+// the operating system said (a full disk, a size limit, permission), or nothing when produce
+// itself gave up.
+Status SaveFile(const QByteArray& localName, Publish publish, const ByteProducer& produce, Failure* why = nullptr);
 
 }  // namespace platform

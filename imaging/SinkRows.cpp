@@ -53,6 +53,8 @@ bool SinkRowsInto(const vips::VImage& image, std::uint8_t* pixels, std::size_t s
     const std::lock_guard rowsCopied(target.rows);
     if (sunk && !cancelled())
         return true;
+    if (!sunk && !cancelled())
+        throw vips::VError();  // libvips' words for what stopped it, for the caller to read
     vips_error_clear();
     return false;
 }

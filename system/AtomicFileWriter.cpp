@@ -31,8 +31,10 @@ std::optional<QByteArray> FileToReplace(const QByteArray& path, struct stat* exi
         *existing = st;
         return path;
     }
-    if (!S_ISLNK(st.st_mode))
+    if (!S_ISLNK(st.st_mode)) {
+        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         return std::nullopt;
+    }
     char resolved[PATH_MAX];
     if (::realpath(path.constData(), resolved) == nullptr || ::stat(resolved, &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;

@@ -93,9 +93,15 @@ bool StagedFile::Fill(const ByteProducer& produce)
     if (!file_ || filled_)
         return false;
     bool ok = false;
+    int error = 0;  // what refused the bytes, if the disk did
     MarkPhase(Phase::WriteStarted);
     try {
-        ok = produce([this](const std::uint8_t* data, std::size_t size) { return WriteAll(file_.Get(), data, size); });
+        ok = produce([this, &error](const std::uint8_t* data, std::size_t size) {
+            const bool written = WriteAll(file_.Get(), data, size);
+            if (!written)
+                error = errno;
+            return written;
+        });
     } catch (...) {
         ok = false;
     }
@@ -103,9 +109,13 @@ bool StagedFile::Fill(const ByteProducer& produce)
     // fails here is a file cut short, never one to publish.
     MarkPhase(Phase::WriteEnded);
     filled_ = ok && ::fsync(file_.Get()) == 0;
+    if (ok && !filled_)
+        error = errno;
     MarkPhase(Phase::SyncEnded);
-    if (!filled_)
+    if (!filled_) {
         file_.Reset();
+        errno = error;
+    }
     return filled_;
 }
 

@@ -26,7 +26,8 @@ public:
     explicit operator bool() const { return static_cast<bool>(file_); }
 
     // Runs produce with a sink into the file, then syncs it: true only when produce succeeded
-    // and every byte reached the disk (a full disk or a size limit fails it here).
+    // and every byte reached the disk (a full disk or a size limit fails it here, errno saying
+    // which; errno is 0 when produce gave up of itself).
     bool Fill(const ByteProducer& produce);
 
     // Gives the filled file the target's name: replacing what is there, or only where nothing is

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "batch/PhotoFileProblem.h"
+#include "imaging/checks/PhotoFormat.h"
 #include "batch/ReasonTexts.h"
 
 namespace {
@@ -24,11 +24,12 @@ void BatchPrinter::OutputFolderMade(const QString& folder)
         report_.Summary(QCoreApplication::translate("CommandLine", "made the output folder %1").arg(folder));
 }
 
-void BatchPrinter::Started(int index)
+void BatchPrinter::Started(int index, platform::PhotoFormat format)
 {
     const QString& path = photos_[index].path;
     report_.Progress(index, QFileInfo(path).fileName(), sideBySide_);
-    t_scope = std::make_unique<BatchReport::PhotoScope>(report_, path, LoaderOf(path));
+    const char* loader = platform::VipsLoaderFor(format);
+    t_scope = std::make_unique<BatchReport::PhotoScope>(report_, path, loader ? QString::fromLatin1(loader) : QString());
 }
 
 void BatchPrinter::Told(int, const QString& subject, const QString& text)

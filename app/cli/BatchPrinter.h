@@ -14,7 +14,7 @@ public:
 
     void Planned(int sideBySide) override { sideBySide_ = sideBySide; }
     void OutputFolderMade(const QString& folder) override;
-    void Started(int index) override;
+    void Started(int index, platform::PhotoFormat format) override;
     void Told(int index, const QString& subject, const QString& text) override;
     void Saved(int index, const QString& path) override;
     void Kept(int index, const QString& path) override;

@@ -37,7 +37,7 @@ void BatchRunner::Start(const ConversionRequest& request, const QList<BatchPhoto
     }));
 }
 
-void BatchRunner::Started(int index)
+void BatchRunner::Started(int index, platform::PhotoFormat)
 {
     news_.Put(Event{index, true, PhotoResult::Failed, {}});
 }

@@ -36,7 +36,7 @@ public:
     void Cancel() { cancel_ = true; }
 
 private:
-    void Started(int index) override;
+    void Started(int index, platform::PhotoFormat format) override;
     void Told(int, const QString&, const QString&) override {}
     void Finished(int index, PhotoResult result, const QString& message) override;
     void Ended();

@@ -1,5 +1,6 @@
 // The main window's conversion commands: Convert and Browse.
 #include "app/window/COrvanelDlg.h"
+#include "batch/ReasonTexts.h"
 #include "app/window/WindowThreadHost.h"
 #include "convert/PrintSaved.h"
 #include "convert/ConversionSequence.h"
@@ -46,12 +47,11 @@ class COrvanelDlg::ConversionInWindow final : public ConversionHost {
 public:
     explicit ConversionInWindow(COrvanelDlg& dlg) : dlg_(dlg) {}
 
-    void Tell(int messageId, const QString& subject) override
+    // The message as it has always read, with the reason after it where the engine gave one.
+    void Tell(int messageId, const QString& subject, const platform::Failure& why) override
     {
-        if (messageId == IDS_STRING118)
-            dlg_.Message(dlg_.Text(messageId), subject);
-        else
-            dlg_.ErrorMessage(messageId);
+        const QString text = WithReason(dlg_.Text(messageId), FailureReason(why));
+        dlg_.Message(text, messageId == IDS_STRING118 ? subject : dlg_.Text(IDS_MESSAGE_ERROR));
     }
 
     std::optional<OverlayLine> Overlay() override
@@ -102,7 +102,7 @@ int COrvanelDlg::ConvertPhoto()
     });
     // Memory running out outside the imaging layer ends this conversion, not the window.
     if (!ended)
-        host.Tell(IDS_STRING115, {});
+        host.Tell(IDS_STRING115, {}, platform::Failure::Of(platform::Failure::Kind::OutOfMemory));
     return outcome.saveAttempted ? 1 : 0;
 }
 

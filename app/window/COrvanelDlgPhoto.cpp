@@ -1,5 +1,6 @@
 // The main window's photo commands: opening a photo, its frames, and the output size calculator.
 #include "app/window/COrvanelDlg.h"
+#include "batch/ReasonTexts.h"
 #include "convert/KeepRatio.h"
 #include "convert/FrameDimensionNames.h"
 #include "convert/FrameNumber.h"
@@ -71,12 +72,9 @@ void COrvanelDlg::OpenChosenPhoto(const QString& chosen)
 
     m_nPhotoWidth = m_photo.Width();
     m_nPhotoHeight = m_photo.Height();
-    if (m_nPhotoWidth <= 0) {
-        Message(Text(IDS_STRING126), photoFile);
-        return;
-    }
-    if (m_nPhotoHeight <= 0) {
-        Message(Text(IDS_STRING127), photoFile);
+    if (m_nPhotoWidth <= 0 || m_nPhotoHeight <= 0) {
+        const int message = m_nPhotoWidth <= 0 ? IDS_STRING126 : IDS_STRING127;
+        Message(WithReason(Text(message), FailureReason(m_photo.LastFailure())), photoFile);
         return;
     }
     SetDlgItemInt(IDC_EDIT_OUTPUT_WIDTH, m_nPhotoWidth);

@@ -2,9 +2,9 @@
 
 #include "widgets/BackgroundWork.h"
 
-void WindowThreadHost::Tell(int messageId, const QString& subject)
+void WindowThreadHost::Tell(int messageId, const QString& subject, const platform::Failure& why)
 {
-    work_.OnWindowThread([&] { window_.Tell(messageId, subject); });
+    work_.OnWindowThread([&] { window_.Tell(messageId, subject, why); });
 }
 
 std::optional<OverlayLine> WindowThreadHost::Overlay()

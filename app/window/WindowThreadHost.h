@@ -11,7 +11,7 @@ class WindowThreadHost final : public ConversionHost {
 public:
     WindowThreadHost(ConversionHost& window, platform::BackgroundWork& work) : window_(window), work_(work) {}
 
-    void Tell(int messageId, const QString& subject) override;
+    void Tell(int messageId, const QString& subject, const platform::Failure& why) override;
     std::optional<OverlayLine> Overlay() override;
     void OverlayMovedToZero(bool horizontal) override;
     QString OutputPath() override;

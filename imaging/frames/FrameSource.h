@@ -8,7 +8,10 @@
 
 #include "system/FileDescriptor.h"
 #include "system/FileStamp.h"
+#include "imaging/Failure.h"
+#include "imaging/FailureNote.h"
 #include "imaging/Guid.h"
+#include "imaging/checks/PhotoFormat.h"
 #include "imaging/frames/FrameInfo.h"
 
 namespace platform {
@@ -36,7 +39,20 @@ public:
 
     // Keeps the file the source was opened from: every later read is of that file, even when
     // another is put in its place under the same name (one changed in place is read as it is then).
-    void KeepFile(FileDescriptor file) { file_ = std::move(file); }
+    // opened is the file's stamp when it was opened.
+    void KeepFile(FileDescriptor file, std::optional<FileStamp> opened)
+    {
+        file_ = std::move(file);
+        opened_ = opened;
+    }
+    // Whether the kept file was written or cut since it was opened: what a decoder failed on may
+    // not be the photo it opened.
+    bool FileChanged() const;
+    // Why the source failed, given why as the boundary caught it: the kept file changed since
+    // it was opened, or else what a decoder noted, or else why. Forgets what was noted.
+    Failure Explained(Failure why) const;
+    // Forgets what a decoder noted, before a new decode.
+    void ForgetNoted() const { note_.Take(); }
 
 protected:
     // The kept file with a read position of its own (see ReopenFile), or the file localName names
@@ -45,15 +61,22 @@ protected:
     // The kept file's present state; nothing when no file was kept.
     std::optional<FileStamp> KeptFileStamp() const { return StampOf(file_.Get()); }
 
+    // Where decoders run by libvips note why they stopped.
+    FailureNote* Noted() const { return &note_; }
+
     bool previewWanted_ = true;
 
 private:
     FileDescriptor file_;
+    std::optional<FileStamp> opened_;
+    mutable FailureNote note_;
 };
 
-// A source for the file path names, or nothing when no allowed decoder takes it. With autoOrient,
-// frames stand upright as the camera recorded; without, they keep their stored pixels. Throws
-// vips::VError or std::bad_alloc when memory runs out.
-std::unique_ptr<FrameSource> OpenFrameSource(const QString& path, bool autoOrient = true);
+// A source for the file path names, of format when its first bytes were read already (else they
+// are read here). With autoOrient, frames stand upright as the camera recorded; without, they keep
+// their stored pixels. Throws ImagingFailure saying why no decoder takes the file, or
+// std::bad_alloc when memory runs out.
+std::unique_ptr<FrameSource> OpenFrameSource(const QString& path, bool autoOrient = true,
+                                             std::optional<PhotoFormat> format = std::nullopt);
 
 }  // namespace platform

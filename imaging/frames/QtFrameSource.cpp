@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QImageReader>
 
+#include "imaging/ImagingFailure.h"
 #include "imaging/checks/BmpCompleteness.h"
 #include "imaging/checks/IconDirectory.h"
 #include "imaging/ImagingLimits.h"
@@ -35,15 +36,18 @@ std::unique_ptr<FrameSource> QtFrameSource::FromFile(const QByteArray& localName
 {
     const MappedFile file(fd);
     if (format == PhotoFormat::Bmp) {
-        if (!BmpIsComplete(file.Data(), file.Size()))
-            return nullptr;
+        const bool complete = BmpIsComplete(file.Data(), file.Size());
+        if (file.Changed())
+            throw ImagingFailure(Failure::Of(Failure::Kind::FileChanged));
+        if (!complete)
+            throw ImagingFailure(Failure::Of(Failure::Kind::EndsEarly));
         return std::make_unique<QtFrameSource>(localName, "bmp", std::vector<int>{0});
     }
-    if (format != PhotoFormat::Ico)
-        return nullptr;
     std::vector<int> images = IconImagesInFile(file.Data(), file.Size());
+    if (file.Changed())
+        throw ImagingFailure(Failure::Of(Failure::Kind::FileChanged));
     if (images.empty())
-        return nullptr;
+        throw ImagingFailure(Failure::Of(Failure::Kind::Mismatch));
     return std::make_unique<QtFrameSource>(localName, "ico", std::move(images));
 }
 
@@ -82,7 +86,7 @@ void QtFrameSource::Decode(int index) const
         throw vips::VError("the frame cannot be decoded");
     const QSize size = reader.size();
     if (size.isValid() && !FitsImageLimit(size.width(), size.height()))
-        throw vips::VError("the frame cannot be decoded");
+        throw ImagingFailure(Failure::TooLargeAt(size.width(), size.height()));
     // Qt's own limit (128 MiB) is far below ours: a frame as large as ours allows, at 4 bytes a pixel.
     reader.setAllocationLimit(static_cast<int>((kMaxImagePixels * 4 >> 20) + 1));
     decodedIndex_ = -1;  // the last frame's pixels go first, so that two are never held
@@ -99,12 +103,12 @@ void QtFrameSource::Decode(int index) const
         image.setDotsPerMeterX(kNoResolution);
     }
     if (!reader.read(&image) || image.isNull())
-        throw vips::VError("the frame cannot be decoded");
+        throw ImagingFailure(Failure::DamagedAs(reader.errorString()));
     const bool alpha = image.hasAlphaChannel();
     // In place where Qt can (32-bit formats): a frame at the limit is never held twice.
     image.convertTo(QImage::Format_RGBA8888);
     if (image.format() != QImage::Format_RGBA8888 || image.isNull())  // Qt's way of saying memory ran out
-        throw vips::VError("the frame cannot be decoded");
+        throw ImagingFailure(Failure::Of(Failure::Kind::OutOfMemory));
     // A view of Qt's pixels, which are kept, as 3 bands or 4.
     vips::VImage pixels = vips::VImage::new_from_memory(image.bits(), static_cast<size_t>(image.sizeInBytes()),
                                                         image.width(), image.height(), 4, VIPS_FORMAT_UCHAR);

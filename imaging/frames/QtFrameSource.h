@@ -19,8 +19,8 @@ public:
     // the reader's indexes of the images offered as frames.
     QtFrameSource(QByteArray localName, QByteArray format, std::vector<int> images);
 
-    // A source for the file open on fd, whose first bytes announce format (Bmp or Ico); nothing
-    // when its pixel data is cut short or it holds no image.
+    // A source for the file open on fd, whose first bytes announce format (Bmp or Ico); throws
+    // ImagingFailure when its pixel data is cut short or it holds no image.
     static std::unique_ptr<FrameSource> FromFile(const QByteArray& localName, int fd, PhotoFormat format);
 
     Guid Dimension() const override;

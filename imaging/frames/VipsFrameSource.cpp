@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "imaging/ImagingFailure.h"
 #include "imaging/ImagingLimits.h"
 #include "imaging/TileFailures.h"
 #include "imaging/frames/FrameResolution.h"
@@ -31,7 +32,7 @@ FrameInfo VipsFrameSource::Open(int index) const
         throw vips::VError("no such page");
     const vips::VImage header = Load(index, 1);
     if (!FitsImageLimit(header.width(), header.height()))
-        throw vips::VError("the frame is larger than the pixel limit");
+        throw ImagingFailure(Failure::TooLargeAt(header.width(), header.height()));
     FrameInfo info = FrameInfoFor(header, TurnOf(header));
     info.dpiX = FrameResolution(loader_, header);
     kept_ = KeptFrame();
@@ -51,7 +52,7 @@ FrameInfo VipsFrameSource::Open(int index) const
         }, WarningsAreDamage());
         if (!whole) {
             kept_ = KeptFrame();
-            throw vips::VError("the frame cannot be decoded whole");
+            throw ImagingFailure(Failure::Of(Failure::Kind::Damaged));
         }
     }
     return info;

@@ -9,6 +9,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
+#include "imaging/ImagingFailure.h"
 #include "imaging/ImagingLimits.h"
 #include "imaging/jpeg/JpegEntropyWatch.h"
 #include "imaging/jpeg/JpegProgression.h"
@@ -36,6 +37,9 @@ struct JpegDecoder::State {
     JpegEntropyWatch watch;
     bool failed = false;
     bool inverted = false;  // Adobe's CMYK stores ink inverted
+    bool endOfFile = false;  // the file ran out before libjpeg was done with it
+    bool metMarker = false;  // a scan's data stopped at a marker before its last block
+    char words[JMSG_LENGTH_MAX] = {};  // libjpeg's own words for what stopped it
 
     static State& Of(j_common_ptr cinfo) { return *static_cast<State*>(cinfo->client_data); }
     static State& Of(j_decompress_ptr cinfo) { return *static_cast<State*>(cinfo->client_data); }
@@ -47,6 +51,8 @@ namespace {
 {
     JpegDecoder::State& state = JpegDecoder::State::Of(cinfo);
     state.failed = true;
+    if (!state.words[0])
+        cinfo->err->format_message(cinfo, state.words);
     std::longjmp(state.jump, 1);
 }
 
@@ -60,6 +66,7 @@ bool WarnsOfDamage(j_decompress_ptr cinfo)
         return false;
     case JpegWarningKind::DataRanOut:  // the MCUs it leaves without data are counted as decoded
         coverage.MetMarker(cinfo->unread_marker);
+        JpegDecoder::State::Of(cinfo).metMarker = true;
         return false;
     case JpegWarningKind::Leftover:  // before the first scan, between header segments: harmless
         return coverage.Begun() && !coverage.Leftover(parameters[0]);
@@ -98,6 +105,7 @@ boolean FillInput(j_decompress_ptr cinfo)
     JpegDecoder::State& state = JpegDecoder::State::Of(cinfo);
     std::size_t n = ReadUpTo(state.file.Get(), state.buffer.get(), kReadBytes);
     if (n == 0) {
+        state.endOfFile = true;
         WARNMS(cinfo, JWRN_JPEG_EOF);  // stops the decode
         state.buffer[0] = 0xFF;
         state.buffer[1] = JPEG_EOI;
@@ -205,6 +213,16 @@ int JpegDecoder::OutputHeight() const
 int JpegDecoder::Components() const
 {
     return state_->cinfo.output_components;
+}
+
+std::string JpegDecoder::Why() const
+{
+    const State& s = *state_;
+    if (s.endOfFile)
+        return std::string(kEndsEarlyWords);
+    if (s.metMarker)
+        return std::string(kMismatchWords);
+    return s.words[0] ? s.words : "the JPEG data is damaged";
 }
 
 int JpegDecoder::NextRow() const

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "system/FileDescriptor.h"
 
@@ -38,6 +39,9 @@ public:
     // to its end marker.
     bool ReadRows(std::uint8_t* out, std::size_t stride, int count);
     int NextRow() const;
+    // Why decoding stopped, once it has: the file ending early, a scan's data stopping before its
+    // picture does, or libjpeg's own words.
+    std::string Why() const;
 
     struct State;  // libjpeg's structures, which no header outside this file sees
 

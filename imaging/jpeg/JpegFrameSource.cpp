@@ -1,5 +1,6 @@
 #include "imaging/jpeg/JpegFrameSource.h"
 
+#include "imaging/ImagingFailure.h"
 #include "imaging/ImagingLimits.h"
 #include "system/MappedFile.h"
 #include "imaging/TileFailures.h"
@@ -31,7 +32,7 @@ FrameInfo JpegFrameSource::Open(int index) const
         throw vips::VError("a JPEG has one frame");
     const vips::VImage header = Header();
     if (!FitsImageLimit(header.width(), header.height()))
-        throw vips::VError("the frame is larger than the pixel limit");
+        throw ImagingFailure(Failure::TooLargeAt(header.width(), header.height()));
     FrameInfo info = FrameInfoFor(
         header, autoOrient_ ? TurnForOrientation(RecordedOrientation(header)) : RotateFlipType::RotateNoneFlipNone);
     // The one decode of the opening: it checks the data and makes the preview.
@@ -42,7 +43,7 @@ FrameInfo JpegFrameSource::Open(int index) const
             return true;
         });
         if (!whole)
-            throw vips::VError("the frame cannot be decoded whole");
+            throw ImagingFailure(Failure::Of(Failure::Kind::Damaged));
     }
     return info;
 }
@@ -62,7 +63,10 @@ vips::VImage JpegFrameSource::Header() const
     vips_image_remove(header.get_image(), VIPS_META_ICC_NAME);
     const FileDescriptor file = OpenKeptFile(localName_);
     const MappedFile mapped(file.Get());
-    if (const auto profile = JpegIccProfile(mapped.Data(), mapped.Size())) {
+    const auto profile = JpegIccProfile(mapped.Data(), mapped.Size());
+    if (mapped.Changed())
+        throw ImagingFailure(Failure::Of(Failure::Kind::FileChanged));
+    if (profile) {
         static const std::uint8_t kNone = 0;  // a profile that cannot be whole: told as ignored
         vips_image_set_blob_copy(header.get_image(), VIPS_META_ICC_NAME, profile->empty() ? &kNone : profile->data(),
                                  profile->empty() ? 1 : profile->size());
@@ -75,8 +79,8 @@ vips::VImage JpegFrameSource::Pixels(const vips::VImage& header, int minWidth, i
     std::unique_ptr<JpegDecoder> decoder = JpegDecoder::Open(OpenKeptFile(localName_));
     if (!decoder || decoder->Width() != header.width() || decoder->Height() != header.height() ||
         !decoder->Start(JpegEighthsFor(header.width(), header.height(), minWidth, minHeight)))
-        throw vips::VError("the JPEG data cannot be decoded");
-    return NormalisePixels(ConvertedToSrgb(JpegPixels(std::move(decoder), header)).pixels);
+        throw ImagingFailure(decoder ? FailureOfLibraryText(decoder->Why()) : Failure::Of(Failure::Kind::Damaged));
+    return NormalisePixels(ConvertedToSrgb(JpegPixels(std::move(decoder), header, Noted())).pixels);
 }
 
 }  // namespace platform

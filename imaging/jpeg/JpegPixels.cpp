@@ -1,5 +1,6 @@
 #include "imaging/jpeg/JpegPixels.h"
 
+#include "imaging/ImagingFailure.h"
 #include "imaging/frames/RowsDecodedInOrder.h"
 
 namespace platform {
@@ -16,7 +17,7 @@ VipsInterpretation InterpretationFor(int components)
 
 }  // namespace
 
-vips::VImage JpegPixels(std::unique_ptr<JpegDecoder> decoder, const vips::VImage& header)
+vips::VImage JpegPixels(std::unique_ptr<JpegDecoder> decoder, const vips::VImage& header, FailureNote* note)
 {
     VipsImage* rows = vips_image_new();
     vips_image_init_fields(rows, decoder->OutputWidth(), decoder->OutputHeight(), decoder->Components(),
@@ -27,7 +28,12 @@ vips::VImage JpegPixels(std::unique_ptr<JpegDecoder> decoder, const vips::VImage
     if (vips_image_get_typeof(header.get_image(), VIPS_META_ICC_NAME) &&
         vips_image_get_blob(header.get_image(), VIPS_META_ICC_NAME, &profile, &profileBytes) == 0)
         vips_image_set_blob_copy(rows, VIPS_META_ICC_NAME, profile, profileBytes);
-    return RowsDecodedInOrder(rows, std::move(decoder), "jpeg", [](const JpegDecoder&) { return "damaged JPEG data"; });
+    return RowsDecodedInOrder(rows, std::move(decoder), "jpeg", [note](const JpegDecoder& d) {
+        std::string why = d.Why();
+        if (note)
+            note->Note(FailureOfLibraryText(why));
+        return why;
+    });
 }
 
 }  // namespace platform

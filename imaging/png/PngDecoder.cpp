@@ -1,11 +1,13 @@
 #include "imaging/png/PngDecoder.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <new>
 
 #include <spng.h>
 
+#include "imaging/ImagingFailure.h"
 #include "imaging/ImagingLimits.h"
 #include "imaging/checks/ExifOrientation.h"
 #include "imaging/checks/IccProfileHeader.h"
@@ -15,6 +17,12 @@ namespace platform {
 namespace {
 
 constexpr std::size_t kReadBytes = 64 * 1024;
+
+// libspng's words for code; the file running out in the words every decoder uses for it.
+std::string Words(int code)
+{
+    return code == SPNG_EOF || code == SPNG_IO_EOF ? std::string(kEndsEarlyWords) : spng_strerror(code);
+}
 // Text and other ancillary chunks libspng keeps while reading, beside the profile: what the
 // largest profile we take may bring with it.
 constexpr std::size_t kChunkCacheBytes = kMaxIccProfileBytes * 4;
@@ -101,16 +109,20 @@ PngDecoder::PngDecoder(std::unique_ptr<State> state) : state_(std::move(state)) 
 
 PngDecoder::~PngDecoder() = default;
 
-std::unique_ptr<PngDecoder> PngDecoder::Open(FileDescriptor file)
+std::unique_ptr<PngDecoder> PngDecoder::Open(FileDescriptor file, Failure* why)
 {
+    Failure ignored;
+    Failure& failure = why ? *why : ignored;
     if (!file)
         return nullptr;
     auto state = std::make_unique<State>();
     State& s = *state;
     s.file = std::move(file);
     s.ctx = spng_ctx_new(0);
-    if (!s.ctx)
+    if (!s.ctx) {
+        failure = Failure::Of(Failure::Kind::OutOfMemory);
         return nullptr;
+    }
     constexpr auto kMaxSide = static_cast<std::uint32_t>(std::min<std::int64_t>(kMaxImagePixels, 0x7FFFFFFF));
     spng_set_image_limits(s.ctx, kMaxSide, kMaxSide);
     // A chunk libspng keeps (image data is streamed, not kept) may be larger than the profile cap, so
@@ -121,14 +133,25 @@ std::unique_ptr<PngDecoder> PngDecoder::Open(FileDescriptor file)
     spng_set_crc_action(s.ctx, SPNG_CRC_ERROR, SPNG_CRC_DISCARD);
     spng_set_png_stream(s.ctx, ReadFile, &s);
     spng_ihdr header{};
-    if (spng_get_ihdr(s.ctx, &header) != 0 || !FitsImageLimit(header.width, header.height) ||
-        spng_decode_chunks(s.ctx) != 0)
+    int code = spng_get_ihdr(s.ctx, &header);
+    if (code == 0 && !FitsImageLimit(header.width, header.height)) {
+        failure = Failure::TooLargeAt(int(std::min<std::uint32_t>(header.width, INT_MAX)),
+                                      int(std::min<std::uint32_t>(header.height, INT_MAX)));
         return nullptr;
+    }
+    if (code == 0)
+        code = spng_decode_chunks(s.ctx);
+    if (code != 0) {
+        failure = FailureOfLibraryText(Words(code));
+        return nullptr;
+    }
     spng_trns transparency{};
     const bool hasTransparency = spng_get_trns(s.ctx, &transparency) == 0;
     s.layout = LayoutFor(header, hasTransparency);
-    if (s.layout.bands == 0)
+    if (s.layout.bands == 0) {
+        failure = FailureOfLibraryText(Words(SPNG_EFMT));
         return nullptr;
+    }
 
     std::unique_ptr<PngDecoder> decoder(new PngDecoder(std::move(state)));
     PngDecoder& d = *decoder;
@@ -160,7 +183,7 @@ bool PngDecoder::Fail(int code)
 {
     state_->failed = true;
     if (error_.empty())
-        error_ = spng_strerror(code);
+        error_ = Words(code);
     return false;
 }
 

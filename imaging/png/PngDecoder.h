@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "system/FileDescriptor.h"
+#include "imaging/Failure.h"
 
 namespace platform {
 
@@ -22,8 +23,8 @@ class PngDecoder {
 public:
     // Reads the header and the chunks before the image data of the PNG open on file, from its
     // current position on; nothing when the header is damaged or the picture is larger than the
-    // pixel limit.
-    static std::unique_ptr<PngDecoder> Open(FileDescriptor file);
+    // pixel limit, with why saying which.
+    static std::unique_ptr<PngDecoder> Open(FileDescriptor file, Failure* why = nullptr);
     ~PngDecoder();
     PngDecoder(const PngDecoder&) = delete;
     PngDecoder& operator=(const PngDecoder&) = delete;

@@ -1,5 +1,6 @@
 #include "imaging/png/PngFrameSource.h"
 
+#include "imaging/ImagingFailure.h"
 #include "imaging/ImagingLimits.h"
 #include "imaging/TileFailures.h"
 #include "imaging/frames/FrameResolution.h"
@@ -24,9 +25,10 @@ Guid PngFrameSource::Dimension() const
 
 std::unique_ptr<PngDecoder> PngFrameSource::Decoder() const
 {
-    std::unique_ptr<PngDecoder> decoder = PngDecoder::Open(OpenKeptFile(localName_));
+    Failure why;
+    std::unique_ptr<PngDecoder> decoder = PngDecoder::Open(OpenKeptFile(localName_), &why);
     if (!decoder)
-        throw vips::VError("the PNG header is damaged or the frame is larger than the pixel limit");
+        throw ImagingFailure(why);
     return decoder;
 }
 
@@ -43,7 +45,7 @@ FrameInfo PngFrameSource::Open(int index) const
     const bool asKept = !decoder->Deep() && decoder->Bands() >= 3 && !decoder->Profile();
     if (asKept && previewWanted_)
         return OpenKept(*decoder, info);
-    const SrgbPixels srgb = ConvertedToSrgb(PngPixels(std::move(decoder)));
+    const SrgbPixels srgb = ConvertedToSrgb(PngPixels(std::move(decoder), Noted()));
     info.profileIgnored = srgb.profileIgnored;
     // The one decode of the opening: it checks the file, makes the preview and is kept for the
     // conversion (the pixel limit keeps it within kMaxKeptFrameBytes).
@@ -56,7 +58,7 @@ FrameInfo PngFrameSource::Open(int index) const
         });
         if (!whole) {
             kept_.reset();
-            throw vips::VError("the frame cannot be decoded whole");
+            throw ImagingFailure(Failure::Of(Failure::Kind::Damaged));
         }
     }
     return info;
@@ -75,7 +77,7 @@ vips::VImage PngFrameSource::Render(int, int width, int height, VipsKernel kerne
     if (kept_ && kept_->stamp && kept_->stamp == KeptFileStamp())
         return StretchOntoBlack(kept_->pixels, width, height, kernel);
     kept_.reset();  // the file changed: it is decoded anew
-    return StretchOntoBlack(NormalisePixels(ConvertedToSrgb(PngPixels(Decoder())).pixels), width, height, kernel);
+    return StretchOntoBlack(NormalisePixels(ConvertedToSrgb(PngPixels(Decoder(), Noted())).pixels), width, height, kernel);
 }
 
 }  // namespace platform

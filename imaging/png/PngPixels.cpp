@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "imaging/ImagingFailure.h"
 #include "imaging/frames/RowsDecodedInOrder.h"
 
 namespace platform {
@@ -26,12 +27,14 @@ void DescribeAs(VipsImage* image, const PngDecoder& decoder)
 
 }  // namespace
 
-vips::VImage PngPixels(std::unique_ptr<PngDecoder> decoder)
+vips::VImage PngPixels(std::unique_ptr<PngDecoder> decoder, FailureNote* note)
 {
     VipsImage* rows = vips_image_new();
     DescribeAs(rows, *decoder);
-    vips::VImage ordered = RowsDecodedInOrder(rows, std::move(decoder), "png", [](const PngDecoder& d) {
-        return "damaged PNG data: " + d.Error();
+    vips::VImage ordered = RowsDecodedInOrder(rows, std::move(decoder), "png", [note](const PngDecoder& d) {
+        if (note)
+            note->Note(FailureOfLibraryText(d.Error()));
+        return d.Error();
     });
     // Marked as libvips' loaders mark what they read in order: the steps after (the resampling
     // above all) then keep the rows they need instead of asking for them again.
@@ -51,7 +54,7 @@ vips::VImage PngPixelsInMemory(PngDecoder& decoder)
         throw std::bad_alloc();
     }
     if (!decoder.ReadWhole(VIPS_IMAGE_ADDR(image.get_image(), 0, 0), VIPS_IMAGE_SIZEOF_IMAGE(image.get_image())))
-        throw vips::VError("damaged PNG data: " + decoder.Error());
+        throw ImagingFailure(FailureOfLibraryText(decoder.Error()));
     return image;
 }
 

@@ -1,5 +1,6 @@
 #include "imaging/raw/RawFrameSource.h"
 
+#include "imaging/ImagingFailure.h"
 #include "imaging/ImagingLimits.h"
 #include "imaging/frames/PixelPipeline.h"
 #include "imaging/raw/RawDecodePlan.h"
@@ -37,7 +38,7 @@ RawFrameSource::OpenedRaw RawFrameSource::OpenRaw() const
     if (raw.fd)
         raw.photo = RawPhoto::Open(raw.fd.Get(), autoOrient_);
     if (!raw.photo || !raw.photo->DataWithinFile())  // the file may have changed since it was opened
-        throw vips::VError("the camera RAW file cannot be read");
+        throw ImagingFailure(Failure::Of(Failure::Kind::FileChanged));
     return raw;
 }
 
@@ -57,14 +58,17 @@ std::unique_ptr<FrameSource> RawFrameSource::FromHeader(const QByteArray& localN
     // Checked from the header, before LibRaw reads or allocates anything for the pixels.
     const RawHeader& header = photo.Header();
     if (!photo.DataWithinFile())
-        return nullptr;
-    if (!FitsImageLimit(header.sensorWidth, header.sensorHeight) || !FitsImageLimit(header.width, header.height))
-        return nullptr;
+        throw ImagingFailure(Failure::Of(Failure::Kind::EndsEarly));
+    if (!FitsImageLimit(header.sensorWidth, header.sensorHeight))
+        throw ImagingFailure(Failure::TooLargeAt(header.sensorWidth, header.sensorHeight));
+    if (!FitsImageLimit(header.width, header.height))
+        throw ImagingFailure(Failure::TooLargeAt(header.width, header.height));
+    // Developing it would take more than a photo may.
     if (photo.DevelopBytes(true) > kMaxRawDevelopBytes)
-        return nullptr;
+        throw ImagingFailure(Failure::Of(Failure::Kind::OutOfMemory));
     const auto [width, height] = photo.DevelopedSize();
     if (!FitsImageLimit(width, height))
-        return nullptr;
+        throw ImagingFailure(Failure::TooLargeAt(width, height));
     return std::make_unique<RawFrameSource>(localName, width, height, autoOrient);
 }
 

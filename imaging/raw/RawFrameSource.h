@@ -16,8 +16,8 @@ public:
     // full development, after orientation; autoOrient whether it is turned as the file records.
     RawFrameSource(QByteArray localName, int width, int height, bool autoOrient);
 
-    // A source for the camera RAW photo read from localName, or nothing when its sensor or its
-    // development does not fit the limits. Uses photo up.
+    // A source for the camera RAW photo read from localName; throws ImagingFailure when its data
+    // lies beyond the file or its sensor or its development does not fit the limits. Uses photo up.
     static std::unique_ptr<FrameSource> FromPhoto(const QByteArray& localName, RawPhoto& photo, bool autoOrient);
 
     Guid Dimension() const override { return FrameDimensionPage; }

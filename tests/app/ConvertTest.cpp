@@ -190,7 +190,7 @@ TEST_F(ConvertTest, SaveFailuresReportTheirPathAndLeaveNothing)
         (*prompts_)->QueueAnswer(IDOK);
         Click(1000);
         ASSERT_EQ((*prompts_)->Messages().size(), 1u) << out.toStdString();
-        EXPECT_EQ((*prompts_)->Messages()[0].text, "Failed to save the file!");
+        EXPECT_EQ(MessageOf((*prompts_)->Messages()[0].text), "Failed to save the file!");
         EXPECT_EQ((*prompts_)->Messages()[0].caption, out);
     }
     EXPECT_EQ(FilesInDir(), QStringList{"p.png"});

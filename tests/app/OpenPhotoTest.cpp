@@ -217,7 +217,7 @@ TEST_F(OpenPhotoTest, UndecodablePhotoIsReportedAndKeepsEarlierState)
         (*prompts_)->QueueAnswer(IDOK);
         OpenPhoto(bad);
         ASSERT_EQ((*prompts_)->Messages().size(), 1u) << name;
-        EXPECT_EQ((*prompts_)->Messages()[0].text, "Can not get the width of the photo!");
+        EXPECT_EQ(MessageOf((*prompts_)->Messages()[0].text), "Can not get the width of the photo!");
         EXPECT_EQ((*prompts_)->Messages()[0].caption, bad);
         EXPECT_TRUE(TextOf(1003).endsWith(QString(name).section('.', 0, 0) + "_out.png"));
         EXPECT_EQ(TextOf(1009), "good.png 64 * 48") << "the information line keeps the last photo";

@@ -88,7 +88,7 @@ TEST_F(PhotoFromOutsideTest, DroppedFilesOpenTheFirstAndRefuseWhatIsNoFile)
         (*prompts_)->QueueAnswer(platform::IDOK);
         Drop({r.url});
         ASSERT_EQ((*prompts_)->Messages().size(), 1u) << r.url.toString().toStdString();
-        EXPECT_EQ((*prompts_)->Messages()[0].text, "Can not get the width of the photo!");
+        EXPECT_EQ(MessageOf((*prompts_)->Messages()[0].text), "Can not get the width of the photo!");
         EXPECT_EQ((*prompts_)->Messages()[0].caption, r.caption);
     }
     EXPECT_EQ(TextOf(1009), "a.png 30 * 20") << "nothing else changes";

@@ -20,11 +20,31 @@ std::vector<PromptRecord> ScriptedPrompts::Messages() const
     return out;
 }
 
+QString MessageOf(const QString& text)
+{
+    const qsizetype open = text.lastIndexOf(QStringLiteral("! ("));
+    return open >= 0 && text.endsWith(u')') ? text.left(open + 1) : text;
+}
+
+QString ReasonOf(const QString& text)
+{
+    const QString message = MessageOf(text);
+    return message.size() == text.size() ? QString() : text.mid(message.size() + 2).chopped(1);
+}
+
 QStringList ScriptedPrompts::MessageTexts() const
 {
     QStringList out;
     for (const auto& r : Messages())
-        out << r.text;
+        out << MessageOf(r.text);
+    return out;
+}
+
+QStringList ScriptedPrompts::Reasons() const
+{
+    QStringList out;
+    for (const auto& r : Messages())
+        out << ReasonOf(r.text);
     return out;
 }
 

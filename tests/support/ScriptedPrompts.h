@@ -30,6 +30,11 @@ struct PromptRecord {
 
 // Records every prompt and answers it from the queue of its kind (buttons or file names);
 // a prompt without a queued answer fails the test.
+// A message box's text is the window's message, then the engine's reason in brackets where it
+// gave one ("Failed to save the file! (no space left on the device)"): each part alone.
+QString MessageOf(const QString& text);
+QString ReasonOf(const QString& text);
+
 class ScriptedPrompts final : public platform::Prompts {
 public:
     void QueueAnswer(int button) { buttons_.push_back(button); }
@@ -55,7 +60,9 @@ public:
 
     const std::vector<PromptRecord>& Records() const { return records_; }
     std::vector<PromptRecord> Messages() const;
+    // The messages as the window words them, without the reason that may follow; the reasons.
     QStringList MessageTexts() const;
+    QStringList Reasons() const;
     void Clear() { records_.clear(); }
 
     int MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type) override;

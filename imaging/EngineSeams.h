@@ -10,6 +10,7 @@ namespace platform {
 struct EngineSeams {
     std::atomic<bool> copiesFail{false};            // copying decoded pixels fails as memory running out
     std::atomic<PictureWriter> pngWriter{nullptr};  // writes PNG files in place of our writer
+    std::atomic<void (*)(int fd)> photoOpened{nullptr};  // called as each photo is opened, before it is read
 };
 EngineSeams& Seams();
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "imaging/EngineSeams.h"
 #include "imaging/ImagingFailure.h"
 #include "imaging/ImagingLimits.h"
 #include "system/LocalFileName.h"
@@ -118,6 +119,8 @@ std::unique_ptr<FrameSource> OpenFrameSource(const QString& path, bool autoOrien
     if (!fd)
         throw ImagingFailure(Failure::SystemError(errno ? errno : ENOENT));
     const std::optional<FileStamp> opened = StampOf(fd.Get());
+    if (const auto seam = Seams().photoOpened.load())
+        seam(fd.Get());
     // Our own look at the first bytes picks the one decoder that may read the file: no library
     // probes it with every loader it has.
     if (!format)

@@ -62,6 +62,11 @@ bool WriteOnlyOnceCancelled(const RgbRows& image, double dpi, const ByteSink& si
 }
 }  // namespace
 
+void ChangePhotosAsOpened(void (*changer)(int fd))
+{
+    Seams().photoOpened = changer;
+}
+
 void ForceAllocationFailures(bool force)
 {
     Seams().copiesFail = force;

@@ -20,6 +20,10 @@ void HoldSavesUntilCancelled(bool hold);
 // to wait for.
 int SavesHeldNow();
 
+// Calls changer with each photo's descriptor as soon as it is opened, before anything of it is
+// read: another program changing the file while it is read. nullptr stops it.
+void ChangePhotosAsOpened(void (*changer)(int fd));
+
 // Saves as PNG through writer instead of the PNG writer; nullptr puts the PNG writer back.
 void ReplacePngWriter(PictureWriter writer);
 

@@ -35,6 +35,7 @@
 #include "res/ResourceIds.h"
 #include "support/BayerDng.h"
 #include "support/Fixtures.h"
+#include "support/ScratchMount.h"
 #include "support/JpegDamage.h"
 
 namespace {
@@ -346,11 +347,23 @@ TEST_F(CommandLineTest, AFullDiskKeepsTheOldOutputWhole)
     for (const rlim_t limit : {rlim_t(size - 1), rlim_t(size / 2)}) {
         const Outcome full = Pictorelle({"--convert", "p.png", "--output", "p_out.png", "--overwrite"}, {}, limit);
         EXPECT_EQ(full.status, 1) << limit;
-        EXPECT_TRUE(full.err.contains("p_out.png: " + English(IDS_STRING118))) << full.err.toStdString();
+        EXPECT_TRUE(full.err.contains("p_out.png: " + English(IDS_STRING118) + " (over the file size limit)"))
+            << full.err.toStdString();
         EXPECT_EQ(ReadAll(TempPath("p_out.png")), old) << limit;
         EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
                   (QStringList{"p.png", "p_out.png", "whole.png"}));
     }
+    // A disk that is really full: a tmpfs with less room left than the picture needs.
+    const ScratchMount disk(TempPath("full"), 512 * 1024);
+    if (!disk.Mounted())
+        GTEST_SKIP() << "mounting a tmpfs needs the superuser";
+    QFile::copy(TempPath("p_out.png"), TempPath("full/p_out.png"));
+    disk.FillLeaving(size / 2);
+    const Outcome full = Pictorelle({"--convert", "p.png", "--output-dir", "full", "--overwrite"});
+    EXPECT_EQ(full.status, 1);
+    EXPECT_TRUE(full.err.contains(English(IDS_STRING118) + " (no space left on the device)")) << full.err.toStdString();
+    EXPECT_EQ(ReadAll(TempPath("full/p_out.png")), old);
+    EXPECT_EQ(QDir(TempPath("full")).entryList(QDir::Files | QDir::Hidden), (QStringList{".filler", "p_out.png"}));
 }
 
 // Noise in the given bands, saved by libvips with options; empty when it has no such encoder.

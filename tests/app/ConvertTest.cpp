@@ -1,9 +1,11 @@
 // Converting through the real main window: checks and messages in order, orientation by pixels,
 // the PNG written, safe overwrite, Browse and the aspect-ratio calculator.
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -12,10 +14,12 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include "imaging/ImagingLimits.h"
 #include "imaging/testing/ImagingTestSeams.h"
 #include "services/SettingsStore.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"
+#include "support/ScratchMount.h"
 #include "support/SettingsStoreProbe.h"
 
 using platform::IDNO;
@@ -245,6 +249,72 @@ TEST_F(ConvertTest, SizesThatCannotBeAllocatedFailQuickly)
                                         "Failed to convert photo!"}));
     }
     EXPECT_FALSE(QFile::exists(TempPath("big.png")));
+}
+
+// What the window says when a photo cannot be opened or its picture cannot be saved: the message
+// it has always shown, then the reason the engine gave where it stopped.
+TEST_F(ConvertTest, EachFailureSaysWhyAfterItsMessage)
+{
+    const QByteArray png = ReadAll(WriteNoise(TempPath("whole.png"), 300, 200));
+    WriteAll(TempPath("cut.png"), png.left(png.size() / 2));
+    const QByteArray jpeg = ReadAll(WriteSolid(TempPath("whole.jpg"), 300, 200, {9, 99, 199}));
+    WriteAll(TempPath("cut.jpg"), jpeg.left(jpeg.size() - 200));
+    QByteArray huge = png;
+    const char size[8] = {0, 1, char(0x86), char(0xA0), 0, 1, char(0x86), char(0xA0)};  // 100000 x 100000
+    huge.replace(huge.indexOf("IHDR") + 4, 8, QByteArray(size, 8));
+    WriteAll(TempPath("huge.png"), huge);
+    const struct {
+        const char* photo;
+        QString reason;
+    } opened[] = {
+        {"cut.png", "damaged: its data ends early"},
+        {"cut.jpg", "damaged: its data ends early"},
+        {"huge.png", "too large: its header gives 100000 x 100000 pixels, over the limit of " +
+                         QString::number(platform::kMaxImagePixels) + " pixels"},
+    };
+    for (const auto& c : opened) {
+        (*prompts_)->Clear();
+        (*prompts_)->QueueAnswer(IDOK);
+        OpenPhoto(TempPath(c.photo));
+        EXPECT_EQ(Texts(), QStringList{"Can not get the width of the photo!"}) << c.photo;
+        EXPECT_EQ((*prompts_)->Reasons(), QStringList{c.reason}) << c.photo;
+    }
+
+    OpenPhoto(TempPath("whole.png"));
+    const ScratchMount full(TempPath("full"), 256 * 1024);
+    const ScratchMount readOnly(TempPath("readonly"), 64 * 1024, true);
+    if (!full.Mounted() || !readOnly.Mounted())
+        GTEST_SKIP() << "mounting a tmpfs needs the superuser";
+    full.FillLeaving(16 * 1024);
+    const QString longName = TempPath(QString(130, QChar(0xE9)) + ".png");  // 264 bytes, 134 characters
+    const struct {
+        QString output;
+        rlim_t sizeLimit;
+        QString reason;
+    } saved[] = {
+        {TempPath("full/out.png"), RLIM_INFINITY, "no space left on the device"},
+        {TempPath("readonly/out.png"), RLIM_INFINITY, "the file system is read-only"},
+        {longName, RLIM_INFINITY, "the name is too long"},
+        {TempPath("limited.png"), 20'000, "over the file size limit"},
+    };
+    for (const auto& c : saved) {
+        SetText(1003, c.output);
+        (*prompts_)->Clear();
+        (*prompts_)->QueueAnswer(IDOK);
+        struct rlimit before {};
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        const auto ignored = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit = before;
+        limit.rlim_cur = c.sizeLimit;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        Click(1000);
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, ignored);
+        EXPECT_EQ(Texts(), QStringList{"Failed to save the file!"}) << c.reason.toStdString();
+        EXPECT_EQ((*prompts_)->Reasons(), QStringList{c.reason});
+        EXPECT_FALSE(QFile::exists(c.output));
+    }
+    EXPECT_EQ(QDir(TempPath("full")).entryList(QDir::Files | QDir::Hidden), QStringList{".filler"});
 }
 
 TEST_F(ConvertTest, StoredUnknownAngleIsReportedAndTheFileStillWritten)

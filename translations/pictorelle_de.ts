@@ -471,6 +471,50 @@ jedes JPEG eines Ordners auf zwei Kernen:
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
         <translation>die Beschriftung wird %1 Pixel statt %2 hoch gezeichnet, damit sie auf das Bild passt</translation>
     </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>kein Platz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>over the file size limit</source>
+        <translation>über der Dateigrößenbeschränkung</translation>
+    </message>
+    <message>
+        <source>over the disk quota</source>
+        <translation>über dem Speicherkontingent</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>das Dateisystem ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>ein Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>damaged: part of its data cannot be decoded</source>
+        <translation>beschädigt: ein Teil seiner Daten lässt sich nicht dekodieren</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>die Datei wurde geändert, während sie gelesen wurde</translation>
+    </message>
 </context>
 <context>
     <name>ConvertSeveralWindow</name>

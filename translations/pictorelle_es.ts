@@ -470,6 +470,50 @@ cada JPEG de una carpeta en dos núcleos:
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
         <translation>el rótulo se dibuja con %1 píxeles de alto en lugar de %2, para que quepa en la imagen</translation>
     </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>no queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>over the file size limit</source>
+        <translation>supera el límite de tamaño de archivo</translation>
+    </message>
+    <message>
+        <source>over the disk quota</source>
+        <translation>supera la cuota de disco</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>el sistema de archivos es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>el nombre es demasiado largo</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>un error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>damaged: part of its data cannot be decoded</source>
+        <translation>dañada: parte de sus datos no se puede decodificar</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>dañada: %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>el archivo cambió mientras se leía</translation>
+    </message>
 </context>
 <context>
     <name>ConvertSeveralWindow</name>

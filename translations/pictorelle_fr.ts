@@ -472,6 +472,50 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
         <translation>la légende est dessinée à %1 pixels de haut au lieu de %2, pour tenir sur l&apos;image</translation>
     </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>plus d’espace sur le périphérique</translation>
+    </message>
+    <message>
+        <source>over the file size limit</source>
+        <translation>au-delà de la taille de fichier permise</translation>
+    </message>
+    <message>
+        <source>over the disk quota</source>
+        <translation>au-delà du quota disque</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>le système de fichiers est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>le nom est trop long</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>une erreur d’entrée/sortie</translation>
+    </message>
+    <message>
+        <source>damaged: part of its data cannot be decoded</source>
+        <translation>endommagée : une partie de ses données ne peut pas être décodée</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>endommagée : %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>le fichier a changé pendant sa lecture</translation>
+    </message>
 </context>
 <context>
     <name>ConvertSeveralWindow</name>

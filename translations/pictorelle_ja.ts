@@ -466,6 +466,50 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
         <translation>画像に収めるため、キャプションを高さ %2 ピクセルではなく %1 ピクセルで描画します</translation>
     </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>デバイスに空き容量がありません</translation>
+    </message>
+    <message>
+        <source>over the file size limit</source>
+        <translation>ファイルサイズの上限を超えています</translation>
+    </message>
+    <message>
+        <source>over the disk quota</source>
+        <translation>ディスククォータを超えています</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>アクセスが拒否されました</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>ファイルシステムが読み取り専用です</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>名前が長すぎます</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>入出力エラー</translation>
+    </message>
+    <message>
+        <source>damaged: part of its data cannot be decoded</source>
+        <translation>破損: データの一部をデコードできません</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>破損: %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>読み込み中にファイルが変更されました</translation>
+    </message>
 </context>
 <context>
     <name>ConvertSeveralWindow</name>

@@ -470,6 +470,50 @@ LC_MESSAGES, LANG; английский для C и POSIX).
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
         <translation>подпись нарисована высотой %1 пикселей вместо %2, чтобы поместиться на изображении</translation>
     </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>на устройстве не осталось места</translation>
+    </message>
+    <message>
+        <source>over the file size limit</source>
+        <translation>превышен предельный размер файла</translation>
+    </message>
+    <message>
+        <source>over the disk quota</source>
+        <translation>превышена дисковая квота</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>доступ запрещён</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>файловая система доступна только для чтения</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>слишком длинное имя</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>ошибка ввода-вывода</translation>
+    </message>
+    <message>
+        <source>damaged: part of its data cannot be decoded</source>
+        <translation>повреждено: часть его данных не удаётся декодировать</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>повреждено: %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>файл изменился во время чтения</translation>
+    </message>
 </context>
 <context>
     <name>ConvertSeveralWindow</name>

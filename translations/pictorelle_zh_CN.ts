@@ -464,6 +464,50 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
         <translation>说明文字以 %1 像素的高度绘制 (而非 %2)，以便放入图片</translation>
     </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>设备上没有剩余空间</translation>
+    </message>
+    <message>
+        <source>over the file size limit</source>
+        <translation>超过文件大小限制</translation>
+    </message>
+    <message>
+        <source>over the disk quota</source>
+        <translation>超过磁盘配额</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>权限被拒绝</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>文件系统为只读</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>名称过长</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>输入/输出错误</translation>
+    </message>
+    <message>
+        <source>damaged: part of its data cannot be decoded</source>
+        <translation>已损坏: 其部分数据无法解码</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>已损坏: %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>文件在读取过程中被更改</translation>
+    </message>
 </context>
 <context>
     <name>ConvertSeveralWindow</name>

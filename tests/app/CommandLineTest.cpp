@@ -996,9 +996,12 @@ TEST_F(CommandLineTest, AnInterruptedBatchLeavesOnlyCompleteOutputs)
             QFile::copy(TempPath("p0.jpg"), TempPath(name));
         args << name;
     }
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGKILL}) {
+    // The last pair: a second, different stop signal during the clean-up ends the process by it, at once.
+    for (const auto [signal, second] : {std::pair{SIGINT, 0}, {SIGTERM, 0}, {SIGHUP, 0}, {SIGKILL, 0}, {SIGINT, SIGTERM}}) {
         for (const bool afterOneSaved : {false, true}) {
-            const QString when = QStringLiteral("signal %1, %2").arg(signal).arg(afterOneSaved ? "one saved" : "writing");
+            if (second && afterOneSaved)
+                continue;
+            const QString when = QStringLiteral("signal %1 %2, %3").arg(signal).arg(second).arg(afterOneSaved ? "one saved" : "writing");
             for (const QString& name : QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System))
                 QFile::remove(out + u'/' + name);
             QProcess process;
@@ -1014,10 +1017,12 @@ TEST_F(CommandLineTest, AnInterruptedBatchLeavesOnlyCompleteOutputs)
                 QThread::msleep(2);
             ASSERT_EQ(process.state(), QProcess::Running) << when.toStdString() << ": finished before the moment came";
             ::kill(static_cast<pid_t>(pid), signal);
+            if (second)
+                ::kill(static_cast<pid_t>(pid), second);
             ASSERT_TRUE(process.waitForFinished(30000)) << when.toStdString();
             // Cleaned up, then ended by the signal itself, as a shell expects.
             EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << when.toStdString();
-            EXPECT_EQ(process.exitCode(), signal) << when.toStdString() << process.readAllStandardError().toStdString();
+            EXPECT_EQ(process.exitCode(), second ? second : signal) << when.toStdString() << process.readAllStandardError().toStdString();
 
             for (const QString& name : QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
                 EXPECT_TRUE(name.endsWith("_out.png")) << when.toStdString() << ": " << name.toStdString();

@@ -282,10 +282,26 @@ private:
                           StepOrder::TurnThenSize);
         if (outcome.cancelled)
             return false;
+        if (outcome.saved)
+            TellWarnings(argument, *photo.Image());
         if (!outcome.textDrawn)
             Fail(argument, NoFontText());
         // A picture saved without its turn or its text is not the one asked for.
         return outcome.saved && outcome.turned && outcome.textDrawn;
+    }
+
+    // What the photo was converted despite, found while it was read.
+    void TellWarnings(const QString& argument, const platform::Image& image)
+    {
+        using platform::PhotoWarning;
+        if (image.Warned(PhotoWarning::OrientationIgnored))
+            Fail(argument, WarningText(QCoreApplication::translate(
+                               "CommandLine", "its EXIF orientation is none of 1 to 8; its pixels are kept as stored")));
+        if (image.Warned(PhotoWarning::DetailsDropped))
+            Fail(argument, WarningText(QCoreApplication::translate("CommandLine", "its EXIF details are damaged and were left out")));
+        if (image.Warned(PhotoWarning::DataAfterPicture))
+            Fail(argument, WarningText(QCoreApplication::translate(
+                               "CommandLine", "its image data goes on after the last row; the rest was ignored")));
     }
 
     // The caption at its size and place on a picture of size; false (told) when it cannot be drawn.

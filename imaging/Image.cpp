@@ -93,6 +93,11 @@ bool Image::ColourProfileIgnored() const
     return !IsEmpty() && impl_->active->profileIgnored;
 }
 
+bool Image::Warned(PhotoWarning warning) const
+{
+    return impl_ && impl_->source && impl_->source->Warned(warning);
+}
+
 unsigned Image::FrameDimensionsCount() const
 {
     return impl_ ? 1 : 0;

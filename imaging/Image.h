@@ -5,6 +5,7 @@
 
 #include "imaging/Failure.h"
 #include "imaging/Guid.h"
+#include "imaging/PhotoWarning.h"
 #include "imaging/checks/PhotoFormat.h"
 #include "imaging/Status.h"
 
@@ -39,6 +40,9 @@ public:
     // Whether the active frame's embedded colour profile was unusable (damaged, of another colour
     // space, too large), so that its pixels are taken as sRGB.
     bool ColourProfileIgnored() const;
+    // What else the photo was read despite: found when it was opened, or (the end of its data)
+    // once it was drawn.
+    bool Warned(PhotoWarning warning) const;
 
     unsigned FrameDimensionsCount() const;
     std::vector<Guid> FrameDimensionsList() const;

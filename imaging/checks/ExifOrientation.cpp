@@ -11,12 +11,17 @@ constexpr std::uint32_t kOrientationTag = 0x0112;
 
 int ExifOrientation(const std::uint8_t* data, std::size_t size)
 {
+    static constexpr std::uint8_t kExifPrefix[6] = {'E', 'x', 'i', 'f', 0, 0};
+    if (size >= sizeof kExifPrefix && std::equal(kExifPrefix, kExifPrefix + 6, data)) {
+        data += sizeof kExifPrefix;
+        size -= sizeof kExifPrefix;
+    }
     const TiffReader tiff(data, size);
     int orientation = 1;
     // The first IFD visited is the picture's own (IFD0); the walk stops there.
     tiff.VisitIfds([&](std::uint64_t ifd) {
         if (const auto entry = tiff.Entry(ifd, kOrientationTag))
-            orientation = static_cast<int>(std::clamp<std::uint32_t>(tiff.Value(*entry), 1, 8));
+            orientation = static_cast<int>(std::min<std::uint32_t>(tiff.Value(*entry), 0xFFFF));
         return true;
     });
     return orientation;

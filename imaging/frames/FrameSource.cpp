@@ -14,6 +14,7 @@
 #include "system/ReopenFile.h"
 #include "system/RetryingIo.h"
 #include "imaging/checks/PhotoFormat.h"
+#include "imaging/frames/PhotoOrientation.h"
 #include "imaging/frames/PhotoSource.h"
 #include "imaging/checks/TiffPictureData.h"
 #include "imaging/checks/TiffSampleBits.h"
@@ -100,6 +101,13 @@ FileDescriptor FrameSource::OpenKeptFile(const QByteArray& localName) const
 bool FrameSource::FileChanged() const
 {
     return file_ && StampOf(file_.Get()) != opened_;
+}
+
+RotateFlipType FrameSource::UprightTurn(int recordedOrientation) const
+{
+    if (recordedOrientation < 1 || recordedOrientation > 8)
+        Warn(PhotoWarning::OrientationIgnored);
+    return TurnForOrientation(recordedOrientation);
 }
 
 Failure FrameSource::Explained(Failure why) const

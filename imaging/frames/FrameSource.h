@@ -1,5 +1,6 @@
 #pragma once
 // Private to imaging: uses libvips types.
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -11,6 +12,7 @@
 #include "imaging/Failure.h"
 #include "imaging/FailureNote.h"
 #include "imaging/Guid.h"
+#include "imaging/PhotoWarning.h"
 #include "imaging/checks/PhotoFormat.h"
 #include "imaging/frames/FrameInfo.h"
 
@@ -53,6 +55,9 @@ public:
     Failure Explained(Failure why) const;
     // Forgets what a decoder noted, before a new decode.
     void ForgetNoted() const { note_.Take(); }
+    // What the photo was read despite, so far (opening finds some, decoding the rest).
+    bool Warned(PhotoWarning warning) const { return (warnings_.load() & static_cast<unsigned>(warning)) != 0; }
+    void Warn(PhotoWarning warning) const { warnings_.fetch_or(static_cast<unsigned>(warning)); }
 
 protected:
     // The kept file with a read position of its own (see ReopenFile), or the file localName names
@@ -63,6 +68,9 @@ protected:
 
     // Where decoders run by libvips note why they stopped.
     FailureNote* Noted() const { return &note_; }
+    // The turn that stands the frame upright for the orientation recorded; none, with a warning,
+    // for a value EXIF does not define.
+    RotateFlipType UprightTurn(int recordedOrientation) const;
 
     bool previewWanted_ = true;
 
@@ -70,6 +78,7 @@ private:
     FileDescriptor file_;
     std::optional<FileStamp> opened_;
     mutable FailureNote note_;
+    mutable std::atomic<unsigned> warnings_{0};
 };
 
 // A source for the file path names, of format when its first bytes were read already (else they

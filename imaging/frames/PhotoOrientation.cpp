@@ -1,5 +1,7 @@
 #include "imaging/frames/PhotoOrientation.h"
 
+#include "imaging/checks/ExifOrientation.h"
+
 namespace platform {
 
 RotateFlipType TurnForOrientation(int orientation)
@@ -23,13 +25,22 @@ bool SwapsSides(RotateFlipType turn)
 
 int RecordedOrientation(const vips::VImage& header)
 {
-    if (!vips_image_get_typeof(header.get_image(), VIPS_META_ORIENTATION))
-        return 1;
     int orientation = 1;
-    if (vips_image_get_int(header.get_image(), VIPS_META_ORIENTATION, &orientation) != 0) {
-        vips_error_clear();
-        return 1;
+    if (vips_image_get_typeof(header.get_image(), VIPS_META_ORIENTATION) &&
+        vips_image_get_int(header.get_image(), VIPS_META_ORIENTATION, &orientation) != 0)
+        orientation = 1;
+    vips_error_clear();
+    // libvips brings a value outside 1 to 8 into range (to 1 or 8): the EXIF as the file holds it
+    // tells such a value apart from a real 1 or 8.
+    const void* exif = nullptr;
+    std::size_t exifBytes = 0;
+    if ((orientation == 1 || orientation == 8) && vips_image_get_typeof(header.get_image(), VIPS_META_EXIF_NAME) &&
+        vips_image_get_blob(header.get_image(), VIPS_META_EXIF_NAME, &exif, &exifBytes) == 0 && exif) {
+        const int recorded = ExifOrientation(static_cast<const std::uint8_t*>(exif), exifBytes);
+        if (recorded < 1 || recorded > 8)
+            return recorded;
     }
+    vips_error_clear();
     return orientation;
 }
 

@@ -13,7 +13,8 @@ RotateFlipType TurnForOrientation(int orientation);
 // Whether turn swaps width and height.
 bool SwapsSides(RotateFlipType turn);
 
-// The orientation the loader read from the photo's metadata; 1 when it recorded none.
+// The orientation the photo's metadata records, as recorded (outside 1 to 8 where the file says
+// so); 1 when it records none.
 int RecordedOrientation(const vips::VImage& header);
 
 // pixels turned by turn, for pictures small enough to hold (previews); a whole frame is turned in

@@ -73,7 +73,7 @@ RotateFlipType VipsFrameSource::TurnOf(const vips::VImage& header) const
 {
     // libheif has already applied a HEIF's own transformations; JPEG XL's decoder likewise.
     const bool exifOrientation = IsWebp() || loader_ == "tiffload";
-    return autoOrient_ && exifOrientation ? TurnForOrientation(RecordedOrientation(header))
+    return autoOrient_ && exifOrientation ? UprightTurn(RecordedOrientation(header))
                                           : RotateFlipType::RotateNoneFlipNone;
 }
 

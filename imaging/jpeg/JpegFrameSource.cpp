@@ -34,7 +34,7 @@ FrameInfo JpegFrameSource::Open(int index) const
     if (!FitsImageLimit(header.width(), header.height()))
         throw ImagingFailure(Failure::TooLargeAt(header.width(), header.height()));
     FrameInfo info = FrameInfoFor(
-        header, autoOrient_ ? TurnForOrientation(RecordedOrientation(header)) : RotateFlipType::RotateNoneFlipNone);
+        header, autoOrient_ ? UprightTurn(RecordedOrientation(header)) : RotateFlipType::RotateNoneFlipNone);
     // The one decode of the opening: it checks the data and makes the preview.
     if (previewWanted_) {
         const bool whole = DrawWithoutTileFailures([&] {

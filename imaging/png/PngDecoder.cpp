@@ -1,5 +1,8 @@
 #include "imaging/png/PngDecoder.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <climits>
 #include <cstring>
@@ -11,6 +14,7 @@
 #include "imaging/ImagingLimits.h"
 #include "imaging/checks/ExifOrientation.h"
 #include "imaging/checks/IccProfileHeader.h"
+#include "imaging/png/PngStreamCheck.h"
 #include "system/RetryingIo.h"
 
 namespace platform {
@@ -38,6 +42,16 @@ struct Layout {
     int bands = 0;
     bool deep = false;
 };
+
+int ChannelsOf(std::uint8_t colourType)
+{
+    switch (colourType) {
+    case SPNG_COLOR_TYPE_TRUECOLOR: return 3;
+    case SPNG_COLOR_TYPE_GRAYSCALE_ALPHA: return 2;
+    case SPNG_COLOR_TYPE_TRUECOLOR_ALPHA: return 4;
+    default: return 1;  // grey, or a palette's index
+    }
+}
 
 Layout LayoutFor(const spng_ihdr& header, bool transparency)
 {
@@ -71,6 +85,7 @@ struct PngDecoder::State {
     std::size_t used = 0;  // of those, handed to libspng
     Layout layout;
     std::vector<std::uint8_t> whole;  // an interlaced picture, decoded at once
+    PngStreamCheck check;
     bool started = false;
     bool failed = false;
 
@@ -85,10 +100,17 @@ int ReadFile(spng_ctx*, void* user, void* destination, std::size_t length)
 {
     auto& s = *static_cast<PngDecoder::State*>(user);
     auto* out = static_cast<std::uint8_t*>(destination);
+    // What libspng does not check, checked on the same bytes as they go to it.
+    struct Checked {
+        PngDecoder::State& s;
+        std::uint8_t* from;
+        std::size_t length;
+        int Give(int code) { return code == 0 && !s.check.Take(from, length) ? SPNG_EZLIB : code; }
+    } checked{s, out, length};
     while (length > 0) {
         if (s.used == s.held) {
             if (length >= kReadBytes)
-                return ReadUpTo(s.file.Get(), out, length) == length ? 0 : SPNG_IO_EOF;
+                return checked.Give(ReadUpTo(s.file.Get(), out, length) == length ? 0 : SPNG_IO_EOF);
             s.held = ReadUpTo(s.file.Get(), s.buffer.get(), kReadBytes);
             s.used = 0;
             if (s.held == 0)
@@ -100,7 +122,7 @@ int ReadFile(spng_ctx*, void* user, void* destination, std::size_t length)
         out += n;
         length -= n;
     }
-    return 0;
+    return checked.Give(0);
 }
 
 }  // namespace
@@ -115,14 +137,42 @@ std::unique_ptr<PngDecoder> PngDecoder::Open(FileDescriptor file, Failure* why)
     Failure& failure = why ? *why : ignored;
     if (!file)
         return nullptr;
+    const off_t start = ::lseek(file.Get(), 0, SEEK_CUR);
+    bool exifRefused = false;
+    std::unique_ptr<PngDecoder> decoder = OpenFrom(file, false, failure, exifRefused);
+    // A damaged eXIf is dropped as any damaged ancillary chunk is, rather than the photo with it:
+    // read again from the start, with the chunk passed over.
+    if (exifRefused && start >= 0 && ::lseek(file.Get(), start, SEEK_SET) == start) {
+        failure = {};
+        decoder = OpenFrom(file, true, failure, exifRefused);
+    }
+    return decoder;
+}
+
+std::unique_ptr<PngDecoder> PngDecoder::OpenFrom(FileDescriptor& file, bool dropExif, Failure& failure,
+                                                 bool& exifRefused)
+{
     auto state = std::make_unique<State>();
     State& s = *state;
-    s.file = std::move(file);
     s.ctx = spng_ctx_new(0);
     if (!s.ctx) {
         failure = Failure::Of(Failure::Kind::OutOfMemory);
         return nullptr;
     }
+    if (dropExif)
+        s.check.DropExif();
+    s.file = std::move(file);
+    // Given back when the file is read again.
+    struct GiveBack {
+        State& s;
+        FileDescriptor& file;
+        bool keep = false;
+        ~GiveBack()
+        {
+            if (!keep)
+                file = std::move(s.file);
+        }
+    } giveBack{s, file};
     constexpr auto kMaxSide = static_cast<std::uint32_t>(std::min<std::int64_t>(kMaxImagePixels, 0x7FFFFFFF));
     spng_set_image_limits(s.ctx, kMaxSide, kMaxSide);
     // A chunk libspng keeps (image data is streamed, not kept) may be larger than the profile cap, so
@@ -142,7 +192,8 @@ std::unique_ptr<PngDecoder> PngDecoder::Open(FileDescriptor file, Failure* why)
     if (code == 0)
         code = spng_decode_chunks(s.ctx);
     if (code != 0) {
-        failure = FailureOfLibraryText(Words(code));
+        exifRefused = code == SPNG_EEXIF || code == SPNG_EDUP_EXIF;
+        failure = FailureOfLibraryText(s.check.Why().empty() ? Words(code) : s.check.Why());
         return nullptr;
     }
     spng_trns transparency{};
@@ -152,9 +203,23 @@ std::unique_ptr<PngDecoder> PngDecoder::Open(FileDescriptor file, Failure* why)
         failure = FailureOfLibraryText(Words(SPNG_EFMT));
         return nullptr;
     }
+    // A file far too small for its picture cannot be whole, however it is compressed: refused
+    // before a byte of the picture is held.
+    const std::uint64_t imageBytes =
+        PngImageDataBytes(header.width, header.height, ChannelsOf(header.color_type) * header.bit_depth,
+                          header.interlace_method != 0);
+    struct stat st {};
+    if (::fstat(s.file.Get(), &st) == 0 && S_ISREG(st.st_mode) &&
+        std::uint64_t(st.st_size) * kMostDeflateRatio < imageBytes) {
+        failure = Failure::Of(Failure::Kind::EndsEarly);
+        return nullptr;
+    }
+    s.check.ExpectImageBytes(imageBytes);
+    giveBack.keep = true;
 
     std::unique_ptr<PngDecoder> decoder(new PngDecoder(std::move(state)));
     PngDecoder& d = *decoder;
+    d.exifDropped_ = d.state_->check.ExifDropped();
     d.width_ = static_cast<int>(header.width);
     d.height_ = static_cast<int>(header.height);
     d.bands_ = d.state_->layout.bands;
@@ -183,7 +248,7 @@ bool PngDecoder::Fail(int code)
 {
     state_->failed = true;
     if (error_.empty())
-        error_ = Words(code);
+        error_ = state_->check.Why().empty() ? Words(code) : state_->check.Why();
     return false;
 }
 
@@ -224,9 +289,20 @@ bool PngDecoder::ReadWhole(std::uint8_t* out, std::size_t bytes)
 bool PngDecoder::Finish()
 {
     // The chunks after the image data, up to the end chunk: a file cut there, or a damaged chunk
-    // there, is no whole file.
-    const int code = spng_decode_chunks(state_->ctx);
-    return code == 0 || Fail(code);
+    // there, is no whole file. libspng stops before the end chunk's checksum, which is read here.
+    State& s = *state_;
+    if (const int code = spng_decode_chunks(s.ctx))
+        return Fail(code);
+    std::uint8_t crc[4];
+    if (const std::size_t missing = s.check.EndBytesMissing(); missing > 0 && missing <= sizeof crc)
+        if (const int code = ReadFile(s.ctx, &s, crc, missing))
+            return Fail(code);
+    if (!s.check.Whole())
+        return Fail(SPNG_EZLIB);
+    dataAfterPicture_ = s.check.DataAfterPicture();
+    if (dataAfterPicture_ && dataAfterPictureTold_)
+        dataAfterPictureTold_();
+    return true;
 }
 
 bool PngDecoder::ReadRows(std::uint8_t* out, std::size_t stride, int count)

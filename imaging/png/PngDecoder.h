@@ -2,6 +2,7 @@
 // Private to imaging: the one PNG decoder, on libspng.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,6 +43,12 @@ public:
     std::optional<double> DeclaredDpi() const { return dpi_; }
     // The EXIF orientation eXIf records (1 to 8); 1 without one.
     int Orientation() const { return orientation_; }
+    // A damaged eXIf chunk was passed over (the photo converts without its details).
+    bool ExifDropped() const { return exifDropped_; }
+    // Once the last row is read: the image data went on after what the rows need (harmless).
+    bool DataAfterPicture() const { return dataAfterPicture_; }
+    // Called, on the thread that reads the last row, when DataAfterPicture becomes true.
+    void OnDataAfterPicture(std::function<void()> told) { dataAfterPictureTold_ = std::move(told); }
 
     // The next count rows in order, each RowBytes() long, stride apart. False on damage or error
     // (with Error() saying why); every later call fails too. Reading the last row also checks the
@@ -58,6 +65,10 @@ public:
 
 private:
     explicit PngDecoder(std::unique_ptr<State> state);
+    // One reading of the header and the chunks before the image data; exifRefused says that only
+    // a damaged eXIf stopped it. file is given back unless the decoder keeps it.
+    static std::unique_ptr<PngDecoder> OpenFrom(FileDescriptor& file, bool dropExif, Failure& failure,
+                                                bool& exifRefused);
     bool Fail(int code);
     bool Begin();
     bool DecodeImage(std::uint8_t* out, std::size_t bytes);
@@ -72,6 +83,9 @@ private:
     std::optional<std::vector<std::uint8_t>> profile_;
     std::optional<double> dpi_;
     int orientation_ = 1;
+    bool exifDropped_ = false;
+    bool dataAfterPicture_ = false;
+    std::function<void()> dataAfterPictureTold_;
     int nextRow_ = 0;
     std::string error_;
 };

@@ -29,6 +29,9 @@ std::unique_ptr<PngDecoder> PngFrameSource::Decoder() const
     std::unique_ptr<PngDecoder> decoder = PngDecoder::Open(OpenKeptFile(localName_), &why);
     if (!decoder)
         throw ImagingFailure(why);
+    if (decoder->ExifDropped())
+        Warn(PhotoWarning::DetailsDropped);
+    decoder->OnDataAfterPicture([this] { Warn(PhotoWarning::DataAfterPicture); });
     return decoder;
 }
 
@@ -39,7 +42,7 @@ FrameInfo PngFrameSource::Open(int index) const
     kept_.reset();
     std::unique_ptr<PngDecoder> decoder = Decoder();
     const RotateFlipType turn =
-        autoOrient_ ? TurnForOrientation(decoder->Orientation()) : RotateFlipType::RotateNoneFlipNone;
+        autoOrient_ ? UprightTurn(decoder->Orientation()) : RotateFlipType::RotateNoneFlipNone;
     FrameInfo info = FrameInfoFor(decoder->Width(), decoder->Height(), DeclaredOrDefault(decoder->DeclaredDpi()), turn);
     // 8-bit RGB, with or without alpha, and no profile: decoded as it will be kept, at once.
     const bool asKept = !decoder->Deep() && decoder->Bands() >= 3 && !decoder->Profile();

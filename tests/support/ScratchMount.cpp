@@ -32,7 +32,7 @@ void ScratchMount::FillLeaving(long long leftBytes) const
         return;
     const std::vector<char> block(4096, 'f');
     struct statvfs st {};
-    while (::fstatvfs(fd, &st) == 0 && static_cast<long long>(st.f_bavail) * st.f_frsize > leftBytes)
+    while (::fstatvfs(fd, &st) == 0 && static_cast<long long>(st.f_bavail * st.f_frsize) > leftBytes)
         if (::write(fd, block.data(), block.size()) <= 0)
             break;
     ::close(fd);

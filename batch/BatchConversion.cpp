@@ -275,7 +275,7 @@ private:
 
         held.Resize(platform::ConversionBytes({format, photo.Width(), photo.Height(), std::max(size.width(), 0),
                                                std::max(size.height(), 0), pipelineThreads, writerShare,
-                                               coefficients}));
+                                               coefficients, photo.Image()->WholeFrameBytes()}));
         Host host(*this, argument, output.path, output.local);
         const ConversionOutcome outcome =
             RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host, cancel_, nullptr,

@@ -36,6 +36,7 @@ std::int64_t ConversionBytes(const ConversionLoad& load)
                               std::int64_t{std::max(load.pipelineThreads, 1)} * kVipsBytesPerThread;
     return vips + kTurnScratchBytes + std::int64_t{std::max(load.writerThreads, 1)} * kWriterBytesPerThread +
            load.photoWidth * load.photoHeight * DecodedBytesPerPixel(load.format) + load.jpegCoefficientBytes +
+           load.wholeFrameBytes +
            load.outputWidth * load.outputHeight * 3;
 }
 

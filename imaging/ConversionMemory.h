@@ -15,6 +15,7 @@ struct ConversionLoad {
     int pipelineThreads = 1;  // libvips' threads for this picture
     int writerThreads = 1;    // its share of the PNG writer's helpers
     std::int64_t jpegCoefficientBytes = 0;  // a multi-scan JPEG's (JpegCoefficientBufferBytes)
+    std::int64_t wholeFrameBytes = 0;       // what the decoder holds whole besides (Image::WholeFrameBytes)
 };
 
 // Bytes a decoder holds per pixel of the frame: 0 for one that streams rows into the drawing;
@@ -28,7 +29,8 @@ bool DecodedAtOpening(PhotoFormat format);
 
 // The most one conversion holds: libvips' buffers (by the widest side and its threads), the
 // turn's scratch, the PNG writer's strips for its threads, the decoded frame where the decoder
-// cannot stream or libjpeg's coefficients of a multi-scan JPEG, and the 24-bit output picture.
+// cannot stream or libjpeg's coefficients of a multi-scan JPEG, the frame a streaming decoder
+// holds whole (an interlaced PNG), and the 24-bit output picture.
 std::int64_t ConversionBytes(const ConversionLoad& load);
 
 // What to hold before a photo is opened: its size unknown, a format decoded at opening takes the

@@ -98,6 +98,11 @@ bool Image::Warned(PhotoWarning warning) const
     return impl_ && impl_->source && impl_->source->Warned(warning);
 }
 
+std::int64_t Image::WholeFrameBytes() const
+{
+    return IsEmpty() ? 0 : impl_->source->WholeFrameBytes();
+}
+
 unsigned Image::FrameDimensionsCount() const
 {
     return impl_ ? 1 : 0;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -43,6 +44,9 @@ public:
     // What else the photo was read despite: found when it was opened, or (the end of its data)
     // once it was drawn.
     bool Warned(PhotoWarning warning) const;
+    // Bytes its decoder will hold of the whole active frame while drawing it, beyond what its
+    // format always holds: for a memory budget, counted before anything is decoded.
+    std::int64_t WholeFrameBytes() const;
 
     unsigned FrameDimensionsCount() const;
     std::vector<Guid> FrameDimensionsList() const;

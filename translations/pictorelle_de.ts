@@ -515,6 +515,18 @@ jedes JPEG eines Ordners auf zwei Kernen:
         <source>the file changed while it was read</source>
         <translation>die Datei wurde geändert, während sie gelesen wurde</translation>
     </message>
+    <message>
+        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
+        <translation>seine EXIF-Ausrichtung ist keiner der Werte 1 bis 8; seine Pixel bleiben, wie sie gespeichert sind</translation>
+    </message>
+    <message>
+        <source>its EXIF details are damaged and were left out</source>
+        <translation>seine EXIF-Angaben sind beschädigt und wurden weggelassen</translation>
+    </message>
+    <message>
+        <source>its image data goes on after the last row; the rest was ignored</source>
+        <translation>seine Bilddaten gehen nach der letzten Zeile weiter; der Rest wurde übergangen</translation>
+    </message>
 </context>
 <context>
     <name>ConvertSeveralWindow</name>

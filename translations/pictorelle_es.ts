@@ -514,6 +514,18 @@ cada JPEG de una carpeta en dos núcleos:
         <source>the file changed while it was read</source>
         <translation>el archivo cambió mientras se leía</translation>
     </message>
+    <message>
+        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
+        <translation>su orientación EXIF no es ninguno de los valores 1 a 8; sus píxeles se mantienen como están guardados</translation>
+    </message>
+    <message>
+        <source>its EXIF details are damaged and were left out</source>
+        <translation>sus datos EXIF están dañados y se han omitido</translation>
+    </message>
+    <message>
+        <source>its image data goes on after the last row; the rest was ignored</source>
+        <translation>sus datos de imagen continúan después de la última fila; el resto se ha ignorado</translation>
+    </message>
 </context>
 <context>
     <name>ConvertSeveralWindow</name>

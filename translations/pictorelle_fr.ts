@@ -502,11 +502,11 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>damaged: part of its data cannot be decoded</source>
-        <translation>endommagée : une partie de ses données ne peut pas être décodée</translation>
+        <translation>endommagée&#xa0;: une partie de ses données ne peut pas être décodée</translation>
     </message>
     <message>
         <source>damaged: %1</source>
-        <translation>endommagée : %1</translation>
+        <translation>endommagée&#xa0;: %1</translation>
     </message>
     <message>
         <source>out of memory</source>
@@ -515,6 +515,18 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     <message>
         <source>the file changed while it was read</source>
         <translation>le fichier a changé pendant sa lecture</translation>
+    </message>
+    <message>
+        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
+        <translation>son orientation EXIF n’est aucune des valeurs 1 à 8 ; ses pixels restent tels qu’ils sont enregistrés</translation>
+    </message>
+    <message>
+        <source>its EXIF details are damaged and were left out</source>
+        <translation>ses données EXIF sont endommagées et ont été laissées de côté</translation>
+    </message>
+    <message>
+        <source>its image data goes on after the last row; the rest was ignored</source>
+        <translation>ses données d’image continuent après la dernière ligne ; le reste a été ignoré</translation>
     </message>
 </context>
 <context>

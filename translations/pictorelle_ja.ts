@@ -510,6 +510,18 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
         <source>the file changed while it was read</source>
         <translation>読み込み中にファイルが変更されました</translation>
     </message>
+    <message>
+        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
+        <translation>EXIF の向きが 1〜8 のいずれでもないため、ピクセルは保存されたままです</translation>
+    </message>
+    <message>
+        <source>its EXIF details are damaged and were left out</source>
+        <translation>EXIF 情報が破損しているため省きました</translation>
+    </message>
+    <message>
+        <source>its image data goes on after the last row; the rest was ignored</source>
+        <translation>画像データが最後の行の後にも続いています。残りは無視しました</translation>
+    </message>
 </context>
 <context>
     <name>ConvertSeveralWindow</name>

@@ -514,6 +514,18 @@ LC_MESSAGES, LANG; английский для C и POSIX).
         <source>the file changed while it was read</source>
         <translation>файл изменился во время чтения</translation>
     </message>
+    <message>
+        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
+        <translation>его ориентация EXIF не входит в значения от 1 до 8; пиксели оставлены как есть</translation>
+    </message>
+    <message>
+        <source>its EXIF details are damaged and were left out</source>
+        <translation>его данные EXIF повреждены и опущены</translation>
+    </message>
+    <message>
+        <source>its image data goes on after the last row; the rest was ignored</source>
+        <translation>его данные изображения продолжаются после последней строки; остаток пропущен</translation>
+    </message>
 </context>
 <context>
     <name>ConvertSeveralWindow</name>

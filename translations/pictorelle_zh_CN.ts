@@ -508,6 +508,18 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
         <source>the file changed while it was read</source>
         <translation>文件在读取过程中被更改</translation>
     </message>
+    <message>
+        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
+        <translation>其 EXIF 方向不在 1 到 8 之间；像素保持存储时的样子</translation>
+    </message>
+    <message>
+        <source>its EXIF details are damaged and were left out</source>
+        <translation>其 EXIF 信息已损坏，已略去</translation>
+    </message>
+    <message>
+        <source>its image data goes on after the last row; the rest was ignored</source>
+        <translation>其图像数据在最后一行之后仍有内容；其余部分已忽略</translation>
+    </message>
 </context>
 <context>
     <name>ConvertSeveralWindow</name>

@@ -34,6 +34,9 @@ public:
     virtual vips::VImage Render(int index, int width, int height, VipsKernel kernel) const = 0;
     // Whether a decoder warning met while decoding means corrupt data, not a harmless oddity.
     virtual bool WarningsAreDamage() const { return false; }
+    // Bytes the decoder holds of the whole opened frame while it decodes it for drawing, beyond
+    // what its format always holds (an interlaced PNG, whose rows all come at the last pass).
+    virtual std::int64_t WholeFrameBytes() const { return 0; }
 
     // Whether Open makes the preview copy. Without it Open reads only the header, and a frame
     // that cannot be decoded fails when it is rendered: for conversions that show no preview.

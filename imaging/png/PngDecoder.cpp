@@ -192,7 +192,8 @@ std::unique_ptr<PngDecoder> PngDecoder::OpenFrom(FileDescriptor& file, bool drop
     if (code == 0)
         code = spng_decode_chunks(s.ctx);
     if (code != 0) {
-        exifRefused = code == SPNG_EEXIF || code == SPNG_EDUP_EXIF;
+        // libspng refuses an empty eXIf as a chunk over its limits.
+        exifRefused = s.check.SawExif() && (code == SPNG_EEXIF || code == SPNG_EDUP_EXIF || code == SPNG_ECHUNK_LIMITS);
         failure = FailureOfLibraryText(s.check.Why().empty() ? Words(code) : s.check.Why());
         return nullptr;
     }

@@ -41,6 +41,7 @@ FrameInfo PngFrameSource::Open(int index) const
         throw vips::VError("a PNG has one frame");
     kept_.reset();
     std::unique_ptr<PngDecoder> decoder = Decoder();
+    wholeFrameBytes_ = decoder->Interlaced() ? std::int64_t(decoder->RowBytes()) * decoder->Height() : 0;
     const RotateFlipType turn =
         autoOrient_ ? UprightTurn(decoder->Orientation()) : RotateFlipType::RotateNoneFlipNone;
     FrameInfo info = FrameInfoFor(decoder->Width(), decoder->Height(), DeclaredOrDefault(decoder->DeclaredDpi()), turn);

@@ -23,6 +23,7 @@ public:
     int FrameCount() const override { return 1; }
     FrameInfo Open(int index) const override;
     vips::VImage Render(int index, int width, int height, VipsKernel kernel) const override;
+    std::int64_t WholeFrameBytes() const override { return wholeFrameBytes_; }
 
 private:
     // A decoder at the start of the kept file; throws vips::VError when its header is damaged.
@@ -38,6 +39,7 @@ private:
     QByteArray localName_;
     bool autoOrient_;
     mutable std::optional<KeptFrame> kept_;
+    mutable std::int64_t wholeFrameBytes_ = 0;
 };
 
 }  // namespace platform

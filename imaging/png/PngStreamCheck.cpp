@@ -92,6 +92,7 @@ void PngStreamCheck::HeaderDone(std::uint8_t* bytesEnd, std::size_t inThisCall)
 {
     length_ = BigEndian32(header_);
     std::memcpy(type_, header_ + 4, 4);
+    sawExif_ = sawExif_ || std::memcmp(type_, "eXIf", 4) == 0;
     if (dropExif_ && std::memcmp(type_, "eXIf", 4) == 0 && inThisCall >= 4) {
         bytesEnd[-1] = 'x';  // "eXIx": ancillary, unknown, and its checksum no longer matches
         exifDropped_ = true;

@@ -33,6 +33,7 @@ public:
     bool Take(std::uint8_t* bytes, std::size_t size);
     void DropExif() { dropExif_ = true; }
     bool ExifDropped() const { return exifDropped_; }
+    bool SawExif() const { return sawExif_; }
 
     // How many bytes the rows need, decompressed (the filter bytes included).
     void ExpectImageBytes(std::uint64_t bytes) { expected_ = bytes; }
@@ -65,6 +66,7 @@ private:
     bool endSeen_ = false;
     bool dropExif_ = false;
     bool exifDropped_ = false;
+    bool sawExif_ = false;
     bool dataAfterPicture_ = false;
     std::uint64_t expected_ = 0;
     std::string why_;

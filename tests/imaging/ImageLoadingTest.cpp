@@ -16,6 +16,7 @@
 #include "system/OpenRegularFile.h"
 #include "imaging/frames/PhotoSource.h"
 #include "support/Fixtures.h"
+#include "support/PngDamage.h"
 
 using platform::Image;
 
@@ -313,6 +314,26 @@ TEST_F(ImageLoadingTest, HugeDeclaredSizeIsRefusedFromTheHeader)
     const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_TRUE(image->IsEmpty());
     EXPECT_LT(seconds, 30.0) << "refusal must not decode";
+}
+
+// An EXIF orientation no camera writes (9, 65535) turns nothing: the photo keeps its stored
+// sides, with a warning, where 8 still turns it.
+TEST_F(ImageLoadingTest, AnOrientationOutsideOneToEightLeavesThePixelsAsStored)
+{
+    const PngPicture p;  // 37 x 23
+    const QByteArray zlib = Deflated(PngScanlines(p));
+    for (const int orientation : {8, 9, 65535}) {
+        QByteArray exif("MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\0\0\0\0\0\0\0", 26);
+        exif[18] = char(orientation >> 8);
+        exif[19] = char(orientation & 0xFF);
+        const QString path = Path(QStringLiteral("o%1.png").arg(orientation));
+        WriteAll(path, EncodePng(p, zlib, PngChunk("eXIf", exif)));
+        const auto image = Image::LoadFromFile(path);
+        const bool known = orientation == 8;
+        EXPECT_EQ(image->Width(), known ? 23u : 37u) << orientation;
+        EXPECT_EQ(image->Height(), known ? 37u : 23u) << orientation;
+        EXPECT_EQ(image->Warned(platform::PhotoWarning::OrientationIgnored), !known) << orientation;
+    }
 }
 
 }  // namespace

@@ -120,4 +120,17 @@ TEST_F(PngDecoderTest, RefusesDamageAndTakesHarmlessOddities)
     }
 }
 
+// libspng stops inflating at the last row: damage to any byte of the stream after it, the
+// Adler-32 above all, must still refuse the file.
+TEST_F(PngDecoderTest, EveryByteOfTheImageDataIsChecked)
+{
+    const PngPicture p{16, 16};
+    const QByteArray zlib = Deflated(PngScanlines(p));
+    for (qsizetype at = 0; at < zlib.size(); ++at) {
+        QByteArray damaged = zlib;
+        damaged[at] = char(damaged[at] ^ 0xFF);
+        EXPECT_FALSE(DecodesWhole(Write(QStringLiteral("flipped_%1.png").arg(at), EncodePng(p, damaged)))) << at;
+    }
+}
+
 }  // namespace

@@ -154,6 +154,9 @@ std::vector<PngVariant> PngDamageVariants()
     QByteArray badTextCrc = PngChunk("tEXt", QByteArray("Comment\0hello", 13));
     badTextCrc[badTextCrc.size() - 1] = char(badTextCrc[badTextCrc.size() - 1] ^ 1);
     const int rowBytes = 1 + p.width * 3;
+    const QByteArray palette = PngChunk("PLTE", QByteArray(12, '\x40'));
+    const QByteArray withPalette = EncodePng(p, zlib, palette);
+    const qsizetype paletteEnd = withPalette.size() - 12;
     return {
         {"whole", whole, true},
         {"bytes_after_the_end_chunk", whole + QByteArray(100, 'x'), true},
@@ -170,5 +173,12 @@ std::vector<PngVariant> PngDamageVariants()
         {"rows_missing_from_a_whole_stream", EncodePng(p, Deflated(raw.left(raw.size() - rowBytes - 1))), false},
         {"unknown_critical_chunk", EncodePng(p, zlib, PngChunk("QUUX", "x")), false},
         {"header_checksum_wrong", changed(whole, 29, 'z'), false},
+        {"adler32_missing", EncodePng(p, zlib.left(zlib.size() - 4)), false},
+        {"cut_inside_the_end_chunk_checksum", whole.left(whole.size() - 2), false},
+        {"end_chunk_checksum_wrong", changed(whole, whole.size() - 1, 'z'), false},
+        {"second_palette", EncodePng(p, zlib, palette + palette), false},
+        {"second_palette_after_the_data", withPalette.left(paletteEnd) + palette + withPalette.mid(paletteEnd), false},
+        {"empty_eXIf", EncodePng(p, zlib, PngChunk("eXIf", "")), true},
+        {"eXIf_not_EXIF", EncodePng(p, zlib, PngChunk("eXIf", "not a TIFF structure")), true},
     };
 }

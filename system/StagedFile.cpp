@@ -1,6 +1,7 @@
 #include "system/StagedFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include "system/FreeNamePublishing.h"
 #include "system/PhaseTimes.h"
 #include "system/RetryingIo.h"
+#include "system/AbandonedTemporaries.h"
 #include "system/TemporaryName.h"
 
 namespace platform {
@@ -69,11 +71,19 @@ bool StagedFile::OpenUnnamed()
 
 bool StagedFile::OpenNamed()
 {
+    // What a killed run left here goes first: a named temporary is the one thing a kill leaves.
+    RemoveAbandonedTemporaries(FolderOf(target_));
     for (int attempt = 0; attempt < 64; ++attempt) {
-        name_ = TemporaryNameBeside(target_, RandomTag());
+        name_ = TemporaryNameBeside(target_, OurTemporaryTag(RandomTag()));
         file_ = FileDescriptor(::open(name_.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (file_)
+        // Locked from now until it is published or removed: a later run leaves it alone meanwhile.
+        if (file_ && ::flock(file_.Get(), LOCK_EX | LOCK_NB) == 0)
             return true;
+        if (file_) {
+            ::unlink(name_.constData());
+            file_.Reset();
+            errno = EEXIST;  // taken by a cleaner in between: another name
+        }
         if (errno != EEXIST)
             break;
     }
@@ -145,7 +155,8 @@ bool StagedFile::NameOnlyNew(const QByteArray& name)
 bool StagedFile::ReplaceWithUnnamed()
 {
     for (int attempt = 0; attempt < 64; ++attempt) {
-        const QByteArray privateName = TemporaryNameBeside(target_, RandomTag());
+        const QByteArray privateName = TemporaryNameBeside(target_, OurTemporaryTag(RandomTag()));
+        ::flock(file_.Get(), LOCK_EX | LOCK_NB);  // the link is this file: held as any of ours
         if (!NameOnlyNew(privateName)) {
             if (errno == EEXIST)
                 continue;

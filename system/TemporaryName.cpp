@@ -20,4 +20,27 @@ QByteArray TemporaryNameBeside(const QByteArray& target, const QByteArray& tag)
     return (folder == "/" ? folder : folder + '/') + '.' + base + '.' + tag + ".tmp";
 }
 
+namespace {
+constexpr char kOurTag[] = "pictorelle-";
+}  // namespace
+
+QByteArray OurTemporaryTag(const QByteArray& random)
+{
+    return kOurTag + random;
+}
+
+bool IsOurTemporaryName(const QByteArray& fileName)
+{
+    if (!fileName.startsWith('.') || !fileName.endsWith(".tmp"))
+        return false;
+    const QByteArray withoutEnd = fileName.chopped(4);
+    const qsizetype at = withoutEnd.lastIndexOf(QByteArray(".") + kOurTag);
+    if (at <= 0)
+        return false;
+    const QByteArray random = withoutEnd.mid(at + 1 + qsizetype(sizeof kOurTag) - 1);
+    return !random.isEmpty() && std::all_of(random.begin(), random.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
+    });
+}
+
 }  // namespace platform

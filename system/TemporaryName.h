@@ -11,4 +11,10 @@ inline constexpr int kMaxFileNameBytes = 255;
 // kMaxFileNameBytes; a name that fits is therefore never refused for its temporary's sake.
 QByteArray TemporaryNameBeside(const QByteArray& target, const QByteArray& tag);
 
+// The tag of our own temporaries' names: "pictorelle-" and a random tag of digits and small letters,
+// so that ".photo_out.png.pictorelle-3kq9x.tmp" says whose it is.
+QByteArray OurTemporaryTag(const QByteArray& random);
+// Whether a file's name (without its folder) is one OurTemporaryTag made.
+bool IsOurTemporaryName(const QByteArray& fileName);
+
 }  // namespace platform

@@ -1,5 +1,8 @@
 // Every way a staged file takes its name, forced in turn: a complete file under the name, or
 // nothing at all, and no temporary left either way.
+#include <fcntl.h>
+#include <sys/file.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,6 +10,7 @@
 
 #include "system/NewFileWriter.h"
 #include "system/AtomicFileWriter.h"
+#include "system/FileDescriptor.h"
 #include "system/StagedFile.h"
 #include "system/TemporaryName.h"
 #include "support/Fixtures.h"
@@ -72,3 +76,26 @@ TEST_P(StagedFileTest, ALongNameIsWrittenAFailureLeavesNothing)
 INSTANTIATE_TEST_SUITE_P(EachWay, StagedFileTest,
                          ::testing::Values(StagingRefusal::None, StagingRefusal::Unnamed,
                                            StagingRefusal::UnnamedAndLinks));
+
+// Where the file system has no unnamed files, a run killed outright leaves its hidden temporary;
+// the next run into that folder removes it, and nothing that is in use or not ours.
+TEST(StagedFile, ANamedTemporaryLeftByAKilledRunGoesWithTheNextRun)
+{
+    QTemporaryDir dir;
+    const auto path = [&](const char* name) { return QFile::encodeName(dir.filePath(name)); };
+    for (const char* name : {".a.png.pictorelle-3kq9x.tmp", ".b.png.pictorelle-77aa.tmp", ".c.png.8g2m2.tmp",
+                             "d.png.pictorelle-1.tmp", ".e.png.pictorelle-UP.tmp"})
+        WriteAll(QFile::decodeName(path(name)), "left");
+    // Another run's, being written: locked by its writer.
+    const platform::FileDescriptor inUse(::open(path(".b.png.pictorelle-77aa.tmp").constData(), O_RDWR | O_CLOEXEC));
+    ASSERT_EQ(::flock(inUse.Get(), LOCK_EX | LOCK_NB), 0);
+    platform::SetStagingRefusalForTests(platform::StagingRefusal::Unnamed);
+    const bool written = platform::WriteFileAtomically(path("out.png"), [](const platform::ByteSink& sink) {
+        return sink(reinterpret_cast<const std::uint8_t*>("png"), 3);
+    });
+    platform::SetStagingRefusalForTests(platform::StagingRefusal::None);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{".b.png.pictorelle-77aa.tmp", ".c.png.8g2m2.tmp", ".e.png.pictorelle-UP.tmp",
+                           "d.png.pictorelle-1.tmp", "out.png"}));
+}

@@ -112,7 +112,26 @@ private:
         const QByteArray& localOutput_;
     };
 
-    void Convert(int index)
+    // Memory may run out anywhere, telling included: the photo fails, told as far as it can be,
+    // and the run goes on.
+    void Convert(int index) noexcept
+    {
+        bool counted = false;
+        try {
+            ConvertAndTell(index, counted);
+        } catch (...) {
+            t_log = nullptr;
+            if (!counted)
+                Count(PhotoResult::Failed);
+            try {
+                listener_.Finished(index, PhotoResult::Failed,
+                                   FailureReason(platform::Failure::Of(platform::Failure::Kind::OutOfMemory)));
+            } catch (...) {
+            }
+        }
+    }
+
+    void ConvertAndTell(int index, bool& counted)
     {
         const BatchPhoto& photo = photos_[index];
         if (ownOutput_[index]) {
@@ -120,12 +139,14 @@ private:
                 const std::lock_guard lock(countMutex_);
                 ++summary_.ownOutputs;
             }
+            counted = true;
             listener_.Finished(index, PhotoResult::Kept,
                                QCoreApplication::translate("CommandLine", "an output of this run, not converted again"));
             return;
         }
         if (Cancelled()) {
             Count(PhotoResult::Cancelled);
+            counted = true;
             listener_.Finished(index, PhotoResult::Cancelled, QString());
             return;
         }
@@ -149,6 +170,7 @@ private:
                                    : log.exists                               ? PhotoResult::Kept
                                                                               : PhotoResult::Failed;
         Count(result);
+        counted = true;
         listener_.Finished(index, result, log.reason);
     }
 

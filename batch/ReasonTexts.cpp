@@ -91,7 +91,7 @@ QString FailureReason(const platform::Failure& failure)
         return QCoreApplication::translate("CommandLine", "too large: its header gives %1 x %2 pixels, over the limit of %3 pixels")
             .arg(failure.size.width()).arg(failure.size.height()).arg(platform::kMaxImagePixels);
     case Kind::OutOfMemory:
-        return QCoreApplication::translate("CommandLine", "out of memory");
+        return QCoreApplication::translate("CommandLine", "not enough memory");
     case Kind::System:
         return SystemErrorReason(failure.error);
     case Kind::FileChanged:

@@ -13,7 +13,8 @@ Failure FailureOfLibraryText(std::string_view text)
         return Failure::Of(Failure::Kind::EndsEarly);
     if (text.find(kMismatchWords) != std::string_view::npos)
         return Failure::Of(Failure::Kind::Mismatch);
-    if (text.find("out of memory") != std::string_view::npos)
+    // A thread that cannot be made is memory running out too (its stack).
+    if (text.find("out of memory") != std::string_view::npos || text.find("Error creating thread") != std::string_view::npos)
         return Failure::Of(Failure::Kind::OutOfMemory);
     std::string_view line = text.substr(0, text.find('\n'));
     // libvips puts its domain first ("gifload: "); the words after it are the decoder's.

@@ -508,7 +508,7 @@ jedes JPEG eines Ordners auf zwei Kernen:
         <translation>beschädigt: %1</translation>
     </message>
     <message>
-        <source>out of memory</source>
+        <source>not enough memory</source>
         <translation>nicht genügend Arbeitsspeicher</translation>
     </message>
     <message>

@@ -507,7 +507,7 @@ cada JPEG de una carpeta en dos núcleos:
         <translation>dañada: %1</translation>
     </message>
     <message>
-        <source>out of memory</source>
+        <source>not enough memory</source>
         <translation>memoria insuficiente</translation>
     </message>
     <message>

@@ -509,7 +509,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
         <translation>endommagée&#xa0;: %1</translation>
     </message>
     <message>
-        <source>out of memory</source>
+        <source>not enough memory</source>
         <translation>mémoire insuffisante</translation>
     </message>
     <message>

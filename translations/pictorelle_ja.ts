@@ -503,7 +503,7 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
         <translation>破損: %1</translation>
     </message>
     <message>
-        <source>out of memory</source>
+        <source>not enough memory</source>
         <translation>メモリが不足しています</translation>
     </message>
     <message>

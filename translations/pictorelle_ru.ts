@@ -507,7 +507,7 @@ LC_MESSAGES, LANG; английский для C и POSIX).
         <translation>повреждено: %1</translation>
     </message>
     <message>
-        <source>out of memory</source>
+        <source>not enough memory</source>
         <translation>недостаточно памяти</translation>
     </message>
     <message>

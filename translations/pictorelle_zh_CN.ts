@@ -501,7 +501,7 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
         <translation>已损坏: %1</translation>
     </message>
     <message>
-        <source>out of memory</source>
+        <source>not enough memory</source>
         <translation>内存不足</translation>
     </message>
     <message>

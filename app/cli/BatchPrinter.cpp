@@ -10,7 +10,8 @@
 
 namespace {
 // The photo this thread converts, named in the messages that do not say which photo they are of.
-thread_local std::unique_ptr<BatchReport::PhotoScope> t_scope;
+// A pointer, for the reason BatchReport gives for its own.
+thread_local BatchReport::PhotoScope* t_scope = nullptr;
 }  // namespace
 
 BatchPrinter::BatchPrinter(BatchReport& report, const QList<BatchPhoto>& photos, bool quiet)
@@ -29,7 +30,9 @@ void BatchPrinter::Started(int index, platform::PhotoFormat format)
     const QString& path = photos_[index].path;
     report_.Progress(index, QFileInfo(path).fileName(), sideBySide_);
     const char* loader = platform::VipsLoaderFor(format);
-    t_scope = std::make_unique<BatchReport::PhotoScope>(report_, path, loader ? QString::fromLatin1(loader) : QString());
+    delete t_scope;
+    t_scope = nullptr;
+    t_scope = new BatchReport::PhotoScope(report_, path, loader ? QString::fromLatin1(loader) : QString());
 }
 
 void BatchPrinter::Told(int, const QString& subject, const QString& text)
@@ -52,7 +55,8 @@ void BatchPrinter::Kept(int, const QString& path)
 
 void BatchPrinter::Finished(int, PhotoResult, const QString&)
 {
-    t_scope.reset();  // its warnings are told now, once each
+    delete t_scope;  // its warnings are told now, once each
+    t_scope = nullptr;
 }
 
 void BatchPrinter::Ended(const BatchSummary& summary)

@@ -17,7 +17,9 @@
 #include "system/Interruption.h"
 
 namespace {
-thread_local QString t_photo;
+// A pointer: a thread-local with a destructor is registered with the C library on each thread,
+// which needs memory exactly when it may have run out.
+thread_local const QString* t_photo = nullptr;
 
 // A reader that went away (`| head -1`) stops the batch as Ctrl-C would, leaving nothing behind.
 void CheckWritten(bool written)
@@ -112,13 +114,13 @@ void BatchReport::Finish()
 std::unique_ptr<platform::Prompts> BatchReport::MakePrompts()
 {
     return std::make_unique<platform::ReportingPrompts>(
-        [this](const QString& text, const QString&) { Error(t_photo, platform::OneLine(text)); });
+        [this](const QString& text, const QString&) { Error(t_photo ? *t_photo : QString(), platform::OneLine(text)); });
 }
 
 QString BatchReport::PhotoOfMessage(const QString& text)
 {
-    if (!t_photo.isEmpty())
-        return t_photo;
+    if (t_photo && !t_photo->isEmpty())
+        return *t_photo;
     const std::lock_guard lock(mutex_);
     if (converting_.size() == 1)
         return converting_.first().first;
@@ -148,9 +150,9 @@ void BatchReport::StopLibraryMessages()
 }
 
 BatchReport::PhotoScope::PhotoScope(BatchReport& report, const QString& photo, const QString& loader)
-    : report_(report)
+    : report_(report), photo_(photo)
 {
-    t_photo = photo;
+    t_photo = &photo_;
     const std::lock_guard lock(report_.mutex_);
     report_.converting_.append({photo, loader});
 }
@@ -160,9 +162,9 @@ BatchReport::PhotoScope::~PhotoScope()
     QList<QPair<QString, int>> warnings;
     {
         const std::lock_guard lock(report_.mutex_);
-        warnings = report_.warnings_.take(t_photo);
+        warnings = report_.warnings_.take(photo_);
         for (qsizetype i = 0; i < report_.converting_.size(); ++i) {
-            if (report_.converting_[i].first == t_photo) {
+            if (report_.converting_[i].first == photo_) {
                 report_.converting_.removeAt(i);
                 break;
             }
@@ -170,8 +172,8 @@ BatchReport::PhotoScope::~PhotoScope()
         ++report_.done_;
     }
     for (const auto& [text, count] : std::as_const(warnings))
-        report_.Print(t_photo, WarningText(count == 1 ? text
+        report_.Print(photo_, WarningText(count == 1 ? text
                                                       : QCoreApplication::translate("CommandLine", "%1 (%2 times)")
                                                             .arg(text).arg(count)));
-    t_photo.clear();
+    t_photo = nullptr;
 }

@@ -56,6 +56,7 @@ public:
 
     private:
         BatchReport& report_;
+        QString photo_;
     };
 
 private:

@@ -26,10 +26,15 @@ int Generate(VipsRegion* region, void*, void* a, void*, gboolean*)
 {
     auto* owned = static_cast<O*>(a);
     const VipsRect& r = region->valid;
+    // Asked again for rows already given: a computation that failed downstream (memory running
+    // out, most often) is being retried. The decoder has nothing to say about that.
+    if (r.left != 0 || r.top != owned->decoder->NextRow()) {
+        vips_error(owned->domain, "rows asked for out of order");
+        return -1;
+    }
     bool read = false;
     try {
-        read = r.left == 0 && r.top == owned->decoder->NextRow() &&
-               owned->decoder->ReadRows(reinterpret_cast<std::uint8_t*>(VIPS_REGION_ADDR(region, 0, r.top)),
+        read = owned->decoder->ReadRows(reinterpret_cast<std::uint8_t*>(VIPS_REGION_ADDR(region, 0, r.top)),
                                         VIPS_REGION_LSKIP(region), r.height);
     } catch (const std::bad_alloc&) {  // a decoder that must hold the whole picture first
         vips_error(owned->domain, "out of memory");

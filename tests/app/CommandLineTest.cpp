@@ -63,12 +63,14 @@ protected:
     static QString Binary() { return qEnvironmentVariable("PICTORELLE_UNDER_TEST", QStringLiteral(PICTORELLE_BINARY)); }
 
     Outcome Run(const QString& program, const QStringList& arguments, const QList<QPair<QString, QString>>& extraEnv = {},
-                rlim_t fileSizeLimit = RLIM_INFINITY) const
+                rlim_t fileSizeLimit = RLIM_INFINITY, rlim_t addressSpace = RLIM_INFINITY) const
     {
         QProcess process;
-        process.setChildProcessModifier([fileSizeLimit] {
+        process.setChildProcessModifier([fileSizeLimit, addressSpace] {
             const struct rlimit limit{fileSizeLimit, fileSizeLimit};
             ::setrlimit(RLIMIT_FSIZE, &limit);  // the program itself ignores SIGXFSZ
+            const struct rlimit space{addressSpace, addressSpace};
+            ::setrlimit(RLIMIT_AS, &space);
         });
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
@@ -364,6 +366,34 @@ TEST_F(CommandLineTest, AFullDiskKeepsTheOldOutputWhole)
     EXPECT_TRUE(full.err.contains(English(IDS_STRING118) + " (no space left on the device)")) << full.err.toStdString();
     EXPECT_EQ(ReadAll(TempPath("full/p_out.png")), old);
     EXPECT_EQ(QDir(TempPath("full")).entryList(QDir::Files | QDir::Hidden), (QStringList{".filler", "p_out.png"}));
+}
+
+// Memory running out fails the photo it happened to, saying so, and nothing else: never a crash,
+// never a valid photo called damaged, whichever allocation it is that fails.
+TEST_F(CommandLineTest, MemoryRunningOutFailsAPhotoNotTheProcess)
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "a sanitizer's shadow memory does not fit in a limited address space";
+#endif
+    if (qEnvironmentVariableIsSet("PICTORELLE_UNDER_TEST"))
+        GTEST_SKIP() << "the program under test is a sanitizer's build";
+    WriteNoise(TempPath("big.jpg"), 6000, 4000);
+    WriteNoise(TempPath("small.jpg"), 300, 200);
+    int failed = 0;
+    for (const rlim_t megabytes : {200, 250, 300, 350, 450, 600}) {
+        for (int run = 0; run < 2; ++run) {
+            const Outcome o = Run(Binary(), {"--convert", "--quiet", "big.jpg", "small.jpg", "--output-dir", "out", "--overwrite"},
+                                  {}, RLIM_INFINITY, megabytes << 20);
+            const std::string when = std::to_string(megabytes) + " MiB: " + o.err.toStdString();
+            ASSERT_TRUE(o.status == 0 || o.status == 1) << when;
+            EXPECT_FALSE(o.err.contains("damaged")) << when;
+            if (o.status == 1) {
+                ++failed;
+                EXPECT_TRUE(o.err.contains("(not enough memory)")) << when;
+            }
+        }
+    }
+    EXPECT_GT(failed, 0) << "no limit was low enough to make memory run out";
 }
 
 // Noise in the given bands, saved by libvips with options; empty when it has no such encoder.

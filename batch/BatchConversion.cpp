@@ -295,9 +295,18 @@ private:
         if (!MakeOutputFolder(photoToConvert, output))
             return false;
 
-        held.Resize(platform::ConversionBytes({format, photo.Width(), photo.Height(), std::max(size.width(), 0),
-                                               std::max(size.height(), 0), pipelineThreads, writerShare,
-                                               coefficients, photo.Image()->WholeFrameBytes()}));
+        const std::int64_t bytes = platform::ConversionBytes({format, photo.Width(), photo.Height(),
+                                                              std::max(size.width(), 0), std::max(size.height(), 0),
+                                                              pipelineThreads, writerShare, coefficients,
+                                                              photo.Image()->WholeFrameBytes()});
+        // Under an address-space limit, a conversion that cannot fit is refused before it starts,
+        // rather than left to run memory out inside a library.
+        if (!scheduler_->Affords(bytes)) {
+            Fail(argument, WithReason(texts_.Get(IDS_STRING115),
+                                      FailureReason(platform::Failure::Of(platform::Failure::Kind::OutOfMemory))));
+            return false;
+        }
+        held.Resize(bytes);
         Host host(*this, argument, output.path, output.local);
         const ConversionOutcome outcome =
             RunConversion(photo, size.width(), size.height(), r_.rotate, r_.flip, host, cancel_, nullptr,

@@ -1,11 +1,23 @@
 #include "batch/BatchScheduler.h"
 
+#include <algorithm>
 #include <thread>
 #include <vector>
 
 #include "imaging/ConversionMemory.h"
+#include "system/AddressSpace.h"
 #include "imaging/ImagingRuntime.h"
 #include "imaging/ImagingThreads.h"
+
+std::int64_t BudgetWithin(std::int64_t budget, std::optional<std::int64_t> addressSpaceLeft, int threads)
+{
+    if (!addressSpaceLeft)
+        return budget;
+    // What the threads yet to start map (their stacks, the C library's arenas) is not the
+    // conversions' to hold.
+    const std::int64_t reserved = kFixedReserveBytes + std::int64_t(std::max(threads, 1)) * kReserveBytesPerThread;
+    return std::clamp<std::int64_t>(*addressSpaceLeft - reserved, 0, budget);
+}
 
 BatchScheduler::BatchScheduler(int photos) : BatchScheduler(photos, PlanBatchThreads(platform::UsableCores(), photos))
 {
@@ -17,7 +29,8 @@ BatchScheduler::BatchScheduler(int photos, const BatchThreads& plan)
       workers_(plan.sideBySide),
       pipelineThreads_(plan.pipelineThreads),
       writerShare_((plan.writerThreads + plan.sideBySide - 1) / plan.sideBySide),
-      budget_(platform::BatchBudgetBytes(pipelineThreads_, writerShare_))
+      budget_(BudgetWithin(platform::BatchBudgetBytes(pipelineThreads_, writerShare_), platform::AddressSpaceLeft(),
+                           plan.sideBySide * (pipelineThreads_ + writerShare_)))
 {
     platform::SetPipelineThreads(plan.pipelineThreads);
 }

@@ -9,6 +9,7 @@
 class MemoryBudget {
 public:
     explicit MemoryBudget(std::int64_t capacity) : capacity_(capacity) {}
+    std::int64_t Capacity() const { return capacity_; }
 
     // Waits until bytes fit beside what is held, then holds them; returns what was held, for Release.
     std::int64_t Acquire(std::int64_t bytes);

@@ -120,9 +120,13 @@ Status Bitmap::Render(const Image& source, int width, int height, RowHandOver* h
     MarkPhase(Phase::DrawEnded);
     if (drawn)
         return Status::Ok;
-    // A tile made black by damage fails the drawing without an error of its own.
-    if (!failure_ && !Cancelled())
-        failure_ = Failure::Of(Failure::Kind::Damaged);
+    // A tile made black fails the drawing without an error of its own: libvips' error buffer
+    // still says whether memory ran out there; anything else is damage.
+    if (!failure_ && !Cancelled()) {
+        const bool memory = FailureOfLibraryText(vips_error_buffer()).kind == Failure::Kind::OutOfMemory;
+        failure_ = Failure::Of(memory ? Failure::Kind::OutOfMemory : Failure::Kind::Damaged);
+    }
+    vips_error_clear();
     if (source.impl_->source)
         failure_ = source.impl_->source->Explained(failure_);
     return failure;

@@ -180,5 +180,7 @@ std::vector<PngVariant> PngDamageVariants()
         {"second_palette_after_the_data", withPalette.left(paletteEnd) + palette + withPalette.mid(paletteEnd), false},
         {"empty_eXIf", EncodePng(p, zlib, PngChunk("eXIf", "")), true},
         {"eXIf_not_EXIF", EncodePng(p, zlib, PngChunk("eXIf", "not a TIFF structure")), true},
+        // 16384 x 16384 16-bit RGBA, interlaced, in a few dozen bytes: 2 GiB if it were decoded.
+        {"huge_picture_in_a_tiny_file", EncodePng({16384, 16384, 6, 16, false, true}, Deflated(QByteArray(64, '\0'))), false},
     };
 }

@@ -110,6 +110,9 @@ int main(int argc, char** argv)
         Write(photo + "png-" + v.name + ".png", v.bytes);
     Write(photo + "png-palette-interlaced.png", EncodePng({13, 9, 3, 4, true, true}));
     Write(photo + "png-grey16-trns.png", EncodePng({13, 9, 0, 16, true, false}));
+    // An EXIF orientation no camera writes, which turns nothing.
+    const QByteArray orientation9("MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x09\0\0\0\0\0\0", 26);
+    Write(photo + "png-orientation-9.png", EncodePng({13, 9}, Deflated(PngScanlines({13, 9})), PngChunk("eXIf", orientation9)));
     save(Gradient(12, 8, 0), "still.png");
     save(Gradient(12, 8, 0).bandjoin_const({200}), "alpha.png");
     save(Frames(6, 4, 3), "frames.gif");

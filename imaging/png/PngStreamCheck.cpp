@@ -1,8 +1,15 @@
 #include "imaging/png/PngStreamCheck.h"
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <mutex>
 #include <new>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include <zlib.h>
 
@@ -11,6 +18,7 @@ namespace {
 
 constexpr std::size_t kScratchBytes = 32 * 1024;
 constexpr std::uint32_t kEndChunkCrc = 0xAE426082;  // the CRC of "IEND" with no data
+constexpr std::size_t kMostQueuedBytes = std::size_t{8} << 20;
 
 std::uint32_t BigEndian32(const std::uint8_t* b)
 {
@@ -35,14 +43,113 @@ std::uint64_t PngImageDataBytes(std::uint32_t width, std::uint32_t height, int b
     return total;
 }
 
+// The inflating runs on a thread of its own, beside the decoder, which only hands it the
+// compressed bytes: checking the stream costs the decoder a copy, not a second inflate.
 struct PngStreamCheck::Zlib {
     z_stream stream{};
     bool ready = false;
     std::unique_ptr<std::uint8_t[]> scratch{new std::uint8_t[kScratchBytes]};
+    std::uint64_t expected = 0;
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<std::vector<std::uint8_t>> queue;  // under mutex
+    std::size_t queued = 0;                        // bytes in queue, under mutex
+    bool closed = false;                           // no more bytes come, under mutex
+    std::thread worker;
+    // The worker's findings, read once it has been joined.
+    bool ended = false;
+    bool after = false;
+    std::string why;
+    std::atomic<bool> failed{false};
+
     ~Zlib()
     {
+        Close();
         if (ready)
             inflateEnd(&stream);
+    }
+
+    void Close()
+    {
+        {
+            const std::lock_guard lock(mutex);
+            closed = true;
+        }
+        changed.notify_all();
+        if (worker.joinable())
+            worker.join();
+    }
+
+    void Give(const std::uint8_t* data, std::size_t size)
+    {
+        if (!worker.joinable() && !closed) {
+            try {
+                worker = std::thread([this] { Work(); });
+            } catch (const std::system_error&) {  // no thread to be had: inflated here instead
+                Consume(data, size);
+                return;
+            }
+        }
+        if (!worker.joinable()) {
+            Consume(data, size);
+            return;
+        }
+        std::vector<std::uint8_t> bytes(data, data + size);
+        std::unique_lock lock(mutex);
+        // A worker far behind holds the decoder back rather than the file in memory.
+        changed.wait(lock, [&] { return queued < kMostQueuedBytes || failed.load(); });
+        queued += size;
+        queue.push_back(std::move(bytes));
+        lock.unlock();
+        changed.notify_all();
+    }
+
+    void Work()
+    {
+        for (;;) {
+            std::vector<std::uint8_t> bytes;
+            {
+                std::unique_lock lock(mutex);
+                changed.wait(lock, [&] { return !queue.empty() || closed; });
+                if (queue.empty())
+                    return;
+                bytes = std::move(queue.front());
+                queue.pop_front();
+                queued -= bytes.size();
+            }
+            changed.notify_all();
+            if (!failed.load())
+                Consume(bytes.data(), bytes.size());
+        }
+    }
+
+    void Consume(const std::uint8_t* data, std::size_t size)
+    {
+        if (ended) {
+            after = after || size > 0;
+            return;
+        }
+        stream.next_in = const_cast<Bytef*>(data);
+        stream.avail_in = static_cast<uInt>(size);
+        while (stream.avail_in > 0) {
+            stream.next_out = scratch.get();
+            stream.avail_out = kScratchBytes;
+            const int code = inflate(&stream, Z_NO_FLUSH);
+            if (code == Z_STREAM_END) {
+                ended = true;
+                after = stream.avail_in > 0 || stream.total_out > expected;
+                return;
+            }
+            if (code != Z_OK && code != Z_BUF_ERROR) {
+                why = code == Z_MEM_ERROR ? std::string("out of memory")
+                                          : std::string("the compressed image data is damaged (") +
+                                                (stream.msg ? stream.msg : "zlib") + ")";
+                failed = true;
+                changed.notify_all();
+                return;
+            }
+        }
     }
 };
 
@@ -64,28 +171,9 @@ bool PngStreamCheck::Fail(std::string why)
 
 bool PngStreamCheck::Inflate(const std::uint8_t* data, std::size_t size)
 {
-    if (streamEnded_) {
-        dataAfterPicture_ = dataAfterPicture_ || size > 0;
-        return true;
-    }
-    z_stream& z = zlib_->stream;
-    z.next_in = const_cast<Bytef*>(data);
-    z.avail_in = static_cast<uInt>(size);
-    while (z.avail_in > 0) {
-        z.next_out = zlib_->scratch.get();
-        z.avail_out = kScratchBytes;
-        const int code = inflate(&z, Z_NO_FLUSH);
-        if (code == Z_STREAM_END) {
-            streamEnded_ = true;
-            dataAfterPicture_ = z.avail_in > 0 || z.total_out > expected_;
-            return true;
-        }
-        if (code == Z_MEM_ERROR)
-            throw std::bad_alloc();
-        if (code != Z_OK && code != Z_BUF_ERROR)
-            return Fail(std::string("the compressed image data is damaged (") + (z.msg ? z.msg : "zlib") + ")");
-    }
-    return true;
+    zlib_->expected = expected_;
+    zlib_->Give(data, size);
+    return !zlib_->failed.load();
 }
 
 void PngStreamCheck::HeaderDone(std::uint8_t* bytesEnd, std::size_t inThisCall)
@@ -164,6 +252,11 @@ std::size_t PngStreamCheck::EndBytesMissing() const
 
 bool PngStreamCheck::Whole()
 {
+    zlib_->Close();
+    streamEnded_ = zlib_->ended;
+    dataAfterPicture_ = zlib_->after;
+    if (zlib_->failed.load())
+        return Fail(zlib_->why);
     if (!why_.empty())
         return false;
     if (!streamEnded_)

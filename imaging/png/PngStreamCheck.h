@@ -18,8 +18,8 @@ inline constexpr std::uint64_t kMostDeflateRatio = 1032;
 // Follows a PNG file's chunks as its decoder reads them, in order, and checks what the decoder
 // does not: the image data's zlib stream inflated to its end with its Adler-32 (libspng stops
 // once it has the last row, so damage after that row's data would pass unseen), a second palette,
-// and the end chunk's checksum. Inflating a second time costs a fraction of the decoding, which
-// a damaged file passed as whole does not (docs/png-decoder.md).
+// and the end chunk's checksum. The second inflating runs on a thread of its own beside the
+// decoder, which only copies the compressed bytes to it (docs/damaged-files.md).
 class PngStreamCheck {
 public:
     PngStreamCheck();

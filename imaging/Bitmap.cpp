@@ -109,17 +109,17 @@ Status Bitmap::Render(const Image& source, int width, int height, RowHandOver* h
             const bool sunk = SinkRowsInto(rendered, pixels_.get(), static_cast<std::size_t>(width) * 3,
                                            [this] { return Cancelled(); }, progress_ ? &progress_->drawn : nullptr,
                                            handOver);
-            if (!sunk && !Cancelled())
-                failure_ = Failure::Of(Failure::Kind::OutOfMemory);
-            return sunk ? Status::Ok : Status::OutOfMemory;
+            return sunk ? Status::Ok : Status::OutOfMemory;  // not sunk: cancelled
         });
         if (status != Status::Ok)
             failure = status;
         return status == Status::Ok;
     }, source.impl_->source && source.impl_->source->WarningsAreDamage());
     MarkPhase(Phase::DrawEnded);
-    if (drawn)
+    if (drawn) {
+        failure_ = {};  // a run that failed beside another photo's damage, then ran again whole
         return Status::Ok;
+    }
     // A tile made black fails the drawing without an error of its own: libvips' error buffer
     // still says whether memory ran out there; anything else is damage.
     if (!failure_ && !Cancelled()) {

@@ -81,16 +81,18 @@ struct PngStreamCheck::Zlib {
             worker.join();
     }
 
+    // Started where the check is made: the decoder that owns it may then be handed from thread
+    // to thread, as libvips does, while the worker only meets it through its own lock.
+    void Start()
+    {
+        try {
+            worker = std::thread([this] { Work(); });
+        } catch (const std::system_error&) {  // no thread to be had: Give inflates in place
+        }
+    }
+
     void Give(const std::uint8_t* data, std::size_t size)
     {
-        if (!worker.joinable() && !closed) {
-            try {
-                worker = std::thread([this] { Work(); });
-            } catch (const std::system_error&) {  // no thread to be had: inflated here instead
-                Consume(data, size);
-                return;
-            }
-        }
         if (!worker.joinable()) {
             Consume(data, size);
             return;
@@ -158,6 +160,7 @@ PngStreamCheck::PngStreamCheck() : zlib_(std::make_unique<Zlib>())
     if (inflateInit(&zlib_->stream) != Z_OK)
         throw std::bad_alloc();
     zlib_->ready = true;
+    zlib_->Start();
 }
 
 PngStreamCheck::~PngStreamCheck() = default;

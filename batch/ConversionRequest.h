@@ -6,6 +6,7 @@
 
 #include "batch/CaptionStyle.h"
 #include "convert/SizeRule.h"
+#include "imaging/details/DetailsChoice.h"
 
 // What a batch is asked to do: the command line's options, or the Convert Several Photos
 // window's choices; values not given stay unset.
@@ -26,6 +27,9 @@ struct ConversionRequest {
     bool overwrite = false;
     bool quiet = false;
     bool autoOrient = true;  // turn each photo upright as its camera recorded
+    platform::DetailsChoice details = platform::DetailsChoice::None;  // the photo's details kept
+    bool dateAsTaken = false;  // each output dated when its photo was taken
+    std::optional<int> dpi;    // the resolution written; the photo's own when unset
 };
 
 // The size rule the request's size options make.

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "imaging/Failure.h"
+#include "imaging/details/DetailsChoice.h"
 
 class PhotoDocument;
 namespace platform {
@@ -21,6 +22,13 @@ struct OverlayLine {
     int y = 0;
     QFont font;
     QColor colour;
+};
+
+// What of the photo's own goes with the picture beyond its pixels.
+struct OutputKeeping {
+    platform::DetailsChoice details = platform::DetailsChoice::None;
+    bool dateAsTaken = false;  // the file dated when the photo was taken
+    std::optional<int> dpi;    // the resolution written; the photo's own when unset
 };
 
 // What a conversion asks of whoever runs it, and tells it: the window reads its edits and shows
@@ -49,6 +57,8 @@ public:
     virtual void OutputExists(const QString& path);
     // The picture is completely written at path.
     virtual void Saved(const QString& path) = 0;
+    // What the picture keeps of the photo; asked once, before the drawing. Nothing by default.
+    virtual OutputKeeping Keeping() { return {}; }
 };
 
 struct ConversionOutcome {
@@ -57,6 +67,7 @@ struct ConversionOutcome {
     bool textDrawn = true;       // false: a text line was asked for and could not be drawn
     bool turned = true;          // false: the rotation or flip failed and the picture was saved unturned
     bool cancelled = false;      // stopped at the caller's word: nothing told, nothing written
+    bool undated = false;        // dated as taken was asked, and the photo says nowhere when it was
 };
 
 // The order of a conversion's steps. The main window sizes the picture as the photo lies, draws

@@ -99,6 +99,7 @@ private:
             return OverlayLine{batch_.r_.text, c.x, c.y, c.font, batch_.r_.caption.colour};
         }
         QString OutputPath() override { return output_; }
+        OutputKeeping Keeping() override { return {batch_.r_.details, batch_.r_.dateAsTaken, batch_.r_.dpi}; }
         QByteArray OutputLocalName(const QString&) override { return localOutput_; }
         // Without --overwrite, a file that appeared at the output since it was checked is kept.
         bool MayReplaceOutput() override { return batch_.r_.overwrite; }
@@ -315,6 +316,9 @@ private:
             return false;
         if (outcome.saved)
             TellWarnings(argument, *photo.Image());
+        if (outcome.saved && outcome.undated)
+            Fail(argument, WarningText(QCoreApplication::translate(
+                               "CommandLine", "it says nowhere when it was taken; its output is dated when written")));
         if (!outcome.textDrawn)
             Fail(argument, NoFontText());
         // A picture saved without its turn or its text is not the one asked for.
@@ -329,7 +333,7 @@ private:
             Fail(argument, WarningText(QCoreApplication::translate(
                                "CommandLine", "its EXIF orientation is none of 1 to 8; its pixels are kept as stored")));
         if (image.Warned(PhotoWarning::DetailsDropped))
-            Fail(argument, WarningText(QCoreApplication::translate("CommandLine", "its EXIF details are damaged and were left out")));
+            Fail(argument, WarningText(QCoreApplication::translate("CommandLine", "its details (EXIF, XMP, IPTC) are damaged or too large and were left out")));
         if (image.Warned(PhotoWarning::DataAfterPicture))
             Fail(argument, WarningText(QCoreApplication::translate(
                                "CommandLine", "its image data goes on after the last row; the rest was ignored")));

@@ -81,9 +81,8 @@ bool DrawOrTell(PhotoConversion& conversion, ConversionHost& host, ConversionOut
 }
 
 // A picture with no text and no turn: written while it is drawn.
-ConversionOutcome DrawAndSave(PhotoConversion& conversion, ConversionHost& host)
+ConversionOutcome DrawAndSave(PhotoConversion& conversion, ConversionHost& host, ConversionOutcome outcome)
 {
-    ConversionOutcome outcome;
     const SaveTarget target = ReadSaveTarget(host);
     if (!target.pathFits) {
         // Nothing to write to: drawn as before, so that a photo that cannot be drawn is told first.
@@ -136,7 +135,11 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
     // Turned last, a quarter turn is drawn at the sides it has before its turn.
     const bool swap = textLast && TurnsAQuarter(choice.type);
     PhotoConversion conversion(photo, swap ? height : width, swap ? width : height, cancel, progress);
-    if (!Succeeded(conversion.SetResolution()))
+    const OutputKeeping keep = host.Keeping();
+    // The details describe the picture as saved: turned last, a quarter turn swaps its sides.
+    const bool swappedLast = !textLast && TurnsAQuarter(choice.type);
+    outcome.undated = !conversion.Keep(keep, swappedLast ? height : width, swappedLast ? width : height);
+    if (!Succeeded(conversion.SetResolution(keep.dpi)))
         host.Tell(IDS_STRING113, {});
     if (!Succeeded(conversion.SetInterpolationMode()))
         host.Tell(IDS_STRING114, {});
@@ -147,7 +150,7 @@ ConversionOutcome RunConversion(const PhotoDocument& photo, int width, int heigh
     if (untouched) {
         line = host.Overlay();
         if (!line || line->text.isEmpty())
-            return DrawAndSave(conversion, host);
+            return DrawAndSave(conversion, host, outcome);
     }
     if (!DrawOrTell(conversion, host, outcome))
         return outcome;

@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "imaging/Failure.h"
-#include "imaging/details/DetailsChoice.h"
+#include "convert/OutputKeeping.h"
 
 class PhotoDocument;
 namespace platform {
@@ -22,13 +22,6 @@ struct OverlayLine {
     int y = 0;
     QFont font;
     QColor colour;
-};
-
-// What of the photo's own goes with the picture beyond its pixels.
-struct OutputKeeping {
-    platform::DetailsChoice details = platform::DetailsChoice::None;
-    bool dateAsTaken = false;  // the file dated when the photo was taken
-    std::optional<int> dpi;    // the resolution written; the photo's own when unset
 };
 
 // What a conversion asks of whoever runs it, and tells it: the window reads its edits and shows

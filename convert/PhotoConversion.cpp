@@ -2,6 +2,7 @@
 
 #include "convert/PhotoDocument.h"
 #include "imaging/Bitmap.h"
+#include "imaging/details/OutputDetails.h"
 #include "imaging/TextDrawing.h"
 
 PhotoConversion::PhotoConversion(const PhotoDocument& photo, int width, int height, const std::atomic<bool>* cancel,
@@ -19,10 +20,24 @@ bool PhotoConversion::Cancelled() const
 
 PhotoConversion::~PhotoConversion() = default;
 
-platform::Status PhotoConversion::SetResolution()
+platform::Status PhotoConversion::SetResolution(std::optional<int> dpi)
 {
-    const float dpi = photo_.HorizontalResolution();
-    return bitmap_->SetResolution(dpi, dpi);
+    const float value = dpi ? static_cast<float>(*dpi) : photo_.HorizontalResolution();
+    return bitmap_->SetResolution(value, value);
+}
+
+bool PhotoConversion::Keep(const OutputKeeping& keep, int width, int height)
+{
+    if (keep.details == platform::DetailsChoice::None && !keep.dateAsTaken)
+        return true;
+    const platform::Image* image = photo_.Image();
+    const platform::PhotoDetails details = image ? image->Details() : platform::PhotoDetails();
+    auto out = std::make_shared<platform::OutputDetails>(details.ForOutput(keep.details, width, height));
+    const std::optional<platform::TakenTime> taken = keep.dateAsTaken ? details.Taken() : std::nullopt;
+    if (taken)
+        out->modified = taken->Seconds();
+    bitmap_->SetDetails(std::move(out));
+    return !keep.dateAsTaken || taken;
 }
 
 platform::Status PhotoConversion::SetInterpolationMode()

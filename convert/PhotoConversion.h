@@ -1,11 +1,13 @@
 #pragma once
 #include <atomic>
 #include <memory>
+#include <optional>
 
 #include <QColor>
 #include <QFont>
 #include <QString>
 
+#include "convert/OutputKeeping.h"
 #include "system/PublishMode.h"
 #include "imaging/Failure.h"
 #include "imaging/Guid.h"
@@ -32,8 +34,11 @@ public:
     PhotoConversion(const PhotoConversion&) = delete;
     PhotoConversion& operator=(const PhotoConversion&) = delete;
 
-    // The photo's horizontal resolution, on both axes.
-    platform::Status SetResolution();
+    // dpi on both axes, or else the photo's horizontal resolution.
+    platform::Status SetResolution(std::optional<int> dpi = std::nullopt);
+    // Makes the picture, saved at width x height, carry what keep asks of the photo's details and
+    // date; false when its date was asked and the photo says nowhere when it was taken.
+    bool Keep(const OutputKeeping& keep, int width, int height);
     platform::Status SetInterpolationMode();
     // The whole active frame stretched over the whole picture.
     platform::Status DrawPhoto();

@@ -15,6 +15,7 @@
 #include "imaging/Image.h"
 #include "imaging/ImageImpl.h"
 #include "imaging/ImagingLimits.h"
+#include "imaging/details/OutputDetails.h"
 #include "imaging/png/PngWriter.h"
 #include "imaging/RotateInPlace.h"
 #include "imaging/RowHandOver.h"
@@ -261,6 +262,7 @@ Status Bitmap::SaveWith(PictureWriter write, const QByteArray& path, Publish pub
 {
     RgbRows rows{pixels_.get(), width_, height_, Stride()};
     rows.arriving = arriving;
+    rows.details = details_.get();
     if (progress_) {
         // Rows written while the picture is drawn count once the drawing is over (DrawAndSave), so
         // that the progress shows the drawing until then.
@@ -274,7 +276,7 @@ Status Bitmap::SaveWith(PictureWriter write, const QByteArray& path, Publish pub
     return SaveFile(path, publish, [&](const ByteSink& sink) {
         return write(rows, dpi, [&](const std::uint8_t* data, std::size_t size) { return !Cancelled() && sink(data, size); }) &&
                (!arriving || arriving->WaitForEnd());
-    }, &why);
+    }, &why, details_ ? details_->modified : std::nullopt);
 }
 
 }  // namespace platform

@@ -17,6 +17,7 @@ namespace platform {
 
 class Image;
 class RowHandOver;
+struct OutputDetails;
 struct ConversionProgress;
 
 // The output picture: 8-bit RGB, no alpha, starting black, carrying a resolution.
@@ -42,6 +43,8 @@ public:
     float VerticalResolution() const { return dpiY_; }
 
     Status SetInterpolationMode(InterpolationMode mode);
+    // What the saved file carries of its photo besides the pixels, and the date it is given.
+    void SetDetails(std::shared_ptr<const OutputDetails> details) { details_ = std::move(details); }
     // A flag that, once set (from any thread), makes the drawing and the save under way stop and
     // fail; a save stopped so leaves any old file as it was.
     void SetCancel(const std::atomic<bool>* cancel) { cancel_ = cancel; }
@@ -89,6 +92,7 @@ private:
     std::unique_ptr<std::uint8_t, GFree> pixels_;
     const std::atomic<bool>* cancel_ = nullptr;
     ConversionProgress* progress_ = nullptr;
+    std::shared_ptr<const OutputDetails> details_;
     mutable Failure failure_;  // the save is const, and says why it failed too
 };
 

@@ -1,4 +1,5 @@
 #include "imaging/Image.h"
+#include "imaging/details/ReadPhotoDetails.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -101,6 +102,16 @@ bool Image::Warned(PhotoWarning warning) const
 std::int64_t Image::WholeFrameBytes() const
 {
     return IsEmpty() ? 0 : impl_->source->WholeFrameBytes();
+}
+
+PhotoDetails Image::Details() const
+{
+    if (!impl_ || !impl_->source || impl_->source->KeptFile() < 0)
+        return {};
+    PhotoDetails details = ReadPhotoDetails(impl_->source->KeptFile(), impl_->source->Format());
+    if (details.Damaged())
+        impl_->source->Warn(PhotoWarning::DetailsDropped);
+    return details;
 }
 
 unsigned Image::FrameDimensionsCount() const

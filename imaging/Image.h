@@ -9,6 +9,7 @@
 #include "imaging/PhotoWarning.h"
 #include "imaging/checks/PhotoFormat.h"
 #include "imaging/Status.h"
+#include "imaging/details/PhotoDetails.h"
 
 class QPainter;
 class QRect;
@@ -47,6 +48,10 @@ public:
     // Bytes its decoder will hold of the whole active frame while drawing it, beyond what its
     // format always holds: for a memory budget, counted before anything is decoded.
     std::int64_t WholeFrameBytes() const;
+
+    // The photo's own details (EXIF, XMP, IPTC), read from the file it was opened from; details
+    // that could not be trusted are dropped and warned of (PhotoWarning::DetailsDropped).
+    PhotoDetails Details() const;
 
     unsigned FrameDimensionsCount() const;
     std::vector<Guid> FrameDimensionsList() const;

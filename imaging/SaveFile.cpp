@@ -8,19 +8,20 @@
 
 namespace platform {
 
-Status SaveFile(const QByteArray& localName, Publish publish, const ByteProducer& produce, Failure* why)
+Status SaveFile(const QByteArray& localName, Publish publish, const ByteProducer& produce, Failure* why,
+                std::optional<std::int64_t> modified)
 {
     // The writers leave errno at what stopped them, or 0 when produce gave up.
     errno = 0;
     Status status = Status::Win32Error;
     try {
         if (publish == Publish::OnlyNew) {
-            switch (WriteNewFile(localName, produce)) {
+            switch (WriteNewFile(localName, produce, modified)) {
             case NewFile::Written: status = Status::Ok; break;
             case NewFile::Exists: status = Status::OutputExists; break;
             case NewFile::Failed: break;
             }
-        } else if (WriteFileAtomically(localName, produce)) {
+        } else if (WriteFileAtomically(localName, produce, modified)) {
             status = Status::Ok;
         }
     } catch (const std::bad_alloc&) {  // memory running out before the file was started

@@ -1,4 +1,7 @@
 #pragma once
+#include <cstdint>
+#include <optional>
+
 #include <QByteArray>
 
 #include "system/ByteSink.h"
@@ -13,6 +16,8 @@ namespace platform {
 // something is). Any failure leaves the old file, if any, as it was (Win32Error), and why says what
 // the operating system said (a full disk, a size limit, permission), or nothing when produce
 // itself gave up.
-Status SaveFile(const QByteArray& localName, Publish publish, const ByteProducer& produce, Failure* why = nullptr);
+// With modified, the file is dated then (seconds since the epoch) rather than now.
+Status SaveFile(const QByteArray& localName, Publish publish, const ByteProducer& produce, Failure* why = nullptr,
+                std::optional<std::int64_t> modified = std::nullopt);
 
 }  // namespace platform

@@ -49,7 +49,7 @@ bool WriteFileAtomically(const QString& path, const ByteProducer& produce)
     return WriteFileAtomically(QFile::encodeName(path), produce);
 }
 
-bool WriteFileAtomically(const QByteArray& localName, const ByteProducer& produce)
+bool WriteFileAtomically(const QByteArray& localName, const ByteProducer& produce, std::optional<std::int64_t> modified)
 {
     if (localName.isEmpty() || localName.contains('\0'))
         return false;
@@ -59,7 +59,7 @@ bool WriteFileAtomically(const QByteArray& localName, const ByteProducer& produc
         return false;
     // The replaced file's own permissions carry over.
     StagedFile staged(*target, existing.st_mode);
-    return staged && staged.Fill(produce) && staged.PublishAs(Publish::Replace);
+    return staged && staged.Fill(produce, modified) && staged.PublishAs(Publish::Replace);
 }
 
 }  // namespace platform

@@ -1,4 +1,7 @@
 #pragma once
+#include <cstdint>
+#include <optional>
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,7 +15,9 @@ namespace platform {
 // names; a path that is or leads to anything but a regular file is never written.
 // localName is the name's bytes on disk, so that a name that is not UTF-8 keeps them; path is
 // taken as Qt encodes it.
-bool WriteFileAtomically(const QByteArray& localName, const ByteProducer& produce);
+// With modified, the file is dated then (seconds since the epoch) rather than now.
+bool WriteFileAtomically(const QByteArray& localName, const ByteProducer& produce,
+                         std::optional<std::int64_t> modified = std::nullopt);
 bool WriteFileAtomically(const QString& path, const ByteProducer& produce);
 
 }  // namespace platform

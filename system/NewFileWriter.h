@@ -1,4 +1,7 @@
 #pragma once
+#include <cstdint>
+#include <optional>
+
 #include <QByteArray>
 #include <QString>
 
@@ -14,7 +17,9 @@ enum class NewFile { Written, Exists, Failed };
 // is left untouched. On any outcome but Written no file of ours remains.
 // localName is the name's bytes on disk, so that a name that is not UTF-8 keeps them; path is
 // taken as Qt encodes it.
-NewFile WriteNewFile(const QByteArray& localName, const ByteProducer& produce);
+// With modified, the file is dated then (seconds since the epoch) rather than now.
+NewFile WriteNewFile(const QByteArray& localName, const ByteProducer& produce,
+                     std::optional<std::int64_t> modified = std::nullopt);
 NewFile WriteNewFile(const QString& path, const ByteProducer& produce);
 
 }  // namespace platform

@@ -98,7 +98,7 @@ StagedFile::~StagedFile()
         ::unlink(name_.constData());
 }
 
-bool StagedFile::Fill(const ByteProducer& produce)
+bool StagedFile::Fill(const ByteProducer& produce, std::optional<std::int64_t> modified)
 {
     if (!file_ || filled_)
         return false;
@@ -118,6 +118,10 @@ bool StagedFile::Fill(const ByteProducer& produce)
     // Every byte must be on the disk before the file takes its name: a write or a sync that
     // fails here is a file cut short, never one to publish.
     MarkPhase(Phase::WriteEnded);
+    if (ok && modified) {
+        const timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(*modified), 0}};
+        ::futimens(file_.Get(), times);
+    }
     filled_ = ok && ::fsync(file_.Get()) == 0;
     if (ok && !filled_)
         error = errno;

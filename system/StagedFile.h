@@ -1,6 +1,9 @@
 #pragma once
 #include <sys/types.h>
 
+#include <cstdint>
+#include <optional>
+
 #include <QByteArray>
 
 #include "system/ByteSink.h"
@@ -27,8 +30,10 @@ public:
 
     // Runs produce with a sink into the file, then syncs it: true only when produce succeeded
     // and every byte reached the disk (a full disk or a size limit fails it here, errno saying
-    // which; errno is 0 when produce gave up of itself).
-    bool Fill(const ByteProducer& produce);
+    // which; errno is 0 when produce gave up of itself). With modified, the file is dated then
+    // (seconds since the epoch) rather than now; a file system that cannot keep that date keeps
+    // its own, which is no failure of the file.
+    bool Fill(const ByteProducer& produce, std::optional<std::int64_t> modified = std::nullopt);
 
     // Gives the filled file the target's name: replacing what is there, or only where nothing is
     // there at that moment (errno EEXIST when something is). The folder is synced after.

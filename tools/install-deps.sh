@@ -6,8 +6,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libvips-dev zlib1g-dev libjpeg-dev libspng-dev libraw-dev libglib2.0-dev
-  libgtest-dev libgmock-dev liblcms2-dev
-  pngcheck fonts-dejavu-core fonts-droid-fallback valgrind
+  libgtest-dev libgmock-dev liblcms2-dev libexiv2-dev
+  pngcheck libimage-exiftool-perl fonts-dejavu-core fonts-droid-fallback valgrind
   xvfb xdotool
   desktop-file-utils appstream librsvg2-bin libglib2.0-bin
   qt6-translations-l10n qt6-l10n-tools qt6-tools-dev

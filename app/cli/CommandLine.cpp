@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include "batch/DetailsChoiceNames.h"
+#include "convert/OutputKeeping.h"
 #include "res/ResourceIds.h"
 #include "settings/FontRecordConversion.h"
 
@@ -24,7 +26,8 @@ const QStringList kValueOptions = {
     QStringLiteral("--rotate"),
     QStringLiteral("--flip"),     QStringLiteral("--frame"),      QStringLiteral("--text"),
     QStringLiteral("--position"), QStringLiteral("--margin"),     QStringLiteral("--font"),
-    QStringLiteral("--color")};
+    QStringLiteral("--color"),    QStringLiteral("--metadata"),   QStringLiteral("--file-date"),
+    QStringLiteral("--dpi")};
 const QStringList kSwitches = {QStringLiteral("--convert"),        QStringLiteral("--overwrite"),
                                 QStringLiteral("--quiet"),          QStringLiteral("--no-auto-orient"),
                                 QStringLiteral("--no-enlarge"),     QStringLiteral("--recursive")};
@@ -257,6 +260,21 @@ private:
                 return Fail(Own(QCoreApplication::translate("CommandLine", "invalid font '%1': use FAMILY,SIZE[,bold][,italic], SIZE in "
                                                             "pixels (at most %3) or N% of the output's height, with at most %2 characters")
                                     .arg(value).arg(kFaceNameChars).arg(kMaxFontPixels)));
+        } else if (name == QLatin1String("--metadata")) {
+            const auto choice = DetailsChoiceNamed(value);
+            if (!choice)
+                return Fail(Own(QCoreApplication::translate("CommandLine", "unknown details '%1': use none, no-location or all").arg(value)));
+            r_.details = *choice;
+        } else if (name == QLatin1String("--file-date")) {
+            if (value != QLatin1String("taken") && value != QLatin1String("now"))
+                return Fail(Own(QCoreApplication::translate("CommandLine", "unknown file date '%1': use taken or now").arg(value)));
+            r_.dateAsTaken = value == QLatin1String("taken");
+        } else if (name == QLatin1String("--dpi")) {
+            const auto dpi = PositiveNumber(value);
+            if (!dpi || *dpi > kMaxDpi)
+                return Fail(Own(QCoreApplication::translate("CommandLine", "invalid resolution '%1': use a whole number of dots per inch from 1 to %2")
+                                    .arg(value).arg(kMaxDpi)));
+            r_.dpi = dpi;
         } else if (name == QLatin1String("--color")) {
             const auto colour = ColourNamed(value);
             if (!colour)

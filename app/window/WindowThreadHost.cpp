@@ -30,3 +30,10 @@ void WindowThreadHost::Saved(const QString& path)
 {
     work_.OnWindowThread([&] { window_.Saved(path); });
 }
+
+OutputKeeping WindowThreadHost::Keeping()
+{
+    OutputKeeping keep;
+    work_.OnWindowThread([&] { keep = window_.Keeping(); });
+    return keep;
+}

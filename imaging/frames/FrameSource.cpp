@@ -144,7 +144,7 @@ std::unique_ptr<FrameSource> OpenFrameSource(const QString& path, bool autoOrien
             throw ImagingFailure(Failure::Of(Failure::Kind::FileChanged));
         throw;
     }
-    source->KeepFile(std::move(fd), opened);
+    source->KeepFile(std::move(fd), opened, *format);
     return source;
 }
 

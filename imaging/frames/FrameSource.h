@@ -45,11 +45,16 @@ public:
     // Keeps the file the source was opened from: every later read is of that file, even when
     // another is put in its place under the same name (one changed in place is read as it is then).
     // opened is the file's stamp when it was opened.
-    void KeepFile(FileDescriptor file, std::optional<FileStamp> opened)
+    // format is what its first bytes announced.
+    void KeepFile(FileDescriptor file, std::optional<FileStamp> opened, PhotoFormat format)
     {
         file_ = std::move(file);
         opened_ = opened;
+        format_ = format;
     }
+    // The kept file (-1 when none was kept) and its format, for reading what else it holds.
+    int KeptFile() const { return file_.Get(); }
+    PhotoFormat Format() const { return format_; }
     // Whether the kept file was written or cut since it was opened: what a decoder failed on may
     // not be the photo it opened.
     bool FileChanged() const;
@@ -80,6 +85,7 @@ protected:
 private:
     FileDescriptor file_;
     std::optional<FileStamp> opened_;
+    PhotoFormat format_ = PhotoFormat::Unknown;
     mutable FailureNote note_;
     mutable std::atomic<unsigned> warnings_{0};
 };

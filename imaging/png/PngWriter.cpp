@@ -2,6 +2,7 @@
 #include "imaging/png/PngWriteOptions.h"
 
 #include "imaging/png/ChooseRowFilters.h"
+#include "imaging/png/DetailChunks.h"
 #include "imaging/png/PngFilter.h"
 #include "imaging/png/ZlibStrips.h"
 #include "imaging/ImagingLimits.h"
@@ -407,6 +408,10 @@ bool WritePng(const RgbRows& image, double dpi, const ByteSink& sink, const PngW
         if (!out.raw(kSignature, sizeof kSignature) || !out.chunk("IHDR", ihdr, sizeof ihdr) ||
             !WriteSrgbChunks(out) || !out.chunk("pHYs", phys, sizeof phys))
             return false;
+        if (image.details)
+            for (const PngChunk& chunk : DetailChunks(*image.details))
+                if (!out.chunk(chunk.type.c_str(), chunk.data.data(), chunk.data.size()))
+                    return false;
 
         StreamTail tail(out, image);
         if (!tail.begin()) return false;

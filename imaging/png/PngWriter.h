@@ -9,6 +9,7 @@
 namespace platform {
 
 class RowHandOver;
+struct OutputDetails;
 
 struct RgbRows {                 // 8-bit RGB pixels, 3 bytes a pixel, rows top to bottom
     const std::uint8_t* pixels;
@@ -20,6 +21,8 @@ struct RgbRows {                 // 8-bit RGB pixels, 3 bytes a pixel, rows top 
     // Where the rows are still being filled: a row is read only once handed over, and the writing
     // fails when the filling is abandoned. Nothing: every row is in place.
     const RowHandOver* arriving = nullptr;
+    // What the file carries of its photo besides the pixels (DetailChunks), when given.
+    const OutputDetails* details = nullptr;
 };
 
 // Waits until the rows above row are in place; false when they never will be.
@@ -28,8 +31,8 @@ bool RowsArrived(const RgbRows& image, std::size_t row);
 // Writes an 8-bit RGB PNG (colour type 2, no interlace): IHDR; sRGB (perceptual intent) with the
 // gAMA and cHRM values that stand for sRGB, since the pixels are sRGB; a pHYs chunk giving dpi on both
 // axes (pixels per metre = round(dpi / 0.0254), unit 1; a dpi that is not finite or not positive is
-// written as 96 dpi); then IDAT chunks holding one zlib stream, then IEND. No other chunks (no text,
-// time, ICC or EXIF).
+// written as 96 dpi); then the details' chunks when the image has any (EXIF, XMP, texts; never an ICC profile or a
+// time); then IDAT chunks holding one zlib stream, then IEND.
 // Returns true only when the whole file went to the sink. On any failure returns false, and no thread is left running.
 bool WritePng(const RgbRows& image, double dpi, const ByteSink& sink);
 

@@ -1,5 +1,5 @@
 // The photo path: bytes written to a file, opened, every frame selected (a few at most), each
-// drawn onto a small bitmap, turned, and written as a PNG.
+// drawn onto a small bitmap, turned, and written as a PNG with the details it keeps.
 #include <unistd.h>
 
 #include <cstdint>
@@ -15,6 +15,7 @@
 #include "imaging/Encoders.h"
 #include "imaging/Image.h"
 #include "imaging/ImagingRuntime.h"
+#include "imaging/details/OutputDetails.h"
 
 namespace {
 constexpr unsigned kMaxFramesTried = 8;
@@ -45,6 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (image->IsEmpty())
         return 0;
     const int turn = size > 0 ? data[size - 1] % 8 : 0;
+    const auto details = std::make_shared<platform::OutputDetails>(
+        image->Details().ForOutput(platform::DetailsChoice::All, 17, 11));
     for (const platform::Guid& dimension : image->FrameDimensionsList()) {
         const unsigned frames = std::min(image->FrameCount(dimension), kMaxFramesTried);
         for (unsigned k = 0; k < frames; ++k) {
@@ -52,6 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 continue;
             auto bitmap = platform::Bitmap::Create(17, 11);
             bitmap->SetResolution(image->HorizontalResolution(), image->HorizontalResolution());
+            bitmap->SetDetails(details);
             if (bitmap->DrawImage(*image) != platform::Status::Ok)
                 continue;
             bitmap->RotateFlip(static_cast<platform::RotateFlipType>(turn));

@@ -17,3 +17,4 @@ for f in language/*.ini; do
   { printf '\010'; cat "$f"; } > "fuzz/corpus/fuzz_language_file/$(basename "$f" .ini)"
 done
 printf '\002[STRING]\nIDS_STRING108=\225\\\\n%%s\n' > fuzz/corpus/fuzz_language_file/cp932_trail
+fuzz/make_detail_seeds.sh

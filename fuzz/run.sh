@@ -9,7 +9,7 @@ build=$1
 seconds=$2
 shift 2
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_photo fuzz_png_writer fuzz_format_text fuzz_language_file)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_photo fuzz_png_writer fuzz_format_text fuzz_language_file fuzz_details)
 export ASAN_OPTIONS="abort_on_error=1:halt_on_error=1:detect_leaks=1:allocator_may_return_null=1"
 export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

@@ -13,6 +13,9 @@
 #include <QRect>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -1195,4 +1198,134 @@ TEST_F(CommandLineTest, EachFailureSaysWhy)
         EXPECT_TRUE(locked.err.contains("locked/: the folder cannot be written to: Permission denied")) << locked.err.toStdString();
     }
     EXPECT_EQ(QDir(dir_.path()).entryList({"*_out.png", "x.png"}, QDir::Files), QStringList());
+}
+
+namespace {
+
+// exiftool's reading of path, "Group:Tag" to the value as stored.
+QJsonObject ExifToolTags(const QString& path)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("exiftool"), {"-j", "-n", "-G1", path});
+    EXPECT_TRUE(tool.waitForFinished(60000));
+    return QJsonDocument::fromJson(tool.readAllStandardOutput()).array().at(0).toObject();
+}
+
+// The details a phone writes, written by exiftool: a date with its offset, the camera, the
+// author, a position, a quarter turn, and a city in the XMP and the IPTC.
+void TagLikeAPhone(const QString& path)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("exiftool"),
+               {"-q", "-overwrite_original", "-DateTimeOriginal=2024:07:14 10:20:30", "-OffsetTimeOriginal=+02:00",
+                "-Make=Phone", "-Model=Phone 12", "-Artist=Ana Núñez", "-Copyright=(c) Ana", "-GPSLatitude=48.85",
+                "-GPSLatitudeRef=N", "-GPSLongitude=2.35", "-GPSLongitudeRef=E", "-Orientation#=6", "-XMP:City=Paris",
+                path});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    ASSERT_EQ(tool.exitCode(), 0) << path.toStdString() << tool.readAllStandardError().toStdString();
+}
+
+std::vector<std::string> ChunkTypes(const QString& path)
+{
+    std::vector<std::string> types;
+    for (const PngChunk& chunk : ReadPngChunks(path))
+        if (types.empty() || types.back() != chunk.type)
+            types.push_back(chunk.type);
+    return types;
+}
+
+bool HasLocation(const QJsonObject& tags)
+{
+    const QStringList keys = tags.keys();
+    return std::any_of(keys.begin(), keys.end(), [](const QString& key) { return key.startsWith("GPS:") || key.contains("City"); });
+}
+
+constexpr qint64 kTakenSeconds = 1720945230;  // 2024-07-14 10:20:30 +02:00
+
+}  // namespace
+
+TEST_F(CommandLineTest, TheDetailsKeptWithoutLocationComeFromEveryFormat)
+{
+    QStringList photos;
+    WriteNoise(TempPath("phone.jpg"), 60, 40);
+    WriteSolid(TempPath("shot.png"), 60, 40, {10, 200, 30});
+    WriteSolid(TempPath("scan.tif"), 60, 40, {10, 200, 30});
+    WriteBayerDng(TempPath("camera.dng"), {});
+    photos << "phone.jpg" << "shot.png" << "scan.tif" << "camera.dng";
+    try {
+        vips::VImage::black(60, 40, vips::VImage::option()->set("bands", 3))
+            .heifsave(TempPath("pocket.heic").toLocal8Bit().constData());
+        photos << "pocket.heic";
+    } catch (const vips::VError&) {  // a libheif without an HEVC encoder
+        vips_error_clear();
+        ADD_FAILURE() << "no HEIC could be written to read its details";
+    }
+    for (const QString& photo : photos)
+        TagLikeAPhone(TempPath(photo));
+
+    const Outcome run = Pictorelle(QStringList{"--convert", "--metadata", "no-location", "--file-date", "taken",
+                                               "--output-dir", "kept"} + photos);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    for (const QString& photo : photos) {
+        SCOPED_TRACE(photo.toStdString());
+        const QString output = TempPath("kept/" + QFileInfo(photo).completeBaseName() + "_out.png");
+        const QJsonObject tags = ExifToolTags(output);
+        EXPECT_EQ(tags["ExifIFD:DateTimeOriginal"].toString(), "2024:07:14 10:20:30");
+        EXPECT_EQ(tags["IFD0:Make"].toString() + " / " + tags["IFD0:Model"].toString(), "Phone / Phone 12");
+        EXPECT_EQ(tags["IFD0:Artist"].toString(), "Ana Núñez");
+        EXPECT_EQ(tags["IFD0:Copyright"].toString(), "(c) Ana");
+        EXPECT_EQ(tags["IFD0:Orientation"].toInt(), 1) << "the pixels stand upright";
+        EXPECT_EQ(tags["ExifIFD:ExifImageWidth"].toInt(), tags["PNG:ImageWidth"].toInt());
+        EXPECT_EQ(tags["ExifIFD:ExifImageHeight"].toInt(), tags["PNG:ImageHeight"].toInt());
+        EXPECT_FALSE(tags.contains("IFD1:ThumbnailOffset"));
+        EXPECT_EQ(tags["PNG:CreationTime"].toString(), "2024-07-14T10:20:30+02:00");
+        EXPECT_EQ(tags["PNG:Author"].toString(), "Ana Núñez");
+        EXPECT_FALSE(HasLocation(tags)) << QJsonDocument(tags).toJson().toStdString();
+        EXPECT_EQ(tags["PNG:SRGBRendering"].toInt(), 0) << "the colours stay sRGB";
+        EXPECT_FALSE(tags.contains("ICC_Profile:ProfileDescription"));
+        EXPECT_EQ(QFileInfo(output).lastModified().toSecsSinceEpoch(), kTakenSeconds);
+        EXPECT_NE(PngCheckAccepts(output), std::optional(false));
+    }
+}
+
+TEST_F(CommandLineTest, DetailsAreAllOrNoneAsAskedAndDamagedOnesAreLeftOut)
+{
+    WriteNoise(TempPath("phone.jpg"), 60, 40);
+    TagLikeAPhone(TempPath("phone.jpg"));
+    ASSERT_EQ(Pictorelle({"--convert", "phone.jpg", "--metadata", "all", "--dpi", "300", "--output", "all.png"}).status, 0);
+    const QJsonObject all = ExifToolTags(TempPath("all.png"));
+    EXPECT_NEAR(all["GPS:GPSLatitude"].toDouble(), 48.85, 1e-6);
+    EXPECT_EQ(all["XMP-photoshop:City"].toString(), "Paris");
+    EXPECT_EQ(all["PNG-pHYs:PixelsPerUnitX"].toInt(), 11811) << "300 dots per inch";
+    EXPECT_LT(std::abs(QFileInfo(TempPath("all.png")).lastModified().secsTo(QDateTime::currentDateTime())), 600)
+        << "dated when written unless asked";
+
+    // Asked for nothing, the file is what it always was: no details, the photo's resolution.
+    ASSERT_EQ(Pictorelle({"--convert", "phone.jpg", "--file-date", "now", "--output", "plain.png"}).status, 0);
+    EXPECT_EQ(ChunkTypes(TempPath("plain.png")),
+              (std::vector<std::string>{"IHDR", "sRGB", "gAMA", "cHRM", "pHYs", "IDAT", "IEND"}));
+
+    // Damaged EXIF: the photo converts, told once, with no details at all.
+    QByteArray broken = ReadAll(TempPath("phone.jpg"));
+    const qsizetype exif = broken.indexOf(QByteArrayLiteral("Exif\0\0"));
+    ASSERT_GT(exif, 0);
+    broken.replace(exif + 10, 4, QByteArrayLiteral("\x7f\xff\xff\0"));  // the first directory far past the end
+    WriteAll(TempPath("broken.jpg"), broken);
+    const Outcome damaged = Pictorelle({"--convert", "broken.jpg", "--metadata", "all", "--output", "broken.png"});
+    EXPECT_EQ(damaged.status, 0) << damaged.err.toStdString();
+    EXPECT_EQ(damaged.err.count("broken.jpg: warning:"), 1) << damaged.err.toStdString();
+    EXPECT_EQ(ChunkTypes(TempPath("broken.png")),
+              (std::vector<std::string>{"IHDR", "sRGB", "gAMA", "cHRM", "pHYs", "IDAT", "IEND"}));
+
+    // A date asked for that the photo does not give: the time of writing, and a warning.
+    WriteSolid(TempPath("undated.png"), 30, 20, {1, 2, 3});
+    const Outcome undated = Pictorelle({"--convert", "undated.png", "--file-date", "taken", "--output", "undated_out.png"});
+    EXPECT_EQ(undated.status, 0);
+    EXPECT_TRUE(undated.err.contains("undated.png: warning:")) << undated.err.toStdString();
+
+    for (const QStringList& wrong : {QStringList{"--metadata", "some"}, {"--file-date", "yesterday"}, {"--dpi", "0"},
+                                     {"--dpi", "10001"}}) {
+        const Outcome refused = Pictorelle(QStringList{"--convert", "phone.jpg"} + wrong);
+        EXPECT_EQ(refused.status, 2) << wrong.join(' ').toStdString();
+    }
 }

@@ -30,3 +30,10 @@ void WindowThreadHost::Saved(const QString& path)
 {
     work_.OnWindowThread([&] { window_.Saved(path); });
 }
+
+OutputKeeping WindowThreadHost::Keeping()
+{
+    OutputKeeping keeping;
+    work_.OnWindowThread([&] { keeping = window_.Keeping(); });
+    return keeping;
+}

@@ -16,6 +16,7 @@ public:
     void OverlayMovedToZero(bool horizontal) override;
     QString OutputPath() override;
     void Saved(const QString& path) override;
+    OutputKeeping Keeping() override;
 
 private:
     ConversionHost& window_;

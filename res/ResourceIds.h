@@ -55,6 +55,7 @@ constexpr int IDM_ABOUTBOX = 0x10;  // system-menu item
 constexpr int IDM_ABOUT = 32771;
 constexpr int IDM_POPUPMENU_FONT = 32772;
 constexpr int IDM_CONVERT_SEVERAL = 32773;
+constexpr int IDM_KEEP_PHOTO_DETAILS = 32774;
 constexpr int IDM_SELECT_LANGUAGE = IDR_MENU_LANGUAGE_POPUP * 65536 + 0;  // the "Language" submenu
 constexpr int ID_LANGUAGE_FIRST = 45400;
 constexpr int ID_LANGUAGE_LAST = 46399;

@@ -11,6 +11,7 @@ inline const QString kRotateAngle = QStringLiteral("nRotateAngel");
 inline const QString kFlipType = QStringLiteral("nFlipType");
 inline const QString kCurrentFont = QStringLiteral("CurrentFont");
 inline const QString kCurrentColor = QStringLiteral("nCurrentColor");
+inline const QString kKeepPhotoDetails = QStringLiteral("KeepPhotoDetails");  // 0 or 1
 
 // The Convert Several Photos window's choices, apart from the main window's.
 inline const QString kSeveral = QStringLiteral("ConvertSeveral");
@@ -36,4 +37,7 @@ inline const QString kSeveralCaptionMarginInPixels = QStringLiteral("CaptionMarg
 inline const QString kSeveralOutputFolder = QStringLiteral("OutputFolder");
 inline const QString kSeveralReplace = QStringLiteral("Replace");
 inline const QString kSeveralSubfolders = QStringLiteral("Subfolders");
+inline const QString kSeveralDetails = QStringLiteral("Details");          // 0 none, 1 all but location, 2 all
+inline const QString kSeveralDateAsTaken = QStringLiteral("DateAsTaken");  // 0 or 1
+inline const QString kSeveralDpi = QStringLiteral("Dpi");                  // 0: the photo's own
 }  // namespace keys

@@ -123,6 +123,8 @@ bool COrvanelDlg::OnInitDialog()
     if (!CheckRadioFor(*this, kFlipRadios, m_nFlipType))
         Message(QStringLiteral("Unknown flip type!"), QStringLiteral("Error"));
 
+    m_keepPhotoDetails = SettingsStore::GetProfileInt(keys::kOption, keys::kKeepPhotoDetails, 0) == 1;
+
     m_comboDimension.ShowWindow(false);
     ShowDlgItem(IDC_EDIT_FRAME_NUMBER, false);
     ShowDlgItem(IDC_STATIC_FRAME_RANGE, false);

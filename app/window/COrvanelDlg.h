@@ -67,6 +67,7 @@ public:
     void OnSelectLanguage(int id);
     void OnPopupMenuFont();
     void OnAbout();
+    void OnKeepPhotoDetails();
     // Help and home page
     void OnBnClickedButtonHomepage();
     void OnBnClickedButtonHelp();
@@ -90,6 +91,7 @@ private:
     QString m_photoToOpen;
     QStringList m_photosToConvert;
     ConvertSeveralWindow* m_severalWindow = nullptr;  // a child: closed with the main window
+    bool m_keepPhotoDetails = false;  // the picture keeps its photo's details but where it was taken
     LOGFONTW m_CurrentFont;
     COLORREF m_nCurrentColor = 0;
 

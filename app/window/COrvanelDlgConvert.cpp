@@ -80,6 +80,16 @@ public:
 
     void Saved(const QString& path) override { PrintSaved(path); }
 
+    // Where the photo was taken is never kept from this window: it is the private detail most
+    // easily given away by a picture passed on.
+    OutputKeeping Keeping() override
+    {
+        OutputKeeping keeping;
+        if (dlg_.m_keepPhotoDetails)
+            keeping.details = platform::DetailsChoice::NoLocation;
+        return keeping;
+    }
+
 private:
     COrvanelDlg& dlg_;
 };

@@ -18,6 +18,8 @@
 #include "widgets/MenuFromTemplate.h"
 #include "res/MenuTemplates.h"
 #include "res/ResourceIds.h"
+#include "services/SettingsStore.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 
@@ -76,8 +78,12 @@ void COrvanelDlg::BuildLanguageMenu(QMenu& menu, QMenu& popup)
         item->setChecked(current.compare(name, Qt::CaseInsensitive) == 0);
     }
     theLanguage.ApplyToMenu(menu, IDR_MENU_LANGUAGE_POPUP, true);
-    // The program's own entry, after the template's: language files do not name it.
+    // The program's own entries, after the template's: language files do not name them.
     popup.addSeparator();
+    QAction* keep = popup.addAction(tr("Keep Photo Details"));
+    keep->setData(IDM_KEEP_PHOTO_DETAILS);
+    keep->setCheckable(true);
+    keep->setChecked(m_keepPhotoDetails);
     popup.addAction(tr("Convert Several Photos..."))->setData(IDM_CONVERT_SEVERAL);
 }
 
@@ -87,6 +93,8 @@ void COrvanelDlg::OnCommand(int id)
         OnPopupMenuFont();
     else if (id == IDM_ABOUT)
         OnAbout();
+    else if (id == IDM_KEEP_PHOTO_DETAILS)
+        OnKeepPhotoDetails();
     else if (id == IDM_CONVERT_SEVERAL)
         ConvertSeveral({});
     else
@@ -111,6 +119,13 @@ void COrvanelDlg::OnAbout()
 {
     CAboutDlg about(this);
     platform::CurrentPrompts().RunDialog(about);
+}
+
+void COrvanelDlg::OnKeepPhotoDetails()
+{
+    // Kept at once, as the interface font is: the choice outlasts a close by Escape.
+    m_keepPhotoDetails = !m_keepPhotoDetails;
+    platform::SettingsStore::WriteProfileInt(keys::kOption, keys::kKeepPhotoDetails, m_keepPhotoDetails ? 1 : 0);
 }
 
 void COrvanelDlg::OnBnClickedButtonHomepage()

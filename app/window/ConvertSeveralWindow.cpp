@@ -181,6 +181,30 @@ void ConvertSeveralWindow::BuildControls()
     grid->addWidget(flipLabel, 1, 2);
     grid->addWidget(flip_, 1, 3);
 
+    // What the picture keeps of its photo besides the pixels.
+    auto* detailsLabel = new QLabel(picture);
+    details_ = new QComboBox(picture);
+    auto* resolutionLabel = new QLabel(picture);
+    resolution_ = new QComboBox(picture);
+    dpi_ = new QSpinBox(picture);
+    dpi_->setRange(kMinDpiInWindow, kMaxDpiInWindow);
+    dateAsTaken_ = new QCheckBox(picture);
+    Relabel([=, this] {
+        SetComboItems(details_, {tr("None", "photo details"), tr("All but location"), tr("All")});
+        LabelControl(detailsLabel, details_, tr("P&hoto details:"));
+        SetComboItems(resolution_, {tr("The photo's own"), tr("Dots per inch")});
+        LabelControl(resolutionLabel, resolution_, tr("Resolu&tion:"));
+        dpi_->setSuffix(tr(" dpi"));
+        Named(dpi_, tr("Dots per inch"));
+        dateAsTaken_->setText(tr("Date the files as ta&ken"));
+    });
+    grid->addWidget(detailsLabel, 1, 4);
+    grid->addWidget(details_, 1, 5);
+    grid->addWidget(resolutionLabel, 2, 0);
+    grid->addWidget(resolution_, 2, 1);
+    grid->addWidget(dpi_, 2, 2, 1, 2);
+    grid->addWidget(dateAsTaken_, 2, 4, 1, 3);
+
     layout->addWidget(picture);
 
     // The caption beside the preview of the selected photo as it will come out.
@@ -265,6 +289,7 @@ void ConvertSeveralWindow::BuildControls()
     });
     connect(openFolder_, &QPushButton::clicked, this, [this] { OnOpenFolder(); });
     connect(sizeMode_, &QComboBox::currentIndexChanged, this, [this] { EnableSizeFields(); });
+    connect(resolution_, &QComboBox::currentIndexChanged, this, [this] { EnableDpiField(); });
     connect(caption_, &CaptionBox::Changed, this, [this] { ShowPreview(); });
     for (QComboBox* box : {sizeMode_, rotate_, flip_})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { ShowPreview(); });
@@ -290,6 +315,10 @@ SeveralPhotosChoices ConvertSeveralWindow::Choices() const
     c.outputFolder = outputFolder_->text();
     c.replace = replace_->isChecked();
     c.subfolders = subfolders_->isChecked();
+    c.details = static_cast<platform::DetailsChoice>(details_->currentIndex());
+    c.dateAsTaken = dateAsTaken_->isChecked();
+    if (resolution_->currentIndex() == 1)
+        c.dpi = dpi_->value();
     return c;
 }
 
@@ -305,7 +334,12 @@ void ConvertSeveralWindow::ShowChoices(const SeveralPhotosChoices& c)
     outputFolder_->setText(c.outputFolder);
     replace_->setChecked(c.replace);
     subfolders_->setChecked(c.subfolders);
+    details_->setCurrentIndex(static_cast<int>(c.details));
+    dateAsTaken_->setChecked(c.dateAsTaken);
+    resolution_->setCurrentIndex(c.dpi ? 1 : 0);
+    dpi_->setValue(c.dpi.value_or(kProposedDpi));
     EnableSizeFields();
+    EnableDpiField();
 }
 
 void ConvertSeveralWindow::EnableSizeFields()
@@ -316,6 +350,11 @@ void ConvertSeveralWindow::EnableSizeFields()
     width_->setEnabled(idle && mode != M::Keep && mode != M::Height);
     height_->setEnabled(idle && mode != M::Keep && mode != M::Width);
     noEnlarge_->setEnabled(idle && mode != M::Keep);
+}
+
+void ConvertSeveralWindow::EnableDpiField()
+{
+    dpi_->setEnabled(!running_ && resolution_->currentIndex() == 1);
 }
 
 void ConvertSeveralWindow::ShowPreview()
@@ -494,6 +533,8 @@ void ConvertSeveralWindow::EnableForRun(bool running)
     for (QWidget* w : {static_cast<QWidget*>(addPhotos_), static_cast<QWidget*>(addFolder_),
                        static_cast<QWidget*>(subfolders_), static_cast<QWidget*>(remove_), static_cast<QWidget*>(clear_),
                        static_cast<QWidget*>(sizeMode_), static_cast<QWidget*>(rotate_), static_cast<QWidget*>(flip_),
+                       static_cast<QWidget*>(details_), static_cast<QWidget*>(resolution_),
+                       static_cast<QWidget*>(dateAsTaken_),
                        static_cast<QWidget*>(caption_), static_cast<QWidget*>(outputFolder_),
                        static_cast<QWidget*>(browse_), static_cast<QWidget*>(replace_),
                        static_cast<QWidget*>(convertAll_)})
@@ -502,6 +543,7 @@ void ConvertSeveralWindow::EnableForRun(bool running)
     progress_->setVisible(running || done_ > 0);
     openFolder_->setEnabled(!running && !runFolder_.isEmpty());
     EnableSizeFields();
+    EnableDpiField();
 }
 
 void ConvertSeveralWindow::Message(const QString& text)

@@ -76,6 +76,7 @@ private:
     void OnFinished(int status);
     void EnableForRun(bool running);
     void EnableSizeFields();
+    void EnableDpiField();
     void ShowPreview();
     // The figures of the last run belong to its list: a changed list drops them.
     void ForgetRun();
@@ -97,6 +98,10 @@ private:
     QCheckBox* noEnlarge_ = nullptr;
     QComboBox* rotate_ = nullptr;
     QComboBox* flip_ = nullptr;
+    QComboBox* details_ = nullptr;
+    QComboBox* resolution_ = nullptr;  // the photo's own, or dpi_
+    QSpinBox* dpi_ = nullptr;
+    QCheckBox* dateAsTaken_ = nullptr;
     CaptionBox* caption_ = nullptr;
     BatchPreview* preview_ = nullptr;
     QLineEdit* outputFolder_ = nullptr;

@@ -60,6 +60,11 @@ SeveralPhotosChoices LoadSeveralPhotosChoices(const QString& proposedFolder)
         c.outputFolder = proposedFolder;
     c.replace = Int(keys::kSeveralReplace, 0, 0, 1) != 0;
     c.subfolders = Int(keys::kSeveralSubfolders, 1, 0, 1) != 0;
+    c.details = static_cast<platform::DetailsChoice>(
+        Int(keys::kSeveralDetails, 0, 0, static_cast<int>(platform::DetailsChoice::All)));
+    c.dateAsTaken = Int(keys::kSeveralDateAsTaken, 0, 0, 1) != 0;
+    if (const int dpi = Int(keys::kSeveralDpi, 0, kMinDpiInWindow, kMaxDpiInWindow))
+        c.dpi = dpi;
     return c;
 }
 
@@ -88,6 +93,9 @@ void SaveSeveralPhotosChoices(const SeveralPhotosChoices& c)
     SettingsStore::WriteProfileString(keys::kSeveral, keys::kSeveralOutputFolder, c.outputFolder);
     Put(keys::kSeveralReplace, c.replace);
     Put(keys::kSeveralSubfolders, c.subfolders);
+    Put(keys::kSeveralDetails, static_cast<int>(c.details));
+    Put(keys::kSeveralDateAsTaken, c.dateAsTaken);
+    Put(keys::kSeveralDpi, c.dpi.value_or(0));
 }
 
 ConversionRequest RequestOf(const SeveralPhotosChoices& c)
@@ -102,6 +110,9 @@ ConversionRequest RequestOf(const SeveralPhotosChoices& c)
     }
     r.outputFolder = c.outputFolder;
     r.overwrite = c.replace;
+    r.details = c.details;
+    r.dateAsTaken = c.dateAsTaken;
+    r.dpi = c.dpi;
     r.quiet = true;
     return r;
 }

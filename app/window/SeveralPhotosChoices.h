@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+
 #include <QString>
 
 #include "batch/ConversionRequest.h"
@@ -7,6 +9,11 @@
 
 // The largest side or text position the window takes; the pixel limit refuses far less anyway.
 inline constexpr int kMaxSideInWindow = 1000000;
+
+// The resolution range the window offers, and what it proposes when the photo's own is given up.
+inline constexpr int kMinDpiInWindow = 1;
+inline constexpr int kMaxDpiInWindow = 10000;
+inline constexpr int kProposedDpi = 300;
 
 // The caption a first run gives: 4 % of the height in the bottom-right corner, 2 % from the edges.
 CaptionStyle DefaultWindowCaption();
@@ -22,6 +29,9 @@ struct SeveralPhotosChoices {
     QString outputFolder;
     bool replace = false;
     bool subfolders = true;  // Add Folder takes its subfolders' photos too
+    platform::DetailsChoice details = platform::DetailsChoice::None;
+    bool dateAsTaken = false;
+    std::optional<int> dpi;  // the photo's own when unset
 };
 
 // The choices last kept, each value out of range replaced by its default; proposedFolder when no

@@ -7,8 +7,10 @@
 #include "services/SystemInfo.h"
 #include "res/DialogTemplates.h"
 #include "res/MenuTemplates.h"
+#include "res/ResourceIds.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"
+#include "support/SettingsStoreProbe.h"
 
 TEST(Templates, MainDialogHoldsEveryControlInTabOrder)
 {
@@ -73,6 +75,38 @@ TEST(MainWindowStart, StoredOutputFolderWins)
     COrvanelDlg dlg;
     dlg.Create();
     EXPECT_EQ(dlg.GetDlgItemText(1003), "/no/such/folder/");
+}
+
+// The right-click menu's check entry, off at first, is kept the moment it changes and read at the next start.
+TEST(MainWindowMenu, KeepPhotoDetailsTogglesAndIsKept)
+{
+    using platform::SettingsStore;
+    ScopedScriptedPrompts prompts;
+    // The entry as the menu shows it; choice is picked from it then.
+    const auto entryShown = [&](COrvanelDlg& dlg, int choice) {
+        prompts->QueueMenuChoice(choice);
+        dlg.ShowLanguageMenu({5, 5});
+        const QStringList items = prompts->OfKind(PromptRecord::Kind::Menu).back().menuItems;
+        return items.filter("Keep Photo Details").value(0);
+    };
+    {
+        COrvanelDlg dlg;
+        dlg.Create();
+        EXPECT_EQ(entryShown(dlg, IDM_KEEP_PHOTO_DETAILS), "Keep Photo Details");
+        EXPECT_EQ(SettingsStore::GetProfileInt("Option", "KeepPhotoDetails", -1), 1);
+        dlg.close();
+    }
+    SettingsStoreProbe::Reload();
+    COrvanelDlg next;
+    next.Create();
+    EXPECT_EQ(entryShown(next, IDM_KEEP_PHOTO_DETAILS), "[x] Keep Photo Details");
+    EXPECT_EQ(entryShown(next, 0), "Keep Photo Details");
+    EXPECT_EQ(SettingsStore::GetProfileInt("Option", "KeepPhotoDetails", -1), 0);
+
+    SettingsStore::WriteProfileInt("Option", "KeepPhotoDetails", 7);
+    COrvanelDlg odd;
+    odd.Create();
+    EXPECT_EQ(entryShown(odd, 0), "Keep Photo Details") << "a value other than 1 is off";
 }
 
 class ExtremeSizes : public MainDialogFixture {};

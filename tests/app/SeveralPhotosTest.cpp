@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -371,6 +372,53 @@ TEST_F(SeveralPhotosTest, TheCloseBoxKeepsTheChoicesEscapeDoesNot)
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(LoadSeveralPhotosChoices({}).size.width, 640);
     EXPECT_EQ(w.Choices().size.width, 640) << "shown as kept when it opens again";
+}
+
+TEST_F(SeveralPhotosTest, DetailsDateAndResolutionAreKeptReachTheRequestAndFallBackWhenOutOfRange)
+{
+    ConvertSeveralWindow& w = Several();
+    const auto named = [](QWidget& window, const QString& name) {
+        for (QWidget* control : window.findChildren<QWidget*>())
+            if (control->accessibleName() == name)
+                return control;
+        return static_cast<QWidget*>(nullptr);
+    };
+    auto* details = qobject_cast<QComboBox*>(named(w, "Photo details:"));
+    auto* resolution = qobject_cast<QComboBox*>(named(w, "Resolution:"));
+    auto* dpi = qobject_cast<QSpinBox*>(named(w, "Dots per inch"));
+    QCheckBox* dated = nullptr;
+    for (QCheckBox* box : w.findChildren<QCheckBox*>())
+        if (box->text() == "Date the files as ta&ken")
+            dated = box;
+    ASSERT_TRUE(details && resolution && dpi && dated);
+    EXPECT_EQ(details->currentText(), "None");
+    EXPECT_FALSE(dated->isChecked());
+    EXPECT_EQ(resolution->currentText(), "The photo's own");
+    EXPECT_FALSE(dpi->isEnabled()) << "no number while the photo's own resolution is kept";
+
+    details->setCurrentIndex(1);
+    dated->setChecked(true);
+    resolution->setCurrentIndex(1);
+    EXPECT_TRUE(dpi->isEnabled());
+    EXPECT_EQ(dpi->value(), 300);
+    dpi->setValue(72);
+    w.close();
+    const ConvertSeveralWindow reopened;
+    const ConversionRequest r = RequestOf(reopened.Choices());
+    EXPECT_EQ(r.details, platform::DetailsChoice::NoLocation);
+    EXPECT_TRUE(r.dateAsTaken);
+    EXPECT_EQ(r.dpi, 72);
+    EXPECT_EQ(RequestOf(SeveralPhotosChoices{}).dpi, std::nullopt);
+
+    for (const int dpiStored : {-1, 10001}) {
+        platform::SettingsStore::WriteProfileInt("ConvertSeveral", "Details", 3);
+        platform::SettingsStore::WriteProfileInt("ConvertSeveral", "DateAsTaken", 2);
+        platform::SettingsStore::WriteProfileInt("ConvertSeveral", "Dpi", dpiStored);
+        const SeveralPhotosChoices c = ConvertSeveralWindow().Choices();
+        EXPECT_EQ(c.details, platform::DetailsChoice::None);
+        EXPECT_FALSE(c.dateAsTaken);
+        EXPECT_EQ(c.dpi, std::nullopt) << dpiStored;
+    }
 }
 
 TEST_F(SeveralPhotosTest, HelpShowsThePageOfThisWindow)

@@ -82,10 +82,10 @@ TEST_F(WholeProgramTest, LanguageMenuListsChecksAndSwitches)
     RightClickOn(dlg_.get());
     auto menus = (*prompts_)->OfKind(Kind::Menu);
     ASSERT_EQ(menus.size(), 1u);
-    // The program's own last entry, which no language file names, after a separator.
+    // The program's own last entries, which no language file names, after a separator.
     EXPECT_EQ(menus[0].menuItems, (QStringList{"Language", "  [x] English", "  German_Germany", "Font", "About", "",
-                                               "Convert Several Photos..."}));
-    EXPECT_EQ(menus[0].menuIds, (std::vector<int>{-1, 45400, 45401, 32772, 32771, 0, 32773}));
+                                               "Keep Photo Details", "Convert Several Photos..."}));
+    EXPECT_EQ(menus[0].menuIds, (std::vector<int>{-1, 45400, 45401, 32772, 32771, 0, 32774, 32773}));
     EXPECT_EQ(TextOf(1000), "Umwandeln");
     EXPECT_EQ(dlg_->GetDlgItem(1005)->accessibleName(), "Breite:") << "names follow the language";
     EXPECT_EQ(QtMessageBoxButtons(), (QStringList{"Ja", "Nein"})) << "Qt's own texts follow it too";
@@ -97,7 +97,7 @@ TEST_F(WholeProgramTest, LanguageMenuListsChecksAndSwitches)
     menus = (*prompts_)->OfKind(Kind::Menu);
     ASSERT_EQ(menus.size(), 2u);
     EXPECT_EQ(menus[1].menuItems, (QStringList{"Sprache", "  English", "  [x] German_Germany", "Font", "Info", "",
-                                               "Convert Several Photos..."}));
+                                               "Keep Photo Details", "Convert Several Photos..."}));
 
     // Shift+F10 opens it wherever the focus is: a button, an edit (not the edit's own menu), a radio.
     for (const int id : {1001, 1045, 1018}) {
@@ -129,8 +129,8 @@ TEST_F(WholeProgramTest, ThousandsOfLanguageFilesAndOddNames)
     (*prompts_)->QueueMenuChoice(0);
     RightClickOn(dlg_.get());
     const auto menu = (*prompts_)->OfKind(Kind::Menu).at(0);
-    EXPECT_EQ(menu.menuIds.size(), 1000u + 5u)
-        << "the languages there are commands for, Font, About, and Convert Several Photos after a separator";
+    EXPECT_EQ(menu.menuIds.size(), 1000u + 6u)
+        << "the languages there are commands for, Font, About, and the program's two entries after a separator";
     EXPECT_EQ(menu.menuIds[1000], ID_LANGUAGE_LAST);
     EXPECT_EQ(menu.menuItems[1], "  $(rm -rf x);`id`");
 }

@@ -37,6 +37,7 @@
 #include "imaging/ImagingThreads.h"
 #include "res/ResourceIds.h"
 #include "support/BayerDng.h"
+#include "support/ExifTool.h"
 #include "support/Fixtures.h"
 #include "support/ScratchMount.h"
 #include "support/JpegDamage.h"
@@ -1201,44 +1202,6 @@ TEST_F(CommandLineTest, EachFailureSaysWhy)
 }
 
 namespace {
-
-// exiftool's reading of path, "Group:Tag" to the value as stored.
-QJsonObject ExifToolTags(const QString& path)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("exiftool"), {"-j", "-n", "-G1", path});
-    EXPECT_TRUE(tool.waitForFinished(60000));
-    return QJsonDocument::fromJson(tool.readAllStandardOutput()).array().at(0).toObject();
-}
-
-// The details a phone writes, written by exiftool: a date with its offset, the camera, the
-// author, a position, a quarter turn, and a city in the XMP and the IPTC.
-void TagLikeAPhone(const QString& path)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("exiftool"),
-               {"-q", "-overwrite_original", "-DateTimeOriginal=2024:07:14 10:20:30", "-OffsetTimeOriginal=+02:00",
-                "-Make=Phone", "-Model=Phone 12", "-Artist=Ana Núñez", "-Copyright=(c) Ana", "-GPSLatitude=48.85",
-                "-GPSLatitudeRef=N", "-GPSLongitude=2.35", "-GPSLongitudeRef=E", "-Orientation#=6", "-XMP:City=Paris",
-                path});
-    ASSERT_TRUE(tool.waitForFinished(60000));
-    ASSERT_EQ(tool.exitCode(), 0) << path.toStdString() << tool.readAllStandardError().toStdString();
-}
-
-std::vector<std::string> ChunkTypes(const QString& path)
-{
-    std::vector<std::string> types;
-    for (const PngChunk& chunk : ReadPngChunks(path))
-        if (types.empty() || types.back() != chunk.type)
-            types.push_back(chunk.type);
-    return types;
-}
-
-bool HasLocation(const QJsonObject& tags)
-{
-    const QStringList keys = tags.keys();
-    return std::any_of(keys.begin(), keys.end(), [](const QString& key) { return key.startsWith("GPS:") || key.contains("City"); });
-}
 
 constexpr qint64 kTakenSeconds = 1720945230;  // 2024-07-14 10:20:30 +02:00
 

@@ -8,6 +8,7 @@
 #include "res/DialogTemplates.h"
 #include "res/MenuTemplates.h"
 #include "res/ResourceIds.h"
+#include "support/ExifTool.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"
 #include "support/SettingsStoreProbe.h"
@@ -107,6 +108,40 @@ TEST(MainWindowMenu, KeepPhotoDetailsTogglesAndIsKept)
     COrvanelDlg odd;
     odd.Create();
     EXPECT_EQ(entryShown(odd, 0), "Keep Photo Details") << "a value other than 1 is off";
+}
+
+class KeptDetails : public MainDialogFixture {};
+
+// Off, the window writes the file it always wrote; on, the photo's details but its place.
+TEST_F(KeptDetails, TheWindowKeepsAllButThePlaceOnlyWhenItsEntryIsOn)
+{
+    WriteNoise(TempPath("phone.jpg"), 60, 40);
+    TagLikeAPhone(TempPath("phone.jpg"));
+    OpenPhoto(TempPath("phone.jpg"));
+    SetText(1003, TempPath("off.png"));
+    Click(1000);
+    EXPECT_EQ(ChunkTypes(TempPath("off.png")),
+              (std::vector<std::string>{"IHDR", "sRGB", "gAMA", "cHRM", "pHYs", "IDAT", "IEND"}));
+
+    (*prompts_)->QueueMenuChoice(IDM_KEEP_PHOTO_DETAILS);
+    dlg_->ShowLanguageMenu({5, 5});
+    SetText(1003, TempPath("on.png"));
+    Click(1000);
+    const QJsonObject tags = ExifToolTags(TempPath("on.png"));
+    EXPECT_EQ(tags["IFD0:Make"].toString(), "Phone");
+    EXPECT_EQ(tags["ExifIFD:DateTimeOriginal"].toString(), "2024:07:14 10:20:30");
+    EXPECT_EQ(tags["IFD0:Orientation"].toInt(), 1);
+    EXPECT_EQ(tags["ExifIFD:ExifImageWidth"].toInt(), tags["PNG:ImageWidth"].toInt());
+    EXPECT_EQ(tags["PNG:ImageWidth"].toInt(), 40) << "the photo stands upright";
+    EXPECT_FALSE(HasLocation(tags));
+    const auto pixels = [](const QString& path) {
+        QByteArray data;
+        for (const PngChunk& chunk : ReadPngChunks(path))
+            if (chunk.type == "IDAT")
+                data.append(reinterpret_cast<const char*>(chunk.data.data()), static_cast<qsizetype>(chunk.data.size()));
+        return data;
+    };
+    EXPECT_EQ(pixels(TempPath("on.png")), pixels(TempPath("off.png")));
 }
 
 class ExtremeSizes : public MainDialogFixture {};

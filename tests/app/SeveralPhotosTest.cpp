@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
@@ -33,6 +34,7 @@
 #include "lang/QtTranslation.h"
 #include "res/ResourceIds.h"
 #include "services/SettingsStore.h"
+#include "support/ExifTool.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"
 #include "support/Watchdog.h"
@@ -419,6 +421,30 @@ TEST_F(SeveralPhotosTest, DetailsDateAndResolutionAreKeptReachTheRequestAndFallB
         EXPECT_FALSE(c.dateAsTaken);
         EXPECT_EQ(c.dpi, std::nullopt) << dpiStored;
     }
+}
+
+TEST_F(SeveralPhotosTest, DetailsAndTheDateTakenGiveTheCommandLinesFiles)
+{
+    WriteNoise(TempPath("phone.jpg"), 60, 40);
+    TagLikeAPhone(TempPath("phone.jpg"));
+    ConvertSeveralWindow& w = Several({TempPath("phone.jpg")});
+    QDir(dir_.path()).mkpath("out");
+    SeveralPhotosChoices c;
+    c.outputFolder = TempPath("out");
+    c.details = platform::DetailsChoice::NoLocation;
+    c.dateAsTaken = true;
+    w.ShowChoices(c);
+    ConvertAll(w);
+
+    QProcess cli;
+    cli.setWorkingDirectory(dir_.path());
+    cli.start(QStringLiteral(PICTORELLE_BINARY), {"--convert", "phone.jpg", "--metadata", "no-location", "--file-date",
+                                                  "taken", "--output-dir", "cli", "--quiet"});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    EXPECT_EQ(ReadAll(TempPath("out/phone_out.png")), ReadAll(TempPath("cli/phone_out.png")));
+    EXPECT_EQ(QFileInfo(TempPath("out/phone_out.png")).lastModified().toSecsSinceEpoch(), 1720945230);
+    EXPECT_EQ(QFileInfo(TempPath("cli/phone_out.png")).lastModified().toSecsSinceEpoch(), 1720945230);
 }
 
 TEST_F(SeveralPhotosTest, HelpShowsThePageOfThisWindow)

@@ -7,6 +7,10 @@
         <source>Convert Several Photos...</source>
         <translation>Mehrere Fotos umwandeln...</translation>
     </message>
+    <message>
+        <source>Keep Photo Details</source>
+        <translation>Fotodetails behalten</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBox</name>
@@ -326,6 +330,78 @@
         <translation>ungültige Position „%1“: X,Y oder eines von top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right verwenden</translation>
     </message>
     <message>
+        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
+        <translation>die Beschriftung kann nicht gezeichnet werden: sie passt selbst bei %3 Pixeln Höhe nicht auf ein Bild von %1 x %2 Pixeln</translation>
+    </message>
+    <message>
+        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
+        <translation>die Beschriftung wird %1 Pixel statt %2 hoch gezeichnet, damit sie auf das Bild passt</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>kein Platz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>over the file size limit</source>
+        <translation>über der Dateigrößenbeschränkung</translation>
+    </message>
+    <message>
+        <source>over the disk quota</source>
+        <translation>über dem Speicherkontingent</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>das Dateisystem ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>ein Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>damaged: part of its data cannot be decoded</source>
+        <translation>beschädigt: ein Teil seiner Daten lässt sich nicht dekodieren</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>die Datei wurde geändert, während sie gelesen wurde</translation>
+    </message>
+    <message>
+        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
+        <translation>seine EXIF-Ausrichtung ist keiner der Werte 1 bis 8; seine Pixel bleiben, wie sie gespeichert sind</translation>
+    </message>
+    <message>
+        <source>its image data goes on after the last row; the rest was ignored</source>
+        <translation>seine Bilddaten gehen nach der letzten Zeile weiter; der Rest wurde übergangen</translation>
+    </message>
+    <message>
+        <source>unknown details &apos;%1&apos;: use none, no-location or all</source>
+        <translation>unbekannte Details „%1“: none, no-location oder all verwenden</translation>
+    </message>
+    <message>
+        <source>unknown file date &apos;%1&apos;: use taken or now</source>
+        <translation>unbekanntes Dateidatum „%1“: taken oder now verwenden</translation>
+    </message>
+    <message>
+        <source>invalid resolution &apos;%1&apos;: use a whole number of dots per inch from 1 to %2</source>
+        <translation>ungültige Auflösung „%1“: eine ganze Zahl von Punkten pro Zoll von 1 bis %2 verwenden</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
 Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
@@ -371,6 +447,14 @@ Caption:
                            the system&apos;s face at 4%); a caption too wide is drawn
                            smaller, with a warning, and never cut
       --color #RRGGBB      its colour (default #000000)
+Details (default: none kept):
+      --metadata WHICH     keep the photo&apos;s EXIF and XMP in the PNG: none,
+                           no-location (its date, camera and author, not where
+                           it was taken) or all (the colours stay sRGB)
+      --file-date WHEN     taken: date each output when its photo was taken; now
+                           (default): when it is written
+      --dpi N              give the PNG N dots per inch (default: the photo&apos;s
+                           own, 96 when it gives none)
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
@@ -441,6 +525,14 @@ Beschriftung:
                            die Systemschrift mit 4%); eine zu breite Beschriftung
                            wird mit einer Warnung kleiner gezeichnet, nie abgeschnitten
       --color #RRGGBB      ihre Farbe (Vorgabe #000000)
+Details (Vorgabe: keine behalten):
+      --metadata WELCHE    EXIF und XMP des Fotos im PNG behalten: none,
+                           no-location (Datum, Kamera und Urheber, nicht der
+                           Aufnahmeort) oder all (die Farben bleiben sRGB)
+      --file-date WANN     taken: jede Ausgabedatei auf die Aufnahmezeit ihres
+                           Fotos datieren; now (Vorgabe): auf die Schreibzeit
+      --dpi N              dem PNG N Punkte pro Zoll geben (Vorgabe: die des
+                           Fotos, 96, wenn es keine angibt)
 Sonstiges:
       --quiet              nur Fehler ausgeben (keine Warnungen, kein Fortschritt)
       --help               diese Hilfe zeigen und beenden
@@ -464,68 +556,12 @@ jedes JPEG eines Ordners auf zwei Kernen:
 </translation>
     </message>
     <message>
-        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation>die Beschriftung kann nicht gezeichnet werden: sie passt selbst bei %3 Pixeln Höhe nicht auf ein Bild von %1 x %2 Pixeln</translation>
+        <source>it says nowhere when it was taken; its output is dated when written</source>
+        <translation>es gibt nirgends an, wann es aufgenommen wurde; seine Ausgabedatei trägt die Schreibzeit</translation>
     </message>
     <message>
-        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation>die Beschriftung wird %1 Pixel statt %2 hoch gezeichnet, damit sie auf das Bild passt</translation>
-    </message>
-    <message>
-        <source>no space left on the device</source>
-        <translation>kein Platz mehr auf dem Datenträger</translation>
-    </message>
-    <message>
-        <source>over the file size limit</source>
-        <translation>über der Dateigrößenbeschränkung</translation>
-    </message>
-    <message>
-        <source>over the disk quota</source>
-        <translation>über dem Speicherkontingent</translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation>Zugriff verweigert</translation>
-    </message>
-    <message>
-        <source>the file system is read-only</source>
-        <translation>das Dateisystem ist schreibgeschützt</translation>
-    </message>
-    <message>
-        <source>the name is too long</source>
-        <translation>der Name ist zu lang</translation>
-    </message>
-    <message>
-        <source>an input/output error</source>
-        <translation>ein Ein-/Ausgabefehler</translation>
-    </message>
-    <message>
-        <source>damaged: part of its data cannot be decoded</source>
-        <translation>beschädigt: ein Teil seiner Daten lässt sich nicht dekodieren</translation>
-    </message>
-    <message>
-        <source>damaged: %1</source>
-        <translation>beschädigt: %1</translation>
-    </message>
-    <message>
-        <source>not enough memory</source>
-        <translation>nicht genügend Arbeitsspeicher</translation>
-    </message>
-    <message>
-        <source>the file changed while it was read</source>
-        <translation>die Datei wurde geändert, während sie gelesen wurde</translation>
-    </message>
-    <message>
-        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
-        <translation>seine EXIF-Ausrichtung ist keiner der Werte 1 bis 8; seine Pixel bleiben, wie sie gespeichert sind</translation>
-    </message>
-    <message>
-        <source>its EXIF details are damaged and were left out</source>
-        <translation>seine EXIF-Angaben sind beschädigt und wurden weggelassen</translation>
-    </message>
-    <message>
-        <source>its image data goes on after the last row; the rest was ignored</source>
-        <translation>seine Bilddaten gehen nach der letzten Zeile weiter; der Rest wurde übergangen</translation>
+        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
+        <translation>seine Details (EXIF, XMP, IPTC) sind beschädigt oder zu groß und wurden weggelassen</translation>
     </message>
 </context>
 <context>
@@ -721,6 +757,43 @@ jedes JPEG eines Ordners auf zwei Kernen:
     <message>
         <source>Preview of the selected photo</source>
         <translation>Vorschau des ausgewählten Fotos</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>photo details</comment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>All but location</source>
+        <translation>Alle außer dem Ort</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>P&amp;hoto details:</source>
+        <translation>Fotodetail&amp;s:</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s own</source>
+        <translation>Die des Fotos</translation>
+    </message>
+    <message>
+        <source>Dots per inch</source>
+        <translation>Punkte pro Zoll</translation>
+    </message>
+    <message>
+        <source>Resolu&amp;tion:</source>
+        <translation>A&amp;uflösung:</translation>
+    </message>
+    <message>
+        <source> dpi</source>
+        <translation> dpi</translation>
+    </message>
+    <message>
+        <source>Date the files as ta&amp;ken</source>
+        <translation>Dateien auf die Aufnahme&amp;zeit datieren</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Convert Several Photos...</source>
         <translation>Convertir varias fotos...</translation>
     </message>
+    <message>
+        <source>Keep Photo Details</source>
+        <translation>Conservar los detalles de la foto</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBox</name>
@@ -326,6 +330,78 @@
         <translation>posición no válida «%1»: use X,Y o una de top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</translation>
     </message>
     <message>
+        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
+        <translation>el rótulo no se puede dibujar: no cabe en una imagen de %1 x %2 píxeles ni siquiera con %3 píxeles de alto</translation>
+    </message>
+    <message>
+        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
+        <translation>el rótulo se dibuja con %1 píxeles de alto en lugar de %2, para que quepa en la imagen</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>no queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>over the file size limit</source>
+        <translation>supera el límite de tamaño de archivo</translation>
+    </message>
+    <message>
+        <source>over the disk quota</source>
+        <translation>supera la cuota de disco</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>el sistema de archivos es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>el nombre es demasiado largo</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>un error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>damaged: part of its data cannot be decoded</source>
+        <translation>dañada: parte de sus datos no se puede decodificar</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>dañada: %1</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>el archivo cambió mientras se leía</translation>
+    </message>
+    <message>
+        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
+        <translation>su orientación EXIF no es ninguno de los valores 1 a 8; sus píxeles se mantienen como están guardados</translation>
+    </message>
+    <message>
+        <source>its image data goes on after the last row; the rest was ignored</source>
+        <translation>sus datos de imagen continúan después de la última fila; el resto se ha ignorado</translation>
+    </message>
+    <message>
+        <source>unknown details &apos;%1&apos;: use none, no-location or all</source>
+        <translation>detalles desconocidos «%1»: use none, no-location o all</translation>
+    </message>
+    <message>
+        <source>unknown file date &apos;%1&apos;: use taken or now</source>
+        <translation>fecha de archivo desconocida «%1»: use taken o now</translation>
+    </message>
+    <message>
+        <source>invalid resolution &apos;%1&apos;: use a whole number of dots per inch from 1 to %2</source>
+        <translation>resolución no válida «%1»: use un número entero de puntos por pulgada de 1 a %2</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
 Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
@@ -371,6 +447,14 @@ Caption:
                            the system&apos;s face at 4%); a caption too wide is drawn
                            smaller, with a warning, and never cut
       --color #RRGGBB      its colour (default #000000)
+Details (default: none kept):
+      --metadata WHICH     keep the photo&apos;s EXIF and XMP in the PNG: none,
+                           no-location (its date, camera and author, not where
+                           it was taken) or all (the colours stay sRGB)
+      --file-date WHEN     taken: date each output when its photo was taken; now
+                           (default): when it is written
+      --dpi N              give the PNG N dots per inch (default: the photo&apos;s
+                           own, 96 when it gives none)
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
@@ -440,6 +524,14 @@ Rótulo:
                            la fuente del sistema al 4%); un rótulo demasiado ancho se
                            dibuja más pequeño, con un aviso, y nunca se corta
       --color #RRGGBB      su color (por omisión #000000)
+Detalles (por omisión: ninguno):
+      --metadata CUÁLES    conservar el EXIF y el XMP de la foto en el PNG:
+                           none, no-location (fecha, cámara y autor, sin el
+                           lugar) o all (los colores siguen en sRGB)
+      --file-date CUÁNDO   taken: fechar cada archivo de salida cuando se tomó
+                           su foto; now (por omisión): cuando se escribe
+      --dpi N              dar al PNG N puntos por pulgada (por omisión: los de
+                           la foto, 96 si no da ninguno)
 Otras:
       --quiet              mostrar solo los errores (ni avisos ni progreso)
       --help               mostrar esta ayuda y salir
@@ -463,68 +555,12 @@ cada JPEG de una carpeta en dos núcleos:
 </translation>
     </message>
     <message>
-        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation>el rótulo no se puede dibujar: no cabe en una imagen de %1 x %2 píxeles ni siquiera con %3 píxeles de alto</translation>
+        <source>it says nowhere when it was taken; its output is dated when written</source>
+        <translation>no indica en ninguna parte cuándo se tomó; su archivo de salida lleva la fecha en que se escribió</translation>
     </message>
     <message>
-        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation>el rótulo se dibuja con %1 píxeles de alto en lugar de %2, para que quepa en la imagen</translation>
-    </message>
-    <message>
-        <source>no space left on the device</source>
-        <translation>no queda espacio en el dispositivo</translation>
-    </message>
-    <message>
-        <source>over the file size limit</source>
-        <translation>supera el límite de tamaño de archivo</translation>
-    </message>
-    <message>
-        <source>over the disk quota</source>
-        <translation>supera la cuota de disco</translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation>permiso denegado</translation>
-    </message>
-    <message>
-        <source>the file system is read-only</source>
-        <translation>el sistema de archivos es de solo lectura</translation>
-    </message>
-    <message>
-        <source>the name is too long</source>
-        <translation>el nombre es demasiado largo</translation>
-    </message>
-    <message>
-        <source>an input/output error</source>
-        <translation>un error de entrada/salida</translation>
-    </message>
-    <message>
-        <source>damaged: part of its data cannot be decoded</source>
-        <translation>dañada: parte de sus datos no se puede decodificar</translation>
-    </message>
-    <message>
-        <source>damaged: %1</source>
-        <translation>dañada: %1</translation>
-    </message>
-    <message>
-        <source>not enough memory</source>
-        <translation>memoria insuficiente</translation>
-    </message>
-    <message>
-        <source>the file changed while it was read</source>
-        <translation>el archivo cambió mientras se leía</translation>
-    </message>
-    <message>
-        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
-        <translation>su orientación EXIF no es ninguno de los valores 1 a 8; sus píxeles se mantienen como están guardados</translation>
-    </message>
-    <message>
-        <source>its EXIF details are damaged and were left out</source>
-        <translation>sus datos EXIF están dañados y se han omitido</translation>
-    </message>
-    <message>
-        <source>its image data goes on after the last row; the rest was ignored</source>
-        <translation>sus datos de imagen continúan después de la última fila; el resto se ha ignorado</translation>
+        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
+        <translation>sus detalles (EXIF, XMP, IPTC) están dañados o son demasiado grandes y se omitieron</translation>
     </message>
 </context>
 <context>
@@ -720,6 +756,43 @@ cada JPEG de una carpeta en dos núcleos:
     <message>
         <source>Preview of the selected photo</source>
         <translation>Vista previa de la foto seleccionada</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>photo details</comment>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>All but location</source>
+        <translation>Todos salvo la ubicación</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>P&amp;hoto details:</source>
+        <translation>Detalles de la f&amp;oto:</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s own</source>
+        <translation>La de la foto</translation>
+    </message>
+    <message>
+        <source>Dots per inch</source>
+        <translation>Puntos por pulgada</translation>
+    </message>
+    <message>
+        <source>Resolu&amp;tion:</source>
+        <translation>Resolu&amp;ción:</translation>
+    </message>
+    <message>
+        <source> dpi</source>
+        <translation> ppp</translation>
+    </message>
+    <message>
+        <source>Date the files as ta&amp;ken</source>
+        <translation>Fechar los archivos con la to&amp;ma</translation>
     </message>
 </context>
 <context>

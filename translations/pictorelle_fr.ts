@@ -7,6 +7,10 @@
         <source>Convert Several Photos...</source>
         <translation>Convertir plusieurs photos...</translation>
     </message>
+    <message>
+        <source>Keep Photo Details</source>
+        <translation>Conserver les détails des photos</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBox</name>
@@ -326,6 +330,78 @@
         <translation>position non valable « %1 » : utilisez X,Y ou l&apos;une des positions top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</translation>
     </message>
     <message>
+        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
+        <translation>la légende ne peut pas être dessinée : elle ne tient pas sur une image de %1 x %2 pixels, même à %3 pixels de haut</translation>
+    </message>
+    <message>
+        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
+        <translation>la légende est dessinée à %1 pixels de haut au lieu de %2, pour tenir sur l&apos;image</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>plus d’espace sur le périphérique</translation>
+    </message>
+    <message>
+        <source>over the file size limit</source>
+        <translation>au-delà de la taille de fichier permise</translation>
+    </message>
+    <message>
+        <source>over the disk quota</source>
+        <translation>au-delà du quota disque</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>le système de fichiers est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>le nom est trop long</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>une erreur d’entrée/sortie</translation>
+    </message>
+    <message>
+        <source>damaged: part of its data cannot be decoded</source>
+        <translation>endommagée&#xa0;: une partie de ses données ne peut pas être décodée</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>endommagée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>le fichier a changé pendant sa lecture</translation>
+    </message>
+    <message>
+        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
+        <translation>son orientation EXIF n’est aucune des valeurs 1 à 8&#xa0;; ses pixels restent tels qu’ils sont enregistrés</translation>
+    </message>
+    <message>
+        <source>its image data goes on after the last row; the rest was ignored</source>
+        <translation>ses données d’image continuent après la dernière ligne&#xa0;; le reste a été ignoré</translation>
+    </message>
+    <message>
+        <source>unknown details &apos;%1&apos;: use none, no-location or all</source>
+        <translation>détails inconnus « %1 » : utilisez none, no-location ou all</translation>
+    </message>
+    <message>
+        <source>unknown file date &apos;%1&apos;: use taken or now</source>
+        <translation>date de fichier inconnue « %1 » : utilisez taken ou now</translation>
+    </message>
+    <message>
+        <source>invalid resolution &apos;%1&apos;: use a whole number of dots per inch from 1 to %2</source>
+        <translation>résolution non valable « %1 » : utilisez un nombre entier de points par pouce de 1 à %2</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
 Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
@@ -371,6 +447,14 @@ Caption:
                            the system&apos;s face at 4%); a caption too wide is drawn
                            smaller, with a warning, and never cut
       --color #RRGGBB      its colour (default #000000)
+Details (default: none kept):
+      --metadata WHICH     keep the photo&apos;s EXIF and XMP in the PNG: none,
+                           no-location (its date, camera and author, not where
+                           it was taken) or all (the colours stay sRGB)
+      --file-date WHEN     taken: date each output when its photo was taken; now
+                           (default): when it is written
+      --dpi N              give the PNG N dots per inch (default: the photo&apos;s
+                           own, 96 when it gives none)
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
@@ -442,6 +526,14 @@ Légende :
                            large est dessinée plus petite, avec un avertissement, et
                            n&apos;est jamais coupée
       --color #RRGGBB      sa couleur (par défaut #000000)
+Détails (par défaut : aucun conservé) :
+      --metadata QUOI      conserver l&apos;EXIF et le XMP de la photo dans le PNG :
+                           none, no-location (date, appareil et auteur, sans le
+                           lieu) ou all (les couleurs restent sRGB)
+      --file-date QUAND    taken : dater chaque fichier de sortie de la prise de
+                           vue de sa photo ; now (par défaut) : de son écriture
+      --dpi N              donner au PNG N points par pouce (par défaut : ceux
+                           de la photo, 96 si elle n&apos;en donne pas)
 Autres :
       --quiet              n&apos;afficher que les erreurs (ni avertissements, ni progression)
       --help               afficher cette aide et quitter
@@ -465,68 +557,12 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
 </translation>
     </message>
     <message>
-        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation>la légende ne peut pas être dessinée : elle ne tient pas sur une image de %1 x %2 pixels, même à %3 pixels de haut</translation>
+        <source>it says nowhere when it was taken; its output is dated when written</source>
+        <translation>elle n’indique nulle part quand elle a été prise ; son fichier de sortie est daté de son écriture</translation>
     </message>
     <message>
-        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation>la légende est dessinée à %1 pixels de haut au lieu de %2, pour tenir sur l&apos;image</translation>
-    </message>
-    <message>
-        <source>no space left on the device</source>
-        <translation>plus d’espace sur le périphérique</translation>
-    </message>
-    <message>
-        <source>over the file size limit</source>
-        <translation>au-delà de la taille de fichier permise</translation>
-    </message>
-    <message>
-        <source>over the disk quota</source>
-        <translation>au-delà du quota disque</translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation>permission refusée</translation>
-    </message>
-    <message>
-        <source>the file system is read-only</source>
-        <translation>le système de fichiers est en lecture seule</translation>
-    </message>
-    <message>
-        <source>the name is too long</source>
-        <translation>le nom est trop long</translation>
-    </message>
-    <message>
-        <source>an input/output error</source>
-        <translation>une erreur d’entrée/sortie</translation>
-    </message>
-    <message>
-        <source>damaged: part of its data cannot be decoded</source>
-        <translation>endommagée&#xa0;: une partie de ses données ne peut pas être décodée</translation>
-    </message>
-    <message>
-        <source>damaged: %1</source>
-        <translation>endommagée&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>not enough memory</source>
-        <translation>mémoire insuffisante</translation>
-    </message>
-    <message>
-        <source>the file changed while it was read</source>
-        <translation>le fichier a changé pendant sa lecture</translation>
-    </message>
-    <message>
-        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
-        <translation>son orientation EXIF n’est aucune des valeurs 1 à 8 ; ses pixels restent tels qu’ils sont enregistrés</translation>
-    </message>
-    <message>
-        <source>its EXIF details are damaged and were left out</source>
-        <translation>ses données EXIF sont endommagées et ont été laissées de côté</translation>
-    </message>
-    <message>
-        <source>its image data goes on after the last row; the rest was ignored</source>
-        <translation>ses données d’image continuent après la dernière ligne ; le reste a été ignoré</translation>
+        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
+        <translation>ses détails (EXIF, XMP, IPTC) sont endommagés ou trop volumineux et ont été omis</translation>
     </message>
 </context>
 <context>
@@ -722,6 +758,43 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     <message>
         <source>Preview of the selected photo</source>
         <translation>Aperçu de la photo sélectionnée</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>photo details</comment>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>All but location</source>
+        <translation>Tous sauf le lieu</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>P&amp;hoto details:</source>
+        <translation>Détails de la p&amp;hoto :</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s own</source>
+        <translation>Celle de la photo</translation>
+    </message>
+    <message>
+        <source>Dots per inch</source>
+        <translation>Points par pouce</translation>
+    </message>
+    <message>
+        <source>Resolu&amp;tion:</source>
+        <translation>Résolu&amp;tion :</translation>
+    </message>
+    <message>
+        <source> dpi</source>
+        <translation> ppp</translation>
+    </message>
+    <message>
+        <source>Date the files as ta&amp;ken</source>
+        <translation>Dater les fichiers de la pr&amp;ise de vue</translation>
     </message>
 </context>
 <context>

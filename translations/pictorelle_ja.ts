@@ -7,6 +7,10 @@
         <source>Convert Several Photos...</source>
         <translation>複数の写真を変換...</translation>
     </message>
+    <message>
+        <source>Keep Photo Details</source>
+        <translation>写真の詳細情報を保持</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBox</name>
@@ -326,6 +330,78 @@
         <translation>無効な位置 &apos;%1&apos;: X,Y または top-left、top、top-right、left、center、right、bottom-left、bottom、bottom-right のいずれかを使用してください</translation>
     </message>
     <message>
+        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
+        <translation>キャプションを描画できません: 高さを %3 ピクセルにしても %1 x %2 ピクセルの画像に収まりません</translation>
+    </message>
+    <message>
+        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
+        <translation>画像に収めるため、キャプションを高さ %2 ピクセルではなく %1 ピクセルで描画します</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>デバイスに空き容量がありません</translation>
+    </message>
+    <message>
+        <source>over the file size limit</source>
+        <translation>ファイルサイズの上限を超えています</translation>
+    </message>
+    <message>
+        <source>over the disk quota</source>
+        <translation>ディスククォータを超えています</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>アクセスが拒否されました</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>ファイルシステムが読み取り専用です</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>名前が長すぎます</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>入出力エラー</translation>
+    </message>
+    <message>
+        <source>damaged: part of its data cannot be decoded</source>
+        <translation>破損: データの一部をデコードできません</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>破損: %1</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>読み込み中にファイルが変更されました</translation>
+    </message>
+    <message>
+        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
+        <translation>EXIF の向きが 1〜8 のいずれでもないため、ピクセルは保存されたままです</translation>
+    </message>
+    <message>
+        <source>its image data goes on after the last row; the rest was ignored</source>
+        <translation>画像データが最後の行の後にも続いています。残りは無視しました</translation>
+    </message>
+    <message>
+        <source>unknown details &apos;%1&apos;: use none, no-location or all</source>
+        <translation>不明な詳細情報 &apos;%1&apos;: none、no-location、all のいずれかを使用してください</translation>
+    </message>
+    <message>
+        <source>unknown file date &apos;%1&apos;: use taken or now</source>
+        <translation>不明なファイル日付 &apos;%1&apos;: taken か now を使用してください</translation>
+    </message>
+    <message>
+        <source>invalid resolution &apos;%1&apos;: use a whole number of dots per inch from 1 to %2</source>
+        <translation>無効な解像度 &apos;%1&apos;: 1〜%2 の整数 (dpi) を使用してください</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
 Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
@@ -371,6 +447,14 @@ Caption:
                            the system&apos;s face at 4%); a caption too wide is drawn
                            smaller, with a warning, and never cut
       --color #RRGGBB      its colour (default #000000)
+Details (default: none kept):
+      --metadata WHICH     keep the photo&apos;s EXIF and XMP in the PNG: none,
+                           no-location (its date, camera and author, not where
+                           it was taken) or all (the colours stay sRGB)
+      --file-date WHEN     taken: date each output when its photo was taken; now
+                           (default): when it is written
+      --dpi N              give the PNG N dots per inch (default: the photo&apos;s
+                           own, 96 when it gives none)
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
@@ -436,6 +520,14 @@ every JPEG of a folder on two cores:
                            フォントで 4%)。幅が広すぎるキャプションは警告とともに
                            小さく描かれ、切り取られることはない
       --color #RRGGBB      その色 (既定 #000000)
+詳細情報 (既定: 保持しない):
+      --metadata 種類      写真の EXIF と XMP を PNG に保持する: none、
+                           no-location (日付、カメラ、作者。撮影場所は除く)、
+                           all のいずれか (色は sRGB のまま)
+      --file-date 時点     taken: 各出力ファイルの日付を写真の撮影日時にする。
+                           now (既定): 書き込んだ日時
+      --dpi N              PNG の解像度を N dpi にする (既定: 写真のまま、
+                           指定がなければ 96)
 その他:
       --quiet              エラーのみ表示する (警告も進行状況も表示しない)
       --help               このヘルプを表示して終了する
@@ -459,68 +551,12 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
 </translation>
     </message>
     <message>
-        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation>キャプションを描画できません: 高さを %3 ピクセルにしても %1 x %2 ピクセルの画像に収まりません</translation>
+        <source>it says nowhere when it was taken; its output is dated when written</source>
+        <translation>撮影日時がどこにも記録されていないため、出力ファイルの日付は書き込み日時になります</translation>
     </message>
     <message>
-        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation>画像に収めるため、キャプションを高さ %2 ピクセルではなく %1 ピクセルで描画します</translation>
-    </message>
-    <message>
-        <source>no space left on the device</source>
-        <translation>デバイスに空き容量がありません</translation>
-    </message>
-    <message>
-        <source>over the file size limit</source>
-        <translation>ファイルサイズの上限を超えています</translation>
-    </message>
-    <message>
-        <source>over the disk quota</source>
-        <translation>ディスククォータを超えています</translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation>アクセスが拒否されました</translation>
-    </message>
-    <message>
-        <source>the file system is read-only</source>
-        <translation>ファイルシステムが読み取り専用です</translation>
-    </message>
-    <message>
-        <source>the name is too long</source>
-        <translation>名前が長すぎます</translation>
-    </message>
-    <message>
-        <source>an input/output error</source>
-        <translation>入出力エラー</translation>
-    </message>
-    <message>
-        <source>damaged: part of its data cannot be decoded</source>
-        <translation>破損: データの一部をデコードできません</translation>
-    </message>
-    <message>
-        <source>damaged: %1</source>
-        <translation>破損: %1</translation>
-    </message>
-    <message>
-        <source>not enough memory</source>
-        <translation>メモリが不足しています</translation>
-    </message>
-    <message>
-        <source>the file changed while it was read</source>
-        <translation>読み込み中にファイルが変更されました</translation>
-    </message>
-    <message>
-        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
-        <translation>EXIF の向きが 1〜8 のいずれでもないため、ピクセルは保存されたままです</translation>
-    </message>
-    <message>
-        <source>its EXIF details are damaged and were left out</source>
-        <translation>EXIF 情報が破損しているため省きました</translation>
-    </message>
-    <message>
-        <source>its image data goes on after the last row; the rest was ignored</source>
-        <translation>画像データが最後の行の後にも続いています。残りは無視しました</translation>
+        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
+        <translation>詳細情報 (EXIF、XMP、IPTC) が破損しているか大きすぎるため、省きました</translation>
     </message>
 </context>
 <context>
@@ -716,6 +752,43 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
     <message>
         <source>Preview of the selected photo</source>
         <translation>選択した写真のプレビュー</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>photo details</comment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>All but location</source>
+        <translation>場所以外すべて</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>P&amp;hoto details:</source>
+        <translation>写真の詳細情報(&amp;H):</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s own</source>
+        <translation>写真のまま</translation>
+    </message>
+    <message>
+        <source>Dots per inch</source>
+        <translation>dpi を指定</translation>
+    </message>
+    <message>
+        <source>Resolu&amp;tion:</source>
+        <translation>解像度(&amp;T):</translation>
+    </message>
+    <message>
+        <source> dpi</source>
+        <translation> dpi</translation>
+    </message>
+    <message>
+        <source>Date the files as ta&amp;ken</source>
+        <translation>ファイルの日付を撮影日時にする(&amp;K)</translation>
     </message>
 </context>
 <context>

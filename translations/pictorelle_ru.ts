@@ -7,6 +7,10 @@
         <source>Convert Several Photos...</source>
         <translation>Преобразовать несколько фотографий...</translation>
     </message>
+    <message>
+        <source>Keep Photo Details</source>
+        <translation>Сохранять сведения о фотографии</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBox</name>
@@ -326,6 +330,78 @@
         <translation>недопустимое положение «%1»: используйте X,Y или одно из top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</translation>
     </message>
     <message>
+        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
+        <translation>подпись нельзя нарисовать: она не помещается на изображение %1 x %2 пикселей даже при высоте %3 пикселей</translation>
+    </message>
+    <message>
+        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
+        <translation>подпись нарисована высотой %1 пикселей вместо %2, чтобы поместиться на изображении</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>на устройстве не осталось места</translation>
+    </message>
+    <message>
+        <source>over the file size limit</source>
+        <translation>превышен предельный размер файла</translation>
+    </message>
+    <message>
+        <source>over the disk quota</source>
+        <translation>превышена дисковая квота</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>доступ запрещён</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>файловая система доступна только для чтения</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>слишком длинное имя</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>ошибка ввода-вывода</translation>
+    </message>
+    <message>
+        <source>damaged: part of its data cannot be decoded</source>
+        <translation>повреждено: часть его данных не удаётся декодировать</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>повреждено: %1</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>файл изменился во время чтения</translation>
+    </message>
+    <message>
+        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
+        <translation>его ориентация EXIF не входит в значения от 1 до 8; пиксели оставлены как есть</translation>
+    </message>
+    <message>
+        <source>its image data goes on after the last row; the rest was ignored</source>
+        <translation>его данные изображения продолжаются после последней строки; остаток пропущен</translation>
+    </message>
+    <message>
+        <source>unknown details &apos;%1&apos;: use none, no-location or all</source>
+        <translation>неизвестные сведения «%1»: используйте none, no-location или all</translation>
+    </message>
+    <message>
+        <source>unknown file date &apos;%1&apos;: use taken or now</source>
+        <translation>неизвестная дата файла «%1»: используйте taken или now</translation>
+    </message>
+    <message>
+        <source>invalid resolution &apos;%1&apos;: use a whole number of dots per inch from 1 to %2</source>
+        <translation>недопустимое разрешение «%1»: используйте целое число точек на дюйм от 1 до %2</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
 Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
@@ -371,6 +447,14 @@ Caption:
                            the system&apos;s face at 4%); a caption too wide is drawn
                            smaller, with a warning, and never cut
       --color #RRGGBB      its colour (default #000000)
+Details (default: none kept):
+      --metadata WHICH     keep the photo&apos;s EXIF and XMP in the PNG: none,
+                           no-location (its date, camera and author, not where
+                           it was taken) or all (the colours stay sRGB)
+      --file-date WHEN     taken: date each output when its photo was taken; now
+                           (default): when it is written
+      --dpi N              give the PNG N dots per inch (default: the photo&apos;s
+                           own, 96 when it gives none)
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
@@ -440,6 +524,14 @@ every JPEG of a folder on two cores:
                            системный шрифт при 4%); слишком широкая подпись рисуется
                            меньше, с предупреждением, и никогда не обрезается
       --color #RRGGBB      её цвет (по умолчанию #000000)
+Сведения (по умолчанию: не сохраняются):
+      --metadata КАКИЕ     сохранить EXIF и XMP фото в PNG: none, no-location
+                           (дата, камера и автор, без места съёмки) или all
+                           (цвета остаются в sRGB)
+      --file-date КОГДА    taken: датировать каждый выходной файл временем
+                           съёмки его фото; now (по умолчанию): временем записи
+      --dpi N              задать PNG N точек на дюйм (по умолчанию: как у фото,
+                           96, если в нём не указано)
 Прочее:
       --quiet              выводить только ошибки (без предупреждений и хода работы)
       --help               показать эту справку и выйти
@@ -463,68 +555,12 @@ LC_MESSAGES, LANG; английский для C и POSIX).
 </translation>
     </message>
     <message>
-        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation>подпись нельзя нарисовать: она не помещается на изображение %1 x %2 пикселей даже при высоте %3 пикселей</translation>
+        <source>it says nowhere when it was taken; its output is dated when written</source>
+        <translation>в нём нигде не указано, когда оно снято; выходной файл датирован временем записи</translation>
     </message>
     <message>
-        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation>подпись нарисована высотой %1 пикселей вместо %2, чтобы поместиться на изображении</translation>
-    </message>
-    <message>
-        <source>no space left on the device</source>
-        <translation>на устройстве не осталось места</translation>
-    </message>
-    <message>
-        <source>over the file size limit</source>
-        <translation>превышен предельный размер файла</translation>
-    </message>
-    <message>
-        <source>over the disk quota</source>
-        <translation>превышена дисковая квота</translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation>доступ запрещён</translation>
-    </message>
-    <message>
-        <source>the file system is read-only</source>
-        <translation>файловая система доступна только для чтения</translation>
-    </message>
-    <message>
-        <source>the name is too long</source>
-        <translation>слишком длинное имя</translation>
-    </message>
-    <message>
-        <source>an input/output error</source>
-        <translation>ошибка ввода-вывода</translation>
-    </message>
-    <message>
-        <source>damaged: part of its data cannot be decoded</source>
-        <translation>повреждено: часть его данных не удаётся декодировать</translation>
-    </message>
-    <message>
-        <source>damaged: %1</source>
-        <translation>повреждено: %1</translation>
-    </message>
-    <message>
-        <source>not enough memory</source>
-        <translation>недостаточно памяти</translation>
-    </message>
-    <message>
-        <source>the file changed while it was read</source>
-        <translation>файл изменился во время чтения</translation>
-    </message>
-    <message>
-        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
-        <translation>его ориентация EXIF не входит в значения от 1 до 8; пиксели оставлены как есть</translation>
-    </message>
-    <message>
-        <source>its EXIF details are damaged and were left out</source>
-        <translation>его данные EXIF повреждены и опущены</translation>
-    </message>
-    <message>
-        <source>its image data goes on after the last row; the rest was ignored</source>
-        <translation>его данные изображения продолжаются после последней строки; остаток пропущен</translation>
+        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
+        <translation>его сведения (EXIF, XMP, IPTC) повреждены или слишком велики и опущены</translation>
     </message>
 </context>
 <context>
@@ -720,6 +756,43 @@ LC_MESSAGES, LANG; английский для C и POSIX).
     <message>
         <source>Preview of the selected photo</source>
         <translation>Предпросмотр выбранной фотографии</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>photo details</comment>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>All but location</source>
+        <translation>Все, кроме места</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>P&amp;hoto details:</source>
+        <translation>Сведения о &amp;фото:</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s own</source>
+        <translation>Как у фото</translation>
+    </message>
+    <message>
+        <source>Dots per inch</source>
+        <translation>Точек на дюйм</translation>
+    </message>
+    <message>
+        <source>Resolu&amp;tion:</source>
+        <translation>&amp;Разрешение:</translation>
+    </message>
+    <message>
+        <source> dpi</source>
+        <translation> dpi</translation>
+    </message>
+    <message>
+        <source>Date the files as ta&amp;ken</source>
+        <translation>Датировать файлы временем с&amp;ъёмки</translation>
     </message>
 </context>
 <context>

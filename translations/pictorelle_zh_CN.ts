@@ -7,6 +7,10 @@
         <source>Convert Several Photos...</source>
         <translation>转换多张照片...</translation>
     </message>
+    <message>
+        <source>Keep Photo Details</source>
+        <translation>保留照片详细信息</translation>
+    </message>
 </context>
 <context>
     <name>CaptionBox</name>
@@ -326,6 +330,78 @@
         <translation>无效的位置“%1”: 请使用 X,Y 或 top-left、top、top-right、left、center、right、bottom-left、bottom、bottom-right 之一</translation>
     </message>
     <message>
+        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
+        <translation>无法绘制说明文字: 即使高度为 %3 像素，也无法放入 %1 x %2 像素的图片</translation>
+    </message>
+    <message>
+        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
+        <translation>说明文字以 %1 像素的高度绘制 (而非 %2)，以便放入图片</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>设备上没有剩余空间</translation>
+    </message>
+    <message>
+        <source>over the file size limit</source>
+        <translation>超过文件大小限制</translation>
+    </message>
+    <message>
+        <source>over the disk quota</source>
+        <translation>超过磁盘配额</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>权限被拒绝</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>文件系统为只读</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>名称过长</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>输入/输出错误</translation>
+    </message>
+    <message>
+        <source>damaged: part of its data cannot be decoded</source>
+        <translation>已损坏: 其部分数据无法解码</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>已损坏: %1</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>文件在读取过程中被更改</translation>
+    </message>
+    <message>
+        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
+        <translation>其 EXIF 方向不在 1 到 8 之间；像素保持存储时的样子</translation>
+    </message>
+    <message>
+        <source>its image data goes on after the last row; the rest was ignored</source>
+        <translation>其图像数据在最后一行之后仍有内容；其余部分已忽略</translation>
+    </message>
+    <message>
+        <source>unknown details &apos;%1&apos;: use none, no-location or all</source>
+        <translation>未知的详细信息选项“%1”: 请使用 none、no-location 或 all</translation>
+    </message>
+    <message>
+        <source>unknown file date &apos;%1&apos;: use taken or now</source>
+        <translation>未知的文件日期“%1”: 请使用 taken 或 now</translation>
+    </message>
+    <message>
+        <source>invalid resolution &apos;%1&apos;: use a whole number of dots per inch from 1 to %2</source>
+        <translation>无效的分辨率“%1”: 请使用 1 到 %2 之间的整数 (每英寸点数)</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
 Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
@@ -371,6 +447,14 @@ Caption:
                            the system&apos;s face at 4%); a caption too wide is drawn
                            smaller, with a warning, and never cut
       --color #RRGGBB      its colour (default #000000)
+Details (default: none kept):
+      --metadata WHICH     keep the photo&apos;s EXIF and XMP in the PNG: none,
+                           no-location (its date, camera and author, not where
+                           it was taken) or all (the colours stay sRGB)
+      --file-date WHEN     taken: date each output when its photo was taken; now
+                           (default): when it is written
+      --dpi N              give the PNG N dots per inch (default: the photo&apos;s
+                           own, 96 when it gives none)
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
@@ -434,6 +518,14 @@ every JPEG of a folder on two cores:
                            大小为像素数，或输出高度的 N% (默认: 系统字体，4%)；
                            过宽的说明文字会缩小绘制并给出警告，绝不截断
       --color #RRGGBB      其颜色 (默认 #000000)
+详细信息 (默认: 不保留):
+      --metadata 哪些      在 PNG 中保留照片的 EXIF 和 XMP: none、
+                           no-location (日期、相机和作者，不含拍摄地点) 或
+                           all (颜色保持 sRGB)
+      --file-date 何时     taken: 每个输出文件的日期设为其照片的拍摄时间；
+                           now (默认): 写入时间
+      --dpi N              PNG 的分辨率设为 N dpi (默认: 照片自身的，
+                           没有则为 96)
 其他:
       --quiet              只输出错误 (不输出警告和进度)
       --help               显示此帮助并退出
@@ -457,68 +549,12 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
 </translation>
     </message>
     <message>
-        <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation>无法绘制说明文字: 即使高度为 %3 像素，也无法放入 %1 x %2 像素的图片</translation>
+        <source>it says nowhere when it was taken; its output is dated when written</source>
+        <translation>其中没有记录拍摄时间；输出文件的日期为写入时间</translation>
     </message>
     <message>
-        <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation>说明文字以 %1 像素的高度绘制 (而非 %2)，以便放入图片</translation>
-    </message>
-    <message>
-        <source>no space left on the device</source>
-        <translation>设备上没有剩余空间</translation>
-    </message>
-    <message>
-        <source>over the file size limit</source>
-        <translation>超过文件大小限制</translation>
-    </message>
-    <message>
-        <source>over the disk quota</source>
-        <translation>超过磁盘配额</translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation>权限被拒绝</translation>
-    </message>
-    <message>
-        <source>the file system is read-only</source>
-        <translation>文件系统为只读</translation>
-    </message>
-    <message>
-        <source>the name is too long</source>
-        <translation>名称过长</translation>
-    </message>
-    <message>
-        <source>an input/output error</source>
-        <translation>输入/输出错误</translation>
-    </message>
-    <message>
-        <source>damaged: part of its data cannot be decoded</source>
-        <translation>已损坏: 其部分数据无法解码</translation>
-    </message>
-    <message>
-        <source>damaged: %1</source>
-        <translation>已损坏: %1</translation>
-    </message>
-    <message>
-        <source>not enough memory</source>
-        <translation>内存不足</translation>
-    </message>
-    <message>
-        <source>the file changed while it was read</source>
-        <translation>文件在读取过程中被更改</translation>
-    </message>
-    <message>
-        <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
-        <translation>其 EXIF 方向不在 1 到 8 之间；像素保持存储时的样子</translation>
-    </message>
-    <message>
-        <source>its EXIF details are damaged and were left out</source>
-        <translation>其 EXIF 信息已损坏，已略去</translation>
-    </message>
-    <message>
-        <source>its image data goes on after the last row; the rest was ignored</source>
-        <translation>其图像数据在最后一行之后仍有内容；其余部分已忽略</translation>
+        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
+        <translation>其详细信息 (EXIF、XMP、IPTC) 已损坏或过大，已省略</translation>
     </message>
 </context>
 <context>
@@ -714,6 +750,43 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     <message>
         <source>Preview of the selected photo</source>
         <translation>所选照片的预览</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>photo details</comment>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>All but location</source>
+        <translation>除位置外全部</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>P&amp;hoto details:</source>
+        <translation>照片详细信息(&amp;H):</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s own</source>
+        <translation>照片自身的</translation>
+    </message>
+    <message>
+        <source>Dots per inch</source>
+        <translation>每英寸点数</translation>
+    </message>
+    <message>
+        <source>Resolu&amp;tion:</source>
+        <translation>分辨率(&amp;T):</translation>
+    </message>
+    <message>
+        <source> dpi</source>
+        <translation> dpi</translation>
+    </message>
+    <message>
+        <source>Date the files as ta&amp;ken</source>
+        <translation>文件日期设为拍摄时间(&amp;K)</translation>
     </message>
 </context>
 <context>

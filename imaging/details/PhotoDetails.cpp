@@ -210,46 +210,46 @@ PhotoDetails PhotoDetails::Read(const std::function<bool(Data&)>& read)
 PhotoDetails PhotoDetails::FromFile(const std::uint8_t* bytes, std::size_t size)
 {
     return Read([&](Data& data) {
-            const long length = static_cast<long>(size);
-            if (!bytes || size == 0 || Exiv2::ImageFactory::getType(bytes, length) == Exiv2::ImageType::none)
-                return false;  // a format exiv2 does not know has no details it could give
-            Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(bytes, length);
-            if (!image.get())
-                return false;
-            image->readMetadata();
-            data.exif = image->exifData();
-            data.xmp = image->xmpData();
-            if (image->byteOrder() != Exiv2::invalidByteOrder)
-                data.order = image->byteOrder();
-            if (static_cast<std::size_t>(image->iptcData().count()) > kMaxIptcEntries)
-                throw std::length_error("IPTC");
-            // PNG has no place for IPTC: what the photo says there goes into the XMP, where it
-            // has its properties (an XMP property already there wins).
-            Exiv2::copyIptcToXmp(image->iptcData(), data.xmp);
-            return !data.exif.empty() || !data.xmp.empty();
-        });
+        const long length = static_cast<long>(size);
+        if (!bytes || size == 0 || Exiv2::ImageFactory::getType(bytes, length) == Exiv2::ImageType::none)
+            return false;  // a format exiv2 does not know has no details it could give
+        Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(bytes, length);
+        if (!image.get())
+            return false;
+        image->readMetadata();
+        data.exif = image->exifData();
+        data.xmp = image->xmpData();
+        if (image->byteOrder() != Exiv2::invalidByteOrder)
+            data.order = image->byteOrder();
+        if (static_cast<std::size_t>(image->iptcData().count()) > kMaxIptcEntries)
+            throw std::length_error("IPTC");
+        // PNG has no place for IPTC: what the photo says there goes into the XMP, where it
+        // has its properties (an XMP property already there wins).
+        Exiv2::copyIptcToXmp(image->iptcData(), data.xmp);
+        return !data.exif.empty() || !data.xmp.empty();
+    });
 }
 
 PhotoDetails PhotoDetails::FromBlocks(const QByteArray& exif, const QByteArray& xmp)
 {
     return Read([&](Data& data) {
-            QByteArray tiff = exif;
-            if (tiff.startsWith(QByteArrayLiteral("Exif\0\0")))
-                tiff.remove(0, 6);
-            if (!tiff.isEmpty()) {
-                if (!tiff.startsWith("II*") && !tiff.startsWith("MM\0*"))
-                    throw std::invalid_argument("EXIF");
-                data.order = Exiv2::ExifParser::decode(data.exif, reinterpret_cast<const Exiv2::byte*>(tiff.constData()),
-                                                       static_cast<std::uint32_t>(tiff.size()));
-                if (data.order == Exiv2::invalidByteOrder)
-                    throw std::invalid_argument("EXIF");
-            }
-            if (static_cast<std::size_t>(xmp.size()) > kMaxXmpPacketBytes)
-                throw std::length_error("XMP");
-            if (!xmp.isEmpty() && Exiv2::XmpParser::decode(data.xmp, xmp.toStdString()) != 0)
-                throw std::invalid_argument("XMP");
-            return !data.exif.empty() || !data.xmp.empty();
-        });
+        QByteArray tiff = exif;
+        if (tiff.startsWith(QByteArrayLiteral("Exif\0\0")))
+            tiff.remove(0, 6);
+        if (!tiff.isEmpty()) {
+            if (!tiff.startsWith(QByteArrayLiteral("II*\0")) && !tiff.startsWith(QByteArrayLiteral("MM\0*")))
+                throw std::invalid_argument("EXIF");
+            data.order = Exiv2::ExifParser::decode(data.exif, reinterpret_cast<const Exiv2::byte*>(tiff.constData()),
+                                                   static_cast<std::uint32_t>(tiff.size()));
+            if (data.order == Exiv2::invalidByteOrder)
+                throw std::invalid_argument("EXIF");
+        }
+        if (static_cast<std::size_t>(xmp.size()) > kMaxXmpPacketBytes)
+            throw std::length_error("XMP");
+        if (!xmp.isEmpty() && Exiv2::XmpParser::decode(data.xmp, xmp.toStdString()) != 0)
+            throw std::invalid_argument("XMP");
+        return !data.exif.empty() || !data.xmp.empty();
+    });
 }
 
 std::optional<TakenTime> PhotoDetails::Taken() const

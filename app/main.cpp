@@ -7,6 +7,7 @@
 
 #include "app/cli/CommandLine.h"
 #include "app/cli/CommandLineConversion.h"
+#include "app/cli/PresetCommands.h"
 #include "app/cli/PrintableText.h"
 #include "app/cli/UsageText.h"
 #include "app/window/COrvanelApp.h"
@@ -26,11 +27,6 @@ QStringList ArgumentsOf(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
-}
-
-void PrintTo(std::FILE* stream, const QString& text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
 QString ImagingFailedText()
@@ -109,20 +105,29 @@ int RunCommandLine(const CommandLine& line, const QStringList& arguments, char* 
         PrintTo(stdout, HelpText());
         return 0;
     }
-    if (line.mode == CommandLine::Mode::Invalid) {
-        // Parsed again now that the translation is loaded, for its message in the locale's language.
-        const UsageError error = ParseCommandLine(arguments).error;
-        const QString message = PrintableText(error.messageId ? theLanguage.GetString(error.messageId) : error.text);
+    if (line.mode == CommandLine::Mode::ListPresets)
+        return ListPresets();
+    // Parsed again now that the translation is loaded, for its messages in the locale's language,
+    // and with the presets kept in the settings.
+    const CommandLine parsed = ParseCommandLine(arguments, PresetsFromSettings());
+    if (parsed.mode == CommandLine::Mode::Invalid) {
+        const UsageError error = parsed.error;
+        const QString message = PrintableText(UsageText(error));
         PrintTo(stderr, QStringLiteral("pictorelle: %1\n%2\n")
                             .arg(message, QCoreApplication::translate(
                                               "CommandLine", "Try 'pictorelle --help' for more information.")));
         return 2;
     }
+    if (!parsed.savePreset.isEmpty()) {
+        const int kept = SavePresetOf(parsed);
+        if (kept != 0 || parsed.mode == CommandLine::Mode::SavePreset)
+            return kept;
+    }
     if (!platform::StartImaging(argv0)) {
         PrintTo(stderr, QStringLiteral("pictorelle: %1\n").arg(ImagingFailedText()));
         return 1;
     }
-    const int status = RunCommandLineConversion(line.request);
+    const int status = RunCommandLineConversion(parsed.request);
     platform::StopImaging();
     return status;
 }
@@ -142,6 +147,8 @@ int main(int argc, char* argv[])
         return 0;
     case CommandLine::Mode::Help:
     case CommandLine::Mode::Convert:
+    case CommandLine::Mode::SavePreset:
+    case CommandLine::Mode::ListPresets:
     case CommandLine::Mode::Invalid:
     {
         const int status = RunCommandLine(line, arguments, argv[0]);

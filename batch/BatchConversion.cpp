@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QSet>
 #include <QSize>
@@ -69,7 +70,11 @@ public:
         }
         if (photos_.isEmpty())
             return summary_;
-        names_.emplace(r_.outputFile, *folder);
+        names_.emplace(r_.outputFile, *folder, r_.namingPattern);
+        if (!NameOutputs()) {
+            summary_.namesRefused = true;
+            return summary_;
+        }
         FindOwnOutputs(*folder);
         FindClashes();
         scheduler_.emplace(static_cast<int>(photos_.size()));
@@ -158,7 +163,7 @@ private:
         t_log = &log;
         bool converted = false;
         try {
-            converted = ConvertOne(photo, format, clashes_[index]);
+            converted = ConvertOne(photo, outputs_[static_cast<std::size_t>(index)], format, clashes_[index]);
         } catch (const std::exception&) {  // memory running out outside the imaging layer
             Fail(photo.path, WithReason(texts_.Get(IDS_STRING115),
                                         FailureReason(platform::Failure::Of(platform::Failure::Kind::OutOfMemory))));
@@ -237,7 +242,60 @@ private:
     // the tree walked, or the same folder), so that a rerun never converts its own outputs.
     void FindOwnOutputs(const QString& folder)
     {
-        ownOutput_ = OwnOutputs(photos_, *names_, folder);
+        ownOutput_ = OwnOutputs(photos_, outputs_, folder);
+    }
+
+    // Every photo's output, before any is converted; false, each told, when a naming pattern the
+    // user chose gives some photo no name or one over the limits. (The default's names fail their
+    // photos alone, as they always did.)
+    bool NameOutputs()
+    {
+        const bool ownPattern = r_.namingPattern != kDefaultNamingPattern;
+        const bool readPhotos = r_.outputFile.isEmpty() && PatternReadsPhotos(r_.namingPattern);
+        bool named = true;
+        for (qsizetype i = 0; i < photos_.size(); ++i) {
+            const QString path = QFileInfo(photos_[i].path).absoluteFilePath();
+            NamingFacts facts;
+            facts.index = static_cast<int>(i) + 1;
+            if (readPhotos)
+                ReadNamingFacts(path, facts);
+            outputs_.push_back(names_->For(path, photos_[i].addedFolder, facts));
+            const OutputName& output = outputs_.back();
+            const QString why =
+                output.local.isEmpty() ? QCoreApplication::translate("CommandLine", "the naming pattern gives it no name")
+                : output.local.size() - (output.local.lastIndexOf('/') + 1) > platform::kMaxFileNameBytes
+                    ? NameTooLongReason(platform::kMaxFileNameBytes)
+                    : QString();
+            if (ownPattern && !why.isEmpty()) {
+                listener_.Told(static_cast<int>(i), photos_[i].path, why);
+                named = false;
+            }
+        }
+        return named;
+    }
+
+    // What a pattern may say of the photo at path beyond its name: when it was taken (else when
+    // its file was last written) and its output's size.
+    void ReadNamingFacts(const QString& path, NamingFacts& facts) const
+    {
+        PhotoDocument photo;
+        photo.Open(path, false, r_.autoOrient);
+        std::optional<platform::TakenTime> taken;
+        if (photo.Image())
+            taken = photo.Image()->Details().Taken();
+        if (!taken) {
+            const QDateTime modified = QFileInfo(path).lastModified();
+            const QDate d = modified.date();
+            const QTime t = modified.time();
+            taken = platform::TakenTime{d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), std::nullopt};
+        }
+        facts.taken = *taken;
+        if (photo.Width() > 0 && photo.Height() > 0) {
+            const QSize turned = TurnedSize(photo);
+            const QSize size = OutputSizeOf(SizeRuleOf(r_), turned.width(), turned.height());
+            facts.width = size.width();
+            facts.height = size.height();
+        }
     }
 
     // Two photos that reach one output name: the one listed first writes it, whichever opens
@@ -251,14 +309,13 @@ private:
         for (qsizetype i = 0; i < photos_.size(); ++i) {
             if (ownOutput_[i])
                 continue;
-            const QByteArray local =
-                names_->For(QFileInfo(photos_[i].path).absoluteFilePath(), photos_[i].addedFolder).local;
+            const QByteArray& local = outputs_[static_cast<std::size_t>(i)].local;
             clashes_[i] = seen.contains(local);
             seen.insert(local);
         }
     }
 
-    bool ConvertOne(const BatchPhoto& photoToConvert, platform::PhotoFormat format, bool clash)
+    bool ConvertOne(const BatchPhoto& photoToConvert, const OutputName& output, platform::PhotoFormat format, bool clash)
     {
         const QString& argument = photoToConvert.path;
         const QString path = QFileInfo(argument).absoluteFilePath();
@@ -272,7 +329,6 @@ private:
         MemoryBudget::Hold held(scheduler_->Budget(),
                                 platform::OpeningBytes(format, pipelineThreads, writerShare, coefficients));
         // An output already there keeps its photo from being opened at all.
-        const OutputName output = names_->For(path, photoToConvert.addedFolder);
         if (!CanWrite(argument, output, clash))
             return false;
         PhotoDocument photo;
@@ -458,6 +514,7 @@ private:
     BatchListener& listener_;
     const std::atomic<bool>* const cancel_;
     std::optional<OutputNames> names_;
+    std::vector<OutputName> outputs_;  // by index
     std::vector<bool> clashes_;    // by index: a photo listed earlier has the same output
     std::vector<bool> ownOutput_;  // by index: an output of this run, found by a folder walk
     std::optional<BatchScheduler> scheduler_;

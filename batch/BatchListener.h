@@ -19,6 +19,7 @@ struct BatchSummary {
     int failed = 0;
     int cancelled = 0;    // stopped by the cancel or never begun
     bool folderUnusable = false;  // nothing was converted: the output folder cannot be used
+    bool namesRefused = false;    // nothing was converted: the naming pattern gives some photo no name
 };
 
 // Told what a batch does, from the batch's threads: everything about one photo, from Started to

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "batch/CaptionStyle.h"
+#include "batch/NamingPattern.h"
 #include "convert/SizeRule.h"
 #include "imaging/details/DetailsChoice.h"
 
@@ -30,6 +31,7 @@ struct ConversionRequest {
     platform::DetailsChoice details = platform::DetailsChoice::None;  // the photo's details kept
     bool dateAsTaken = false;  // each output dated when its photo was taken
     std::optional<int> dpi;    // the resolution written; the photo's own when unset
+    QString namingPattern = kDefaultNamingPattern;  // each output's name (NamingPattern.h)
 };
 
 // The size rule the request's size options make.

@@ -1,5 +1,9 @@
 #include "batch/OutputNames.h"
 
+#include <algorithm>
+
+#include <QFile>
+
 #include "convert/PhotoPaths.h"
 #include "system/FileSystem.h"
 #include "system/LocalFileName.h"
@@ -17,12 +21,12 @@ QByteArray LocalFolder(const QString& folder)
 
 }  // namespace
 
-OutputNames::OutputNames(const QString& outputFile, const QString& folder)
-    : outputFile_(outputFile), folder_(folder), localFolder_(LocalFolder(folder))
+OutputNames::OutputNames(const QString& outputFile, const QString& folder, const QString& pattern)
+    : outputFile_(outputFile), pattern_(pattern), folder_(folder), localFolder_(LocalFolder(folder))
 {
 }
 
-OutputName OutputNames::For(const QString& path, const QString& addedFolder) const
+OutputName OutputNames::For(const QString& path, const QString& addedFolder, NamingFacts facts) const
 {
     if (!outputFile_.isEmpty())
         return {outputFile_, platform::LocalFileName(outputFile_)};
@@ -36,8 +40,20 @@ OutputName OutputNames::For(const QString& path, const QString& addedFolder) con
         below = FolderBelow(addedFolder, path);
         localBelow = FolderBelow(platform::LocalFileName(addedFolder), localPath);
     }
-    return {ProposeOutputFile(folder_ + below, displayName),
-            ProposeLocalOutputFile(localFolder_ + localBelow, localPath, displayName)};
+    if (pattern_ == kDefaultNamingPattern)
+        return {ProposeOutputFile(folder_ + below, displayName),
+                ProposeLocalOutputFile(localFolder_ + localBelow, localPath, displayName)};
+    const qsizetype slash = localPath.lastIndexOf('/');
+    const QByteArray file = localPath.mid(slash + 1);
+    const qsizetype dot = file.lastIndexOf('.');
+    facts.name = dot > 0 ? file.left(dot) : file;
+    facts.ext = dot > 0 ? file.mid(dot + 1) : QByteArray();
+    const QByteArray parent = localPath.left(std::max<qsizetype>(slash, 0));
+    facts.folder = parent.mid(parent.lastIndexOf('/') + 1);
+    const QByteArray name = NameByPattern(pattern_, facts);
+    if (name.isEmpty())
+        return {};
+    return {folder_ + below + QFile::decodeName(name), localFolder_ + localBelow + name};
 }
 
 OutputClaim OutputNames::Claim(const OutputName& output, bool overwrite)

@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QString>
 
+#include "batch/NamingPattern.h"
+
 // A photo's output: its name as told, and the bytes that name it on disk.
 struct OutputName {
     QString path;
@@ -25,13 +27,16 @@ enum class OutputClaim {
 class OutputNames {
 public:
     // Outputs go to outputFile when one is given, else into folder (ending in '/'), named after
-    // their photos.
-    OutputNames(const QString& outputFile, const QString& folder);
+    // their photos by pattern (NamingPattern.h).
+    OutputNames(const QString& outputFile, const QString& folder, const QString& pattern = kDefaultNamingPattern);
 
-    // The output of the photo at path (absolute). A photo found in a folder given whole
-    // (addedFolder, absolute) keeps its place below it: addedFolder/day2/a.jpg writes
-    // day2/a_out.png into the output folder, so that repeated names in different folders never meet.
-    OutputName For(const QString& path, const QString& addedFolder = QString()) const;
+    // The output of the photo at path (absolute); empty when the pattern gives it no name. A photo
+    // found in a folder given whole (addedFolder, absolute) keeps its place below it:
+    // addedFolder/day2/a.jpg writes day2/a_out.png into the output folder, so that repeated names
+    // in different folders never meet. facts holds what the pattern says of the photo beyond its
+    // path (its place in the run, its date, its output's size); its name, extension and folder
+    // are read from path.
+    OutputName For(const QString& path, const QString& addedFolder = QString(), NamingFacts facts = {}) const;
 
     // Whether output may be written: never over a special file, over another photo's output of
     // this run (the photo that comes second is told), or, without overwrite, over anything
@@ -41,6 +46,7 @@ public:
 
 private:
     const QString outputFile_;
+    const QString pattern_;
     const QString folder_;
     const QByteArray localFolder_;
     std::mutex mutex_;

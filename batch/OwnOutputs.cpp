@@ -16,15 +16,16 @@ QString WithSlash(QString folder)
 
 }  // namespace
 
-std::vector<bool> OwnOutputs(const QList<BatchPhoto>& photos, const OutputNames& names, const QString& outputFolder)
+std::vector<bool> OwnOutputs(const QList<BatchPhoto>& photos, const std::vector<OutputName>& outputNames,
+                             const QString& outputFolder)
 {
     std::vector<bool> own(static_cast<std::size_t>(photos.size()), false);
     QSet<QByteArray> outputs;
     QList<QString> paths;
-    for (const BatchPhoto& photo : photos) {
+    for (const BatchPhoto& photo : photos)
         paths.append(QFileInfo(photo.path).absoluteFilePath());
-        outputs.insert(names.For(paths.last(), photo.addedFolder).local);
-    }
+    for (const OutputName& output : outputNames)
+        outputs.insert(output.local);
     const QString folder = outputFolder.isEmpty() ? QString() : WithSlash(QFileInfo(outputFolder).absoluteFilePath());
     for (qsizetype i = 0; i < photos.size(); ++i) {
         if (photos[i].addedFolder.isEmpty())

@@ -1,36 +1,15 @@
 #include "app/cli/CommandLine.h"
 
-#include <climits>
-
 #include <QCoreApplication>
 
-#include "batch/DetailsChoiceNames.h"
-#include "convert/OutputKeeping.h"
-#include "res/ResourceIds.h"
-#include "settings/FontRecordConversion.h"
+#include "batch/Presets.h"
 
 namespace {
-
-// The widest margin taken in pixels; larger ones leave no room on any picture the limit allows.
-constexpr int kMaxMarginPixels = 100000;
 
 UsageError Own(const QString& text)
 {
     return UsageError{0, text};
 }
-
-// The options --convert takes: those followed by a value, and the switches.
-const QStringList kValueOptions = {
-    QStringLiteral("--output"),   QStringLiteral("--output-dir"), QStringLiteral("--size"),
-    QStringLiteral("--width"),    QStringLiteral("--height"),     QStringLiteral("--fit"),
-    QStringLiteral("--rotate"),
-    QStringLiteral("--flip"),     QStringLiteral("--frame"),      QStringLiteral("--text"),
-    QStringLiteral("--position"), QStringLiteral("--margin"),     QStringLiteral("--font"),
-    QStringLiteral("--color"),    QStringLiteral("--metadata"),   QStringLiteral("--file-date"),
-    QStringLiteral("--dpi")};
-const QStringList kSwitches = {QStringLiteral("--convert"),        QStringLiteral("--overwrite"),
-                                QStringLiteral("--quiet"),          QStringLiteral("--no-auto-orient"),
-                                QStringLiteral("--no-enlarge"),     QStringLiteral("--recursive")};
 
 QString OptionName(const QString& arg)
 {
@@ -38,96 +17,31 @@ QString OptionName(const QString& arg)
     return eq < 0 ? arg : arg.left(eq);
 }
 
-std::optional<int> PositiveNumber(const QString& text)
-{
-    const auto n = ParseWholeNumber(text);
-    if (!n || *n <= 0)
-        return std::nullopt;
-    return n;
-}
+// The options that are the command line's own rather than a batch's choices.
+const QString kConvert = QStringLiteral("--convert");
+const QString kPreset = QStringLiteral("--preset");
+const QString kSavePreset = QStringLiteral("--save-preset");
+const QString kListPresets = QStringLiteral("--list-presets");
 
-std::optional<int> NonNegativeNumber(const QString& text)
-{
-    const auto n = ParseWholeNumber(text);
-    if (!n || *n < 0)
-        return std::nullopt;
-    return n;
-}
-
-// "none", "horizontal" or "vertical", as the window's flip buttons number them.
-std::optional<int> FlipNamed(const QString& name)
-{
-    if (name == QLatin1String("none"))
-        return 0;
-    if (name == QLatin1String("horizontal"))
-        return 1;
-    if (name == QLatin1String("vertical"))
-        return 2;
-    return std::nullopt;
-}
-
-// "N" pixels or "N%" of what the length is a share of, N a whole number from 1 (0 with zero)
-// to most.
-std::optional<CaptionLength> LengthNamed(const QString& text, int most, bool zero)
-{
-    const bool percent = text.endsWith(u'%');
-    const auto n = ParseWholeNumber(percent ? text.chopped(1) : text);
-    if (!n || *n < (zero ? 0 : 1) || *n > (percent ? 100 : most))
-        return std::nullopt;
-    return CaptionLength{static_cast<double>(*n), percent};
-}
-
-// FAMILY,SIZE[,bold][,italic] into style, SIZE in pixels or N% of the output's height; the family
-// may itself hold commas, so it is read from the right.
-bool FontNamed(const QString& text, CaptionStyle& style)
-{
-    QStringList parts = text.split(u',');
-    style.bold = style.italic = false;
-    while (parts.size() > 2 && (parts.last() == QLatin1String("bold") || parts.last() == QLatin1String("italic"))) {
-        (parts.last() == QLatin1String("bold") ? style.bold : style.italic) = true;
-        parts.removeLast();
-    }
-    if (parts.size() < 2)
-        return false;
-    const auto size = LengthNamed(parts.takeLast(), kMaxFontPixels, false);
-    const QString family = parts.join(u',').trimmed();
-    if (!size || family.isEmpty() || family.size() > kFaceNameChars)
-        return false;
-    style.size = *size;
-    style.family = family;
-    return true;
-}
-
-std::optional<QColor> ColourNamed(const QString& text)
-{
-    static const QString kDigits = QStringLiteral("0123456789abcdefABCDEF");
-    if (text.size() != 7 || text[0] != u'#')
-        return std::nullopt;
-    for (qsizetype i = 1; i < 7; ++i) {
-        if (!kDigits.contains(text[i]))
-            return std::nullopt;
-    }
-    return QColor(text);
-}
-
-// Reads the options and photos of a --convert command line.
+// Reads the options and photos of a --convert (or --save-preset) command line.
 class ConvertParser {
 public:
-    explicit ConvertParser(const QStringList& arguments) : args_(arguments) {}
+    ConvertParser(const QStringList& arguments, const PresetLookup& presets) : args_(arguments), presets_(presets) {}
 
     CommandLine Parse()
     {
         CommandLine result;
         result.mode = CommandLine::Mode::Convert;
         bool optionsEnded = false;
+        ConversionRequest& r = reader_.Request();
         for (i_ = 0; i_ < args_.size(); ++i_) {
             const QString& arg = args_[i_];
             if (optionsEnded || !arg.startsWith(u'-') || arg == QLatin1String("-")) {
-                r_.photos << arg;
+                r.photos << arg;
                 continue;
             }
             if (arg == QLatin1String("-r")) {
-                r_.recursive = true;
+                r.recursive = true;
                 continue;
             }
             // "-w" is no photo: a photo named so follows "--".
@@ -148,7 +62,10 @@ public:
         }
         if (!Check())
             return Failed();
-        result.request = r_;
+        result.request = r;
+        result.savePreset = savePreset_;
+        if (r.photos.isEmpty())
+            result.mode = CommandLine::Mode::SavePreset;
         return result;
     }
 
@@ -167,13 +84,11 @@ private:
         return false;
     }
 
-    bool Fail(int messageId) { return Fail(UsageError{messageId, {}}); }
-
     // The value of the option at i_: after its '=', or the next argument.
-    std::optional<QString> Value(const QString& name)
+    std::optional<QString> Value(const QString& name, const std::optional<QString>& inlineValue)
     {
-        if (inlineValue_)
-            return inlineValue_;
+        if (inlineValue)
+            return inlineValue;
         if (i_ + 1 >= args_.size()) {
             Fail(Own(QCoreApplication::translate("CommandLine", "option '%1' requires an argument").arg(name)));
             return std::nullopt;
@@ -184,191 +99,85 @@ private:
     bool Option(const QString& arg)
     {
         const QString name = OptionName(arg);
-        inlineValue_ = name.size() == arg.size() ? std::nullopt : std::optional<QString>(arg.mid(name.size() + 1));
-        if (kSwitches.contains(name)) {
-            if (inlineValue_)
-                return Fail(Own(QCoreApplication::translate("CommandLine", "option '%1' doesn't allow an argument").arg(name)));
-            if (name == QLatin1String("--overwrite"))
-                r_.overwrite = true;
-            else if (name == QLatin1String("--quiet"))
-                r_.quiet = true;
-            else if (name == QLatin1String("--no-auto-orient"))
-                r_.autoOrient = false;
-            else if (name == QLatin1String("--no-enlarge"))
-                r_.noEnlarge = true;
-            else if (name == QLatin1String("--recursive"))
-                r_.recursive = true;
-            return true;
+        const std::optional<QString> inlineValue =
+            name.size() == arg.size() ? std::nullopt : std::optional<QString>(arg.mid(name.size() + 1));
+        if (name == kConvert) {
+            convert_ = true;
+            return !inlineValue || Fail(Own(QCoreApplication::translate("CommandLine", "option '%1' doesn't allow an argument").arg(name)));
         }
-        if (!kValueOptions.contains(name))
+        if (name == kPreset || name == kSavePreset) {
+            const auto value = Value(name, inlineValue);
+            return value && (name == kPreset ? TakePreset(*value) : KeepAs(*value));
+        }
+        if (RequestReader::IsSwitch(name))
+            return reader_.Apply({name, inlineValue}) || Fail(reader_.Error());
+        if (!RequestReader::TakesValue(name))
             return Fail(Own(QCoreApplication::translate("CommandLine", "unrecognized option '%1'").arg(arg)));
-        const auto value = Value(name);
-        return value && Apply(name, *value);
+        const auto value = Value(name, inlineValue);
+        return value && (reader_.Apply({name, *value}) || Fail(reader_.Error()));
     }
 
-    bool Apply(const QString& name, const QString& value)
+    bool TakePreset(const QString& name)
     {
-        if ((name == QLatin1String("--output") || name == QLatin1String("--output-dir")) && value.isEmpty())
-            return Fail(Own(QCoreApplication::translate("CommandLine", "option '%1' needs a name").arg(name)));
-        if (name == QLatin1String("--output")) {
-            // The file holds PNG data whatever its name says; a name saying otherwise misleads.
-            if (!value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-                return Fail(Own(QCoreApplication::translate("CommandLine", "'%1' does not end in .png: the output is a PNG picture").arg(value)));
-            r_.outputFile = value;
-        } else if (name == QLatin1String("--output-dir")) {
-            r_.outputFolder = value;
-        } else if (name == QLatin1String("--size") || name == QLatin1String("--fit")) {
-            const qsizetype x = value.indexOf(u'x');
-            if (!(r_.width = PositiveNumber(x < 0 ? value : value.left(x))))
-                return Fail(IDS_STRING111);
-            if (x < 0 || !(r_.height = PositiveNumber(value.mid(x + 1))))
-                return Fail(IDS_STRING112);
-            (name == QLatin1String("--fit") ? fitGiven_ : sizeGiven_) = true;
-            r_.fit = fitGiven_;
-        } else if (name == QLatin1String("--width")) {
-            if (!(r_.width = PositiveNumber(value)))
-                return Fail(IDS_STRING111);
-            sideGiven_ = true;
-        } else if (name == QLatin1String("--height")) {
-            if (!(r_.height = PositiveNumber(value)))
-                return Fail(IDS_STRING112);
-            sideGiven_ = true;
-        } else if (name == QLatin1String("--rotate")) {
-            const auto angle = ParseWholeNumber(value);
-            if (!angle || (*angle != 0 && *angle != 90 && *angle != 180 && *angle != 270))
-                return Fail(IDS_STRING116);
-            r_.rotate = *angle;
-        } else if (name == QLatin1String("--flip")) {
-            const auto flip = FlipNamed(value);
-            if (!flip)
-                return Fail(Own(QCoreApplication::translate("CommandLine", "unknown flip '%1': use none, horizontal or vertical").arg(value)));
-            r_.flip = *flip;
-        } else if (name == QLatin1String("--frame")) {
-            if (!(r_.frame = NonNegativeNumber(value)))
-                return Fail(IDS_STRING121);
-        } else if (name == QLatin1String("--text")) {
-            r_.text = value;
-        } else if (name == QLatin1String("--position")) {
-            return Position(value);
-        } else if (name == QLatin1String("--margin")) {
-            const auto margin = LengthNamed(value, kMaxMarginPixels, true);
-            if (!margin)
-                return Fail(Own(QCoreApplication::translate("CommandLine", "invalid margin '%1': use N pixels or N% of the shorter side").arg(value)));
-            r_.caption.margin = *margin;
-        } else if (name == QLatin1String("--font")) {
-            if (!FontNamed(value, r_.caption))
-                return Fail(Own(QCoreApplication::translate("CommandLine", "invalid font '%1': use FAMILY,SIZE[,bold][,italic], SIZE in "
-                                                            "pixels (at most %3) or N% of the output's height, with at most %2 characters")
-                                    .arg(value).arg(kFaceNameChars).arg(kMaxFontPixels)));
-        } else if (name == QLatin1String("--metadata")) {
-            const auto choice = DetailsChoiceNamed(value);
-            if (!choice)
-                return Fail(Own(QCoreApplication::translate("CommandLine", "unknown details '%1': use none, no-location or all").arg(value)));
-            r_.details = *choice;
-        } else if (name == QLatin1String("--file-date")) {
-            if (value != QLatin1String("taken") && value != QLatin1String("now"))
-                return Fail(Own(QCoreApplication::translate("CommandLine", "unknown file date '%1': use taken or now").arg(value)));
-            r_.dateAsTaken = value == QLatin1String("taken");
-        } else if (name == QLatin1String("--dpi")) {
-            const auto dpi = PositiveNumber(value);
-            if (!dpi || *dpi > kMaxDpi)
-                return Fail(Own(QCoreApplication::translate("CommandLine", "invalid resolution '%1': use a whole number of dots per inch from 1 to %2")
-                                    .arg(value).arg(kMaxDpi)));
-            r_.dpi = dpi;
-        } else if (name == QLatin1String("--color")) {
-            const auto colour = ColourNamed(value);
-            if (!colour)
-                return Fail(Own(QCoreApplication::translate("CommandLine", "invalid color '%1': use #RRGGBB").arg(value)));
-            r_.caption.colour = *colour;
-        }
-        return true;
-    }
-
-    // X,Y or one of the nine place words.
-    bool Position(const QString& value)
-    {
-        const CaptionPlace place = CaptionPlaceOfWord(value);
-        if (place != CaptionPlace::AtPoint) {
-            r_.caption.place = place;
+        if (!presets_)
             return true;
-        }
-        const QStringList xy = value.split(u',');
-        const auto x = xy.size() == 2 ? NonNegativeNumber(xy[0]) : std::nullopt;
-        if (!x)
-            return Fail(xy.size() == 1 && !ParseWholeNumber(value)
-                            ? Own(QCoreApplication::translate("CommandLine", "invalid position '%1': use X,Y or one of top-left, top, "
-                                                              "top-right, left, center, right, bottom-left, bottom, bottom-right").arg(value))
-                            : UsageError{IDS_STRING123, {}});
-        const auto y = NonNegativeNumber(xy[1]);
-        if (!y)
-            return Fail(IDS_STRING124);
-        r_.caption.place = CaptionPlace::AtPoint;
-        r_.caption.x = *x;
-        r_.caption.y = *y;
+        QString why;
+        const std::optional<QList<RequestOption>> options = presets_(name, why);
+        if (!options)
+            return Fail(Own(why));
+        return reader_.ApplyPreset(*options) || Fail(reader_.Error());
+    }
+
+    bool KeepAs(const QString& name)
+    {
+        if (const auto problem = PresetNameProblem(name))
+            return Fail(Own(*problem));
+        savePreset_ = name;
         return true;
     }
 
     bool Check()
     {
-        if (r_.photos.isEmpty())
+        const ConversionRequest& r = reader_.Request();
+        if (r.photos.isEmpty() && savePreset_.isEmpty())
             return Fail(Own(QCoreApplication::translate("CommandLine", "no photo to convert")));
-        if (sizeGiven_ && sideGiven_)
-            return Fail(Own(QCoreApplication::translate("CommandLine", "--size cannot be combined with --width or --height")));
-        if (fitGiven_ && (sizeGiven_ || sideGiven_))
-            return Fail(Own(QCoreApplication::translate("CommandLine", "--fit cannot be combined with --size, --width or --height")));
-        if (!r_.outputFile.isEmpty() && !r_.outputFolder.isEmpty())
-            return Fail(Own(QCoreApplication::translate("CommandLine", "--output and --output-dir cannot be combined")));
-        if (!r_.outputFile.isEmpty() && r_.photos.size() > 1)
-            return Fail(Own(QCoreApplication::translate("CommandLine", "--output names one file: use --output-dir for several photos")));
-        return true;
+        if (!r.photos.isEmpty() && !convert_)
+            return Fail(Own(QCoreApplication::translate("CommandLine", "photos are converted with --convert: add it")));
+        return reader_.Check() || Fail(reader_.Error());
     }
 
     const QStringList& args_;
+    const PresetLookup& presets_;
     qsizetype i_ = 0;
-    std::optional<QString> inlineValue_;
-    ConversionRequest r_;
+    RequestReader reader_;
     UsageError error_;
-    bool sizeGiven_ = false;
-    bool sideGiven_ = false;
-    bool fitGiven_ = false;
+    QString savePreset_;
+    bool convert_ = false;
 };
 
 }  // namespace
 
-std::optional<int> ParseWholeNumber(const QString& text)
-{
-    const bool negative = text.startsWith(u'-');
-    const QString digits = negative ? text.mid(1) : text;
-    if (digits.isEmpty() || digits.size() > 10)
-        return std::nullopt;
-    long long value = 0;
-    for (const QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    if (negative)
-        value = -value;
-    if (value < INT_MIN || value > INT_MAX)
-        return std::nullopt;
-    return static_cast<int>(value);
-}
-
-CommandLine ParseCommandLine(const QStringList& arguments)
+CommandLine ParseCommandLine(const QStringList& arguments, const PresetLookup& presets)
 {
     for (qsizetype i = 0; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
         const QString& arg = arguments[i];
         if (arg == QLatin1String("--help"))
-            return CommandLine{CommandLine::Mode::Help, {}, {}};
+            return CommandLine{CommandLine::Mode::Help, {}, {}, {}};
         if (arg == QLatin1String("--version"))
-            return CommandLine{CommandLine::Mode::Version, {}, {}};
-        if (arg == QLatin1String("--convert"))
-            return ConvertParser(arguments).Parse();
+            return CommandLine{CommandLine::Mode::Version, {}, {}, {}};
+        if (arg == kListPresets)
+            return CommandLine{CommandLine::Mode::ListPresets, {}, {}, {}};
+    }
+    for (qsizetype i = 0; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
+        const QString name = OptionName(arguments[i]);
+        if (name == kConvert || name == kSavePreset)
+            return ConvertParser(arguments, presets).Parse();
     }
     // The window would ignore them: a width meant for a conversion must not open a window.
     for (qsizetype i = 0; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
         const QString name = OptionName(arguments[i]);
-        if (kValueOptions.contains(name) || kSwitches.contains(name) || name == QLatin1String("-r")) {
+        if (RequestReader::TakesValue(name) || RequestReader::IsSwitch(name) || name == QLatin1String("-r") ||
+            name == kPreset) {
             CommandLine line;
             line.mode = CommandLine::Mode::Invalid;
             line.error = Own(QCoreApplication::translate("CommandLine", "option '%1' converts without a window: add --convert").arg(name));

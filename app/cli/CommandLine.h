@@ -1,31 +1,28 @@
 #pragma once
+#include <functional>
 #include <optional>
 
 #include <QString>
 #include <QStringList>
 
 #include "batch/ConversionRequest.h"
-
-// A command line that cannot be run: a message text's identifier when the program has a text
-// for it (so it shows in the user's language), else a text of its own.
-struct UsageError {
-    int messageId = 0;
-    QString text;
-};
+#include "batch/RequestOptions.h"
 
 struct CommandLine {
-    enum class Mode { Window, Convert, Help, Version, Invalid };
+    enum class Mode { Window, Convert, SavePreset, ListPresets, Help, Version, Invalid };
     Mode mode = Mode::Window;
-    ConversionRequest request;  // for Convert
+    ConversionRequest request;  // for Convert and SavePreset
+    QString savePreset;         // for SavePreset, and for Convert when the choices are kept too
     UsageError error;           // for Invalid
 };
 
-// Reads the arguments after the program's name. Without --convert, --help or --version before a
-// "--", the window starts and the arguments are left to it, unless one is an option only
-// --convert takes (a usage error then). With --convert, options and photos
-// may come in any order; "--" ends the options; an option's value follows it or an '='.
-CommandLine ParseCommandLine(const QStringList& arguments);
+// The choices of the preset of that name, or nothing with why saying why it cannot be used.
+using PresetLookup = std::function<std::optional<QList<RequestOption>>(const QString& name, QString& why)>;
 
-// The whole number text stands for when it is only ASCII digits (an optional '-' first) that fit
-// in 32 bits; nothing otherwise.
-std::optional<int> ParseWholeNumber(const QString& text);
+// Reads the arguments after the program's name. Without --convert, --help, --version,
+// --save-preset or --list-presets before a "--", the window starts and the arguments are left to
+// it, unless one is an option only --convert takes (a usage error then). With --convert, options
+// and photos may come in any order; "--" ends the options; an option's value follows it or an
+// '='. --preset NAME takes the preset's choices from presets where it stands (a later option
+// replaces one); without presets every preset is taken as empty, which tells the mode only.
+CommandLine ParseCommandLine(const QStringList& arguments, const PresetLookup& presets = {});

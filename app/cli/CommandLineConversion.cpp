@@ -44,7 +44,7 @@ int RunCommandLineConversion(const ConversionRequest& request)
     report.StopLibraryMessages();
     platform::InstallPrompts(std::move(previous));
     printer.Ended(summary);
-    if (summary.folderUnusable)
+    if (summary.folderUnusable || summary.namesRefused)
         return 2;
     if (const int signal = platform::InterruptingSignal()) {
         report.Error({}, QCoreApplication::translate("CommandLine", "interrupted; the photos not yet saved were not converted"));

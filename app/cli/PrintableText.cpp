@@ -9,3 +9,8 @@ QString PrintableText(QString text)
     }
     return text;
 }
+
+void PrintTo(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}

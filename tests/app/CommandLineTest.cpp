@@ -19,6 +19,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -29,6 +30,7 @@
 #include "lang/BaseFolder.h"
 #include "batch/BatchThreads.h"
 #include "app/cli/CommandLine.h"
+#include "batch/RequestOptions.h"
 #include "batch/MemoryBudget.h"
 #include "imaging/ConversionMemory.h"
 #include "imaging/ImagingLimits.h"
@@ -103,6 +105,57 @@ QString English(int id)
 }
 
 }  // namespace
+
+TEST(CommandLine, APresetStartsTheChoicesAndLaterOptionsReplaceIts)
+{
+    const PresetLookup presets = [](const QString& name, QString& why) -> std::optional<QList<RequestOption>> {
+        if (name != "web") {
+            why = "no such preset";
+            return std::nullopt;
+        }
+        return QList<RequestOption>{{"--fit", "1920x1920"}, {"--no-enlarge", std::nullopt}, {"--output-dir", "web"},
+                                    {"--metadata", "no-location"}};
+    };
+    const CommandLine fit = ParseCommandLine({"--convert", "x.jpg", "--preset", "web"}, presets);
+    ASSERT_EQ(fit.mode, CommandLine::Mode::Convert);
+    EXPECT_TRUE(fit.request.fit && fit.request.noEnlarge);
+    EXPECT_EQ(fit.request.width, 1920);
+    EXPECT_EQ(fit.request.details, platform::DetailsChoice::NoLocation);
+
+    // A size or an output given after the preset replaces the preset's, rather than clashing with it.
+    const CommandLine wide = ParseCommandLine({"--convert", "x.jpg", "--preset=web", "--width", "800", "--output", "o.png"}, presets);
+    ASSERT_EQ(wide.mode, CommandLine::Mode::Convert) << wide.error.text.toStdString();
+    EXPECT_FALSE(wide.request.fit);
+    EXPECT_EQ(wide.request.width, 800);
+    EXPECT_EQ(wide.request.height, std::nullopt);
+    EXPECT_TRUE(wide.request.outputFolder.isEmpty());
+    EXPECT_TRUE(wide.request.noEnlarge) << "the rest of the preset stays";
+    // Given before it, the same clash is the user's own.
+    EXPECT_EQ(ParseCommandLine({"--convert", "x.jpg", "--width", "800", "--preset", "web"}, presets).mode, CommandLine::Mode::Invalid);
+    EXPECT_EQ(ParseCommandLine({"--convert", "x.jpg", "--preset", "print"}, presets).error.text, "no such preset");
+
+    // Kept without a photo, and never a window's option.
+    const CommandLine keep = ParseCommandLine({"--save-preset", "mine", "--fit", "800x600", "--name", "{n:3}"});
+    EXPECT_EQ(keep.mode, CommandLine::Mode::SavePreset);
+    EXPECT_EQ(keep.savePreset, "mine");
+    EXPECT_EQ(ParseCommandLine({"--save-preset", "mine", "x.jpg"}).mode, CommandLine::Mode::Invalid) << "converting needs --convert";
+    EXPECT_EQ(ParseCommandLine({"--list-presets"}).mode, CommandLine::Mode::ListPresets);
+    EXPECT_EQ(ParseCommandLine({"x.jpg", "--preset", "web"}).mode, CommandLine::Mode::Invalid);
+    for (const char* pattern : {"a/b", "{when}", ""})
+        EXPECT_EQ(ParseCommandLine({"--convert", "x.jpg", "--name", pattern}).mode, CommandLine::Mode::Invalid) << pattern;
+
+    // What a preset keeps of a request reads back as the same request.
+    RequestReader reader;
+    ASSERT_TRUE(reader.ApplyPreset({{"--size", "640x480"}, {"--rotate", "90"}, {"--flip", "vertical"}, {"--text", "Hi, you"},
+                                    {"--position", "bottom-left"}, {"--margin", "12"}, {"--font", ",5%,italic"},
+                                    {"--color", "#12AB34"}, {"--file-date", "taken"}, {"--dpi", "300"},
+                                    {"--name", "{date}_{name}"}, {"--overwrite", std::nullopt}}));
+    const QList<RequestOption> kept = PresetOptionsOf(reader.Request());
+    RequestReader again;
+    ASSERT_TRUE(again.ApplyPreset(kept));
+    EXPECT_EQ(PresetOptionsOf(again.Request()), kept);
+    EXPECT_TRUE(reader.Request().caption.italic && reader.Request().caption.family.isEmpty()) << "the system's face";
+}
 
 TEST(CommandLine, ReadsEveryOptionAndRefusesBadValues)
 {
@@ -1291,4 +1344,65 @@ TEST_F(CommandLineTest, DetailsAreAllOrNoneAsAskedAndDamagedOnesAreLeftOut)
         const Outcome refused = Pictorelle(QStringList{"--convert", "phone.jpg"} + wrong);
         EXPECT_EQ(refused.status, 2) << wrong.join(' ').toStdString();
     }
+}
+
+TEST_F(CommandLineTest, NamesFollowThePatternFromTheDateTakenOrTheFilesDate)
+{
+    QDir(dir_.path()).mkpath("trip/a");
+    WriteNoise(TempPath("trip/a/IMG_0001.jpg"), 60, 40);
+    TagLikeAPhone(TempPath("trip/a/IMG_0001.jpg"));
+    WriteSolid(TempPath("trip/a/IMG_0002.png"), 30, 20, {1, 2, 3});
+    QFile undated(TempPath("trip/a/IMG_0002.png"));
+    ASSERT_TRUE(undated.open(QIODevice::ReadWrite));
+    undated.setFileTime(QDateTime(QDate(2023, 1, 2), QTime(3, 4, 5)), QFileDevice::FileModificationTime);
+    undated.close();
+    const Outcome dated = Pictorelle({"--convert", "-r", "trip", "--name", "{date}_{name}", "--output-dir", "out"});
+    ASSERT_EQ(dated.status, 0) << dated.err.toStdString();
+    EXPECT_TRUE(QFile::exists(TempPath("out/a/2024-07-14_IMG_0001.png")));
+    EXPECT_TRUE(QFile::exists(TempPath("out/a/2023-01-02_IMG_0002.png"))) << "the file's date where the photo gives none";
+
+    QStringList five;
+    for (const char* name : {"e.png", "c.png", "a.png", "d.png", "b.png"})
+        five << WriteSolid(TempPath(name), 8, 6, {9, 9, 9});
+    ASSERT_EQ(Pictorelle(QStringList{"--convert", "--name", "{n:3}", "--output-dir", "numbered"} + five).status, 0);
+    EXPECT_EQ(QDir(TempPath("numbered")).entryList(QDir::Files), (QStringList{"001.png", "002.png", "003.png", "004.png", "005.png"}));
+    EXPECT_EQ(ReadAll(TempPath("numbered/003.png")), ReadAll(TempPath("numbered/001.png"))) << "same pixels, same bytes";
+
+    const Outcome slash = Pictorelle({"--convert", "a.png", "--name", "x/{name}", "--output-dir", "refused"});
+    EXPECT_EQ(slash.status, 2);
+    EXPECT_TRUE(slash.err.contains("'/'")) << slash.err.toStdString();
+    EXPECT_FALSE(QDir(TempPath("refused")).exists());
+    // Two photos reaching one name: the first listed writes it, the other is told.
+    const Outcome clash = Pictorelle({"--convert", "a.png", "b.png", "--name", "same", "--output-dir", "clash"});
+    EXPECT_EQ(clash.status, 1);
+    EXPECT_TRUE(clash.err.contains("b.png: not converted")) << clash.err.toStdString();
+}
+
+TEST_F(CommandLineTest, PresetsAreSavedListedUsedAndADamagedOneIsSkippedAndLeftAsItIs)
+{
+    WriteNoise(TempPath("x.jpg"), 3000, 2000);
+    const Outcome saved = Pictorelle({"--save-preset", "web", "--fit", "1920x1920", "--no-enlarge"});
+    ASSERT_EQ(saved.status, 0) << saved.err.toStdString();
+    const Outcome listed = Pictorelle({"--list-presets"});
+    EXPECT_TRUE(listed.out.contains("web: --fit 1920x1920 --no-enlarge")) << listed.out.toStdString();
+    EXPECT_TRUE(listed.out.contains("Web (1920, no details):")) << "the shipped ones stay";
+    ASSERT_EQ(Pictorelle({"--convert", "x.jpg", "--preset", "web", "--output", "fit.png"}).status, 0);
+    EXPECT_EQ(DecodeFile(TempPath("fit.png")).width, 1920);
+    ASSERT_EQ(Pictorelle({"--convert", "x.jpg", "--preset", "web", "--width", "800", "--output", "w.png"}).status, 0);
+    EXPECT_EQ(DecodeFile(TempPath("w.png")).width, 800);
+
+    // A preset section that does not read: skipped, named, and the file left as it is.
+    const QString settings = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/TOLVARK/pictorelle.ini";
+    QByteArray text = ReadAll(settings);
+    ASSERT_TRUE(text.contains("Count=3")) << text.toStdString();
+    text.replace("Count=3", "Count=4");
+    text += "\n[Preset-4]\nPresetName=Broken\nfit=wide\n";
+    WriteAll(settings, text);
+    const Outcome withDamage = Pictorelle({"--list-presets"});
+    EXPECT_EQ(withDamage.status, 0);
+    EXPECT_TRUE(withDamage.out.contains("web:"));
+    EXPECT_TRUE(withDamage.err.contains("'Broken'")) << withDamage.err.toStdString();
+    EXPECT_EQ(Pictorelle({"--convert", "x.jpg", "--preset", "Broken"}).status, 2);
+    ASSERT_EQ(Pictorelle({"--convert", "x.jpg", "--preset", "web", "--output", "again.png"}).status, 0);
+    EXPECT_EQ(ReadAll(settings), text) << "never rewritten by reading";
 }

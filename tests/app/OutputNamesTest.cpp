@@ -54,3 +54,39 @@ TEST(OutputNames, APhotoOfAnAddedFolderKeepsItsPlaceBelowIt)
               OutputClaim::OutputOfAnother)
         << "two added folders may still meet: the first photo wins";
 }
+
+TEST(NamingPattern, EveryTokenGivesItsPartAndABadPatternIsRefused)
+{
+    NamingFacts facts;
+    facts.name = QByteArray("IMG\xE9_1");  // Latin-1, as an old card names it: kept as bytes
+    facts.ext = "JPG";
+    facts.folder = "day 2";
+    facts.taken = platform::TakenTime{2024, 7, 4, 9, 5, 3, std::nullopt};
+    facts.index = 7;
+    facts.width = 1920;
+    facts.height = 1280;
+    const struct {
+        const char* pattern;
+        QByteArray name;
+    } table[] = {
+        {"{name}_out", QByteArray("IMG\xE9_1_out.png")},
+        {"{date}_{time}", "2024-07-04_09-05-03.png"},
+        {"{n}", "7.png"},
+        {"{n:4}-{ext}", "0007-JPG.png"},
+        {"{folder} {width}x{height}", "day 2 1920x1280.png"},
+        {"été {n:1}", QByteArray("\xC3\xA9t\xC3\xA9 7.png")},
+        {"..", ""},  // a name of dots names no file
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(NameByPattern(row.pattern, facts), row.name) << row.pattern;
+    facts.index = 12345;
+    EXPECT_EQ(NameByPattern("{n:3}", facts), "12345.png") << "a counter past its width keeps every digit";
+    facts.name.clear();
+    EXPECT_EQ(NameByPattern("{name}", facts), "") << "nothing to name it by";
+
+    for (const char* bad : {"", "a/b", "{nome}", "{n:0}", "{n:10}", "{name", "name}", "{n:x}"})
+        EXPECT_TRUE(NamingPatternProblem(bad)) << bad;
+    EXPECT_FALSE(NamingPatternProblem("{n:9}{name}{ext}{date}{time}{folder}{width}{height}"));
+    EXPECT_TRUE(PatternReadsPhotos("{date}_{name}"));
+    EXPECT_FALSE(PatternReadsPhotos("{n:3}_{name}"));
+}

@@ -1406,3 +1406,42 @@ TEST_F(CommandLineTest, PresetsAreSavedListedUsedAndADamagedOneIsSkippedAndLeftA
     ASSERT_EQ(Pictorelle({"--convert", "x.jpg", "--preset", "web", "--output", "again.png"}).status, 0);
     EXPECT_EQ(ReadAll(settings), text) << "never rewritten by reading";
 }
+
+namespace {
+
+// Columns a terminal gives text: East Asian wide and full-width characters take two.
+int DisplayWidth(const QString& line)
+{
+    int width = 0;
+    for (const char32_t c : line.toUcs4()) {
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
+                          (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                          (c >= 0xFFE0 && c <= 0xFFE6);
+        width += wide ? 2 : 1;
+    }
+    return width;
+}
+
+}  // namespace
+
+TEST_F(CommandLineTest, HelpFitsEightyColumnsWithItsOptionsAlignedInEveryLanguage)
+{
+    for (const char* locale : {"C", "de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8", "ru_RU.UTF-8", "ja_JP.UTF-8", "zh_CN.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        const Outcome help = Pictorelle({"--help"}, {{"LANG", locale}});
+        ASSERT_EQ(help.status, 0);
+        const QStringList lines = help.out.split('\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString& line = lines[i];
+            EXPECT_LE(DisplayWidth(line), 80) << line.toStdString();
+            // An option's description starts at column 27 (an example command's lines aside).
+            static const QRegularExpression option(QStringLiteral("^(\\s+(?:-\\S, )?--\\S+(?: \\S+)?)(\\s{2,})\\S"));
+            const QRegularExpressionMatch m = option.match(line);
+            const bool example = line.endsWith(" \\") || (i > 0 && lines[i - 1].endsWith(" \\"));
+            if (m.hasMatch() && !example)
+                EXPECT_EQ(DisplayWidth(m.captured(1)) + m.captured(2).size(), 27) << line.toStdString();
+        }
+        if (QString(locale) != "C")
+            EXPECT_NE(help.out, Pictorelle({"--help"}).out) << "translated";
+    }
+}

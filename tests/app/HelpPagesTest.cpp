@@ -6,11 +6,16 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
 #include "convert/PhotoExtensions.h"
 #include "lang/BaseFolder.h"
+#include "res/StringTable.h"
+#include "services/CodePages.h"
 #include "support/Fixtures.h"
 
 namespace {
@@ -76,3 +81,91 @@ TEST(HelpPages, LanguageFoldersAreWhereTheInstalledProgramLooks)
 }
 
 }  // namespace
+
+namespace {
+
+// A label as a help page names it: no accelerator mark, no colon or ellipsis after it, its
+// spaces single.
+QString Plain(QString label)
+{
+    label.replace(QRegularExpression(QStringLiteral("\\(&.\\)")), QString());  // 幅(&W) in Japanese and Chinese
+    label.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&');
+    label = label.simplified();
+    while (label.endsWith(u':') || label.endsWith(u'\uff1a') || label.endsWith(u'.') || label.endsWith(u'\u2026'))
+        label.chop(1);
+    return label.trimmed();
+}
+
+// The labels the windows show in a language: its language file's texts and our translations of
+// the rest (their English sources for English).
+QSet<QString> WindowLabels(const QString& languageFile, const QString& ts, int codePage)
+{
+    QSet<QString> labels;
+    QFile ini(QStringLiteral(PICTORELLE_SOURCE_DIR "/language/") + languageFile + QStringLiteral(".ini"));
+    if (ini.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : ini.readAll().split('\n'))
+            if (const qsizetype eq = line.indexOf('='); eq > 0)
+                labels.insert(Plain(platform::DecodeCodePage(line.mid(eq + 1).trimmed(), codePage)));
+    // English's texts are built in; the file dialogs' titles are the same in every language.
+    if (languageFile == QLatin1String("English"))
+        for (int id = 100; id < 200; ++id)
+            labels.insert(Plain(LoadResourceString(id)));
+    labels << QStringLiteral("Select a Photo file") << QStringLiteral("Select Output");
+    // Qt's own dialogs and buttons, as Qt's catalogue for the language names them.
+    QTranslator qt;
+    const bool translated = qt.load(QStringLiteral("qtbase_") + ts.mid(11).chopped(3), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    for (const auto& [context, source] : {std::pair{"QPlatformTheme", "&Yes"}, {"QPlatformTheme", "&No"}, {"QPlatformTheme", "OK"},
+                                          {"QPlatformTheme", "Cancel"}, {"QPlatformTheme", "Save"}, {"QPlatformTheme", "Open"},
+                                          {"QFileDialog", "Save As"}, {"QFontDialog", "Select Font"}, {"QFontDialog", "&Font"},
+                                          {"QFontDialog", "Font st&yle"}, {"QFontDialog", "&Size"}, {"QFontDialog", "Effects"},
+                                          {"QFontDialog", "Sample"}, {"QColorDialog", "Select Color"}})
+        labels.insert(Plain(translated && languageFile != QLatin1String("English") ? qt.translate(context, source) : QString(source)));
+    QFile catalogue(QStringLiteral(PICTORELLE_SOURCE_DIR "/translations/") + ts);
+    EXPECT_TRUE(catalogue.open(QIODevice::ReadOnly)) << ts.toStdString();
+    QXmlStreamReader xml(&catalogue);
+    const bool english = languageFile == QLatin1String("English");
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            xml.name() == (english ? QLatin1String("source") : QLatin1String("translation")))
+            labels.insert(Plain(xml.readElementText(QXmlStreamReader::IncludeChildElements)));
+    return labels;
+}
+
+}  // namespace
+
+// Every control a page names (<span class="ui">) is named as the window shows it in the page's language.
+TEST(HelpPages, EachLanguageNamesTheControlsByTheLabelsItsWindowShows)
+{
+    const struct {
+        const char* folder;  // "" for the English pages
+        const char* languageFile;
+        const char* ts;
+        int codePage;
+    } languages[] = {{"", "English", "pictorelle_de.ts", 65001},
+                     {"German_Germany", "German_Germany", "pictorelle_de.ts", 1252},
+                     {"French_France", "French_France", "pictorelle_fr.ts", 1252},
+                     {"Spanish_Spain", "Spanish_Spain", "pictorelle_es.ts", 1252},
+                     {"Russian_Russia", "Russian_Russia", "pictorelle_ru.ts", 1251},
+                     {"Japanese_Japan_utf-8", "Japanese_Japan_utf-8", "pictorelle_ja.ts", 65001},
+                     {"Chinese_Simplified_unicode", "Chinese_Simplified_unicode", "pictorelle_zh_CN.ts", 65001}};
+    static const QRegularExpression named(QStringLiteral("<span class=\"ui\">(.*?)</span>"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    for (const auto& language : languages) {
+        const QString folder = QStringLiteral(PICTORELLE_SOURCE_DIR "/help/") + QLatin1String(language.folder);
+        const QStringList pages = QDir(folder).entryList({QStringLiteral("*.htm")}, QDir::Files);
+        if (*language.folder)
+            EXPECT_EQ(pages.size(), QDir(QStringLiteral(PICTORELLE_SOURCE_DIR "/help")).entryList({"*.htm"}, QDir::Files).size())
+                << language.folder << ": every page in the language";
+        const QSet<QString> labels = WindowLabels(language.languageFile, language.ts, language.codePage);
+        for (const QString& page : pages) {
+            QFile file(folder + u'/' + page);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(file.readAll());
+            for (const QString& label : Captures(text, named)) {
+                const QString plain = Plain(QString(label).replace("&amp;", "&").replace("&nbsp;", "\u00a0"));
+                EXPECT_TRUE(labels.contains(plain)) << language.languageFile << "/" << page.toStdString() << ": "
+                                                   << plain.toStdString();
+            }
+        }
+    }
+}

@@ -63,8 +63,9 @@ void BatchPrinter::Ended(const BatchSummary& summary)
 {
     report_.Finish();
     if (summary.kept > 0 && !quiet_)
-        report_.Summary(QCoreApplication::translate("CommandLine", "%1 converted, %2 kept because their outputs exist, %3 failed")
-                            .arg(summary.converted)
-                            .arg(summary.kept)
-                            .arg(summary.failed));
+        // Each count in its own words, so that every language says 1, 2 and 5 in its own grammar.
+        report_.Summary(QCoreApplication::translate("CommandLine", "%1, %2, %3")
+                            .arg(QCoreApplication::translate("CommandLine", "%n converted", nullptr, summary.converted),
+                                 QCoreApplication::translate("CommandLine", "%n kept because their outputs exist", nullptr, summary.kept),
+                                 QCoreApplication::translate("CommandLine", "%n failed", nullptr, summary.failed)));
 }

@@ -173,7 +173,7 @@ BatchReport::PhotoScope::~PhotoScope()
     }
     for (const auto& [text, count] : std::as_const(warnings))
         report_.Print(photo_, WarningText(count == 1 ? text
-                                                      : QCoreApplication::translate("CommandLine", "%1 (%2 times)")
-                                                            .arg(text).arg(count)));
+                                                      : QCoreApplication::translate("CommandLine", "%1 (%n times)", nullptr, count)
+                                                            .arg(text)));
     t_photo = nullptr;
 }

@@ -254,7 +254,8 @@ void ConvertSeveralWindow::BuildControls()
     captionRow->addWidget(preview_);
     layout->addLayout(captionRow);
 
-    auto* output = new QHBoxLayout;
+    // The folder and the names of the outputs, their fields in line.
+    auto* output = new QGridLayout;
     auto* folderLabel = new QLabel(this);
     outputFolder_ = new QLineEdit(this);
     browse_ = new QPushButton(this);
@@ -265,29 +266,29 @@ void ConvertSeveralWindow::BuildControls()
         Named(browse_, tr("Browse for the output folder"));
         replace_->setText(tr("Replace &existing files"));
     });
-    output->addWidget(folderLabel);
-    output->addWidget(outputFolder_, 1);
-    output->addWidget(browse_);
-    output->addWidget(replace_);
-    layout->addLayout(output);
+    output->addWidget(folderLabel, 0, 0);
+    output->addWidget(outputFolder_, 0, 1);
+    output->addWidget(browse_, 0, 2);
+    output->addWidget(replace_, 0, 3);
 
-    auto* naming = new QHBoxLayout;
     auto* patternLabel = new QLabel(this);
     namingPattern_ = new QLineEdit(this);
     namingPattern_->setToolTip(QStringLiteral("{name} {ext} {date} {time} {n} {n:4} {folder} {width} {height}"));
     namePreview_ = new QLabel(this);
     namePreview_->setTextFormat(Qt::PlainText);
     namePreview_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // A long name is cut at the window's edge rather than widening the window.
+    // A long name or problem wraps rather than widening the window.
+    namePreview_->setWordWrap(true);
     namePreview_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     Relabel([=, this] {
         LabelControl(patternLabel, namingPattern_, tr("Na&me pattern:"));
         Named(namePreview_, tr("Output name of the selected photo"));
     });
-    naming->addWidget(patternLabel);
-    naming->addWidget(namingPattern_, 1);
-    naming->addWidget(namePreview_, 1);
-    layout->addLayout(naming);
+    output->addWidget(patternLabel, 1, 0);
+    output->addWidget(namingPattern_, 1, 1);
+    output->addWidget(namePreview_, 1, 2, 1, 2);
+    output->setColumnStretch(1, 1);
+    layout->addLayout(output);
 
     progress_ = new QProgressBar(this);
     Relabel([this] {
@@ -439,7 +440,9 @@ void ConvertSeveralWindow::ShowOutputName()
         // details, which are read off this thread by the run, not for every change of a field.
         listed.modified = QFileInfo(photo.photo.path).lastModified();
     }
-    namePreview_->setText(OutputNamePreview(Choices(), listed));
+    const QString text = OutputNamePreview(Choices(), listed);
+    namePreview_->setText(text);
+    namePreview_->setToolTip(text);  // a name without blanks to wrap at may be cut
 }
 
 QStringList ConvertSeveralWindow::FillPresets(const QString& select)

@@ -471,7 +471,16 @@ void ConvertSeveralWindow::OnPresetChosen(int index)
         Message(tr("The preset %1 cannot be used: %2").arg(presets_[index].name, UsageText(reader.Error())));
         return;
     }
-    ShowChoices(ChoicesOf(reader.Request(), Choices()));
+    const ConversionRequest& wanted = reader.Request();
+    ShowChoices(ChoicesOf(wanted, Choices()));
+    // A preset kept by the command line may go beyond the window's fields (a side over its
+    // largest, a margin over half the picture), which then hold less than the preset says.
+    QList<RequestOption> shown = PresetOptionsOf(RequestOf(Choices()));
+    if (wanted.outputFolder.isEmpty())
+        shown.removeIf([](const RequestOption& option) { return option.name == QLatin1String("--output-dir"); });
+    if (shown != PresetOptionsOf(wanted))
+        Message(tr("Some choices of the preset %1 are beyond what this window offers and were brought within its range.")
+                    .arg(presets_[index].name));
 }
 
 void ConvertSeveralWindow::OnSavePreset()

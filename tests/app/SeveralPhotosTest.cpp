@@ -530,13 +530,19 @@ TEST_F(SeveralPhotosTest, APresetKeepsEveryChoiceAcrossARestartAndGivesTheComman
     w.DeletePresetButton()->click();
     EXPECT_FALSE(PresetNames(w).contains("Shop"));
     EXPECT_FALSE(FindPreset("Shop"));
+
+    // A shipped preset says nothing of a caption: none is drawn, and nothing is told.
+    ChoosePreset(w, "Web (1920, no details)");
+    EXPECT_EQ(w.Choices().size.mode, SizeRule::Mode::Fit);
+    EXPECT_FALSE(w.Choices().textOn);
+    EXPECT_EQ((*prompts_)->Messages().size(), 2u) << "the two questions of Delete only";
 }
 
 TEST_F(SeveralPhotosTest, ADamagedPresetIsLeftOutAndToldOnceItsSettingsLeftAsTheyAre)
 {
     const QString file = SettingsStoreProbe::FileName();
     QDir().mkpath(QFileInfo(file).absolutePath());
-    WriteAll(file, "[Presets]\nCount=2\n[Preset-1]\nPresetName=Good\nfit=800x600\n[Preset-2]\nPresetName=Bad\nfit=abc\n");
+    WriteAll(file, "[Presets]\nCount=2\n[Preset-1]\nPresetName=Good\nfit=800x2000000\n[Preset-2]\nPresetName=Bad\nfit=abc\n");
     SettingsStoreProbe::Reload();
     const QByteArray before = ReadAll(file);
     (*prompts_)->QueueAnswer(platform::IDOK);
@@ -552,6 +558,13 @@ TEST_F(SeveralPhotosTest, ADamagedPresetIsLeftOutAndToldOnceItsSettingsLeftAsThe
     w.show();
     QCoreApplication::processEvents();
     EXPECT_EQ((*prompts_)->Messages().size(), 1u) << "told once";
+
+    // Its height is beyond the window's field: taken as far as it goes, and said.
+    (*prompts_)->QueueAnswer(platform::IDOK);
+    ChoosePreset(w, "Good");
+    EXPECT_EQ(w.Choices().size.height, kMaxSideInWindow);
+    ASSERT_EQ((*prompts_)->Messages().size(), 2u);
+    EXPECT_TRUE((*prompts_)->Messages()[1].text.contains("brought within its range"));
 }
 
 TEST_F(SeveralPhotosTest, TheNamingPatternShowsTheSelectedPhotosNameAndOneWithAProblemIsRefused)

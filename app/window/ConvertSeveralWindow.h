@@ -86,8 +86,9 @@ private:
     void EnableDpiField();
     void ShowPreview();
     void ShowOutputName();
-    // The presets as kept now, select shown chosen (none when it is not there).
-    QStringList FillPresets(const QString& select);  // the damaged ones, each told why
+    // Lists the presets as kept now, select shown chosen (none when it is not there); returns
+    // what was skipped as damaged, each saying why.
+    QStringList FillPresets(const QString& select);
     void OnPresetChosen(int index);
     void OnSavePreset();
     void OnDeletePreset();

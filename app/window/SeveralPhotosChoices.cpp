@@ -65,7 +65,8 @@ SeveralPhotosChoices LoadSeveralPhotosChoices(const QString& proposedFolder)
     c.dateAsTaken = Int(keys::kSeveralDateAsTaken, 0, 0, 1) != 0;
     if (const int dpi = Int(keys::kSeveralDpi, 0, kMinDpiInWindow, kMaxDpiInWindow))
         c.dpi = dpi;
-    // A pattern edited by hand into one that names nothing gives way to the default.
+    // A pattern that cannot name outputs (left so in the field, or edited by hand) gives way to
+    // the default.
     const QString pattern = SettingsStore::GetProfileString(keys::kSeveral, keys::kSeveralNamePattern, QString());
     if (!pattern.isEmpty() && !NamingPatternProblem(pattern))
         c.namingPattern = pattern;

@@ -21,6 +21,11 @@ std::optional<QString> Prompts::ChooseFolder(const FileDialogRequest&)
     return std::nullopt;
 }
 
+std::optional<QString> Prompts::AskText(QWidget*, const QString&, const QString&, const QString&)
+{
+    return std::nullopt;
+}
+
 Prompts& CurrentPrompts()
 {
     // Until the window installs real dialogs, nobody is there to answer: messages are reported.

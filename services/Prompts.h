@@ -80,6 +80,10 @@ public:
     virtual std::optional<QStringList> OpenFiles(const FileDialogRequest& request);
     // A folder chosen (the request's title and initial folder), or nothing; by default nothing.
     virtual std::optional<QString> ChooseFolder(const FileDialogRequest& request);
+    // A line of text asked for with question, the field holding initial first; nothing when the
+    // user cancels. By default nothing.
+    virtual std::optional<QString> AskText(QWidget* owner, const QString& question, const QString& caption,
+                                           const QString& initial = QString());
     // The font and colour chosen, or nothing when the user cancels.
     virtual std::optional<FontChoice> ChooseFont(const FontDialogRequest& request) = 0;
     // Shows menu at globalPos until the user picks an item or dismisses it; the picked item's

@@ -22,6 +22,10 @@ int ReportingPrompts::MessageBox(QWidget*, const QString& text, const QString& c
 
 std::optional<QString> ReportingPrompts::OpenFile(const FileDialogRequest&) { return std::nullopt; }
 std::optional<QString> ReportingPrompts::SaveFile(const FileDialogRequest&) { return std::nullopt; }
+std::optional<QString> ReportingPrompts::AskText(QWidget*, const QString&, const QString&, const QString&)
+{
+    return std::nullopt;
+}
 std::optional<FontChoice> ReportingPrompts::ChooseFont(const FontDialogRequest&) { return std::nullopt; }
 int ReportingPrompts::TrackPopupMenu(QMenu&, const QPoint&, QWidget*) { return 0; }
 int ReportingPrompts::RunDialog(CDialog&) { return IDCANCEL; }

@@ -40,4 +40,5 @@ inline const QString kSeveralSubfolders = QStringLiteral("Subfolders");
 inline const QString kSeveralDetails = QStringLiteral("Details");          // 0 none, 1 all but location, 2 all
 inline const QString kSeveralDateAsTaken = QStringLiteral("DateAsTaken");  // 0 or 1
 inline const QString kSeveralDpi = QStringLiteral("Dpi");                  // 0: the photo's own
+inline const QString kSeveralNamePattern = QStringLiteral("NamePattern");  // the outputs' naming pattern
 }  // namespace keys

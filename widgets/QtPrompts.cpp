@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMenu>
 #include <QUrl>
 #include <QMessageBox>
@@ -116,6 +117,20 @@ int QtPrompts::MessageBox(QWidget* owner, const QString& text, const QString& ca
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return IDOK;
+}
+
+std::optional<QString> QtPrompts::AskText(QWidget* owner, const QString& question, const QString& caption,
+                                          const QString& initial)
+{
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(LiteralTitle(caption));
+    dialog.setLabelText(question);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(initial);
+    const ModalPromptScope scope;
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 std::optional<QString> QtPrompts::OpenFile(const FileDialogRequest& request)

@@ -13,6 +13,8 @@ public:
     std::optional<QString> SaveFile(const FileDialogRequest& request) override;
     std::optional<QStringList> OpenFiles(const FileDialogRequest& request) override;
     std::optional<QString> ChooseFolder(const FileDialogRequest& request) override;
+    std::optional<QString> AskText(QWidget* owner, const QString& question, const QString& caption,
+                                   const QString& initial = QString()) override;
     std::optional<FontChoice> ChooseFont(const FontDialogRequest& request) override;
     int TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget* owner) override;
     int RunDialog(CDialog& dialog) override;

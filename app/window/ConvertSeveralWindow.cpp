@@ -1,5 +1,7 @@
 #include "app/window/ConvertSeveralWindow.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -17,6 +19,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableView>
 #include <QUrl>
@@ -27,6 +30,7 @@
 #include "app/window/ControlTexts.h"
 #include "app/window/FolderLister.h"
 #include "app/window/OpenOrSay.h"
+#include "app/window/OutputNamePreview.h"
 #include "app/window/PhotoListModel.h"
 #include "app/window/PhotoSizeReader.h"
 #include "convert/PhotoExtensions.h"
@@ -35,6 +39,7 @@
 #include "services/Prompts.h"
 #include "services/SystemInfo.h"
 #include "batch/OutputFolderProblem.h"
+#include "batch/RequestOptions.h"
 #include "app/window/HelpPage.h"
 #include "settings/UserOutputFolder.h"
 
@@ -64,10 +69,16 @@ ConvertSeveralWindow::ConvertSeveralWindow(QWidget* parent)
                                             [this](int status) { OnFinished(status); });
     BuildControls();
     ShowChoices(LoadSeveralPhotosChoices(ProposedFolder()));
+    damagedPresets_ = FillPresets(QString());
     EnableForRun(false);
     connect(model_, &QAbstractItemModel::rowsInserted, this, &ConvertSeveralWindow::ForgetRun);
     connect(model_, &QAbstractItemModel::rowsRemoved, this, &ConvertSeveralWindow::ForgetRun);
     connect(model_, &QAbstractItemModel::modelReset, this, &ConvertSeveralWindow::ForgetRun);
+    // A photo's place, or its size once read, may change its output's name.
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &ConvertSeveralWindow::ShowOutputName);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, &ConvertSeveralWindow::ShowOutputName);
+    connect(model_, &QAbstractItemModel::modelReset, this, &ConvertSeveralWindow::ShowOutputName);
+    connect(model_, &QAbstractItemModel::dataChanged, this, &ConvertSeveralWindow::ShowOutputName);
 }
 
 ConvertSeveralWindow::~ConvertSeveralWindow()
@@ -92,6 +103,7 @@ void ConvertSeveralWindow::changeEvent(QEvent* event)
         // The list's headings and states are the model's words, read again when shown.
         Q_EMIT model_->headerDataChanged(Qt::Horizontal, 0, model_->columnCount() - 1);
         list_->viewport()->update();
+        ShowOutputName();  // a pattern's problem is told in the language's words
     }
     QWidget::changeEvent(event);
 }
@@ -134,6 +146,29 @@ void ConvertSeveralWindow::BuildControls()
         listButtons->addWidget(w);
     listButtons->addStretch();
     layout->addLayout(listButtons);
+
+    // A preset sets every choice below at once; the command line's --preset reads the same ones.
+    auto* presets = new QHBoxLayout;
+    auto* presetLabel = new QLabel(this);
+    preset_ = new QComboBox(this);
+    preset_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    preset_->setMinimumContentsLength(24);
+    savePreset_ = new QPushButton(this);
+    deletePreset_ = new QPushButton(this);
+    Relabel([=, this] {
+        LabelControl(presetLabel, preset_, tr("Preset:"));
+        preset_->setPlaceholderText(tr("Choose a preset"));
+        savePreset_->setText(tr("Save As..."));
+        Named(savePreset_, tr("Save the choices as a preset"));
+        deletePreset_->setText(tr("Delete"));
+        Named(deletePreset_, tr("Delete the chosen preset"));
+    });
+    presets->addWidget(presetLabel);
+    presets->addWidget(preset_);
+    presets->addWidget(savePreset_);
+    presets->addWidget(deletePreset_);
+    presets->addStretch();
+    layout->addLayout(presets);
 
     auto* picture = new QGroupBox(this);
     auto* grid = new QGridLayout(picture);
@@ -219,7 +254,8 @@ void ConvertSeveralWindow::BuildControls()
     captionRow->addWidget(preview_);
     layout->addLayout(captionRow);
 
-    auto* output = new QHBoxLayout;
+    // The folder and the names of the outputs, their fields in line.
+    auto* output = new QGridLayout;
     auto* folderLabel = new QLabel(this);
     outputFolder_ = new QLineEdit(this);
     browse_ = new QPushButton(this);
@@ -230,10 +266,28 @@ void ConvertSeveralWindow::BuildControls()
         Named(browse_, tr("Browse for the output folder"));
         replace_->setText(tr("Replace &existing files"));
     });
-    output->addWidget(folderLabel);
-    output->addWidget(outputFolder_, 1);
-    output->addWidget(browse_);
-    output->addWidget(replace_);
+    output->addWidget(folderLabel, 0, 0);
+    output->addWidget(outputFolder_, 0, 1);
+    output->addWidget(browse_, 0, 2);
+    output->addWidget(replace_, 0, 3);
+
+    auto* patternLabel = new QLabel(this);
+    namingPattern_ = new QLineEdit(this);
+    namingPattern_->setToolTip(QStringLiteral("{name} {ext} {date} {time} {n} {n:4} {folder} {width} {height}"));
+    namePreview_ = new QLabel(this);
+    namePreview_->setTextFormat(Qt::PlainText);
+    namePreview_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long name or problem wraps rather than widening the window.
+    namePreview_->setWordWrap(true);
+    namePreview_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    Relabel([=, this] {
+        LabelControl(patternLabel, namingPattern_, tr("Na&me pattern:"));
+        Named(namePreview_, tr("Output name of the selected photo"));
+    });
+    output->addWidget(patternLabel, 1, 0);
+    output->addWidget(namingPattern_, 1, 1);
+    output->addWidget(namePreview_, 1, 2, 1, 2);
+    output->setColumnStretch(1, 1);
     layout->addLayout(output);
 
     progress_ = new QProgressBar(this);
@@ -288,6 +342,13 @@ void ConvertSeveralWindow::BuildControls()
         cancel_->setEnabled(false);
     });
     connect(openFolder_, &QPushButton::clicked, this, [this] { OnOpenFolder(); });
+    // Picked by the user, even the one shown already: its choices come back over any changed since.
+    connect(preset_, &QComboBox::activated, this, [this](int index) { OnPresetChosen(index); });
+    connect(preset_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { deletePreset_->setEnabled(!running_ && index >= 0); });
+    connect(savePreset_, &QPushButton::clicked, this, [this] { OnSavePreset(); });
+    connect(deletePreset_, &QPushButton::clicked, this, [this] { OnDeletePreset(); });
+    connect(namingPattern_, &QLineEdit::textChanged, this, [this] { ShowOutputName(); });
     connect(sizeMode_, &QComboBox::currentIndexChanged, this, [this] { EnableSizeFields(); });
     connect(resolution_, &QComboBox::currentIndexChanged, this, [this] { EnableDpiField(); });
     connect(caption_, &CaptionBox::Changed, this, [this] { ShowPreview(); });
@@ -298,6 +359,7 @@ void ConvertSeveralWindow::BuildControls()
     connect(noEnlarge_, &QCheckBox::toggled, this, [this] { ShowPreview(); });
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& row) {
         preview_->ShowPhoto(row.isValid() ? model_->At(row.row()).photo.path : QString());
+        ShowOutputName();
     });
     resize(860, 640);
 }
@@ -319,6 +381,7 @@ SeveralPhotosChoices ConvertSeveralWindow::Choices() const
     c.dateAsTaken = dateAsTaken_->isChecked();
     if (resolution_->currentIndex() == 1)
         c.dpi = dpi_->value();
+    c.namingPattern = namingPattern_->text();
     return c;
 }
 
@@ -338,6 +401,7 @@ void ConvertSeveralWindow::ShowChoices(const SeveralPhotosChoices& c)
     dateAsTaken_->setChecked(c.dateAsTaken);
     resolution_->setCurrentIndex(c.dpi ? 1 : 0);
     dpi_->setValue(c.dpi.value_or(kProposedDpi));
+    namingPattern_->setText(c.namingPattern);
     EnableSizeFields();
     EnableDpiField();
 }
@@ -360,6 +424,104 @@ void ConvertSeveralWindow::EnableDpiField()
 void ConvertSeveralWindow::ShowPreview()
 {
     preview_->ShowChoices(Choices());
+    ShowOutputName();  // {width} and {height} follow the size rule and the turn
+}
+
+void ConvertSeveralWindow::ShowOutputName()
+{
+    ListedPhoto listed;
+    // The selected photo, else the first, so that a pattern shows what it gives before a pick.
+    const QModelIndex current = list_->currentIndex();
+    const int row = current.isValid() ? current.row() : 0;
+    if (row < model_->rowCount()) {
+        const PhotoListModel::Row& photo = model_->At(row);
+        listed = {photo.photo, row + 1, photo.size, QDateTime()};
+        // The file's time stands in for {date} and {time}: the date taken is in the photo's
+        // details, which are read off this thread by the run, not for every change of a field.
+        listed.modified = QFileInfo(photo.photo.path).lastModified();
+    }
+    const QString text = OutputNamePreview(Choices(), listed);
+    namePreview_->setText(text);
+    namePreview_->setToolTip(text);  // a name without blanks to wrap at may be cut
+}
+
+QStringList ConvertSeveralWindow::FillPresets(const QString& select)
+{
+    PresetList list = LoadPresets();
+    presets_ = std::move(list.presets);
+    const QSignalBlocker quiet(preset_);  // filling it picks nothing
+    preset_->clear();
+    int chosen = -1;
+    for (std::size_t i = 0; i < presets_.size(); ++i) {
+        preset_->addItem(presets_[i].name);
+        if (presets_[i].name == select)
+            chosen = static_cast<int>(i);
+    }
+    preset_->setCurrentIndex(chosen);
+    deletePreset_->setEnabled(!running_ && chosen >= 0);
+    return list.damaged;
+}
+
+void ConvertSeveralWindow::OnPresetChosen(int index)
+{
+    if (index < 0 || index >= static_cast<int>(presets_.size()))
+        return;
+    RequestReader reader;
+    if (!reader.ApplyPreset(presets_[index].options)) {
+        Message(tr("The preset %1 cannot be used: %2").arg(presets_[index].name, UsageText(reader.Error())));
+        return;
+    }
+    const ConversionRequest& wanted = reader.Request();
+    ShowChoices(ChoicesOf(wanted, Choices()));
+    // A preset kept by the command line may go beyond the window's fields (a side over its
+    // largest, a margin over half the picture), which then hold less than the preset says.
+    QList<RequestOption> shown = PresetOptionsOf(RequestOf(Choices()));
+    if (wanted.outputFolder.isEmpty())
+        shown.removeIf([](const RequestOption& option) { return option.name == QLatin1String("--output-dir"); });
+    if (shown != PresetOptionsOf(wanted))
+        Message(tr("Some choices of the preset %1 are beyond what this window offers and were brought within its range.")
+                    .arg(presets_[index].name));
+}
+
+void ConvertSeveralWindow::OnSavePreset()
+{
+    platform::Prompts& prompts = platform::CurrentPrompts();
+    const QString proposed = preset_->currentIndex() >= 0 ? preset_->currentText() : QString();
+    const std::optional<QString> typed = prompts.AskText(this, tr("Name of the preset:"), tr("Save Preset"), proposed);
+    if (!typed)
+        return;
+    const QString name = typed->trimmed();
+    if (const std::optional<QString> problem = PresetNameProblem(name)) {
+        Message(tr("The preset cannot be saved: %1").arg(*problem));
+        return;
+    }
+    // A pattern that names nothing would make the preset unreadable, here and on the command line.
+    const SeveralPhotosChoices choices = Choices();
+    if (const std::optional<QString> problem = NamingPatternProblem(choices.namingPattern)) {
+        Message(tr("The naming pattern cannot be used: %1").arg(*problem));
+        return;
+    }
+    const bool exists = std::any_of(presets_.begin(), presets_.end(), [&](const Preset& p) { return p.name == name; });
+    if (exists && prompts.MessageBox(this, tr("A preset named %1 exists already. Replace it?").arg(name), windowTitle(),
+                                     platform::MB_YESNO | platform::MB_ICONEXCLAMATION) != platform::IDYES)
+        return;
+    if (!SavePreset(Preset{name, PresetOptionsOf(RequestOf(choices))}))
+        Message(tr("The preset %1 could not be saved.").arg(name));
+    FillPresets(name);
+}
+
+void ConvertSeveralWindow::OnDeletePreset()
+{
+    const int index = preset_->currentIndex();
+    if (index < 0 || index >= static_cast<int>(presets_.size()))
+        return;
+    const QString name = presets_[index].name;
+    if (platform::CurrentPrompts().MessageBox(this, tr("Delete the preset %1?").arg(name), windowTitle(),
+                                              platform::MB_YESNO | platform::MB_ICONEXCLAMATION) != platform::IDYES)
+        return;
+    if (!DeletePreset(name))
+        Message(tr("The preset %1 could not be deleted.").arg(name));
+    FillPresets(QString());
 }
 
 void ConvertSeveralWindow::AddPaths(const QStringList& paths)
@@ -433,6 +595,10 @@ void ConvertSeveralWindow::OnConvertAll()
         return;
     }
     const SeveralPhotosChoices choices = Choices();
+    if (const std::optional<QString> problem = NamingPatternProblem(choices.namingPattern)) {
+        Message(tr("The naming pattern cannot be used: %1").arg(*problem));
+        return;
+    }
     SaveSeveralPhotosChoices(choices);
     // A folder typed that is not there yet is made, as the command line makes it.
     const QFileInfo folder(choices.outputFolder);
@@ -537,8 +703,10 @@ void ConvertSeveralWindow::EnableForRun(bool running)
                        static_cast<QWidget*>(dateAsTaken_),
                        static_cast<QWidget*>(caption_), static_cast<QWidget*>(outputFolder_),
                        static_cast<QWidget*>(browse_), static_cast<QWidget*>(replace_),
-                       static_cast<QWidget*>(convertAll_)})
+                       static_cast<QWidget*>(namingPattern_), static_cast<QWidget*>(preset_),
+                       static_cast<QWidget*>(savePreset_), static_cast<QWidget*>(convertAll_)})
         w->setEnabled(!running);
+    deletePreset_->setEnabled(!running && preset_->currentIndex() >= 0);
     cancel_->setEnabled(running);
     progress_->setVisible(running || done_ > 0);
     openFolder_->setEnabled(!running && !runFolder_.isEmpty());
@@ -561,6 +729,18 @@ void ConvertSeveralWindow::closeEvent(QCloseEvent* event)
         SaveSeveralPhotosChoices(Choices());
     discardChoices_ = false;
     QWidget::closeEvent(event);
+}
+
+void ConvertSeveralWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Told once the window is there to be seen, and only once: the list leaves them out, and the
+    // settings keep them as they are for the user to mend.
+    if (damagedPresets_.isEmpty())
+        return;
+    const QString text = tr("These presets cannot be read and are left out of the list:\n%1").arg(damagedPresets_.join(u'\n'));
+    damagedPresets_.clear();
+    QMetaObject::invokeMethod(this, [this, text] { Message(text); }, Qt::QueuedConnection);
 }
 
 void ConvertSeveralWindow::keyPressEvent(QKeyEvent* event)

@@ -7,6 +7,7 @@
 
 #include "app/window/BatchRunner.h"
 #include "app/window/SeveralPhotosChoices.h"
+#include "batch/Presets.h"
 
 class BatchPreview;
 class PosixLocaleHold;
@@ -46,6 +47,11 @@ public:
     QPushButton* HelpButton() const { return help_; }
     QPushButton* OpenFolderButton() const { return openFolder_; }
     QLabel* Summary() const { return summary_; }
+    QComboBox* PresetBox() const { return preset_; }
+    QPushButton* SavePresetButton() const { return savePreset_; }
+    QPushButton* DeletePresetButton() const { return deletePreset_; }
+    QLineEdit* NamingPatternField() const { return namingPattern_; }
+    QLabel* NamePreview() const { return namePreview_; }
 
     CaptionBox* Caption() const { return caption_; }
     BatchPreview* Preview() const { return preview_; }
@@ -57,6 +63,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -78,6 +85,13 @@ private:
     void EnableSizeFields();
     void EnableDpiField();
     void ShowPreview();
+    void ShowOutputName();
+    // Lists the presets as kept now, select shown chosen (none when it is not there); returns
+    // what was skipped as damaged, each saying why.
+    QStringList FillPresets(const QString& select);
+    void OnPresetChosen(int index);
+    void OnSavePreset();
+    void OnDeletePreset();
     // The figures of the last run belong to its list: a changed list drops them.
     void ForgetRun();
     void Message(const QString& text);
@@ -107,6 +121,13 @@ private:
     QLineEdit* outputFolder_ = nullptr;
     QPushButton* browse_ = nullptr;
     QCheckBox* replace_ = nullptr;
+    QLineEdit* namingPattern_ = nullptr;
+    QLabel* namePreview_ = nullptr;  // the selected photo's output name, or why there is none
+    QComboBox* preset_ = nullptr;
+    QPushButton* savePreset_ = nullptr;
+    QPushButton* deletePreset_ = nullptr;
+    std::vector<Preset> presets_;  // as preset_ lists them
+    QStringList damagedPresets_;   // told once, when the window is first shown
     QProgressBar* progress_ = nullptr;
     QLabel* current_ = nullptr;
     QLabel* summary_ = nullptr;

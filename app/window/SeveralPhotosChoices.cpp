@@ -65,6 +65,11 @@ SeveralPhotosChoices LoadSeveralPhotosChoices(const QString& proposedFolder)
     c.dateAsTaken = Int(keys::kSeveralDateAsTaken, 0, 0, 1) != 0;
     if (const int dpi = Int(keys::kSeveralDpi, 0, kMinDpiInWindow, kMaxDpiInWindow))
         c.dpi = dpi;
+    // A pattern that cannot name outputs (left so in the field, or edited by hand) gives way to
+    // the default.
+    const QString pattern = SettingsStore::GetProfileString(keys::kSeveral, keys::kSeveralNamePattern, QString());
+    if (!pattern.isEmpty() && !NamingPatternProblem(pattern))
+        c.namingPattern = pattern;
     return c;
 }
 
@@ -96,6 +101,7 @@ void SaveSeveralPhotosChoices(const SeveralPhotosChoices& c)
     Put(keys::kSeveralDetails, static_cast<int>(c.details));
     Put(keys::kSeveralDateAsTaken, c.dateAsTaken);
     Put(keys::kSeveralDpi, c.dpi.value_or(0));
+    SettingsStore::WriteProfileString(keys::kSeveral, keys::kSeveralNamePattern, c.namingPattern);
 }
 
 ConversionRequest RequestOf(const SeveralPhotosChoices& c)
@@ -113,6 +119,34 @@ ConversionRequest RequestOf(const SeveralPhotosChoices& c)
     r.details = c.details;
     r.dateAsTaken = c.dateAsTaken;
     r.dpi = c.dpi;
+    r.namingPattern = c.namingPattern;
     r.quiet = true;
     return r;
+}
+
+SeveralPhotosChoices ChoicesOf(const ConversionRequest& r, const SeveralPhotosChoices& current)
+{
+    SeveralPhotosChoices c = current;
+    const SizeRule rule = SizeRuleOf(r);
+    c.size.mode = rule.mode;
+    c.size.noEnlarge = rule.noEnlarge;
+    if (r.width)
+        c.size.width = *r.width;
+    if (r.height)
+        c.size.height = *r.height;
+    c.rotate = r.rotate;
+    c.flip = r.flip;
+    c.textOn = !r.text.isEmpty();
+    if (c.textOn) {
+        c.text = r.text;
+        c.caption = r.caption;
+    }
+    c.details = r.details;
+    c.dateAsTaken = r.dateAsTaken;
+    c.dpi = r.dpi;
+    c.namingPattern = r.namingPattern;
+    if (!r.outputFolder.isEmpty())
+        c.outputFolder = r.outputFolder;
+    c.replace = r.overwrite;
+    return c;
 }

@@ -32,6 +32,7 @@ struct SeveralPhotosChoices {
     platform::DetailsChoice details = platform::DetailsChoice::None;
     bool dateAsTaken = false;
     std::optional<int> dpi;  // the photo's own when unset
+    QString namingPattern = kDefaultNamingPattern;
 };
 
 // The choices last kept, each value out of range replaced by its default; proposedFolder when no
@@ -41,3 +42,8 @@ void SaveSeveralPhotosChoices(const SeveralPhotosChoices& choices);
 
 // The batch the choices ask for.
 ConversionRequest RequestOf(const SeveralPhotosChoices& choices);
+// The choices that ask for request (a preset's), what it leaves unsaid taken from current: the
+// sides a size rule does not use, the caption's words and style when it has none, the output
+// folder when it names none, and whether Add Folder takes subfolders. RequestOf gives back every
+// choice a preset keeps.
+SeveralPhotosChoices ChoicesOf(const ConversionRequest& request, const SeveralPhotosChoices& current);

@@ -1,5 +1,6 @@
 // Convert Several Photos, headless through the prompt seam: how it opens, and Convert All over
-// damaged photos, folders, existing outputs, a clash of names and a cancel; a folder walk cancelled.
+// damaged photos, folders, existing outputs, a clash of names and a cancel; a folder walk cancelled;
+// presets and the naming pattern.
 #include <atomic>
 #include <iostream>
 
@@ -28,6 +29,8 @@
 #include "app/window/ConvertSeveralWindow.h"
 #include "app/window/FolderLister.h"
 #include "app/window/PhotoListModel.h"
+#include "batch/Presets.h"
+#include "batch/RequestOptions.h"
 #include "imaging/ImagingThreads.h"
 #include "imaging/testing/ImagingTestSeams.h"
 #include "lang/CLanguage.h"
@@ -37,6 +40,7 @@
 #include "support/ExifTool.h"
 #include "support/Fixtures.h"
 #include "support/MainDialogFixture.h"
+#include "support/SettingsStoreProbe.h"
 #include "support/Watchdog.h"
 
 namespace {
@@ -74,6 +78,21 @@ protected:
     static QString Status(ConvertSeveralWindow& w, int row)
     {
         return w.Photos().data(w.Photos().index(row, PhotoListModel::StatusColumn), Qt::DisplayRole).toString();
+    }
+    // As a pick with the mouse or the keyboard.
+    static void ChoosePreset(ConvertSeveralWindow& w, const QString& name)
+    {
+        const int index = w.PresetBox()->findText(name);
+        ASSERT_GE(index, 0) << name.toStdString();
+        w.PresetBox()->setCurrentIndex(index);
+        Q_EMIT w.PresetBox()->activated(index);
+    }
+    static QStringList PresetNames(const ConvertSeveralWindow& w)
+    {
+        QStringList names;
+        for (int i = 0; i < w.PresetBox()->count(); ++i)
+            names << w.PresetBox()->itemText(i);
+        return names;
     }
     QStringList Outputs(const QString& folder = "out") const
     {
@@ -445,6 +464,132 @@ TEST_F(SeveralPhotosTest, DetailsAndTheDateTakenGiveTheCommandLinesFiles)
     EXPECT_EQ(ReadAll(TempPath("out/phone_out.png")), ReadAll(TempPath("cli/phone_out.png")));
     EXPECT_EQ(QFileInfo(TempPath("out/phone_out.png")).lastModified().toSecsSinceEpoch(), 1720945230);
     EXPECT_EQ(QFileInfo(TempPath("cli/phone_out.png")).lastModified().toSecsSinceEpoch(), 1720945230);
+}
+
+// A preset saved in the window sets every choice again after a restart, and gives the command
+// line's --preset the same files.
+TEST_F(SeveralPhotosTest, APresetKeepsEveryChoiceAcrossARestartAndGivesTheCommandLinesFiles)
+{
+    WriteNoise(TempPath("photo.jpg"), 300, 200);
+    QDir(dir_.path()).mkpath("out");
+    SeveralPhotosChoices c;
+    c.size = {SizeRule::Mode::Fit, 160, 150, true};
+    c.rotate = 90;
+    c.flip = 2;
+    c.textOn = true;
+    c.text = "Shop";
+    c.caption.family = "DejaVu Sans";
+    c.caption.bold = true;
+    c.caption.size = {18, false};
+    c.caption.colour = QColor(10, 200, 30);
+    c.caption.place = CaptionPlace::TopLeft;
+    c.caption.margin = {5, false};
+    c.details = platform::DetailsChoice::All;
+    c.dateAsTaken = true;
+    c.dpi = 72;
+    c.namingPattern = "{n:3}_{name}_{width}x{height}";
+    c.outputFolder = TempPath("out");
+    c.replace = true;
+    ConvertSeveralWindow& first = Several();
+    first.ShowChoices(c);
+    const QList<RequestOption> saved = PresetOptionsOf(RequestOf(first.Choices()));
+    (*prompts_)->QueueText(" Shop ");
+    first.SavePresetButton()->click();
+    EXPECT_EQ(first.PresetBox()->currentText(), "Shop");
+    EXPECT_TRUE(first.DeletePresetButton()->isEnabled());
+    first.close();
+
+    SettingsStoreProbe::Reload();
+    ConvertSeveralWindow w;
+    EXPECT_NE(PresetOptionsOf(RequestOf(w.Choices())), saved) << "the window's own choices were not kept";
+    EXPECT_EQ(PresetNames(w).last(), "Shop") << "after the shipped ones";
+    ChoosePreset(w, "Shop");
+    EXPECT_EQ(PresetOptionsOf(RequestOf(w.Choices())), saved);
+
+    w.AddPaths({TempPath("photo.jpg")});
+    ConvertAll(w);
+    // The settings file is named after the program that reads it.
+    const QFileInfo settings(SettingsStoreProbe::FileName());
+    QFile::copy(settings.filePath(),
+                settings.dir().filePath(QFileInfo(QStringLiteral(PICTORELLE_BINARY)).completeBaseName() + ".ini"));
+    QProcess cli;
+    cli.setWorkingDirectory(dir_.path());
+    cli.start(QStringLiteral(PICTORELLE_BINARY),
+              {"--convert", "photo.jpg", "--preset", "Shop", "--output-dir", "cli", "--quiet"});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    // Turned upright to 200 x 300 first, then fitted in 160 x 150.
+    ASSERT_EQ(Outputs(), QStringList({"001_photo_100x150.png"}));
+    EXPECT_EQ(ReadAll(TempPath("out/001_photo_100x150.png")), ReadAll(TempPath("cli/001_photo_100x150.png")));
+
+    // Deleted once confirmed.
+    (*prompts_)->QueueAnswer(platform::IDNO);
+    w.DeletePresetButton()->click();
+    EXPECT_TRUE(PresetNames(w).contains("Shop"));
+    (*prompts_)->QueueAnswer(platform::IDYES);
+    w.DeletePresetButton()->click();
+    EXPECT_FALSE(PresetNames(w).contains("Shop"));
+    EXPECT_FALSE(FindPreset("Shop"));
+
+    // A shipped preset says nothing of a caption: none is drawn, and nothing is told.
+    ChoosePreset(w, "Web (1920, no details)");
+    EXPECT_EQ(w.Choices().size.mode, SizeRule::Mode::Fit);
+    EXPECT_FALSE(w.Choices().textOn);
+    EXPECT_EQ((*prompts_)->Messages().size(), 2u) << "the two questions of Delete only";
+}
+
+TEST_F(SeveralPhotosTest, ADamagedPresetIsLeftOutAndToldOnceItsSettingsLeftAsTheyAre)
+{
+    const QString file = SettingsStoreProbe::FileName();
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    WriteAll(file, "[Presets]\nCount=2\n[Preset-1]\nPresetName=Good\nfit=800x2000000\n[Preset-2]\nPresetName=Bad\nfit=abc\n");
+    SettingsStoreProbe::Reload();
+    const QByteArray before = ReadAll(file);
+    (*prompts_)->QueueAnswer(platform::IDOK);
+    ConvertSeveralWindow& w = Several();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(PresetNames(w), QStringList({"Good"}));
+    const auto messages = (*prompts_)->Messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("'Bad'")) << messages[0].text.toStdString();
+    EXPECT_FALSE(messages[0].text.contains("'Good'"));
+    EXPECT_EQ(ReadAll(file), before);
+    w.hide();
+    w.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ((*prompts_)->Messages().size(), 1u) << "told once";
+
+    // Its height is beyond the window's field: taken as far as it goes, and said.
+    (*prompts_)->QueueAnswer(platform::IDOK);
+    ChoosePreset(w, "Good");
+    EXPECT_EQ(w.Choices().size.height, kMaxSideInWindow);
+    ASSERT_EQ((*prompts_)->Messages().size(), 2u);
+    EXPECT_TRUE((*prompts_)->Messages()[1].text.contains("brought within its range"));
+}
+
+TEST_F(SeveralPhotosTest, TheNamingPatternShowsTheSelectedPhotosNameAndOneWithAProblemIsRefused)
+{
+    ConvertSeveralWindow& w = Several({WriteSolid(TempPath("a.jpg"), 60, 40, {200, 10, 10}),
+                                       WriteSolid(TempPath("b.jpg"), 30, 20, {10, 200, 10})});
+    Choose(w, false, {SizeRule::Mode::Width, 15, 100});
+    w.NamingPatternField()->setText("{n:3}_{name}");
+    EXPECT_EQ(w.NamePreview()->text(), "001_a.png") << "the first before one is picked";
+    auto* list = w.findChild<QTableView*>();
+    list->setCurrentIndex(w.Photos().index(1, 0));
+    EXPECT_EQ(w.NamePreview()->text(), "002_b.png");
+    WaitUntil([&] { return w.Photos().At(1).size.isValid(); }, "sizes read");
+    w.NamingPatternField()->setText("{name}_{width}x{height}");
+    EXPECT_EQ(w.NamePreview()->text(), "b_15x10.png");
+
+    w.NamingPatternField()->setText("a/b");
+    EXPECT_EQ(w.NamePreview()->text(), *NamingPatternProblem("a/b"));
+    (*prompts_)->QueueAnswer(platform::IDOK);
+    ConvertAll(w);
+    ASSERT_EQ((*prompts_)->Messages().size(), 1u);
+    EXPECT_TRUE((*prompts_)->Messages()[0].text.contains(*NamingPatternProblem("a/b")));
+    EXPECT_EQ(Outputs(), QStringList());
+    w.close();
+    EXPECT_EQ(LoadSeveralPhotosChoices({}).namingPattern, kDefaultNamingPattern) << "a stored pattern that names nothing";
 }
 
 TEST_F(SeveralPhotosTest, HelpShowsThePageOfThisWindow)

@@ -95,6 +95,21 @@ std::optional<QString> ScriptedPrompts::ChooseFolder(const platform::FileDialogR
     return NextFile(PromptRecord::Kind::Folder, request, files_);
 }
 
+std::optional<QString> ScriptedPrompts::AskText(QWidget* owner, const QString& question, const QString& caption,
+                                                const QString& initial)
+{
+    PromptRecord record{PromptRecord::Kind::Text, owner, question, caption, 0, {}, {}};
+    record.request.initialName = initial;
+    records_.push_back(record);
+    if (texts_.empty()) {
+        ADD_FAILURE() << "unexpected text question: \"" << question.toStdString() << "\"";
+        return std::nullopt;
+    }
+    auto answer = texts_.front();
+    texts_.pop_front();
+    return answer;
+}
+
 std::optional<platform::FontChoice> ScriptedPrompts::ChooseFont(const platform::FontDialogRequest& request)
 {
     PromptRecord record{PromptRecord::Kind::Font, request.owner, {}, {}, request.flags, {}, request};

@@ -14,7 +14,7 @@ class HelpWindow;
 
 // One prompt the program showed.
 struct PromptRecord {
-    enum class Kind { Message, OpenFile, SaveFile, Font, Menu, Dialog, Url, Help, Progress, OpenFiles, Folder };
+    enum class Kind { Message, OpenFile, SaveFile, Font, Menu, Dialog, Url, Help, Progress, OpenFiles, Folder, Text };
     Kind kind;
     QWidget* owner = nullptr;
     QString text;
@@ -25,7 +25,8 @@ struct PromptRecord {
     // Menu: every item depth first as "text" (indented by depth, "[x] " when checked) and ids.
     QStringList menuItems;
     std::vector<int> menuIds;
-    // Url: the address in text; Help: the page in text.
+    // Url: the address in text; Help: the page in text; Text: the question in text, the field's
+    // first value in request.initialName.
 };
 
 // Records every prompt and answers it from the queue of its kind (buttons or file names);
@@ -41,6 +42,8 @@ public:
     // Answers an open, save or folder dialog.
     void QueueFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
     void QueueFiles(std::optional<QStringList> paths) { fileLists_.push_back(std::move(paths)); }
+    // Answers a text question (nothing: cancelled).
+    void QueueText(std::optional<QString> text) { texts_.push_back(std::move(text)); }
     void QueueFont(std::optional<platform::FontChoice> choice) { fonts_.push_back(std::move(choice)); }
     // A menu command picked (0: dismissed), a dialog's result, whether an address opens.
     void QueueMenuChoice(int id) { menuChoices_.push_back(id); }
@@ -51,7 +54,7 @@ public:
     std::size_t PendingAnswers() const
     {
         return buttons_.size() + files_.size() + fileLists_.size() + fonts_.size() + menuChoices_.size() + dialogResults_.size() +
-               urlResults_.size() + progressCancels_;
+               urlResults_.size() + texts_.size() + progressCancels_;
     }
     std::vector<PromptRecord> OfKind(PromptRecord::Kind kind) const;
     // The percentages a progress showed, read as the real one reads them and once more as it
@@ -70,6 +73,8 @@ public:
     std::optional<QString> SaveFile(const platform::FileDialogRequest& request) override;
     std::optional<QStringList> OpenFiles(const platform::FileDialogRequest& request) override;
     std::optional<QString> ChooseFolder(const platform::FileDialogRequest& request) override;
+    std::optional<QString> AskText(QWidget* owner, const QString& question, const QString& caption,
+                                   const QString& initial = QString()) override;
     std::optional<platform::FontChoice> ChooseFont(const platform::FontDialogRequest& request) override;
     int TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget* owner) override;
     int RunDialog(platform::CDialog& dialog) override;
@@ -89,6 +94,7 @@ private:
     std::deque<std::optional<QString>> files_;
     std::deque<std::optional<QStringList>> fileLists_;
     std::deque<std::optional<platform::FontChoice>> fonts_;
+    std::deque<std::optional<QString>> texts_;
     std::deque<int> menuChoices_;
     std::deque<int> dialogResults_;
     std::deque<bool> urlResults_;

@@ -252,6 +252,7 @@ private:
     {
         const bool ownPattern = r_.namingPattern != kDefaultNamingPattern;
         const bool readPhotos = r_.outputFile.isEmpty() && PatternReadsPhotos(r_.namingPattern);
+        std::vector<QString> problems(static_cast<std::size_t>(photos_.size()));
         bool named = true;
         for (qsizetype i = 0; i < photos_.size(); ++i) {
             const QString path = QFileInfo(photos_[i].path).absoluteFilePath();
@@ -267,11 +268,22 @@ private:
                     ? NameTooLongReason(platform::kMaxFileNameBytes)
                     : QString();
             if (ownPattern && !why.isEmpty()) {
-                listener_.Told(static_cast<int>(i), photos_[i].path, why);
+                problems[static_cast<std::size_t>(i)] = why;
                 named = false;
             }
         }
-        return named;
+        if (named)
+            return true;
+        // Nothing converts: the photos the pattern cannot name fail saying why, the others are not begun.
+        for (qsizetype i = 0; i < photos_.size(); ++i) {
+            const QString& why = problems[static_cast<std::size_t>(i)];
+            const int index = static_cast<int>(i);
+            if (!why.isEmpty())
+                listener_.Told(index, photos_[i].path, why);
+            Count(why.isEmpty() ? PhotoResult::Cancelled : PhotoResult::Failed);
+            listener_.Finished(index, why.isEmpty() ? PhotoResult::Cancelled : PhotoResult::Failed, why);
+        }
+        return false;
     }
 
     // What a pattern may say of the photo at path beyond its name: when it was taken (else when

@@ -33,7 +33,7 @@ void BatchRunner::Start(const ConversionRequest& request, const QList<BatchPhoto
     batch_.setFuture(QtConcurrent::run(&pool_, [this] {
         const BatchSummary summary = RunBatchConversion(request_, photos_, *this, &cancel_, texts_);
         platform::EndImagingThread();  // this thread converted photos too
-        return summary.folderUnusable || summary.namesRefused ? 2 : summary.failed > 0 ? 1 : 0;
+        return summary.folderUnusable ? 2 : summary.failed > 0 ? 1 : 0;
     }));
 }
 

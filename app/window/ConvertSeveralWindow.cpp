@@ -659,7 +659,9 @@ void ConvertSeveralWindow::OnFinished(int status)
         return;
     }
     if (!cancelled_) {
-        summary_->setText(tr("%1 converted, %2 failed, %3 kept because they exist").arg(converted_).arg(failed_).arg(kept_));
+        // Each count in its own words, so that every language says 1, 2 and 5 in its own grammar.
+        summary_->setText(tr("%1, %2, %3").arg(tr("%n converted", nullptr, converted_), tr("%n failed", nullptr, failed_),
+                                                tr("%n kept because they exist", nullptr, kept_)));
         return;
     }
     // Photos the cancel stopped before they were told are not converted either.
@@ -668,11 +670,10 @@ void ConvertSeveralWindow::OnFinished(int status)
         if (state == PhotoListModel::State::Waiting || state == PhotoListModel::State::Converting)
             model_->SetState(row, PhotoListModel::State::NotConverted);
     }
-    summary_->setText(tr("Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist")
-                          .arg(converted_)
-                          .arg(model_->rowCount() - done_)
-                          .arg(failed_)
-                          .arg(kept_));
+    summary_->setText(tr("Cancelled: %1, %2, %3, %4")
+                          .arg(tr("%n converted", nullptr, converted_),
+                               tr("%n not converted", nullptr, model_->rowCount() - done_),
+                               tr("%n failed", nullptr, failed_), tr("%n kept because they exist", nullptr, kept_)));
 }
 
 void ConvertSeveralWindow::OnOpenFolder()

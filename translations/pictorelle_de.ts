@@ -116,11 +116,11 @@
     </message>
     <message>
         <source>Caption font: %1</source>
-        <translation>Schrift der Beschriftung: %1</translation>
+        <translation>Schriftart der Beschriftung: %1</translation>
     </message>
     <message>
         <source>Font &amp;&amp; colo&amp;ur...</source>
-        <translation>S&amp;chrift &amp;&amp; Farbe...</translation>
+        <translation>S&amp;chriftart &amp;&amp; Farbe...</translation>
     </message>
     <message>
         <source>Text hei&amp;ght:</source>
@@ -135,15 +135,15 @@
     <name>CommandLine</name>
     <message>
         <source>the imaging library could not start</source>
-        <translation>die Bildbibliothek konnte nicht starten</translation>
+        <translation>die Bildbibliothek konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>Try &apos;pictorelle --help&apos; for more information.</source>
-        <translation>„pictorelle --help“ gibt weitere Informationen.</translation>
+        <translation>Weitere Informationen erhalten Sie mit „pictorelle --help“.</translation>
     </message>
     <message>
         <source>the text cannot be drawn: no font is installed</source>
-        <translation>der Text kann nicht gezeichnet werden: keine Schrift ist installiert</translation>
+        <translation>der Text kann nicht gezeichnet werden: Es ist keine Schriftart installiert</translation>
     </message>
     <message>
         <source>interrupted; the photos not yet saved were not converted</source>
@@ -151,19 +151,19 @@
     </message>
     <message>
         <source>file exists; use --overwrite to replace it</source>
-        <translation>Datei existiert; mit --overwrite wird sie ersetzt</translation>
+        <translation>Datei bereits vorhanden; mit --overwrite wird sie ersetzt</translation>
     </message>
     <message>
         <source>an output of %1 x %2 pixels is above the limit of %3 pixels</source>
-        <translation>eine Ausgabe von %1 x %2 Pixeln liegt über der Grenze von %3 Pixeln</translation>
+        <translation>eine Ausgabedatei von %1 x %2 Pixeln liegt über der Grenze von %3 Pixeln</translation>
     </message>
     <message>
         <source>its colour profile is unusable; its colours are taken as sRGB</source>
-        <translation>sein Farbprofil ist unbrauchbar; seine Farben werden als sRGB genommen</translation>
+        <translation>sein Farbprofil ist unbrauchbar; seine Farben werden als sRGB interpretiert</translation>
     </message>
     <message>
         <source>not converted: its output %1 is the output of another photo of this run</source>
-        <translation>nicht umgewandelt: seine Ausgabe %1 ist die Ausgabe eines anderen Fotos dieses Laufs</translation>
+        <translation>nicht umgewandelt: seine Ausgabedatei %1 ist bereits die Ausgabedatei eines anderen Fotos dieses Durchlaufs</translation>
     </message>
     <message>
         <source>skipped: not a regular file</source>
@@ -191,15 +191,15 @@
     </message>
     <message>
         <source>&apos;%1&apos; does not end in .png: the output is a PNG picture</source>
-        <translation>„%1“ endet nicht auf .png: die Ausgabe ist ein PNG-Bild</translation>
+        <translation>„%1“ endet nicht auf .png: die Ausgabedatei ist ein PNG-Bild</translation>
     </message>
     <message>
         <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
-        <translation>unbekannte Spiegelung „%1“: none, horizontal oder vertical verwenden</translation>
+        <translation>unbekannte Spiegelung „%1“: Verwenden Sie none, horizontal oder vertical</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
-        <translation>ungültige Farbe „%1“: #RRGGBB verwenden</translation>
+        <translation>ungültige Farbe „%1“: Verwenden Sie #RRGGBB</translation>
     </message>
     <message>
         <source>no photo to convert</source>
@@ -219,15 +219,15 @@
     </message>
     <message>
         <source>--output names one file: use --output-dir for several photos</source>
-        <translation>--output nennt eine Datei: für mehrere Fotos --output-dir verwenden</translation>
+        <translation>--output nennt eine Datei: Verwenden Sie für mehrere Fotos --output-dir</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; converts without a window: add --convert</source>
-        <translation>Option „%1“ wandelt ohne Fenster um: --convert hinzufügen</translation>
+        <translation>Option „%1“ gilt nur für die Umwandlung ohne Fenster: Fügen Sie --convert hinzu</translation>
     </message>
     <message>
         <source>no such folder</source>
-        <translation>kein solcher Ordner</translation>
+        <translation>Ordner nicht vorhanden</translation>
     </message>
     <message>
         <source>not a folder</source>
@@ -267,11 +267,11 @@
     </message>
     <message>
         <source>there is no frame %1: the photo has only frame 0</source>
-        <translation>es gibt kein Bild %1: das Foto hat nur Bild 0</translation>
+        <translation>es gibt kein Einzelbild %1: das Foto hat nur Einzelbild 0</translation>
     </message>
     <message>
         <source>there is no frame %1: the photo has frames 0 to %2</source>
-        <translation>es gibt kein Bild %1: das Foto hat die Bilder 0 bis %2</translation>
+        <translation>es gibt kein Einzelbild %1: das Foto hat die Einzelbilder 0 bis %2</translation>
     </message>
     <message>
         <source>its name is longer than the %1 bytes a file name may have</source>
@@ -287,11 +287,11 @@
     </message>
     <message>
         <source>damaged: its header does not match its data</source>
-        <translation>beschädigt: sein Kopf passt nicht zu seinen Daten</translation>
+        <translation>beschädigt: sein Dateikopf passt nicht zu seinen Daten</translation>
     </message>
     <message>
         <source>too large: its header gives %1 x %2 pixels, over the limit of %3 pixels</source>
-        <translation>zu groß: sein Kopf gibt %1 x %2 Pixel an, über der Grenze von %3 Pixeln</translation>
+        <translation>zu groß: sein Dateikopf gibt %1 x %2 Pixel an, mehr als die Grenze von %3 Pixeln</translation>
     </message>
     <message>
         <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>a file is in the way</source>
-        <translation>eine Datei steht im Weg</translation>
+        <translation>an dieser Stelle gibt es bereits eine gleichnamige Datei</translation>
     </message>
     <message>
         <source>the folder cannot be made: %1</source>
@@ -319,15 +319,15 @@
     </message>
     <message>
         <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
-        <translation>ungültiger Abstand „%1“: N Pixel oder N% der kürzeren Seite verwenden</translation>
+        <translation>ungültiger Abstand „%1“: Verwenden Sie N Pixel oder N% der kürzeren Seite</translation>
     </message>
     <message>
         <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
-        <translation>ungültige Schrift „%1“: FAMILIE,GRÖSSE[,bold][,italic] verwenden, GRÖSSE in Pixeln (höchstens %3) oder N% der Höhe der Ausgabe, mit höchstens %2 Zeichen</translation>
+        <translation>ungültige Schriftart „%1“: Verwenden Sie FAMILIE,GRÖSSE[,bold][,italic], GRÖSSE in Pixeln (höchstens %3) oder N% der Bildhöhe, mit höchstens %2 Zeichen</translation>
     </message>
     <message>
         <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
-        <translation>ungültige Position „%1“: X,Y oder eines von top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right verwenden</translation>
+        <translation>ungültige Position „%1“: Verwenden Sie X,Y oder eines von top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</translation>
     </message>
     <message>
         <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
@@ -343,11 +343,11 @@
     </message>
     <message>
         <source>over the file size limit</source>
-        <translation>über der Dateigrößenbeschränkung</translation>
+        <translation>Dateigrößenbeschränkung überschritten</translation>
     </message>
     <message>
         <source>over the disk quota</source>
-        <translation>über dem Speicherkontingent</translation>
+        <translation>Speicherkontingent überschritten</translation>
     </message>
     <message>
         <source>permission denied</source>
@@ -391,15 +391,15 @@
     </message>
     <message>
         <source>unknown details &apos;%1&apos;: use none, no-location or all</source>
-        <translation>unbekannte Details „%1“: none, no-location oder all verwenden</translation>
+        <translation>unbekannte Details „%1“: Verwenden Sie none, no-location oder all</translation>
     </message>
     <message>
         <source>unknown file date &apos;%1&apos;: use taken or now</source>
-        <translation>unbekanntes Dateidatum „%1“: taken oder now verwenden</translation>
+        <translation>unbekanntes Dateidatum „%1“: Verwenden Sie taken oder now</translation>
     </message>
     <message>
         <source>invalid resolution &apos;%1&apos;: use a whole number of dots per inch from 1 to %2</source>
-        <translation>ungültige Auflösung „%1“: eine ganze Zahl von Punkten pro Zoll von 1 bis %2 verwenden</translation>
+        <translation>ungültige Auflösung „%1“: Verwenden Sie eine ganze Zahl von Punkten pro Zoll von 1 bis %2</translation>
     </message>
     <message>
         <source>Usage: pictorelle [PHOTO]...
@@ -494,9 +494,9 @@ Ausgabe:
   -r, --recursive          ein FOTO, das ein Ordner ist, steht für seine Fotos und die
                            seiner Unterordner (Verknüpfungen auf Ordner werden nicht
                            verfolgt); jedes behält seinen Platz darunter im Ausgabeordner
-      --overwrite          vorhandene Ausgaben ersetzen (ohne diese Option wird eine
-                           vorhandene Ausgabe behalten und ihr Foto übersprungen,
-                           was kein Fehler ist)
+      --overwrite          vorhandene Ausgabedateien ersetzen (ohne diese
+                           Option wird ein Foto mit vorhandener Ausgabedatei
+                           übersprungen, was kein Fehler ist)
 Größe (Vorgabe: die des Fotos):
       --size BxH           genau B x H Pixel
       --width B            B Pixel breit, die Höhe wahrt das Seitenverhältnis
@@ -732,19 +732,19 @@ jedes JPEG eines Ordners auf zwei Kernen:
     </message>
     <message>
         <source>There is no photo to convert: add photos first.</source>
-        <translation>Es gibt kein Foto zum Umwandeln: zuerst Fotos hinzufügen.</translation>
+        <translation>Es gibt kein Foto zum Umwandeln. Fügen Sie zuerst Fotos hinzu.</translation>
     </message>
     <message>
         <source>The output folder %1 cannot be written to: choose another.</source>
-        <translation>In den Ausgabeordner %1 kann nicht geschrieben werden: einen anderen wählen.</translation>
+        <translation>In den Ausgabeordner %1 kann nicht geschrieben werden. Wählen Sie einen anderen.</translation>
     </message>
     <message>
         <source>%1 converted, %2 failed, %3 kept because they exist</source>
-        <translation>%1 umgewandelt, %2 fehlgeschlagen, %3 behalten, weil sie existieren</translation>
+        <translation>%1 umgewandelt, %2 fehlgeschlagen, %3 übersprungen (Ausgabedatei vorhanden)</translation>
     </message>
     <message>
         <source>No program here opens folders. The converted photos are in %1</source>
-        <translation>Kein Programm hier öffnet Ordner. Die umgewandelten Fotos sind in %1</translation>
+        <translation>Es ist kein Programm zum Öffnen von Ordnern vorhanden. Die umgewandelten Fotos befinden sich in %1</translation>
     </message>
     <message>
         <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
@@ -765,7 +765,7 @@ jedes JPEG eines Ordners auf zwei Kernen:
     </message>
     <message>
         <source>All but location</source>
-        <translation>Alle außer dem Ort</translation>
+        <translation>Alle außer Aufnahmeort</translation>
     </message>
     <message>
         <source>All</source>
@@ -832,7 +832,7 @@ jedes JPEG eines Ordners auf zwei Kernen:
     </message>
     <message>
         <source>kept: its output exists</source>
-        <translation>behalten: seine Ausgabe existiert</translation>
+        <translation>übersprungen (Ausgabedatei vorhanden)</translation>
     </message>
     <message>
         <source>not converted</source>
@@ -903,7 +903,7 @@ jedes JPEG eines Ordners auf zwei Kernen:
     </message>
     <message>
         <source>Aqua</source>
-        <translation>Aquamarin</translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>White</source>
@@ -911,7 +911,7 @@ jedes JPEG eines Ordners auf zwei Kernen:
     </message>
     <message>
         <source>Font</source>
-        <translation>Schrift</translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
         <source>&amp;Color:</source>

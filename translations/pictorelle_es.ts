@@ -116,11 +116,11 @@
     </message>
     <message>
         <source>Caption font: %1</source>
-        <translation>Fuente del rótulo: %1</translation>
+        <translation>Tipo de letra del rótulo: %1</translation>
     </message>
     <message>
         <source>Font &amp;&amp; colo&amp;ur...</source>
-        <translation>F&amp;uente y color...</translation>
+        <translation>Ti&amp;po de letra y color...</translation>
     </message>
     <message>
         <source>Text hei&amp;ght:</source>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>the text cannot be drawn: no font is installed</source>
-        <translation>el texto no se puede dibujar: no hay ninguna fuente instalada</translation>
+        <translation>el texto no se puede dibujar: no hay ningún tipo de letra instalado</translation>
     </message>
     <message>
         <source>interrupted; the photos not yet saved were not converted</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>an output of %1 x %2 pixels is above the limit of %3 pixels</source>
-        <translation>una salida de %1 x %2 píxeles supera el límite de %3 píxeles</translation>
+        <translation>un archivo de salida de %1 x %2 píxeles supera el límite de %3 píxeles</translation>
     </message>
     <message>
         <source>its colour profile is unusable; its colours are taken as sRGB</source>
@@ -163,11 +163,11 @@
     </message>
     <message>
         <source>not converted: its output %1 is the output of another photo of this run</source>
-        <translation>no convertida: su salida %1 es la salida de otra foto de esta ejecución</translation>
+        <translation>no convertida: su archivo de salida %1 es también el de otra foto de esta ejecución</translation>
     </message>
     <message>
         <source>skipped: not a regular file</source>
-        <translation>omitido: no es un archivo normal</translation>
+        <translation>omitido: no es un archivo regular</translation>
     </message>
     <message>
         <source>%1 (%2 times)</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>&apos;%1&apos; does not end in .png: the output is a PNG picture</source>
-        <translation>«%1» no termina en .png: la salida es una imagen PNG</translation>
+        <translation>«%1» no termina en .png: el archivo de salida es una imagen PNG</translation>
     </message>
     <message>
         <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>not a regular file</source>
-        <translation>no es un archivo normal</translation>
+        <translation>no es un archivo regular</translation>
     </message>
     <message>
         <source>not a photo: no format Pictorelle reads</source>
@@ -255,7 +255,7 @@
     </message>
     <message>
         <source>warning: %1</source>
-        <translation>aviso: %1</translation>
+        <translation>advertencia: %1</translation>
     </message>
     <message>
         <source>the height that keeps the aspect ratio of %1 x %2 at width %3 is %4 pixels</source>
@@ -295,11 +295,11 @@
     </message>
     <message>
         <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>convertidas: %1; omitidas (el archivo de salida ya existe): %2; fallidas: %3</translation>
+        <translation>convertidas: %1; conservadas (el archivo de salida ya existe): %2; fallidas: %3</translation>
     </message>
     <message>
         <source>an output of this run, not converted again</source>
-        <translation>es un archivo de salida de esta conversión; no se vuelve a convertir</translation>
+        <translation>es un archivo de salida de esta ejecución; no se vuelve a convertir</translation>
     </message>
     <message>
         <source>made the output folder %1</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>%1 kept: it exists already; --overwrite replaces it</source>
-        <translation>%1 omitido: el archivo ya existe; --overwrite lo reemplaza</translation>
+        <translation>%1 conservado: ya existe; --overwrite lo reemplaza</translation>
     </message>
     <message>
         <source>a file is in the way</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
-        <translation>fuente no válida «%1»: use FAMILIA,TAMAÑO[,bold][,italic], con TAMAÑO en píxeles (como mucho %3) o N% del alto de la salida, y como mucho %2 caracteres</translation>
+        <translation>tipo de letra no válido «%1»: use FAMILIA,TAMAÑO[,bold][,italic], con TAMAÑO en píxeles (como mucho %3) o N% del alto de la imagen, y como mucho %2 caracteres</translation>
     </message>
     <message>
         <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
@@ -498,10 +498,13 @@ Salida:
                            salida ya existente se conserva y su foto no se convierte,
                            lo que no es un fallo)
 Tamaño (por omisión: el de la foto):
-      --size AxA           exactamente A x A píxeles (ancho x alto)
-      --width A            A píxeles de ancho, el alto conservando la proporción
-      --height A           A píxeles de alto, el ancho conservando la proporción
-      --fit AxA            dentro de A x A píxeles, conservando la proporción
+      --size ANCHOxALTO    exactamente ANCHO x ALTO píxeles
+      --width ANCHO        ANCHO píxeles de ancho, el alto conservando la
+                           proporción
+      --height ALTO        ALTO píxeles de alto, el ancho conservando la
+                           proporción
+      --fit ANCHOxALTO     dentro de ANCHO x ALTO píxeles, conservando la
+                           proporción
       --no-enlarge         con un tamaño, una foto que ya cabe en él conserva el suyo
 Imagen:
       --rotate ÁNGULO      0, 90, 180 o 270 grados en sentido horario (por omisión 0)
@@ -607,15 +610,15 @@ cada JPEG de una carpeta en dos núcleos:
     </message>
     <message>
         <source>Width, the height following</source>
-        <translation>Ancho, el alto a continuación</translation>
+        <translation>Ancho (alto proporcional)</translation>
     </message>
     <message>
         <source>Height, the width following</source>
-        <translation>Alto, el ancho a continuación</translation>
+        <translation>Alto (ancho proporcional)</translation>
     </message>
     <message>
         <source>Fit within, keeping the aspect ratio</source>
-        <translation>Encajar dentro, conservando la proporción</translation>
+        <translation>Ajustar a un recuadro, conservando la proporción</translation>
     </message>
     <message>
         <source>Exactly</source>
@@ -695,7 +698,7 @@ cada JPEG de una carpeta en dos núcleos:
     </message>
     <message>
         <source>Photos done</source>
-        <translation>Fotos hechas</translation>
+        <translation>Fotos procesadas</translation>
     </message>
     <message>
         <source>&amp;Open Output Folder</source>
@@ -739,15 +742,15 @@ cada JPEG de una carpeta en dos núcleos:
     </message>
     <message>
         <source>%1 converted, %2 failed, %3 kept because they exist</source>
-        <translation>%1 convertidas, %2 fallidas, %3 conservadas porque existen</translation>
+        <translation>%1 convertidas, %2 fallidas, %3 conservadas (el archivo de salida ya existe)</translation>
     </message>
     <message>
         <source>No program here opens folders. The converted photos are in %1</source>
-        <translation>Ningún programa de aquí abre carpetas. Las fotos convertidas están en %1</translation>
+        <translation>No hay ningún programa que pueda abrir carpetas. Las fotos convertidas están en %1</translation>
     </message>
     <message>
         <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
-        <translation>Cancelado. Convertidas: %1; sin convertir: %2; fallidas: %3; omitidas (el archivo de salida ya existe): %4</translation>
+        <translation>Cancelado. Convertidas: %1; sin convertir: %2; fallidas: %3; conservadas (el archivo de salida ya existe): %4</translation>
     </message>
     <message>
         <source>Help</source>
@@ -792,7 +795,7 @@ cada JPEG de una carpeta en dos núcleos:
     </message>
     <message>
         <source>Date the files as ta&amp;ken</source>
-        <translation>Fechar los archivos con la to&amp;ma</translation>
+        <translation>Poner a los archivos la fec&amp;ha de la toma</translation>
     </message>
 </context>
 <context>
@@ -831,7 +834,7 @@ cada JPEG de una carpeta en dos núcleos:
     </message>
     <message>
         <source>kept: its output exists</source>
-        <translation>conservada: su salida existe</translation>
+        <translation>conservada: su archivo de salida ya existe</translation>
     </message>
     <message>
         <source>not converted</source>
@@ -902,7 +905,7 @@ cada JPEG de una carpeta en dos núcleos:
     </message>
     <message>
         <source>Aqua</source>
-        <translation>Aguamarina</translation>
+        <translation>Cian</translation>
     </message>
     <message>
         <source>White</source>
@@ -910,7 +913,7 @@ cada JPEG de una carpeta en dos núcleos:
     </message>
     <message>
         <source>Font</source>
-        <translation>Fuente</translation>
+        <translation>Tipo de letra</translation>
     </message>
     <message>
         <source>&amp;Color:</source>

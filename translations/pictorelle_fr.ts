@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Keep Photo Details</source>
-        <translation>Conserver les détails des photos</translation>
+        <translation>Conserver les détails de la photo</translation>
     </message>
 </context>
 <context>
@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation>T&amp;exte :</translation>
+        <translation>T&amp;exte :</translation>
     </message>
     <message>
         <source>Text</source>
@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>At X, Y</source>
-        <translation>En X, Y</translation>
+        <translation>Aux coordonnées X, Y</translation>
     </message>
     <message>
         <source>&amp;Margin:</source>
-        <translation>&amp;Marge :</translation>
+        <translation>&amp;Marge :</translation>
     </message>
     <message>
         <source>% of the shorter side</source>
@@ -92,11 +92,11 @@
     </message>
     <message>
         <source>&amp;X:</source>
-        <translation>&amp;X :</translation>
+        <translation>&amp;X :</translation>
     </message>
     <message>
         <source>&amp;Y:</source>
-        <translation>&amp;Y :</translation>
+        <translation>&amp;Y :</translation>
     </message>
     <message>
         <source>Text X</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Caption font: %1</source>
-        <translation>Police de la légende : %1</translation>
+        <translation>Police de la légende : %1</translation>
     </message>
     <message>
         <source>Font &amp;&amp; colo&amp;ur...</source>
@@ -124,50 +124,50 @@
     </message>
     <message>
         <source>Text hei&amp;ght:</source>
-        <translation>&amp;Hauteur du texte :</translation>
+        <translation>&amp;Hauteur du texte :</translation>
     </message>
     <message>
         <source>Place:</source>
-        <translation>Position :</translation>
+        <translation>Position :</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>the imaging library could not start</source>
-        <translation>la bibliothèque d&apos;images n&apos;a pas pu démarrer</translation>
+        <translation>la bibliothèque d’images n’a pas pu démarrer</translation>
     </message>
     <message>
         <source>Try &apos;pictorelle --help&apos; for more information.</source>
-        <translation>Essayez « pictorelle --help » pour plus d&apos;informations.</translation>
+        <translation>Essayez « pictorelle --help » pour plus d’informations.</translation>
     </message>
     <message>
         <source>the text cannot be drawn: no font is installed</source>
-        <translation>le texte ne peut pas être dessiné : aucune police n&apos;est installée</translation>
+        <translation>le texte ne peut pas être dessiné : aucune police n’est installée</translation>
     </message>
     <message>
         <source>interrupted; the photos not yet saved were not converted</source>
-        <translation>interrompu ; les photos pas encore enregistrées n&apos;ont pas été converties</translation>
+        <translation>interrompu ; les photos pas encore enregistrées n’ont pas été converties</translation>
     </message>
     <message>
         <source>file exists; use --overwrite to replace it</source>
-        <translation>le fichier existe ; utilisez --overwrite pour le remplacer</translation>
+        <translation>le fichier existe ; utilisez --overwrite pour le remplacer</translation>
     </message>
     <message>
         <source>an output of %1 x %2 pixels is above the limit of %3 pixels</source>
-        <translation>une sortie de %1 x %2 pixels dépasse la limite de %3 pixels</translation>
+        <translation>un fichier de sortie de %1 x %2 pixels dépasse la limite de %3 pixels</translation>
     </message>
     <message>
         <source>its colour profile is unusable; its colours are taken as sRGB</source>
-        <translation>son profil de couleur est inutilisable ; ses couleurs sont prises comme sRGB</translation>
+        <translation>son profil de couleur est inutilisable ; ses couleurs sont prises comme sRGB</translation>
     </message>
     <message>
         <source>not converted: its output %1 is the output of another photo of this run</source>
-        <translation>non convertie : sa sortie %1 est la sortie d&apos;une autre photo de cette exécution</translation>
+        <translation>non convertie : son fichier de sortie %1 est celui d’une autre photo de cette conversion</translation>
     </message>
     <message>
         <source>skipped: not a regular file</source>
-        <translation>ignoré : pas un fichier ordinaire</translation>
+        <translation>ignorée : ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>%1 (%2 times)</source>
@@ -175,31 +175,31 @@
     </message>
     <message>
         <source>unrecognized option &apos;%1&apos;</source>
-        <translation>option non reconnue « %1 »</translation>
+        <translation>option non reconnue « %1 »</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; requires an argument</source>
-        <translation>l&apos;option « %1 » exige un argument</translation>
+        <translation>l’option « %1 » exige un argument</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; doesn&apos;t allow an argument</source>
-        <translation>l&apos;option « %1 » n&apos;accepte pas d&apos;argument</translation>
+        <translation>l’option « %1 » n’accepte pas d’argument</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a name</source>
-        <translation>l&apos;option « %1 » a besoin d&apos;un nom</translation>
+        <translation>l’option « %1 » a besoin d’un nom</translation>
     </message>
     <message>
         <source>&apos;%1&apos; does not end in .png: the output is a PNG picture</source>
-        <translation>« %1 » ne finit pas par .png : la sortie est une image PNG</translation>
+        <translation>« %1 » ne finit pas par .png : le fichier de sortie est une image PNG</translation>
     </message>
     <message>
         <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
-        <translation>retournement inconnu « %1 » : utilisez none, horizontal ou vertical</translation>
+        <translation>retournement inconnu « %1 » : utilisez none, horizontal ou vertical</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
-        <translation>couleur non valable « %1 » : utilisez #RRVVBB</translation>
+        <translation>couleur non valable « %1 » : utilisez #RRGGBB</translation>
     </message>
     <message>
         <source>no photo to convert</source>
@@ -219,11 +219,11 @@
     </message>
     <message>
         <source>--output names one file: use --output-dir for several photos</source>
-        <translation>--output nomme un seul fichier : utilisez --output-dir pour plusieurs photos</translation>
+        <translation>--output nomme un seul fichier : utilisez --output-dir pour plusieurs photos</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; converts without a window: add --convert</source>
-        <translation>l&apos;option « %1 » convertit sans fenêtre : ajoutez --convert</translation>
+        <translation>l’option « %1 » convertit sans fenêtre : ajoutez --convert</translation>
     </message>
     <message>
         <source>no such folder</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>the folder cannot be written to: %1</source>
-        <translation>impossible d&apos;écrire dans le dossier : %1</translation>
+        <translation>impossible d’écrire dans le dossier : %1</translation>
     </message>
     <message>
         <source>not a regular file</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>not a photo: no format Pictorelle reads</source>
-        <translation>pas une photo : aucun format que Pictorelle lit</translation>
+        <translation>pas une photo : aucun format que Pictorelle lit</translation>
     </message>
     <message>
         <source>, %1 left</source>
@@ -255,7 +255,7 @@
     </message>
     <message>
         <source>warning: %1</source>
-        <translation>avertissement : %1</translation>
+        <translation>avertissement : %1</translation>
     </message>
     <message>
         <source>the height that keeps the aspect ratio of %1 x %2 at width %3 is %4 pixels</source>
@@ -267,15 +267,15 @@
     </message>
     <message>
         <source>there is no frame %1: the photo has only frame 0</source>
-        <translation>il n&apos;y a pas d&apos;image %1 : la photo n&apos;a que l&apos;image 0</translation>
+        <translation>il n’y a pas d’image %1 : la photo n’a que l’image 0</translation>
     </message>
     <message>
         <source>there is no frame %1: the photo has frames 0 to %2</source>
-        <translation>il n&apos;y a pas d&apos;image %1 : la photo a les images 0 à %2</translation>
+        <translation>il n’y a pas d’image %1 : la photo a les images 0 à %2</translation>
     </message>
     <message>
         <source>its name is longer than the %1 bytes a file name may have</source>
-        <translation>son nom dépasse les %1 octets qu&apos;un nom de fichier peut avoir</translation>
+        <translation>son nom dépasse les %1 octets qu’un nom de fichier peut avoir</translation>
     </message>
     <message>
         <source>the path is longer than the %1 characters this program takes</source>
@@ -283,19 +283,19 @@
     </message>
     <message>
         <source>damaged: its data ends early</source>
-        <translation>endommagée : ses données s&apos;arrêtent trop tôt</translation>
+        <translation>endommagée : ses données s’arrêtent trop tôt</translation>
     </message>
     <message>
         <source>damaged: its header does not match its data</source>
-        <translation>endommagée : son en-tête ne correspond pas à ses données</translation>
+        <translation>endommagée : son en-tête ne correspond pas à ses données</translation>
     </message>
     <message>
         <source>too large: its header gives %1 x %2 pixels, over the limit of %3 pixels</source>
-        <translation>trop grande : son en-tête indique %1 x %2 pixels, au-delà de la limite de %3 pixels</translation>
+        <translation>trop grande : son en-tête indique %1 x %2 pixels, au-delà de la limite de %3 pixels</translation>
     </message>
     <message>
         <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>converties : %1, ignorées (fichier de sortie déjà présent) : %2, en échec : %3</translation>
+        <translation>converties : %1, ignorées (fichier de sortie déjà présent) : %2, en échec : %3</translation>
     </message>
     <message>
         <source>an output of this run, not converted again</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>%1 kept: it exists already; --overwrite replaces it</source>
-        <translation>%1 ignoré : le fichier existe déjà ; --overwrite le remplace</translation>
+        <translation>%1 conservé : le fichier existe déjà ; --overwrite le remplace</translation>
     </message>
     <message>
         <source>a file is in the way</source>
@@ -315,27 +315,27 @@
     </message>
     <message>
         <source>the folder cannot be made: %1</source>
-        <translation>impossible de créer le dossier : %1</translation>
+        <translation>impossible de créer le dossier : %1</translation>
     </message>
     <message>
         <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
-        <translation>marge non valable « %1 » : utilisez N pixels ou N% du plus petit côté</translation>
+        <translation>marge non valable « %1 » : utilisez N pixels ou N% du plus petit côté</translation>
     </message>
     <message>
         <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
-        <translation>police non valable « %1 » : utilisez FAMILLE,TAILLE[,bold][,italic], TAILLE en pixels (au plus %3) ou N% de la hauteur de la sortie, avec au plus %2 caractères</translation>
+        <translation>police non valable « %1 » : utilisez FAMILLE,TAILLE[,bold][,italic], TAILLE en pixels (au plus %3) ou N% de la hauteur de l’image, avec au plus %2 caractères</translation>
     </message>
     <message>
         <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
-        <translation>position non valable « %1 » : utilisez X,Y ou l&apos;une des positions top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</translation>
+        <translation>position non valable « %1 » : utilisez X,Y ou l’une des positions top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</translation>
     </message>
     <message>
         <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation>la légende ne peut pas être dessinée : elle ne tient pas sur une image de %1 x %2 pixels, même à %3 pixels de haut</translation>
+        <translation>la légende ne peut pas être dessinée : elle ne tient pas sur une image de %1 x %2 pixels, même à %3 pixels de haut</translation>
     </message>
     <message>
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation>la légende est dessinée à %1 pixels de haut au lieu de %2, pour tenir sur l&apos;image</translation>
+        <translation>la légende est dessinée à %1 pixels de haut au lieu de %2, pour tenir sur l’image</translation>
     </message>
     <message>
         <source>no space left on the device</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>permission denied</source>
-        <translation>permission refusée</translation>
+        <translation>permission non accordée</translation>
     </message>
     <message>
         <source>the file system is read-only</source>
@@ -495,9 +495,10 @@ Sortie :
                            de ses sous-dossiers (les liens vers des dossiers ne sont pas
                            suivis) ; chacune garde sa place en dessous dans le dossier
                            de sortie
-      --overwrite          remplacer les sorties qui existent déjà (sans cette option, une
-                           sortie déjà présente est gardée et sa photo n&apos;est pas
-                           convertie, ce qui n&apos;est pas un échec)
+      --overwrite          remplacer les fichiers de sortie qui existent déjà (sans
+                           cette option, un fichier de sortie déjà présent est
+                           conservé et sa photo n&apos;est pas convertie, ce qui
+                           n&apos;est pas un échec)
 Taille (par défaut : celle de la photo) :
       --size LxH           exactement L x H pixels
       --width L            L pixels de large, la hauteur gardant les proportions
@@ -573,7 +574,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Photos to con&amp;vert:</source>
-        <translation>Photos à convert&amp;ir :</translation>
+        <translation>Photos à convert&amp;ir :</translation>
     </message>
     <message>
         <source>Add &amp;Photos...</source>
@@ -601,7 +602,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation>&amp;Taille :</translation>
+        <translation>&amp;Taille :</translation>
     </message>
     <message>
         <source>Keep the photo&apos;s size</source>
@@ -617,7 +618,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Fit within, keeping the aspect ratio</source>
-        <translation>Tenir dans, en gardant les proportions</translation>
+        <translation>Tenir dans un cadre, en gardant les proportions</translation>
     </message>
     <message>
         <source>Exactly</source>
@@ -625,11 +626,11 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation>&amp;Largeur :</translation>
+        <translation>&amp;Largeur :</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation>&amp;Hauteur :</translation>
+        <translation>&amp;Hauteur :</translation>
     </message>
     <message>
         <source> px</source>
@@ -641,7 +642,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Rot&amp;ate:</source>
-        <translation>Tour&amp;ner :</translation>
+        <translation>Rotatio&amp;n :</translation>
     </message>
     <message>
         <source>0°</source>
@@ -661,7 +662,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Fl&amp;ip:</source>
-        <translation>Retourne&amp;ment :</translation>
+        <translation>Retourne&amp;ment :</translation>
     </message>
     <message>
         <source>None</source>
@@ -677,7 +678,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Output fol&amp;der:</source>
-        <translation>Dossier de s&amp;ortie :</translation>
+        <translation>Dossier de s&amp;ortie :</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -693,11 +694,11 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>%v of %m (%p%)</source>
-        <translation>%v sur %m (%p%)</translation>
+        <translation>%v sur %m (%p %)</translation>
     </message>
     <message>
         <source>Photos done</source>
-        <translation>Photos faites</translation>
+        <translation>Photos traitées</translation>
     </message>
     <message>
         <source>&amp;Open Output Folder</source>
@@ -705,7 +706,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>&amp;Convert All</source>
-        <translation>&amp;Convertir tout</translation>
+        <translation>Tout &amp;convertir</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -733,23 +734,23 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>There is no photo to convert: add photos first.</source>
-        <translation>Il n&apos;y a aucune photo à convertir : ajoutez d&apos;abord des photos.</translation>
+        <translation>Il n’y a aucune photo à convertir : ajoutez d’abord des photos.</translation>
     </message>
     <message>
         <source>The output folder %1 cannot be written to: choose another.</source>
-        <translation>Impossible d&apos;écrire dans le dossier de sortie %1 : choisissez-en un autre.</translation>
+        <translation>Impossible d’écrire dans le dossier de sortie %1 : choisissez-en un autre.</translation>
     </message>
     <message>
         <source>%1 converted, %2 failed, %3 kept because they exist</source>
-        <translation>%1 converties, %2 en échec, %3 gardées car elles existent</translation>
+        <translation>%1 converties, %2 en échec, %3 ignorées (fichier de sortie déjà présent)</translation>
     </message>
     <message>
         <source>No program here opens folders. The converted photos are in %1</source>
-        <translation>Aucun programme ici n&apos;ouvre les dossiers. Les photos converties sont dans %1</translation>
+        <translation>Aucun programme ici n’ouvre les dossiers. Les photos converties sont dans %1</translation>
     </message>
     <message>
         <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
-        <translation>Annulé. Converties : %1, non converties : %2, en échec : %3, ignorées (fichier de sortie déjà présent) : %4</translation>
+        <translation>Annulé. Converties : %1, non converties : %2, en échec : %3, ignorées (fichier de sortie déjà présent) : %4</translation>
     </message>
     <message>
         <source>Help</source>
@@ -829,11 +830,11 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>failed: %1</source>
-        <translation>échec : %1</translation>
+        <translation>échec : %1</translation>
     </message>
     <message>
         <source>kept: its output exists</source>
-        <translation>gardée : sa sortie existe</translation>
+        <translation>ignorée : son fichier de sortie existe déjà</translation>
     </message>
     <message>
         <source>not converted</source>
@@ -841,7 +842,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>converted; %1</source>
-        <translation>convertie ; %1</translation>
+        <translation>convertie ; %1</translation>
     </message>
 </context>
 <context>
@@ -872,7 +873,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Teal</source>
-        <translation>Sarcelle</translation>
+        <translation>Bleu sarcelle</translation>
     </message>
     <message>
         <source>Gray</source>
@@ -888,7 +889,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Lime</source>
-        <translation>Citron vert</translation>
+        <translation>Vert citron</translation>
     </message>
     <message>
         <source>Yellow</source>
@@ -916,7 +917,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation>&amp;Couleur :</translation>
+        <translation>&amp;Couleur :</translation>
     </message>
 </context>
 <context>

@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>an output of %1 x %2 pixels is above the limit of %3 pixels</source>
-        <translation>%1 x %2 ピクセルの出力は上限の %3 ピクセルを超えています</translation>
+        <translation>%1 x %2 ピクセルの出力画像は上限の %3 ピクセルを超えています</translation>
     </message>
     <message>
         <source>its colour profile is unusable; its colours are taken as sRGB</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>not converted: its output %1 is the output of another photo of this run</source>
-        <translation>変換しませんでした: 出力 %1 はこの実行の別の写真の出力です</translation>
+        <translation>変換しませんでした: 出力ファイル %1 はこの実行の別の写真の出力ファイルと同じです</translation>
     </message>
     <message>
         <source>skipped: not a regular file</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>&apos;%1&apos; does not end in .png: the output is a PNG picture</source>
-        <translation>&apos;%1&apos; は .png で終わっていません: 出力は PNG 画像です</translation>
+        <translation>&apos;%1&apos; は .png で終わっていません: 出力ファイルは PNG 画像です</translation>
     </message>
     <message>
         <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
-        <translation>無効なフォント &apos;%1&apos;: FAMILY,SIZE[,bold][,italic] の形式で、%2 文字以内で指定してください (SIZE はピクセル数 (%3 以下) または出力の高さの N%)</translation>
+        <translation>無効なフォント &apos;%1&apos;: FAMILY,SIZE[,bold][,italic] の形式で、%2 文字以内で指定してください (SIZE はピクセル数 (%3 以下) または出力画像の高さの N%)</translation>
     </message>
     <message>
         <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
@@ -383,7 +383,7 @@
     </message>
     <message>
         <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
-        <translation>EXIF の向きが 1〜8 のいずれでもないため、ピクセルは保存されたままです</translation>
+        <translation>EXIF の向きが 1～8 のいずれでもないため、ピクセルは保存されたままです</translation>
     </message>
     <message>
         <source>its image data goes on after the last row; the rest was ignored</source>
@@ -399,7 +399,7 @@
     </message>
     <message>
         <source>invalid resolution &apos;%1&apos;: use a whole number of dots per inch from 1 to %2</source>
-        <translation>無効な解像度 &apos;%1&apos;: 1〜%2 の整数 (dpi) を使用してください</translation>
+        <translation>無効な解像度 &apos;%1&apos;: 1～%2 の整数 (dpi) を使用してください</translation>
     </message>
     <message>
         <source>Usage: pictorelle [PHOTO]...
@@ -494,8 +494,9 @@ every JPEG of a folder on two cores:
   -r, --recursive          フォルダである写真は、その中の写真とサブフォルダの写真を
                            表す (フォルダへのリンクはたどらない)。各写真は出力フォルダ
                            の中でも同じ位置に置かれる
-      --overwrite          既存の出力を置き換える (指定しない場合、既存の出力は残され、
-                           その写真は変換されない。これは失敗ではない)
+      --overwrite          既存の出力ファイルを置き換える (指定しない場合、
+                           既存の出力ファイルはスキップし、写真は変換しない。
+                           これは失敗ではない)
 サイズ (既定: 写真自身のサイズ):
       --size 幅x高さ       ちょうど 幅 x 高さ ピクセル
       --width 幅           幅 ピクセル、高さは縦横比を保つ
@@ -583,7 +584,7 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation>削除(&amp;R)</translation>
+        <translation>一覧から削除(&amp;R)</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
@@ -603,11 +604,11 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
     </message>
     <message>
         <source>Width, the height following</source>
-        <translation>幅を指定、高さは追従</translation>
+        <translation>幅を指定 (高さは自動)</translation>
     </message>
     <message>
         <source>Height, the width following</source>
-        <translation>高さを指定、幅は追従</translation>
+        <translation>高さを指定 (幅は自動)</translation>
     </message>
     <message>
         <source>Fit within, keeping the aspect ratio</source>
@@ -615,7 +616,7 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
     </message>
     <message>
         <source>Exactly</source>
-        <translation>正確に指定</translation>
+        <translation>幅と高さを指定 (縦横比は保たない)</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
@@ -735,7 +736,7 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
     </message>
     <message>
         <source>%1 converted, %2 failed, %3 kept because they exist</source>
-        <translation>変換 %1、失敗 %2、既存のため保持 %3</translation>
+        <translation>変換 %1、失敗 %2、既存のためスキップ %3</translation>
     </message>
     <message>
         <source>No program here opens folders. The converted photos are in %1</source>
@@ -827,7 +828,7 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
     </message>
     <message>
         <source>kept: its output exists</source>
-        <translation>保持: 出力が存在します</translation>
+        <translation>スキップ: 出力ファイルが既に存在します</translation>
     </message>
     <message>
         <source>not converted</source>

@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>pixels</source>
-        <translation>пикселей</translation>
+        <translation>пикс.</translation>
     </message>
     <message>
         <source>Size unit</source>
@@ -100,11 +100,11 @@
     </message>
     <message>
         <source>Text X</source>
-        <translation>Текст X</translation>
+        <translation>X текста</translation>
     </message>
     <message>
         <source>Text Y</source>
-        <translation>Текст Y</translation>
+        <translation>Y текста</translation>
     </message>
     <message>
         <source>, bold</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>an output of %1 x %2 pixels is above the limit of %3 pixels</source>
-        <translation>вывод размером %1 x %2 пикселей превышает предел в %3 пикселей</translation>
+        <translation>выходное изображение размером %1 x %2 пикс. превышает предел в %3 пикс.</translation>
     </message>
     <message>
         <source>its colour profile is unusable; its colours are taken as sRGB</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>not converted: its output %1 is the output of another photo of this run</source>
-        <translation>не преобразовано: его вывод %1 является выводом другой фотографии этого запуска</translation>
+        <translation>не преобразовано: выходной файл %1 совпадает с выходным файлом другой фотографии этого запуска</translation>
     </message>
     <message>
         <source>skipped: not a regular file</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>&apos;%1&apos; does not end in .png: the output is a PNG picture</source>
-        <translation>«%1» не оканчивается на .png: вывод — изображение PNG</translation>
+        <translation>«%1» не оканчивается на .png: выходной файл — изображение PNG</translation>
     </message>
     <message>
         <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
@@ -259,11 +259,11 @@
     </message>
     <message>
         <source>the height that keeps the aspect ratio of %1 x %2 at width %3 is %4 pixels</source>
-        <translation>высота, сохраняющая пропорции %1 x %2 при ширине %3, равна %4 пикселям</translation>
+        <translation>высота, сохраняющая пропорции %1 x %2 при ширине %3, составляет %4 пикс.</translation>
     </message>
     <message>
         <source>the width that keeps the aspect ratio of %1 x %2 at height %3 is %4 pixels</source>
-        <translation>ширина, сохраняющая пропорции %1 x %2 при высоте %3, равна %4 пикселям</translation>
+        <translation>ширина, сохраняющая пропорции %1 x %2 при высоте %3, составляет %4 пикс.</translation>
     </message>
     <message>
         <source>there is no frame %1: the photo has only frame 0</source>
@@ -275,23 +275,23 @@
     </message>
     <message>
         <source>its name is longer than the %1 bytes a file name may have</source>
-        <translation>его имя длиннее %1 байт, допустимых для имени файла</translation>
+        <translation>его имя длиннее допустимого (наибольшая длина имени файла в байтах: %1)</translation>
     </message>
     <message>
         <source>the path is longer than the %1 characters this program takes</source>
-        <translation>путь длиннее %1 символов, которые принимает эта программа</translation>
+        <translation>путь длиннее допустимого (наибольшая длина пути в символах для этой программы: %1)</translation>
     </message>
     <message>
         <source>damaged: its data ends early</source>
-        <translation>повреждено: его данные обрываются раньше времени</translation>
+        <translation>повреждено: данные обрываются преждевременно</translation>
     </message>
     <message>
         <source>damaged: its header does not match its data</source>
-        <translation>повреждено: его заголовок не соответствует его данным</translation>
+        <translation>повреждено: заголовок файла не соответствует данным</translation>
     </message>
     <message>
         <source>too large: its header gives %1 x %2 pixels, over the limit of %3 pixels</source>
-        <translation>слишком большое: заголовок указывает %1 x %2 пикселей, больше предела в %3 пикселей</translation>
+        <translation>слишком большое: заголовок файла указывает %1 x %2 пикс., больше предела в %3 пикс.</translation>
     </message>
     <message>
         <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>made the output folder %1</source>
-        <translation>создана папка для результатов %1</translation>
+        <translation>создана папка вывода %1</translation>
     </message>
     <message>
         <source>%1 kept: it exists already; --overwrite replaces it</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
-        <translation>недопустимый шрифт «%1»: используйте СЕМЕЙСТВО,РАЗМЕР[,bold][,italic], где РАЗМЕР — в пикселях (не более %3) или N% высоты вывода, не более %2 символов</translation>
+        <translation>недопустимый шрифт «%1»: используйте СЕМЕЙСТВО,РАЗМЕР[,bold][,italic], где РАЗМЕР — в пикселях (не более %3) или N% высоты выходного изображения; наибольшая длина в символах: %2</translation>
     </message>
     <message>
         <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation>подпись нельзя нарисовать: она не помещается на изображение %1 x %2 пикселей даже при высоте %3 пикселей</translation>
+        <translation>подпись нельзя нарисовать: она не помещается на изображение %1 x %2 пикс. даже при высоте %3 пикс.</translation>
     </message>
     <message>
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation>подпись нарисована высотой %1 пикселей вместо %2, чтобы поместиться на изображении</translation>
+        <translation>подпись нарисована высотой %1 пикс. вместо %2, чтобы поместиться на изображении</translation>
     </message>
     <message>
         <source>no space left on the device</source>
@@ -367,7 +367,7 @@
     </message>
     <message>
         <source>damaged: part of its data cannot be decoded</source>
-        <translation>повреждено: часть его данных не удаётся декодировать</translation>
+        <translation>повреждено: часть данных не удаётся декодировать</translation>
     </message>
     <message>
         <source>damaged: %1</source>
@@ -495,8 +495,8 @@ every JPEG of a folder on two cores:
                            её подпапок (ссылки на папки не отслеживаются); каждая
                            сохраняет своё место под ней в папке вывода
       --overwrite          заменять уже существующие файлы вывода (без этого параметра
-                           существующий файл сохраняется, а фотография пропускается;
-                           это не считается ошибкой)
+                           существующий файл остаётся нетронутым, а фотография
+                           пропускается; это не считается ошибкой)
 Размер (по умолчанию: собственный размер фотографии):
       --size ШxВ           ровно Ш x В пикселей
       --width Ш            Ш пикселей в ширину, высота сохраняет пропорции
@@ -587,7 +587,7 @@ LC_MESSAGES, LANG; английский для C и POSIX).
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation>&amp;Удалить</translation>
+        <translation>&amp;Убрать</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
@@ -607,11 +607,11 @@ LC_MESSAGES, LANG; английский для C и POSIX).
     </message>
     <message>
         <source>Width, the height following</source>
-        <translation>Ширина, высота по ней</translation>
+        <translation>По ширине (высота — пропорционально)</translation>
     </message>
     <message>
         <source>Height, the width following</source>
-        <translation>Высота, ширина по ней</translation>
+        <translation>По высоте (ширина — пропорционально)</translation>
     </message>
     <message>
         <source>Fit within, keeping the aspect ratio</source>
@@ -619,7 +619,7 @@ LC_MESSAGES, LANG; английский для C и POSIX).
     </message>
     <message>
         <source>Exactly</source>
-        <translation>Точно</translation>
+        <translation>Точный размер</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
@@ -695,7 +695,7 @@ LC_MESSAGES, LANG; английский для C и POSIX).
     </message>
     <message>
         <source>Photos done</source>
-        <translation>Готово фотографий</translation>
+        <translation>Обработано фотографий</translation>
     </message>
     <message>
         <source>&amp;Open Output Folder</source>
@@ -739,7 +739,7 @@ LC_MESSAGES, LANG; английский для C и POSIX).
     </message>
     <message>
         <source>%1 converted, %2 failed, %3 kept because they exist</source>
-        <translation>Преобразовано: %1, не удалось: %2, сохранено, так как существуют: %3</translation>
+        <translation>Преобразовано: %1, с ошибкой: %2, пропущено (файл уже существует): %3</translation>
     </message>
     <message>
         <source>No program here opens folders. The converted photos are in %1</source>
@@ -831,7 +831,7 @@ LC_MESSAGES, LANG; английский для C и POSIX).
     </message>
     <message>
         <source>kept: its output exists</source>
-        <translation>сохранено: его вывод существует</translation>
+        <translation>пропущено (файл уже существует)</translation>
     </message>
     <message>
         <source>not converted</source>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation>文字(&amp;T):</translation>
+        <translation>文字(&amp;T)：</translation>
     </message>
     <message>
         <source>Text</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>&amp;Margin:</source>
-        <translation>边距(&amp;M):</translation>
+        <translation>边距(&amp;M)：</translation>
     </message>
     <message>
         <source>% of the shorter side</source>
@@ -92,11 +92,11 @@
     </message>
     <message>
         <source>&amp;X:</source>
-        <translation>&amp;X:</translation>
+        <translation>&amp;X：</translation>
     </message>
     <message>
         <source>&amp;Y:</source>
-        <translation>&amp;Y:</translation>
+        <translation>&amp;Y：</translation>
     </message>
     <message>
         <source>Text X</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Caption font: %1</source>
-        <translation>说明文字字体: %1</translation>
+        <translation>说明文字字体：%1</translation>
     </message>
     <message>
         <source>Font &amp;&amp; colo&amp;ur...</source>
@@ -124,11 +124,11 @@
     </message>
     <message>
         <source>Text hei&amp;ght:</source>
-        <translation>文字高度(&amp;G):</translation>
+        <translation>文字高度(&amp;G)：</translation>
     </message>
     <message>
         <source>Place:</source>
-        <translation>位置:</translation>
+        <translation>位置：</translation>
     </message>
 </context>
 <context>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>the text cannot be drawn: no font is installed</source>
-        <translation>无法绘制文字: 未安装任何字体</translation>
+        <translation>无法绘制文字：未安装任何字体</translation>
     </message>
     <message>
         <source>interrupted; the photos not yet saved were not converted</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>an output of %1 x %2 pixels is above the limit of %3 pixels</source>
-        <translation>%1 x %2 像素的输出超过了 %3 像素的上限</translation>
+        <translation>%1 x %2 像素的输出图片超过了 %3 像素的上限</translation>
     </message>
     <message>
         <source>its colour profile is unusable; its colours are taken as sRGB</source>
@@ -163,15 +163,15 @@
     </message>
     <message>
         <source>not converted: its output %1 is the output of another photo of this run</source>
-        <translation>未转换: 其输出 %1 是本次运行中另一张照片的输出</translation>
+        <translation>未转换：其输出文件 %1 也是本次运行中另一张照片的输出文件</translation>
     </message>
     <message>
         <source>skipped: not a regular file</source>
-        <translation>已跳过: 不是普通文件</translation>
+        <translation>已跳过：不是普通文件</translation>
     </message>
     <message>
         <source>%1 (%2 times)</source>
-        <translation>%1 (%2 次)</translation>
+        <translation>%1（%2 次）</translation>
     </message>
     <message>
         <source>unrecognized option &apos;%1&apos;</source>
@@ -191,15 +191,15 @@
     </message>
     <message>
         <source>&apos;%1&apos; does not end in .png: the output is a PNG picture</source>
-        <translation>“%1”不以 .png 结尾: 输出是 PNG 图片</translation>
+        <translation>“%1”不以 .png 结尾：输出文件是 PNG 图片</translation>
     </message>
     <message>
         <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
-        <translation>未知的翻转方式“%1”: 请使用 none、horizontal 或 vertical</translation>
+        <translation>未知的翻转方式“%1”：请使用 none、horizontal 或 vertical</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
-        <translation>无效的颜色“%1”: 请使用 #RRGGBB</translation>
+        <translation>无效的颜色“%1”：请使用 #RRGGBB</translation>
     </message>
     <message>
         <source>no photo to convert</source>
@@ -219,15 +219,15 @@
     </message>
     <message>
         <source>--output names one file: use --output-dir for several photos</source>
-        <translation>--output 只指定一个文件: 多张照片请使用 --output-dir</translation>
+        <translation>--output 只指定一个文件：多张照片请使用 --output-dir</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; converts without a window: add --convert</source>
-        <translation>选项“%1”在无窗口时转换: 请加上 --convert</translation>
+        <translation>选项“%1”只用于无窗口转换（--convert）：请加上 --convert</translation>
     </message>
     <message>
         <source>no such folder</source>
-        <translation>没有这个文件夹</translation>
+        <translation>文件夹不存在</translation>
     </message>
     <message>
         <source>not a folder</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>the folder cannot be written to: %1</source>
-        <translation>无法写入该文件夹: %1</translation>
+        <translation>无法写入该文件夹：%1</translation>
     </message>
     <message>
         <source>not a regular file</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>not a photo: no format Pictorelle reads</source>
-        <translation>不是照片: 不是 Pictorelle 能读取的格式</translation>
+        <translation>不是照片：不是 Pictorelle 能读取的格式</translation>
     </message>
     <message>
         <source>, %1 left</source>
@@ -251,11 +251,11 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
+        <translation>%1（%2）</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation>警告: %1</translation>
+        <translation>警告：%1</translation>
     </message>
     <message>
         <source>the height that keeps the aspect ratio of %1 x %2 at width %3 is %4 pixels</source>
@@ -267,11 +267,11 @@
     </message>
     <message>
         <source>there is no frame %1: the photo has only frame 0</source>
-        <translation>没有第 %1 帧: 该照片只有第 0 帧</translation>
+        <translation>没有第 %1 帧：该照片只有第 0 帧</translation>
     </message>
     <message>
         <source>there is no frame %1: the photo has frames 0 to %2</source>
-        <translation>没有第 %1 帧: 该照片的帧为 0 到 %2</translation>
+        <translation>没有第 %1 帧：该照片的帧为 0 到 %2</translation>
     </message>
     <message>
         <source>its name is longer than the %1 bytes a file name may have</source>
@@ -283,19 +283,19 @@
     </message>
     <message>
         <source>damaged: its data ends early</source>
-        <translation>已损坏: 其数据提前结束</translation>
+        <translation>已损坏：其数据提前结束</translation>
     </message>
     <message>
         <source>damaged: its header does not match its data</source>
-        <translation>已损坏: 其文件头与数据不符</translation>
+        <translation>已损坏：其文件头与数据不符</translation>
     </message>
     <message>
         <source>too large: its header gives %1 x %2 pixels, over the limit of %3 pixels</source>
-        <translation>太大: 其文件头给出 %1 x %2 像素，超过了 %3 像素的上限</translation>
+        <translation>太大：其文件头给出 %1 x %2 像素，超过了 %3 像素的上限</translation>
     </message>
     <message>
         <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>已转换 %1 个，跳过 %2 个（输出文件已存在），失败 %3 个</translation>
+        <translation>已转换 %1 张，已跳过 %2 张（输出文件已存在），失败 %3 张</translation>
     </message>
     <message>
         <source>an output of this run, not converted again</source>
@@ -319,23 +319,23 @@
     </message>
     <message>
         <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
-        <translation>无效的边距“%1”: 请使用 N 像素或短边的 N%</translation>
+        <translation>无效的边距“%1”：请使用 N 像素或短边的 N%</translation>
     </message>
     <message>
         <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
-        <translation>无效的字体“%1”: 请使用 FAMILY,SIZE[,bold][,italic]，SIZE 为像素数 (最多 %3) 或输出高度的 N%，最多 %2 个字符</translation>
+        <translation>无效的字体“%1”：请使用 FAMILY,SIZE[,bold][,italic]，SIZE 为像素数（最多 %3）或输出图片高度的 N%，最多 %2 个字符</translation>
     </message>
     <message>
         <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
-        <translation>无效的位置“%1”: 请使用 X,Y 或 top-left、top、top-right、left、center、right、bottom-left、bottom、bottom-right 之一</translation>
+        <translation>无效的位置“%1”：请使用 X,Y 或 top-left、top、top-right、left、center、right、bottom-left、bottom、bottom-right 之一</translation>
     </message>
     <message>
         <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation>无法绘制说明文字: 即使高度为 %3 像素，也无法放入 %1 x %2 像素的图片</translation>
+        <translation>无法绘制说明文字：即使高度为 %3 像素，也无法放入 %1 x %2 像素的图片</translation>
     </message>
     <message>
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
-        <translation>说明文字以 %1 像素的高度绘制 (而非 %2)，以便放入图片</translation>
+        <translation>说明文字以 %1 像素的高度绘制（而非 %2），以便放入图片</translation>
     </message>
     <message>
         <source>no space left on the device</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>permission denied</source>
-        <translation>权限被拒绝</translation>
+        <translation>权限不足</translation>
     </message>
     <message>
         <source>the file system is read-only</source>
@@ -367,11 +367,11 @@
     </message>
     <message>
         <source>damaged: part of its data cannot be decoded</source>
-        <translation>已损坏: 其部分数据无法解码</translation>
+        <translation>已损坏：其部分数据无法解码</translation>
     </message>
     <message>
         <source>damaged: %1</source>
-        <translation>已损坏: %1</translation>
+        <translation>已损坏：%1</translation>
     </message>
     <message>
         <source>not enough memory</source>
@@ -383,7 +383,7 @@
     </message>
     <message>
         <source>its EXIF orientation is none of 1 to 8; its pixels are kept as stored</source>
-        <translation>其 EXIF 方向不在 1 到 8 之间；像素保持存储时的样子</translation>
+        <translation>其 EXIF 方向不在 1 到 8 之间；像素按存储时的方向保留</translation>
     </message>
     <message>
         <source>its image data goes on after the last row; the rest was ignored</source>
@@ -391,15 +391,15 @@
     </message>
     <message>
         <source>unknown details &apos;%1&apos;: use none, no-location or all</source>
-        <translation>未知的详细信息选项“%1”: 请使用 none、no-location 或 all</translation>
+        <translation>未知的详细信息选项“%1”：请使用 none、no-location 或 all</translation>
     </message>
     <message>
         <source>unknown file date &apos;%1&apos;: use taken or now</source>
-        <translation>未知的文件日期“%1”: 请使用 taken 或 now</translation>
+        <translation>未知的文件日期“%1”：请使用 taken 或 now</translation>
     </message>
     <message>
         <source>invalid resolution &apos;%1&apos;: use a whole number of dots per inch from 1 to %2</source>
-        <translation>无效的分辨率“%1”: 请使用 1 到 %2 之间的整数 (每英寸点数)</translation>
+        <translation>无效的分辨率“%1”：请使用 1 到 %2 之间的整数（每英寸点数）</translation>
     </message>
     <message>
         <source>Usage: pictorelle [PHOTO]...
@@ -493,8 +493,8 @@ every JPEG of a folder on two cores:
   -r, --recursive          作为文件夹的照片代表其中的照片及其子文件夹中的照片
                            (不跟随指向文件夹的链接)；每张照片在输出文件夹中
                            保持其相对位置
-      --overwrite          替换已存在的输出 (不带此选项时，已存在的输出会被保留，
-                           该照片不转换，这不算失败)
+      --overwrite          替换已存在的输出文件 (不带此选项时，
+                           已存在的输出文件会被跳过，对应的照片不转换，这不算失败)
 尺寸 (默认: 照片本身的尺寸):
       --size 宽x高         正好 宽 x 高 像素
       --width 宽           宽 像素，高度保持宽高比
@@ -554,7 +554,7 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     </message>
     <message>
         <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
-        <translation>其详细信息 (EXIF、XMP、IPTC) 已损坏或过大，已省略</translation>
+        <translation>其详细信息（EXIF、XMP、IPTC）已损坏或过大，已省略</translation>
     </message>
 </context>
 <context>
@@ -565,7 +565,7 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     </message>
     <message>
         <source>Photos to con&amp;vert:</source>
-        <translation>要转换的照片(&amp;V):</translation>
+        <translation>要转换的照片(&amp;V)：</translation>
     </message>
     <message>
         <source>Add &amp;Photos...</source>
@@ -593,23 +593,23 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation>尺寸(&amp;Z):</translation>
+        <translation>尺寸(&amp;Z)：</translation>
     </message>
     <message>
         <source>Keep the photo&apos;s size</source>
-        <translation>保持照片尺寸</translation>
+        <translation>保持照片原尺寸</translation>
     </message>
     <message>
         <source>Width, the height following</source>
-        <translation>宽度，高度随之</translation>
+        <translation>指定宽度，高度按比例</translation>
     </message>
     <message>
         <source>Height, the width following</source>
-        <translation>高度，宽度随之</translation>
+        <translation>指定高度，宽度按比例</translation>
     </message>
     <message>
         <source>Fit within, keeping the aspect ratio</source>
-        <translation>适应范围，保持宽高比</translation>
+        <translation>限制在范围内，保持宽高比</translation>
     </message>
     <message>
         <source>Exactly</source>
@@ -617,11 +617,11 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation>宽度(&amp;W):</translation>
+        <translation>宽度(&amp;W)：</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation>高度(&amp;H):</translation>
+        <translation>高度(&amp;H)：</translation>
     </message>
     <message>
         <source> px</source>
@@ -633,7 +633,7 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     </message>
     <message>
         <source>Rot&amp;ate:</source>
-        <translation>旋转(&amp;A):</translation>
+        <translation>旋转(&amp;A)：</translation>
     </message>
     <message>
         <source>0°</source>
@@ -653,7 +653,7 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     </message>
     <message>
         <source>Fl&amp;ip:</source>
-        <translation>翻转(&amp;I):</translation>
+        <translation>翻转(&amp;I)：</translation>
     </message>
     <message>
         <source>None</source>
@@ -669,7 +669,7 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     </message>
     <message>
         <source>Output fol&amp;der:</source>
-        <translation>输出文件夹(&amp;D):</translation>
+        <translation>输出文件夹(&amp;D)：</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -685,7 +685,7 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     </message>
     <message>
         <source>%v of %m (%p%)</source>
-        <translation>%v / %m (%p%)</translation>
+        <translation>%v / %m（%p%）</translation>
     </message>
     <message>
         <source>Photos done</source>
@@ -725,15 +725,15 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     </message>
     <message>
         <source>There is no photo to convert: add photos first.</source>
-        <translation>没有要转换的照片: 请先添加照片。</translation>
+        <translation>没有要转换的照片：请先添加照片。</translation>
     </message>
     <message>
         <source>The output folder %1 cannot be written to: choose another.</source>
-        <translation>无法写入输出文件夹 %1: 请另选一个。</translation>
+        <translation>无法写入输出文件夹 %1：请另选一个。</translation>
     </message>
     <message>
         <source>%1 converted, %2 failed, %3 kept because they exist</source>
-        <translation>已转换 %1 张，失败 %2 张，因已存在而保留 %3 张</translation>
+        <translation>已转换 %1 张，失败 %2 张，已跳过 %3 张（文件已存在）</translation>
     </message>
     <message>
         <source>No program here opens folders. The converted photos are in %1</source>
@@ -741,7 +741,7 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     </message>
     <message>
         <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
-        <translation>已取消：已转换 %1 张，未转换 %2 张，失败 %3 张，因已存在而跳过 %4 张</translation>
+        <translation>已取消：已转换 %1 张，未转换 %2 张，失败 %3 张，已跳过 %4 张（文件已存在）</translation>
     </message>
     <message>
         <source>Help</source>
@@ -766,11 +766,11 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     </message>
     <message>
         <source>P&amp;hoto details:</source>
-        <translation>照片详细信息(&amp;H):</translation>
+        <translation>照片详细信息(&amp;H)：</translation>
     </message>
     <message>
         <source>The photo&apos;s own</source>
-        <translation>照片自身的</translation>
+        <translation>与照片相同</translation>
     </message>
     <message>
         <source>Dots per inch</source>
@@ -778,7 +778,7 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     </message>
     <message>
         <source>Resolu&amp;tion:</source>
-        <translation>分辨率(&amp;T):</translation>
+        <translation>分辨率(&amp;T)：</translation>
     </message>
     <message>
         <source> dpi</source>
@@ -821,11 +821,11 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     </message>
     <message>
         <source>failed: %1</source>
-        <translation>失败: %1</translation>
+        <translation>失败：%1</translation>
     </message>
     <message>
         <source>kept: its output exists</source>
-        <translation>已保留: 其输出已存在</translation>
+        <translation>已跳过（输出文件已存在）</translation>
     </message>
     <message>
         <source>not converted</source>
@@ -908,7 +908,7 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation>颜色(&amp;C):</translation>
+        <translation>颜色(&amp;C)：</translation>
     </message>
 </context>
 <context>

@@ -170,10 +170,6 @@
         <translation>übersprungen: keine reguläre Datei</translation>
     </message>
     <message>
-        <source>%1 (%2 times)</source>
-        <translation>%1 (%2-mal)</translation>
-    </message>
-    <message>
         <source>unrecognized option &apos;%1&apos;</source>
         <translation>unbekannte Option „%1“</translation>
     </message>
@@ -294,10 +290,6 @@
         <translation>zu groß: sein Dateikopf gibt %1 x %2 Pixel an, mehr als die Grenze von %3 Pixeln</translation>
     </message>
     <message>
-        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>%1 umgewandelt, %2 übersprungen (Ausgabedatei vorhanden), %3 fehlgeschlagen</translation>
-    </message>
-    <message>
         <source>an output of this run, not converted again</source>
         <translation>eine Ausgabedatei dieses Durchlaufs, nicht erneut umgewandelt</translation>
     </message>
@@ -402,26 +394,86 @@
         <translation>ungültige Auflösung „%1“: Verwenden Sie eine ganze Zahl von Punkten pro Zoll von 1 bis %2</translation>
     </message>
     <message>
+        <source>it says nowhere when it was taken; its output is dated when written</source>
+        <translation>es gibt nirgends an, wann es aufgenommen wurde; seine Ausgabedatei trägt die Schreibzeit</translation>
+    </message>
+    <message>
+        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
+        <translation>seine Details (EXIF, XMP, IPTC) sind beschädigt oder zu groß und wurden weggelassen</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>%n umgewandelt</numerusform>
+            <numerusform>%n umgewandelt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept because their outputs exist</source>
+        <translation>
+            <numerusform>%n übersprungen (Ausgabedatei vorhanden)</numerusform>
+            <numerusform>%n übersprungen (Ausgabedateien vorhanden)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n-mal)</numerusform>
+            <numerusform>%1 (%n-mal)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>photos are converted with --convert: add it</source>
+        <translation>Fotos werden mit --convert umgewandelt: fügen Sie es hinzu</translation>
+    </message>
+    <message>
+        <source>no preset is named &apos;%1&apos;: --list-presets lists them</source>
+        <translation>keine Voreinstellung heißt „%1“: --list-presets listet sie auf</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; could not be kept: the settings cannot be written</source>
+        <translation>die Voreinstellung „%1“ konnte nicht behalten werden: die Einstellungen lassen sich nicht schreiben</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
-Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
+  or:  pictorelle --save-preset NAME [OPTION]...  |  --list-presets
+Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a
+line of text.
 
-Without --convert the window opens, with PHOTO open in it when one is named; several
-photos open in the Convert Several Photos window.
-With --convert each PHOTO is converted without a window; the other photos still convert
-when one fails.
+Without --convert the window opens, with PHOTO open in it when one is named;
+several photos open in the Convert Several Photos window. With --convert each
+PHOTO is converted without a window; the other photos still convert when one
+fails.
 
 Output:
-      --output FILE        write the PNG to FILE, a name ending in .png (one photo
-                           only)
+      --output FILE        write the PNG to FILE, a name ending in .png (one
+                           photo only)
       --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
                            (default: the output folder the window proposes)
-  -r, --recursive          a PHOTO that is a folder stands for its photos and those
-                           of its subfolders (links to folders are not followed);
-                           each keeps its place below it in the output folder
+  -r, --recursive          a PHOTO that is a folder stands for its photos and
+                           those of its subfolders (links to folders are not
+                           followed); each keeps its place below it in the
+                           output folder
       --overwrite          replace outputs that already exist (without it, an
                            output already there is kept and its photo not
                            converted, which is no failure)
+      --name PATTERN       name each output by PATTERN (.png added): {name},
+                           {ext}, {folder}, {date} and {time} (when the photo
+                           was taken, else when its file was written), {n} (its
+                           place in the run; {n:3} gives 001), {width}, {height}
+                           (default {name}_out)
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -429,23 +481,25 @@ Size (default: the photo&apos;s own):
       --fit WxH            within W x H pixels, keeping the aspect ratio
       --no-enlarge         with a size, a photo already within it keeps its own
 Picture:
-      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
-                           (the photo turns and flips first, then takes its size and text)
+      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0); the
+                           photo turns and flips first, then takes its size and
+                           text
       --flip WAY           none, horizontal or vertical (default none)
-      --frame N            frame N (from 0) of an animation, or page N of a document
+      --frame N            frame N (from 0) of an animation, or page N of a
+                           document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
 Caption:
       --text TEXT          draw one line of TEXT, upright on the output
       --position PLACE     top-left, top, top-right, left, center, right,
-                           bottom-left, bottom or bottom-right, --margin from the
-                           edges; or X,Y: its top-left corner (default 0,0)
-      --margin N|N%        N pixels, or N% of the output&apos;s shorter side
-                           (default 2%)
+                           bottom-left, bottom or bottom-right, --margin from
+                           the edges; or X,Y: its top-left corner (default 0,0)
+      --margin N|N%        N pixels, or N% of the output&apos;s shorter side (default
+                           2%)
       --font FAMILY,SIZE[,bold][,italic]
-                           SIZE in pixels, or N% of the output&apos;s height (default:
-                           the system&apos;s face at 4%); a caption too wide is drawn
-                           smaller, with a warning, and never cut
+                           SIZE in pixels, or N% of the output&apos;s height
+                           (default: the system&apos;s face at 4%); a caption too
+                           wide is drawn smaller, with a warning, and never cut
       --color #RRGGBB      its colour (default #000000)
 Details (default: none kept):
       --metadata WHICH     keep the photo&apos;s EXIF and XMP in the PNG: none,
@@ -455,75 +509,93 @@ Details (default: none kept):
                            (default): when it is written
       --dpi N              give the PNG N dots per inch (default: the photo&apos;s
                            own, 96 when it gives none)
+Presets (kept in the settings; two are shipped):
+      --preset NAME        start from the preset&apos;s choices; an option after it
+                           replaces one of them
+      --save-preset NAME   keep this command line&apos;s choices (not its photos) as
+                           NAME; without a photo, convert nothing
+      --list-presets       list the presets with their choices and exit
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
       --version            show the version and exit
   --                       end of options: what follows are photos
 
-Messages name the file they concern and speak the language of the locale (LANGUAGE,
-LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
+Messages name the file they concern and speak the language of the locale
+(LANGUAGE, LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
 
-Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
-128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
-leaving no partial file.
+Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong
+command line, 128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129),
+which stop the batch leaving no partial file.
 Examples, the photos of a folder and its subfolders for the web:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
 captioned in the bottom-right corner:
-  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
-      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+  pictorelle --convert *.jpg --output-dir out --width 1600 \
+      --text &apos;Summer 2026&apos; --position bottom-right --font &apos;DejaVu Sans,5%&apos; \
+      --color &apos;#FFFFFF&apos;
 every JPEG of a folder on two cores:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert \
+      --quiet --output-dir out --width 1920 --
 </source>
         <translation>Aufruf: pictorelle [FOTO]...
   oder: pictorelle --convert FOTO... [OPTION]...
-Macht aus einem Foto ein 24-Bit-PNG-Bild beliebiger Größe, gedreht, gespiegelt und mit
-einer Textzeile.
+  oder: pictorelle --save-preset NAME [OPTION]...  |  --list-presets
+Macht aus einem Foto ein 24-Bit-PNG-Bild beliebiger Größe, gedreht, gespiegelt
+und mit einer Textzeile.
 
-Ohne --convert öffnet sich das Fenster, mit FOTO darin, wenn eines genannt ist; mehrere
-Fotos öffnen sich im Fenster „Mehrere Fotos umwandeln“.
-Mit --convert wird jedes FOTO ohne Fenster umgewandelt; die anderen Fotos werden auch dann
+Ohne --convert öffnet sich das Fenster, mit FOTO darin, wenn eines genannt ist;
+mehrere Fotos öffnen sich im Fenster „Mehrere Fotos umwandeln“. Mit --convert
+wird jedes FOTO ohne Fenster umgewandelt; die anderen Fotos werden auch dann
 umgewandelt, wenn eines fehlschlägt.
 
 Ausgabe:
-      --output DATEI       das PNG in DATEI schreiben, einen Namen auf .png (nur ein
-                           Foto)
-      --output-dir ORDNER  für jedes Foto NAME.ENDUNG NAME_out.png in ORDNER schreiben
-                           (Vorgabe: der Ausgabeordner, den das Fenster vorschlägt)
-  -r, --recursive          ein FOTO, das ein Ordner ist, steht für seine Fotos und die
-                           seiner Unterordner (Verknüpfungen auf Ordner werden nicht
-                           verfolgt); jedes behält seinen Platz darunter im Ausgabeordner
-      --overwrite          vorhandene Ausgabedateien ersetzen (ohne diese
-                           Option wird ein Foto mit vorhandener Ausgabedatei
+      --output DATEI       das PNG in DATEI schreiben, einen Namen auf .png (nur
+                           ein Foto)
+      --output-dir ORDNER  für jedes Foto NAME.ENDUNG NAME_out.png in ORDNER
+                           schreiben (Vorgabe: der Ausgabeordner, den das
+                           Fenster vorschlägt)
+  -r, --recursive          ein FOTO, das ein Ordner ist, steht für seine Fotos
+                           und die seiner Unterordner (Verknüpfungen auf Ordner
+                           werden nicht verfolgt); jedes behält seinen Platz
+                           darunter im Ausgabeordner
+      --overwrite          vorhandene Ausgabedateien ersetzen (ohne diese Option
+                           wird ein Foto mit vorhandener Ausgabedatei
                            übersprungen, was kein Fehler ist)
+      --name MUSTER        jede Ausgabedatei nach MUSTER benennen (.png wird
+                           angehängt): {name}, {ext}, {folder}, {date} und
+                           {time} (Aufnahmezeit, sonst Schreibzeit der Datei),
+                           {n} (Platz im Lauf; {n:3} ergibt 001), {width},
+                           {height} (Vorgabe {name}_out)
 Größe (Vorgabe: die des Fotos):
       --size BxH           genau B x H Pixel
       --width B            B Pixel breit, die Höhe wahrt das Seitenverhältnis
       --height H           H Pixel hoch, die Breite wahrt das Seitenverhältnis
-      --fit BxH            innerhalb von B x H Pixeln, das Seitenverhältnis gewahrt
-      --no-enlarge         mit einer Größe behält ein Foto, das schon hineinpasst, seine
-                           eigene
+      --fit BxH            innerhalb von B x H Pixeln, das Seitenverhältnis
+                           gewahrt
+      --no-enlarge         mit einer Größe behält ein Foto, das schon
+                           hineinpasst, seine eigene
 Bild:
       --rotate WINKEL      0, 90, 180 oder 270 Grad im Uhrzeigersinn (Vorgabe 0)
-                           (das Foto wird zuerst gedreht und gespiegelt, dann skaliert
-                           und beschriftet)
+                           (das Foto wird zuerst gedreht und gespiegelt, dann
+                           skaliert und beschriftet)
       --flip ART           none, horizontal oder vertical (Vorgabe none)
-      --frame N            Bild N (ab 0) einer Animation oder Seite N eines Dokuments
-      --no-auto-orient     die Pixel wie gespeichert lassen, nicht nach der von der
-                           Kamera aufgezeichneten Ausrichtung aufrichten
+      --frame N            Bild N (ab 0) einer Animation oder Seite N eines
+                           Dokuments
+      --no-auto-orient     die Pixel wie gespeichert lassen, nicht nach der von
+                           der Kamera aufgezeichneten Ausrichtung aufrichten
 Beschriftung:
       --text TEXT          eine Zeile TEXT zeichnen, aufrecht auf der Ausgabe
       --position STELLE    top-left, top, top-right, left, center, right,
                            bottom-left, bottom oder bottom-right, mit --margin
-                           Abstand von den Rändern; oder X,Y: ihre linke obere Ecke
-                           (Vorgabe 0,0)
+                           Abstand von den Rändern; oder X,Y: ihre linke obere
+                           Ecke (Vorgabe 0,0)
       --margin N|N%        N Pixel oder N% der kürzeren Seite der Ausgabe
                            (Vorgabe 2%)
       --font FAMILIE,GRÖSSE[,bold][,italic]
-                           GRÖSSE in Pixeln oder N% der Höhe der Ausgabe (Vorgabe:
-                           die Systemschrift mit 4%); eine zu breite Beschriftung
-                           wird mit einer Warnung kleiner gezeichnet, nie abgeschnitten
+                           GRÖSSE in Pixeln oder N% der Höhe der Ausgabe
+                           (Vorgabe: die Systemschrift mit 4%); eine zu breite
+                           Beschriftung wird mit einer Warnung kleiner
+                           gezeichnet, nie abgeschnitten
       --color #RRGGBB      ihre Farbe (Vorgabe #000000)
 Details (Vorgabe: keine behalten):
       --metadata WELCHE    EXIF und XMP des Fotos im PNG behalten: none,
@@ -533,35 +605,69 @@ Details (Vorgabe: keine behalten):
                            Fotos datieren; now (Vorgabe): auf die Schreibzeit
       --dpi N              dem PNG N Punkte pro Zoll geben (Vorgabe: die des
                            Fotos, 96, wenn es keine angibt)
+Voreinstellungen (in den Einstellungen behalten; zwei werden mitgeliefert):
+      --preset NAME        mit den Einstellungen der Voreinstellung beginnen;
+                           eine Option danach ersetzt eine davon
+      --save-preset NAME   die Einstellungen dieser Befehlszeile (ohne Fotos)
+                           als NAME behalten; ohne Foto wird nichts umgewandelt
+      --list-presets       die Voreinstellungen mit ihren Einstellungen
+                           auflisten und beenden
 Sonstiges:
-      --quiet              nur Fehler ausgeben (keine Warnungen, kein Fortschritt)
+      --quiet              nur Fehler ausgeben (keine Warnungen, kein
+                           Fortschritt)
       --help               diese Hilfe zeigen und beenden
       --version            die Version zeigen und beenden
   --                       Ende der Optionen: was folgt, sind Fotos
 
-Meldungen nennen die Datei, die sie betreffen, und sprechen die Sprache der Locale
-(LANGUAGE, LC_ALL, LC_MESSAGES, LANG; Englisch für C und POSIX).
+Meldungen nennen die Datei, die sie betreffen, und sprechen die Sprache der
+Locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG; Englisch für C und POSIX).
 
-Rückgabewert: 0, wenn jedes Foto umgewandelt wurde, 1, wenn welche fehlschlugen, 2 bei
-einer falschen Befehlszeile, 128 + das Signal nach SIGINT, SIGTERM oder SIGHUP
-(130, 143, 129), die den Stapel anhalten, ohne eine halbe Datei zu hinterlassen.
+Rückgabewert: 0, wenn jedes Foto umgewandelt wurde, 1, wenn welche fehlschlugen,
+2 bei einer falschen Befehlszeile, 128 + das Signal nach SIGINT, SIGTERM oder
+SIGHUP (130, 143, 129), die den Stapel anhalten, ohne eine halbe Datei zu
+hinterlassen.
 Beispiele, die Fotos eines Ordners und seiner Unterordner fürs Web:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
 mit Beschriftung in der rechten unteren Ecke:
-  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
-      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+  pictorelle --convert *.jpg --output-dir out --width 1600 \
+      --text &apos;Summer 2026&apos; --position bottom-right --font &apos;DejaVu Sans,5%&apos; \
+      --color &apos;#FFFFFF&apos;
 jedes JPEG eines Ordners auf zwei Kernen:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert \
+      --quiet --output-dir out --width 1920 --
 </translation>
     </message>
     <message>
-        <source>it says nowhere when it was taken; its output is dated when written</source>
-        <translation>es gibt nirgends an, wann es aufgenommen wurde; seine Ausgabedatei trägt die Schreibzeit</translation>
+        <source>the naming pattern gives it no name</source>
+        <translation>das Benennungsmuster gibt ihm keinen Namen</translation>
     </message>
     <message>
-        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
-        <translation>seine Details (EXIF, XMP, IPTC) sind beschädigt oder zu groß und wurden weggelassen</translation>
+        <source>the naming pattern is empty</source>
+        <translation>das Benennungsmuster ist leer</translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
+        <translation>ein Name kann kein „/“ enthalten: das Muster benennt die Ausgabedateien, es legt sie nicht ab</translation>
+    </message>
+    <message>
+        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
+        <translation>unbekannter Platzhalter „%1“: {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} oder {height} verwenden</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; in the naming pattern closes no token</source>
+        <translation>eine „}“ im Benennungsmuster schließt keinen Platzhalter</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
+        <translation>die Voreinstellung „%1“ ([%2] in den Einstellungen) ist beschädigt und wurde übersprungen: %3</translation>
+    </message>
+    <message>
+        <source>a preset needs a name</source>
+        <translation>eine Voreinstellung braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name has at most %1 characters</source>
+        <translation>der Name einer Voreinstellung hat höchstens %1 Zeichen</translation>
     </message>
 </context>
 <context>
@@ -739,16 +845,8 @@ jedes JPEG eines Ordners auf zwei Kernen:
         <translation>In den Ausgabeordner %1 kann nicht geschrieben werden. Wählen Sie einen anderen.</translation>
     </message>
     <message>
-        <source>%1 converted, %2 failed, %3 kept because they exist</source>
-        <translation>%1 umgewandelt, %2 fehlgeschlagen, %3 übersprungen (Ausgabedatei vorhanden)</translation>
-    </message>
-    <message>
         <source>No program here opens folders. The converted photos are in %1</source>
         <translation>Es ist kein Programm zum Öffnen von Ordnern vorhanden. Die umgewandelten Fotos befinden sich in %1</translation>
-    </message>
-    <message>
-        <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
-        <translation>Abgebrochen: %1 umgewandelt, %2 nicht umgewandelt, %3 fehlgeschlagen, %4 übersprungen (Ausgabedatei vorhanden)</translation>
     </message>
     <message>
         <source>Help</source>
@@ -794,6 +892,124 @@ jedes JPEG eines Ordners auf zwei Kernen:
     <message>
         <source>Date the files as ta&amp;ken</source>
         <translation>Dateien auf die Aufnahme&amp;zeit datieren</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Voreinstellung:</translation>
+    </message>
+    <message>
+        <source>Choose a preset</source>
+        <translation>Voreinstellung wählen</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Save the choices as a preset</source>
+        <translation>Die Einstellungen als Voreinstellung speichern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the chosen preset</source>
+        <translation>Die gewählte Voreinstellung löschen</translation>
+    </message>
+    <message>
+        <source>Na&amp;me pattern:</source>
+        <translation>Namens&amp;muster:</translation>
+    </message>
+    <message>
+        <source>Output name of the selected photo</source>
+        <translation>Name der Ausgabedatei des gewählten Fotos</translation>
+    </message>
+    <message>
+        <source>The preset %1 cannot be used: %2</source>
+        <translation>Die Voreinstellung %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>Some choices of the preset %1 are beyond what this window offers and were brought within its range.</source>
+        <translation>Einige Einstellungen der Voreinstellung %1 gehen über das hinaus, was dieses Fenster anbietet, und wurden in seinen Bereich gebracht.</translation>
+    </message>
+    <message>
+        <source>Name of the preset:</source>
+        <translation>Name der Voreinstellung:</translation>
+    </message>
+    <message>
+        <source>Save Preset</source>
+        <translation>Voreinstellung speichern</translation>
+    </message>
+    <message>
+        <source>The preset cannot be saved: %1</source>
+        <translation>Die Voreinstellung kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The naming pattern cannot be used: %1</source>
+        <translation>Das Benennungsmuster kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>A preset named %1 exists already. Replace it?</source>
+        <translation>Es gibt bereits eine Voreinstellung namens %1. Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>The preset %1 could not be saved.</source>
+        <translation>Die Voreinstellung %1 konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Delete the preset %1?</source>
+        <translation>Möchten Sie die Voreinstellung %1 löschen?</translation>
+    </message>
+    <message>
+        <source>The preset %1 could not be deleted.</source>
+        <translation>Die Voreinstellung %1 konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>%n umgewandelt</numerusform>
+            <numerusform>%n umgewandelt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept because they exist</source>
+        <translation>
+            <numerusform>%n übersprungen (Ausgabedatei vorhanden)</numerusform>
+            <numerusform>%n übersprungen (Ausgabedateien vorhanden)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: %1, %2, %3, %4</source>
+        <translation>Abgebrochen: %1, %2, %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not converted</source>
+        <translation>
+            <numerusform>%n nicht umgewandelt</numerusform>
+            <numerusform>%n nicht umgewandelt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These presets cannot be read and are left out of the list:
+%1</source>
+        <translation>Diese Voreinstellungen können nicht gelesen werden und fehlen in der Liste:
+%1</translation>
+    </message>
+    <message>
+        <source>The naming pattern gives this photo no name.</source>
+        <translation>Das Benennungsmuster gibt diesem Foto keinen Namen.</translation>
     </message>
 </context>
 <context>

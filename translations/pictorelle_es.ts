@@ -170,10 +170,6 @@
         <translation>omitido: no es un archivo regular</translation>
     </message>
     <message>
-        <source>%1 (%2 times)</source>
-        <translation>%1 (%2 veces)</translation>
-    </message>
-    <message>
         <source>unrecognized option &apos;%1&apos;</source>
         <translation>opción no reconocida «%1»</translation>
     </message>
@@ -294,10 +290,6 @@
         <translation>demasiado grande: su cabecera indica %1 x %2 píxeles, por encima del límite de %3 píxeles</translation>
     </message>
     <message>
-        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>convertidas: %1; conservadas (el archivo de salida ya existe): %2; fallidas: %3</translation>
-    </message>
-    <message>
         <source>an output of this run, not converted again</source>
         <translation>es un archivo de salida de esta ejecución; no se vuelve a convertir</translation>
     </message>
@@ -402,26 +394,86 @@
         <translation>resolución no válida «%1»: use un número entero de puntos por pulgada de 1 a %2</translation>
     </message>
     <message>
+        <source>it says nowhere when it was taken; its output is dated when written</source>
+        <translation>no indica en ninguna parte cuándo se tomó; su archivo de salida lleva la fecha en que se escribió</translation>
+    </message>
+    <message>
+        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
+        <translation>sus detalles (EXIF, XMP, IPTC) están dañados o son demasiado grandes y se omitieron</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>%n convertida</numerusform>
+            <numerusform>%n convertidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept because their outputs exist</source>
+        <translation>
+            <numerusform>%n omitida (su archivo de salida ya existe)</numerusform>
+            <numerusform>%n omitidas (sus archivos de salida ya existen)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fallida</numerusform>
+            <numerusform>%n fallidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n vez)</numerusform>
+            <numerusform>%1 (%n veces)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>photos are converted with --convert: add it</source>
+        <translation>las fotos se convierten con --convert: añádalo</translation>
+    </message>
+    <message>
+        <source>no preset is named &apos;%1&apos;: --list-presets lists them</source>
+        <translation>ningún ajuste predefinido se llama «%1»: --list-presets los enumera</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; could not be kept: the settings cannot be written</source>
+        <translation>el ajuste predefinido «%1» no se pudo guardar: no se puede escribir la configuración</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
-Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
+  or:  pictorelle --save-preset NAME [OPTION]...  |  --list-presets
+Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a
+line of text.
 
-Without --convert the window opens, with PHOTO open in it when one is named; several
-photos open in the Convert Several Photos window.
-With --convert each PHOTO is converted without a window; the other photos still convert
-when one fails.
+Without --convert the window opens, with PHOTO open in it when one is named;
+several photos open in the Convert Several Photos window. With --convert each
+PHOTO is converted without a window; the other photos still convert when one
+fails.
 
 Output:
-      --output FILE        write the PNG to FILE, a name ending in .png (one photo
-                           only)
+      --output FILE        write the PNG to FILE, a name ending in .png (one
+                           photo only)
       --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
                            (default: the output folder the window proposes)
-  -r, --recursive          a PHOTO that is a folder stands for its photos and those
-                           of its subfolders (links to folders are not followed);
-                           each keeps its place below it in the output folder
+  -r, --recursive          a PHOTO that is a folder stands for its photos and
+                           those of its subfolders (links to folders are not
+                           followed); each keeps its place below it in the
+                           output folder
       --overwrite          replace outputs that already exist (without it, an
                            output already there is kept and its photo not
                            converted, which is no failure)
+      --name PATTERN       name each output by PATTERN (.png added): {name},
+                           {ext}, {folder}, {date} and {time} (when the photo
+                           was taken, else when its file was written), {n} (its
+                           place in the run; {n:3} gives 001), {width}, {height}
+                           (default {name}_out)
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -429,23 +481,25 @@ Size (default: the photo&apos;s own):
       --fit WxH            within W x H pixels, keeping the aspect ratio
       --no-enlarge         with a size, a photo already within it keeps its own
 Picture:
-      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
-                           (the photo turns and flips first, then takes its size and text)
+      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0); the
+                           photo turns and flips first, then takes its size and
+                           text
       --flip WAY           none, horizontal or vertical (default none)
-      --frame N            frame N (from 0) of an animation, or page N of a document
+      --frame N            frame N (from 0) of an animation, or page N of a
+                           document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
 Caption:
       --text TEXT          draw one line of TEXT, upright on the output
       --position PLACE     top-left, top, top-right, left, center, right,
-                           bottom-left, bottom or bottom-right, --margin from the
-                           edges; or X,Y: its top-left corner (default 0,0)
-      --margin N|N%        N pixels, or N% of the output&apos;s shorter side
-                           (default 2%)
+                           bottom-left, bottom or bottom-right, --margin from
+                           the edges; or X,Y: its top-left corner (default 0,0)
+      --margin N|N%        N pixels, or N% of the output&apos;s shorter side (default
+                           2%)
       --font FAMILY,SIZE[,bold][,italic]
-                           SIZE in pixels, or N% of the output&apos;s height (default:
-                           the system&apos;s face at 4%); a caption too wide is drawn
-                           smaller, with a warning, and never cut
+                           SIZE in pixels, or N% of the output&apos;s height
+                           (default: the system&apos;s face at 4%); a caption too
+                           wide is drawn smaller, with a warning, and never cut
       --color #RRGGBB      its colour (default #000000)
 Details (default: none kept):
       --metadata WHICH     keep the photo&apos;s EXIF and XMP in the PNG: none,
@@ -455,48 +509,64 @@ Details (default: none kept):
                            (default): when it is written
       --dpi N              give the PNG N dots per inch (default: the photo&apos;s
                            own, 96 when it gives none)
+Presets (kept in the settings; two are shipped):
+      --preset NAME        start from the preset&apos;s choices; an option after it
+                           replaces one of them
+      --save-preset NAME   keep this command line&apos;s choices (not its photos) as
+                           NAME; without a photo, convert nothing
+      --list-presets       list the presets with their choices and exit
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
       --version            show the version and exit
   --                       end of options: what follows are photos
 
-Messages name the file they concern and speak the language of the locale (LANGUAGE,
-LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
+Messages name the file they concern and speak the language of the locale
+(LANGUAGE, LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
 
-Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
-128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
-leaving no partial file.
+Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong
+command line, 128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129),
+which stop the batch leaving no partial file.
 Examples, the photos of a folder and its subfolders for the web:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
 captioned in the bottom-right corner:
-  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
-      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+  pictorelle --convert *.jpg --output-dir out --width 1600 \
+      --text &apos;Summer 2026&apos; --position bottom-right --font &apos;DejaVu Sans,5%&apos; \
+      --color &apos;#FFFFFF&apos;
 every JPEG of a folder on two cores:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert \
+      --quiet --output-dir out --width 1920 --
 </source>
         <translation>Uso: pictorelle [FOTO]...
   o:  pictorelle --convert FOTO... [OPCIÓN]...
-Convierte una foto en una imagen PNG de 24 bits de cualquier tamaño, girada, volteada y
-con una línea de texto.
+  o:  pictorelle --save-preset NOMBRE [OPCIÓN]...  |  --list-presets
+Convierte una foto en una imagen PNG de 24 bits de cualquier tamaño, girada,
+volteada y con una línea de texto.
 
-Sin --convert se abre la ventana, con FOTO abierta en ella si se nombra una; varias
-fotos se abren en la ventana «Convertir varias fotos».
-Con --convert cada FOTO se convierte sin ventana; las demás fotos se convierten igualmente
-cuando una falla.
+Sin --convert se abre la ventana, con FOTO abierta en ella si se nombra una;
+varias fotos se abren en la ventana «Convertir varias fotos». Con --convert cada
+FOTO se convierte sin ventana; las demás fotos se convierten igualmente cuando
+una falla.
 
 Salida:
-      --output ARCHIVO     escribir el PNG en ARCHIVO, un nombre que termine en .png (solo
-                           una foto)
-      --output-dir CARPETA escribir NOMBRE_out.png en CARPETA por cada foto NOMBRE.EXT
-                           (por omisión: la carpeta de salida que propone la ventana)
-  -r, --recursive          una FOTO que es una carpeta representa sus fotos y las de sus
-                           subcarpetas (no se siguen los enlaces a carpetas); cada una
-                           conserva su lugar debajo de ella en la carpeta de salida
-      --overwrite          reemplazar las salidas que ya existen (sin esta opción, una
-                           salida ya existente se conserva y su foto no se convierte,
-                           lo que no es un fallo)
+      --output ARCHIVO     escribir el PNG en ARCHIVO, un nombre que termine en
+                           .png (solo una foto)
+      --output-dir CARPETA
+                           escribir NOMBRE_out.png en CARPETA por cada foto
+                           NOMBRE.EXT (por omisión: la carpeta de salida que
+                           propone la ventana)
+  -r, --recursive          una FOTO que es una carpeta representa sus fotos y
+                           las de sus subcarpetas (no se siguen los enlaces a
+                           carpetas); cada una conserva su lugar debajo de ella
+                           en la carpeta de salida
+      --overwrite          reemplazar las salidas que ya existen (sin esta
+                           opción, una salida ya existente se conserva y su foto
+                           no se convierte, lo que no es un fallo)
+      --name PATRÓN        nombrar cada archivo de salida según PATRÓN (se añade
+                           .png): {name}, {ext}, {folder}, {date} y {time} (la
+                           toma, si no la escritura del archivo), {n} (su lugar
+                           en la tanda; {n:3} da 001), {width}, {height} (por
+                           omisión {name}_out)
 Tamaño (por omisión: el de la foto):
       --size ANCHOxALTO    exactamente ANCHO x ALTO píxeles
       --width ANCHO        ANCHO píxeles de ancho, el alto conservando la
@@ -505,27 +575,31 @@ Tamaño (por omisión: el de la foto):
                            proporción
       --fit ANCHOxALTO     dentro de ANCHO x ALTO píxeles, conservando la
                            proporción
-      --no-enlarge         con un tamaño, una foto que ya cabe en él conserva el suyo
+      --no-enlarge         con un tamaño, una foto que ya cabe en él conserva el
+                           suyo
 Imagen:
-      --rotate ÁNGULO      0, 90, 180 o 270 grados en sentido horario (por omisión 0)
-                           (la foto se gira y se voltea primero, luego se redimensiona y
-                           se rotula)
+      --rotate ÁNGULO      0, 90, 180 o 270 grados en sentido horario (por
+                           omisión 0) (la foto se gira y se voltea primero,
+                           luego se redimensiona y se rotula)
       --flip MODO          none, horizontal o vertical (por omisión none)
-      --frame N            el fotograma N (desde 0) de una animación, o la página N
-                           de un documento
-      --no-auto-orient     dejar los píxeles como están guardados, sin enderezarlos según
-                           la orientación que registró la cámara
+      --frame N            el fotograma N (desde 0) de una animación, o la
+                           página N de un documento
+      --no-auto-orient     dejar los píxeles como están guardados, sin
+                           enderezarlos según la orientación que registró la
+                           cámara
 Rótulo:
       --text TEXTO         dibujar una línea de TEXTO sobre la salida, sin girar
       --position LUGAR     top-left, top, top-right, left, center, right,
                            bottom-left, bottom o bottom-right, a --margin de los
-                           bordes; o X,Y: su esquina superior izquierda (por omisión 0,0)
-      --margin N|N%        N píxeles, o N% del lado más corto de la salida
-                           (por omisión 2%)
+                           bordes; o X,Y: su esquina superior izquierda (por
+                           omisión 0,0)
+      --margin N|N%        N píxeles, o N% del lado más corto de la salida (por
+                           omisión 2%)
       --font FAMILIA,TAMAÑO[,bold][,italic]
-                           TAMAÑO en píxeles, o N% del alto de la salida (por omisión:
-                           la fuente del sistema al 4%); un rótulo demasiado ancho se
-                           dibuja más pequeño, con un aviso, y nunca se corta
+                           TAMAÑO en píxeles, o N% del alto de la salida (por
+                           omisión: la fuente del sistema al 4%); un rótulo
+                           demasiado ancho se dibuja más pequeño, con un aviso,
+                           y nunca se corta
       --color #RRGGBB      su color (por omisión #000000)
 Detalles (por omisión: ninguno):
       --metadata CUÁLES    conservar el EXIF y el XMP de la foto en el PNG:
@@ -535,35 +609,68 @@ Detalles (por omisión: ninguno):
                            su foto; now (por omisión): cuando se escribe
       --dpi N              dar al PNG N puntos por pulgada (por omisión: los de
                            la foto, 96 si no da ninguno)
+Ajustes predefinidos (en la configuración; se incluyen dos):
+      --preset NOMBRE      partir de las opciones del ajuste; una opción puesta
+                           después sustituye a una de ellas
+      --save-preset NOMBRE
+                           guardar las opciones de esta línea de órdenes (sin
+                           sus fotos) como NOMBRE; sin foto no convierte nada
+      --list-presets       listar los ajustes con sus opciones y salir
 Otras:
       --quiet              mostrar solo los errores (ni avisos ni progreso)
       --help               mostrar esta ayuda y salir
       --version            mostrar la versión y salir
   --                       fin de las opciones: lo que sigue son fotos
 
-Los mensajes nombran el archivo al que se refieren y hablan el idioma de la configuración
-regional (LANGUAGE, LC_ALL, LC_MESSAGES, LANG; inglés para C y POSIX).
+Los mensajes nombran el archivo al que se refieren y hablan el idioma de la
+configuración regional (LANGUAGE, LC_ALL, LC_MESSAGES, LANG; inglés para C y
+POSIX).
 
-Estado de salida: 0 cuando se convirtió cada foto, 1 cuando alguna falló, 2 para una
-línea de órdenes errónea, 128 + la señal tras SIGINT, SIGTERM o SIGHUP (130, 143, 129),
-que detienen el lote sin dejar ningún archivo parcial.
+Estado de salida: 0 cuando se convirtió cada foto, 1 cuando alguna falló, 2 para
+una línea de órdenes errónea, 128 + la señal tras SIGINT, SIGTERM o SIGHUP (130,
+143, 129), que detienen el lote sin dejar ningún archivo parcial.
 Ejemplos, las fotos de una carpeta y sus subcarpetas para la web:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
 con un rótulo en la esquina inferior derecha:
-  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
-      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+  pictorelle --convert *.jpg --output-dir out --width 1600 \
+      --text &apos;Summer 2026&apos; --position bottom-right --font &apos;DejaVu Sans,5%&apos; \
+      --color &apos;#FFFFFF&apos;
 cada JPEG de una carpeta en dos núcleos:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert \
+      --quiet --output-dir out --width 1920 --
 </translation>
     </message>
     <message>
-        <source>it says nowhere when it was taken; its output is dated when written</source>
-        <translation>no indica en ninguna parte cuándo se tomó; su archivo de salida lleva la fecha en que se escribió</translation>
+        <source>the naming pattern gives it no name</source>
+        <translation>el patrón de nombres no le da ningún nombre</translation>
     </message>
     <message>
-        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
-        <translation>sus detalles (EXIF, XMP, IPTC) están dañados o son demasiado grandes y se omitieron</translation>
+        <source>the naming pattern is empty</source>
+        <translation>el patrón de nombres está vacío</translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
+        <translation>un nombre no puede contener «/»: el patrón nombra los archivos de salida, no los coloca</translation>
+    </message>
+    <message>
+        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
+        <translation>elemento desconocido «%1»: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} o {height}</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; in the naming pattern closes no token</source>
+        <translation>una «}» del patrón de nombres no cierra ningún elemento</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
+        <translation>el ajuste predefinido «%1» ([%2] en la configuración) está dañado y se omitió: %3</translation>
+    </message>
+    <message>
+        <source>a preset needs a name</source>
+        <translation>un ajuste predefinido necesita un nombre</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name has at most %1 characters</source>
+        <translation>el nombre de un ajuste predefinido tiene como máximo %1 caracteres</translation>
     </message>
 </context>
 <context>
@@ -741,16 +848,8 @@ cada JPEG de una carpeta en dos núcleos:
         <translation>No se puede escribir en la carpeta de salida %1: elija otra.</translation>
     </message>
     <message>
-        <source>%1 converted, %2 failed, %3 kept because they exist</source>
-        <translation>%1 convertidas, %2 fallidas, %3 conservadas (el archivo de salida ya existe)</translation>
-    </message>
-    <message>
         <source>No program here opens folders. The converted photos are in %1</source>
         <translation>No hay ningún programa que pueda abrir carpetas. Las fotos convertidas están en %1</translation>
-    </message>
-    <message>
-        <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
-        <translation>Cancelado. Convertidas: %1; sin convertir: %2; fallidas: %3; conservadas (el archivo de salida ya existe): %4</translation>
     </message>
     <message>
         <source>Help</source>
@@ -796,6 +895,124 @@ cada JPEG de una carpeta en dos núcleos:
     <message>
         <source>Date the files as ta&amp;ken</source>
         <translation>Poner a los archivos la fec&amp;ha de la toma</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Ajuste predefinido:</translation>
+    </message>
+    <message>
+        <source>Choose a preset</source>
+        <translation>Elija un ajuste predefinido</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Save the choices as a preset</source>
+        <translation>Guardar las opciones como ajuste predefinido</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete the chosen preset</source>
+        <translation>Eliminar el ajuste predefinido elegido</translation>
+    </message>
+    <message>
+        <source>Na&amp;me pattern:</source>
+        <translation>Patrón de &amp;nombre:</translation>
+    </message>
+    <message>
+        <source>Output name of the selected photo</source>
+        <translation>Nombre del archivo de salida de la foto seleccionada</translation>
+    </message>
+    <message>
+        <source>The preset %1 cannot be used: %2</source>
+        <translation>El ajuste predefinido %1 no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>Some choices of the preset %1 are beyond what this window offers and were brought within its range.</source>
+        <translation>Algunas opciones del ajuste predefinido %1 superan lo que ofrece esta ventana y se ajustaron a sus límites.</translation>
+    </message>
+    <message>
+        <source>Name of the preset:</source>
+        <translation>Nombre del ajuste predefinido:</translation>
+    </message>
+    <message>
+        <source>Save Preset</source>
+        <translation>Guardar ajuste predefinido</translation>
+    </message>
+    <message>
+        <source>The preset cannot be saved: %1</source>
+        <translation>El ajuste predefinido no se puede guardar: %1</translation>
+    </message>
+    <message>
+        <source>The naming pattern cannot be used: %1</source>
+        <translation>El patrón de nombres no se puede usar: %1</translation>
+    </message>
+    <message>
+        <source>A preset named %1 exists already. Replace it?</source>
+        <translation>Ya existe un ajuste predefinido llamado %1. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The preset %1 could not be saved.</source>
+        <translation>No se pudo guardar el ajuste predefinido %1.</translation>
+    </message>
+    <message>
+        <source>Delete the preset %1?</source>
+        <translation>¿Desea eliminar el ajuste predefinido %1?</translation>
+    </message>
+    <message>
+        <source>The preset %1 could not be deleted.</source>
+        <translation>No se pudo eliminar el ajuste predefinido %1.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>%n convertida</numerusform>
+            <numerusform>%n convertidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fallida</numerusform>
+            <numerusform>%n fallidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept because they exist</source>
+        <translation>
+            <numerusform>%n omitida (su archivo de salida ya existe)</numerusform>
+            <numerusform>%n omitidas (sus archivos de salida ya existen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: %1, %2, %3, %4</source>
+        <translation>Cancelado: %1, %2, %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not converted</source>
+        <translation>
+            <numerusform>%n sin convertir</numerusform>
+            <numerusform>%n sin convertir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These presets cannot be read and are left out of the list:
+%1</source>
+        <translation>Estos ajustes predefinidos no se pueden leer y no figuran en la lista:
+%1</translation>
+    </message>
+    <message>
+        <source>The naming pattern gives this photo no name.</source>
+        <translation>El patrón de nombres no da ningún nombre a esta foto.</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation>T&amp;exte :</translation>
+        <translation>T&amp;exte&#xa0;:</translation>
     </message>
     <message>
         <source>Text</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>&amp;Margin:</source>
-        <translation>&amp;Marge :</translation>
+        <translation>&amp;Marge&#xa0;:</translation>
     </message>
     <message>
         <source>% of the shorter side</source>
@@ -92,11 +92,11 @@
     </message>
     <message>
         <source>&amp;X:</source>
-        <translation>&amp;X :</translation>
+        <translation>&amp;X&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Y:</source>
-        <translation>&amp;Y :</translation>
+        <translation>&amp;Y&#xa0;:</translation>
     </message>
     <message>
         <source>Text X</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Caption font: %1</source>
-        <translation>Police de la légende : %1</translation>
+        <translation>Police de la légende&#xa0;: %1</translation>
     </message>
     <message>
         <source>Font &amp;&amp; colo&amp;ur...</source>
@@ -124,11 +124,11 @@
     </message>
     <message>
         <source>Text hei&amp;ght:</source>
-        <translation>&amp;Hauteur du texte :</translation>
+        <translation>&amp;Hauteur du texte&#xa0;:</translation>
     </message>
     <message>
         <source>Place:</source>
-        <translation>Position :</translation>
+        <translation>Position&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -139,19 +139,19 @@
     </message>
     <message>
         <source>Try &apos;pictorelle --help&apos; for more information.</source>
-        <translation>Essayez « pictorelle --help » pour plus d’informations.</translation>
+        <translation>Essayez «&#xa0;pictorelle --help&#xa0;» pour plus d’informations.</translation>
     </message>
     <message>
         <source>the text cannot be drawn: no font is installed</source>
-        <translation>le texte ne peut pas être dessiné : aucune police n’est installée</translation>
+        <translation>le texte ne peut pas être dessiné&#xa0;: aucune police n’est installée</translation>
     </message>
     <message>
         <source>interrupted; the photos not yet saved were not converted</source>
-        <translation>interrompu ; les photos pas encore enregistrées n’ont pas été converties</translation>
+        <translation>interrompu&#xa0;; les photos pas encore enregistrées n’ont pas été converties</translation>
     </message>
     <message>
         <source>file exists; use --overwrite to replace it</source>
-        <translation>le fichier existe ; utilisez --overwrite pour le remplacer</translation>
+        <translation>le fichier existe&#xa0;; utilisez --overwrite pour le remplacer</translation>
     </message>
     <message>
         <source>an output of %1 x %2 pixels is above the limit of %3 pixels</source>
@@ -159,47 +159,43 @@
     </message>
     <message>
         <source>its colour profile is unusable; its colours are taken as sRGB</source>
-        <translation>son profil de couleur est inutilisable ; ses couleurs sont prises comme sRGB</translation>
+        <translation>son profil de couleur est inutilisable&#xa0;; ses couleurs sont prises comme sRGB</translation>
     </message>
     <message>
         <source>not converted: its output %1 is the output of another photo of this run</source>
-        <translation>non convertie : son fichier de sortie %1 est celui d’une autre photo de cette conversion</translation>
+        <translation>non convertie&#xa0;: son fichier de sortie %1 est celui d’une autre photo de cette conversion</translation>
     </message>
     <message>
         <source>skipped: not a regular file</source>
-        <translation>ignorée : ce n’est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>%1 (%2 times)</source>
-        <translation>%1 (%2 fois)</translation>
+        <translation>ignorée&#xa0;: ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>unrecognized option &apos;%1&apos;</source>
-        <translation>option non reconnue « %1 »</translation>
+        <translation>option non reconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; requires an argument</source>
-        <translation>l’option « %1 » exige un argument</translation>
+        <translation>l’option «&#xa0;%1&#xa0;» exige un argument</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; doesn&apos;t allow an argument</source>
-        <translation>l’option « %1 » n’accepte pas d’argument</translation>
+        <translation>l’option «&#xa0;%1&#xa0;» n’accepte pas d’argument</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a name</source>
-        <translation>l’option « %1 » a besoin d’un nom</translation>
+        <translation>l’option «&#xa0;%1&#xa0;» a besoin d’un nom</translation>
     </message>
     <message>
         <source>&apos;%1&apos; does not end in .png: the output is a PNG picture</source>
-        <translation>« %1 » ne finit pas par .png : le fichier de sortie est une image PNG</translation>
+        <translation>«&#xa0;%1&#xa0;» ne finit pas par .png&#xa0;: le fichier de sortie est une image PNG</translation>
     </message>
     <message>
         <source>unknown flip &apos;%1&apos;: use none, horizontal or vertical</source>
-        <translation>retournement inconnu « %1 » : utilisez none, horizontal ou vertical</translation>
+        <translation>retournement inconnu «&#xa0;%1&#xa0;»&#xa0;: utilisez none, horizontal ou vertical</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;: use #RRGGBB</source>
-        <translation>couleur non valable « %1 » : utilisez #RRGGBB</translation>
+        <translation>couleur non valable «&#xa0;%1&#xa0;»&#xa0;: utilisez #RRGGBB</translation>
     </message>
     <message>
         <source>no photo to convert</source>
@@ -219,11 +215,11 @@
     </message>
     <message>
         <source>--output names one file: use --output-dir for several photos</source>
-        <translation>--output nomme un seul fichier : utilisez --output-dir pour plusieurs photos</translation>
+        <translation>--output nomme un seul fichier&#xa0;: utilisez --output-dir pour plusieurs photos</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; converts without a window: add --convert</source>
-        <translation>l’option « %1 » convertit sans fenêtre : ajoutez --convert</translation>
+        <translation>l’option «&#xa0;%1&#xa0;» convertit sans fenêtre&#xa0;: ajoutez --convert</translation>
     </message>
     <message>
         <source>no such folder</source>
@@ -235,7 +231,7 @@
     </message>
     <message>
         <source>the folder cannot be written to: %1</source>
-        <translation>impossible d’écrire dans le dossier : %1</translation>
+        <translation>impossible d’écrire dans le dossier&#xa0;: %1</translation>
     </message>
     <message>
         <source>not a regular file</source>
@@ -243,7 +239,7 @@
     </message>
     <message>
         <source>not a photo: no format Pictorelle reads</source>
-        <translation>pas une photo : aucun format que Pictorelle lit</translation>
+        <translation>pas une photo&#xa0;: aucun format que Pictorelle lit</translation>
     </message>
     <message>
         <source>, %1 left</source>
@@ -255,7 +251,7 @@
     </message>
     <message>
         <source>warning: %1</source>
-        <translation>avertissement : %1</translation>
+        <translation>avertissement&#xa0;: %1</translation>
     </message>
     <message>
         <source>the height that keeps the aspect ratio of %1 x %2 at width %3 is %4 pixels</source>
@@ -267,11 +263,11 @@
     </message>
     <message>
         <source>there is no frame %1: the photo has only frame 0</source>
-        <translation>il n’y a pas d’image %1 : la photo n’a que l’image 0</translation>
+        <translation>il n’y a pas d’image %1&#xa0;: la photo n’a que l’image 0</translation>
     </message>
     <message>
         <source>there is no frame %1: the photo has frames 0 to %2</source>
-        <translation>il n’y a pas d’image %1 : la photo a les images 0 à %2</translation>
+        <translation>il n’y a pas d’image %1&#xa0;: la photo a les images 0 à %2</translation>
     </message>
     <message>
         <source>its name is longer than the %1 bytes a file name may have</source>
@@ -283,19 +279,15 @@
     </message>
     <message>
         <source>damaged: its data ends early</source>
-        <translation>endommagée : ses données s’arrêtent trop tôt</translation>
+        <translation>endommagée&#xa0;: ses données s’arrêtent trop tôt</translation>
     </message>
     <message>
         <source>damaged: its header does not match its data</source>
-        <translation>endommagée : son en-tête ne correspond pas à ses données</translation>
+        <translation>endommagée&#xa0;: son en-tête ne correspond pas à ses données</translation>
     </message>
     <message>
         <source>too large: its header gives %1 x %2 pixels, over the limit of %3 pixels</source>
-        <translation>trop grande : son en-tête indique %1 x %2 pixels, au-delà de la limite de %3 pixels</translation>
-    </message>
-    <message>
-        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>converties : %1, ignorées (fichier de sortie déjà présent) : %2, en échec : %3</translation>
+        <translation>trop grande&#xa0;: son en-tête indique %1 x %2 pixels, au-delà de la limite de %3 pixels</translation>
     </message>
     <message>
         <source>an output of this run, not converted again</source>
@@ -307,7 +299,7 @@
     </message>
     <message>
         <source>%1 kept: it exists already; --overwrite replaces it</source>
-        <translation>%1 conservé : le fichier existe déjà ; --overwrite le remplace</translation>
+        <translation>%1 conservé&#xa0;: le fichier existe déjà&#xa0;; --overwrite le remplace</translation>
     </message>
     <message>
         <source>a file is in the way</source>
@@ -315,23 +307,23 @@
     </message>
     <message>
         <source>the folder cannot be made: %1</source>
-        <translation>impossible de créer le dossier : %1</translation>
+        <translation>impossible de créer le dossier&#xa0;: %1</translation>
     </message>
     <message>
         <source>invalid margin &apos;%1&apos;: use N pixels or N% of the shorter side</source>
-        <translation>marge non valable « %1 » : utilisez N pixels ou N% du plus petit côté</translation>
+        <translation>marge non valable «&#xa0;%1&#xa0;»&#xa0;: utilisez N pixels ou N% du plus petit côté</translation>
     </message>
     <message>
         <source>invalid font &apos;%1&apos;: use FAMILY,SIZE[,bold][,italic], SIZE in pixels (at most %3) or N% of the output&apos;s height, with at most %2 characters</source>
-        <translation>police non valable « %1 » : utilisez FAMILLE,TAILLE[,bold][,italic], TAILLE en pixels (au plus %3) ou N% de la hauteur de l’image, avec au plus %2 caractères</translation>
+        <translation>police non valable «&#xa0;%1&#xa0;»&#xa0;: utilisez FAMILLE,TAILLE[,bold][,italic], TAILLE en pixels (au plus %3) ou N% de la hauteur de l’image, avec au plus %2 caractères</translation>
     </message>
     <message>
         <source>invalid position &apos;%1&apos;: use X,Y or one of top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</source>
-        <translation>position non valable « %1 » : utilisez X,Y ou l’une des positions top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</translation>
+        <translation>position non valable «&#xa0;%1&#xa0;»&#xa0;: utilisez X,Y ou l’une des positions top-left, top, top-right, left, center, right, bottom-left, bottom, bottom-right</translation>
     </message>
     <message>
         <source>the caption cannot be drawn: it does not fit on a picture of %1 x %2 pixels even at %3 pixels high</source>
-        <translation>la légende ne peut pas être dessinée : elle ne tient pas sur une image de %1 x %2 pixels, même à %3 pixels de haut</translation>
+        <translation>la légende ne peut pas être dessinée&#xa0;: elle ne tient pas sur une image de %1 x %2 pixels, même à %3 pixels de haut</translation>
     </message>
     <message>
         <source>the caption is drawn %1 pixels high instead of %2, to fit on the picture</source>
@@ -391,37 +383,97 @@
     </message>
     <message>
         <source>unknown details &apos;%1&apos;: use none, no-location or all</source>
-        <translation>détails inconnus « %1 » : utilisez none, no-location ou all</translation>
+        <translation>détails inconnus «&#xa0;%1&#xa0;»&#xa0;: utilisez none, no-location ou all</translation>
     </message>
     <message>
         <source>unknown file date &apos;%1&apos;: use taken or now</source>
-        <translation>date de fichier inconnue « %1 » : utilisez taken ou now</translation>
+        <translation>date de fichier inconnue «&#xa0;%1&#xa0;»&#xa0;: utilisez taken ou now</translation>
     </message>
     <message>
         <source>invalid resolution &apos;%1&apos;: use a whole number of dots per inch from 1 to %2</source>
-        <translation>résolution non valable « %1 » : utilisez un nombre entier de points par pouce de 1 à %2</translation>
+        <translation>résolution non valable «&#xa0;%1&#xa0;»&#xa0;: utilisez un nombre entier de points par pouce de 1 à %2</translation>
+    </message>
+    <message>
+        <source>it says nowhere when it was taken; its output is dated when written</source>
+        <translation>elle n’indique nulle part quand elle a été prise&#xa0;; son fichier de sortie est daté de son écriture</translation>
+    </message>
+    <message>
+        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
+        <translation>ses détails (EXIF, XMP, IPTC) sont endommagés ou trop volumineux et ont été omis</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>%n convertie</numerusform>
+            <numerusform>%n converties</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept because their outputs exist</source>
+        <translation>
+            <numerusform>%n ignorée (fichier de sortie existant)</numerusform>
+            <numerusform>%n ignorées (fichiers de sortie existants)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n fois)</numerusform>
+            <numerusform>%1 (%n fois)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>photos are converted with --convert: add it</source>
+        <translation>les photos se convertissent avec --convert : ajoutez-le</translation>
+    </message>
+    <message>
+        <source>no preset is named &apos;%1&apos;: --list-presets lists them</source>
+        <translation>aucun préréglage ne s’appelle « %1 » : --list-presets les énumère</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; could not be kept: the settings cannot be written</source>
+        <translation>le préréglage « %1 » n’a pas pu être conservé : les réglages ne peuvent pas être écrits</translation>
     </message>
     <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
-Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
+  or:  pictorelle --save-preset NAME [OPTION]...  |  --list-presets
+Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a
+line of text.
 
-Without --convert the window opens, with PHOTO open in it when one is named; several
-photos open in the Convert Several Photos window.
-With --convert each PHOTO is converted without a window; the other photos still convert
-when one fails.
+Without --convert the window opens, with PHOTO open in it when one is named;
+several photos open in the Convert Several Photos window. With --convert each
+PHOTO is converted without a window; the other photos still convert when one
+fails.
 
 Output:
-      --output FILE        write the PNG to FILE, a name ending in .png (one photo
-                           only)
+      --output FILE        write the PNG to FILE, a name ending in .png (one
+                           photo only)
       --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
                            (default: the output folder the window proposes)
-  -r, --recursive          a PHOTO that is a folder stands for its photos and those
-                           of its subfolders (links to folders are not followed);
-                           each keeps its place below it in the output folder
+  -r, --recursive          a PHOTO that is a folder stands for its photos and
+                           those of its subfolders (links to folders are not
+                           followed); each keeps its place below it in the
+                           output folder
       --overwrite          replace outputs that already exist (without it, an
                            output already there is kept and its photo not
                            converted, which is no failure)
+      --name PATTERN       name each output by PATTERN (.png added): {name},
+                           {ext}, {folder}, {date} and {time} (when the photo
+                           was taken, else when its file was written), {n} (its
+                           place in the run; {n:3} gives 001), {width}, {height}
+                           (default {name}_out)
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -429,23 +481,25 @@ Size (default: the photo&apos;s own):
       --fit WxH            within W x H pixels, keeping the aspect ratio
       --no-enlarge         with a size, a photo already within it keeps its own
 Picture:
-      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
-                           (the photo turns and flips first, then takes its size and text)
+      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0); the
+                           photo turns and flips first, then takes its size and
+                           text
       --flip WAY           none, horizontal or vertical (default none)
-      --frame N            frame N (from 0) of an animation, or page N of a document
+      --frame N            frame N (from 0) of an animation, or page N of a
+                           document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
 Caption:
       --text TEXT          draw one line of TEXT, upright on the output
       --position PLACE     top-left, top, top-right, left, center, right,
-                           bottom-left, bottom or bottom-right, --margin from the
-                           edges; or X,Y: its top-left corner (default 0,0)
-      --margin N|N%        N pixels, or N% of the output&apos;s shorter side
-                           (default 2%)
+                           bottom-left, bottom or bottom-right, --margin from
+                           the edges; or X,Y: its top-left corner (default 0,0)
+      --margin N|N%        N pixels, or N% of the output&apos;s shorter side (default
+                           2%)
       --font FAMILY,SIZE[,bold][,italic]
-                           SIZE in pixels, or N% of the output&apos;s height (default:
-                           the system&apos;s face at 4%); a caption too wide is drawn
-                           smaller, with a warning, and never cut
+                           SIZE in pixels, or N% of the output&apos;s height
+                           (default: the system&apos;s face at 4%); a caption too
+                           wide is drawn smaller, with a warning, and never cut
       --color #RRGGBB      its colour (default #000000)
 Details (default: none kept):
       --metadata WHICH     keep the photo&apos;s EXIF and XMP in the PNG: none,
@@ -455,77 +509,96 @@ Details (default: none kept):
                            (default): when it is written
       --dpi N              give the PNG N dots per inch (default: the photo&apos;s
                            own, 96 when it gives none)
+Presets (kept in the settings; two are shipped):
+      --preset NAME        start from the preset&apos;s choices; an option after it
+                           replaces one of them
+      --save-preset NAME   keep this command line&apos;s choices (not its photos) as
+                           NAME; without a photo, convert nothing
+      --list-presets       list the presets with their choices and exit
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
       --version            show the version and exit
   --                       end of options: what follows are photos
 
-Messages name the file they concern and speak the language of the locale (LANGUAGE,
-LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
+Messages name the file they concern and speak the language of the locale
+(LANGUAGE, LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
 
-Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
-128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
-leaving no partial file.
+Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong
+command line, 128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129),
+which stop the batch leaving no partial file.
 Examples, the photos of a folder and its subfolders for the web:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
 captioned in the bottom-right corner:
-  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
-      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+  pictorelle --convert *.jpg --output-dir out --width 1600 \
+      --text &apos;Summer 2026&apos; --position bottom-right --font &apos;DejaVu Sans,5%&apos; \
+      --color &apos;#FFFFFF&apos;
 every JPEG of a folder on two cores:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert \
+      --quiet --output-dir out --width 1920 --
 </source>
-        <translation>Utilisation : pictorelle [PHOTO]...
-   ou : pictorelle --convert PHOTO... [OPTION]...
-Transforme une photo en image PNG 24 bits de toute taille, tournée, retournée et avec une
-ligne de texte.
+        <translation>Utilisation : pictorelle [PHOTO]...
+   ou : pictorelle --convert PHOTO... [OPTION]...
+   ou : pictorelle --save-preset NOM [OPTION]...  |  --list-presets
+Transforme une photo en image PNG 24 bits de toute taille, tournée, retournée et
+avec une ligne de texte.
 
-Sans --convert, la fenêtre s&apos;ouvre, avec PHOTO ouverte dedans si une est nommée ; plusieurs
-photos s&apos;ouvrent dans la fenêtre « Convertir plusieurs photos ».
-Avec --convert, chaque PHOTO est convertie sans fenêtre ; les autres photos sont tout de
-même converties quand l&apos;une échoue.
+Sans --convert, la fenêtre s&apos;ouvre, avec PHOTO ouverte dedans si une est
+nommée ; plusieurs photos s&apos;ouvrent dans la fenêtre « Convertir plusieurs photos
+». Avec --convert, chaque PHOTO est convertie sans fenêtre ; les autres photos
+sont tout de même converties quand l&apos;une échoue.
 
-Sortie :
-      --output FICHIER     écrire le PNG dans FICHIER, un nom finissant par .png (une
-                           seule photo)
-      --output-dir DOSSIER écrire NOM_out.png dans DOSSIER pour chaque photo NOM.EXT
-                           (par défaut : le dossier de sortie que propose la fenêtre)
-  -r, --recursive          une PHOTO qui est un dossier représente ses photos et celles
-                           de ses sous-dossiers (les liens vers des dossiers ne sont pas
-                           suivis) ; chacune garde sa place en dessous dans le dossier
-                           de sortie
-      --overwrite          remplacer les fichiers de sortie qui existent déjà (sans
-                           cette option, un fichier de sortie déjà présent est
-                           conservé et sa photo n&apos;est pas convertie, ce qui
+Sortie :
+      --output FICHIER     écrire le PNG dans FICHIER, un nom finissant par .png
+                           (une seule photo)
+      --output-dir DOSSIER
+                           écrire NOM_out.png dans DOSSIER pour chaque photo
+                           NOM.EXT (par défaut : le dossier de sortie que
+                           propose la fenêtre)
+  -r, --recursive          une PHOTO qui est un dossier représente ses photos et
+                           celles de ses sous-dossiers (les liens vers des
+                           dossiers ne sont pas suivis) ; chacune garde sa place
+                           en dessous dans le dossier de sortie
+      --overwrite          remplacer les fichiers de sortie qui existent déjà
+                           (sans cette option, un fichier de sortie déjà présent
+                           est conservé et sa photo n&apos;est pas convertie, ce qui
                            n&apos;est pas un échec)
-Taille (par défaut : celle de la photo) :
+      --name MODÈLE        nommer chaque fichier de sortie selon MODÈLE (.png
+                           ajouté) : {name}, {ext}, {folder}, {date} et {time}
+                           (prise de vue, sinon écriture du fichier), {n} (rang
+                           dans la série ; {n:3} donne 001), {width}, {height}
+                           (par défaut {name}_out)
+Taille (par défaut : celle de la photo) :
       --size LxH           exactement L x H pixels
       --width L            L pixels de large, la hauteur gardant les proportions
       --height H           H pixels de haut, la largeur gardant les proportions
       --fit LxH            dans L x H pixels, en gardant les proportions
-      --no-enlarge         avec une taille, une photo qui y tient déjà garde la sienne
-Image :
-      --rotate ANGLE       0, 90, 180 ou 270 degrés dans le sens horaire (par défaut 0)
-                           (la photo est d&apos;abord tournée et retournée, puis dimensionnée
-                           et légendée)
+      --no-enlarge         avec une taille, une photo qui y tient déjà garde la
+                           sienne
+Image :
+      --rotate ANGLE       0, 90, 180 ou 270 degrés dans le sens horaire (par
+                           défaut 0) (la photo est d&apos;abord tournée et retournée,
+                           puis dimensionnée et légendée)
       --flip SENS          none, horizontal ou vertical (par défaut none)
-      --frame N            l&apos;image N (à partir de 0) d&apos;une animation, ou la page N d&apos;un
-                           document
-      --no-auto-orient     garder les pixels tels qu&apos;enregistrés, sans les redresser selon
-                           l&apos;orientation enregistrée par l&apos;appareil
-Légende :
-      --text TEXTE         dessiner une ligne de TEXTE, à l&apos;endroit sur la sortie
+      --frame N            l&apos;image N (à partir de 0) d&apos;une animation, ou la page
+                           N d&apos;un document
+      --no-auto-orient     garder les pixels tels qu&apos;enregistrés, sans les
+                           redresser selon l&apos;orientation enregistrée par
+                           l&apos;appareil
+Légende :
+      --text TEXTE         dessiner une ligne de TEXTE, à l&apos;endroit sur la
+                           sortie
       --position LIEU      top-left, top, top-right, left, center, right,
                            bottom-left, bottom ou bottom-right, à --margin des
-                           bords ; ou X,Y : son coin supérieur gauche (par défaut 0,0)
-      --margin N|N%        N pixels, ou N% du plus petit côté de la sortie
-                           (par défaut 2%)
+                           bords ; ou X,Y : son coin supérieur gauche (par
+                           défaut 0,0)
+      --margin N|N%        N pixels, ou N% du plus petit côté de la sortie (par
+                           défaut 2%)
       --font FAMILLE,TAILLE[,bold][,italic]
-                           TAILLE en pixels, ou N% de la hauteur de la sortie (par
-                           défaut : la police du système à 4%) ; une légende trop
-                           large est dessinée plus petite, avec un avertissement, et
-                           n&apos;est jamais coupée
+                           TAILLE en pixels, ou N% de la hauteur de la sortie
+                           (par défaut : la police du système à 4%) ; une
+                           légende trop large est dessinée plus petite, avec un
+                           avertissement, et n&apos;est jamais coupée
       --color #RRGGBB      sa couleur (par défaut #000000)
 Détails (par défaut : aucun conservé) :
       --metadata QUOI      conserver l&apos;EXIF et le XMP de la photo dans le PNG :
@@ -535,35 +608,69 @@ Détails (par défaut : aucun conservé) :
                            vue de sa photo ; now (par défaut) : de son écriture
       --dpi N              donner au PNG N points par pouce (par défaut : ceux
                            de la photo, 96 si elle n&apos;en donne pas)
-Autres :
-      --quiet              n&apos;afficher que les erreurs (ni avertissements, ni progression)
+Préréglages (conservés dans les réglages ; deux sont fournis) :
+      --preset NOM         partir des choix du préréglage ; une option placée
+                           après en remplace un
+      --save-preset NOM    conserver les choix de cette ligne de commande (sans
+                           ses photos) sous NOM ; sans photo, rien n’est
+                           converti
+      --list-presets       lister les préréglages avec leurs choix et quitter
+Autres :
+      --quiet              n&apos;afficher que les erreurs (ni avertissements, ni
+                           progression)
       --help               afficher cette aide et quitter
       --version            afficher la version et quitter
-  --                       fin des options : ce qui suit, ce sont des photos
+  --                       fin des options : ce qui suit, ce sont des photos
 
-Les messages nomment le fichier qu&apos;ils concernent et parlent la langue de la locale
-(LANGUAGE, LC_ALL, LC_MESSAGES, LANG ; anglais pour C et POSIX).
+Les messages nomment le fichier qu&apos;ils concernent et parlent la langue de la
+locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG ; anglais pour C et POSIX).
 
-Code de sortie : 0 quand chaque photo a été convertie, 1 quand certaines ont échoué, 2 pour
-une ligne de commande erronée, 128 + le signal après SIGINT, SIGTERM ou SIGHUP
-(130, 143, 129), qui arrêtent le lot sans laisser de fichier partiel.
-Exemples, les photos d&apos;un dossier et de ses sous-dossiers pour le web :
+Code de sortie : 0 quand chaque photo a été convertie, 1 quand certaines ont
+échoué, 2 pour une ligne de commande erronée, 128 + le signal après SIGINT,
+SIGTERM ou SIGHUP (130, 143, 129), qui arrêtent le lot sans laisser de fichier
+partiel.
+Exemples, les photos d&apos;un dossier et de ses sous-dossiers pour le web :
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
-avec une légende dans le coin inférieur droit :
-  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
-      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
-chaque JPEG d&apos;un dossier sur deux cœurs :
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
+avec une légende dans le coin inférieur droit :
+  pictorelle --convert *.jpg --output-dir out --width 1600 \
+      --text &apos;Summer 2026&apos; --position bottom-right --font &apos;DejaVu Sans,5%&apos; \
+      --color &apos;#FFFFFF&apos;
+chaque JPEG d&apos;un dossier sur deux cœurs :
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert \
+      --quiet --output-dir out --width 1920 --
 </translation>
     </message>
     <message>
-        <source>it says nowhere when it was taken; its output is dated when written</source>
-        <translation>elle n’indique nulle part quand elle a été prise ; son fichier de sortie est daté de son écriture</translation>
+        <source>the naming pattern gives it no name</source>
+        <translation>le modèle de nom ne lui donne aucun nom</translation>
     </message>
     <message>
-        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
-        <translation>ses détails (EXIF, XMP, IPTC) sont endommagés ou trop volumineux et ont été omis</translation>
+        <source>the naming pattern is empty</source>
+        <translation>le modèle de nom est vide</translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
+        <translation>un nom ne peut pas contenir « / » : le modèle nomme les fichiers de sortie, il ne les place pas</translation>
+    </message>
+    <message>
+        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
+        <translation>élément inconnu « %1 » : utilisez {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} ou {height}</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; in the naming pattern closes no token</source>
+        <translation>une « } » du modèle de nom ne ferme aucun élément</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
+        <translation>le préréglage « %1 » ([%2] dans les réglages) est endommagé et a été ignoré : %3</translation>
+    </message>
+    <message>
+        <source>a preset needs a name</source>
+        <translation>un préréglage a besoin d’un nom</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name has at most %1 characters</source>
+        <translation>le nom d’un préréglage a au plus %1 caractères</translation>
     </message>
 </context>
 <context>
@@ -574,7 +681,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Photos to con&amp;vert:</source>
-        <translation>Photos à convert&amp;ir :</translation>
+        <translation>Photos à convert&amp;ir&#xa0;:</translation>
     </message>
     <message>
         <source>Add &amp;Photos...</source>
@@ -602,7 +709,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation>&amp;Taille :</translation>
+        <translation>&amp;Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Keep the photo&apos;s size</source>
@@ -626,11 +733,11 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation>&amp;Largeur :</translation>
+        <translation>&amp;Largeur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation>&amp;Hauteur :</translation>
+        <translation>&amp;Hauteur&#xa0;:</translation>
     </message>
     <message>
         <source> px</source>
@@ -642,7 +749,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Rot&amp;ate:</source>
-        <translation>Rotatio&amp;n :</translation>
+        <translation>Rotatio&amp;n&#xa0;:</translation>
     </message>
     <message>
         <source>0°</source>
@@ -662,7 +769,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Fl&amp;ip:</source>
-        <translation>Retourne&amp;ment :</translation>
+        <translation>Retourne&amp;ment&#xa0;:</translation>
     </message>
     <message>
         <source>None</source>
@@ -678,7 +785,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Output fol&amp;der:</source>
-        <translation>Dossier de s&amp;ortie :</translation>
+        <translation>Dossier de s&amp;ortie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -694,7 +801,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>%v of %m (%p%)</source>
-        <translation>%v sur %m (%p %)</translation>
+        <translation>%v sur %m (%p&#xa0;%)</translation>
     </message>
     <message>
         <source>Photos done</source>
@@ -734,23 +841,15 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>There is no photo to convert: add photos first.</source>
-        <translation>Il n’y a aucune photo à convertir : ajoutez d’abord des photos.</translation>
+        <translation>Il n’y a aucune photo à convertir&#xa0;: ajoutez d’abord des photos.</translation>
     </message>
     <message>
         <source>The output folder %1 cannot be written to: choose another.</source>
-        <translation>Impossible d’écrire dans le dossier de sortie %1 : choisissez-en un autre.</translation>
-    </message>
-    <message>
-        <source>%1 converted, %2 failed, %3 kept because they exist</source>
-        <translation>%1 converties, %2 en échec, %3 ignorées (fichier de sortie déjà présent)</translation>
+        <translation>Impossible d’écrire dans le dossier de sortie %1&#xa0;: choisissez-en un autre.</translation>
     </message>
     <message>
         <source>No program here opens folders. The converted photos are in %1</source>
         <translation>Aucun programme ici n’ouvre les dossiers. Les photos converties sont dans %1</translation>
-    </message>
-    <message>
-        <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
-        <translation>Annulé. Converties : %1, non converties : %2, en échec : %3, ignorées (fichier de sortie déjà présent) : %4</translation>
     </message>
     <message>
         <source>Help</source>
@@ -775,7 +874,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>P&amp;hoto details:</source>
-        <translation>Détails de la p&amp;hoto :</translation>
+        <translation>Détails de la p&amp;hoto&#xa0;:</translation>
     </message>
     <message>
         <source>The photo&apos;s own</source>
@@ -787,7 +886,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Resolu&amp;tion:</source>
-        <translation>Résolu&amp;tion :</translation>
+        <translation>Résolu&amp;tion&#xa0;:</translation>
     </message>
     <message>
         <source> dpi</source>
@@ -796,6 +895,124 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     <message>
         <source>Date the files as ta&amp;ken</source>
         <translation>Dater les fichiers de la pr&amp;ise de vue</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Préréglage :</translation>
+    </message>
+    <message>
+        <source>Choose a preset</source>
+        <translation>Choisir un préréglage</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Save the choices as a preset</source>
+        <translation>Enregistrer les choix comme préréglage</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete the chosen preset</source>
+        <translation>Supprimer le préréglage choisi</translation>
+    </message>
+    <message>
+        <source>Na&amp;me pattern:</source>
+        <translation>&amp;Modèle de nom :</translation>
+    </message>
+    <message>
+        <source>Output name of the selected photo</source>
+        <translation>Nom du fichier de sortie de la photo sélectionnée</translation>
+    </message>
+    <message>
+        <source>The preset %1 cannot be used: %2</source>
+        <translation>Le préréglage %1 ne peut pas être utilisé : %2</translation>
+    </message>
+    <message>
+        <source>Some choices of the preset %1 are beyond what this window offers and were brought within its range.</source>
+        <translation>Certains choix du préréglage %1 dépassent ce que propose cette fenêtre et ont été ramenés dans ses limites.</translation>
+    </message>
+    <message>
+        <source>Name of the preset:</source>
+        <translation>Nom du préréglage :</translation>
+    </message>
+    <message>
+        <source>Save Preset</source>
+        <translation>Enregistrer le préréglage</translation>
+    </message>
+    <message>
+        <source>The preset cannot be saved: %1</source>
+        <translation>Le préréglage ne peut pas être enregistré : %1</translation>
+    </message>
+    <message>
+        <source>The naming pattern cannot be used: %1</source>
+        <translation>Le modèle de nom ne peut pas être utilisé : %1</translation>
+    </message>
+    <message>
+        <source>A preset named %1 exists already. Replace it?</source>
+        <translation>Un préréglage nommé %1 existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>The preset %1 could not be saved.</source>
+        <translation>Le préréglage %1 n’a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>Delete the preset %1?</source>
+        <translation>Supprimer le préréglage %1 ?</translation>
+    </message>
+    <message>
+        <source>The preset %1 could not be deleted.</source>
+        <translation>Le préréglage %1 n’a pas pu être supprimé.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>%n convertie</numerusform>
+            <numerusform>%n converties</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept because they exist</source>
+        <translation>
+            <numerusform>%n ignorée (fichier de sortie existant)</numerusform>
+            <numerusform>%n ignorées (fichiers de sortie existants)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: %1, %2, %3, %4</source>
+        <translation>Annulé : %1, %2, %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not converted</source>
+        <translation>
+            <numerusform>%n non convertie</numerusform>
+            <numerusform>%n non converties</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These presets cannot be read and are left out of the list:
+%1</source>
+        <translation>Ces préréglages ne peuvent pas être lus et ne figurent pas dans la liste :
+%1</translation>
+    </message>
+    <message>
+        <source>The naming pattern gives this photo no name.</source>
+        <translation>Le modèle de nom ne donne aucun nom à cette photo.</translation>
     </message>
 </context>
 <context>
@@ -830,11 +1047,11 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>failed: %1</source>
-        <translation>échec : %1</translation>
+        <translation>échec&#xa0;: %1</translation>
     </message>
     <message>
         <source>kept: its output exists</source>
-        <translation>ignorée : son fichier de sortie existe déjà</translation>
+        <translation>ignorée&#xa0;: son fichier de sortie existe déjà</translation>
     </message>
     <message>
         <source>not converted</source>
@@ -842,7 +1059,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>converted; %1</source>
-        <translation>convertie ; %1</translation>
+        <translation>convertie&#xa0;; %1</translation>
     </message>
 </context>
 <context>
@@ -917,7 +1134,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation>&amp;Couleur :</translation>
+        <translation>&amp;Couleur&#xa0;:</translation>
     </message>
 </context>
 <context>

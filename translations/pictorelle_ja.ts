@@ -170,10 +170,6 @@
         <translation>スキップ: 通常のファイルではありません</translation>
     </message>
     <message>
-        <source>%1 (%2 times)</source>
-        <translation>%1 (%2 回)</translation>
-    </message>
-    <message>
         <source>unrecognized option &apos;%1&apos;</source>
         <translation>認識できないオプション &apos;%1&apos;</translation>
     </message>
@@ -294,10 +290,6 @@
         <translation>大きすぎます: ヘッダーによると %1 x %2 ピクセルで、上限の %3 ピクセルを超えています</translation>
     </message>
     <message>
-        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>変換 %1 件、スキップ %2 件（出力ファイルが既に存在）、失敗 %3 件</translation>
-    </message>
-    <message>
         <source>an output of this run, not converted again</source>
         <translation>この実行の出力ファイルのため、再変換しません</translation>
     </message>
@@ -402,26 +394,82 @@
         <translation>無効な解像度 &apos;%1&apos;: 1～%2 の整数 (dpi) を使用してください</translation>
     </message>
     <message>
+        <source>it says nowhere when it was taken; its output is dated when written</source>
+        <translation>撮影日時がどこにも記録されていないため、出力ファイルの日付は書き込み日時になります</translation>
+    </message>
+    <message>
+        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
+        <translation>詳細情報 (EXIF、XMP、IPTC) が破損しているか大きすぎるため、省きました</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1、%2、%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>変換済み %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept because their outputs exist</source>
+        <translation>
+            <numerusform>スキップ (出力ファイルが既に存在) %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>失敗 %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n 回)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>photos are converted with --convert: add it</source>
+        <translation>写真の変換には --convert が必要です: 追加してください</translation>
+    </message>
+    <message>
+        <source>no preset is named &apos;%1&apos;: --list-presets lists them</source>
+        <translation>&apos;%1&apos; という名前のプリセットはありません: --list-presets で一覧を表示できます</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; could not be kept: the settings cannot be written</source>
+        <translation>プリセット &apos;%1&apos; を保存できませんでした: 設定を書き込めません</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
-Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
+  or:  pictorelle --save-preset NAME [OPTION]...  |  --list-presets
+Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a
+line of text.
 
-Without --convert the window opens, with PHOTO open in it when one is named; several
-photos open in the Convert Several Photos window.
-With --convert each PHOTO is converted without a window; the other photos still convert
-when one fails.
+Without --convert the window opens, with PHOTO open in it when one is named;
+several photos open in the Convert Several Photos window. With --convert each
+PHOTO is converted without a window; the other photos still convert when one
+fails.
 
 Output:
-      --output FILE        write the PNG to FILE, a name ending in .png (one photo
-                           only)
+      --output FILE        write the PNG to FILE, a name ending in .png (one
+                           photo only)
       --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
                            (default: the output folder the window proposes)
-  -r, --recursive          a PHOTO that is a folder stands for its photos and those
-                           of its subfolders (links to folders are not followed);
-                           each keeps its place below it in the output folder
+  -r, --recursive          a PHOTO that is a folder stands for its photos and
+                           those of its subfolders (links to folders are not
+                           followed); each keeps its place below it in the
+                           output folder
       --overwrite          replace outputs that already exist (without it, an
                            output already there is kept and its photo not
                            converted, which is no failure)
+      --name PATTERN       name each output by PATTERN (.png added): {name},
+                           {ext}, {folder}, {date} and {time} (when the photo
+                           was taken, else when its file was written), {n} (its
+                           place in the run; {n:3} gives 001), {width}, {height}
+                           (default {name}_out)
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -429,23 +477,25 @@ Size (default: the photo&apos;s own):
       --fit WxH            within W x H pixels, keeping the aspect ratio
       --no-enlarge         with a size, a photo already within it keeps its own
 Picture:
-      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
-                           (the photo turns and flips first, then takes its size and text)
+      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0); the
+                           photo turns and flips first, then takes its size and
+                           text
       --flip WAY           none, horizontal or vertical (default none)
-      --frame N            frame N (from 0) of an animation, or page N of a document
+      --frame N            frame N (from 0) of an animation, or page N of a
+                           document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
 Caption:
       --text TEXT          draw one line of TEXT, upright on the output
       --position PLACE     top-left, top, top-right, left, center, right,
-                           bottom-left, bottom or bottom-right, --margin from the
-                           edges; or X,Y: its top-left corner (default 0,0)
-      --margin N|N%        N pixels, or N% of the output&apos;s shorter side
-                           (default 2%)
+                           bottom-left, bottom or bottom-right, --margin from
+                           the edges; or X,Y: its top-left corner (default 0,0)
+      --margin N|N%        N pixels, or N% of the output&apos;s shorter side (default
+                           2%)
       --font FAMILY,SIZE[,bold][,italic]
-                           SIZE in pixels, or N% of the output&apos;s height (default:
-                           the system&apos;s face at 4%); a caption too wide is drawn
-                           smaller, with a warning, and never cut
+                           SIZE in pixels, or N% of the output&apos;s height
+                           (default: the system&apos;s face at 4%); a caption too
+                           wide is drawn smaller, with a warning, and never cut
       --color #RRGGBB      its colour (default #000000)
 Details (default: none kept):
       --metadata WHICH     keep the photo&apos;s EXIF and XMP in the PNG: none,
@@ -455,48 +505,60 @@ Details (default: none kept):
                            (default): when it is written
       --dpi N              give the PNG N dots per inch (default: the photo&apos;s
                            own, 96 when it gives none)
+Presets (kept in the settings; two are shipped):
+      --preset NAME        start from the preset&apos;s choices; an option after it
+                           replaces one of them
+      --save-preset NAME   keep this command line&apos;s choices (not its photos) as
+                           NAME; without a photo, convert nothing
+      --list-presets       list the presets with their choices and exit
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
       --version            show the version and exit
   --                       end of options: what follows are photos
 
-Messages name the file they concern and speak the language of the locale (LANGUAGE,
-LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
+Messages name the file they concern and speak the language of the locale
+(LANGUAGE, LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
 
-Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
-128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
-leaving no partial file.
+Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong
+command line, 128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129),
+which stop the batch leaving no partial file.
 Examples, the photos of a folder and its subfolders for the web:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
 captioned in the bottom-right corner:
-  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
-      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+  pictorelle --convert *.jpg --output-dir out --width 1600 \
+      --text &apos;Summer 2026&apos; --position bottom-right --font &apos;DejaVu Sans,5%&apos; \
+      --color &apos;#FFFFFF&apos;
 every JPEG of a folder on two cores:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert \
+      --quiet --output-dir out --width 1920 --
 </source>
         <translation>使い方: pictorelle [写真]...
   または: pictorelle --convert 写真... [オプション]...
-写真を任意のサイズの 24 ビット PNG 画像に変換します。回転、反転、1 行のテキストも
-加えられます。
+  または: pictorelle --save-preset 名前 [オプション]...  |  --list-presets
+写真を任意のサイズの 24 ビット PNG 画像に変換します。回転、反転、1 行のテキスト
+も加えられます。
 
 --convert なしではウィンドウが開き、写真が指定されていればそれを開きます。複数の
-写真は「複数の写真を変換」ウィンドウで開きます。
---convert ありでは各写真をウィンドウなしで変換します。1 枚が失敗しても
-他の写真は変換されます。
+写真は「複数の写真を変換」ウィンドウで開きます。 --convert ありでは各写真をウィ
+ンドウなしで変換します。1 枚が失敗しても他の写真は変換されます。
 
 出力:
-      --output ファイル    PNG をファイルに書き込む (名前は .png で終わること、写真
-                           1 枚のみ)
-      --output-dir フォルダ  写真 名前.拡張子 ごとに 名前_out.png をフォルダに書き込む
-                           (既定: ウィンドウが提案する出力フォルダ)
-  -r, --recursive          フォルダである写真は、その中の写真とサブフォルダの写真を
-                           表す (フォルダへのリンクはたどらない)。各写真は出力フォルダ
-                           の中でも同じ位置に置かれる
-      --overwrite          既存の出力ファイルを置き換える (指定しない場合、
-                           既存の出力ファイルはスキップし、写真は変換しない。
-                           これは失敗ではない)
+      --output ファイル    PNG をファイルに書き込む (名前は .png で終わること、
+                           写真 1 枚のみ)
+      --output-dir フォルダ
+                           写真 名前.拡張子 ごとに 名前_out.png をフォルダに書き
+                           込む (既定: ウィンドウが提案する出力フォルダ)
+  -r, --recursive          フォルダである写真は、その中の写真とサブフォルダの写
+                           真を 表す (フォルダへのリンクはたどらない)。各写真は
+                           出力フォルダ の中でも同じ位置に置かれる
+      --overwrite          既存の出力ファイルを置き換える (指定しない場合、 既存
+                           の出力ファイルはスキップし、写真は変換しない。 これは
+                           失敗ではない)
+      --name パターン      各出力ファイルにパターンで名前を付ける (.png を付加):
+                           {name}、{ext}、{folder}、{date} と {time} (撮影日時、
+                           なければファイルの書き込み日時)、{n} (実行内の順番。
+                           {n:3} で 001)、{width}、{height} (既定 {name}_out)
 サイズ (既定: 写真自身のサイズ):
       --size 幅x高さ       ちょうど 幅 x 高さ ピクセル
       --width 幅           幅 ピクセル、高さは縦横比を保つ
@@ -504,22 +566,24 @@ every JPEG of a folder on two cores:
       --fit 幅x高さ        縦横比を保ったまま 幅 x 高さ ピクセル以内に収める
       --no-enlarge         サイズ指定時、すでに収まる写真は元のサイズのまま
 画像:
-      --rotate 角度        時計回りに 0、90、180、270 度 (既定 0)
-                           (写真はまず回転・反転され、その後サイズ変更と文字入れが行われる)
+      --rotate 角度        時計回りに 0、90、180、270 度 (既定 0) (写真はまず回
+                           転・反転され、その後サイズ変更と文字入れが行われる)
       --flip 方向          none、horizontal、vertical (既定 none)
-      --frame N            アニメーションのフレーム N (0 から)、または文書のページ N
-      --no-auto-orient     カメラが記録した向きで正立させず、保存されたままの
-                           ピクセルを使う
+      --frame N            アニメーションのフレーム N (0 から)、または文書のペー
+                           ジ N
+      --no-auto-orient     カメラが記録した向きで正立させず、保存されたままの ピ
+                           クセルを使う
 キャプション:
       --text テキスト      テキストを 1 行、出力に対して正立させて描く
       --position 位置      top-left、top、top-right、left、center、right、
-                           bottom-left、bottom、bottom-right のいずれかで、端から
-                           --margin だけ離す。または X,Y: その左上の角 (既定 0,0)
+                           bottom-left、bottom、bottom-right のいずれかで、端か
+                           ら --margin だけ離す。または X,Y: その左上の角 (既定
+                           0,0)
       --margin N|N%        N ピクセル、または出力の短辺の N% (既定 2%)
       --font ファミリー,サイズ[,bold][,italic]
-                           サイズはピクセル数、または出力の高さの N% (既定: システムの
-                           フォントで 4%)。幅が広すぎるキャプションは警告とともに
-                           小さく描かれ、切り取られることはない
+                           サイズはピクセル数、または出力の高さの N% (既定: シス
+                           テムの フォントで 4%)。幅が広すぎるキャプションは警告
+                           とともに 小さく描かれ、切り取られることはない
       --color #RRGGBB      その色 (既定 #000000)
 詳細情報 (既定: 保持しない):
       --metadata 種類      写真の EXIF と XMP を PNG に保持する: none、
@@ -527,37 +591,68 @@ every JPEG of a folder on two cores:
                            all のいずれか (色は sRGB のまま)
       --file-date 時点     taken: 各出力ファイルの日付を写真の撮影日時にする。
                            now (既定): 書き込んだ日時
-      --dpi N              PNG の解像度を N dpi にする (既定: 写真のまま、
-                           指定がなければ 96)
+      --dpi N              PNG の解像度を N dpi にする (既定: 写真のまま、 指定
+                           がなければ 96)
+プリセット (設定に保存。2 つが同梱):
+      --preset 名前        プリセットの選択から始める。後に続くオプションが その
+                           一部を置き換える
+      --save-preset 名前   このコマンドラインの選択 (写真は除く) を名前として 保
+                           存する。写真がなければ何も変換しない
+      --list-presets       プリセットとその選択を一覧表示して終了する
 その他:
       --quiet              エラーのみ表示する (警告も進行状況も表示しない)
       --help               このヘルプを表示して終了する
       --version            バージョンを表示して終了する
   --                       オプションの終わり: 以降はすべて写真
 
-メッセージは対象のファイルを示し、ロケールの言語で表示されます (LANGUAGE、LC_ALL、
-LC_MESSAGES、LANG。C と POSIX では英語)。
+メッセージは対象のファイルを示し、ロケールの言語で表示されます (LANGUAGE、
+LC_ALL、 LC_MESSAGES、LANG。C と POSIX では英語)。
 
 終了ステータス: すべての写真を変換したら 0、失敗したものがあれば 1、コマンド行が
-誤っていれば 2、SIGINT、SIGTERM、SIGHUP の後は 128 + シグナル番号 (130、143、129)。
-これらのシグナルは一括処理を止め、書きかけのファイルを残しません。
+誤っていれば 2、SIGINT、SIGTERM、SIGHUP の後は 128 + シグナル番号 (130、143、
+129)。これらのシグナルは一括処理を止め、書きかけのファイルを残しません。
 例: フォルダとそのサブフォルダの写真を Web 用に:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
 右下の角にキャプションを入れて:
-  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
-      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+  pictorelle --convert *.jpg --output-dir out --width 1600 \
+      --text &apos;Summer 2026&apos; --position bottom-right --font &apos;DejaVu Sans,5%&apos; \
+      --color &apos;#FFFFFF&apos;
 フォルダ内のすべての JPEG を 2 コアで:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert \
+      --quiet --output-dir out --width 1920 --
 </translation>
     </message>
     <message>
-        <source>it says nowhere when it was taken; its output is dated when written</source>
-        <translation>撮影日時がどこにも記録されていないため、出力ファイルの日付は書き込み日時になります</translation>
+        <source>the naming pattern gives it no name</source>
+        <translation>名前のパターンから名前が作れません</translation>
     </message>
     <message>
-        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
-        <translation>詳細情報 (EXIF、XMP、IPTC) が破損しているか大きすぎるため、省きました</translation>
+        <source>the naming pattern is empty</source>
+        <translation>名前のパターンが空です</translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
+        <translation>名前に &apos;/&apos; は使えません: パターンは出力ファイルに名前を付けるもので、置き場所は決めません</translation>
+    </message>
+    <message>
+        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
+        <translation>不明なトークン &apos;%1&apos;: {name}、{ext}、{date}、{time}、{n}、{n:4}、{folder}、{width}、{height} のいずれかを使用してください</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; in the naming pattern closes no token</source>
+        <translation>名前のパターンの &apos;}&apos; に対応するトークンがありません</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
+        <translation>プリセット &apos;%1&apos; (設定の [%2]) は破損しているため、飛ばしました: %3</translation>
+    </message>
+    <message>
+        <source>a preset needs a name</source>
+        <translation>プリセットには名前が必要です</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name has at most %1 characters</source>
+        <translation>プリセット名は %1 文字までです</translation>
     </message>
 </context>
 <context>
@@ -735,16 +830,8 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
         <translation>出力フォルダ %1 に書き込めません: 別のフォルダを選んでください。</translation>
     </message>
     <message>
-        <source>%1 converted, %2 failed, %3 kept because they exist</source>
-        <translation>変換 %1、失敗 %2、既存のためスキップ %3</translation>
-    </message>
-    <message>
         <source>No program here opens folders. The converted photos are in %1</source>
         <translation>ここにはフォルダを開くプログラムがありません。変換した写真は %1 にあります</translation>
-    </message>
-    <message>
-        <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
-        <translation>キャンセルしました: 変換 %1、未変換 %2、失敗 %3、既存のためスキップ %4</translation>
     </message>
     <message>
         <source>Help</source>
@@ -790,6 +877,120 @@ LC_MESSAGES、LANG。C と POSIX では英語)。
     <message>
         <source>Date the files as ta&amp;ken</source>
         <translation>ファイルの日付を撮影日時にする(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>プリセット:</translation>
+    </message>
+    <message>
+        <source>Choose a preset</source>
+        <translation>プリセットを選択</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>名前を付けて保存...</translation>
+    </message>
+    <message>
+        <source>Save the choices as a preset</source>
+        <translation>選択をプリセットとして保存</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete the chosen preset</source>
+        <translation>選択したプリセットを削除</translation>
+    </message>
+    <message>
+        <source>Na&amp;me pattern:</source>
+        <translation>名前のパターン(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Output name of the selected photo</source>
+        <translation>選択した写真の出力ファイル名</translation>
+    </message>
+    <message>
+        <source>The preset %1 cannot be used: %2</source>
+        <translation>プリセット %1 は使用できません: %2</translation>
+    </message>
+    <message>
+        <source>Some choices of the preset %1 are beyond what this window offers and were brought within its range.</source>
+        <translation>プリセット %1 の一部の選択はこのウィンドウの範囲を超えているため、範囲内に収めました。</translation>
+    </message>
+    <message>
+        <source>Name of the preset:</source>
+        <translation>プリセット名:</translation>
+    </message>
+    <message>
+        <source>Save Preset</source>
+        <translation>プリセットを保存</translation>
+    </message>
+    <message>
+        <source>The preset cannot be saved: %1</source>
+        <translation>プリセットを保存できません: %1</translation>
+    </message>
+    <message>
+        <source>The naming pattern cannot be used: %1</source>
+        <translation>名前のパターンを使用できません: %1</translation>
+    </message>
+    <message>
+        <source>A preset named %1 exists already. Replace it?</source>
+        <translation>プリセット %1 は既に存在します。置き換えますか?</translation>
+    </message>
+    <message>
+        <source>The preset %1 could not be saved.</source>
+        <translation>プリセット %1 を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Delete the preset %1?</source>
+        <translation>プリセット %1 を削除しますか?</translation>
+    </message>
+    <message>
+        <source>The preset %1 could not be deleted.</source>
+        <translation>プリセット %1 を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1、%2、%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>変換済み %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>失敗 %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept because they exist</source>
+        <translation>
+            <numerusform>スキップ (出力ファイルが既に存在) %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: %1, %2, %3, %4</source>
+        <translation>キャンセル: %1、%2、%3、%4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not converted</source>
+        <translation>
+            <numerusform>未変換 %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These presets cannot be read and are left out of the list:
+%1</source>
+        <translation>次のプリセットは読み込めないため、一覧から除きました:
+%1</translation>
+    </message>
+    <message>
+        <source>The naming pattern gives this photo no name.</source>
+        <translation>名前のパターンからこの写真の名前が作れません。</translation>
     </message>
 </context>
 <context>

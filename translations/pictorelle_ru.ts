@@ -170,10 +170,6 @@
         <translation>пропущено: не обычный файл</translation>
     </message>
     <message>
-        <source>%1 (%2 times)</source>
-        <translation>%1 (раз: %2)</translation>
-    </message>
-    <message>
         <source>unrecognized option &apos;%1&apos;</source>
         <translation>нераспознанный параметр «%1»</translation>
     </message>
@@ -294,10 +290,6 @@
         <translation>слишком большое: заголовок файла указывает %1 x %2 пикс., больше предела в %3 пикс.</translation>
     </message>
     <message>
-        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>преобразовано: %1, пропущено (файл уже существует): %2, с ошибкой: %3</translation>
-    </message>
-    <message>
         <source>an output of this run, not converted again</source>
         <translation>выходной файл этого запуска, повторно не преобразуется</translation>
     </message>
@@ -402,26 +394,90 @@
         <translation>недопустимое разрешение «%1»: используйте целое число точек на дюйм от 1 до %2</translation>
     </message>
     <message>
+        <source>it says nowhere when it was taken; its output is dated when written</source>
+        <translation>в нём нигде не указано, когда оно снято; выходной файл датирован временем записи</translation>
+    </message>
+    <message>
+        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
+        <translation>его сведения (EXIF, XMP, IPTC) повреждены или слишком велики и опущены</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>преобразовано: %n</numerusform>
+            <numerusform>преобразовано: %n</numerusform>
+            <numerusform>преобразовано: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept because their outputs exist</source>
+        <translation>
+            <numerusform>пропущено (файл уже существует): %n</numerusform>
+            <numerusform>пропущено (файл уже существует): %n</numerusform>
+            <numerusform>пропущено (файл уже существует): %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>с ошибкой: %n</numerusform>
+            <numerusform>с ошибкой: %n</numerusform>
+            <numerusform>с ошибкой: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n раз)</numerusform>
+            <numerusform>%1 (%n раза)</numerusform>
+            <numerusform>%1 (%n раз)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>photos are converted with --convert: add it</source>
+        <translation>фотографии преобразуются с --convert: добавьте его</translation>
+    </message>
+    <message>
+        <source>no preset is named &apos;%1&apos;: --list-presets lists them</source>
+        <translation>нет набора настроек «%1»: --list-presets выводит их список</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; could not be kept: the settings cannot be written</source>
+        <translation>набор настроек «%1» не удалось сохранить: настройки невозможно записать</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
-Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
+  or:  pictorelle --save-preset NAME [OPTION]...  |  --list-presets
+Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a
+line of text.
 
-Without --convert the window opens, with PHOTO open in it when one is named; several
-photos open in the Convert Several Photos window.
-With --convert each PHOTO is converted without a window; the other photos still convert
-when one fails.
+Without --convert the window opens, with PHOTO open in it when one is named;
+several photos open in the Convert Several Photos window. With --convert each
+PHOTO is converted without a window; the other photos still convert when one
+fails.
 
 Output:
-      --output FILE        write the PNG to FILE, a name ending in .png (one photo
-                           only)
+      --output FILE        write the PNG to FILE, a name ending in .png (one
+                           photo only)
       --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
                            (default: the output folder the window proposes)
-  -r, --recursive          a PHOTO that is a folder stands for its photos and those
-                           of its subfolders (links to folders are not followed);
-                           each keeps its place below it in the output folder
+  -r, --recursive          a PHOTO that is a folder stands for its photos and
+                           those of its subfolders (links to folders are not
+                           followed); each keeps its place below it in the
+                           output folder
       --overwrite          replace outputs that already exist (without it, an
                            output already there is kept and its photo not
                            converted, which is no failure)
+      --name PATTERN       name each output by PATTERN (.png added): {name},
+                           {ext}, {folder}, {date} and {time} (when the photo
+                           was taken, else when its file was written), {n} (its
+                           place in the run; {n:3} gives 001), {width}, {height}
+                           (default {name}_out)
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -429,23 +485,25 @@ Size (default: the photo&apos;s own):
       --fit WxH            within W x H pixels, keeping the aspect ratio
       --no-enlarge         with a size, a photo already within it keeps its own
 Picture:
-      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
-                           (the photo turns and flips first, then takes its size and text)
+      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0); the
+                           photo turns and flips first, then takes its size and
+                           text
       --flip WAY           none, horizontal or vertical (default none)
-      --frame N            frame N (from 0) of an animation, or page N of a document
+      --frame N            frame N (from 0) of an animation, or page N of a
+                           document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
 Caption:
       --text TEXT          draw one line of TEXT, upright on the output
       --position PLACE     top-left, top, top-right, left, center, right,
-                           bottom-left, bottom or bottom-right, --margin from the
-                           edges; or X,Y: its top-left corner (default 0,0)
-      --margin N|N%        N pixels, or N% of the output&apos;s shorter side
-                           (default 2%)
+                           bottom-left, bottom or bottom-right, --margin from
+                           the edges; or X,Y: its top-left corner (default 0,0)
+      --margin N|N%        N pixels, or N% of the output&apos;s shorter side (default
+                           2%)
       --font FAMILY,SIZE[,bold][,italic]
-                           SIZE in pixels, or N% of the output&apos;s height (default:
-                           the system&apos;s face at 4%); a caption too wide is drawn
-                           smaller, with a warning, and never cut
+                           SIZE in pixels, or N% of the output&apos;s height
+                           (default: the system&apos;s face at 4%); a caption too
+                           wide is drawn smaller, with a warning, and never cut
       --color #RRGGBB      its colour (default #000000)
 Details (default: none kept):
       --metadata WHICH     keep the photo&apos;s EXIF and XMP in the PNG: none,
@@ -455,59 +513,74 @@ Details (default: none kept):
                            (default): when it is written
       --dpi N              give the PNG N dots per inch (default: the photo&apos;s
                            own, 96 when it gives none)
+Presets (kept in the settings; two are shipped):
+      --preset NAME        start from the preset&apos;s choices; an option after it
+                           replaces one of them
+      --save-preset NAME   keep this command line&apos;s choices (not its photos) as
+                           NAME; without a photo, convert nothing
+      --list-presets       list the presets with their choices and exit
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
       --version            show the version and exit
   --                       end of options: what follows are photos
 
-Messages name the file they concern and speak the language of the locale (LANGUAGE,
-LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
+Messages name the file they concern and speak the language of the locale
+(LANGUAGE, LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
 
-Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
-128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
-leaving no partial file.
+Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong
+command line, 128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129),
+which stop the batch leaving no partial file.
 Examples, the photos of a folder and its subfolders for the web:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
 captioned in the bottom-right corner:
-  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
-      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+  pictorelle --convert *.jpg --output-dir out --width 1600 \
+      --text &apos;Summer 2026&apos; --position bottom-right --font &apos;DejaVu Sans,5%&apos; \
+      --color &apos;#FFFFFF&apos;
 every JPEG of a folder on two cores:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert \
+      --quiet --output-dir out --width 1920 --
 </source>
         <translation>Использование: pictorelle [ФОТО]...
          или: pictorelle --convert ФОТО... [ПАРАМЕТР]...
-Превращает фотографию в 24-битное изображение PNG любого размера, повёрнутое, отражённое
-и со строкой текста.
+         или: pictorelle --save-preset ИМЯ [ПАРАМЕТР]...  |  --list-presets
+Превращает фотографию в 24-битное изображение PNG любого размера, повёрнутое,
+отражённое и со строкой текста.
 
 Без --convert открывается окно, с ФОТО в нём, если оно указано; несколько
-фотографий открываются в окне «Преобразовать несколько фотографий».
-С --convert каждое ФОТО преобразуется без окна; остальные фотографии преобразуются,
-даже если одна не удалась.
+фотографий открываются в окне «Преобразовать несколько фотографий». С --convert
+каждое ФОТО преобразуется без окна; остальные фотографии преобразуются, даже
+если одна не удалась.
 
 Вывод:
-      --output ФАЙЛ        записать PNG в ФАЙЛ, имя с окончанием .png (только одна
-                           фотография)
-      --output-dir ПАПКА   записать ИМЯ_out.png в ПАПКУ для каждой фотографии ИМЯ.РАСШ
-                           (по умолчанию: папка вывода, которую предлагает окно)
-  -r, --recursive          ФОТО, являющееся папкой, означает её фотографии и фотографии
-                           её подпапок (ссылки на папки не отслеживаются); каждая
-                           сохраняет своё место под ней в папке вывода
-      --overwrite          заменять уже существующие файлы вывода (без этого параметра
-                           существующий файл остаётся нетронутым, а фотография
-                           пропускается; это не считается ошибкой)
+      --output ФАЙЛ        записать PNG в ФАЙЛ, имя с окончанием .png (только
+                           одна фотография)
+      --output-dir ПАПКА   записать ИМЯ_out.png в ПАПКУ для каждой фотографии
+                           ИМЯ.РАСШ (по умолчанию: папка вывода, которую
+                           предлагает окно)
+  -r, --recursive          ФОТО, являющееся папкой, означает её фотографии и
+                           фотографии её подпапок (ссылки на папки не
+                           отслеживаются); каждая сохраняет своё место под ней в
+                           папке вывода
+      --overwrite          заменять уже существующие файлы вывода (без этого
+                           параметра существующий файл остаётся нетронутым, а
+                           фотография пропускается; это не считается ошибкой)
+      --name ШАБЛОН        называть каждый выходной файл по ШАБЛОНУ (.png
+                           добавляется): {name}, {ext}, {folder}, {date} и
+                           {time} (время съёмки, иначе записи файла), {n} (место
+                           в пакете; {n:3} даёт 001), {width}, {height} (по
+                           умолчанию {name}_out)
 Размер (по умолчанию: собственный размер фотографии):
       --size ШxВ           ровно Ш x В пикселей
       --width Ш            Ш пикселей в ширину, высота сохраняет пропорции
       --height В           В пикселей в высоту, ширина сохраняет пропорции
       --fit ШxВ            в пределах Ш x В пикселей, сохраняя пропорции
-      --no-enlarge         при заданном размере фотография, уже вписывающаяся
-                           в него, сохраняет свой размер
+      --no-enlarge         при заданном размере фотография, уже вписывающаяся в
+                           него, сохраняет свой размер
 Изображение:
-      --rotate УГОЛ        0, 90, 180 или 270 градусов по часовой стрелке (по умолчанию 0)
-                           (фотография сначала поворачивается и отражается, затем
-                           масштабируется и подписывается)
+      --rotate УГОЛ        0, 90, 180 или 270 градусов по часовой стрелке (по
+                           умолчанию 0) (фотография сначала поворачивается и
+                           отражается, затем масштабируется и подписывается)
       --flip СПОСОБ        none, horizontal или vertical (по умолчанию none)
       --frame N            кадр N (с 0) анимации или страница N документа
       --no-auto-orient     оставить пиксели как сохранены, не поворачивая их по
@@ -515,14 +588,16 @@ every JPEG of a folder on two cores:
 Подпись:
       --text ТЕКСТ         нарисовать одну строку ТЕКСТА на выводе, без поворота
       --position МЕСТО     top-left, top, top-right, left, center, right,
-                           bottom-left, bottom или bottom-right, с отступом --margin
-                           от краёв; или X,Y: её левый верхний угол (по умолчанию 0,0)
-      --margin N|N%        N пикселей или N% короткой стороны вывода
-                           (по умолчанию 2%)
+                           bottom-left, bottom или bottom-right, с отступом
+                           --margin от краёв; или X,Y: её левый верхний угол (по
+                           умолчанию 0,0)
+      --margin N|N%        N пикселей или N% короткой стороны вывода (по
+                           умолчанию 2%)
       --font СЕМЕЙСТВО,РАЗМЕР[,bold][,italic]
                            РАЗМЕР в пикселях или N% высоты вывода (по умолчанию:
-                           системный шрифт при 4%); слишком широкая подпись рисуется
-                           меньше, с предупреждением, и никогда не обрезается
+                           системный шрифт при 4%); слишком широкая подпись
+                           рисуется меньше, с предупреждением, и никогда не
+                           обрезается
       --color #RRGGBB      её цвет (по умолчанию #000000)
 Сведения (по умолчанию: не сохраняются):
       --metadata КАКИЕ     сохранить EXIF и XMP фото в PNG: none, no-location
@@ -532,35 +607,68 @@ every JPEG of a folder on two cores:
                            съёмки его фото; now (по умолчанию): временем записи
       --dpi N              задать PNG N точек на дюйм (по умолчанию: как у фото,
                            96, если в нём не указано)
+Наборы настроек (хранятся в настройках; два поставляются):
+      --preset ИМЯ         начать с выбора набора; параметр после него заменяет
+                           один из них
+      --save-preset ИМЯ    сохранить выбор этой командной строки (без фото) как
+                           ИМЯ; без фото ничего не преобразуется
+      --list-presets       вывести наборы с их выбором и выйти
 Прочее:
-      --quiet              выводить только ошибки (без предупреждений и хода работы)
+      --quiet              выводить только ошибки (без предупреждений и хода
+                           работы)
       --help               показать эту справку и выйти
       --version            показать версию и выйти
   --                       конец параметров: далее идут фотографии
 
-Сообщения называют файл, к которому относятся, и говорят на языке локали (LANGUAGE, LC_ALL,
-LC_MESSAGES, LANG; английский для C и POSIX).
+Сообщения называют файл, к которому относятся, и говорят на языке локали
+(LANGUAGE, LC_ALL, LC_MESSAGES, LANG; английский для C и POSIX).
 
-Код возврата: 0, если преобразованы все фотографии, 1, если некоторые не удались, 2 при
-неверной командной строке, 128 + номер сигнала после SIGINT, SIGTERM или SIGHUP
-(130, 143, 129), которые останавливают пакет, не оставляя недописанных файлов.
+Код возврата: 0, если преобразованы все фотографии, 1, если некоторые не
+удались, 2 при неверной командной строке, 128 + номер сигнала после SIGINT,
+SIGTERM или SIGHUP (130, 143, 129), которые останавливают пакет, не оставляя
+недописанных файлов.
 Примеры: фотографии папки и её подпапок для веба:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
 с подписью в правом нижнем углу:
-  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
-      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+  pictorelle --convert *.jpg --output-dir out --width 1600 \
+      --text &apos;Summer 2026&apos; --position bottom-right --font &apos;DejaVu Sans,5%&apos; \
+      --color &apos;#FFFFFF&apos;
 каждый JPEG папки на двух ядрах:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert \
+      --quiet --output-dir out --width 1920 --
 </translation>
     </message>
     <message>
-        <source>it says nowhere when it was taken; its output is dated when written</source>
-        <translation>в нём нигде не указано, когда оно снято; выходной файл датирован временем записи</translation>
+        <source>the naming pattern gives it no name</source>
+        <translation>шаблон имён не даёт ему имени</translation>
     </message>
     <message>
-        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
-        <translation>его сведения (EXIF, XMP, IPTC) повреждены или слишком велики и опущены</translation>
+        <source>the naming pattern is empty</source>
+        <translation>шаблон имён пуст</translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
+        <translation>имя не может содержать «/»: шаблон называет выходные файлы, а не размещает их</translation>
+    </message>
+    <message>
+        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
+        <translation>неизвестный элемент «%1»: используйте {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} или {height}</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; in the naming pattern closes no token</source>
+        <translation>«}» в шаблоне имён не закрывает ни один элемент</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
+        <translation>набор настроек «%1» ([%2] в настройках) повреждён и пропущен: %3</translation>
+    </message>
+    <message>
+        <source>a preset needs a name</source>
+        <translation>набору настроек нужно имя</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name has at most %1 characters</source>
+        <translation>имя набора настроек содержит не более %1 символов</translation>
     </message>
 </context>
 <context>
@@ -738,16 +846,8 @@ LC_MESSAGES, LANG; английский для C и POSIX).
         <translation>В папку вывода %1 нельзя записать: выберите другую.</translation>
     </message>
     <message>
-        <source>%1 converted, %2 failed, %3 kept because they exist</source>
-        <translation>Преобразовано: %1, с ошибкой: %2, пропущено (файл уже существует): %3</translation>
-    </message>
-    <message>
         <source>No program here opens folders. The converted photos are in %1</source>
         <translation>Здесь нет программы, открывающей папки. Преобразованные фотографии находятся в %1</translation>
-    </message>
-    <message>
-        <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
-        <translation>Отменено. Преобразовано: %1, не преобразовано: %2, с ошибкой: %3, пропущено (файл уже существует): %4</translation>
     </message>
     <message>
         <source>Help</source>
@@ -793,6 +893,128 @@ LC_MESSAGES, LANG; английский для C и POSIX).
     <message>
         <source>Date the files as ta&amp;ken</source>
         <translation>Датировать файлы временем с&amp;ъёмки</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Набор настроек:</translation>
+    </message>
+    <message>
+        <source>Choose a preset</source>
+        <translation>Выберите набор настроек</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Сохранить как...</translation>
+    </message>
+    <message>
+        <source>Save the choices as a preset</source>
+        <translation>Сохранить выбор как набор настроек</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Delete the chosen preset</source>
+        <translation>Удалить выбранный набор настроек</translation>
+    </message>
+    <message>
+        <source>Na&amp;me pattern:</source>
+        <translation>Шаблон &amp;имени:</translation>
+    </message>
+    <message>
+        <source>Output name of the selected photo</source>
+        <translation>Имя выходного файла выбранной фотографии</translation>
+    </message>
+    <message>
+        <source>The preset %1 cannot be used: %2</source>
+        <translation>Набор настроек %1 нельзя использовать: %2</translation>
+    </message>
+    <message>
+        <source>Some choices of the preset %1 are beyond what this window offers and were brought within its range.</source>
+        <translation>Некоторые значения набора настроек %1 выходят за пределы того, что предлагает это окно, и были приведены к его диапазону.</translation>
+    </message>
+    <message>
+        <source>Name of the preset:</source>
+        <translation>Имя набора настроек:</translation>
+    </message>
+    <message>
+        <source>Save Preset</source>
+        <translation>Сохранить набор настроек</translation>
+    </message>
+    <message>
+        <source>The preset cannot be saved: %1</source>
+        <translation>Набор настроек нельзя сохранить: %1</translation>
+    </message>
+    <message>
+        <source>The naming pattern cannot be used: %1</source>
+        <translation>Шаблон имён нельзя использовать: %1</translation>
+    </message>
+    <message>
+        <source>A preset named %1 exists already. Replace it?</source>
+        <translation>Набор настроек с именем %1 уже существует. Заменить его?</translation>
+    </message>
+    <message>
+        <source>The preset %1 could not be saved.</source>
+        <translation>Не удалось сохранить набор настроек %1.</translation>
+    </message>
+    <message>
+        <source>Delete the preset %1?</source>
+        <translation>Удалить набор настроек %1?</translation>
+    </message>
+    <message>
+        <source>The preset %1 could not be deleted.</source>
+        <translation>Не удалось удалить набор настроек %1.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>преобразовано: %n</numerusform>
+            <numerusform>преобразовано: %n</numerusform>
+            <numerusform>преобразовано: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>с ошибкой: %n</numerusform>
+            <numerusform>с ошибкой: %n</numerusform>
+            <numerusform>с ошибкой: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept because they exist</source>
+        <translation>
+            <numerusform>пропущено (файл уже существует): %n</numerusform>
+            <numerusform>пропущено (файл уже существует): %n</numerusform>
+            <numerusform>пропущено (файл уже существует): %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: %1, %2, %3, %4</source>
+        <translation>Отменено: %1, %2, %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not converted</source>
+        <translation>
+            <numerusform>не преобразовано: %n</numerusform>
+            <numerusform>не преобразовано: %n</numerusform>
+            <numerusform>не преобразовано: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These presets cannot be read and are left out of the list:
+%1</source>
+        <translation>Эти наборы настроек не удаётся прочитать, и они не включены в список:
+%1</translation>
+    </message>
+    <message>
+        <source>The naming pattern gives this photo no name.</source>
+        <translation>Шаблон имён не даёт этой фотографии имени.</translation>
     </message>
 </context>
 <context>

@@ -170,10 +170,6 @@
         <translation>已跳过：不是普通文件</translation>
     </message>
     <message>
-        <source>%1 (%2 times)</source>
-        <translation>%1（%2 次）</translation>
-    </message>
-    <message>
         <source>unrecognized option &apos;%1&apos;</source>
         <translation>无法识别的选项“%1”</translation>
     </message>
@@ -294,10 +290,6 @@
         <translation>太大：其文件头给出 %1 x %2 像素，超过了 %3 像素的上限</translation>
     </message>
     <message>
-        <source>%1 converted, %2 kept because their outputs exist, %3 failed</source>
-        <translation>已转换 %1 张，已跳过 %2 张（输出文件已存在），失败 %3 张</translation>
-    </message>
-    <message>
         <source>an output of this run, not converted again</source>
         <translation>本次运行的输出文件，不再转换</translation>
     </message>
@@ -402,26 +394,82 @@
         <translation>无效的分辨率“%1”：请使用 1 到 %2 之间的整数（每英寸点数）</translation>
     </message>
     <message>
+        <source>it says nowhere when it was taken; its output is dated when written</source>
+        <translation>其中没有记录拍摄时间；输出文件的日期为写入时间</translation>
+    </message>
+    <message>
+        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
+        <translation>其详细信息（EXIF、XMP、IPTC）已损坏或过大，已省略</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1，%2，%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>已转换 %n 张</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept because their outputs exist</source>
+        <translation>
+            <numerusform>已跳过（输出文件已存在）%n 张</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>失败 %n 张</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1（%n 次）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>photos are converted with --convert: add it</source>
+        <translation>转换照片需要 --convert: 请添加</translation>
+    </message>
+    <message>
+        <source>no preset is named &apos;%1&apos;: --list-presets lists them</source>
+        <translation>没有名为“%1”的预设: 可用 --list-presets 列出</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; could not be kept: the settings cannot be written</source>
+        <translation>无法保存预设“%1”: 无法写入设置</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
-Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a line of text.
+  or:  pictorelle --save-preset NAME [OPTION]...  |  --list-presets
+Turn a photo into a 24-bit PNG picture of any size, turned, flipped and with a
+line of text.
 
-Without --convert the window opens, with PHOTO open in it when one is named; several
-photos open in the Convert Several Photos window.
-With --convert each PHOTO is converted without a window; the other photos still convert
-when one fails.
+Without --convert the window opens, with PHOTO open in it when one is named;
+several photos open in the Convert Several Photos window. With --convert each
+PHOTO is converted without a window; the other photos still convert when one
+fails.
 
 Output:
-      --output FILE        write the PNG to FILE, a name ending in .png (one photo
-                           only)
+      --output FILE        write the PNG to FILE, a name ending in .png (one
+                           photo only)
       --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
                            (default: the output folder the window proposes)
-  -r, --recursive          a PHOTO that is a folder stands for its photos and those
-                           of its subfolders (links to folders are not followed);
-                           each keeps its place below it in the output folder
+  -r, --recursive          a PHOTO that is a folder stands for its photos and
+                           those of its subfolders (links to folders are not
+                           followed); each keeps its place below it in the
+                           output folder
       --overwrite          replace outputs that already exist (without it, an
                            output already there is kept and its photo not
                            converted, which is no failure)
+      --name PATTERN       name each output by PATTERN (.png added): {name},
+                           {ext}, {folder}, {date} and {time} (when the photo
+                           was taken, else when its file was written), {n} (its
+                           place in the run; {n:3} gives 001), {width}, {height}
+                           (default {name}_out)
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -429,23 +477,25 @@ Size (default: the photo&apos;s own):
       --fit WxH            within W x H pixels, keeping the aspect ratio
       --no-enlarge         with a size, a photo already within it keeps its own
 Picture:
-      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0)
-                           (the photo turns and flips first, then takes its size and text)
+      --rotate ANGLE       0, 90, 180 or 270 degrees clockwise (default 0); the
+                           photo turns and flips first, then takes its size and
+                           text
       --flip WAY           none, horizontal or vertical (default none)
-      --frame N            frame N (from 0) of an animation, or page N of a document
+      --frame N            frame N (from 0) of an animation, or page N of a
+                           document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
 Caption:
       --text TEXT          draw one line of TEXT, upright on the output
       --position PLACE     top-left, top, top-right, left, center, right,
-                           bottom-left, bottom or bottom-right, --margin from the
-                           edges; or X,Y: its top-left corner (default 0,0)
-      --margin N|N%        N pixels, or N% of the output&apos;s shorter side
-                           (default 2%)
+                           bottom-left, bottom or bottom-right, --margin from
+                           the edges; or X,Y: its top-left corner (default 0,0)
+      --margin N|N%        N pixels, or N% of the output&apos;s shorter side (default
+                           2%)
       --font FAMILY,SIZE[,bold][,italic]
-                           SIZE in pixels, or N% of the output&apos;s height (default:
-                           the system&apos;s face at 4%); a caption too wide is drawn
-                           smaller, with a warning, and never cut
+                           SIZE in pixels, or N% of the output&apos;s height
+                           (default: the system&apos;s face at 4%); a caption too
+                           wide is drawn smaller, with a warning, and never cut
       --color #RRGGBB      its colour (default #000000)
 Details (default: none kept):
       --metadata WHICH     keep the photo&apos;s EXIF and XMP in the PNG: none,
@@ -455,46 +505,56 @@ Details (default: none kept):
                            (default): when it is written
       --dpi N              give the PNG N dots per inch (default: the photo&apos;s
                            own, 96 when it gives none)
+Presets (kept in the settings; two are shipped):
+      --preset NAME        start from the preset&apos;s choices; an option after it
+                           replaces one of them
+      --save-preset NAME   keep this command line&apos;s choices (not its photos) as
+                           NAME; without a photo, convert nothing
+      --list-presets       list the presets with their choices and exit
 Other:
       --quiet              print nothing but errors (no warnings, no progress)
       --help               show this help and exit
       --version            show the version and exit
   --                       end of options: what follows are photos
 
-Messages name the file they concern and speak the language of the locale (LANGUAGE,
-LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
+Messages name the file they concern and speak the language of the locale
+(LANGUAGE, LC_ALL, LC_MESSAGES, LANG; English for C and POSIX).
 
-Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong command line,
-128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129), which stop the batch
-leaving no partial file.
+Exit status: 0 when every photo converted, 1 when some failed, 2 for a wrong
+command line, 128 + the signal after SIGINT, SIGTERM or SIGHUP (130, 143, 129),
+which stop the batch leaving no partial file.
 Examples, the photos of a folder and its subfolders for the web:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
 captioned in the bottom-right corner:
-  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
-      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+  pictorelle --convert *.jpg --output-dir out --width 1600 \
+      --text &apos;Summer 2026&apos; --position bottom-right --font &apos;DejaVu Sans,5%&apos; \
+      --color &apos;#FFFFFF&apos;
 every JPEG of a folder on two cores:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert \
+      --quiet --output-dir out --width 1920 --
 </source>
         <translation>用法: pictorelle [照片]...
   或: pictorelle --convert 照片... [选项]...
+  或: pictorelle --save-preset 名称 [选项]...  |  --list-presets
 将照片转换为任意尺寸的 24 位 PNG 图片，可旋转、翻转并加上一行文字。
 
-不带 --convert 时打开窗口，若指定了照片则在其中打开；多张
-照片在“转换多张照片”窗口中打开。
-带 --convert 时每张照片都在无窗口的情况下转换；某张失败时
-其他照片仍会转换。
+不带 --convert 时打开窗口，若指定了照片则在其中打开；多张照片在“转换多张照片”窗
+口中打开。带 --convert 时每张照片都在无窗口的情况下转换；某张失败时其他照片仍会
+转换。
 
 输出:
-      --output 文件        将 PNG 写入文件，文件名须以 .png 结尾 (仅限一张
-                           照片)
-      --output-dir 文件夹  为每张照片 名称.扩展名 在文件夹中写入 名称_out.png
-                           (默认: 窗口建议的输出文件夹)
-  -r, --recursive          作为文件夹的照片代表其中的照片及其子文件夹中的照片
-                           (不跟随指向文件夹的链接)；每张照片在输出文件夹中
-                           保持其相对位置
-      --overwrite          替换已存在的输出文件 (不带此选项时，
-                           已存在的输出文件会被跳过，对应的照片不转换，这不算失败)
+      --output 文件        将 PNG 写入文件，文件名须以 .png 结尾 (仅限一张 照片)
+      --output-dir 文件夹  为每张照片 名称.扩展名 在文件夹中写入 名称_out.png (
+                           默认: 窗口建议的输出文件夹)
+  -r, --recursive          作为文件夹的照片代表其中的照片及其子文件夹中的照片 (
+                           不跟随指向文件夹的链接)；每张照片在输出文件夹中 保持
+                           其相对位置
+      --overwrite          替换已存在的输出文件 (不带此选项时， 已存在的输出文件
+                           会被跳过，对应的照片不转换，这不算失败)
+      --name 模式          按模式为每个输出文件命名 (添加 .png): {name}、{ext}、
+                           {folder}、{date} 和 {time} (拍摄时间，否则为文件写入
+                           时间)、{n} (在本次运行中的序号；{n:3} 得到 001)、
+                           {width}、{height} (默认 {name}_out)
 尺寸 (默认: 照片本身的尺寸):
       --size 宽x高         正好 宽 x 高 像素
       --width 宽           宽 像素，高度保持宽高比
@@ -502,12 +562,11 @@ every JPEG of a folder on two cores:
       --fit 宽x高          保持宽高比，限制在 宽 x 高 像素以内
       --no-enlarge         指定尺寸时，已在其范围内的照片保持原尺寸
 图片:
-      --rotate 角度        顺时针旋转 0、90、180 或 270 度 (默认 0)
-                           (照片先旋转和翻转，再调整尺寸并添加文字)
+      --rotate 角度        顺时针旋转 0、90、180 或 270 度 (默认 0) (照片先旋转
+                           和翻转，再调整尺寸并添加文字)
       --flip 方式          none、horizontal 或 vertical (默认 none)
       --frame N            动画的第 N 帧 (从 0 开始)，或文档的第 N 页
-      --no-auto-orient     保持像素的存储方向，不按相机记录的方向
-                           摆正
+      --no-auto-orient     保持像素的存储方向，不按相机记录的方向 摆正
 说明文字:
       --text 文字          在输出上正向绘制一行文字
       --position 位置      top-left、top、top-right、left、center、right、
@@ -519,42 +578,72 @@ every JPEG of a folder on two cores:
                            过宽的说明文字会缩小绘制并给出警告，绝不截断
       --color #RRGGBB      其颜色 (默认 #000000)
 详细信息 (默认: 不保留):
-      --metadata 哪些      在 PNG 中保留照片的 EXIF 和 XMP: none、
-                           no-location (日期、相机和作者，不含拍摄地点) 或
-                           all (颜色保持 sRGB)
-      --file-date 何时     taken: 每个输出文件的日期设为其照片的拍摄时间；
-                           now (默认): 写入时间
-      --dpi N              PNG 的分辨率设为 N dpi (默认: 照片自身的，
-                           没有则为 96)
+      --metadata 哪些      在 PNG 中保留照片的 EXIF 和 XMP: none、 no-location (
+                           日期、相机和作者，不含拍摄地点) 或 all (颜色保持
+                           sRGB)
+      --file-date 何时     taken: 每个输出文件的日期设为其照片的拍摄时间； now (
+                           默认): 写入时间
+      --dpi N              PNG 的分辨率设为 N dpi (默认: 照片自身的， 没有则为
+                           96)
+预设 (保存在设置中；附带两个):
+      --preset 名称        从预设的选择开始；其后的选项会替换其中的一项
+      --save-preset 名称   将此命令行的选择 (不含照片) 保存为名称；没有照片 时不
+                           转换任何内容
+      --list-presets       列出预设及其选择并退出
 其他:
       --quiet              只输出错误 (不输出警告和进度)
       --help               显示此帮助并退出
       --version            显示版本并退出
   --                       选项结束: 其后均为照片
 
-消息会指明所涉及的文件，并使用区域设置的语言 (LANGUAGE、LC_ALL、
-LC_MESSAGES、LANG；C 和 POSIX 为英语)。
+消息会指明所涉及的文件，并使用区域设置的语言 (LANGUAGE、LC_ALL、 LC_MESSAGES、
+LANG；C 和 POSIX 为英语)。
 
-退出状态: 所有照片都已转换为 0，有照片失败为 1，命令行有误为 2，
-收到 SIGINT、SIGTERM 或 SIGHUP 后为 128 + 信号编号 (130、143、129)，
-这些信号会停止批处理且不留下不完整的文件。
+退出状态: 所有照片都已转换为 0，有照片失败为 1，命令行有误为 2，收到 SIGINT、
+SIGTERM 或 SIGHUP 后为 128 + 信号编号 (130、143、129)，这些信号会停止批处理且不
+留下不完整的文件。
 示例，将文件夹及其子文件夹中的照片转换为网页用:
   pictorelle --convert -r photos --output-dir out --fit 1920x1920 --no-enlarge
 在右下角加上说明文字:
-  pictorelle --convert *.jpg --output-dir out --width 1600 --text &apos;Summer 2026&apos; \
-      --position bottom-right --font &apos;DejaVu Sans,5%&apos; --color &apos;#FFFFFF&apos;
+  pictorelle --convert *.jpg --output-dir out --width 1600 \
+      --text &apos;Summer 2026&apos; --position bottom-right --font &apos;DejaVu Sans,5%&apos; \
+      --color &apos;#FFFFFF&apos;
 用两个核心转换文件夹中的每个 JPEG:
-  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert --quiet \
-      --output-dir out --width 1920 --
+  find photos -name &apos;*.jpg&apos; -print0 | xargs -0 -n 50 -P 2 pictorelle --convert \
+      --quiet --output-dir out --width 1920 --
 </translation>
     </message>
     <message>
-        <source>it says nowhere when it was taken; its output is dated when written</source>
-        <translation>其中没有记录拍摄时间；输出文件的日期为写入时间</translation>
+        <source>the naming pattern gives it no name</source>
+        <translation>命名模式无法为其生成名称</translation>
     </message>
     <message>
-        <source>its details (EXIF, XMP, IPTC) are damaged or too large and were left out</source>
-        <translation>其详细信息（EXIF、XMP、IPTC）已损坏或过大，已省略</translation>
+        <source>the naming pattern is empty</source>
+        <translation>命名模式为空</translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
+        <translation>名称不能包含“/”: 模式只为输出文件命名，不决定其位置</translation>
+    </message>
+    <message>
+        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
+        <translation>未知的标记“%1”: 请使用 {name}、{ext}、{date}、{time}、{n}、{n:4}、{folder}、{width} 或 {height}</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; in the naming pattern closes no token</source>
+        <translation>命名模式中的“}”没有对应的标记</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
+        <translation>预设“%1”(设置中的 [%2]) 已损坏，已跳过: %3</translation>
+    </message>
+    <message>
+        <source>a preset needs a name</source>
+        <translation>预设需要一个名称</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name has at most %1 characters</source>
+        <translation>预设名称最多 %1 个字符</translation>
     </message>
 </context>
 <context>
@@ -732,16 +821,8 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
         <translation>无法写入输出文件夹 %1：请另选一个。</translation>
     </message>
     <message>
-        <source>%1 converted, %2 failed, %3 kept because they exist</source>
-        <translation>已转换 %1 张，失败 %2 张，已跳过 %3 张（文件已存在）</translation>
-    </message>
-    <message>
         <source>No program here opens folders. The converted photos are in %1</source>
         <translation>此处没有可打开文件夹的程序。转换后的照片在 %1 中</translation>
-    </message>
-    <message>
-        <source>Cancelled: %1 converted, %2 not converted, %3 failed, %4 kept because they exist</source>
-        <translation>已取消：已转换 %1 张，未转换 %2 张，失败 %3 张，已跳过 %4 张（文件已存在）</translation>
     </message>
     <message>
         <source>Help</source>
@@ -787,6 +868,120 @@ LC_MESSAGES、LANG；C 和 POSIX 为英语)。
     <message>
         <source>Date the files as ta&amp;ken</source>
         <translation>文件日期设为拍摄时间(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>预设：</translation>
+    </message>
+    <message>
+        <source>Choose a preset</source>
+        <translation>选择预设</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>另存为...</translation>
+    </message>
+    <message>
+        <source>Save the choices as a preset</source>
+        <translation>将选择保存为预设</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Delete the chosen preset</source>
+        <translation>删除所选预设</translation>
+    </message>
+    <message>
+        <source>Na&amp;me pattern:</source>
+        <translation>命名模式(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>Output name of the selected photo</source>
+        <translation>所选照片的输出文件名</translation>
+    </message>
+    <message>
+        <source>The preset %1 cannot be used: %2</source>
+        <translation>无法使用预设 %1：%2</translation>
+    </message>
+    <message>
+        <source>Some choices of the preset %1 are beyond what this window offers and were brought within its range.</source>
+        <translation>预设 %1 的部分选择超出了本窗口提供的范围，已调整到范围之内。</translation>
+    </message>
+    <message>
+        <source>Name of the preset:</source>
+        <translation>预设名称：</translation>
+    </message>
+    <message>
+        <source>Save Preset</source>
+        <translation>保存预设</translation>
+    </message>
+    <message>
+        <source>The preset cannot be saved: %1</source>
+        <translation>无法保存预设：%1</translation>
+    </message>
+    <message>
+        <source>The naming pattern cannot be used: %1</source>
+        <translation>无法使用命名模式：%1</translation>
+    </message>
+    <message>
+        <source>A preset named %1 exists already. Replace it?</source>
+        <translation>名为 %1 的预设已存在。要替换吗？</translation>
+    </message>
+    <message>
+        <source>The preset %1 could not be saved.</source>
+        <translation>无法保存预设 %1。</translation>
+    </message>
+    <message>
+        <source>Delete the preset %1?</source>
+        <translation>要删除预设 %1 吗？</translation>
+    </message>
+    <message>
+        <source>The preset %1 could not be deleted.</source>
+        <translation>无法删除预设 %1。</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1，%2，%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n converted</source>
+        <translation>
+            <numerusform>已转换 %n 张</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>失败 %n 张</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept because they exist</source>
+        <translation>
+            <numerusform>已跳过（输出文件已存在）%n 张</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: %1, %2, %3, %4</source>
+        <translation>已取消：%1，%2，%3，%4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not converted</source>
+        <translation>
+            <numerusform>未转换 %n 张</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These presets cannot be read and are left out of the list:
+%1</source>
+        <translation>以下预设无法读取，已从列表中略去：
+%1</translation>
+    </message>
+    <message>
+        <source>The naming pattern gives this photo no name.</source>
+        <translation>命名模式无法为这张照片生成名称。</translation>
     </message>
 </context>
 <context>

@@ -172,7 +172,7 @@ TEST_F(LanguageDialogTest, OwnTextsOfTheWindowInTheLanguagesLanguage)
     };
 
     platform::FontColourDialog font(QFont(), QColor(255, 0, 0));
-    EXPECT_EQ(font.windowTitle(), "Schrift");
+    EXPECT_EQ(font.windowTitle(), "Schriftart");
     EXPECT_TRUE(texts(font).contains("&Farbe:")) << texts(font).join('|').toStdString();
     const auto combos = font.findChildren<QComboBox*>();
     const auto colours = std::find_if(combos.begin(), combos.end(), [](QComboBox* c) { return c->count() == 16; });

@@ -34,7 +34,7 @@ expected=(usr/bin/pictorelle usr/lib/pictorelle/pictorelle
   usr/share/doc/pictorelle/copyright usr/share/doc/pictorelle/changelog.gz)
 for f in "$source"/language/*.ini; do expected+=("usr/lib/pictorelle/language/${f##*/}"); done
 for f in "$source"/translations/*.ts; do n=${f##*/}; expected+=("usr/lib/pictorelle/language/${n%.ts}.qm"); done
-for f in "$source"/help/*; do expected+=("usr/lib/pictorelle/help/${f##*/}"); done
+while IFS= read -r -d '' f; do expected+=("usr/lib/pictorelle/help/${f#"$source"/help/}"); done < <(find "$source/help" -type f -print0)
 for d in "$source"/data/icons/hicolor/*x*; do expected+=("usr/share/icons/hicolor/${d##*/}/apps/$id.png"); done
 printf '%s\n' "${expected[@]}" | sort >"$work/expected"
 (cd "$work/root" && find . ! -type d | sed 's|^\./||' | sort) >"$work/actual"

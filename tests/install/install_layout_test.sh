@@ -27,9 +27,11 @@ check_layout() {  # root of the installed tree as seen on disk, and the prefix t
     local qm=${f##*/}
     [ -s "$app/language/${qm%.ts}.qm" ] || fail "language/${qm%.ts}.qm missing"
   done
-  for f in "$source"/help/*; do
-    cmp -s "$f" "$app/help/$(basename "$f")" || fail "help/$(basename "$f") missing or different"
-  done
+  # The pages of each language are in a folder of their own.
+  while IFS= read -r -d '' f; do
+    local page=${f#"$source"/help/}
+    cmp -s "$f" "$app/help/$page" || fail "help/$page missing or different"
+  done < <(find "$source/help" -type f -print0)
   [ -f "$app/help/Introduction.htm" ] || fail "no help/Introduction.htm beside the program"
   # The menu entry as shipped, but for Exec, which names the installed program by its path.
   local entry=$root/share/applications/$id.desktop

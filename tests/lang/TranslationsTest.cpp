@@ -61,12 +61,24 @@ TEST(Translations, OnePerShippedLanguageEveryEntryFinishedWithItsPlaceholders)
             } else if (xml.name() == u"translation") {
                 const QString where = file + " " + context + ": " + source.left(60);
                 EXPECT_TRUE(xml.attributes().value("type").isEmpty()) << where.toStdString() << " is unfinished";
-                const QString translation = xml.readElementText();
-                EXPECT_FALSE(translation.trimmed().isEmpty()) << where.toStdString();
-                EXPECT_EQ(Placeholders(translation), Placeholders(source)) << where.toStdString();
-                // An accelerator in the source keeps one in the translation.
-                EXPECT_EQ(source.contains(QRegularExpression("&[^ &]")), translation.contains(QRegularExpression("&[^ &]")))
-                    << where.toStdString();
+                // A count's text has a form per number its language tells apart, each whole.
+                QStringList forms;
+                while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != u"translation") {
+                    if (xml.isCharacters() && !xml.isWhitespace())
+                        forms.append(xml.text().toString());
+                    else if (xml.isStartElement() && xml.name() == u"numerusform")
+                        forms.append(xml.readElementText());
+                    if (xml.atEnd())
+                        break;
+                }
+                EXPECT_FALSE(forms.isEmpty()) << where.toStdString();
+                for (const QString& translation : forms) {
+                    EXPECT_FALSE(translation.trimmed().isEmpty()) << where.toStdString();
+                    EXPECT_EQ(Placeholders(translation), Placeholders(source)) << where.toStdString();
+                    // An accelerator in the source keeps one in the translation.
+                    EXPECT_EQ(source.contains(QRegularExpression("&[^ &]")), translation.contains(QRegularExpression("&[^ &]")))
+                        << where.toStdString();
+                }
                 ++entries;
             }
         }

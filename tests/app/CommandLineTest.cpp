@@ -1441,7 +1441,8 @@ TEST_F(CommandLineTest, HelpFitsEightyColumnsWithItsOptionsAlignedInEveryLanguag
             if (m.hasMatch() && !example)
                 EXPECT_EQ(DisplayWidth(m.captured(1)) + m.captured(2).size(), 27) << line.toStdString();
         }
-        if (QString(locale) != "C")
+        if (QString(locale) != "C") {
             EXPECT_NE(help.out, Pictorelle({"--help"}).out) << "translated";
+        }
     }
 }

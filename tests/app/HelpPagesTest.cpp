@@ -170,9 +170,10 @@ TEST(HelpPages, EachLanguageNamesTheControlsByTheLabelsItsWindowShows)
     for (const auto& language : languages) {
         const QString folder = QStringLiteral(PICTORELLE_SOURCE_DIR "/help/") + QLatin1String(language.folder);
         const QStringList pages = QDir(folder).entryList({QStringLiteral("*.htm")}, QDir::Files);
-        if (*language.folder)
+        if (*language.folder) {
             EXPECT_EQ(pages.size(), QDir(QStringLiteral(PICTORELLE_SOURCE_DIR "/help")).entryList({"*.htm"}, QDir::Files).size())
                 << language.folder << ": every page in the language";
+        }
         const QSet<QString> labels = WindowLabels(language.languageFile, language.ts, language.codePage);
         for (const QString& page : pages) {
             QFile file(folder + u'/' + page);

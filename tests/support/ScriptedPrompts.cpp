@@ -50,7 +50,7 @@ QStringList ScriptedPrompts::Reasons() const
 
 int ScriptedPrompts::MessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type)
 {
-    records_.push_back(PromptRecord{PromptRecord::Kind::Message, owner, text, caption, type, {}, {}});
+    records_.push_back(PromptRecord{PromptRecord::Kind::Message, owner, text, caption, type, {}, {}, {}, {}});
     if (buttons_.empty()) {
         ADD_FAILURE() << "unexpected message box: \"" << text.toStdString() << "\" caption \""
                       << caption.toStdString() << "\"";
@@ -65,7 +65,7 @@ template <typename Answer>
 std::optional<Answer> ScriptedPrompts::NextFile(PromptRecord::Kind kind, const platform::FileDialogRequest& request,
                                                std::deque<std::optional<Answer>>& queue)
 {
-    records_.push_back(PromptRecord{kind, request.owner, {}, request.title, request.flags, request, {}});
+    records_.push_back(PromptRecord{kind, request.owner, {}, request.title, request.flags, request, {}, {}, {}});
     if (queue.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << request.title.toStdString();
         return std::nullopt;
@@ -98,7 +98,7 @@ std::optional<QString> ScriptedPrompts::ChooseFolder(const platform::FileDialogR
 std::optional<QString> ScriptedPrompts::AskText(QWidget* owner, const QString& question, const QString& caption,
                                                 const QString& initial)
 {
-    PromptRecord record{PromptRecord::Kind::Text, owner, question, caption, 0, {}, {}};
+    PromptRecord record{PromptRecord::Kind::Text, owner, question, caption, 0, {}, {}, {}, {}};
     record.request.initialName = initial;
     records_.push_back(record);
     if (texts_.empty()) {
@@ -112,7 +112,7 @@ std::optional<QString> ScriptedPrompts::AskText(QWidget* owner, const QString& q
 
 std::optional<platform::FontChoice> ScriptedPrompts::ChooseFont(const platform::FontDialogRequest& request)
 {
-    PromptRecord record{PromptRecord::Kind::Font, request.owner, {}, {}, request.flags, {}, request};
+    PromptRecord record{PromptRecord::Kind::Font, request.owner, {}, {}, request.flags, {}, request, {}, {}};
     records_.push_back(record);
     if (fonts_.empty()) {
         ADD_FAILURE() << "unexpected font dialog";
@@ -159,7 +159,7 @@ void Snapshot(const QMenu& menu, int depth, PromptRecord& record)
 
 int ScriptedPrompts::TrackPopupMenu(QMenu& menu, const QPoint&, QWidget* owner)
 {
-    PromptRecord record{PromptRecord::Kind::Menu, owner, {}, {}, 0, {}, {}};
+    PromptRecord record{PromptRecord::Kind::Menu, owner, {}, {}, 0, {}, {}, {}, {}};
     Snapshot(menu, 0, record);
     records_.push_back(record);
     return Next(menuChoices_, 0, "popup menu");
@@ -168,20 +168,20 @@ int ScriptedPrompts::TrackPopupMenu(QMenu& menu, const QPoint&, QWidget* owner)
 int ScriptedPrompts::RunDialog(platform::CDialog& dialog)
 {
     dialog.Create();
-    records_.push_back(PromptRecord{PromptRecord::Kind::Dialog, dialog.parentWidget(), {}, dialog.windowTitle(), 0, {}, {}});
+    records_.push_back(PromptRecord{PromptRecord::Kind::Dialog, dialog.parentWidget(), {}, dialog.windowTitle(), 0, {}, {}, {}, {}});
     return Next(dialogResults_, platform::IDCANCEL, "dialog");
 }
 
 bool ScriptedPrompts::OpenUrl(const QUrl& url)
 {
-    records_.push_back(PromptRecord{PromptRecord::Kind::Url, nullptr, url.toString(), {}, 0, {}, {}});
+    records_.push_back(PromptRecord{PromptRecord::Kind::Url, nullptr, url.toString(), {}, 0, {}, {}, {}, {}});
     return Next(urlResults_, false, "address to open");
 }
 
 std::unique_ptr<QObject> ScriptedPrompts::ShowProgress(QWidget* owner, const QString& text, std::function<void()> cancel,
                                                        std::function<int()> percent)
 {
-    records_.push_back(PromptRecord{PromptRecord::Kind::Progress, owner, text, {}, 0, {}, {}});
+    records_.push_back(PromptRecord{PromptRecord::Kind::Progress, owner, text, {}, 0, {}, {}, {}, {}});
     if (progressCancels_ > 0) {
         --progressCancels_;
         QTimer::singleShot(0, std::move(cancel));  // as the user's click would come, from the event loop
@@ -200,7 +200,7 @@ std::unique_ptr<QObject> ScriptedPrompts::ShowProgress(QWidget* owner, const QSt
 
 void ScriptedPrompts::ShowHelp(QWidget* owner, const QString& page)
 {
-    records_.push_back(PromptRecord{PromptRecord::Kind::Help, owner, page, {}, 0, {}, {}});
+    records_.push_back(PromptRecord{PromptRecord::Kind::Help, owner, page, {}, 0, {}, {}, {}, {}});
     helpWindow_ = platform::HelpWindow::Show(owner, page);
 }
 

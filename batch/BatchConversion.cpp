@@ -104,7 +104,10 @@ private:
             return OverlayLine{batch_.r_.text, c.x, c.y, c.font, batch_.r_.caption.colour};
         }
         QString OutputPath() override { return output_; }
-        OutputKeeping Keeping() override { return {batch_.r_.details, batch_.r_.dateAsTaken, batch_.r_.dpi}; }
+        OutputKeeping Keeping() override
+        {
+            return {batch_.r_.details, batch_.r_.dateAsTaken, batch_.r_.dpi, batch_.r_.png};
+        }
         QByteArray OutputLocalName(const QString&) override { return localOutput_; }
         // Without --overwrite, a file that appeared at the output since it was checked is kept.
         bool MayReplaceOutput() override { return batch_.r_.overwrite; }

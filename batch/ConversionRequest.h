@@ -8,6 +8,7 @@
 #include "batch/NamingPattern.h"
 #include "convert/SizeRule.h"
 #include "imaging/details/DetailsChoice.h"
+#include "imaging/png/PngEffort.h"
 
 // What a batch is asked to do: the command line's options, or the Convert Several Photos
 // window's choices; values not given stay unset.
@@ -32,6 +33,7 @@ struct ConversionRequest {
     bool dateAsTaken = false;  // each output dated when its photo was taken
     std::optional<int> dpi;    // the resolution written; the photo's own when unset
     QString namingPattern = kDefaultNamingPattern;  // each output's name (NamingPattern.h)
+    platform::PngEffort png = platform::PngEffort::Normal;  // how hard each file is packed
 };
 
 // The size rule the request's size options make.

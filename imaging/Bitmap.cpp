@@ -263,6 +263,7 @@ Status Bitmap::SaveWith(PictureWriter write, const QByteArray& path, Publish pub
     RgbRows rows{pixels_.get(), width_, height_, Stride()};
     rows.arriving = arriving;
     rows.details = details_.get();
+    rows.effort = effort_;
     if (progress_) {
         // Rows written while the picture is drawn count once the drawing is over (DrawAndSave), so
         // that the progress shows the drawing until then.

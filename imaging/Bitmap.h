@@ -11,6 +11,7 @@
 #include "imaging/Failure.h"
 #include "imaging/Guid.h"
 #include "imaging/RotateFlipType.h"
+#include "imaging/png/PngEffort.h"
 #include "imaging/Status.h"
 
 namespace platform {
@@ -45,6 +46,8 @@ public:
     Status SetInterpolationMode(InterpolationMode mode);
     // What the saved file carries of its photo besides the pixels, and the date it is given.
     void SetDetails(std::shared_ptr<const OutputDetails> details) { details_ = std::move(details); }
+    // How hard a PNG save works at the file's size.
+    void SetPngEffort(PngEffort effort) { effort_ = effort; }
     // A flag that, once set (from any thread), makes the drawing and the save under way stop and
     // fail; a save stopped so leaves any old file as it was.
     void SetCancel(const std::atomic<bool>* cancel) { cancel_ = cancel; }
@@ -93,6 +96,7 @@ private:
     const std::atomic<bool>* cancel_ = nullptr;
     ConversionProgress* progress_ = nullptr;
     std::shared_ptr<const OutputDetails> details_;
+    PngEffort effort_ = PngEffort::Normal;
     mutable Failure failure_;  // the save is const, and says why it failed too
 };
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "imaging/png/PngEffort.h"
 #include "system/ByteSink.h"
 
 namespace platform {
@@ -23,6 +24,8 @@ struct RgbRows {                 // 8-bit RGB pixels, 3 bytes a pixel, rows top 
     const RowHandOver* arriving = nullptr;
     // What the file carries of its photo besides the pixels (DetailChunks), when given.
     const OutputDetails* details = nullptr;
+    // How hard the writer works at the file's size.
+    PngEffort effort = PngEffort::Normal;
 };
 
 // Waits until the rows above row are in place; false when they never will be.

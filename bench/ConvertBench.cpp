@@ -1,7 +1,7 @@
 // Times Pictorelle's own conversion against ImageMagick and the libvips command-line tools doing
 // the same work, each in its own process so that wall time and peak memory are its own.
 //
-//   pictorelle_bench [--keep DIR] [--runs N] [--kind NAME]...
+//   pictorelle_bench [--keep DIR] [--runs N] [--kind NAME]... [--make-only | --writer | --frontier [--program P]]
 //
 // It makes 6000 x 4000 pictures of several kinds (smooth, noisy, fine texture, screenshot), then
 // converts each in two cases: (a) at full size with no rotation, (b) to 1920 x 1280 rotated by 90
@@ -34,6 +34,7 @@
 #include "bench/ConversionPhases.h"
 #include "bench/MeasuredRun.h"
 #include "bench/PhotoOnlyPrompts.h"
+#include "bench/PngFrontier.h"
 #include "bench/SubsampledJpeg.h"
 #include "imaging/ImagingRuntime.h"
 #include "services/Prompts.h"
@@ -307,8 +308,19 @@ int main(int argc, char** argv)
     std::string work = dir.path().toStdString();
     int runs = 3;
     std::vector<std::string> only;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    bool makeOnly = false, writer = false, frontier = false;
+    std::string program = (std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "pictorelle").string();
+    for (int i = 1; i < argc; i += 2) {
         const std::string opt = argv[i];
+        if (opt == "--make-only" || opt == "--writer" || opt == "--frontier") {
+            (opt == "--make-only" ? makeOnly : opt == "--writer" ? writer : frontier) = true;
+            --i;
+            continue;
+        }
+        if (opt == "--program" && i + 1 < argc)
+            program = argv[i + 1];
+        if (i + 1 >= argc)
+            break;
         if (opt == "--keep")
             work = argv[i + 1];
         else if (opt == "--runs")
@@ -329,7 +341,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "making the %s photo, %d x %d...\n", k.name, kWidth, kHeight);
         MakePhoto(k.name, photo);
     }
+    std::vector<BenchPicture> pictures;
+    for (const Kind& k : kinds)
+        pictures.push_back({k.name, work + "/" + k.file});
+    if (writer)
+        PrintWriterEfforts(pictures, runs);
     vips_shutdown();
+    if (frontier)
+        PrintPngFrontier(pictures, runs, program, work);
+    if (makeOnly || writer || frontier)
+        return 0;
 
     struct Case {
         const char* title;

@@ -6,7 +6,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libvips-dev zlib1g-dev libjpeg-dev libspng-dev libraw-dev libglib2.0-dev
-  libgtest-dev libgmock-dev liblcms2-dev libexiv2-dev
+  libgtest-dev libgmock-dev liblcms2-dev libexiv2-dev libdeflate-dev
   pngcheck libimage-exiftool-perl fonts-dejavu-core fonts-droid-fallback valgrind
   xvfb xdotool
   desktop-file-utils appstream librsvg2-bin libglib2.0-bin

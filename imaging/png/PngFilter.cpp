@@ -77,10 +77,13 @@ PICTORELLE_FILTER_CLONES
 void PngRowFilter::filter(const std::uint8_t* prev, const std::uint8_t* cur, std::uint8_t* out) {
     const std::size_t n = rowBytes_;
     if (!prev) prev = zeros_.data();
-    if (filters_ == RowFilters::Up) {
-        out[0] = 2;
-        Apply<Up>(prev, cur, n, out + 1);
-        return;
+    switch (filters_) {
+    case RowFilters::Adaptive: break;
+    case RowFilters::None: out[0] = 0; std::memcpy(out + 1, cur, n); return;
+    case RowFilters::Sub: out[0] = 1; Apply<Sub>(prev, cur, n, out + 1); return;
+    case RowFilters::Up: out[0] = 2; Apply<Up>(prev, cur, n, out + 1); return;
+    case RowFilters::Average: out[0] = 3; Apply<Average>(prev, cur, n, out + 1); return;
+    case RowFilters::Paeth: out[0] = 4; Apply<Paeth>(prev, cur, n, out + 1); return;
     }
 
     // Scoring reads only; the chosen filter is then written once, straight to out.

@@ -6,8 +6,8 @@
 
 namespace platform {
 
-// How a picture's rows are filtered: each with the filter that suits it, or every row with Up.
-enum class RowFilters { Adaptive, Up };
+// How a picture's rows are filtered: each with the filter that suits it, or every row with one.
+enum class RowFilters { Adaptive, Up, None, Sub, Average, Paeth };
 
 // PNG row filtering for 3-byte pixels.
 class PngRowFilter {

@@ -4,6 +4,7 @@
 #include "imaging/png/ChooseRowFilters.h"
 #include "imaging/png/DetailChunks.h"
 #include "imaging/png/PngFilter.h"
+#include "imaging/png/SmallestStrip.h"
 #include "imaging/png/ZlibStrips.h"
 #include "imaging/ImagingLimits.h"
 #include "imaging/ImagingThreads.h"
@@ -139,12 +140,16 @@ class StripEncoder {
 public:
     StripEncoder(const RgbRows& image, const Layout& layout, const PngWriteOptions& options)
         : image_(image), layout_(layout), failAtStrip_(options.failAtStrip), setting_(layout.rows.deflate),
-          filter_(layout.rowBytes, layout.rows.filters), deflater_() {}
+          filter_(layout.rowBytes, layout.rows.filters), deflater_() {
+        if (image.effort == PngEffort::Smallest && options.deflate == PngDeflate::PerStrip)
+            smallest_.emplace(layout.rowBytes);
+    }
 
     bool encode(std::size_t strip, EncodedStrip& out) {
         const Layout& l = layout_;
         const std::size_t r0 = strip * l.stripRows;
         const std::size_t r1 = std::min(l.height, r0 + l.stripRows);
+        if (smallest_) return encodeSmallest(strip, r0, r1, out);
         // The rows just above the strip are filtered again here to rebuild the dictionary, so
         // strips never wait on each other.
         const std::size_t dictRows = std::min(r0, (kDeflateWindow + l.filteredRow - 1) / l.filteredRow);
@@ -165,6 +170,16 @@ public:
     }
 
 private:
+    // Strips for the smallest file stand alone: no dictionary, so no rows above to filter again.
+    bool encodeSmallest(std::size_t strip, std::size_t r0, std::size_t r1, EncodedStrip& out) {
+        if (!RowsArrived(image_, r1)) return false;
+        if (failAtStrip_ >= 0 && strip == static_cast<std::size_t>(failAtStrip_)) throw std::bad_alloc();
+        if (!smallest_->encode(image_, r0, r1, strip + 1 == layout_.stripCount, filtered_, out.bytes)) return false;
+        out.filteredSize = filtered_.size();
+        out.adler = Adler32(1, filtered_.data(), filtered_.size());
+        return true;
+    }
+
     const std::uint8_t* row(std::size_t r) const {
         return image_.pixels + static_cast<std::ptrdiff_t>(r) * image_.stride;
     }
@@ -175,6 +190,7 @@ private:
     StripDeflater::Setting setting_;
     PngRowFilter filter_;
     StripDeflater deflater_;
+    std::optional<SmallestStripEncoder> smallest_;
     std::vector<std::uint8_t> filtered_;
 };
 
@@ -329,14 +345,21 @@ bool WriteSrgbChunks(ChunkWriter& out) {
            out.chunk("cHRM", chrm, sizeof chrm);
 }
 
-// The way a test forces, or nothing for the writer's own choice.
-std::optional<RowChoice> ForcedRows(PngDeflate deflate) {
+// The way a test forces, or the effort's fixed way, or nothing for the writer's own choice (which
+// for the smallest file is made strip by strip).
+std::optional<RowChoice> ForcedRows(PngDeflate deflate, PngEffort effort) {
     switch (deflate) {
     case PngDeflate::Runs: return RowChoice{RowFilters::Adaptive, StripDeflater::Setting::Runs};
     case PngDeflate::Matches: return RowChoice{RowFilters::Adaptive, StripDeflater::Setting::Matches};
     case PngDeflate::UpRows: return RowChoice{RowFilters::Up, StripDeflater::Setting::FastMatches};
-    default: return std::nullopt;
+    case PngDeflate::PerStrip: break;
     }
+    switch (effort) {
+    case PngEffort::Fast: return RowChoice{RowFilters::Adaptive, StripDeflater::Setting::Fastest};
+    case PngEffort::Smallest: return RowChoice{};
+    case PngEffort::Normal: break;
+    }
+    return std::nullopt;
 }
 
 bool EncodeStrips(const RgbRows& image, const Layout& layout, const PngWriteOptions& options, unsigned threads,
@@ -393,7 +416,7 @@ bool WritePng(const RgbRows& image, double dpi, const ByteSink& sink, const PngW
     if (!layout) return false;
 
     try {
-        const std::optional<RowChoice> forced = ForcedRows(options.deflate);
+        const std::optional<RowChoice> forced = ForcedRows(options.deflate, image.effort);
         ChunkWriter out(sink);
         std::uint8_t ihdr[13] = {};
         PutBe32(ihdr, static_cast<std::uint32_t>(image.width));

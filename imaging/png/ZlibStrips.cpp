@@ -33,6 +33,7 @@ constexpr double kMatchesWinBelow = 0.9;
 // landed on flat parts and missed the text between them, and matching it costs little, so try both.
 constexpr std::size_t kMostlyFlatRatio = 16;
 
+
 std::unique_ptr<z_stream> NewStream(int level, int strategy) {
     auto z = std::make_unique<z_stream>();
     // Negative window bits: raw deflate; the caller writes the zlib header and Adler-32 once.
@@ -63,6 +64,7 @@ StripDeflater::~StripDeflater() {
     deflateEnd(quick_.get());
     if (matches_) deflateEnd(matches_.get());
     if (fastMatches_) deflateEnd(fastMatches_.get());
+    if (huffman_) deflateEnd(huffman_.get());
 }
 
 // Made on first use: a photo never needs it, and it costs a third of a megabyte a thread.
@@ -76,8 +78,18 @@ z_stream& StripDeflater::fastMatchStream() {
     return *fastMatches_;
 }
 
+z_stream& StripDeflater::huffmanStream() {
+    if (!huffman_) huffman_ = NewStream(1, Z_HUFFMAN_ONLY);
+    return *huffman_;
+}
+
 bool StripDeflater::compress(const std::uint8_t* dict, std::size_t dictSize, const std::uint8_t* data,
                              std::size_t size, bool last, std::vector<std::uint8_t>& out, Setting setting) {
+    if (setting == Setting::Fastest) {
+        const auto zeros = static_cast<std::size_t>(std::count(data, data + size, std::uint8_t{0}));
+        z_stream& z = zeros > size / 4 * 3 ? fastMatchStream() : zeros > size / 4 ? *runs_ : huffmanStream();
+        return deflateWith(z, dict, dictSize, data, size, last, out);
+    }
     if (setting == Setting::Chosen && matchingLooksBetter(data, size)) setting = Setting::Matches;
     if (setting == Setting::Matches) return deflateWith(matchStream(), dict, dictSize, data, size, last, out);
     if (setting == Setting::QuickMatches) return deflateWith(*quick_, dict, dictSize, data, size, last, out);

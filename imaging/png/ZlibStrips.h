@@ -31,7 +31,10 @@ public:
     StripDeflater(const StripDeflater&) = delete;
     StripDeflater& operator=(const StripDeflater&) = delete;
 
-    enum class Setting { Runs, Matches, QuickMatches, FastMatches, Chosen };
+    // Fastest: the cheapest pass that keeps a fast file near its usual size, by the share of zeros
+    // among the filtered bytes: over three quarters (drawn), fast matching; over a quarter (smooth
+    // photos), runs; else (noisy photos, whose residuals are rarely zero) Huffman codes alone.
+    enum class Setting { Runs, Matches, QuickMatches, FastMatches, Chosen, Fastest };
 
     // Replaces out's contents with the compressed piece. dict is the uncompressed data just before
     // this piece (only its last 32 KiB matter). Setting::Chosen decides between Runs and Matches per
@@ -46,11 +49,13 @@ private:
     std::size_t trialSize(z_stream_s& z, const std::uint8_t* data, std::size_t size);
     z_stream_s& matchStream();
     z_stream_s& fastMatchStream();
+    z_stream_s& huffmanStream();
 
     std::unique_ptr<z_stream_s> runs_;     // level 1, run-length matching only
     std::unique_ptr<z_stream_s> matches_;  // level 6, full string matching
     std::unique_ptr<z_stream_s> quick_;    // level 1, full string matching: trials only
     std::unique_ptr<z_stream_s> fastMatches_;  // level 3, tuned for Up-filtered photos
+    std::unique_ptr<z_stream_s> huffman_;  // Huffman codes only: Fastest on photos
     std::vector<std::uint8_t> spare_;      // the losing attempt when both settings are tried
     std::vector<std::uint8_t> trialOut_;
 };

@@ -43,7 +43,7 @@ RowFilters SmallestStripEncoder::rankedBest(const RgbRows& image, std::size_t r0
                 filterRows(image, way, from, from + runRows, sample_);
             }
         }
-        const std::size_t size = dense_.estimate(sample_.data(), sample_.size());
+        const std::size_t size = quick_.size(sample_.data(), sample_.size());
         if (bestSize == 0 || size < bestSize) {
             best = way;
             bestSize = size;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "imaging/png/DenseDeflate.h"
+#include "imaging/png/WholeStreamDeflater.h"
 #include "imaging/png/PngFilter.h"
 #include "imaging/png/ZlibStrips.h"
 
@@ -39,7 +39,8 @@ private:
                     std::vector<std::uint8_t>& into);
 
     std::size_t rowBytes_;
-    DenseDeflater dense_;
+    WholeStreamDeflater dense_{WholeStreamDeflater::kDense};
+    WholeStreamDeflater quick_{WholeStreamDeflater::kQuick};
     StripDeflater runs_;
     std::vector<std::uint8_t> sample_;
     std::vector<std::uint8_t> spare_;

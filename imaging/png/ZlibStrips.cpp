@@ -87,7 +87,7 @@ bool StripDeflater::compress(const std::uint8_t* dict, std::size_t dictSize, con
                              std::size_t size, bool last, std::vector<std::uint8_t>& out, Setting setting) {
     if (setting == Setting::Fastest) {
         const auto zeros = static_cast<std::size_t>(std::count(data, data + size, std::uint8_t{0}));
-        z_stream& z = zeros > size / 4 * 3 ? fastMatchStream() : zeros > size / 4 ? *runs_ : huffmanStream();
+        z_stream& z = zeros > size / 4 ? *runs_ : huffmanStream();
         return deflateWith(z, dict, dictSize, data, size, last, out);
     }
     if (setting == Setting::Chosen && matchingLooksBetter(data, size)) setting = Setting::Matches;

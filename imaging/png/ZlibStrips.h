@@ -31,9 +31,9 @@ public:
     StripDeflater(const StripDeflater&) = delete;
     StripDeflater& operator=(const StripDeflater&) = delete;
 
-    // Fastest: the cheapest pass that keeps a fast file near its usual size, by the share of zeros
-    // among the filtered bytes: over three quarters (drawn), fast matching; over a quarter (smooth
-    // photos), runs; else (noisy photos, whose residuals are rarely zero) Huffman codes alone.
+    // Fastest: the cheapest pass that keeps a fast photo strip near its usual size: runs where over
+    // a quarter of the filtered bytes are zero (smooth photos), else Huffman codes alone (noisy
+    // photos' residuals, rarely zero). Drawn strips are the writer's to deflate (see looksDrawn).
     enum class Setting { Runs, Matches, QuickMatches, FastMatches, Chosen, Fastest };
 
     // Replaces out's contents with the compressed piece. dict is the uncompressed data just before
@@ -41,6 +41,9 @@ public:
     // strip as described above; the others force one setting. Returns false if zlib reports an error.
     bool compress(const std::uint8_t* dict, std::size_t dictSize, const std::uint8_t* data, std::size_t size,
                   bool last, std::vector<std::uint8_t>& out, Setting setting = Setting::Chosen);
+
+    // Whether a trial on samples of the strip says string matching wins clearly (drawn pictures).
+    bool looksDrawn(const std::uint8_t* data, std::size_t size) { return matchingLooksBetter(data, size); }
 
 private:
     bool deflateWith(z_stream_s& z, const std::uint8_t* dict, std::size_t dictSize, const std::uint8_t* data,

@@ -1,5 +1,6 @@
 #include "imaging/png/PngWriteOptions.h"
 #include "imaging/png/ChooseRowFilters.h"
+#include "imaging/png/WholeStreamDeflater.h"
 #include "imaging/RowHandOver.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@
 #include <fstream>
 #include <limits>
 #include <random>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -558,4 +560,163 @@ TEST(PngWriterFailure, RejectsBadSizesWithoutTouchingPixels) {
         EXPECT_EQ(calls, 0);
     }
     EXPECT_FALSE(WritePng({pixel, 1, 1, 3}, 300, platform::ByteSink{}));
+}
+
+RgbRows WithEffort(RgbRows rows, platform::PngEffort effort) {
+    rows.effort = effort;
+    return rows;
+}
+
+// Fast and Smallest write Normal's pixels in one stream a strict inflater takes whole, for every
+// size, content and strip arrangement; Smallest's strips stand alone, so any thread count gives the
+// same bytes. A refused sink or a strip that fails ends either with nothing more written and no
+// thread left.
+TEST(PngWriterEffort, FastAndSmallestGiveTheSamePixelsInOneStrictStream) {
+    using platform::PngEffort;
+    const std::pair<int, int> sizes[] = {{1, 1}, {7, 5}, {31, 17}, {1001, 777}};
+    for (auto [w, h] : sizes) {
+        for (Content content : {Content::Noise, Content::Gradient, Content::Drawn, Content::Bands}) {
+            const TestImage img = MakeImage(w, h, content, static_cast<unsigned>(w + h));
+            const Bytes expected = img.packed();
+            for (PngEffort effort : {PngEffort::Fast, PngEffort::Smallest}) {
+                Bytes first;
+                for (const PngWriteOptions& opt : {PngWriteOptions{1, 7, -1}, PngWriteOptions{3, 7, -1}, PngWriteOptions{}}) {
+                    SCOPED_TRACE(testing::Message() << w << "x" << h << " content " << static_cast<int>(content) << " effort "
+                                                    << static_cast<int>(effort) << " threads " << opt.threads);
+                    Bytes file;
+                    ASSERT_TRUE(Encode(WithEffort(img.rows(), effort), file, opt));
+                    int dw = 0, dh = 0;
+                    EXPECT_TRUE(DecodeWithVips(file, dw, dh) == expected);
+                    EXPECT_EQ(std::make_pair(dw, dh), std::make_pair(w, h));
+                    Bytes raw;
+                    EXPECT_TRUE(InflateExactly(IdatData(ParseChunks(file)), (3 * std::size_t(w) + 1) * h, raw));
+                    if (first.empty()) {
+                        first = file;
+                    } else if (opt.stripRows == 7) {
+                        EXPECT_TRUE(file == first) << "another thread count, other bytes";
+                    }
+                }
+            }
+        }
+    }
+
+    const TestImage big = MakeImage(600, 400, Content::Bands);
+    const int threadsBefore = ThreadsInProcess();
+    for (PngEffort effort : {PngEffort::Fast, PngEffort::Smallest}) {
+        for (unsigned threads : {1u, 3u}) {
+            SCOPED_TRACE(testing::Message() << "effort " << static_cast<int>(effort) << ", " << threads << " threads");
+            int calls = 0;
+            EXPECT_FALSE(WritePng(WithEffort(big.rows(), effort), 300, [&](const std::uint8_t*, std::size_t) {
+                return ++calls < 8;
+            }, {threads, 9, -1}));
+            EXPECT_EQ(calls, 8);
+            Bytes partial;
+            EXPECT_FALSE(Encode(WithEffort(big.rows(), effort), partial, {threads, 9, 20}));
+            EXPECT_EQ(partial.end() - std::search(partial.begin(), partial.end(), "IEND", "IEND" + 4), 0);
+            EXPECT_LE(ThreadsInProcess(), threadsBefore);
+        }
+    }
+}
+
+// What each effort is for: Smallest clearly smaller where there is something to gain (a phone's
+// photo, a drawn picture) and never larger, Fast near Normal's size.
+TEST(PngWriterEffort, SmallestIsSmallerAndFastStaysNearNormal) {
+    using platform::PngEffort;
+    struct Case {
+        const char* name;
+        TestImage image;
+        double smallestAtMost;
+    };
+    const Case cases[] = {
+        {"4:2:0 photo", DecodedJpeg("on", 1200, 900), 0.95},
+        {"drawn", MakeImage(1001, 777, Content::Drawn), 0.95},
+        {"noise", MakeImage(500, 300, Content::Noise), 1.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bytes normal, fast, smallest;
+        ASSERT_TRUE(Encode(c.image.rows(), normal));
+        ASSERT_TRUE(Encode(WithEffort(c.image.rows(), PngEffort::Fast), fast));
+        ASSERT_TRUE(Encode(WithEffort(c.image.rows(), PngEffort::Smallest), smallest));
+        EXPECT_LE(double(smallest.size()), c.smallestAtMost * double(normal.size()));
+        EXPECT_LE(double(fast.size()), 1.2 * double(normal.size()));
+    }
+}
+
+// Normal's bytes are the ones the writer has always written, on pictures that reach each of its
+// choices (adaptive rows with runs, drawn strips with matching, strips of both, samples taken).
+TEST(PngWriterFormat, NormalWritesTheReferenceBytes) {
+    const struct {
+        Content content;
+        int w, h;
+        std::size_t size;
+        std::uint32_t crc;
+    } cases[] = {
+        {Content::Gradient, 1001, 777, 821097, 3601269709},
+        {Content::Drawn, 1001, 777, 13967, 722195304},
+        {Content::Bands, 2400, 1800, 6487375, 561962065},
+        {Content::Noise, 31, 17, 1760, 2423196650},
+    };
+    for (const auto& c : cases) {
+        Bytes file;
+        ASSERT_TRUE(Encode(MakeImage(c.w, c.h, c.content, 11).rows(), file));
+        EXPECT_EQ(file.size(), c.size) << static_cast<int>(c.content);
+        EXPECT_EQ(crc32(0, file.data(), static_cast<uInt>(file.size())), c.crc) << static_cast<int>(c.content);
+    }
+}
+
+// Strips from a whole-stream deflater join: the final block becomes an ordinary one and the stream
+// ends on a byte boundary, wherever its last bit fell; anything but one whole stream is refused as it was.
+TEST(PngWriterEffort, DeflateStreamsAreMadeJoinableOrRefused) {
+    std::mt19937 rng(5);
+    const auto deflated = [](const Bytes& data, int level, int strategy) {
+        z_stream z{};
+        deflateInit2(&z, level, Z_DEFLATED, -15, 8, strategy);
+        Bytes out(deflateBound(&z, data.size()) + 16);
+        z.next_in = const_cast<Bytef*>(data.data());
+        z.avail_in = static_cast<uInt>(data.size());
+        z.next_out = out.data();
+        z.avail_out = static_cast<uInt>(out.size());
+        deflate(&z, Z_FINISH);
+        out.resize(out.size() - z.avail_out);
+        deflateEnd(&z);
+        return out;
+    };
+    std::set<int> endBits;
+    for (int i = 0; i < 60; ++i) {
+        Bytes a(rng() % 3000), b(rng() % 50);
+        for (auto& v : a) v = static_cast<std::uint8_t>(i % 3 ? rng() % 7 : rng());
+        for (auto& v : b) v = static_cast<std::uint8_t>(rng() % 5);
+        Bytes stream = deflated(a, i % 9 + 1, i % 2 ? Z_DEFAULT_STRATEGY : Z_FIXED);
+        ASSERT_TRUE(platform::JoinableDeflate(stream));
+        endBits.insert(static_cast<int>(stream.size() % 8));
+        const Bytes tail = deflated(b, 6, Z_DEFAULT_STRATEGY);
+        stream.insert(stream.end(), tail.begin(), tail.end());
+        Bytes whole(a), back(a.size() + b.size() + 1);
+        whole.insert(whole.end(), b.begin(), b.end());
+        z_stream z{};
+        inflateInit2(&z, -15);
+        z.next_in = stream.data();
+        z.avail_in = static_cast<uInt>(stream.size());
+        z.next_out = back.data();
+        z.avail_out = static_cast<uInt>(back.size());
+        EXPECT_EQ(inflate(&z, Z_FINISH), Z_STREAM_END) << i;
+        EXPECT_EQ(z.avail_in, 0u) << i;
+        back.resize(z.total_out);
+        inflateEnd(&z);
+        EXPECT_TRUE(back == whole) << i;
+    }
+    EXPECT_GT(endBits.size(), 3u);
+
+    const Bytes good = deflated(Bytes(5000, 7), 6, Z_DEFAULT_STRATEGY);
+    Bytes garbage(100);
+    for (auto& v : garbage) v = static_cast<std::uint8_t>(rng());
+    Bytes joined = good;
+    ASSERT_TRUE(platform::JoinableDeflate(joined));
+    for (const Bytes& bad : {Bytes{}, Bytes(good.begin(), good.end() - 1), garbage, joined,
+                             [&] { Bytes t = good; t.push_back(0); return t; }()}) {
+        Bytes copy = bad;
+        EXPECT_FALSE(platform::JoinableDeflate(copy));
+        EXPECT_TRUE(copy == bad);
+    }
 }

@@ -1,4 +1,4 @@
-#include "imaging/png/DenseDeflate.h"
+#include "imaging/png/WholeStreamDeflater.h"
 
 #include <libdeflate.h>
 #include <zlib.h>
@@ -8,12 +8,6 @@
 
 namespace platform {
 namespace {
-
-// The near-optimal parse at its second level: within half a percent of the best level's size, and
-// on drawn pictures half again as fast (figures in docs/png-writer.md).
-constexpr int kDenseLevel = 11;
-// Ranks filterings the way the dense level does, at a tenth of its cost.
-constexpr int kQuickLevel = 6;
 
 void SetBit(std::vector<std::uint8_t>& bytes, std::size_t bit, bool on) {
     const auto mask = static_cast<std::uint8_t>(1u << (bit % 8));
@@ -25,32 +19,24 @@ void SetBit(std::vector<std::uint8_t>& bytes, std::size_t bit, bool on) {
 
 }  // namespace
 
-DenseDeflater::DenseDeflater() {
-    dense_ = libdeflate_alloc_compressor(kDenseLevel);
-    quick_ = libdeflate_alloc_compressor(kQuickLevel);
-    if (!dense_ || !quick_) {
-        libdeflate_free_compressor(dense_);
-        libdeflate_free_compressor(quick_);
-        throw std::bad_alloc();
-    }
+WholeStreamDeflater::WholeStreamDeflater(int level) : compressor_(libdeflate_alloc_compressor(level)) {
+    if (!compressor_) throw std::bad_alloc();
 }
 
-DenseDeflater::~DenseDeflater() {
-    libdeflate_free_compressor(dense_);
-    libdeflate_free_compressor(quick_);
-}
+WholeStreamDeflater::~WholeStreamDeflater() { libdeflate_free_compressor(compressor_); }
 
-bool DenseDeflater::compress(const std::uint8_t* data, std::size_t size, bool last, std::vector<std::uint8_t>& out) {
-    out.resize(libdeflate_deflate_compress_bound(dense_, size) + 8);
-    const std::size_t n = libdeflate_deflate_compress(dense_, data, size, out.data(), out.size());
+bool WholeStreamDeflater::compress(const std::uint8_t* data, std::size_t size, bool last,
+                                   std::vector<std::uint8_t>& out) {
+    out.resize(libdeflate_deflate_compress_bound(compressor_, size) + 8);
+    const std::size_t n = libdeflate_deflate_compress(compressor_, data, size, out.data(), out.size());
     if (n == 0) return false;
     out.resize(n);
     return last || JoinableDeflate(out);
 }
 
-std::size_t DenseDeflater::estimate(const std::uint8_t* data, std::size_t size) {
-    trialOut_.resize(libdeflate_deflate_compress_bound(quick_, size));
-    const std::size_t n = libdeflate_deflate_compress(quick_, data, size, trialOut_.data(), trialOut_.size());
+std::size_t WholeStreamDeflater::size(const std::uint8_t* data, std::size_t size) {
+    trialOut_.resize(libdeflate_deflate_compress_bound(compressor_, size));
+    const std::size_t n = libdeflate_deflate_compress(compressor_, data, size, trialOut_.data(), trialOut_.size());
     return n ? n : size + size / 8;  // cannot happen within the bound; ranks last if it does
 }
 

@@ -442,6 +442,7 @@ void ConvertSeveralWindow::ShowChoices(const SeveralPhotosChoices& c)
     EnableSizeFields();
     EnableDpiField();
     EnableFolderFields();
+    ShowPreview();  // the background changes no control whose signal would show it
 }
 
 void ConvertSeveralWindow::EnableSizeFields()

@@ -336,7 +336,6 @@ TEST_F(SeveralPhotosTest, BesideThePhotosOnABackgroundKeptAndGivingTheCommandLin
     first.PngEffortBox()->setCurrentIndex(2);
     first.close();
 
-    SettingsStoreProbe::Reload();
     ConvertSeveralWindow w;
     const ConversionRequest r = RequestOf(w.Choices());
     EXPECT_TRUE(r.besidePhotos && r.outputFolder.isEmpty());

@@ -32,6 +32,7 @@
 #include "imaging/checks/JpegCoefficientBuffer.h"
 #include "services/SystemInfo.h"
 #include "system/FileSystem.h"
+#include "system/LocalFileName.h"
 #include "system/TemporaryName.h"
 #include "res/ResourceIds.h"
 #include "settings/UserOutputFolder.h"
@@ -70,7 +71,7 @@ public:
         }
         if (photos_.isEmpty())
             return summary_;
-        names_.emplace(r_.outputFile, *folder, r_.namingPattern);
+        names_.emplace(r_.outputFile, *folder, r_.namingPattern, r_.besidePhotos);
         if (!NameOutputs()) {
             summary_.namesRefused = true;
             return summary_;
@@ -106,7 +107,7 @@ private:
         QString OutputPath() override { return output_; }
         OutputKeeping Keeping() override
         {
-            return {batch_.r_.details, batch_.r_.dateAsTaken, batch_.r_.dpi, batch_.r_.png};
+            return {batch_.r_.details, batch_.r_.dateAsTaken, batch_.r_.dpi, batch_.r_.png, batch_.r_.background};
         }
         QByteArray OutputLocalName(const QString&) override { return localOutput_; }
         // Without --overwrite, a file that appeared at the output since it was checked is kept.
@@ -214,7 +215,8 @@ private:
         listener_.Kept(t_log->index, output);
     }
 
-    // The folder outputs go to (none with an output file); nothing when it cannot be used.
+    // The folder outputs go to (none with an output file, or beside the photos); nothing when it
+    // cannot be used.
     std::optional<QString> ChooseOutputFolder()
     {
         if (!r_.outputFile.isEmpty()) {
@@ -226,6 +228,8 @@ private:
             }
             return QString();
         }
+        if (r_.besidePhotos)
+            return QString();  // each photo's own
         if (r_.outputFolder.isEmpty())
             return UserOutputFolder(platform::QueryOsMajorVersion(), [this](const QString& text) { Fail({}, text); });
         const PreparedOutputFolder prepared = PrepareOutputFolder(r_.outputFolder);
@@ -488,7 +492,7 @@ private:
     // A photo of a folder given whole writes into as many folders below the output folder.
     bool MakeOutputFolder(const BatchPhoto& photo, const OutputName& output)
     {
-        if (photo.addedFolder.isEmpty())
+        if (photo.addedFolder.isEmpty() || r_.besidePhotos)
             return true;
         const QByteArray folder = output.local.left(output.local.lastIndexOf('/') + 1);
         if (platform::MakeFolders(folder))
@@ -500,6 +504,13 @@ private:
     // Takes the output's name for photo, or tells why it cannot be written.
     bool CanWrite(const QString& photo, const OutputName& output, bool clash)
     {
+        // A pattern may name a PNG photo's output after the photo itself (beside it, or with the
+        // output folder its own): replacing outputs never replaces the photo.
+        if (r_.overwrite && platform::SameFile(output.local, platform::LocalFileName(QFileInfo(photo).absoluteFilePath()))) {
+            Fail(photo, QCoreApplication::translate("CommandLine", "not converted: its output %1 would replace the photo itself")
+                            .arg(output.path));
+            return false;
+        }
         switch (clash ? OutputClaim::OutputOfAnother : names_->Claim(output, r_.overwrite)) {
         case OutputClaim::Granted:
             return true;

@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,7 @@ struct ConversionRequest {
     QStringList photos;
     QString outputFile;    // one photo only
     QString outputFolder;
+    bool besidePhotos = false;  // each output in its photo's own folder
     std::optional<int> width;
     std::optional<int> height;
     bool fit = false;        // width and height are a box to fit in
@@ -34,6 +36,7 @@ struct ConversionRequest {
     std::optional<int> dpi;    // the resolution written; the photo's own when unset
     QString namingPattern = kDefaultNamingPattern;  // each output's name (NamingPattern.h)
     platform::PngEffort png = platform::PngEffort::Normal;  // how hard each file is packed
+    QRgb background = qRgb(0, 0, 0);  // what transparent pixels are composited onto
 };
 
 // The size rule the request's size options make.

@@ -21,8 +21,8 @@ QByteArray LocalFolder(const QString& folder)
 
 }  // namespace
 
-OutputNames::OutputNames(const QString& outputFile, const QString& folder, const QString& pattern)
-    : outputFile_(outputFile), pattern_(pattern), folder_(folder), localFolder_(LocalFolder(folder))
+OutputNames::OutputNames(const QString& outputFile, const QString& folder, const QString& pattern, bool besidePhotos)
+    : outputFile_(outputFile), pattern_(pattern), folder_(folder), localFolder_(LocalFolder(folder)), beside_(besidePhotos)
 {
 }
 
@@ -34,15 +34,17 @@ OutputName OutputNames::For(const QString& path, const QString& addedFolder, Nam
     GetDisplayFileName(path, displayName);
     // The output's name on disk keeps the bytes of a photo name that is not UTF-8.
     const QByteArray localPath = platform::LocalFileName(path);
-    QString below;
-    QByteArray localBelow;
-    if (!addedFolder.isEmpty()) {
-        below = FolderBelow(addedFolder, path);
-        localBelow = FolderBelow(platform::LocalFileName(addedFolder), localPath);
+    QString folder = folder_;
+    QByteArray localFolder = localFolder_;
+    if (beside_) {
+        folder = GetFolderOfPath(path);
+        localFolder = localPath.left(localPath.lastIndexOf('/') + 1);
+    } else if (!addedFolder.isEmpty()) {
+        folder += FolderBelow(addedFolder, path);
+        localFolder += FolderBelow(platform::LocalFileName(addedFolder), localPath);
     }
     if (pattern_ == kDefaultNamingPattern)
-        return {ProposeOutputFile(folder_ + below, displayName),
-                ProposeLocalOutputFile(localFolder_ + localBelow, localPath, displayName)};
+        return {ProposeOutputFile(folder, displayName), ProposeLocalOutputFile(localFolder, localPath, displayName)};
     const qsizetype slash = localPath.lastIndexOf('/');
     const QByteArray file = localPath.mid(slash + 1);
     const qsizetype dot = file.lastIndexOf('.');
@@ -53,7 +55,7 @@ OutputName OutputNames::For(const QString& path, const QString& addedFolder, Nam
     const QByteArray name = NameByPattern(pattern_, facts);
     if (name.isEmpty())
         return {};
-    return {folder_ + below + QFile::decodeName(name), localFolder_ + localBelow + name};
+    return {folder + QFile::decodeName(name), localFolder + name};
 }
 
 OutputClaim OutputNames::Claim(const OutputName& output, bool overwrite)

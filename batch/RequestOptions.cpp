@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 
-#include "batch/DetailsChoiceNames.h"
+#include "batch/ChoiceWords.h"
 #include "convert/OutputKeeping.h"
 #include "lang/MessageTexts.h"
 #include "res/ResourceIds.h"
@@ -19,16 +19,20 @@ const QStringList kValueOptions = {
     QStringLiteral("--rotate"),   QStringLiteral("--flip"),       QStringLiteral("--frame"),
     QStringLiteral("--text"),     QStringLiteral("--position"),   QStringLiteral("--margin"),
     QStringLiteral("--font"),     QStringLiteral("--color"),      QStringLiteral("--metadata"),
-    QStringLiteral("--file-date"), QStringLiteral("--dpi"),       QStringLiteral("--name")};
+    QStringLiteral("--file-date"), QStringLiteral("--dpi"),       QStringLiteral("--name"),
+    QStringLiteral("--background"), QStringLiteral("--png")};
 const QStringList kSwitches = {QStringLiteral("--overwrite"), QStringLiteral("--quiet"),
                                QStringLiteral("--no-auto-orient"), QStringLiteral("--no-enlarge"),
-                               QStringLiteral("--recursive")};
+                               QStringLiteral("--recursive"), QStringLiteral("--beside-photos")};
 // What a preset does not keep: a run's photos and their frame, its one output file, and how the
 // command line itself behaves.
 const QStringList kNotKept = {QStringLiteral("--output"), QStringLiteral("--frame"), QStringLiteral("--quiet"),
                               QStringLiteral("--no-auto-orient"), QStringLiteral("--recursive")};
 const QStringList kSizeOptions = {QStringLiteral("--size"), QStringLiteral("--width"), QStringLiteral("--height"),
                                   QStringLiteral("--fit")};
+// Where the outputs go: one of them replaces a preset's other.
+const QStringList kOutputOptions = {QStringLiteral("--output"), QStringLiteral("--output-dir"),
+                                    QStringLiteral("--beside-photos")};
 
 // The widest margin taken in pixels; larger ones leave no room on any picture the limit allows.
 constexpr int kMaxMarginPixels = 100000;
@@ -149,7 +153,7 @@ void RequestReader::Replace(const QString& name)
 {
     if (inPreset_) {
         presetSize_ = presetSize_ || kSizeOptions.contains(name);
-        presetOutput_ = presetOutput_ || name == QLatin1String("--output-dir");
+        presetOutput_ = presetOutput_ || kOutputOptions.contains(name);
         return;
     }
     if (presetSize_ && kSizeOptions.contains(name)) {
@@ -158,8 +162,9 @@ void RequestReader::Replace(const QString& name)
         r_.fit = false;
         sizeGiven_ = sideGiven_ = fitGiven_ = presetSize_ = false;
     }
-    if (presetOutput_ && name == QLatin1String("--output")) {
+    if (presetOutput_ && kOutputOptions.contains(name)) {
         r_.outputFolder.clear();
+        r_.besidePhotos = false;
         presetOutput_ = false;
     }
 }
@@ -170,6 +175,7 @@ bool RequestReader::Apply(const RequestOption& option)
     if (IsSwitch(name)) {
         if (option.value)
             return Fail(Own(QCoreApplication::translate("CommandLine", "option '%1' doesn't allow an argument").arg(name)));
+        Replace(name);
         if (name == QLatin1String("--overwrite"))
             r_.overwrite = true;
         else if (name == QLatin1String("--quiet"))
@@ -180,6 +186,8 @@ bool RequestReader::Apply(const RequestOption& option)
             r_.noEnlarge = true;
         else if (name == QLatin1String("--recursive"))
             r_.recursive = true;
+        else if (name == QLatin1String("--beside-photos"))
+            r_.besidePhotos = true;
         return true;
     }
     if (!TakesValue(name))
@@ -284,6 +292,16 @@ bool RequestReader::ApplyValue(const QString& name, const QString& value)
         if (!colour)
             return Fail(Own(QCoreApplication::translate("CommandLine", "invalid color '%1': use #RRGGBB").arg(value)));
         r_.caption.colour = *colour;
+    } else if (name == QLatin1String("--background")) {
+        const auto colour = ColourNamed(value);
+        if (!colour)
+            return Fail(Own(QCoreApplication::translate("CommandLine", "invalid background '%1': use #RRGGBB").arg(value)));
+        r_.background = colour->rgb();
+    } else if (name == QLatin1String("--png")) {
+        const auto effort = PngEffortNamed(value);
+        if (!effort)
+            return Fail(Own(QCoreApplication::translate("CommandLine", "unknown PNG effort '%1': use fast, normal or smallest").arg(value)));
+        r_.png = *effort;
     }
     return true;
 }
@@ -320,6 +338,9 @@ bool RequestReader::Check()
         return Fail(Own(QCoreApplication::translate("CommandLine", "--fit cannot be combined with --size, --width or --height")));
     if (!r_.outputFile.isEmpty() && !r_.outputFolder.isEmpty())
         return Fail(Own(QCoreApplication::translate("CommandLine", "--output and --output-dir cannot be combined")));
+    if (r_.besidePhotos && (!r_.outputFile.isEmpty() || !r_.outputFolder.isEmpty()))
+        return Fail(Own(QCoreApplication::translate("CommandLine", "--beside-photos cannot be combined with %1: it writes each output next to its own photo")
+                            .arg(r_.outputFile.isEmpty() ? QStringLiteral("--output-dir") : QStringLiteral("--output"))));
     if (!r_.outputFile.isEmpty() && r_.photos.size() > 1)
         return Fail(Own(QCoreApplication::translate("CommandLine", "--output names one file: use --output-dir for several photos")));
     return true;
@@ -358,7 +379,14 @@ QList<RequestOption> PresetOptionsOf(const ConversionRequest& r)
     if (r.dpi)
         add("--dpi", number(*r.dpi));
     add("--name", r.namingPattern);
-    if (!r.outputFolder.isEmpty())
+    // Left out at their defaults, so that presets kept before they existed list as they did.
+    if ((r.background & 0xFFFFFF) != 0)
+        add("--background", QColor(r.background).name(QColor::HexRgb).toUpper());
+    if (r.png != platform::PngEffort::Normal)
+        add("--png", PngEffortWord(r.png));
+    if (r.besidePhotos)
+        options.append({QStringLiteral("--beside-photos"), std::nullopt});
+    else if (!r.outputFolder.isEmpty())
         add("--output-dir", r.outputFolder);
     if (r.overwrite)
         options.append({QStringLiteral("--overwrite"), std::nullopt});

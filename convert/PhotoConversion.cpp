@@ -29,6 +29,7 @@ platform::Status PhotoConversion::SetResolution(std::optional<int> dpi)
 bool PhotoConversion::Keep(const OutputKeeping& keep, int width, int height)
 {
     bitmap_->SetPngEffort(keep.png);
+    bitmap_->SetBackground(keep.background);
     if (keep.details == platform::DetailsChoice::None && !keep.dateAsTaken)
         return true;
     const platform::Image* image = photo_.Image();

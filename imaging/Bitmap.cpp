@@ -101,7 +101,7 @@ Status Bitmap::Render(const Image& source, int width, int height, RowHandOver* h
         if (runs++ > 0 && beforeRerun)
             beforeRerun();
         const Status status = VipsGuarded(Status::OutOfMemory, failure_, [&] {
-            const vips::VImage rendered = source.impl_->RenderActiveFrame(width, height, KernelFor(interpolation_));
+            const vips::VImage rendered = source.impl_->RenderActiveFrame(width, height, KernelFor(interpolation_), background_);
             if (rendered.width() != width || rendered.height() != height || rendered.bands() != 3 ||
                 rendered.format() != VIPS_FORMAT_UCHAR)
                 return Status::GenericError;

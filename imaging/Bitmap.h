@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include <QColor>
 #include <QString>
 
 #include "system/PublishMode.h"
@@ -48,13 +49,15 @@ public:
     void SetDetails(std::shared_ptr<const OutputDetails> details) { details_ = std::move(details); }
     // How hard a PNG save works at the file's size.
     void SetPngEffort(PngEffort effort) { effort_ = effort; }
+    // What the photo's transparent pixels are composited onto when it is drawn; black unless set.
+    void SetBackground(QRgb background) { background_ = background; }
     // A flag that, once set (from any thread), makes the drawing and the save under way stop and
     // fail; a save stopped so leaves any old file as it was.
     void SetCancel(const std::atomic<bool>* cancel) { cancel_ = cancel; }
     bool Cancelled() const { return cancel_ && cancel_->load(); }
     // Where the drawing and the save count the rows they finish, for a progress shown meanwhile.
     void SetProgress(ConversionProgress* progress) { progress_ = progress; }
-    // The whole active frame of source stretched over the whole bitmap, composited onto black.
+    // The whole active frame of source stretched over the whole bitmap, composited onto the background.
     Status DrawImage(const Image& source);
     Status RotateFlip(RotateFlipType type);
     // Writes the file through the encoder; an existing file is replaced only by a complete new one.
@@ -97,6 +100,7 @@ private:
     ConversionProgress* progress_ = nullptr;
     std::shared_ptr<const OutputDetails> details_;
     PngEffort effort_ = PngEffort::Normal;
+    QRgb background_ = qRgb(0, 0, 0);
     mutable Failure failure_;  // the save is const, and says why it failed too
 };
 

@@ -34,11 +34,11 @@ bool ImageImpl::HasActiveFrame() const
     return active && source;
 }
 
-vips::VImage ImageImpl::RenderActiveFrame(int width, int height, VipsKernel kernel) const
+vips::VImage ImageImpl::RenderActiveFrame(int width, int height, VipsKernel kernel, QRgb background) const
 {
     if (!HasActiveFrame())
         throw vips::VError("no frame is active");
-    return source->Render(activeIndex, width, height, kernel);
+    return source->Render(activeIndex, width, height, kernel, background);
 }
 
 RotateFlipType ImageImpl::ActiveTurn() const

@@ -21,10 +21,10 @@ struct ImageImpl {
 
     bool HasActiveFrame() const;
     // The active frame as stored (before ActiveTurn) stretched to exactly width x height onto
-    // black, as 8-bit RGB. Throws vips::VError when no frame is active; decoding runs when the
+    // background, as 8-bit RGB. Throws vips::VError when no frame is active; decoding runs when the
     // result's pixels are read, and throws vips::VError (or std::bad_alloc) if the file cannot be
     // decoded then.
-    vips::VImage RenderActiveFrame(int width, int height, VipsKernel kernel) const;
+    vips::VImage RenderActiveFrame(int width, int height, VipsKernel kernel, QRgb background) const;
     // The turn that stands the rendered active frame upright.
     RotateFlipType ActiveTurn() const;
 };

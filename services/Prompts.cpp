@@ -26,6 +26,11 @@ std::optional<QString> Prompts::AskText(QWidget*, const QString&, const QString&
     return std::nullopt;
 }
 
+std::optional<QColor> Prompts::ChooseColour(QWidget*, const QString&, const QColor&)
+{
+    return std::nullopt;
+}
+
 Prompts& CurrentPrompts()
 {
     // Until the window installs real dialogs, nobody is there to answer: messages are reported.

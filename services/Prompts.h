@@ -84,6 +84,9 @@ public:
     // user cancels. By default nothing.
     virtual std::optional<QString> AskText(QWidget* owner, const QString& question, const QString& caption,
                                            const QString& initial = QString());
+    // A colour chosen in a dialog titled caption, showing initial first; nothing when the user
+    // cancels. By default nothing.
+    virtual std::optional<QColor> ChooseColour(QWidget* owner, const QString& caption, const QColor& initial);
     // The font and colour chosen, or nothing when the user cancels.
     virtual std::optional<FontChoice> ChooseFont(const FontDialogRequest& request) = 0;
     // Shows menu at globalPos until the user picks an item or dismisses it; the picked item's

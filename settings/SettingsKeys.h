@@ -12,6 +12,7 @@ inline const QString kFlipType = QStringLiteral("nFlipType");
 inline const QString kCurrentFont = QStringLiteral("CurrentFont");
 inline const QString kCurrentColor = QStringLiteral("nCurrentColor");
 inline const QString kKeepPhotoDetails = QStringLiteral("KeepPhotoDetails");  // 0 or 1
+inline const QString kPngEffort = QStringLiteral("PngEffort");  // fast, normal or smallest; normal when absent
 
 // The Convert Several Photos window's choices, apart from the main window's.
 inline const QString kSeveral = QStringLiteral("ConvertSeveral");
@@ -41,4 +42,7 @@ inline const QString kSeveralDetails = QStringLiteral("Details");          // 0 
 inline const QString kSeveralDateAsTaken = QStringLiteral("DateAsTaken");  // 0 or 1
 inline const QString kSeveralDpi = QStringLiteral("Dpi");                  // 0: the photo's own
 inline const QString kSeveralNamePattern = QStringLiteral("NamePattern");  // the outputs' naming pattern
+inline const QString kSeveralBesidePhotos = QStringLiteral("BesidePhotos");  // 0 or 1: not into OutputFolder
+inline const QString kSeveralBackground = QStringLiteral("Background");      // 0xRRGGBB under transparent pixels
+inline const QString kSeveralPngEffort = QStringLiteral("PngEffort");        // fast, normal or smallest
 }  // namespace keys

@@ -53,6 +53,13 @@ bool AnythingAt(const QByteArray& localName)
     return UsableName(localName) && ::lstat(localName.constData(), &st) == 0;
 }
 
+bool SameFile(const QByteArray& a, const QByteArray& b)
+{
+    struct stat sa {};
+    struct stat sb {};
+    return StatOf(a, sa) && StatOf(b, sb) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 }  // namespace platform
 
 namespace platform {

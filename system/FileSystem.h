@@ -22,6 +22,9 @@ bool IsSpecialFile(const QByteArray& localName);
 // cannot be read, a dangling link.
 bool AnythingAt(const QByteArray& localName);
 
+// True when both names, by their bytes on disk, reach one and the same file (through links too).
+bool SameFile(const QByteArray& a, const QByteArray& b);
+
 // Makes the folder named by its bytes on disk and those above it that are missing; true when it
 // is a folder by then, else false with errno set.
 bool MakeFolders(const QByteArray& localFolder);

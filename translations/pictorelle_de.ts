@@ -446,6 +446,38 @@
         <translation>die Voreinstellung „%1“ konnte nicht behalten werden: die Einstellungen lassen sich nicht schreiben</translation>
     </message>
     <message>
+        <source>the naming pattern gives it no name</source>
+        <translation>das Benennungsmuster gibt ihm keinen Namen</translation>
+    </message>
+    <message>
+        <source>the naming pattern is empty</source>
+        <translation>das Benennungsmuster ist leer</translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
+        <translation>ein Name kann kein „/“ enthalten: das Muster benennt die Ausgabedateien, es legt sie nicht ab</translation>
+    </message>
+    <message>
+        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
+        <translation>unbekannter Platzhalter „%1“: {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} oder {height} verwenden</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; in the naming pattern closes no token</source>
+        <translation>eine „}“ im Benennungsmuster schließt keinen Platzhalter</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
+        <translation>die Voreinstellung „%1“ ([%2] in den Einstellungen) ist beschädigt und wurde übersprungen: %3</translation>
+    </message>
+    <message>
+        <source>a preset needs a name</source>
+        <translation>eine Voreinstellung braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name has at most %1 characters</source>
+        <translation>der Name einer Voreinstellung hat höchstens %1 Zeichen</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
   or:  pictorelle --save-preset NAME [OPTION]...  |  --list-presets
@@ -462,6 +494,8 @@ Output:
                            photo only)
       --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
                            (default: the output folder the window proposes)
+      --beside-photos      write each output in its photo&apos;s own folder instead
+                           (not with --output or --output-dir)
   -r, --recursive          a PHOTO that is a folder stands for its photos and
                            those of its subfolders (links to folders are not
                            followed); each keeps its place below it in the
@@ -474,6 +508,8 @@ Output:
                            was taken, else when its file was written), {n} (its
                            place in the run; {n:3} gives 001), {width}, {height}
                            (default {name}_out)
+      --png EFFORT         fast, normal (default) or smallest: a larger file
+                           sooner, or a smaller one in many times the time
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -489,6 +525,8 @@ Picture:
                            document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
+      --background COLOR   lay transparent pixels on COLOR, #RRGGBB, before the
+                           caption is drawn (default #000000)
 Caption:
       --text TEXT          draw one line of TEXT, upright on the output
       --position PLACE     top-left, top, top-right, left, center, right,
@@ -554,6 +592,9 @@ Ausgabe:
       --output-dir ORDNER  für jedes Foto NAME.ENDUNG NAME_out.png in ORDNER
                            schreiben (Vorgabe: der Ausgabeordner, den das
                            Fenster vorschlägt)
+      --beside-photos      jede Ausgabedatei stattdessen in den Ordner ihres
+                           Fotos schreiben (nicht mit --output oder
+                           --output-dir)
   -r, --recursive          ein FOTO, das ein Ordner ist, steht für seine Fotos
                            und die seiner Unterordner (Verknüpfungen auf Ordner
                            werden nicht verfolgt); jedes behält seinen Platz
@@ -566,6 +607,9 @@ Ausgabe:
                            {time} (Aufnahmezeit, sonst Schreibzeit der Datei),
                            {n} (Platz im Lauf; {n:3} ergibt 001), {width},
                            {height} (Vorgabe {name}_out)
+      --png AUFWAND        fast, normal (Vorgabe) oder smallest: eine größere
+                           Datei in kürzerer Zeit oder eine kleinere in einem
+                           Vielfachen der Zeit
 Größe (Vorgabe: die des Fotos):
       --size BxH           genau B x H Pixel
       --width B            B Pixel breit, die Höhe wahrt das Seitenverhältnis
@@ -583,6 +627,8 @@ Bild:
                            Dokuments
       --no-auto-orient     die Pixel wie gespeichert lassen, nicht nach der von
                            der Kamera aufgezeichneten Ausrichtung aufrichten
+      --background FARBE   transparente Pixel auf FARBE (#RRGGBB) legen, bevor
+                           die Beschriftung gezeichnet wird (Vorgabe #000000)
 Beschriftung:
       --text TEXT          eine Zeile TEXT zeichnen, aufrecht auf der Ausgabe
       --position STELLE    top-left, top, top-right, left, center, right,
@@ -638,36 +684,20 @@ jedes JPEG eines Ordners auf zwei Kernen:
 </translation>
     </message>
     <message>
-        <source>the naming pattern gives it no name</source>
-        <translation>das Benennungsmuster gibt ihm keinen Namen</translation>
+        <source>not converted: its output %1 would replace the photo itself</source>
+        <translation>nicht umgewandelt: seine Ausgabedatei %1 würde das Foto selbst ersetzen</translation>
     </message>
     <message>
-        <source>the naming pattern is empty</source>
-        <translation>das Benennungsmuster ist leer</translation>
+        <source>invalid background &apos;%1&apos;: use #RRGGBB</source>
+        <translation>ungültiger Hintergrund „%1“: Verwenden Sie #RRGGBB</translation>
     </message>
     <message>
-        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
-        <translation>ein Name kann kein „/“ enthalten: das Muster benennt die Ausgabedateien, es legt sie nicht ab</translation>
+        <source>unknown PNG effort &apos;%1&apos;: use fast, normal or smallest</source>
+        <translation>unbekannter PNG-Aufwand „%1“: Verwenden Sie fast, normal oder smallest</translation>
     </message>
     <message>
-        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
-        <translation>unbekannter Platzhalter „%1“: {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} oder {height} verwenden</translation>
-    </message>
-    <message>
-        <source>a &apos;}&apos; in the naming pattern closes no token</source>
-        <translation>eine „}“ im Benennungsmuster schließt keinen Platzhalter</translation>
-    </message>
-    <message>
-        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
-        <translation>die Voreinstellung „%1“ ([%2] in den Einstellungen) ist beschädigt und wurde übersprungen: %3</translation>
-    </message>
-    <message>
-        <source>a preset needs a name</source>
-        <translation>eine Voreinstellung braucht einen Namen</translation>
-    </message>
-    <message>
-        <source>a preset&apos;s name has at most %1 characters</source>
-        <translation>der Name einer Voreinstellung hat höchstens %1 Zeichen</translation>
+        <source>--beside-photos cannot be combined with %1: it writes each output next to its own photo</source>
+        <translation>--beside-photos kann nicht mit %1 kombiniert werden: Es schreibt jede Ausgabedatei neben ihr eigenes Foto</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1040,58 @@ jedes JPEG eines Ordners auf zwei Kernen:
     <message>
         <source>The naming pattern gives this photo no name.</source>
         <translation>Das Benennungsmuster gibt diesem Foto keinen Namen.</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Hintergrund:</translation>
+    </message>
+    <message>
+        <source>Colour...</source>
+        <translation>Farbe...</translation>
+    </message>
+    <message>
+        <source>What transparent pixels are laid on, before the caption</source>
+        <translation>Worauf transparente Pixel gelegt werden, vor der Beschriftung</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Smallest</source>
+        <translation>Am kleinsten</translation>
+    </message>
+    <message>
+        <source>PNG size:</source>
+        <translation>PNG-Größe:</translation>
+    </message>
+    <message>
+        <source>Fast: a larger file sooner. Smallest: a smaller file in many times the time.</source>
+        <translation>Schnell: eine größere Datei in kürzerer Zeit. Am kleinsten: eine kleinere Datei in einem Vielfachen der Zeit.</translation>
+    </message>
+    <message>
+        <source>Save outputs:</source>
+        <translation>Ausgabedateien speichern:</translation>
+    </message>
+    <message>
+        <source>Into this folder</source>
+        <translation>In diesen Ordner</translation>
+    </message>
+    <message>
+        <source>Next to each photo</source>
+        <translation>Neben jedes Foto</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Background colour: %1</source>
+        <translation>Hintergrundfarbe: %1</translation>
     </message>
 </context>
 <context>

@@ -446,6 +446,38 @@
         <translation>el ajuste predefinido «%1» no se pudo guardar: no se puede escribir la configuración</translation>
     </message>
     <message>
+        <source>the naming pattern gives it no name</source>
+        <translation>el patrón de nombres no le da ningún nombre</translation>
+    </message>
+    <message>
+        <source>the naming pattern is empty</source>
+        <translation>el patrón de nombres está vacío</translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
+        <translation>un nombre no puede contener «/»: el patrón nombra los archivos de salida, no los coloca</translation>
+    </message>
+    <message>
+        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
+        <translation>elemento desconocido «%1»: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} o {height}</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; in the naming pattern closes no token</source>
+        <translation>una «}» del patrón de nombres no cierra ningún elemento</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
+        <translation>el ajuste predefinido «%1» ([%2] en la configuración) está dañado y se omitió: %3</translation>
+    </message>
+    <message>
+        <source>a preset needs a name</source>
+        <translation>un ajuste predefinido necesita un nombre</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name has at most %1 characters</source>
+        <translation>el nombre de un ajuste predefinido tiene como máximo %1 caracteres</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
   or:  pictorelle --save-preset NAME [OPTION]...  |  --list-presets
@@ -462,6 +494,8 @@ Output:
                            photo only)
       --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
                            (default: the output folder the window proposes)
+      --beside-photos      write each output in its photo&apos;s own folder instead
+                           (not with --output or --output-dir)
   -r, --recursive          a PHOTO that is a folder stands for its photos and
                            those of its subfolders (links to folders are not
                            followed); each keeps its place below it in the
@@ -474,6 +508,8 @@ Output:
                            was taken, else when its file was written), {n} (its
                            place in the run; {n:3} gives 001), {width}, {height}
                            (default {name}_out)
+      --png EFFORT         fast, normal (default) or smallest: a larger file
+                           sooner, or a smaller one in many times the time
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -489,6 +525,8 @@ Picture:
                            document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
+      --background COLOR   lay transparent pixels on COLOR, #RRGGBB, before the
+                           caption is drawn (default #000000)
 Caption:
       --text TEXT          draw one line of TEXT, upright on the output
       --position PLACE     top-left, top, top-right, left, center, right,
@@ -555,6 +593,8 @@ Salida:
                            escribir NOMBRE_out.png en CARPETA por cada foto
                            NOMBRE.EXT (por omisión: la carpeta de salida que
                            propone la ventana)
+      --beside-photos      escribir cada salida en la carpeta de su propia foto
+                           (no con --output ni --output-dir)
   -r, --recursive          una FOTO que es una carpeta representa sus fotos y
                            las de sus subcarpetas (no se siguen los enlaces a
                            carpetas); cada una conserva su lugar debajo de ella
@@ -567,6 +607,9 @@ Salida:
                            toma, si no la escritura del archivo), {n} (su lugar
                            en la tanda; {n:3} da 001), {width}, {height} (por
                            omisión {name}_out)
+      --png ESFUERZO       fast, normal (por omisión) o smallest: un archivo
+                           mayor en menos tiempo, o uno menor en muchas veces el
+                           tiempo
 Tamaño (por omisión: el de la foto):
       --size ANCHOxALTO    exactamente ANCHO x ALTO píxeles
       --width ANCHO        ANCHO píxeles de ancho, el alto conservando la
@@ -587,6 +630,9 @@ Imagen:
       --no-auto-orient     dejar los píxeles como están guardados, sin
                            enderezarlos según la orientación que registró la
                            cámara
+      --background COLOR   poner los píxeles transparentes sobre COLOR
+                           (#RRGGBB), antes de dibujar el rótulo (por omisión
+                           #000000)
 Rótulo:
       --text TEXTO         dibujar una línea de TEXTO sobre la salida, sin girar
       --position LUGAR     top-left, top, top-right, left, center, right,
@@ -641,36 +687,20 @@ cada JPEG de una carpeta en dos núcleos:
 </translation>
     </message>
     <message>
-        <source>the naming pattern gives it no name</source>
-        <translation>el patrón de nombres no le da ningún nombre</translation>
+        <source>not converted: its output %1 would replace the photo itself</source>
+        <translation>no convertida: su archivo de salida %1 reemplazaría la propia foto</translation>
     </message>
     <message>
-        <source>the naming pattern is empty</source>
-        <translation>el patrón de nombres está vacío</translation>
+        <source>invalid background &apos;%1&apos;: use #RRGGBB</source>
+        <translation>fondo no válido «%1»: use #RRGGBB</translation>
     </message>
     <message>
-        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
-        <translation>un nombre no puede contener «/»: el patrón nombra los archivos de salida, no los coloca</translation>
+        <source>unknown PNG effort &apos;%1&apos;: use fast, normal or smallest</source>
+        <translation>esfuerzo PNG desconocido «%1»: use fast, normal o smallest</translation>
     </message>
     <message>
-        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
-        <translation>elemento desconocido «%1»: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} o {height}</translation>
-    </message>
-    <message>
-        <source>a &apos;}&apos; in the naming pattern closes no token</source>
-        <translation>una «}» del patrón de nombres no cierra ningún elemento</translation>
-    </message>
-    <message>
-        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
-        <translation>el ajuste predefinido «%1» ([%2] en la configuración) está dañado y se omitió: %3</translation>
-    </message>
-    <message>
-        <source>a preset needs a name</source>
-        <translation>un ajuste predefinido necesita un nombre</translation>
-    </message>
-    <message>
-        <source>a preset&apos;s name has at most %1 characters</source>
-        <translation>el nombre de un ajuste predefinido tiene como máximo %1 caracteres</translation>
+        <source>--beside-photos cannot be combined with %1: it writes each output next to its own photo</source>
+        <translation>--beside-photos no se puede combinar con %1: escribe cada salida junto a su propia foto</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1043,58 @@ cada JPEG de una carpeta en dos núcleos:
     <message>
         <source>The naming pattern gives this photo no name.</source>
         <translation>El patrón de nombres no da ningún nombre a esta foto.</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fondo:</translation>
+    </message>
+    <message>
+        <source>Colour...</source>
+        <translation>Color...</translation>
+    </message>
+    <message>
+        <source>What transparent pixels are laid on, before the caption</source>
+        <translation>Sobre qué se ponen los píxeles transparentes, antes del rótulo</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rápido</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Smallest</source>
+        <translation>El más pequeño</translation>
+    </message>
+    <message>
+        <source>PNG size:</source>
+        <translation>Tamaño del PNG:</translation>
+    </message>
+    <message>
+        <source>Fast: a larger file sooner. Smallest: a smaller file in many times the time.</source>
+        <translation>Rápido: un archivo mayor en menos tiempo. El más pequeño: un archivo menor en muchas veces el tiempo.</translation>
+    </message>
+    <message>
+        <source>Save outputs:</source>
+        <translation>Guardar las salidas:</translation>
+    </message>
+    <message>
+        <source>Into this folder</source>
+        <translation>En esta carpeta</translation>
+    </message>
+    <message>
+        <source>Next to each photo</source>
+        <translation>Junto a cada foto</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Background colour: %1</source>
+        <translation>Color de fondo: %1</translation>
     </message>
 </context>
 <context>

@@ -435,15 +435,47 @@
     </message>
     <message>
         <source>photos are converted with --convert: add it</source>
-        <translation>les photos se convertissent avec --convert : ajoutez-le</translation>
+        <translation>les photos se convertissent avec --convert&#xa0;: ajoutez-le</translation>
     </message>
     <message>
         <source>no preset is named &apos;%1&apos;: --list-presets lists them</source>
-        <translation>aucun préréglage ne s’appelle « %1 » : --list-presets les énumère</translation>
+        <translation>aucun préréglage ne s’appelle «&#xa0;%1&#xa0;»&#xa0;: --list-presets les énumère</translation>
     </message>
     <message>
         <source>the preset &apos;%1&apos; could not be kept: the settings cannot be written</source>
-        <translation>le préréglage « %1 » n’a pas pu être conservé : les réglages ne peuvent pas être écrits</translation>
+        <translation>le préréglage «&#xa0;%1&#xa0;» n’a pas pu être conservé&#xa0;: les réglages ne peuvent pas être écrits</translation>
+    </message>
+    <message>
+        <source>the naming pattern gives it no name</source>
+        <translation>le modèle de nom ne lui donne aucun nom</translation>
+    </message>
+    <message>
+        <source>the naming pattern is empty</source>
+        <translation>le modèle de nom est vide</translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
+        <translation>un nom ne peut pas contenir «&#xa0;/&#xa0;»&#xa0;: le modèle nomme les fichiers de sortie, il ne les place pas</translation>
+    </message>
+    <message>
+        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
+        <translation>élément inconnu «&#xa0;%1&#xa0;»&#xa0;: utilisez {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} ou {height}</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; in the naming pattern closes no token</source>
+        <translation>une «&#xa0;}&#xa0;» du modèle de nom ne ferme aucun élément</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
+        <translation>le préréglage «&#xa0;%1&#xa0;» ([%2] dans les réglages) est endommagé et a été ignoré&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>a preset needs a name</source>
+        <translation>un préréglage a besoin d’un nom</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name has at most %1 characters</source>
+        <translation>le nom d’un préréglage a au plus %1 caractères</translation>
     </message>
     <message>
         <source>Usage: pictorelle [PHOTO]...
@@ -462,6 +494,8 @@ Output:
                            photo only)
       --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
                            (default: the output folder the window proposes)
+      --beside-photos      write each output in its photo&apos;s own folder instead
+                           (not with --output or --output-dir)
   -r, --recursive          a PHOTO that is a folder stands for its photos and
                            those of its subfolders (links to folders are not
                            followed); each keeps its place below it in the
@@ -474,6 +508,8 @@ Output:
                            was taken, else when its file was written), {n} (its
                            place in the run; {n:3} gives 001), {width}, {height}
                            (default {name}_out)
+      --png EFFORT         fast, normal (default) or smallest: a larger file
+                           sooner, or a smaller one in many times the time
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -489,6 +525,8 @@ Picture:
                            document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
+      --background COLOR   lay transparent pixels on COLOR, #RRGGBB, before the
+                           caption is drawn (default #000000)
 Caption:
       --text TEXT          draw one line of TEXT, upright on the output
       --position PLACE     top-left, top, top-right, left, center, right,
@@ -555,6 +593,9 @@ Sortie :
                            écrire NOM_out.png dans DOSSIER pour chaque photo
                            NOM.EXT (par défaut : le dossier de sortie que
                            propose la fenêtre)
+      --beside-photos      écrire plutôt chaque fichier de sortie dans le
+                           dossier de sa photo (pas avec --output ni
+                           --output-dir)
   -r, --recursive          une PHOTO qui est un dossier représente ses photos et
                            celles de ses sous-dossiers (les liens vers des
                            dossiers ne sont pas suivis) ; chacune garde sa place
@@ -568,6 +609,9 @@ Sortie :
                            (prise de vue, sinon écriture du fichier), {n} (rang
                            dans la série ; {n:3} donne 001), {width}, {height}
                            (par défaut {name}_out)
+      --png EFFORT         fast, normal (par défaut) ou smallest : un fichier
+                           plus gros plus vite, ou un plus petit en bien plus de
+                           temps
 Taille (par défaut : celle de la photo) :
       --size LxH           exactement L x H pixels
       --width L            L pixels de large, la hauteur gardant les proportions
@@ -585,6 +629,10 @@ Image :
       --no-auto-orient     garder les pixels tels qu&apos;enregistrés, sans les
                            redresser selon l&apos;orientation enregistrée par
                            l&apos;appareil
+      --background COULEUR
+                           poser les pixels transparents sur COULEUR (#RRGGBB),
+                           avant que la légende ne soit dessinée (par défaut
+                           #000000)
 Légende :
       --text TEXTE         dessiner une ligne de TEXTE, à l&apos;endroit sur la
                            sortie
@@ -641,36 +689,20 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
 </translation>
     </message>
     <message>
-        <source>the naming pattern gives it no name</source>
-        <translation>le modèle de nom ne lui donne aucun nom</translation>
+        <source>not converted: its output %1 would replace the photo itself</source>
+        <translation>non convertie : son fichier de sortie %1 remplacerait la photo elle-même</translation>
     </message>
     <message>
-        <source>the naming pattern is empty</source>
-        <translation>le modèle de nom est vide</translation>
+        <source>invalid background &apos;%1&apos;: use #RRGGBB</source>
+        <translation>arrière-plan non valable « %1 » : utilisez #RRGGBB</translation>
     </message>
     <message>
-        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
-        <translation>un nom ne peut pas contenir « / » : le modèle nomme les fichiers de sortie, il ne les place pas</translation>
+        <source>unknown PNG effort &apos;%1&apos;: use fast, normal or smallest</source>
+        <translation>effort PNG inconnu « %1 » : utilisez fast, normal ou smallest</translation>
     </message>
     <message>
-        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
-        <translation>élément inconnu « %1 » : utilisez {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} ou {height}</translation>
-    </message>
-    <message>
-        <source>a &apos;}&apos; in the naming pattern closes no token</source>
-        <translation>une « } » du modèle de nom ne ferme aucun élément</translation>
-    </message>
-    <message>
-        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
-        <translation>le préréglage « %1 » ([%2] dans les réglages) est endommagé et a été ignoré : %3</translation>
-    </message>
-    <message>
-        <source>a preset needs a name</source>
-        <translation>un préréglage a besoin d’un nom</translation>
-    </message>
-    <message>
-        <source>a preset&apos;s name has at most %1 characters</source>
-        <translation>le nom d’un préréglage a au plus %1 caractères</translation>
+        <source>--beside-photos cannot be combined with %1: it writes each output next to its own photo</source>
+        <translation>--beside-photos ne peut pas être combiné avec %1 : il écrit chaque fichier de sortie à côté de sa propre photo</translation>
     </message>
 </context>
 <context>
@@ -898,7 +930,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Preset:</source>
-        <translation>Préréglage :</translation>
+        <translation>Préréglage&#xa0;:</translation>
     </message>
     <message>
         <source>Choose a preset</source>
@@ -922,7 +954,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Na&amp;me pattern:</source>
-        <translation>&amp;Modèle de nom :</translation>
+        <translation>&amp;Modèle de nom&#xa0;:</translation>
     </message>
     <message>
         <source>Output name of the selected photo</source>
@@ -930,7 +962,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>The preset %1 cannot be used: %2</source>
-        <translation>Le préréglage %1 ne peut pas être utilisé : %2</translation>
+        <translation>Le préréglage %1 ne peut pas être utilisé&#xa0;: %2</translation>
     </message>
     <message>
         <source>Some choices of the preset %1 are beyond what this window offers and were brought within its range.</source>
@@ -938,7 +970,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Name of the preset:</source>
-        <translation>Nom du préréglage :</translation>
+        <translation>Nom du préréglage&#xa0;:</translation>
     </message>
     <message>
         <source>Save Preset</source>
@@ -946,15 +978,15 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>The preset cannot be saved: %1</source>
-        <translation>Le préréglage ne peut pas être enregistré : %1</translation>
+        <translation>Le préréglage ne peut pas être enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>The naming pattern cannot be used: %1</source>
-        <translation>Le modèle de nom ne peut pas être utilisé : %1</translation>
+        <translation>Le modèle de nom ne peut pas être utilisé&#xa0;: %1</translation>
     </message>
     <message>
         <source>A preset named %1 exists already. Replace it?</source>
-        <translation>Un préréglage nommé %1 existe déjà. Le remplacer ?</translation>
+        <translation>Un préréglage nommé %1 existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The preset %1 could not be saved.</source>
@@ -962,7 +994,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Delete the preset %1?</source>
-        <translation>Supprimer le préréglage %1 ?</translation>
+        <translation>Supprimer le préréglage %1&#xa0;?</translation>
     </message>
     <message>
         <source>The preset %1 could not be deleted.</source>
@@ -995,7 +1027,7 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     </message>
     <message>
         <source>Cancelled: %1, %2, %3, %4</source>
-        <translation>Annulé : %1, %2, %3, %4</translation>
+        <translation>Annulé&#xa0;: %1, %2, %3, %4</translation>
     </message>
     <message numerus="yes">
         <source>%n not converted</source>
@@ -1007,12 +1039,64 @@ chaque JPEG d&apos;un dossier sur deux cœurs :
     <message>
         <source>These presets cannot be read and are left out of the list:
 %1</source>
-        <translation>Ces préréglages ne peuvent pas être lus et ne figurent pas dans la liste :
+        <translation>Ces préréglages ne peuvent pas être lus et ne figurent pas dans la liste&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>The naming pattern gives this photo no name.</source>
         <translation>Le modèle de nom ne donne aucun nom à cette photo.</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Arrière-plan :</translation>
+    </message>
+    <message>
+        <source>Colour...</source>
+        <translation>Couleur...</translation>
+    </message>
+    <message>
+        <source>What transparent pixels are laid on, before the caption</source>
+        <translation>Ce sur quoi les pixels transparents sont posés, avant la légende</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Smallest</source>
+        <translation>Le plus petit</translation>
+    </message>
+    <message>
+        <source>PNG size:</source>
+        <translation>Taille du PNG :</translation>
+    </message>
+    <message>
+        <source>Fast: a larger file sooner. Smallest: a smaller file in many times the time.</source>
+        <translation>Rapide : un fichier plus gros, plus vite. Le plus petit : un fichier plus petit, en bien plus de temps.</translation>
+    </message>
+    <message>
+        <source>Save outputs:</source>
+        <translation>Enregistrer les fichiers de sortie :</translation>
+    </message>
+    <message>
+        <source>Into this folder</source>
+        <translation>Dans ce dossier</translation>
+    </message>
+    <message>
+        <source>Next to each photo</source>
+        <translation>À côté de chaque photo</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Background colour: %1</source>
+        <translation>Couleur d’arrière-plan : %1</translation>
     </message>
 </context>
 <context>

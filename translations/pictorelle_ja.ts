@@ -442,6 +442,38 @@
         <translation>プリセット &apos;%1&apos; を保存できませんでした: 設定を書き込めません</translation>
     </message>
     <message>
+        <source>the naming pattern gives it no name</source>
+        <translation>名前のパターンから名前が作れません</translation>
+    </message>
+    <message>
+        <source>the naming pattern is empty</source>
+        <translation>名前のパターンが空です</translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
+        <translation>名前に &apos;/&apos; は使えません: パターンは出力ファイルに名前を付けるもので、置き場所は決めません</translation>
+    </message>
+    <message>
+        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
+        <translation>不明なトークン &apos;%1&apos;: {name}、{ext}、{date}、{time}、{n}、{n:4}、{folder}、{width}、{height} のいずれかを使用してください</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; in the naming pattern closes no token</source>
+        <translation>名前のパターンの &apos;}&apos; に対応するトークンがありません</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
+        <translation>プリセット &apos;%1&apos; (設定の [%2]) は破損しているため、飛ばしました: %3</translation>
+    </message>
+    <message>
+        <source>a preset needs a name</source>
+        <translation>プリセットには名前が必要です</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name has at most %1 characters</source>
+        <translation>プリセット名は %1 文字までです</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
   or:  pictorelle --save-preset NAME [OPTION]...  |  --list-presets
@@ -458,6 +490,8 @@ Output:
                            photo only)
       --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
                            (default: the output folder the window proposes)
+      --beside-photos      write each output in its photo&apos;s own folder instead
+                           (not with --output or --output-dir)
   -r, --recursive          a PHOTO that is a folder stands for its photos and
                            those of its subfolders (links to folders are not
                            followed); each keeps its place below it in the
@@ -470,6 +504,8 @@ Output:
                            was taken, else when its file was written), {n} (its
                            place in the run; {n:3} gives 001), {width}, {height}
                            (default {name}_out)
+      --png EFFORT         fast, normal (default) or smallest: a larger file
+                           sooner, or a smaller one in many times the time
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -485,6 +521,8 @@ Picture:
                            document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
+      --background COLOR   lay transparent pixels on COLOR, #RRGGBB, before the
+                           caption is drawn (default #000000)
 Caption:
       --text TEXT          draw one line of TEXT, upright on the output
       --position PLACE     top-left, top, top-right, left, center, right,
@@ -549,6 +587,8 @@ every JPEG of a folder on two cores:
       --output-dir フォルダ
                            写真 名前.拡張子 ごとに 名前_out.png をフォルダに書き
                            込む (既定: ウィンドウが提案する出力フォルダ)
+      --beside-photos      各出力ファイルを、代わりにその写真自身のフォルダに書
+                           き込む (--output、--output-dir とは併用できない)
   -r, --recursive          フォルダである写真は、その中の写真とサブフォルダの写
                            真を 表す (フォルダへのリンクはたどらない)。各写真は
                            出力フォルダ の中でも同じ位置に置かれる
@@ -559,6 +599,8 @@ every JPEG of a folder on two cores:
                            {name}、{ext}、{folder}、{date} と {time} (撮影日時、
                            なければファイルの書き込み日時)、{n} (実行内の順番。
                            {n:3} で 001)、{width}、{height} (既定 {name}_out)
+      --png 圧縮           fast、normal (既定)、smallest のいずれか: 大きめのフ
+                           ァイルを速く、または小さいファイルを何倍もの時間で
 サイズ (既定: 写真自身のサイズ):
       --size 幅x高さ       ちょうど 幅 x 高さ ピクセル
       --width 幅           幅 ピクセル、高さは縦横比を保つ
@@ -573,6 +615,8 @@ every JPEG of a folder on two cores:
                            ジ N
       --no-auto-orient     カメラが記録した向きで正立させず、保存されたままの ピ
                            クセルを使う
+      --background 色      透明なピクセルを 色 (#RRGGBB) の上に置き、その後でキ
+                           ャプションを描く (既定 #000000)
 キャプション:
       --text テキスト      テキストを 1 行、出力に対して正立させて描く
       --position 位置      top-left、top、top-right、left、center、right、
@@ -623,36 +667,20 @@ LC_ALL、 LC_MESSAGES、LANG。C と POSIX では英語)。
 </translation>
     </message>
     <message>
-        <source>the naming pattern gives it no name</source>
-        <translation>名前のパターンから名前が作れません</translation>
+        <source>not converted: its output %1 would replace the photo itself</source>
+        <translation>変換しませんでした: 出力ファイル %1 が写真そのものを置き換えてしまいます</translation>
     </message>
     <message>
-        <source>the naming pattern is empty</source>
-        <translation>名前のパターンが空です</translation>
+        <source>invalid background &apos;%1&apos;: use #RRGGBB</source>
+        <translation>無効な背景 &apos;%1&apos;: #RRGGBB を使用してください</translation>
     </message>
     <message>
-        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
-        <translation>名前に &apos;/&apos; は使えません: パターンは出力ファイルに名前を付けるもので、置き場所は決めません</translation>
+        <source>unknown PNG effort &apos;%1&apos;: use fast, normal or smallest</source>
+        <translation>不明な PNG の圧縮 &apos;%1&apos;: fast、normal、smallest のいずれかを使用してください</translation>
     </message>
     <message>
-        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
-        <translation>不明なトークン &apos;%1&apos;: {name}、{ext}、{date}、{time}、{n}、{n:4}、{folder}、{width}、{height} のいずれかを使用してください</translation>
-    </message>
-    <message>
-        <source>a &apos;}&apos; in the naming pattern closes no token</source>
-        <translation>名前のパターンの &apos;}&apos; に対応するトークンがありません</translation>
-    </message>
-    <message>
-        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
-        <translation>プリセット &apos;%1&apos; (設定の [%2]) は破損しているため、飛ばしました: %3</translation>
-    </message>
-    <message>
-        <source>a preset needs a name</source>
-        <translation>プリセットには名前が必要です</translation>
-    </message>
-    <message>
-        <source>a preset&apos;s name has at most %1 characters</source>
-        <translation>プリセット名は %1 文字までです</translation>
+        <source>--beside-photos cannot be combined with %1: it writes each output next to its own photo</source>
+        <translation>--beside-photos は %1 と併用できません: 各出力ファイルをその写真の隣に書き込みます</translation>
     </message>
 </context>
 <context>
@@ -991,6 +1019,58 @@ LC_ALL、 LC_MESSAGES、LANG。C と POSIX では英語)。
     <message>
         <source>The naming pattern gives this photo no name.</source>
         <translation>名前のパターンからこの写真の名前が作れません。</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>背景:</translation>
+    </message>
+    <message>
+        <source>Colour...</source>
+        <translation>色...</translation>
+    </message>
+    <message>
+        <source>What transparent pixels are laid on, before the caption</source>
+        <translation>透明なピクセルを置く下地 (キャプションより先)</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>高速</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>Smallest</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>PNG size:</source>
+        <translation>PNG のサイズ:</translation>
+    </message>
+    <message>
+        <source>Fast: a larger file sooner. Smallest: a smaller file in many times the time.</source>
+        <translation>高速: 大きめのファイルを速く。最小: 小さいファイルを何倍もの時間で。</translation>
+    </message>
+    <message>
+        <source>Save outputs:</source>
+        <translation>出力ファイルの保存先:</translation>
+    </message>
+    <message>
+        <source>Into this folder</source>
+        <translation>このフォルダに</translation>
+    </message>
+    <message>
+        <source>Next to each photo</source>
+        <translation>各写真の隣に</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>Background colour: %1</source>
+        <translation>背景色: %1</translation>
     </message>
 </context>
 <context>

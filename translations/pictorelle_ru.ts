@@ -450,6 +450,38 @@
         <translation>набор настроек «%1» не удалось сохранить: настройки невозможно записать</translation>
     </message>
     <message>
+        <source>the naming pattern gives it no name</source>
+        <translation>шаблон имён не даёт ему имени</translation>
+    </message>
+    <message>
+        <source>the naming pattern is empty</source>
+        <translation>шаблон имён пуст</translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
+        <translation>имя не может содержать «/»: шаблон называет выходные файлы, а не размещает их</translation>
+    </message>
+    <message>
+        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
+        <translation>неизвестный элемент «%1»: используйте {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} или {height}</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; in the naming pattern closes no token</source>
+        <translation>«}» в шаблоне имён не закрывает ни один элемент</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
+        <translation>набор настроек «%1» ([%2] в настройках) повреждён и пропущен: %3</translation>
+    </message>
+    <message>
+        <source>a preset needs a name</source>
+        <translation>набору настроек нужно имя</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name has at most %1 characters</source>
+        <translation>имя набора настроек содержит не более %1 символов</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
   or:  pictorelle --save-preset NAME [OPTION]...  |  --list-presets
@@ -466,6 +498,8 @@ Output:
                            photo only)
       --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
                            (default: the output folder the window proposes)
+      --beside-photos      write each output in its photo&apos;s own folder instead
+                           (not with --output or --output-dir)
   -r, --recursive          a PHOTO that is a folder stands for its photos and
                            those of its subfolders (links to folders are not
                            followed); each keeps its place below it in the
@@ -478,6 +512,8 @@ Output:
                            was taken, else when its file was written), {n} (its
                            place in the run; {n:3} gives 001), {width}, {height}
                            (default {name}_out)
+      --png EFFORT         fast, normal (default) or smallest: a larger file
+                           sooner, or a smaller one in many times the time
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -493,6 +529,8 @@ Picture:
                            document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
+      --background COLOR   lay transparent pixels on COLOR, #RRGGBB, before the
+                           caption is drawn (default #000000)
 Caption:
       --text TEXT          draw one line of TEXT, upright on the output
       --position PLACE     top-left, top, top-right, left, center, right,
@@ -558,6 +596,8 @@ every JPEG of a folder on two cores:
       --output-dir ПАПКА   записать ИМЯ_out.png в ПАПКУ для каждой фотографии
                            ИМЯ.РАСШ (по умолчанию: папка вывода, которую
                            предлагает окно)
+      --beside-photos      записывать каждый файл вывода в папку его фотографии
+                           (не вместе с --output или --output-dir)
   -r, --recursive          ФОТО, являющееся папкой, означает её фотографии и
                            фотографии её подпапок (ссылки на папки не
                            отслеживаются); каждая сохраняет своё место под ней в
@@ -570,6 +610,9 @@ every JPEG of a folder on two cores:
                            {time} (время съёмки, иначе записи файла), {n} (место
                            в пакете; {n:3} даёт 001), {width}, {height} (по
                            умолчанию {name}_out)
+      --png УСИЛИЕ         fast, normal (по умолчанию) или smallest: файл
+                           больше, но быстрее, или меньше, но во много раз
+                           дольше
 Размер (по умолчанию: собственный размер фотографии):
       --size ШxВ           ровно Ш x В пикселей
       --width Ш            Ш пикселей в ширину, высота сохраняет пропорции
@@ -585,6 +628,8 @@ every JPEG of a folder on two cores:
       --frame N            кадр N (с 0) анимации или страница N документа
       --no-auto-orient     оставить пиксели как сохранены, не поворачивая их по
                            ориентации, записанной камерой
+      --background ЦВЕТ    класть прозрачные пиксели на ЦВЕТ (#RRGGBB) до того,
+                           как рисуется подпись (по умолчанию #000000)
 Подпись:
       --text ТЕКСТ         нарисовать одну строку ТЕКСТА на выводе, без поворота
       --position МЕСТО     top-left, top, top-right, left, center, right,
@@ -639,36 +684,20 @@ SIGTERM или SIGHUP (130, 143, 129), которые останавливают
 </translation>
     </message>
     <message>
-        <source>the naming pattern gives it no name</source>
-        <translation>шаблон имён не даёт ему имени</translation>
+        <source>not converted: its output %1 would replace the photo itself</source>
+        <translation>не преобразовано: выходной файл %1 заменил бы саму фотографию</translation>
     </message>
     <message>
-        <source>the naming pattern is empty</source>
-        <translation>шаблон имён пуст</translation>
+        <source>invalid background &apos;%1&apos;: use #RRGGBB</source>
+        <translation>недопустимый фон «%1»: используйте #RRGGBB</translation>
     </message>
     <message>
-        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
-        <translation>имя не может содержать «/»: шаблон называет выходные файлы, а не размещает их</translation>
+        <source>unknown PNG effort &apos;%1&apos;: use fast, normal or smallest</source>
+        <translation>неизвестное усилие PNG «%1»: используйте fast, normal или smallest</translation>
     </message>
     <message>
-        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
-        <translation>неизвестный элемент «%1»: используйте {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} или {height}</translation>
-    </message>
-    <message>
-        <source>a &apos;}&apos; in the naming pattern closes no token</source>
-        <translation>«}» в шаблоне имён не закрывает ни один элемент</translation>
-    </message>
-    <message>
-        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
-        <translation>набор настроек «%1» ([%2] в настройках) повреждён и пропущен: %3</translation>
-    </message>
-    <message>
-        <source>a preset needs a name</source>
-        <translation>набору настроек нужно имя</translation>
-    </message>
-    <message>
-        <source>a preset&apos;s name has at most %1 characters</source>
-        <translation>имя набора настроек содержит не более %1 символов</translation>
+        <source>--beside-photos cannot be combined with %1: it writes each output next to its own photo</source>
+        <translation>--beside-photos нельзя сочетать с %1: он записывает каждый выходной файл рядом с его фотографией</translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1044,58 @@ SIGTERM или SIGHUP (130, 143, 129), которые останавливают
     <message>
         <source>The naming pattern gives this photo no name.</source>
         <translation>Шаблон имён не даёт этой фотографии имени.</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Фон:</translation>
+    </message>
+    <message>
+        <source>Colour...</source>
+        <translation>Цвет...</translation>
+    </message>
+    <message>
+        <source>What transparent pixels are laid on, before the caption</source>
+        <translation>На что кладутся прозрачные пиксели, до подписи</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Быстро</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Обычно</translation>
+    </message>
+    <message>
+        <source>Smallest</source>
+        <translation>Как можно меньше</translation>
+    </message>
+    <message>
+        <source>PNG size:</source>
+        <translation>Размер PNG:</translation>
+    </message>
+    <message>
+        <source>Fast: a larger file sooner. Smallest: a smaller file in many times the time.</source>
+        <translation>Быстро: файл больше, но быстрее. Как можно меньше: файл меньше, но во много раз дольше.</translation>
+    </message>
+    <message>
+        <source>Save outputs:</source>
+        <translation>Сохранять выходные файлы:</translation>
+    </message>
+    <message>
+        <source>Into this folder</source>
+        <translation>В эту папку</translation>
+    </message>
+    <message>
+        <source>Next to each photo</source>
+        <translation>Рядом с каждой фотографией</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Фон</translation>
+    </message>
+    <message>
+        <source>Background colour: %1</source>
+        <translation>Цвет фона: %1</translation>
     </message>
 </context>
 <context>

@@ -442,6 +442,38 @@
         <translation>无法保存预设“%1”: 无法写入设置</translation>
     </message>
     <message>
+        <source>the naming pattern gives it no name</source>
+        <translation>命名模式无法为其生成名称</translation>
+    </message>
+    <message>
+        <source>the naming pattern is empty</source>
+        <translation>命名模式为空</translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
+        <translation>名称不能包含“/”: 模式只为输出文件命名，不决定其位置</translation>
+    </message>
+    <message>
+        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
+        <translation>未知的标记“%1”: 请使用 {name}、{ext}、{date}、{time}、{n}、{n:4}、{folder}、{width} 或 {height}</translation>
+    </message>
+    <message>
+        <source>a &apos;}&apos; in the naming pattern closes no token</source>
+        <translation>命名模式中的“}”没有对应的标记</translation>
+    </message>
+    <message>
+        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
+        <translation>预设“%1”(设置中的 [%2]) 已损坏，已跳过: %3</translation>
+    </message>
+    <message>
+        <source>a preset needs a name</source>
+        <translation>预设需要一个名称</translation>
+    </message>
+    <message>
+        <source>a preset&apos;s name has at most %1 characters</source>
+        <translation>预设名称最多 %1 个字符</translation>
+    </message>
+    <message>
         <source>Usage: pictorelle [PHOTO]...
   or:  pictorelle --convert PHOTO... [OPTION]...
   or:  pictorelle --save-preset NAME [OPTION]...  |  --list-presets
@@ -458,6 +490,8 @@ Output:
                            photo only)
       --output-dir DIR     write NAME_out.png into DIR for each photo NAME.EXT
                            (default: the output folder the window proposes)
+      --beside-photos      write each output in its photo&apos;s own folder instead
+                           (not with --output or --output-dir)
   -r, --recursive          a PHOTO that is a folder stands for its photos and
                            those of its subfolders (links to folders are not
                            followed); each keeps its place below it in the
@@ -470,6 +504,8 @@ Output:
                            was taken, else when its file was written), {n} (its
                            place in the run; {n:3} gives 001), {width}, {height}
                            (default {name}_out)
+      --png EFFORT         fast, normal (default) or smallest: a larger file
+                           sooner, or a smaller one in many times the time
 Size (default: the photo&apos;s own):
       --size WxH           exactly W x H pixels
       --width W            W pixels wide, the height keeping the aspect ratio
@@ -485,6 +521,8 @@ Picture:
                            document
       --no-auto-orient     keep the pixels as stored, not turned upright by the
                            orientation the camera recorded
+      --background COLOR   lay transparent pixels on COLOR, #RRGGBB, before the
+                           caption is drawn (default #000000)
 Caption:
       --text TEXT          draw one line of TEXT, upright on the output
       --position PLACE     top-left, top, top-right, left, center, right,
@@ -546,6 +584,8 @@ every JPEG of a folder on two cores:
       --output 文件        将 PNG 写入文件，文件名须以 .png 结尾 (仅限一张 照片)
       --output-dir 文件夹  为每张照片 名称.扩展名 在文件夹中写入 名称_out.png (
                            默认: 窗口建议的输出文件夹)
+      --beside-photos      改为将每个输出文件写入其照片所在的文件夹 (不能与
+                           --output 或 --output-dir 同用)
   -r, --recursive          作为文件夹的照片代表其中的照片及其子文件夹中的照片 (
                            不跟随指向文件夹的链接)；每张照片在输出文件夹中 保持
                            其相对位置
@@ -555,6 +595,8 @@ every JPEG of a folder on two cores:
                            {folder}、{date} 和 {time} (拍摄时间，否则为文件写入
                            时间)、{n} (在本次运行中的序号；{n:3} 得到 001)、
                            {width}、{height} (默认 {name}_out)
+      --png 压缩           fast、normal (默认) 或 smallest: 更快得到较大的文件，
+                           或用数倍的时间得到较小的文件
 尺寸 (默认: 照片本身的尺寸):
       --size 宽x高         正好 宽 x 高 像素
       --width 宽           宽 像素，高度保持宽高比
@@ -567,6 +609,8 @@ every JPEG of a folder on two cores:
       --flip 方式          none、horizontal 或 vertical (默认 none)
       --frame N            动画的第 N 帧 (从 0 开始)，或文档的第 N 页
       --no-auto-orient     保持像素的存储方向，不按相机记录的方向 摆正
+      --background 颜色    将透明像素置于颜色 (#RRGGBB) 之上，再绘制说明文字 (默
+                           认 #000000)
 说明文字:
       --text 文字          在输出上正向绘制一行文字
       --position 位置      top-left、top、top-right、left、center、right、
@@ -614,36 +658,20 @@ SIGTERM 或 SIGHUP 后为 128 + 信号编号 (130、143、129)，这些信号会
 </translation>
     </message>
     <message>
-        <source>the naming pattern gives it no name</source>
-        <translation>命名模式无法为其生成名称</translation>
+        <source>not converted: its output %1 would replace the photo itself</source>
+        <translation>未转换：其输出文件 %1 会替换照片本身</translation>
     </message>
     <message>
-        <source>the naming pattern is empty</source>
-        <translation>命名模式为空</translation>
+        <source>invalid background &apos;%1&apos;: use #RRGGBB</source>
+        <translation>无效的背景“%1”：请使用 #RRGGBB</translation>
     </message>
     <message>
-        <source>a name cannot hold &apos;/&apos;: outputs are named, not placed, by the pattern</source>
-        <translation>名称不能包含“/”: 模式只为输出文件命名，不决定其位置</translation>
+        <source>unknown PNG effort &apos;%1&apos;: use fast, normal or smallest</source>
+        <translation>未知的 PNG 压缩“%1”：请使用 fast、normal 或 smallest</translation>
     </message>
     <message>
-        <source>unknown token &apos;%1&apos;: use {name}, {ext}, {date}, {time}, {n}, {n:4}, {folder}, {width} or {height}</source>
-        <translation>未知的标记“%1”: 请使用 {name}、{ext}、{date}、{time}、{n}、{n:4}、{folder}、{width} 或 {height}</translation>
-    </message>
-    <message>
-        <source>a &apos;}&apos; in the naming pattern closes no token</source>
-        <translation>命名模式中的“}”没有对应的标记</translation>
-    </message>
-    <message>
-        <source>the preset &apos;%1&apos; ([%2] in the settings) is damaged and was skipped: %3</source>
-        <translation>预设“%1”(设置中的 [%2]) 已损坏，已跳过: %3</translation>
-    </message>
-    <message>
-        <source>a preset needs a name</source>
-        <translation>预设需要一个名称</translation>
-    </message>
-    <message>
-        <source>a preset&apos;s name has at most %1 characters</source>
-        <translation>预设名称最多 %1 个字符</translation>
+        <source>--beside-photos cannot be combined with %1: it writes each output next to its own photo</source>
+        <translation>--beside-photos 不能与 %1 同时使用：它将每个输出文件写在其照片旁边</translation>
     </message>
 </context>
 <context>
@@ -982,6 +1010,58 @@ SIGTERM 或 SIGHUP 后为 128 + 信号编号 (130、143、129)，这些信号会
     <message>
         <source>The naming pattern gives this photo no name.</source>
         <translation>命名模式无法为这张照片生成名称。</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>背景：</translation>
+    </message>
+    <message>
+        <source>Colour...</source>
+        <translation>颜色...</translation>
+    </message>
+    <message>
+        <source>What transparent pixels are laid on, before the caption</source>
+        <translation>透明像素所置于的底色 (在说明文字之前)</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>快速</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>Smallest</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>PNG size:</source>
+        <translation>PNG 大小：</translation>
+    </message>
+    <message>
+        <source>Fast: a larger file sooner. Smallest: a smaller file in many times the time.</source>
+        <translation>快速：更快得到较大的文件。最小：用数倍的时间得到较小的文件。</translation>
+    </message>
+    <message>
+        <source>Save outputs:</source>
+        <translation>输出文件保存到：</translation>
+    </message>
+    <message>
+        <source>Into this folder</source>
+        <translation>此文件夹</translation>
+    </message>
+    <message>
+        <source>Next to each photo</source>
+        <translation>每张照片旁边</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>Background colour: %1</source>
+        <translation>背景颜色：%1</translation>
     </message>
 </context>
 <context>

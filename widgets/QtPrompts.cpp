@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -152,6 +153,16 @@ std::optional<QString> QtPrompts::ChooseFolder(const FileDialogRequest& request)
 std::optional<QString> QtPrompts::SaveFile(const FileDialogRequest& request)
 {
     return RunOneFileDialog(request, QFileDialog::AcceptSave);
+}
+
+std::optional<QColor> QtPrompts::ChooseColour(QWidget* owner, const QString& caption, const QColor& initial)
+{
+    QColorDialog dialog(initial, owner);
+    dialog.setWindowTitle(LiteralTitle(caption));
+    const ModalPromptScope scope;
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedColor();
 }
 
 std::optional<FontChoice> QtPrompts::ChooseFont(const FontDialogRequest& request)

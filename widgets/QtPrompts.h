@@ -15,6 +15,7 @@ public:
     std::optional<QString> ChooseFolder(const FileDialogRequest& request) override;
     std::optional<QString> AskText(QWidget* owner, const QString& question, const QString& caption,
                                    const QString& initial = QString()) override;
+    std::optional<QColor> ChooseColour(QWidget* owner, const QString& caption, const QColor& initial) override;
     std::optional<FontChoice> ChooseFont(const FontDialogRequest& request) override;
     int TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget* owner) override;
     int RunDialog(CDialog& dialog) override;

@@ -41,8 +41,9 @@ BatchPreview::Photo BatchPreview::Read(const QString& path)
         return photo;
     photo.size = QSize(document.Width(), document.Height());
     const QSize shown = photo.size.scaled(kReadSide, kReadSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-    photo.upright = QImage(shown, QImage::Format_RGB32);
-    photo.upright.fill(Qt::white);
+    // Kept transparent where the photo is: the preview lays it on the chosen background.
+    photo.upright = QImage(shown, QImage::Format_ARGB32_Premultiplied);
+    photo.upright.fill(Qt::transparent);
     QPainter painter(&photo.upright);
     if (!platform::Succeeded(document.DrawPreview(painter, QRect(QPoint(0, 0), shown))))
         photo.upright = {};

@@ -27,8 +27,10 @@ QImage ComposeBatchPreview(const QImage& upright, const QSize& photoSize, const 
                                   static_cast<double>(box.height()) / output.height());
     const QSize shown(std::max(1, static_cast<int>(std::lround(output.width() * scale))),
                       std::max(1, static_cast<int>(std::lround(output.height() * scale))));
-    QImage picture = turned.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                         .convertToFormat(QImage::Format_RGB32);
+    // Where the photo is transparent, the background shows, as on the output.
+    QImage picture(shown, QImage::Format_RGB32);
+    picture.fill(QColor(choices.background));
+    QPainter(&picture).drawImage(0, 0, turned.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     if (!choices.textOn || choices.text.isEmpty())
         return picture;
     const CaptionLayout caption = LayOutCaption(choices.text, choices.caption, output);

@@ -1,5 +1,6 @@
 // The main window's conversion commands: Convert and Browse.
 #include "app/window/COrvanelDlg.h"
+#include "batch/ChoiceWords.h"
 #include "batch/ReasonTexts.h"
 #include "app/window/WindowThreadHost.h"
 #include "convert/PrintSaved.h"
@@ -87,6 +88,10 @@ public:
         OutputKeeping keeping;
         if (dlg_.m_keepPhotoDetails)
             keeping.details = platform::DetailsChoice::NoLocation;
+        // No menu offers it: a key of its own, for those who want the smaller or the faster file
+        // here too; the file as it always was when it is absent or unknown.
+        keeping.png = PngEffortNamed(platform::SettingsStore::GetProfileString(keys::kOption, keys::kPngEffort, QString()))
+                          .value_or(platform::PngEffort::Normal);
         return keeping;
     }
 

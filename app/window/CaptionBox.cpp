@@ -4,8 +4,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPainter>
-#include <QPixmap>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -182,14 +180,7 @@ void CaptionBox::ShowFont()
         name += tr(", bold");
     if (style_.italic)
         name += tr(", italic");
-    // A swatch with a frame, so that a white or a pale colour shows on the window's own.
-    QPixmap swatch(12, 12);
-    swatch.fill(style_.colour);
-    QPainter frame(&swatch);
-    frame.setPen(palette().color(QPalette::WindowText));
-    frame.drawRect(0, 0, 11, 11);
-    frame.end();
-    swatch_->setPixmap(swatch);
+    swatch_->setPixmap(ColourSwatch(style_.colour, palette().color(QPalette::WindowText)));
     fontName_->setText(name);
     fontName_->setAccessibleName(tr("Caption font: %1").arg(name));
 }

@@ -1,7 +1,10 @@
 #include "app/window/ControlTexts.h"
 
 #include <QComboBox>
+#include <QColor>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 
 void LabelControl(QLabel* label, QWidget* control, const QString& text)
 {
@@ -18,4 +21,14 @@ void SetComboItems(QComboBox* box, const QStringList& items)
     }
     for (int i = 0; i < items.size() && i < box->count(); ++i)
         box->setItemText(i, items[i]);
+}
+
+QPixmap ColourSwatch(const QColor& colour, const QColor& frame)
+{
+    QPixmap swatch(12, 12);
+    swatch.fill(colour);
+    QPainter painter(&swatch);
+    painter.setPen(frame);
+    painter.drawRect(0, 0, 11, 11);
+    return swatch;
 }

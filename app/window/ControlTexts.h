@@ -2,7 +2,9 @@
 #include <QString>
 #include <QStringList>
 
+class QColor;
 class QComboBox;
+class QPixmap;
 class QLabel;
 class QWidget;
 
@@ -13,3 +15,7 @@ void LabelControl(QLabel* label, QWidget* control, const QString& text);
 // A combo box's entries, in place when it has them already, so that its choice stays when the
 // language changes.
 void SetComboItems(QComboBox* box, const QStringList& items);
+
+// A small square of colour framed in frame, so that a white or a pale colour shows on the
+// window's own.
+QPixmap ColourSwatch(const QColor& colour, const QColor& frame);

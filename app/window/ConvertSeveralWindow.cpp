@@ -240,6 +240,25 @@ void ConvertSeveralWindow::BuildControls()
     grid->addWidget(dpi_, 2, 2, 1, 2);
     grid->addWidget(dateAsTaken_, 2, 4, 1, 3);
 
+    // What a transparent photo lies on, and how hard its file is packed.
+    auto* backgroundLabel = new QLabel(picture);
+    background_ = new QPushButton(picture);
+    auto* pngLabel = new QLabel(picture);
+    png_ = new QComboBox(picture);
+    Relabel([=, this] {
+        LabelControl(backgroundLabel, background_, tr("Background:"));
+        background_->setText(tr("Colour..."));
+        background_->setToolTip(tr("What transparent pixels are laid on, before the caption"));
+        SetComboItems(png_, {tr("Fast"), tr("Normal"), tr("Smallest")});
+        LabelControl(pngLabel, png_, tr("PNG size:"));
+        png_->setToolTip(tr("Fast: a larger file sooner. Smallest: a smaller file in many times the time."));
+        ShowBackground();
+    });
+    grid->addWidget(backgroundLabel, 3, 0);
+    grid->addWidget(background_, 3, 1);
+    grid->addWidget(pngLabel, 3, 4);
+    grid->addWidget(png_, 3, 5);
+
     layout->addWidget(picture);
 
     // The caption beside the preview of the selected photo as it will come out.
@@ -256,20 +275,26 @@ void ConvertSeveralWindow::BuildControls()
 
     // The folder and the names of the outputs, their fields in line.
     auto* output = new QGridLayout;
+    auto* placeLabel = new QLabel(this);
+    outputPlace_ = new QComboBox(this);
     auto* folderLabel = new QLabel(this);
     outputFolder_ = new QLineEdit(this);
     browse_ = new QPushButton(this);
     replace_ = new QCheckBox(this);
     Relabel([=, this] {
+        LabelControl(placeLabel, outputPlace_, tr("Save outputs:"));
+        SetComboItems(outputPlace_, {tr("Into this folder"), tr("Next to each photo")});
         LabelControl(folderLabel, outputFolder_, tr("Output fol&der:"));
         browse_->setText(tr("&Browse..."));
         Named(browse_, tr("Browse for the output folder"));
         replace_->setText(tr("Replace &existing files"));
     });
-    output->addWidget(folderLabel, 0, 0);
-    output->addWidget(outputFolder_, 0, 1);
-    output->addWidget(browse_, 0, 2);
+    output->addWidget(placeLabel, 0, 0);
+    output->addWidget(outputPlace_, 0, 1, Qt::AlignLeft);
     output->addWidget(replace_, 0, 3);
+    output->addWidget(folderLabel, 1, 0);
+    output->addWidget(outputFolder_, 1, 1);
+    output->addWidget(browse_, 1, 2);
 
     auto* patternLabel = new QLabel(this);
     namingPattern_ = new QLineEdit(this);
@@ -284,9 +309,9 @@ void ConvertSeveralWindow::BuildControls()
         LabelControl(patternLabel, namingPattern_, tr("Na&me pattern:"));
         Named(namePreview_, tr("Output name of the selected photo"));
     });
-    output->addWidget(patternLabel, 1, 0);
-    output->addWidget(namingPattern_, 1, 1);
-    output->addWidget(namePreview_, 1, 2, 1, 2);
+    output->addWidget(patternLabel, 2, 0);
+    output->addWidget(namingPattern_, 2, 1);
+    output->addWidget(namePreview_, 2, 2, 1, 2);
     output->setColumnStretch(1, 1);
     layout->addLayout(output);
 
@@ -351,6 +376,11 @@ void ConvertSeveralWindow::BuildControls()
     connect(namingPattern_, &QLineEdit::textChanged, this, [this] { ShowOutputName(); });
     connect(sizeMode_, &QComboBox::currentIndexChanged, this, [this] { EnableSizeFields(); });
     connect(resolution_, &QComboBox::currentIndexChanged, this, [this] { EnableDpiField(); });
+    connect(outputPlace_, &QComboBox::currentIndexChanged, this, [this] {
+        EnableFolderFields();
+        ShowOutputName();
+    });
+    connect(background_, &QPushButton::clicked, this, [this] { ChooseBackground(); });
     connect(caption_, &CaptionBox::Changed, this, [this] { ShowPreview(); });
     for (QComboBox* box : {sizeMode_, rotate_, flip_})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { ShowPreview(); });
@@ -375,6 +405,7 @@ SeveralPhotosChoices ConvertSeveralWindow::Choices() const
     c.text = caption_->Text();
     c.caption = caption_->Style();
     c.outputFolder = outputFolder_->text();
+    c.besidePhotos = outputPlace_->currentIndex() == 1;
     c.replace = replace_->isChecked();
     c.subfolders = subfolders_->isChecked();
     c.details = static_cast<platform::DetailsChoice>(details_->currentIndex());
@@ -382,6 +413,8 @@ SeveralPhotosChoices ConvertSeveralWindow::Choices() const
     if (resolution_->currentIndex() == 1)
         c.dpi = dpi_->value();
     c.namingPattern = namingPattern_->text();
+    c.background = backgroundColour_;
+    c.png = static_cast<platform::PngEffort>(png_->currentIndex());
     return c;
 }
 
@@ -395,6 +428,7 @@ void ConvertSeveralWindow::ShowChoices(const SeveralPhotosChoices& c)
     flip_->setCurrentIndex(c.flip);
     caption_->Show(c.textOn, c.text, c.caption);
     outputFolder_->setText(c.outputFolder);
+    outputPlace_->setCurrentIndex(c.besidePhotos ? 1 : 0);
     replace_->setChecked(c.replace);
     subfolders_->setChecked(c.subfolders);
     details_->setCurrentIndex(static_cast<int>(c.details));
@@ -402,8 +436,13 @@ void ConvertSeveralWindow::ShowChoices(const SeveralPhotosChoices& c)
     resolution_->setCurrentIndex(c.dpi ? 1 : 0);
     dpi_->setValue(c.dpi.value_or(kProposedDpi));
     namingPattern_->setText(c.namingPattern);
+    backgroundColour_ = c.background;
+    png_->setCurrentIndex(static_cast<int>(c.png));
+    ShowBackground();
     EnableSizeFields();
     EnableDpiField();
+    EnableFolderFields();
+    ShowPreview();  // the background changes no control whose signal would show it
 }
 
 void ConvertSeveralWindow::EnableSizeFields()
@@ -419,6 +458,30 @@ void ConvertSeveralWindow::EnableSizeFields()
 void ConvertSeveralWindow::EnableDpiField()
 {
     dpi_->setEnabled(!running_ && resolution_->currentIndex() == 1);
+}
+
+void ConvertSeveralWindow::EnableFolderFields()
+{
+    const bool intoFolder = !running_ && outputPlace_->currentIndex() == 0;
+    outputFolder_->setEnabled(intoFolder);
+    browse_->setEnabled(intoFolder);
+}
+
+void ConvertSeveralWindow::ChooseBackground()
+{
+    const std::optional<QColor> chosen =
+        platform::CurrentPrompts().ChooseColour(this, tr("Background"), QColor(backgroundColour_));
+    if (!chosen || !chosen->isValid())
+        return;
+    backgroundColour_ = chosen->rgb();
+    ShowBackground();
+    ShowPreview();
+}
+
+void ConvertSeveralWindow::ShowBackground()
+{
+    background_->setIcon(ColourSwatch(QColor(backgroundColour_), palette().color(QPalette::WindowText)));
+    Named(background_, tr("Background colour: %1").arg(QColor(backgroundColour_).name(QColor::HexRgb).toUpper()));
 }
 
 void ConvertSeveralWindow::ShowPreview()
@@ -476,8 +539,10 @@ void ConvertSeveralWindow::OnPresetChosen(int index)
     // A preset kept by the command line may go beyond the window's fields (a side over its
     // largest, a margin over half the picture), which then hold less than the preset says.
     QList<RequestOption> shown = PresetOptionsOf(RequestOf(Choices()));
-    if (wanted.outputFolder.isEmpty())
-        shown.removeIf([](const RequestOption& option) { return option.name == QLatin1String("--output-dir"); });
+    if (wanted.outputFolder.isEmpty() && !wanted.besidePhotos)
+        shown.removeIf([](const RequestOption& option) {
+            return option.name == QLatin1String("--output-dir") || option.name == QLatin1String("--beside-photos");
+        });
     if (shown != PresetOptionsOf(wanted))
         Message(tr("Some choices of the preset %1 are beyond what this window offers and were brought within its range.")
                     .arg(presets_[index].name));
@@ -602,11 +667,13 @@ void ConvertSeveralWindow::OnConvertAll()
     SaveSeveralPhotosChoices(choices);
     // A folder typed that is not there yet is made, as the command line makes it.
     const QFileInfo folder(choices.outputFolder);
-    if (choices.outputFolder.isEmpty() || PrepareOutputFolder(choices.outputFolder).problem) {
+    if (!choices.besidePhotos &&
+        (choices.outputFolder.isEmpty() || PrepareOutputFolder(choices.outputFolder).problem)) {
         Message(tr("The output folder %1 cannot be written to: choose another.").arg(choices.outputFolder));
         return;
     }
-    runFolder_ = folder.absoluteFilePath();
+    // Beside the photos there is no one folder to open.
+    runFolder_ = choices.besidePhotos ? QString() : folder.absoluteFilePath();
     model_->ResetStates();
     done_ = converted_ = failed_ = kept_ = 0;
     cancelled_ = false;
@@ -702,8 +769,9 @@ void ConvertSeveralWindow::EnableForRun(bool running)
                        static_cast<QWidget*>(sizeMode_), static_cast<QWidget*>(rotate_), static_cast<QWidget*>(flip_),
                        static_cast<QWidget*>(details_), static_cast<QWidget*>(resolution_),
                        static_cast<QWidget*>(dateAsTaken_),
-                       static_cast<QWidget*>(caption_), static_cast<QWidget*>(outputFolder_),
-                       static_cast<QWidget*>(browse_), static_cast<QWidget*>(replace_),
+                       static_cast<QWidget*>(caption_), static_cast<QWidget*>(outputPlace_),
+                       static_cast<QWidget*>(background_), static_cast<QWidget*>(png_),
+                       static_cast<QWidget*>(replace_),
                        static_cast<QWidget*>(namingPattern_), static_cast<QWidget*>(preset_),
                        static_cast<QWidget*>(savePreset_), static_cast<QWidget*>(convertAll_)})
         w->setEnabled(!running);
@@ -713,6 +781,7 @@ void ConvertSeveralWindow::EnableForRun(bool running)
     openFolder_->setEnabled(!running && !runFolder_.isEmpty());
     EnableSizeFields();
     EnableDpiField();
+    EnableFolderFields();
 }
 
 void ConvertSeveralWindow::Message(const QString& text)

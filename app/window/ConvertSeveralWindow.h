@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include <QColor>
 #include <QWidget>
 
 #include "app/window/BatchRunner.h"
@@ -51,6 +52,9 @@ public:
     QPushButton* SavePresetButton() const { return savePreset_; }
     QPushButton* DeletePresetButton() const { return deletePreset_; }
     QLineEdit* NamingPatternField() const { return namingPattern_; }
+    QComboBox* OutputPlaceBox() const { return outputPlace_; }
+    QPushButton* BackgroundButton() const { return background_; }
+    QComboBox* PngEffortBox() const { return png_; }
     QLabel* NamePreview() const { return namePreview_; }
 
     CaptionBox* Caption() const { return caption_; }
@@ -84,6 +88,9 @@ private:
     void EnableForRun(bool running);
     void EnableSizeFields();
     void EnableDpiField();
+    void EnableFolderFields();
+    void ChooseBackground();
+    void ShowBackground();
     void ShowPreview();
     void ShowOutputName();
     // Lists the presets as kept now, select shown chosen (none when it is not there); returns
@@ -116,8 +123,12 @@ private:
     QComboBox* resolution_ = nullptr;  // the photo's own, or dpi_
     QSpinBox* dpi_ = nullptr;
     QCheckBox* dateAsTaken_ = nullptr;
+    QPushButton* background_ = nullptr;  // shows backgroundColour_
+    QRgb backgroundColour_ = qRgb(0, 0, 0);
+    QComboBox* png_ = nullptr;
     CaptionBox* caption_ = nullptr;
     BatchPreview* preview_ = nullptr;
+    QComboBox* outputPlace_ = nullptr;  // into outputFolder_, or next to each photo
     QLineEdit* outputFolder_ = nullptr;
     QPushButton* browse_ = nullptr;
     QCheckBox* replace_ = nullptr;

@@ -24,8 +24,10 @@ QString OutputNamePreview(const SeveralPhotosChoices& choices, const ListedPhoto
         facts.width = size.width();
         facts.height = size.height();
     }
-    // No folder: the name below the output folder, which has a field of its own.
-    const OutputName name = OutputNames(QString(), QString(), choices.namingPattern).For(listed.photo.path, listed.photo.addedFolder, facts);
+    // No folder: the name below the output folder, which has a field of its own, or beside the
+    // photo the name alone.
+    const QString below = choices.besidePhotos ? QString() : listed.photo.addedFolder;
+    const OutputName name = OutputNames(QString(), QString(), choices.namingPattern).For(listed.photo.path, below, facts);
     if (name.path.isEmpty())
         return QCoreApplication::translate("ConvertSeveralWindow", "The naming pattern gives this photo no name.");
     return name.path;

@@ -1,5 +1,6 @@
 #include "app/window/SeveralPhotosChoices.h"
 
+#include "batch/ChoiceWords.h"
 #include "services/SettingsStore.h"
 #include "settings/FontRecordConversion.h"
 #include "settings/LogFont.h"
@@ -70,6 +71,10 @@ SeveralPhotosChoices LoadSeveralPhotosChoices(const QString& proposedFolder)
     const QString pattern = SettingsStore::GetProfileString(keys::kSeveral, keys::kSeveralNamePattern, QString());
     if (!pattern.isEmpty() && !NamingPatternProblem(pattern))
         c.namingPattern = pattern;
+    c.besidePhotos = Int(keys::kSeveralBesidePhotos, 0, 0, 1) != 0;
+    c.background = qRgb(0, 0, 0) | static_cast<QRgb>(Int(keys::kSeveralBackground, 0, 0, 0xFFFFFF));
+    c.png = PngEffortNamed(SettingsStore::GetProfileString(keys::kSeveral, keys::kSeveralPngEffort, QString()))
+                .value_or(platform::PngEffort::Normal);
     return c;
 }
 
@@ -102,6 +107,9 @@ void SaveSeveralPhotosChoices(const SeveralPhotosChoices& c)
     Put(keys::kSeveralDateAsTaken, c.dateAsTaken);
     Put(keys::kSeveralDpi, c.dpi.value_or(0));
     SettingsStore::WriteProfileString(keys::kSeveral, keys::kSeveralNamePattern, c.namingPattern);
+    Put(keys::kSeveralBesidePhotos, c.besidePhotos);
+    Put(keys::kSeveralBackground, static_cast<int>(c.background & 0xFFFFFF));
+    SettingsStore::WriteProfileString(keys::kSeveral, keys::kSeveralPngEffort, PngEffortWord(c.png));
 }
 
 ConversionRequest RequestOf(const SeveralPhotosChoices& c)
@@ -114,12 +122,17 @@ ConversionRequest RequestOf(const SeveralPhotosChoices& c)
         r.text = c.text;
         r.caption = c.caption;
     }
-    r.outputFolder = c.outputFolder;
+    if (c.besidePhotos)
+        r.besidePhotos = true;
+    else
+        r.outputFolder = c.outputFolder;
     r.overwrite = c.replace;
     r.details = c.details;
     r.dateAsTaken = c.dateAsTaken;
     r.dpi = c.dpi;
     r.namingPattern = c.namingPattern;
+    r.background = c.background;
+    r.png = c.png;
     r.quiet = true;
     return r;
 }
@@ -145,6 +158,10 @@ SeveralPhotosChoices ChoicesOf(const ConversionRequest& r, const SeveralPhotosCh
     c.dateAsTaken = r.dateAsTaken;
     c.dpi = r.dpi;
     c.namingPattern = r.namingPattern;
+    c.background = r.background;
+    c.png = r.png;
+    if (r.besidePhotos || !r.outputFolder.isEmpty())
+        c.besidePhotos = r.besidePhotos;
     if (!r.outputFolder.isEmpty())
         c.outputFolder = r.outputFolder;
     c.replace = r.overwrite;

@@ -27,12 +27,15 @@ struct SeveralPhotosChoices {
     QString text;
     CaptionStyle caption = DefaultWindowCaption();
     QString outputFolder;
+    bool besidePhotos = false;  // each output next to its photo instead of into outputFolder
     bool replace = false;
     bool subfolders = true;  // Add Folder takes its subfolders' photos too
     platform::DetailsChoice details = platform::DetailsChoice::None;
     bool dateAsTaken = false;
     std::optional<int> dpi;  // the photo's own when unset
     QString namingPattern = kDefaultNamingPattern;
+    QRgb background = qRgb(0, 0, 0);
+    platform::PngEffort png = platform::PngEffort::Normal;
 };
 
 // The choices last kept, each value out of range replaced by its default; proposedFolder when no
@@ -43,7 +46,8 @@ void SaveSeveralPhotosChoices(const SeveralPhotosChoices& choices);
 // The batch the choices ask for.
 ConversionRequest RequestOf(const SeveralPhotosChoices& choices);
 // The choices that ask for request (a preset's), what it leaves unsaid taken from current: the
-// sides a size rule does not use, the caption's words and style when it has none, the output
-// folder when it names none, and whether Add Folder takes subfolders. RequestOf gives back every
+// sides a size rule does not use, the caption's words and style when it has none, where the
+// outputs go (and the output folder) when it names neither a folder nor beside the photos, and
+// whether Add Folder takes subfolders. RequestOf gives back every
 // choice a preset keeps.
 SeveralPhotosChoices ChoicesOf(const ConversionRequest& request, const SeveralPhotosChoices& current);

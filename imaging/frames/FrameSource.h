@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include <QColor>
 #include <QString>
 #include <vips/vips8>
 
@@ -27,11 +28,11 @@ public:
     // Opens frame index; throws vips::VError when it cannot be decoded whole or is too large
     // (std::bad_alloc when memory runs out).
     virtual FrameInfo Open(int index) const = 0;
-    // Frame index as stored (before its turn), stretched to exactly width x height onto black,
-    // as 8-bit sRGB. Decoding
+    // Frame index as stored (before its turn), stretched to exactly width x height onto
+    // background (where it is transparent), as 8-bit sRGB. Decoding
     // happens when the result's pixels are asked for; a failure then throws vips::VError
     // (or std::bad_alloc), which the caller must catch.
-    virtual vips::VImage Render(int index, int width, int height, VipsKernel kernel) const = 0;
+    virtual vips::VImage Render(int index, int width, int height, VipsKernel kernel, QRgb background) const = 0;
     // Whether a decoder warning met while decoding means corrupt data, not a harmless oddity.
     virtual bool WarningsAreDamage() const { return false; }
     // Bytes the decoder holds of the whole opened frame while it decodes it for drawing, beyond

@@ -62,11 +62,16 @@ vips::VImage StretchTo(const vips::VImage& pixels, int width, int height, VipsKe
     return out.cast(VIPS_FORMAT_UCHAR);
 }
 
-vips::VImage StretchOntoBlack(const vips::VImage& pixels, int width, int height, VipsKernel kernel)
+vips::VImage StretchOntoBackground(const vips::VImage& pixels, int width, int height, VipsKernel kernel,
+                                   QRgb background)
 {
     vips::VImage out = pixels;
+    // Flattened before it is sized, as it always was on black, so that black gives the same bytes.
     if (out.bands() == 4)
-        out = out.flatten(vips::VImage::option()->set("background", std::vector<double>{0, 0, 0}));
+        out = out.flatten(vips::VImage::option()->set(
+            "background", std::vector<double>{static_cast<double>(qRed(background)),
+                                              static_cast<double>(qGreen(background)),
+                                              static_cast<double>(qBlue(background))}));
     return StretchTo(out, width, height, kernel);
 }
 

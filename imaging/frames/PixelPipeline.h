@@ -1,5 +1,6 @@
 #pragma once
 // Private to imaging: uses libvips types.
+#include <QColor>
 #include <vips/vips8>
 
 namespace platform {
@@ -21,8 +22,9 @@ vips::VImage NormalisePixels(const vips::VImage& image);
 vips::VImage StretchTo(const vips::VImage& pixels, int width, int height, VipsKernel kernel);
 
 // pixels (3 or 4 bands) stretched to exactly width x height with independent scales,
-// composited onto black, as 8-bit RGB.
-vips::VImage StretchOntoBlack(const vips::VImage& pixels, int width, int height, VipsKernel kernel);
+// composited onto background (black unless a batch asks for another), as 8-bit RGB.
+vips::VImage StretchOntoBackground(const vips::VImage& pixels, int width, int height, VipsKernel kernel,
+                                   QRgb background);
 
 // A small copy of pixels in memory for the preview, each side shrunk on its own to at most
 // kPreviewSide (the preview stretches the frame anyway). Throws as CopyToMemory does.

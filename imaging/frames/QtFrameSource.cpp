@@ -64,10 +64,10 @@ FrameInfo QtFrameSource::Open(int index) const
     return info;
 }
 
-vips::VImage QtFrameSource::Render(int index, int width, int height, VipsKernel kernel) const
+vips::VImage QtFrameSource::Render(int index, int width, int height, VipsKernel kernel, QRgb background) const
 {
     Decode(index);
-    return StretchOntoBlack(pixels_, width, height, kernel);
+    return StretchOntoBackground(pixels_, width, height, kernel, background);
 }
 
 void QtFrameSource::Decode(int index) const

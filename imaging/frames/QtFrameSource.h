@@ -26,7 +26,7 @@ public:
     Guid Dimension() const override;
     int FrameCount() const override { return static_cast<int>(images_.size()); }
     FrameInfo Open(int index) const override;
-    vips::VImage Render(int index, int width, int height, VipsKernel kernel) const override;
+    vips::VImage Render(int index, int width, int height, VipsKernel kernel, QRgb background) const override;
 
 private:
     void Decode(int index) const;

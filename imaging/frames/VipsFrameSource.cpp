@@ -58,15 +58,15 @@ FrameInfo VipsFrameSource::Open(int index) const
     return info;
 }
 
-vips::VImage VipsFrameSource::Render(int index, int width, int height, VipsKernel kernel) const
+vips::VImage VipsFrameSource::Render(int index, int width, int height, VipsKernel kernel, QRgb background) const
 {
     if (kept_.index == index && kept_.stamp && kept_.stamp == KeptFileStamp())
-        return StretchOntoBlack(kept_.pixels, width, height, kernel);
+        return StretchOntoBackground(kept_.pixels, width, height, kernel, background);
     kept_ = KeptFrame();  // the file changed: it is decoded anew
     const vips::VImage header = Load(index, 1);
     // Decoding at a fraction of the size is much faster when the output is small.
     const int shrink = ShrinkOnLoad(header.width(), header.height(), width, height);
-    return StretchOntoBlack(NormalisePixels(ConvertedToSrgb(Load(index, shrink)).pixels), width, height, kernel);
+    return StretchOntoBackground(NormalisePixels(ConvertedToSrgb(Load(index, shrink)).pixels), width, height, kernel, background);
 }
 
 RotateFlipType VipsFrameSource::TurnOf(const vips::VImage& header) const

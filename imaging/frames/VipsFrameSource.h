@@ -21,7 +21,7 @@ public:
     Guid Dimension() const override;
     int FrameCount() const override { return pages_; }
     FrameInfo Open(int index) const override;
-    vips::VImage Render(int index, int width, int height, VipsKernel kernel) const override;
+    vips::VImage Render(int index, int width, int height, VipsKernel kernel, QRgb background) const override;
 
     // Whether the loader reads several frames or pages from one file.
     bool WarningsAreDamage() const override;

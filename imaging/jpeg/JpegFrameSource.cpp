@@ -48,9 +48,9 @@ FrameInfo JpegFrameSource::Open(int index) const
     return info;
 }
 
-vips::VImage JpegFrameSource::Render(int, int width, int height, VipsKernel kernel) const
+vips::VImage JpegFrameSource::Render(int, int width, int height, VipsKernel kernel, QRgb background) const
 {
-    return StretchOntoBlack(Pixels(Header(), width, height), width, height, kernel);
+    return StretchOntoBackground(Pixels(Header(), width, height), width, height, kernel, background);
 }
 
 vips::VImage JpegFrameSource::Header() const

@@ -21,7 +21,7 @@ public:
     Guid Dimension() const override;
     int FrameCount() const override { return 1; }
     FrameInfo Open(int index) const override;
-    vips::VImage Render(int index, int width, int height, VipsKernel kernel) const override;
+    vips::VImage Render(int index, int width, int height, VipsKernel kernel, QRgb background) const override;
 
 private:
     vips::VImage Header() const;

@@ -76,12 +76,12 @@ FrameInfo PngFrameSource::OpenKept(PngDecoder& decoder, FrameInfo info) const
     return info;
 }
 
-vips::VImage PngFrameSource::Render(int, int width, int height, VipsKernel kernel) const
+vips::VImage PngFrameSource::Render(int, int width, int height, VipsKernel kernel, QRgb background) const
 {
     if (kept_ && kept_->stamp && kept_->stamp == KeptFileStamp())
-        return StretchOntoBlack(kept_->pixels, width, height, kernel);
+        return StretchOntoBackground(kept_->pixels, width, height, kernel, background);
     kept_.reset();  // the file changed: it is decoded anew
-    return StretchOntoBlack(NormalisePixels(ConvertedToSrgb(PngPixels(Decoder(), Noted())).pixels), width, height, kernel);
+    return StretchOntoBackground(NormalisePixels(ConvertedToSrgb(PngPixels(Decoder(), Noted())).pixels), width, height, kernel, background);
 }
 
 }  // namespace platform

@@ -89,13 +89,13 @@ FrameInfo RawFrameSource::Open(int index) const
     });
 }
 
-vips::VImage RawFrameSource::Render(int index, int width, int height, VipsKernel kernel) const
+vips::VImage RawFrameSource::Render(int index, int width, int height, VipsKernel kernel, QRgb background) const
 {
     if (index != 0)
         throw vips::VError("a camera RAW photo has one frame");
     const bool half = HalfSizeSuffices(width_, height_, width, height);
     const vips::VImage developed = Guarded([&] { return OpenRaw().photo->Develop(half); });
-    return StretchOntoBlack(developed, width, height, kernel);
+    return StretchOntoBackground(developed, width, height, kernel, background);
 }
 
 }  // namespace platform

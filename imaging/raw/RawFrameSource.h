@@ -23,7 +23,7 @@ public:
     Guid Dimension() const override { return FrameDimensionPage; }
     int FrameCount() const override { return 1; }
     FrameInfo Open(int index) const override;
-    vips::VImage Render(int index, int width, int height, VipsKernel kernel) const override;
+    vips::VImage Render(int index, int width, int height, VipsKernel kernel, QRgb background) const override;
 
 private:
     static std::unique_ptr<FrameSource> FromHeader(const QByteArray& localName, RawPhoto& photo, bool autoOrient);

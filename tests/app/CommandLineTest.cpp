@@ -133,6 +133,14 @@ TEST(CommandLine, APresetStartsTheChoicesAndLaterOptionsReplaceIts)
     // Given before it, the same clash is the user's own.
     EXPECT_EQ(ParseCommandLine({"--convert", "x.jpg", "--width", "800", "--preset", "web"}, presets).mode, CommandLine::Mode::Invalid);
     EXPECT_EQ(ParseCommandLine({"--convert", "x.jpg", "--preset", "print"}, presets).error.text, "no such preset");
+    // Beside the photos replaces the preset's folder, and an output after a preset beside them replaces that.
+    const CommandLine beside = ParseCommandLine({"--convert", "x.jpg", "--preset", "web", "--beside-photos"}, presets);
+    ASSERT_EQ(beside.mode, CommandLine::Mode::Convert) << beside.error.text.toStdString();
+    EXPECT_TRUE(beside.request.besidePhotos && beside.request.outputFolder.isEmpty());
+    RequestReader besideThenFile;
+    ASSERT_TRUE(besideThenFile.ApplyPreset({{"--beside-photos", std::nullopt}}));
+    ASSERT_TRUE(besideThenFile.Apply({"--output", "o.png"}) && besideThenFile.Check());
+    EXPECT_FALSE(besideThenFile.Request().besidePhotos);
 
     // Kept without a photo, and never a window's option.
     const CommandLine keep = ParseCommandLine({"--save-preset", "mine", "--fit", "800x600", "--name", "{n:3}"});
@@ -149,11 +157,21 @@ TEST(CommandLine, APresetStartsTheChoicesAndLaterOptionsReplaceIts)
     ASSERT_TRUE(reader.ApplyPreset({{"--size", "640x480"}, {"--rotate", "90"}, {"--flip", "vertical"}, {"--text", "Hi, you"},
                                     {"--position", "bottom-left"}, {"--margin", "12"}, {"--font", ",5%,italic"},
                                     {"--color", "#12AB34"}, {"--file-date", "taken"}, {"--dpi", "300"},
-                                    {"--name", "{date}_{name}"}, {"--overwrite", std::nullopt}}));
+                                    {"--name", "{date}_{name}"}, {"--overwrite", std::nullopt},
+                                    {"--background", "#FFFFFF"}, {"--png", "smallest"}, {"--beside-photos", std::nullopt}}));
+    EXPECT_EQ(reader.Request().background, qRgb(255, 255, 255));
+    EXPECT_EQ(reader.Request().png, platform::PngEffort::Smallest);
+    EXPECT_TRUE(reader.Request().besidePhotos);
     const QList<RequestOption> kept = PresetOptionsOf(reader.Request());
     RequestReader again;
     ASSERT_TRUE(again.ApplyPreset(kept));
     EXPECT_EQ(PresetOptionsOf(again.Request()), kept);
+    // A preset kept before these existed reads as it always did: black, the normal PNG.
+    const ConversionRequest plain = ParseCommandLine({"--convert", "x.jpg", "--preset", "web"}, presets).request;
+    EXPECT_EQ(plain.background, qRgb(0, 0, 0));
+    EXPECT_EQ(plain.png, platform::PngEffort::Normal);
+    for (const RequestOption& option : PresetOptionsOf(plain))
+        EXPECT_TRUE(option.name != "--background" && option.name != "--png") << "nothing said of them";
     EXPECT_TRUE(reader.Request().caption.italic && reader.Request().caption.family.isEmpty()) << "the system's face";
 }
 
@@ -192,6 +210,13 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValues)
     EXPECT_EQ(placed.caption.size, (CaptionLength{5, true}));
     EXPECT_TRUE(r.overwrite && r.quiet);
     EXPECT_EQ(r.outputFolder, "out");
+    const ConversionRequest packed =
+        ParseCommandLine({"--convert", "a", "--png=fast", "--background", "#00ff80", "--beside-photos"}).request;
+    EXPECT_EQ(packed.png, platform::PngEffort::Fast);
+    EXPECT_EQ(packed.background, qRgb(0, 255, 128));
+    EXPECT_TRUE(packed.besidePhotos);
+    EXPECT_EQ(r.png, platform::PngEffort::Normal);
+    EXPECT_EQ(r.background, qRgb(0, 0, 0));
 
     const struct {
         QStringList args;
@@ -227,6 +252,10 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValues)
         {{"--fit", "800"}, IDS_STRING112, ""},
         {{"--fit", "800x600", "--height", "5"}, 0, "--fit cannot be combined"},
         {{"-r=1"}, 0, "unrecognized option '-r=1'"},
+        {{"--beside-photos", "--output-dir", "o"}, 0, "--beside-photos cannot be combined with --output-dir: it writes"},
+        {{"--output", "o.png", "--beside-photos"}, 0, "--beside-photos cannot be combined with --output: it writes"},
+        {{"--background", "#FFF"}, 0, "invalid background '#FFF'"},
+        {{"--png", "best"}, 0, "unknown PNG effort 'best': use fast, normal or smallest"},
     };
     for (const auto& c : bad) {
         const CommandLine line = ParseCommandLine(QStringList{"--convert", "a.jpg"} + c.args);
@@ -752,8 +781,11 @@ TEST_F(CommandLineTest, RerunsConvertOnlyWhatIsLeftAndNeverTheirOwnOutputs)
     QDir(dir_.path()).mkpath("tree/day");
     WriteSolid(TempPath("tree/a.jpg"), 64, 48, {200, 10, 10});
     WriteSolid(TempPath("tree/day/b.png"), 30, 20, {10, 200, 10});
-    for (const QString& out : {QString("tree/out"), QString("tree")}) {
-        const QStringList args = {"--convert", "-r", "tree", "--output-dir", out};
+    const std::pair<QString, QStringList> runs[] = {{"tree/out", {"--output-dir", "tree/out"}},
+                                                    {"tree", {"--output-dir", "tree"}},
+                                                    {"tree", {"--beside-photos"}}};
+    for (const auto& [out, where] : runs) {
+        const QStringList args = QStringList{"--convert", "-r", "tree"} + where;
         const Outcome first = Pictorelle(args);
         ASSERT_EQ(first.status, 0) << first.err.toStdString();
         QFile::remove(TempPath(out + "/a_out.png"));  // as if interrupted before a was saved
@@ -776,6 +808,13 @@ TEST_F(CommandLineTest, RerunsConvertOnlyWhatIsLeftAndNeverTheirOwnOutputs)
         QFile::remove(TempPath("tree/a_out.png"));
         QFile::remove(TempPath("tree/day/b_out.png"));
     }
+
+    // A pattern naming a PNG's output after the photo itself never replaces the photo.
+    const QByteArray photo = ReadAll(TempPath("tree/day/b.png"));
+    const Outcome self = Pictorelle({"--convert", "tree/day/b.png", "--beside-photos", "--name", "{name}", "--overwrite"});
+    EXPECT_EQ(self.status, 1);
+    EXPECT_TRUE(self.err.contains("would replace the photo itself")) << self.err.toStdString();
+    EXPECT_EQ(ReadAll(TempPath("tree/day/b.png")), photo);
 
     const Outcome made = Pictorelle({"--convert", "tree/a.jpg", "--output-dir", "new/deeper"});
     EXPECT_EQ(made.status, 0) << made.err.toStdString();
@@ -1376,6 +1415,27 @@ TEST_F(CommandLineTest, NamesFollowThePatternFromTheDateTakenOrTheFilesDate)
     const Outcome clash = Pictorelle({"--convert", "a.png", "b.png", "--name", "same", "--output-dir", "clash"});
     EXPECT_EQ(clash.status, 1);
     EXPECT_TRUE(clash.err.contains("b.png: not converted")) << clash.err.toStdString();
+}
+
+// Transparent pixels lie on the background asked for, black by default as they always did; a
+// photo without transparency is the same file whatever the background.
+TEST_F(CommandLineTest, ABackgroundFillsOnlyWhereThePhotoIsTransparent)
+{
+    WriteHalfTransparent(TempPath("logo.png"), 60, 40, {255, 0, 0});
+    WriteNoise(TempPath("flat.png"), 50, 30);
+    const auto run = [this](const QString& photo, const QString& output, const QStringList& more) {
+        const Outcome done = Pictorelle(QStringList{"--convert", photo, "--output", output, "--width", "90"} + more);
+        EXPECT_EQ(done.status, 0) << done.err.toStdString();
+        return ReadAll(TempPath(output));
+    };
+    run("logo.png", "white.png", {"--background", "#FFFFFF"});
+    const Decoded white = DecodeFile(TempPath("white.png"));
+    ASSERT_EQ(QSize(white.width, white.height), QSize(90, 60));
+    EXPECT_EQ(white.At(80, 30), (Rgb{255, 255, 255}));
+    EXPECT_EQ(white.At(10, 30), (Rgb{255, 0, 0}));
+    EXPECT_EQ(run("logo.png", "plain.png", {}), run("logo.png", "black.png", {"--background", "#000000"}));
+    EXPECT_EQ(DecodeFile(TempPath("plain.png")).At(80, 30), (Rgb{0, 0, 0}));
+    EXPECT_EQ(run("flat.png", "a.png", {}), run("flat.png", "b.png", {"--background", "#00FF00"}));
 }
 
 TEST_F(CommandLineTest, PresetsAreSavedListedUsedAndADamagedOneIsSkippedAndLeftAsItIs)

@@ -309,6 +309,67 @@ TEST_F(SeveralPhotosTest, ThePreviewShowsThePictureTheRunWrites)
     }
 }
 
+// Outputs next to their photos on a background chosen, packed as chosen: kept across a restart,
+// shown in the preview, the command line's files, and a rerun over the same folder writes nothing.
+TEST_F(SeveralPhotosTest, BesideThePhotosOnABackgroundKeptAndGivingTheCommandLinesFiles)
+{
+    for (const char* folder : {"shoots/a", "shoots/b", "cli/a", "cli/b"})
+        QDir(dir_.path()).mkpath(folder);
+    WriteHalfTransparent(TempPath("shoots/a/logo.png"), 60, 40, {255, 0, 0});
+    WriteNoise(TempPath("shoots/b/y.jpg"), 50, 30);
+    for (const char* photo : {"a/logo.png", "b/y.jpg"})
+        ASSERT_TRUE(QFile::copy(TempPath(QString("shoots/") + photo), TempPath(QString("cli/") + photo)));
+
+    ConvertSeveralWindow& first = Several();
+    Choose(first);
+    first.OutputPlaceBox()->setCurrentIndex(1);
+    QWidget* folderField = nullptr;
+    for (QLineEdit* field : first.findChildren<QLineEdit*>())
+        if (field->accessibleName() == "Output folder:")
+            folderField = field;
+    ASSERT_TRUE(folderField);
+    EXPECT_FALSE(folderField->isEnabled()) << "no folder to type beside the photos";
+    (*prompts_)->QueueColour(QColor(255, 255, 255));
+    first.BackgroundButton()->click();
+    ASSERT_EQ((*prompts_)->OfKind(PromptRecord::Kind::Colour).size(), 1u);
+    EXPECT_EQ((*prompts_)->OfKind(PromptRecord::Kind::Colour)[0].font.colour, QColor(0, 0, 0)) << "black at first";
+    first.PngEffortBox()->setCurrentIndex(2);
+    first.close();
+
+    ConvertSeveralWindow w;
+    const ConversionRequest r = RequestOf(w.Choices());
+    EXPECT_TRUE(r.besidePhotos && r.outputFolder.isEmpty());
+    EXPECT_EQ(r.background, qRgb(255, 255, 255));
+    EXPECT_EQ(r.png, platform::PngEffort::Smallest);
+    w.AddPaths({TempPath("shoots")});
+    WaitUntil([&] { return w.Photos().rowCount() == 2; }, "the walk");
+    w.findChild<QTableView*>()->setCurrentIndex(w.Photos().index(0, 0));
+    WaitUntil([&] { return !w.Preview()->Picture().isNull(); }, "the preview");
+    const QImage preview = w.Preview()->Picture();
+    EXPECT_EQ(preview.pixelColor(preview.width() * 9 / 10, preview.height() / 2), QColor(255, 255, 255));
+    ConvertAll(w);
+    EXPECT_EQ(w.Summary()->text(), "2 converted, 0 failed, 0 kept because they exist");
+
+    QProcess cli;
+    cli.setWorkingDirectory(dir_.path());
+    cli.start(QStringLiteral(PICTORELLE_BINARY), {"--convert", "-r", "cli", "--beside-photos", "--background", "#FFFFFF",
+                                                  "--png", "smallest", "--quiet"});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    for (const char* output : {"a/logo_out.png", "b/y_out.png"})
+        EXPECT_EQ(ReadAll(TempPath(QString("shoots/") + output)), ReadAll(TempPath(QString("cli/") + output))) << output;
+    EXPECT_EQ(DecodeFile(TempPath("shoots/a/logo_out.png")).At(50, 20), (Rgb{255, 255, 255}));
+
+    // Walked again, the outputs are listed but never converted as photos.
+    w.Photos().Clear();
+    w.AddPaths({TempPath("shoots")});
+    WaitUntil([&] { return w.Photos().rowCount() == 4; }, "the second walk");
+    ConvertAll(w);
+    EXPECT_EQ(w.Summary()->text(), "0 converted, 0 failed, 4 kept because they exist");
+    EXPECT_EQ(Outputs("shoots/a"), QStringList({"logo.png", "logo_out.png"}));
+    EXPECT_EQ(Outputs("shoots/b"), QStringList({"y.jpg", "y_out.png"}));
+}
+
 TEST_F(SeveralPhotosTest, CancelLeavesNoPartFileAndOldFilesAsTheyWere)
 {
     QStringList photos;

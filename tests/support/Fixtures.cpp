@@ -70,6 +70,24 @@ QString WriteSolid(const QString& path, int width, int height, Rgb colour, doubl
     return path;
 }
 
+QString WriteHalfTransparent(const QString& path, int width, int height, Rgb colour)
+{
+    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width) * height * 4, 0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width / 2; ++x) {
+            std::uint8_t* p = &rgba[(static_cast<std::size_t>(y) * width + x) * 4];
+            p[0] = colour[0];
+            p[1] = colour[1];
+            p[2] = colour[2];
+            p[3] = 255;
+        }
+    }
+    vips::VImage::new_from_memory(rgba.data(), rgba.size(), width, height, 4, VIPS_FORMAT_UCHAR)
+        .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB))
+        .write_to_file(path.toLocal8Bit().constData());
+    return path;
+}
+
 QString WriteFramesGif(const QString& path, int width, int height, int frames)
 {
     vips::VImage strip = Strip(width, height, frames);

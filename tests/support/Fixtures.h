@@ -24,6 +24,8 @@ Rgb ColourOfFrame(int k);
 
 // Pictures written by the tests themselves, with libvips.
 QString WriteSolid(const QString& path, int width, int height, Rgb colour, double dpiX = 0, double dpiY = 0);
+// An RGBA PNG whose left half is opaque colour and whose right half is wholly transparent.
+QString WriteHalfTransparent(const QString& path, int width, int height, Rgb colour);
 QString WriteFramesGif(const QString& path, int width, int height, int frames);
 QString WriteFramesWebp(const QString& path, int width, int height, int frames);
 QString WritePagesTiff(const QString& path, int width, int height, int pages);

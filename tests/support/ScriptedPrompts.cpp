@@ -110,6 +110,20 @@ std::optional<QString> ScriptedPrompts::AskText(QWidget* owner, const QString& q
     return answer;
 }
 
+std::optional<QColor> ScriptedPrompts::ChooseColour(QWidget* owner, const QString& caption, const QColor& initial)
+{
+    PromptRecord record{PromptRecord::Kind::Colour, owner, {}, caption, 0, {}, {}, {}, {}};
+    record.font.colour = initial;
+    records_.push_back(record);
+    if (colours_.empty()) {
+        ADD_FAILURE() << "unexpected colour dialog";
+        return std::nullopt;
+    }
+    auto answer = colours_.front();
+    colours_.pop_front();
+    return answer;
+}
+
 std::optional<platform::FontChoice> ScriptedPrompts::ChooseFont(const platform::FontDialogRequest& request)
 {
     PromptRecord record{PromptRecord::Kind::Font, request.owner, {}, {}, request.flags, {}, request, {}, {}};

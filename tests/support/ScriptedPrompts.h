@@ -14,7 +14,7 @@ class HelpWindow;
 
 // One prompt the program showed.
 struct PromptRecord {
-    enum class Kind { Message, OpenFile, SaveFile, Font, Menu, Dialog, Url, Help, Progress, OpenFiles, Folder, Text };
+    enum class Kind { Message, OpenFile, SaveFile, Font, Menu, Dialog, Url, Help, Progress, OpenFiles, Folder, Text, Colour };
     Kind kind;
     QWidget* owner = nullptr;
     QString text;
@@ -26,7 +26,7 @@ struct PromptRecord {
     QStringList menuItems;
     std::vector<int> menuIds;
     // Url: the address in text; Help: the page in text; Text: the question in text, the field's
-    // first value in request.initialName.
+    // first value in request.initialName; Colour: the first colour shown in font.colour.
 };
 
 // Records every prompt and answers it from the queue of its kind (buttons or file names);
@@ -45,6 +45,7 @@ public:
     // Answers a text question (nothing: cancelled).
     void QueueText(std::optional<QString> text) { texts_.push_back(std::move(text)); }
     void QueueFont(std::optional<platform::FontChoice> choice) { fonts_.push_back(std::move(choice)); }
+    void QueueColour(std::optional<QColor> colour) { colours_.push_back(std::move(colour)); }
     // A menu command picked (0: dismissed), a dialog's result, whether an address opens.
     void QueueMenuChoice(int id) { menuChoices_.push_back(id); }
     void QueueDialogResult(int result) { dialogResults_.push_back(result); }
@@ -54,7 +55,7 @@ public:
     std::size_t PendingAnswers() const
     {
         return buttons_.size() + files_.size() + fileLists_.size() + fonts_.size() + menuChoices_.size() + dialogResults_.size() +
-               urlResults_.size() + texts_.size() + progressCancels_;
+               urlResults_.size() + texts_.size() + colours_.size() + progressCancels_;
     }
     std::vector<PromptRecord> OfKind(PromptRecord::Kind kind) const;
     // The percentages a progress showed, read as the real one reads them and once more as it
@@ -75,6 +76,7 @@ public:
     std::optional<QString> ChooseFolder(const platform::FileDialogRequest& request) override;
     std::optional<QString> AskText(QWidget* owner, const QString& question, const QString& caption,
                                    const QString& initial = QString()) override;
+    std::optional<QColor> ChooseColour(QWidget* owner, const QString& caption, const QColor& initial) override;
     std::optional<platform::FontChoice> ChooseFont(const platform::FontDialogRequest& request) override;
     int TrackPopupMenu(QMenu& menu, const QPoint& globalPos, QWidget* owner) override;
     int RunDialog(platform::CDialog& dialog) override;
@@ -95,6 +97,7 @@ private:
     std::deque<std::optional<QStringList>> fileLists_;
     std::deque<std::optional<platform::FontChoice>> fonts_;
     std::deque<std::optional<QString>> texts_;
+    std::deque<std::optional<QColor>> colours_;
     std::deque<int> menuChoices_;
     std::deque<int> dialogResults_;
     std::deque<bool> urlResults_;

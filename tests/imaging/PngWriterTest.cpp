@@ -4,7 +4,7 @@
 #include "imaging/RowHandOver.h"
 
 #include <gtest/gtest.h>
-#include <vips/vips8>  // before Qt: glib headers use the name "signals"
+#include <vips/vips8>
 #include <zlib.h>
 
 #include <QByteArray>

@@ -1506,3 +1506,33 @@ TEST_F(CommandLineTest, HelpFitsEightyColumnsWithItsOptionsAlignedInEveryLanguag
         }
     }
 }
+
+// The smallest PNG holds Normal's pixels in fewer bytes; Ctrl-C while it is written leaves no
+// file behind, partial or whole.
+TEST_F(CommandLineTest, TheSmallestPngKeepsThePixelsAndCtrlCLeavesNothing)
+{
+    WriteNoise(TempPath("p.jpg"), 600, 400);
+    ASSERT_EQ(Pictorelle({"--convert", "p.jpg", "--output", "n.png"}).status, 0);
+    const Outcome smallest = Pictorelle({"--convert", "p.jpg", "--png", "smallest", "--output", "s.png"});
+    ASSERT_EQ(smallest.status, 0) << smallest.err.toStdString();
+    const QImage normal(TempPath("n.png")), small(TempPath("s.png"));
+    ASSERT_FALSE(normal.isNull());
+    EXPECT_EQ(small.convertToFormat(QImage::Format_RGB888), normal.convertToFormat(QImage::Format_RGB888));
+    EXPECT_LE(QFileInfo(TempPath("s.png")).size(), QFileInfo(TempPath("n.png")).size());
+
+    WriteNoise(TempPath("big.jpg"), 2400, 1700);
+    QDir(dir_.path()).mkdir("out");
+    const QString out = TempPath("out");
+    QProcess process;
+    process.setWorkingDirectory(dir_.path());
+    process.start(Binary(), {"--convert", "--quiet", "--png", "smallest", "--output-dir", "out", "big.jpg"});
+    ASSERT_TRUE(process.waitForStarted());
+    QDeadlineTimer timeout(30000);
+    while (!WritingInto(process.processId(), out) && process.state() == QProcess::Running && !timeout.hasExpired())
+        QThread::msleep(2);
+    ASSERT_EQ(process.state(), QProcess::Running) << "finished before it was interrupted";
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), SIGINT);
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
+}
